@@ -1,0 +1,19 @@
+#include "tests/support/TestUserInterface.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/Window.h"
+
+TestUserInterface::TestUserInterface() : m_previous(SetUserInterface(this)) {
+  onProblem = [](const std::string& problem) { ADD_FAILURE() << "user interface: " << problem; };
+}
+
+TestUserInterface::~TestUserInterface() {
+  if (!m_checked) ExpectAllAnswersUsed();
+  SetUserInterface(m_previous);
+}
+
+void TestUserInterface::ExpectAllAnswersUsed() {
+  m_checked = true;
+  EXPECT_EQ(PendingAnswers(), 0u) << "answers left unused";
+}
