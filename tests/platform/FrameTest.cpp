@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "platform/Command.h"
+#include "platform/DocTemplate.h"
+#include "platform/Document.h"
+#include "platform/Frame.h"
+#include "platform/Splitter.h"
+
+namespace {
+
+class PaneWnd : public CWnd, public CView {
+ public:
+  CWnd* ViewWindow() override { return this; }
+  std::vector<LPARAM> hints;
+  void OnUpdate(CView*, LPARAM hint, void*) override { hints.push_back(hint); }
+  bool OnCmdMsg(UINT id, int code, CCmdUI* ui) override {
+    if (id != 57637) return false;
+    if (code == CN_UPDATE_COMMAND_UI) ui->Enable(true);
+    else ++pastes;
+    return true;
+  }
+  int pastes = 0;
+};
+
+std::unique_ptr<CWnd> MakePane(CWnd* parent, UINT id, const CRect& rect) {
+  auto pane = std::make_unique<PaneWnd>();
+  if (!pane->Create("pane", "", WS_CHILD | WS_VISIBLE, rect, parent, id)) return nullptr;
+  return pane;
+}
+
+class TestFrame : public CMDIChildWnd {
+ public:
+  static int alive;
+  bool failClient = false;
+  CSplitterWnd splitter;
+  TestFrame() { ++alive; }
+  ~TestFrame() override { --alive; }
+  bool OnCreateClient(CREATESTRUCT*, CCreateContext*) override {
+    if (failClient) return false;
+    if (!splitter.CreateStatic(this, 1, 2)) return false;
+    return splitter.CreatePane(0, 0, MakePane, CSize(100, 100)) && splitter.CreatePane(0, 1, MakePane, CSize(0, 100));
+  }
+  int closes = 0;
+
+ protected:
+  bool OnFrameCommand(UINT id, int code, CCmdUI* ui) override {
+    if (id != 53502) return false;
+    if (code == CN_UPDATE_COMMAND_UI) ui->Enable(true);
+    else ++closes;
+    return true;
+  }
+};
+int TestFrame::alive = 0;
+
+TEST(Frame, ClientFailureDestroysAndDeletesTheFrame) {
+  auto* frame = new TestFrame;
+  frame->failClient = true;
+  CWnd parent;
+  ASSERT_TRUE(parent.Create("p", "", WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+  EXPECT_FALSE(frame->LoadFrame(13501, WS_CHILD | WS_VISIBLE, &parent, nullptr));
+  EXPECT_EQ(TestFrame::alive, 0);
+  EXPECT_TRUE(parent.GetChildren().empty());
+}
+
+TEST(Frame, CommandsGoToTheActiveViewThenTheFrameAndDestroyDeletes) {
+  CMDIFrameWnd main;
+  main.SetAutoDelete(false);
+  ASSERT_TRUE(main.LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
+  main.MoveWindow(CRect(0, 0, 800, 600));
+  CDocTemplate templ(0, [] { return std::make_unique<CDocument>(); }, [] { return new TestFrame; });
+  auto doc = templ.CreateNewDocument();
+  auto* frame = static_cast<TestFrame*>(templ.CreateNewFrame(doc.get(), main.MDIClient()));
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->GetActiveDocument(), doc.get());
+  frame->MDIActivate();
+  EXPECT_EQ(main.MDIGetActive(), frame);
+
+  auto* left = static_cast<PaneWnd*>(frame->splitter.GetPane(0, 0));
+  frame->splitter.SetActivePane(0, 0);
+  EXPECT_EQ(frame->GetActiveView(), left);
+  EXPECT_TRUE(QueryCommandState(&main, 57637).enabled) << "main frame -> child frame -> active view";
+  PerformCommand(&main, 57637);
+  EXPECT_EQ(left->pastes, 1);
+  PerformCommand(&main, 53502);
+  EXPECT_EQ(frame->closes, 1);
+  EXPECT_FALSE(QueryCommandState(&main, 12345).enabled);
+
+  frame->DestroyWindow();
+  EXPECT_EQ(TestFrame::alive, 0);
+  EXPECT_EQ(main.MDIGetActive(), nullptr);
+}
+
+TEST(Splitter, LaysOutColumnsAndFollowsADraggedBar) {
+  CWnd host;
+  ASSERT_TRUE(host.Create("h", "", WS_VISIBLE, CRect(0, 0, 500, 300), nullptr, 0));
+  CSplitterWnd s;
+  ASSERT_TRUE(s.CreateStatic(&host, 1, 2));
+  s.m_cxSplitterGap = 4;
+  ASSERT_TRUE(s.CreatePane(0, 0, MakePane, CSize(120, 300)));
+  ASSERT_TRUE(s.CreatePane(0, 1, MakePane, CSize(0, 300)));
+  EXPECT_FALSE(s.CreatePane(0, 1, MakePane, CSize(0, 300))) << "a slot holds one pane";
+  EXPECT_FALSE(s.CreatePane(1, 0, MakePane, CSize(0, 300))) << "out of the grid";
+  s.RecalcLayout();
+  CRect left, right;
+  s.GetPane(0, 0)->GetWindowRect(&left);
+  s.GetPane(0, 1)->GetWindowRect(&right);
+  EXPECT_EQ(left.Width(), 120);
+  EXPECT_EQ(right.left, 124);
+  EXPECT_EQ(right.right, 500);
+  EXPECT_EQ(s.GetPane(0, 1)->GetDlgCtrlID(), s.IdFromRowCol(0, 1));
+
+  s.UserDragBar(0, 200);
+  EXPECT_EQ(s.m_rectTracker.left, 200);
+  s.GetPane(0, 0)->GetWindowRect(&left);
+  EXPECT_EQ(left.Width(), 200);
+  int cur = 0, min = 0;
+  s.SetColumnInfo(0, 90, 30);
+  s.RecalcLayout();
+  s.GetColumnInfo(0, cur, min);
+  EXPECT_EQ(cur, 90);
+  EXPECT_EQ(min, 30);
+}
+
+TEST(Splitter, ActivePaneReportsItsSlotAndDiesSafely) {
+  CWnd host;
+  ASSERT_TRUE(host.Create("h", "", WS_VISIBLE, CRect(0, 0, 500, 300), nullptr, 0));
+  CSplitterWnd s;
+  ASSERT_TRUE(s.CreateStatic(&host, 2, 1));
+  ASSERT_TRUE(s.CreatePane(0, 0, MakePane, CSize(0, 15)));
+  ASSERT_TRUE(s.CreatePane(1, 0, MakePane, CSize(0, 200)));
+  s.SetActivePane(1, 0);
+  int row = -1, col = -1;
+  EXPECT_EQ(s.GetActivePane(&row, &col), s.GetPane(1, 0));
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(col, 0);
+  EXPECT_TRUE(s.GetPane(1, 0)->HasFocus());
+  s.GetPane(1, 0)->DestroyWindow();
+  EXPECT_EQ(s.GetActivePane(), nullptr);
+}
+
+TEST(Document, UpdatesSkipTheSenderAndViewsRemovedMeanwhile) {
+  CDocument doc;
+  PaneWnd a, b, c;
+  doc.AddView(&a);
+  doc.AddView(&b);
+  doc.AddView(&c);
+  struct Remover : public PaneWnd {
+    CDocument* doc = nullptr;
+    CView* victim = nullptr;
+    void OnUpdate(CView*, LPARAM hint, void*) override {
+      hints.push_back(hint);
+      doc->RemoveView(victim);
+    }
+  } remover;
+  remover.doc = &doc;
+  remover.victim = &c;
+  doc.RemoveView(&b);
+  doc.AddView(&remover);
+  doc.RemoveView(&c);
+  doc.AddView(&c);  // c is now after remover
+  doc.UpdateAllViews(&a, 803);
+  EXPECT_TRUE(a.hints.empty()) << "the sender is not told";
+  EXPECT_EQ(remover.hints, std::vector<LPARAM>{803});
+  EXPECT_TRUE(c.hints.empty()) << "removed during the walk";
+  EXPECT_EQ(c.GetDocument(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "platform/Services.h"
+#include "platform/UserInterface.h"
+#include "platform/Window.h"
+#include "tests/support/TestUserInterface.h"
+
+namespace {
+
+TEST(ScriptedUserInterface, AnswersMessageBoxesInOrderAndRecordsThem) {
+  TestUserInterface ui;
+  ui.AnswerYes();
+  ui.AnswerNo();
+  EXPECT_EQ(MessageBox(nullptr, "Delete?", "Please Confirm This Operation", MB_YESNO | MB_ICONQUESTION), IDYES);
+  EXPECT_EQ(AfxMessageBox("Again?", MB_YESNO), IDNO);
+  ASSERT_EQ(ui.Prompts().size(), 2u);
+  EXPECT_EQ(ui.Prompts()[0].caption, "Please Confirm This Operation");
+  EXPECT_EQ(ui.Prompts()[0].style & MB_ICONMASK, MB_ICONQUESTION);
+  EXPECT_EQ(ui.Prompts()[1].caption, ApplicationCaption());
+}
+
+TEST(ScriptedUserInterface, UnexpectedPromptFailsTheTest) {
+  EXPECT_NONFATAL_FAILURE(
+      {
+        TestUserInterface ui;
+        EXPECT_EQ(MessageBox(nullptr, "Surprise", "Sorry!", MB_YESNOCANCEL), IDCANCEL);
+      },
+      "unexpected message");
+}
+
+TEST(ScriptedUserInterface, AnswerThatDoesNotFitFailsAndDismisses) {
+  EXPECT_NONFATAL_FAILURE(
+      {
+        TestUserInterface ui;
+        ui.AnswerYes();
+        EXPECT_EQ(MessageBox(nullptr, "Only OK here", "Explorer", MB_OK), IDOK);
+      },
+      "does not fit");
+}
+
+TEST(ScriptedUserInterface, AnswerLeftUnusedFailsTheTest) {
+  EXPECT_NONFATAL_FAILURE(
+      {
+        TestUserInterface ui;
+        ui.AnswerOk();
+      },
+      "answers left unused");
+}
+
+TEST(ScriptedUserInterface, BeepsAndAnnouncementsAreRecordedAndForwarded) {
+  TestUserInterface ui;
+  std::vector<std::string> lines;
+  ui.onAnnounce = [&](const std::string& line) { lines.push_back(line); };
+  MessageBeep(0);
+  UI().Announce("editor: Reactor");
+  EXPECT_EQ(ui.Beeps(), 1);
+  EXPECT_EQ(ui.Announcements(), std::vector<std::string>{"editor: Reactor"});
+  EXPECT_EQ(lines, (std::vector<std::string>{"beep", "editor: Reactor"}));
+}
+
+TEST(ScriptedUserInterface, ScopedProviderRestoresThePrevious) {
+  ScriptedUserInterface outer, inner;
+  ScopedUserInterface a(outer);
+  {
+    ScopedUserInterface b(inner);
+    EXPECT_EQ(&UI(), &inner);
+  }
+  EXPECT_EQ(&UI(), &outer);
+}
+
+TEST(Services, ManualClockDrivesTicksAndSleeps) {
+  TestUserInterface ui;
+  {
+    Clock::ManualClock clock(5000);
+    EXPECT_EQ(GetTickCount(), 5000u);
+    Sleep(120);
+    EXPECT_EQ(GetTickCount(), 5120u);
+    EXPECT_EQ(clock.TotalSlept(), 120u);
+    clock.Advance(30);
+    EXPECT_EQ(GetTickCount(), 5150u);
+  }
+  DWORD a = GetTickCount();
+  EXPECT_NE(a, 5150u) << "the real clock is back";
+}
+
+class BusyRecorder : public ScriptedUserInterface {
+ public:
+  std::vector<bool> busy;
+  void SetBusy(bool on) override { busy.push_back(on); }
+};
+
+TEST(Services, WaitCursorNestsAndReportsOnlyTheOuterChange) {
+  BusyRecorder recorder;
+  ScopedUserInterface scope(recorder);
+  {
+    CWaitCursor outer;
+    {
+      CWaitCursor inner;
+      EXPECT_EQ(CWaitCursor::Depth(), 2);
+    }
+  }
+  EXPECT_EQ(recorder.busy, (std::vector<bool>{true, false}));
+}
+
+}  // namespace
