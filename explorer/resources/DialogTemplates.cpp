@@ -47,47 +47,49 @@ DialogTemplate ViewOptionsPage() {
           }};
 }
 
+// A name dialog: "&Name" with its edit on the first row, any choices below,
+// then OK (disabled until a name is typed) and Cancel on the last row.
+struct NameDialogLayout {
+  UINT id;
+  const char* caption;
+  CSize size;
+  CRect edit;
+  int buttonsTop;
+  int cancelLeft;
+};
+
+DialogTemplate NameDialog(const NameDialogLayout& layout, std::vector<ControlTemplate> choices) {
+  std::vector<ControlTemplate> controls = {
+      Label("&Name", At(7, layout.edit.top + 3, 26, 8)),
+      Edit(14070, layout.edit),
+  };
+  for (ControlTemplate& choice : choices) controls.push_back(std::move(choice));
+  controls.push_back(DefaultButton(IDOK, "OK", At(7, layout.buttonsTop, 50, 14), WS_DISABLED | WS_GROUP));
+  controls.push_back(Button(IDCANCEL, "Cancel", At(layout.cancelLeft, layout.buttonsTop, 50, 14)));
+  return {layout.id, layout.caption, layout.size, std::move(controls)};
+}
+
 DialogTemplate ObjectNameDialog() {
-  return {13628,
-          "<Specify Object Name>",
-          {125, 52},
-          {
-              Label("&Name", At(7, 10, 26, 8)),
-              Edit(14070, At(35, 7, 83, 14)),
-              DefaultButton(IDOK, "OK", At(7, 31, 50, 14), WS_DISABLED | WS_GROUP),
-              Button(IDCANCEL, "Cancel", At(68, 31, 50, 14)),
-          }};
+  return NameDialog({13628, "<Specify Object Name>", {125, 52}, At(35, 7, 83, 14), 31, 68}, {});
 }
 
 DialogTemplate ComponentListNameDialog() {
-  return {13668,
-          "Give Component List Name",
-          {178, 76},
-          {
-              Label("&Name", At(7, 9, 26, 8)),
-              Edit(14070, At(35, 7, 136, 12)),
-              Radio(14096, "Use Physical Properties (List)", At(7, 24, 164, 10), WS_GROUP),
-              Radio(14095, "Do not use Physical Properties (Set)", At(7, 38, 164, 10)),
-              DefaultButton(IDOK, "OK", At(7, 55, 50, 14), WS_DISABLED | WS_GROUP),
-              Button(IDCANCEL, "Cancel", At(121, 55, 50, 14)),
-          }};
+  return NameDialog({13668, "Give Component List Name", {178, 76}, At(35, 7, 136, 12), 55, 121},
+                    {
+                        Radio(14096, "Use Physical Properties (List)", At(7, 24, 164, 10), WS_GROUP),
+                        Radio(14095, "Do not use Physical Properties (Set)", At(7, 38, 164, 10)),
+                    });
 }
 
 DialogTemplate ParameterNameDialog() {
-  return {13669,
-          "Give Parameter Type Name",
-          {121, 118},
-          {
-              Label("&Name", At(7, 9, 26, 8)),
-              Edit(14070, At(35, 7, 79, 12)),
-              GroupBox("Parameter Type", At(7, 24, 107, 68)),
-              Radio(14051, "Integer", At(14, 36, 93, 10), WS_GROUP),
-              Radio(14053, "Logical", At(14, 49, 93, 10)),
-              Radio(14050, "Real", At(14, 62, 93, 10)),
-              Radio(14052, "String", At(14, 75, 93, 10)),
-              DefaultButton(IDOK, "OK", At(7, 97, 50, 14), WS_DISABLED | WS_GROUP),
-              Button(IDCANCEL, "Cancel", At(64, 97, 50, 14)),
-          }};
+  return NameDialog({13669, "Give Parameter Type Name", {121, 118}, At(35, 7, 79, 12), 97, 64},
+                    {
+                        GroupBox("Parameter Type", At(7, 24, 107, 68)),
+                        Radio(14051, "Integer", At(14, 36, 93, 10), WS_GROUP),
+                        Radio(14053, "Logical", At(14, 49, 93, 10)),
+                        Radio(14050, "Real", At(14, 62, 93, 10)),
+                        Radio(14052, "String", At(14, 75, 93, 10)),
+                    });
 }
 
 DialogTemplate PaneLabel() {
