@@ -50,6 +50,10 @@ struct STGMEDIUM {
   std::vector<std::uint8_t> hGlobal;
   std::shared_ptr<CMemoryStream> pstm;
   bool IsEmpty() const { return tymed == 0; }
+  // Bytes, or a stream that is really there.
+  bool IsValid() const;
+  // A deep copy: a stream medium gets a stream of its own with the same bytes, at its start.
+  STGMEDIUM Copy() const;
 };
 
 // The data of one clipboard entry or drag: formats and their media.
@@ -60,16 +64,19 @@ class COleDataSource {
 
   void CacheGlobalData(CLIPFORMAT format, std::vector<std::uint8_t> bytes);
   void CacheStream(CLIPFORMAT format, std::shared_ptr<CMemoryStream> stream);
+  // An invalid medium (no bytes and no stream) is not cached.
   void CacheData(CLIPFORMAT format, const STGMEDIUM& medium);
   void Empty() { m_entries.clear(); }
 
   bool HasFormat(CLIPFORMAT format) const { return m_entries.count(format) != 0; }
   const STGMEDIUM* Find(CLIPFORMAT format) const;
   std::vector<CLIPFORMAT> Formats() const;
+  // A deep copy (streams copied), so later changes to this source do not show through.
+  std::shared_ptr<COleDataSource> Copy() const;
 
   // Puts this data on the clipboard, owned by this process (a copy is kept).
   void SetClipboard();
-  // Runs a drag through the provider; returns the drop effect.
+  // Runs a drag through the provider; returns the drop effect (never one outside allowed).
   DROPEFFECT DoDragDrop(DROPEFFECT allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
 
  private:
@@ -107,9 +114,12 @@ HWND GetOwner();
 std::shared_ptr<const COleDataSource> Contents();
 bool IsFormatAvailable(CLIPFORMAT format);
 void Empty();
-// Puts data on the clipboard as written by another process (the owner window belongs to that process).
+// Puts data on the clipboard as written by process processId: the owner window
+// belongs to that process (for this process's own id, its hidden clipboard-owner window).
+// Null data empties the clipboard.
 void SetFromProcess(std::shared_ptr<const COleDataSource> data, DWORD processId);
 // Observers: the desktop program mirrors the clipboard to the system's.
+// An observer removed while others are being told is not called afterwards.
 struct Observer {
   virtual ~Observer() = default;
   virtual void ClipboardChanged() = 0;
@@ -128,10 +138,12 @@ class DragDropSession {
   // Moves the pointer over target (a window registered as drop target, or any
   // other window: no target). point is in target's client coordinates.
   // Returns the effect the target offers, limited to the allowed effects (the scroll bit kept).
+  // A target destroyed or revoked during the drag is not called again.
   DROPEFFECT MoveTo(HWND target, CPoint point, DWORD keyState);
   // Drops at the current position. A drag with the right button offers the
   // target OnDropEx first; when it declines, OnDrop runs with the effect last
-  // offered. Returns the final effect (DROPEFFECT_NONE when nothing was dropped).
+  // offered. A target that offered no effect gets OnDragLeave instead of a drop.
+  // Returns the final effect (DROPEFFECT_NONE when nothing was dropped).
   DROPEFFECT Drop();
   // Leaves the current target without dropping.
   void Cancel();
@@ -142,9 +154,11 @@ class DragDropSession {
 
  private:
   void Leave();
+  DROPEFFECT Filter(DROPEFFECT offered) const;
   COleDataObject m_object;
   DROPEFFECT m_allowed;
   HWND m_target = nullptr;
+  bool m_entered = false;  // the target was told OnDragEnter and not yet left
   CPoint m_point;
   DWORD m_keys = 0;
   DROPEFFECT m_effect = DROPEFFECT_NONE;
@@ -153,7 +167,12 @@ class DragDropSession {
 // Registers a window as a drop target (what COleDropTarget::Register does).
 class COleDropTarget {
  public:
+  COleDropTarget() = default;
+  COleDropTarget(const COleDropTarget&) = delete;
+  COleDropTarget& operator=(const COleDropTarget&) = delete;
+  // Registers window (revoking an earlier registration); false without a live window.
   bool Register(CWnd* window);
+  // Harmless when nothing is registered or the window is gone.
   void Revoke();
   ~COleDropTarget() { Revoke(); }
 

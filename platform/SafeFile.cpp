@@ -1,0 +1,130 @@
+#include "platform/SafeFile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+FileIdentity IdentityFromStat(const struct stat& st) {
+  FileIdentity id;
+  id.exists = true;
+  id.device = st.st_dev;
+  id.inode = st.st_ino;
+  id.size = static_cast<unsigned long long>(st.st_size);
+  id.modifiedSeconds = st.st_mtim.tv_sec;
+  id.modifiedNanoseconds = st.st_mtim.tv_nsec;
+  id.changedSeconds = st.st_ctim.tv_sec;
+  id.changedNanoseconds = st.st_ctim.tv_nsec;
+  return id;
+}
+
+// The file a symbolic link at path points to; path itself otherwise.
+std::string ResolveLink(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char resolved[PATH_MAX];
+  return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+mode_t NewFileMode(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+FileIdentity IdentityOf(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 ? IdentityFromStat(st) : FileIdentity{};
+}
+
+FileImage ReadFileImage(const std::string& path, std::size_t limit) {
+  FileImage image;
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno != ENOENT) image.error = errno;
+    return image;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    image.error = errno;
+    ::close(fd);
+    return image;
+  }
+  image.identity = IdentityFromStat(st);
+  image.regular = S_ISREG(st.st_mode);
+  std::vector<char> buffer(64 * 1024);
+  while (image.regular && image.bytes.size() < limit) {
+    ssize_t n = ::read(fd, buffer.data(), std::min(buffer.size(), limit - image.bytes.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      image.error = errno;
+      break;
+    }
+    if (n == 0) break;
+    image.bytes.append(buffer.data(), static_cast<std::size_t>(n));
+  }
+  char extra;
+  image.truncated = image.regular && image.bytes.size() >= limit && ::read(fd, &extra, 1) == 1;
+  ::close(fd);
+  return image;
+}
+
+int ReplaceFileContents(const std::string& path, std::string_view bytes, void (*beforeReplace)()) {
+  std::string target = ResolveLink(path);
+  std::string temporary = target + ".XXXXXX";
+  int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return errno;
+  int error = ::fchmod(fd, NewFileMode(target)) == 0 ? 0 : errno;
+  if (!error) error = WriteAll(fd, bytes);
+  if (!error && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && beforeReplace) beforeReplace();
+  if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error) ::unlink(temporary.c_str());
+  return error;
+}
+
+ExclusiveFileLock::ExclusiveFileLock(const std::string& lockPath) {
+  m_fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (m_fd < 0) {
+    m_error = errno;
+    return;
+  }
+  while (::flock(m_fd, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    m_error = errno;
+    ::close(m_fd);
+    m_fd = -1;
+    return;
+  }
+}
+
+ExclusiveFileLock::~ExclusiveFileLock() {
+  if (m_fd >= 0) {
+    ::flock(m_fd, LOCK_UN);
+    ::close(m_fd);
+  }
+}
