@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Draw.h"
+#include "platform/Scroll.h"
 #include "platform/Window.h"
 
 enum class ControlKind {
@@ -39,21 +40,31 @@ constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_WANTRETURN = 0x1000;
+// Button types (the low four bits). Check boxes and radio buttons are
+// automatic unless their style names the manual type.
+constexpr DWORD BS_TYPEMASK = 0x000F;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
+constexpr DWORD BS_CHECKBOX = 0x0002;
 constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
+constexpr DWORD BS_RADIOBUTTON = 0x0004;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 constexpr DWORD CBS_OWNERDRAWFIXED = 0x0010;
+constexpr DWORD CBS_OWNERDRAWVARIABLE = 0x0020;
+constexpr DWORD CBS_SORT = 0x0100;
 constexpr DWORD CBS_HASSTRINGS = 0x0200;
-constexpr DWORD LBS_NOTIFY = 0x0001;
+constexpr DWORD LBS_NOTIFY = 0x0001;  // without it a list box does not report selection changes
 constexpr DWORD LBS_SORT = 0x0002;
 constexpr DWORD LBS_OWNERDRAWFIXED = 0x0010;
 constexpr DWORD LBS_HASSTRINGS = 0x0040;
+constexpr DWORD SBS_HORZ = 0x0000;
+constexpr DWORD SBS_VERT = 0x0001;
 
 // Control notification codes (HIWORD of WM_COMMAND's wParam).
 constexpr UINT BN_CLICKED = 0;
-constexpr UINT EN_CHANGE = 0x0300;
+constexpr UINT EN_SETFOCUS = 0x0100;
 constexpr UINT EN_KILLFOCUS = 0x0200;
+constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT CBN_SELCHANGE = 1;
 constexpr UINT LBN_SELCHANGE = 1;
 constexpr UINT CLBN_CHKCHANGE = 40;
@@ -64,6 +75,9 @@ constexpr int BST_CHECKED = 1;
 
 constexpr int CB_ERR = -1;
 constexpr int LB_ERR = -1;
+
+// Rich edit event mask bit for EN_CHANGE (plain edits always report changes).
+constexpr DWORD ENM_CHANGE = 0x00000001;
 
 // File-name field of a file dialog.
 constexpr int edt1 = 0x0480;  // 1152
@@ -94,51 +108,98 @@ const DialogTemplate* FindDialogTemplate(UINT id);
 
 class CComboBox;
 
-// One control of a running dialog.
+// One control of a running dialog. It keeps the control's state and, for
+// what a person does, notifies its parent as the Win32 control would
+// (WM_COMMAND with MAKEWPARAM(id, code) and the control's handle).
 class CDialogItem : public CWnd {
  public:
-  CDialogItem(const ControlTemplate& t);
+  explicit CDialogItem(const ControlTemplate& t);
 
   ControlKind Kind() const { return m_kind; }
   const CRect& TemplateRect() const { return m_templateRect; }
+  bool IsButton() const;         // push, default, check and radio buttons
+  bool IsAutomatic() const;      // check boxes and radio buttons that change themselves when clicked
+  bool IsDefaultButton() const;  // DefPushButton kind or BS_DEFPUSHBUTTON
+  bool HasItems() const;         // combo, list and check-list boxes
+  bool IsEditKind() const { return m_kind == ControlKind::Edit || m_kind == ControlKind::RichEdit; }
+  // Enabled and visible (with every parent): a person can act on it.
+  bool IsUsable() const;
+  // The controls of this control's group (from a WS_GROUP control up to the
+  // next one), in template order.
+  std::vector<CDialogItem*> GroupMembers() const;
 
   // Programmatic state (no notification except where Win32 sends one: setting an edit's text sends EN_CHANGE).
   int GetCheck() const { return m_check; }
   void SetCheck(int state);
   int GetCurSel() const { return m_curSel; }
   int SetCurSel(int index);  // CB_ERR for an index out of range (selection cleared when -1)
-  int AddString(const std::string& text);  // sorted list boxes insert in order
-  int InsertString(int index, const std::string& text);
-  int DeleteString(int index);
+  int AddString(const std::string& text);  // sorted boxes (LBS_SORT, CBS_SORT) insert in order
+  int InsertString(int index, const std::string& text);  // -1 appends; LB_ERR past the end
+  int DeleteString(int index);  // the count left, or LB_ERR
   void ResetContent();
-  int GetCount() const { return static_cast<int>(m_strings.size()); }
-  std::string GetItemText(int index) const;
-  std::uintptr_t GetItemData(int index) const;
+  int GetCount() const { return static_cast<int>(m_entries.size()); }
+  std::string GetItemText(int index) const;  // empty for an index out of range
+  std::uintptr_t GetItemData(int index) const;  // 0 for an index out of range
   int SetItemData(int index, std::uintptr_t data);
   int GetItemCheck(int index) const;
   void SetItemCheck(int index, int check);
-  int FindStringExact(const std::string& text) const;
-  void SetLimitText(int limit) { m_limit = limit; }
+  int FindStringExact(const std::string& text) const;  // ignoring case; LB_ERR when absent
+  // Text limit in characters for what a person types (0: none). Text set by
+  // the program is not cut, as with Win32 edits.
+  void SetLimitText(int limit) { m_limit = limit < 0 ? 0 : limit; }
   int GetLimitText() const { return m_limit; }
   bool IsReadOnly() const { return GetStyle() & ES_READONLY; }
-  int LineLength() const;  // the first line's length for edit controls
+  // Length in characters of the line holding character charIndex (-1: the line holding the caret).
+  int LineLength(int charIndex = -1) const;
+  // Selection of an edit in characters; the caret is at its end.
+  void SetSel(int start, int end);
+  int SelStart() const { return m_selStart; }
+  int SelEnd() const { return m_selEnd; }
+  // Replaces the selection (limited like typing) and sends EN_CHANGE.
+  void ReplaceSel(const std::string& text);
+  // Rich edits report EN_CHANGE only when their event mask asks for it.
+  void SetEventMask(DWORD mask) { m_eventMask = mask; }
+  DWORD GetEventMask() const { return m_eventMask; }
+  // Scroll bars: the program sets range and position; a person's scrolling only asks the parent.
+  void SetScrollRange(int minPos, int maxPos);
+  int ScrollMin() const { return m_scrollMin; }
+  int ScrollMax() const { return m_scrollMax; }
+  int SetScrollPos(int pos);  // clamped to the range; returns the previous position
+  int GetScrollPos() const { return m_scrollPos; }
 
-  // What a person does (these notify the dialog as Win32 controls do).
-  void UserType(const std::string& text);  // replaces the edit text, EN_CHANGE
-  void UserClick();                        // buttons: auto check boxes toggle, auto radios select; BN_CLICKED
-  void UserSelect(int index);              // combo and list boxes: selection, CBN_SELCHANGE/LBN_SELCHANGE
-  void UserToggleItemCheck(int index);     // check list boxes: CLBN_CHKCHANGE
+  // What a person does. Each answers false and does nothing when the control
+  // is disabled, hidden, or of a kind the action does not fit; otherwise the
+  // control takes the focus, changes, and notifies the parent last.
+  bool UserType(const std::string& text);  // edits: replaces the text (cut to the limit), EN_CHANGE
+  bool UserClick();                        // buttons: auto check boxes toggle, auto radios select; BN_CLICKED
+  bool UserSelect(int index);              // combo and list boxes: selection, CBN_SELCHANGE/LBN_SELCHANGE
+  bool UserToggleItemCheck(int index);     // check list boxes: CLBN_CHKCHANGE
+  bool UserScroll(UINT request, int thumbPos = 0);  // scroll bars (SB_ requests): WM_VSCROLL/WM_HSCROLL to the parent
 
   // Owner-drawn combos: the attached wrapper draws each item.
   void SetOwnerDraw(CComboBox* drawer) { m_drawer = drawer; }
   CComboBox* OwnerDraw() const { return m_drawer; }
-  // Draws item index into a display list (for peers and tests); empty without a drawer.
+  // Draws item index (-1: the empty field) into a display list (for peers and
+  // tests); empty without a drawer or for an index out of range.
   CDC DrawItem(int index, bool selected, const CRect& rect);
+  // The drawer's item height (14 without a drawer).
+  int ItemHeight(int index);
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  struct Entry {
+    std::string text;
+    std::uintptr_t data = 0;
+    int check = BST_UNCHECKED;
+  };
+  bool IsSorted() const;
+  int InsertEntry(int index, const std::string& text);
+  void ShowSelectionText();  // combos show the selected item's text
+  void SetTextAndNotify(const std::string& text, int caret);
+  bool ReportsChanges() const;
+  bool TakeFocusForUser();
   void NotifyParent(UINT code);
   void UncheckGroupSiblings();
 
@@ -147,9 +208,13 @@ class CDialogItem : public CWnd {
   int m_check = BST_UNCHECKED;
   int m_curSel = -1;
   int m_limit = 0;  // 0: no limit
-  std::vector<std::string> m_strings;
-  std::vector<std::uintptr_t> m_data;
-  std::vector<int> m_checks;
+  int m_selStart = 0;
+  int m_selEnd = 0;
+  DWORD m_eventMask = 0;
+  int m_scrollMin = 0;
+  int m_scrollMax = 100;
+  int m_scrollPos = 0;
+  std::vector<Entry> m_entries;
   CComboBox* m_drawer = nullptr;
 };
 
@@ -160,10 +225,13 @@ class CDataExchange {
   class CDialog* m_pDlgWnd;
   bool m_bSaveAndValidate;
   bool m_failed = false;
-  // Marks the exchange failed (validation refused a value).
+  // Marks the exchange failed (validation refused a value); later exchanges are skipped.
   void Fail() { m_failed = true; }
 };
 
+// Each exchange leaves its member unchanged when the dialog has no control id.
+// A number that does not parse is refused with a message, the control gets the
+// focus, and the exchange fails.
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
 void DDX_Text(CDataExchange* dx, int id, int& value);
 void DDX_Check(CDataExchange* dx, int id, int& value);
@@ -171,8 +239,11 @@ void DDX_Check(CDataExchange* dx, int id, int& value);
 void DDX_Radio(CDataExchange* dx, int firstId, int& value);
 void DDX_CBIndex(CDataExchange* dx, int id, int& value);
 void DDX_LBIndex(CDataExchange* dx, int id, int& value);
-// Binds a wrapper object to control id.
+// Binds a wrapper object to control id (again after the dialog was recreated).
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+
+// Shown when an integer field does not hold a number.
+constexpr const char* kEnterIntegerMessage = "Please enter an integer.";
 
 class CDialog : public CWnd {
  public:
@@ -182,9 +253,12 @@ class CDialog : public CWnd {
   // Creates the dialog window and its controls from the template, runs
   // OnInitDialog, hands the dialog to the provider, and returns the code given
   // to EndDialog (IDCANCEL when the provider returned without ending it; -1
-  // when the template does not exist).
+  // when the template does not exist or the dialog is already open). The
+  // window is gone when it returns; the object can run again.
   virtual INT_PTR DoModal();
-  // Creates the dialog as a child window (property pages) without running it.
+  // Creates the window and its controls and runs OnInitDialog without handing
+  // the dialog to the provider: a child (hidden until shown, for property
+  // pages) or a visible modeless dialog owned by parent.
   bool CreateFromTemplate(CWnd* parent, bool child);
 
   void EndDialog(int result);
@@ -201,15 +275,21 @@ class CDialog : public CWnd {
   std::string GetDlgItemText(int id) const;
   void CheckDlgButton(int id, int check);
   int IsDlgButtonChecked(int id) const;
+  // Checks checkId and unchecks the other radio buttons whose ids lie in [firstId, lastId].
   void CheckRadioButton(int firstId, int lastId, int checkId);
+  // Gives control the focus; returns the control that had it.
   CWnd* GotoDlgCtrl(CWnd* control);
-  CDialogItem* FocusedItem() const;
+  CDialogItem* FocusedItem() const;  // null when the focus is elsewhere
+  CDialogItem* DefaultButton() const;
 
-  // What a person does.
-  void PressButton(int id);  // enabled, visible buttons only; returns silently otherwise
+  // What a person does: presses an enabled, visible button (false otherwise).
+  bool PressButton(int id);
   bool IsButtonUsable(int id) const;
+  // Enter presses the default button (not from an edit that wants Return),
+  // Escape cancels, as in a Win32 dialog.
+  bool PreTranslateMessage(MSG* msg) override;
 
-  virtual bool OnInitDialog();  // default: UpdateData(false); true
+  virtual bool OnInitDialog();  // default: UpdateData(false); true (the first control gets the focus)
   virtual void OnOK();          // default: UpdateData(true), then EndDialog(IDOK)
   virtual void OnCancel();      // default: EndDialog(IDCANCEL)
 
@@ -217,6 +297,9 @@ class CDialog : public CWnd {
   virtual void DoDataExchange(CDataExchange* /*dx*/) {}
   // Control notifications and button commands: (control id, notification code). Return true when handled.
   virtual bool OnControlCommand(int /*id*/, UINT /*code*/) { return false; }
+  // A scroll bar control asks to scroll (SB_ request, thumb position).
+  virtual void OnVScroll(UINT /*request*/, int /*thumbPos*/, CDialogItem* /*bar*/) {}
+  virtual void OnHScroll(UINT /*request*/, int /*thumbPos*/, CDialogItem* /*bar*/) {}
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -225,24 +308,33 @@ class CDialog : public CWnd {
   const DialogTemplate* m_template = nullptr;
 
  private:
+  CDialogItem* FirstFocusable() const;
+
   std::vector<std::unique_ptr<CDialogItem>> m_items;
   bool m_ended = false;
   int m_result = IDCANCEL;
-  HWND m_focus = nullptr;
+  bool m_running = false;
 
   friend class CPropertySheet;
 };
 
 // Lines that describe a dialog as the user sees it: the caption, then each
-// visible control's label and value ("Name: Reactor", "[x] Hide stream labels").
+// visible control indented by two blanks ("  Name: Reactor",
+// "  [x] Hide stream labels", "  <OK> (disabled)").
 std::vector<std::string> DescribeDialog(const CDialog& dialog);
 
 // Typed wrappers over a dialog's controls. Attach with DDX_Control or
-// SubclassDlgItem; the wrapper does not own the control.
+// SubclassDlgItem; the wrapper does not own the control, and either may go
+// away first: a wrapper whose control is gone answers like an empty control.
 class CControlWrapper : public CWnd {
  public:
   bool SubclassDlgItem(int id, CDialog* dialog);
   CDialogItem* Item() const;
+
+ protected:
+  // Called after the wrapper is bound to item, and before it lets go of it.
+  virtual void OnBind(CDialogItem& /*item*/) {}
+  virtual void OnUnbind(CDialogItem& /*item*/) {}
 };
 
 class CStatic : public CControlWrapper {};
@@ -254,22 +346,16 @@ class CButton : public CControlWrapper {
 class CEdit : public CControlWrapper {
  public:
   void SetLimitText(int limit);
-  int LineLength(int line = -1) const;
-  void SetSel(int start, int end) { m_selStart = start; m_selEnd = end; }
+  void LimitText(int limit) { SetLimitText(limit); }
+  int LineLength(int charIndex = -1) const;
+  void SetSel(int start, int end);
   void ReplaceSel(const std::string& text);
- private:
-  int m_selStart = 0;
-  int m_selEnd = 0;
 };
 class CRichEditCtrl : public CEdit {
  public:
-  void SetEventMask(DWORD mask) { m_eventMask = mask; }
-  DWORD GetEventMask() const { return m_eventMask; }
-  void LimitText(int limit) { SetLimitText(limit); }
- private:
-  DWORD m_eventMask = 0;
+  void SetEventMask(DWORD mask);
+  DWORD GetEventMask() const;
 };
-constexpr DWORD ENM_CHANGE = 0x00000001;
 
 struct DRAWITEMSTRUCT {
   int itemID = -1;
@@ -296,10 +382,16 @@ class CComboBox : public CControlWrapper {
   std::string GetLBText(int index) const;
   std::uintptr_t GetItemData(int index) const;
   int SetItemData(int index, std::uintptr_t data);
-  // Owner-drawn combos override these; attaching registers the wrapper as the item's drawer.
+  // Owner-drawn combos override these; attaching to a control with an
+  // owner-draw style registers the wrapper as the control's drawer.
   virtual void DrawItem(DRAWITEMSTRUCT* /*item*/) {}
   virtual void MeasureItem(MEASUREITEMSTRUCT* /*item*/) {}
+  // Attaches and registers as the drawer whatever the control's style.
   bool SubclassOwnerDraw(int id, CDialog* dialog);
+
+ protected:
+  void OnBind(CDialogItem& item) override;
+  void OnUnbind(CDialogItem& item) override;
 };
 
 class CListBox : public CControlWrapper {
@@ -322,9 +414,8 @@ class CCheckListBox : public CListBox {
 
 class CScrollBar : public CControlWrapper {
  public:
-  void SetScrollRange(int minPos, int maxPos) { m_min = minPos; m_max = maxPos; }
-  int SetScrollPos(int pos) { int old = m_pos; m_pos = pos; return old; }
-  int GetScrollPos() const { return m_pos; }
- private:
-  int m_min = 0, m_max = 100, m_pos = 0;
+  void SetScrollRange(int minPos, int maxPos);
+  void GetScrollRange(int* minPos, int* maxPos) const;
+  int SetScrollPos(int pos);
+  int GetScrollPos() const;
 };

@@ -39,39 +39,60 @@ class CFileDialog : public CWnd {
 
   OPENFILENAME m_ofn;
 
-  // Runs the dialog through the provider: IDOK or IDCANCEL.
+  // Runs the dialog through the provider: IDOK or IDCANCEL (-1 when already running).
   virtual INT_PTR DoModal();
+  // Empty until a DoModal ends with OK (and while the next one runs).
   std::string GetPathName() const { return m_path; }
   std::string GetFileName() const;  // last component
   std::string GetFileExt() const;   // without the dot
   std::string GetFileTitle() const; // last component without extension
 
   bool IsOpenDialog() const { return m_open; }
+  CWnd* ParentWindow() const { return m_parent; }
   const std::vector<FileFilterEntry>& Filters() const { return m_filters; }
   const std::string& FilterText() const { return m_filterText; }
   const std::string& InitialFileName() const { return m_initialName; }
+  // The entry at m_ofn.nFilterIndex, or null when the index is outside the list.
+  const FileFilterEntry* CurrentFilter() const;
+  // The caption shown: m_ofn.lpstrTitle, else "Open" or "Save As".
+  std::string Caption() const;
 
-  // The file-name field while the dialog runs.
+  // The file-name field while the dialog runs (also as control edt1).
   std::string TypedFileName() const { return m_typed; }
   void SetTypedFileName(const std::string& name) { m_typed = name; }
+  std::string GetDlgItemText(int id) const { return id == edt1 ? m_typed : std::string(); }
+  void SetDlgItemText(int id, const std::string& text) {
+    if (id == edt1) m_typed = text;
+  }
   bool IsRunning() const { return m_running; }
   bool IsEnded() const { return m_ended; }
 
-  // What a person does.
-  void UserChooseFilter(int oneBasedIndex);  // calls OnTypeChange
+  // What a person does; false when the action does not take (the dialog stays as it was).
+  bool UserChooseFilter(int oneBasedIndex);  // sets the index and calls OnTypeChange
   void UserType(const std::string& name) { m_typed = name; }
-  void UserPressOK();     // accepts the typed name (relative names resolve against the initial directory)
-  void UserCancel();
+  // Accepts the typed name: a relative name resolves against the initial
+  // directory (else the current one); a directory is opened instead; without
+  // an extension the name gets the chosen filter's extension, or the default
+  // extension, when the dialog has a default extension. The flags' checks
+  // (file or path must exist, replace prompt) and OnFileNameOK may keep the
+  // dialog open. Answers true when the dialog ended with OK.
+  bool UserPressOK();
+  bool UserCancel();
 
  protected:
   virtual bool OnInitDialog() { return true; }
   virtual void OnTypeChange() {}
-  // Last check before the dialog closes with OK: return true to keep it open.
+  // Last check before the dialog closes with OK (GetPathName holds the
+  // chosen path): return true to keep it open.
   virtual bool OnFileNameOK() { return false; }
 
  private:
   void ParseFilter();
+  std::string ExtensionToAdd() const;
+  bool PassesFileChecks(const std::string& path);
+
   bool m_open;
+  CWnd* m_parent = nullptr;
   std::string m_initialName;
   std::string m_filterText;
   std::vector<FileFilterEntry> m_filters;

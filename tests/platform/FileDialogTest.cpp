@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/FileDialog.h"
+#include "platform/Services.h"
+#include "tests/support/TestUserInterface.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExportFilter =
+    "Kestrane Language (*.ktrf)|*.ktrf|Model Installation Package (*.msi)|*.msi|All Files (*.*)|*.*||";
+
+// A folder of its own for each test, removed afterwards.
+class FileDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = fs::temp_directory_path() /
+             ("vortan-filedialog-" + std::to_string(GetCurrentProcessId()) + "-" + info->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+  std::string In(const std::string& name) const { return (folder / name).string(); }
+  void Touch(const std::string& name) const { std::ofstream(folder / name) << "x"; }
+
+  fs::path folder;
+  TestUserInterface ui;
+};
+
+// The export dialog's way: start on the first filter and follow the person's
+// choice of filter into the typed name.
+class ExportDialog : public CFileDialog {
+ public:
+  using CFileDialog::CFileDialog;
+  std::vector<DWORD> typeChanges;
+
+ protected:
+  bool OnInitDialog() override {
+    m_ofn.nFilterIndex = 2;
+    return true;
+  }
+  void OnTypeChange() override {
+    typeChanges.push_back(m_ofn.nFilterIndex);
+    std::string name = GetDlgItemText(edt1);
+    std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.resize(dot);
+    const FileFilterEntry* filter = CurrentFilter();
+    if (filter && filter->pattern != "*.*") name += filter->pattern.substr(1);
+    SetDlgItemText(edt1, name);
+  }
+};
+
+TEST_F(FileDialogTest, FilterTextBecomesEntriesAndBadPairsAreDropped) {
+  CFileDialog exportDialog(false, "ktrf", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+  ASSERT_EQ(exportDialog.Filters().size(), 3u);
+  EXPECT_EQ(exportDialog.Filters()[0].description, "Kestrane Language (*.ktrf)");
+  EXPECT_EQ(exportDialog.Filters()[1].pattern, "*.msi");
+  EXPECT_EQ(exportDialog.Filters()[2].pattern, "*.*");
+  EXPECT_EQ(exportDialog.CurrentFilter(), &exportDialog.Filters()[0]) << "filter indexes count from 1";
+
+  CFileDialog oddOne(true, "", "", 0, "Text (*.txt)|*.txt|Dangling");
+  ASSERT_EQ(oddOne.Filters().size(), 1u);
+  CFileDialog stopsAtEmpty(true, "", "", 0, "A|*.a||B|*.b||");
+  EXPECT_EQ(stopsAtEmpty.Filters().size(), 1u);
+  CFileDialog noPattern(true, "", "", 0, "A||");
+  EXPECT_TRUE(noPattern.Filters().empty());
+  CFileDialog none(true);
+  EXPECT_TRUE(none.Filters().empty());
+  none.m_ofn.nFilterIndex = 3;
+  EXPECT_EQ(none.CurrentFilter(), nullptr);
+  EXPECT_EQ(none.Caption(), "Open");
+}
+
+TEST_F(FileDialogTest, InitialisationAndFilterChangesReachTheHooks) {
+  ExportDialog dialog(false, "ktrf", "Reactor.msi", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+  dialog.m_ofn.lpstrTitle = "Export";
+  dialog.m_ofn.lpstrInitialDir = folder.string();
+  struct Chooser : TestUserInterface {
+    ExportDialog* dialog = nullptr;
+    void RunFileDialog(CFileDialog& d) override {
+      EXPECT_EQ(d.m_ofn.nFilterIndex, 2u) << "set by OnInitDialog";
+      EXPECT_EQ(d.GetDlgItemText(edt1), "Reactor.msi");
+      EXPECT_TRUE(d.UserChooseFilter(1));
+      EXPECT_EQ(d.TypedFileName(), "Reactor.ktrf");
+      EXPECT_FALSE(d.UserChooseFilter(4)) << "no fourth filter";
+      EXPECT_TRUE(d.UserChooseFilter(3));
+      EXPECT_EQ(d.TypedFileName(), "Reactor");
+      EXPECT_TRUE(d.UserPressOK());
+    }
+  } chooser;
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.typeChanges, (std::vector<DWORD>{1, 3}));
+  EXPECT_EQ(dialog.GetPathName(), In("Reactor.ktrf")) << "All Files adds the default extension";
+  EXPECT_FALSE(dialog.UserChooseFilter(1)) << "not running";
+}
+
+TEST_F(FileDialogTest, TypedNamesResolveAndGainTheChosenOrDefaultExtension) {
+  CFileDialog dialog(false, ".ktrf", "", OFN_HIDEREADONLY, kExportFilter);
+  dialog.m_ofn.lpstrInitialDir = folder.string();
+  EXPECT_EQ(dialog.GetPathName(), "") << "empty before DoModal";
+
+  ui.AnswerFile("Reactor");
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.GetPathName(), In("Reactor.ktrf"));
+  EXPECT_EQ(dialog.GetFileName(), "Reactor.ktrf");
+  EXPECT_EQ(dialog.GetFileExt(), "ktrf");
+  EXPECT_EQ(dialog.GetFileTitle(), "Reactor");
+
+  dialog.m_ofn.nFilterIndex = 2;
+  ui.AnswerFile("sub/../Pump");
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.GetPathName(), In("Pump.msi")) << "the chosen filter's extension";
+
+  ui.AnswerFile("Pump.txt");
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.GetPathName(), In("Pump.txt"));
+
+  ui.AnswerFile("/elsewhere/Tank.");
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.GetPathName(), "/elsewhere/Tank.") << "a trailing dot asks for no extension";
+
+  CFileDialog plain(false, "", "", 0, kExportFilter);
+  plain.m_ofn.lpstrInitialDir = folder.string();
+  ui.AnswerFile("Reactor");
+  ASSERT_EQ(plain.DoModal(), IDOK);
+  EXPECT_EQ(plain.GetPathName(), In("Reactor")) << "without a default extension nothing is added";
+}
+
+TEST_F(FileDialogTest, CancelLeavesThePathEmptyAndBlankNamesAreNotAccepted) {
+  CFileDialog dialog(false, "ktrf", "Reactor", OFN_HIDEREADONLY, kExportFilter);
+  dialog.m_ofn.lpstrInitialDir = folder.string();
+  ui.AnswerOk();  // takes the initial name
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.GetPathName(), In("Reactor.ktrf"));
+  ui.AnswerCancel();
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.GetPathName(), "") << "a cancelled run leaves no path";
+  ui.AnswerFile("   ");
+  ui.AnswerCancel();
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(ui.Prompts().back().kind, "file") << "the blank name left the dialog open";
+}
+
+TEST_F(FileDialogTest, ReplacePromptAndMustExistChecksKeepTheDialogOpen) {
+  Touch("Reactor.ktrf");
+  CFileDialog save(false, "ktrf", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
+  save.m_ofn.lpstrTitle = "Export";
+  save.m_ofn.lpstrInitialDir = folder.string();
+  ui.AnswerFile("Reactor");
+  ui.AnswerNo();
+  ui.AnswerFile("Reactor");
+  ui.AnswerYes();
+  ASSERT_EQ(save.DoModal(), IDOK);
+  EXPECT_EQ(save.GetPathName(), In("Reactor.ktrf"));
+  ASSERT_EQ(ui.Prompts().size(), 4u);
+  EXPECT_EQ(ui.Prompts()[1].caption, "Export");
+  EXPECT_EQ(ui.Prompts()[1].text, In("Reactor.ktrf") + " already exists.\nDo you want to replace it?");
+
+  ui.ClearRecords();
+  CFileDialog open(true, "", "", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, "Libraries (*.ktrf)|*.ktrf||");
+  open.m_ofn.lpstrInitialDir = folder.string();
+  ui.AnswerFile("Missing.ktrf");
+  ui.AnswerOk();
+  ui.AnswerFile("nowhere/Reactor.ktrf");
+  ui.AnswerOk();
+  ui.AnswerFile("Reactor.ktrf");
+  ASSERT_EQ(open.DoModal(), IDOK);
+  EXPECT_EQ(open.GetPathName(), In("Reactor.ktrf"));
+  EXPECT_EQ(ui.Prompts()[1].text, In("Missing.ktrf") + "\nFile not found.\nCheck the file name and try again.");
+  EXPECT_EQ(ui.Prompts()[3].text, In("nowhere") + "\nPath does not exist.\nCheck the path and try again.");
+}
+
+TEST_F(FileDialogTest, FolderNamesOpenTheFolderAndTheLastCheckMayRefuse) {
+  fs::create_directories(folder / "libs");
+  struct Picky : CFileDialog {
+    using CFileDialog::CFileDialog;
+    std::vector<std::string> seen;
+    bool OnFileNameOK() override {
+      seen.push_back(GetPathName());
+      return GetFileTitle() == "Reserved";
+    }
+  } dialog(false, "ktrf", "", OFN_HIDEREADONLY, kExportFilter);
+  dialog.m_ofn.lpstrInitialDir = folder.string();
+  ui.AnswerFile("libs");
+  ui.AnswerFile("Reserved");
+  ui.AnswerFile("Valve");
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_ofn.lpstrInitialDir, In("libs"));
+  EXPECT_EQ(dialog.seen, (std::vector<std::string>{In("libs/Reserved.ktrf"), In("libs/Valve.ktrf")}));
+  EXPECT_EQ(dialog.GetPathName(), In("libs/Valve.ktrf"));
+}
+
+}  // namespace

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "explorer/resources/TemplateControls.h"
+#include "platform/PropertySheet.h"
+#include "platform/Resources.h"
+#include "tests/support/TestUserInterface.h"
+
+namespace {
+
+using namespace template_controls;
+
+constexpr UINT kGeneralTemplate = 60101;
+constexpr UINT kNotesTemplate = 60102;
+constexpr UINT kMissingTemplate = 60199;
+constexpr UINT kNotesTitleString = 60150;
+
+constexpr int kNameField = 101;
+constexpr int kHideLabels = 102;
+constexpr int kNotesText = 201;
+
+void RegisterTestTemplates() {
+  RegisterDialogTemplate({kGeneralTemplate,
+                          "General",
+                          {200, 80},
+                          {Label("&Name", At(7, 9, 30, 8)), Edit(kNameField, At(40, 7, 150, 12)),
+                           CheckBox(kHideLabels, "Hide stream labels", At(7, 30, 100, 10))}});
+  RegisterDialogTemplate({kNotesTemplate,
+                          "Add Notes",
+                          {220, 120},
+                          {Control(ControlKind::RichEdit, kNotesText, "", At(7, 7, 200, 100),
+                                   ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP)}});
+  RegisterStrings({{kNotesTitleString, "User Notes"}});
+}
+
+// A page that writes down what happens to it in a shared log.
+class LoggingPage : public CPropertyPage {
+ public:
+  LoggingPage(std::string name, UINT templateId, std::vector<std::string>& log, UINT captionId = 0)
+      : CPropertyPage(templateId, captionId), m_name(std::move(name)), m_log(log) {}
+
+  bool allowLeave = true;
+  bool allowApply = true;
+  int inits = 0;
+
+  bool OnInitDialog() override {
+    ++inits;
+    Log("init");
+    return CPropertyPage::OnInitDialog();
+  }
+  bool OnSetActive() override {
+    Log("set-active");
+    return true;
+  }
+  bool OnKillActive() override {
+    Log("kill-active");
+    return allowLeave && CPropertyPage::OnKillActive();
+  }
+  bool OnApply() override {
+    Log("apply");
+    return allowApply;
+  }
+  void OnReset() override { Log("reset"); }
+
+ protected:
+  void Log(const std::string& what) { m_log.push_back(m_name + " " + what); }
+
+ private:
+  std::string m_name;
+  std::vector<std::string>& m_log;
+};
+
+// The notes page asks its rich edit for change events; every change marks it modified.
+class NotesPage : public LoggingPage {
+ public:
+  explicit NotesPage(std::vector<std::string>& log) : LoggingPage("notes", kNotesTemplate, log, kNotesTitleString) {}
+  CRichEditCtrl m_notes;
+  std::string m_text;
+
+  bool OnInitDialog() override {
+    LoggingPage::OnInitDialog();
+    m_notes.SetEventMask(ENM_CHANGE);
+    return true;
+  }
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override {
+    DDX_Control(dx, kNotesText, m_notes);
+    DDX_Text(dx, kNotesText, m_text);
+  }
+  bool OnControlCommand(int id, UINT code) override {
+    if (id != kNotesText || code != EN_CHANGE) return false;
+    SetModified(true);
+    return true;
+  }
+};
+
+// A sheet that closes with OK only: OK takes Help's place, Apply, Help and Cancel go.
+class CloseOnlySheet : public CPropertySheet {
+ public:
+  using CPropertySheet::CPropertySheet;
+  CRect helpPlace;
+  bool OnInitDialog() override {
+    CPropertySheet::OnInitDialog();
+    CWnd* help = GetDlgItem(IDHELP);
+    help->GetWindowRect(&helpPlace);
+    ScreenToClient(&helpPlace);
+    GetDlgItem(IDOK)->MoveWindow(helpPlace);
+    for (int id : {ID_APPLY_NOW, IDHELP, IDCANCEL}) GetDlgItem(id)->ShowWindow(SW_HIDE);
+    return true;
+  }
+};
+
+class PropertySheetTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RegisterTestTemplates(); }
+  std::vector<std::string> log;
+  TestUserInterface ui;
+};
+
+TEST_F(PropertySheetTest, PagesAreCreatedWhenFirstShownAndDestroyedAtTheEnd) {
+  LoggingPage general("general", kGeneralTemplate, log);
+  NotesPage notes(log);
+  CPropertySheet sheet("Properties");
+  sheet.AddPage(&general);
+  sheet.AddPage(&notes);
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    EXPECT_TRUE(general.IsCreated());
+    EXPECT_FALSE(notes.IsCreated()) << "the second page waits until it is shown";
+    EXPECT_TRUE(s.SetActivePage(1));
+    EXPECT_TRUE(notes.IsCreated());
+    EXPECT_FALSE(general.IsWindowVisible());
+    EXPECT_TRUE(s.SetActivePage(0));
+  });
+  ui.AnswerOk();
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_FALSE(general.IsCreated());
+  EXPECT_FALSE(notes.IsCreated());
+  EXPECT_EQ(sheet.m_hWnd, nullptr);
+  EXPECT_EQ(notes.inits, 1) << "switching back does not create a page again";
+  EXPECT_EQ(log, (std::vector<std::string>{"general init", "general set-active", "general kill-active", "notes init",
+                                           "notes set-active", "notes kill-active", "general set-active",
+                                           "general kill-active", "general apply", "notes apply"}));
+}
+
+TEST_F(PropertySheetTest, OkAppliesOnlyShownPagesInOrderAndARefusalKeepsTheSheetOpen) {
+  LoggingPage first("first", kGeneralTemplate, log);
+  LoggingPage second("second", kGeneralTemplate, log);
+  LoggingPage third("third", kGeneralTemplate, log);
+  CPropertySheet sheet("Properties");
+  for (auto* page : {&first, &second, &third}) sheet.AddPage(page);
+  sheet.SetActivePage(2);
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    s.SetActivePage(0);
+    first.allowApply = false;
+    log.clear();
+    EXPECT_TRUE(s.PressButton(IDOK));
+    EXPECT_FALSE(s.IsEnded()) << "a page that refuses to apply keeps the sheet open";
+    first.allowApply = true;
+    first.allowLeave = false;
+    EXPECT_FALSE(s.SetActivePage(2)) << "the page refuses to be left";
+    EXPECT_EQ(s.GetActiveIndex(), 0);
+    s.PressButton(IDOK);
+    EXPECT_FALSE(s.IsEnded());
+    first.allowLeave = true;
+    log.clear();
+  });
+  ui.AnswerOk();
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_EQ(log, (std::vector<std::string>{"first kill-active", "first apply", "third apply"}))
+      << "the page never shown is not asked";
+}
+
+TEST_F(PropertySheetTest, ApplyFollowsModifiedPagesAndCancelResetsThem) {
+  LoggingPage general("general", kGeneralTemplate, log);
+  NotesPage notes(log);
+  CPropertySheet sheet("Properties", nullptr, 1);
+  sheet.AddPage(&general);
+  sheet.AddPage(&notes);
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    EXPECT_FALSE(s.IsButtonUsable(ID_APPLY_NOW)) << "Apply starts disabled";
+    EXPECT_TRUE(s.GetActivePage()->Item(kNotesText)->UserType("Pump curve\nfrom the vendor"));
+    EXPECT_TRUE(notes.IsModified());
+    EXPECT_TRUE(s.IsButtonUsable(ID_APPLY_NOW));
+    s.SetActivePage(0);
+    log.clear();
+    EXPECT_TRUE(s.PressButton(ID_APPLY_NOW));
+    EXPECT_EQ(log, (std::vector<std::string>{"general kill-active", "notes apply"})) << "only the modified page applies";
+    EXPECT_FALSE(notes.IsModified());
+    EXPECT_FALSE(s.IsButtonUsable(ID_APPLY_NOW));
+    log.clear();
+  });
+  ui.AnswerCancel();
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(log, (std::vector<std::string>{"general reset", "notes reset"}));
+  EXPECT_EQ(notes.m_text, "Pump curve\nfrom the vendor");
+}
+
+TEST_F(PropertySheetTest, CancelToCloseTurnsOkIntoCloseAndDisablesCancel) {
+  struct ReadOnlyPage : LoggingPage {
+    using LoggingPage::LoggingPage;
+    bool OnInitDialog() override {
+      LoggingPage::OnInitDialog();
+      CancelToClose();
+      return true;
+    }
+  } page("general", kGeneralTemplate, log);
+  CPropertySheet sheet("Model Properties");
+  sheet.AddPage(&page);
+  ui.AnswerSheet([](CPropertySheet& s) {
+    EXPECT_EQ(s.Button(IDOK)->GetWindowText(), "Close");
+    EXPECT_FALSE(s.IsButtonUsable(IDCANCEL));
+    EXPECT_FALSE(s.PressButton(IDCANCEL));
+    EXPECT_FALSE(s.IsEnded());
+  });
+  ui.AnswerCancel();  // the provider closes it like the close box
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(ui.Prompts()[0].details.back(), "  <Help>");
+  EXPECT_EQ(ui.Prompts()[0].details[ui.Prompts()[0].details.size() - 2], "  <Close>");
+}
+
+TEST_F(PropertySheetTest, ReopenLoopShowsTheSecondPageTheSecondTime) {
+  LoggingPage general("general", kGeneralTemplate, log);
+  NotesPage notes(log);
+  CPropertySheet sheet("Reactor Properties");
+  sheet.AddPage(&general);
+  sheet.AddPage(&notes);
+  ui.AnswerOk();
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    EXPECT_EQ(s.GetActivePage(), &notes);
+    EXPECT_TRUE(notes.IsCreated());
+    EXPECT_FALSE(general.IsCreated());
+    EXPECT_FALSE(notes.IsModified()) << "a recreated page starts unchanged";
+    s.PressButton(IDOK);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_TRUE(sheet.SetActivePage(1));
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_EQ(notes.inits, 1) << "the notes page was shown only the second time";
+  EXPECT_EQ(general.inits, 1);
+  EXPECT_FALSE(sheet.SetActivePage(2));
+}
+
+TEST_F(PropertySheetTest, SheetThatClosesWithOkOnlyDescribesItself) {
+  LoggingPage general("general", kGeneralTemplate, log);
+  NotesPage notes(log);
+  CloseOnlySheet sheet("Simulation Properties");
+  sheet.AddPage(&general);
+  sheet.AddPage(&notes);
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    CRect ok;
+    s.Button(IDOK)->GetWindowRect(&ok);
+    s.ScreenToClient(&ok);
+    EXPECT_EQ(ok, sheet.helpPlace) << "OK took Help's place";
+    s.GetActivePage()->Item(kNameField)->UserType("Reactor");
+    s.GetActivePage()->Item(kHideLabels)->UserClick();
+    EXPECT_EQ(DescribeSheet(s), (std::vector<std::string>{"Simulation Properties",
+                                                          "  Pages: [General] | User Notes",
+                                                          "  Name: Reactor",
+                                                          "  [x] Hide stream labels",
+                                                          "  <OK>"}));
+  });
+  ui.AnswerOk();
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+}
+
+TEST_F(PropertySheetTest, DerivedSheetCanHoldBackOkAndBadSheetsDoNotRun) {
+  struct GuardedSheet : CPropertySheet {
+    using CPropertySheet::CPropertySheet;
+    bool duplicate = true;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override {
+      if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED && duplicate) return true;
+      return CPropertySheet::OnCommand(wParam, lParam);
+    }
+  };
+  LoggingPage page("general", kGeneralTemplate, log);
+  GuardedSheet sheet("Custom Modeling Properties");
+  sheet.AddPage(&page);
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    s.PressButton(IDOK);
+    EXPECT_FALSE(s.IsEnded());
+    sheet.duplicate = false;
+  });
+  ui.AnswerOk();
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+
+  CPropertySheet empty("Nothing");
+  EXPECT_EQ(empty.DoModal(), -1);
+  LoggingPage missing("missing", kMissingTemplate, log);
+  CPropertySheet broken("Broken");
+  broken.AddPage(&missing);
+  EXPECT_EQ(broken.DoModal(), -1);
+  EXPECT_EQ(broken.m_hWnd, nullptr);
+}
+
+TEST_F(PropertySheetTest, PageOutlivingItsSheetAndRemovedPagesAreSafe) {
+  LoggingPage first("first", kGeneralTemplate, log);
+  LoggingPage second("second", kGeneralTemplate, log);
+  {
+    CPropertySheet sheet("Properties");
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    sheet.AddPage(&second);
+    EXPECT_EQ(sheet.GetPageCount(), 2) << "a page is added once";
+    ui.AnswerSheet([&](CPropertySheet& s) {
+      s.SetActivePage(1);
+      s.RemovePage(1);
+      EXPECT_EQ(s.GetActivePage(), &first);
+      EXPECT_TRUE(first.IsWindowVisible());
+      EXPECT_FALSE(second.IsCreated());
+    });
+    ui.AnswerOk();
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+  }
+  first.SetModified(true);  // the sheet is gone
+  first.CancelToClose();
+  EXPECT_TRUE(first.IsModified());
+}
+
+}  // namespace
