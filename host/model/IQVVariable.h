@@ -1,0 +1,25 @@
+// A variable of the simulation with its value, specification, bounds, units and
+// description, read by property name ("Value", "Derivative", "Spec", "Lower",
+// "Upper", "Units", "Description"). Found through IQVVariableLookup or a query.
+#pragma once
+
+#include <string>
+
+#include "host/com/Unknown.h"
+
+struct IQVVariableAttributes;
+
+inline const IID IID_IQVVariable = GUID::FromString("{5613DAC3-CAAE-11D0-B113-00A024F1AC65}");
+
+struct IQVVariable : IUnknown {
+  static const IID& Iid() { return IID_IQVVariable; }
+
+  // The full path ("B1.T").
+  virtual HRESULT GetName(std::string& name) = 0;
+  // A property as text in the variable's current units; a failure code for an unknown property.
+  virtual HRESULT GetPropertyText(const std::string& property, std::string& text) = 0;
+  // A property as a number in base units; a failure code when it has no numeric value.
+  virtual HRESULT GetPropertyReal(const std::string& property, double* value) = 0;
+  // The variable's attributes (units-aware reading, physical type); E_NOINTERFACE when it has none.
+  virtual HRESULT GetAttributes(IQVVariableAttributes** attributes) = 0;
+};
