@@ -1,0 +1,13 @@
+// How the checker learns about the types a definition refers to. The store
+// answers for its libraries and the simulation's own types; the base
+// parameter types are known without asking.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "workbench/language/DefinitionKind.h"
+
+// The kind of the type of this name, or nothing when there is no such type.
+using TypeResolver = std::function<std::optional<DefinitionKind>(std::string_view typeName)>;
