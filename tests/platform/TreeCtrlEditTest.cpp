@@ -1,0 +1,158 @@
+// Renaming in place: begin and end notifications, acceptance by the owner,
+// the scripted person typing, keys and focus ending the edit.
+#include <gtest/gtest.h>
+
+#include "tests/platform/TreeTestOwner.h"
+
+namespace {
+
+using TreeCtrlEditTest = TreeFixture;
+
+TEST_F(TreeCtrlEditTest, OwnerAcceptsRefusesOrTheEditIsCancelled) {
+  HTREEITEM item = Add("Reactor", TVI_ROOT, 42);
+  LRESULT accept = 1;
+  owner.handlers[TVN_ENDLABELEDIT] = [&](NMHDR*) -> LRESULT { return accept; };
+
+  ASSERT_NE(tree.EditLabel(item), nullptr) << "no answer waits, so the edit stays open";
+  ASSERT_TRUE(tree.IsEditingLabel());
+  EXPECT_EQ(tree.GetEditItem(), item);
+  EXPECT_EQ(tree.GetLabelEdit()->Text(), "Reactor");
+  EXPECT_TRUE(tree.GetEditControl()->HasFocus());
+  tree.GetLabelEdit()->SetText("Mixer");
+  tree.GetLabelEdit()->End(false);
+  const TreeEvent* end = owner.Last(TVN_ENDLABELEDIT);
+  ASSERT_NE(end, nullptr);
+  EXPECT_TRUE(end->hasText);
+  EXPECT_EQ(end->text, "Mixer");
+  EXPECT_EQ(end->data, 42);
+  EXPECT_EQ(tree.GetItemText(item), "Mixer");
+  EXPECT_FALSE(tree.IsEditingLabel());
+  EXPECT_EQ(tree.GetEditControl(), nullptr);
+  EXPECT_TRUE(tree.HasFocus()) << "the focus returns to the tree";
+
+  accept = 0;
+  tree.EditLabel(item);
+  tree.GetLabelEdit()->SetText("Refused");
+  EXPECT_TRUE(tree.EndEditLabelNow(FALSE));
+  EXPECT_EQ(owner.Last(TVN_ENDLABELEDIT)->text, "Refused");
+  EXPECT_EQ(tree.GetItemText(item), "Mixer");
+
+  accept = 1;
+  tree.EditLabel(item);
+  tree.GetLabelEdit()->SetText("Cancelled");
+  tree.GetLabelEdit()->End(true);
+  EXPECT_FALSE(owner.Last(TVN_ENDLABELEDIT)->hasText) << "a cancelled edit gives no text";
+  EXPECT_EQ(tree.GetItemText(item), "Mixer");
+  EXPECT_EQ(owner.Count(TVN_BEGINLABELEDIT), 3);
+  EXPECT_FALSE(tree.EndEditLabelNow(TRUE)) << "nothing left to end";
+}
+
+TEST_F(TreeCtrlEditTest, RefusedBeginOpensNoEditor) {
+  HTREEITEM item = Add("System");
+  owner.handlers[TVN_BEGINLABELEDIT] = [](NMHDR*) -> LRESULT { return 1; };
+  EXPECT_EQ(tree.EditLabel(item), nullptr);
+  EXPECT_FALSE(tree.IsEditingLabel());
+  EXPECT_EQ(owner.Count(TVN_ENDLABELEDIT), 0);
+  const TreeEvent* begin = owner.Last(TVN_BEGINLABELEDIT);
+  ASSERT_NE(begin, nullptr);
+  EXPECT_EQ(begin->text, "System");
+}
+
+TEST_F(TreeCtrlEditTest, APersonTypesANewNameThroughTheUserInterface) {
+  HTREEITEM a = Add("A");
+  HTREEITEM b = Add("Old name");
+  tree.SelectItem(a);
+  owner.handlers[TVN_ENDLABELEDIT] = [](NMHDR*) -> LRESULT { return 1; };
+  ui.AnswerLabel("Reactor");
+  EXPECT_EQ(tree.UserBeginLabelEdit(b), nullptr) << "the answer ended the edit at once";
+  EXPECT_EQ(tree.GetSelectedItem(), b) << "a person renames what they clicked";
+  EXPECT_EQ(tree.GetItemText(b), "Reactor");
+  ASSERT_FALSE(ui.Prompts().empty());
+  EXPECT_EQ(ui.Prompts().back().kind, "label");
+  EXPECT_EQ(ui.Prompts().back().text, "Old name");
+
+  tree.ModifyStyle(TVS_EDITLABELS, 0);
+  EXPECT_EQ(tree.UserBeginLabelEdit(b), nullptr);
+  EXPECT_EQ(owner.Count(TVN_BEGINLABELEDIT), 1) << "without the style a person cannot rename";
+}
+
+// A view that, like the tree pane, keeps keys from its frame while a label is edited.
+class EditingView : public CTreeCtrl {
+ public:
+  std::vector<UINT> seen;
+  bool PreTranslateMessage(MSG* msg) override {
+    if (msg->message != WM_KEYDOWN || !IsEditingLabel()) return false;
+    seen.push_back(static_cast<UINT>(msg->wParam));
+    if (msg->wParam == VK_DELETE) return true;
+    if (msg->wParam == VK_RETURN) {
+      SetFocus();  // ends the edit
+      return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(TreeCtrlEditTest, KeysAndFocusEndTheEdit) {
+  EditingView view;
+  ASSERT_TRUE(view.Create(kStyle, CRect(0, 0, 200, 160), &owner, 9));
+  HTREEITEM item = view.InsertItem("Feed");
+  owner.handlers[TVN_ENDLABELEDIT] = [](NMHDR*) -> LRESULT { return 1; };
+
+  view.EditLabel(item);
+  view.GetLabelEdit()->SetText("Feed2");
+  view.UserKeyDown(VK_DELETE);
+  EXPECT_TRUE(view.IsEditingLabel()) << "Delete went to the view first and was kept there";
+  view.UserKeyDown(VK_RETURN);
+  EXPECT_FALSE(view.IsEditingLabel());
+  EXPECT_EQ(view.seen, (std::vector<UINT>{VK_DELETE, VK_RETURN}));
+  EXPECT_EQ(view.GetItemText(item), "Feed2");
+
+  view.EditLabel(item);
+  view.GetLabelEdit()->SetText("Escaped");
+  view.UserKeyDown(VK_ESCAPE);
+  EXPECT_FALSE(view.IsEditingLabel());
+  EXPECT_EQ(view.GetItemText(item), "Feed2");
+
+  // Clicking elsewhere commits, as the owner reads the editor's text meanwhile.
+  std::string readFromEditor;
+  owner.handlers[TVN_ENDLABELEDIT] = [&](NMHDR*) -> LRESULT {
+    if (CWnd* edit = view.GetEditControl()) readFromEditor = edit->GetWindowText();
+    return 1;
+  };
+  view.EditLabel(item);
+  view.GetLabelEdit()->SetText("Product");
+  owner.SetFocus();
+  EXPECT_FALSE(view.IsEditingLabel());
+  EXPECT_EQ(readFromEditor, "Product");
+  EXPECT_EQ(view.GetItemText(item), "Product");
+  EXPECT_TRUE(owner.HasFocus()) << "the focus stays where the person put it";
+
+  // F2 renames the caret item.
+  view.SelectItem(item);
+  view.UserKeyDown(VK_F2);
+  EXPECT_TRUE(view.IsEditingLabel());
+  view.EndEditLabelNow(TRUE);
+}
+
+TEST_F(TreeCtrlEditTest, DeletingTheEditedItemClosesTheEditorQuietly) {
+  HTREEITEM parent = Add("Parent");
+  HTREEITEM item = Add("Child", parent);
+  ASSERT_NE(tree.EditLabel(item), nullptr);
+  EXPECT_TRUE(tree.GetItemState(parent, TVIS_EXPANDED)) << "the edited item is brought into view";
+  ASSERT_TRUE(tree.DeleteItem(parent));
+  EXPECT_FALSE(tree.IsEditingLabel());
+  EXPECT_EQ(owner.Count(TVN_ENDLABELEDIT), 0);
+
+  // Starting a second edit commits the first.
+  HTREEITEM a = Add("A");
+  HTREEITEM b = Add("B");
+  owner.handlers[TVN_ENDLABELEDIT] = [](NMHDR*) -> LRESULT { return 1; };
+  tree.EditLabel(a);
+  tree.GetLabelEdit()->SetText("A2");
+  tree.EditLabel(b);
+  EXPECT_EQ(tree.GetItemText(a), "A2");
+  EXPECT_EQ(tree.GetEditItem(), b);
+  tree.EndEditLabelNow(TRUE);
+}
+
+}  // namespace

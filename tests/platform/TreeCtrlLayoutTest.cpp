@@ -1,0 +1,282 @@
+// Where items are drawn, what is under a point, scrolling, and what a person's
+// clicks, drags and keys do.
+#include <gtest/gtest.h>
+
+#include "tests/platform/TreeTestOwner.h"
+
+namespace {
+
+using TreeCtrlLayoutTest = TreeFixture;
+
+CPoint Centre(const CRect& r) { return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+TEST_F(TreeCtrlLayoutTest, HitTestAndItemRectanglesAgreeAfterScrollingAndExpanding) {
+  std::vector<HTREEITEM> top;
+  for (int i = 0; i < 30; ++i) top.push_back(Add("Item " + std::to_string(i)));
+  for (int i = 0; i < 5; ++i) Add("Child " + std::to_string(i), top[2]);
+  ASSERT_TRUE(tree.Expand(top[2], TVE_EXPAND));
+  for (int i = 0; i < 4; ++i) tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0));
+  EXPECT_EQ(tree.GetScrollPos(SB_VERT), 4);
+  EXPECT_EQ(tree.GetItemText(tree.GetFirstVisibleItem()), "Child 1") << "rows: Item 0-2, Child 0-4, Item 3 ...";
+
+  int row = 0;
+  for (HTREEITEM item = tree.GetFirstVisibleItem(); item && row < static_cast<int>(tree.GetVisibleCount());
+       item = tree.GetNextVisibleItem(item), ++row) {
+    CRect text, full;
+    ASSERT_TRUE(tree.GetItemRect(item, &text, TRUE));
+    ASSERT_TRUE(tree.GetItemRect(item, &full, FALSE));
+    EXPECT_EQ(text.top, row * 16);
+    EXPECT_EQ(full, CRect(0, row * 16, 200, row * 16 + 16));
+    UINT flags = 0;
+    EXPECT_EQ(tree.HitTest(Centre(text), &flags), item) << tree.GetItemText(item);
+    EXPECT_EQ(flags, TVHT_ONITEMLABEL);
+    EXPECT_EQ(tree.HitTest(CPoint(text.right + 2, text.top + 1), &flags), item);
+    EXPECT_EQ(flags, TVHT_ONITEMRIGHT);
+    EXPECT_EQ(tree.HitTest(CPoint(text.left - 5, text.top + 1), &flags), item);
+    EXPECT_EQ(flags, TVHT_ONITEMICON);
+  }
+  EXPECT_EQ(row, 10);
+
+  // Children sit one indent further in; the parent shows its expand button left of its icon.
+  CRect parentText, childText;
+  tree.GetItemRect(top[2], &parentText, TRUE);
+  tree.GetItemRect(tree.GetChildItem(top[2]), &childText, TRUE);
+  EXPECT_EQ(childText.left - parentText.left, 19);
+  EXPECT_EQ(parentText.Width(), 6 * 7 + 4);
+  EXPECT_LT(parentText.top, 0) << "scrolled above the view";
+  tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_TOP, 0));
+  tree.GetItemRect(top[2], &parentText, TRUE);
+  UINT flags = 0;
+  EXPECT_EQ(tree.HitTest(CPoint(parentText.left - 19 - 10, parentText.top + 8), &flags), top[2]);
+  EXPECT_EQ(flags, TVHT_ONITEMBUTTON);
+
+  EXPECT_EQ(tree.HitTest(CPoint(5, -1), &flags), nullptr);
+  EXPECT_EQ(flags, TVHT_ABOVE);
+  EXPECT_EQ(tree.HitTest(CPoint(5, 160), &flags), nullptr);
+  EXPECT_EQ(flags, TVHT_BELOW);
+  EXPECT_EQ(tree.HitTest(CPoint(200, 5), &flags), nullptr);
+  EXPECT_EQ(flags, TVHT_TORIGHT);
+
+  // Collapsing hides the children: every item below moves up five rows.
+  CRect before, after;
+  tree.GetItemRect(top[5], &before, TRUE);
+  tree.Expand(top[2], TVE_COLLAPSE);
+  tree.GetItemRect(top[5], &after, TRUE);
+  EXPECT_EQ(before.top - after.top, 5 * 16);
+  EXPECT_FALSE(tree.GetItemRect(tree.GetChildItem(top[2]), &after, TRUE)) << "a hidden item has no rectangle";
+}
+
+TEST_F(TreeCtrlLayoutTest, ScrollingStaysInRangeAndFollowsTheContent) {
+  std::vector<HTREEITEM> top;
+  for (int i = 0; i < 12; ++i) top.push_back(Add("Row " + std::to_string(i)));
+  for (int i = 0; i < 8; ++i) Add("Sub", top[11]);
+  EXPECT_EQ(tree.GetScrollLimit(SB_VERT), 2);
+  for (int i = 0; i < 5; ++i) tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0));
+  EXPECT_EQ(tree.GetScrollPos(SB_VERT), 2);
+  tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0));
+  EXPECT_EQ(tree.GetScrollPos(SB_VERT), 1);
+
+  ASSERT_TRUE(tree.EnsureVisible(tree.GetChildItem(top[11])));
+  EXPECT_EQ(tree.GetScrollLimit(SB_VERT), 10);
+  CRect rect;
+  tree.GetItemRect(tree.GetChildItem(top[11]), &rect, TRUE);
+  EXPECT_GE(rect.top, 0);
+  EXPECT_LE(rect.bottom, 160);
+  tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0));
+  EXPECT_EQ(tree.GetScrollPos(SB_VERT), 10);
+  tree.Expand(top[11], TVE_COLLAPSE);
+  EXPECT_EQ(tree.GetScrollPos(SB_VERT), 2) << "collapsing pulls the view back into range";
+  ASSERT_TRUE(tree.EnsureVisible(top[0]));
+  EXPECT_EQ(tree.GetScrollPos(SB_VERT), 0);
+  tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1));
+  EXPECT_EQ(tree.GetItemText(tree.GetFirstVisibleItem()), "Row 1");
+  tree.SelectSetFirstVisible(top[2]);
+  EXPECT_EQ(tree.GetFirstVisibleItem(), top[2]);
+
+  // A label wider than the view scrolls sideways, a character per line.
+  HTREEITEM wide = Add(std::string(60, 'W'));
+  EXPECT_GT(tree.GetScrollLimit(SB_HORZ), 0);
+  tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_TOP, 0));
+  tree.EnsureVisible(top[0]);
+  CRect left, moved;
+  tree.GetItemRect(top[0], &left, TRUE);
+  tree.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0));
+  tree.GetItemRect(top[0], &moved, TRUE);
+  EXPECT_EQ(left.left - moved.left, 7);
+  UINT flags = 0;
+  EXPECT_EQ(tree.HitTest(Centre(moved), &flags), top[0]);
+  tree.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0));
+  EXPECT_EQ(tree.GetScrollPos(SB_HORZ), tree.GetScrollLimit(SB_HORZ));
+  tree.GetItemRect(wide, &rect, TRUE);
+  EXPECT_LE(rect.right, 200);
+  tree.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINELEFT, 0));
+  EXPECT_EQ(tree.GetScrollPos(SB_HORZ), tree.GetScrollLimit(SB_HORZ) - 7);
+}
+
+TEST_F(TreeCtrlLayoutTest, AControlWithoutASizeShowsEveryRow) {
+  CTreeCtrl unsized;
+  std::vector<HTREEITEM> items;
+  for (int i = 0; i < 50; ++i) items.push_back(unsized.InsertItem("n" + std::to_string(i)));
+  EXPECT_EQ(unsized.GetVisibleCount(), 50u);
+  EXPECT_EQ(unsized.GetScrollLimit(SB_VERT), 0);
+  CRect rect;
+  ASSERT_TRUE(unsized.GetItemRect(items[49], &rect, TRUE));
+  EXPECT_EQ(rect.top, 49 * 16);
+  EXPECT_EQ(unsized.HitTest(Centre(rect)), items[49]);
+  UINT flags = 0;
+  EXPECT_EQ(unsized.HitTest(CPoint(5, 50 * 16 + 3), &flags), nullptr);
+  EXPECT_EQ(flags, TVHT_NOWHERE);
+  EXPECT_TRUE(unsized.UserClick(items[30]));
+  EXPECT_EQ(unsized.GetSelectedItem(), items[30]);
+}
+
+// Records the context-menu request a right-click leads to.
+class ContextTree : public CTreeCtrl {
+ public:
+  int contextMenus = 0;
+  CPoint menuAt;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CONTEXTMENU) {
+      ++contextMenus;
+      menuAt = CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    }
+    return CTreeCtrl::WindowProc(message, wParam, lParam);
+  }
+};
+
+TEST_F(TreeCtrlLayoutTest, ClicksPutTheCursorOnTheItemTheyAreAbout) {
+  ContextTree view;
+  ASSERT_TRUE(view.Create(kStyle, CRect(10, 20, 210, 180), &owner, 3));
+  std::vector<HTREEITEM> items;
+  for (int i = 0; i < 25; ++i) items.push_back(view.InsertItem("Block " + std::to_string(i)));
+  HTREEITEM atCursor = nullptr;
+  UINT flagsAtCursor = 0;
+  LRESULT answer = 0;
+  owner.handlers[NM_RCLICK] = [&](NMHDR*) -> LRESULT {
+    CPoint p;
+    GetCursorPos(&p);
+    view.ScreenToClient(&p);
+    atCursor = view.HitTest(p, &flagsAtCursor);
+    return answer;
+  };
+  ASSERT_TRUE(view.UserRightClick(items[20]));
+  EXPECT_EQ(atCursor, items[20]) << "scrolled into view and aimed at";
+  EXPECT_EQ(flagsAtCursor, TVHT_ONITEMLABEL);
+  EXPECT_EQ(view.GetSelectedItem(), nullptr) << "a right-click leaves the selection to the owner";
+  EXPECT_EQ(view.contextMenus, 1);
+  CPoint cursor;
+  GetCursorPos(&cursor);
+  EXPECT_EQ(view.menuAt, cursor);
+  EXPECT_TRUE(view.HasFocus());
+
+  answer = 1;
+  ASSERT_TRUE(view.UserRightClick(CPoint(150, 158)));
+  EXPECT_EQ(view.contextMenus, 1) << "a handled right-click asks for no menu";
+  EXPECT_EQ(flagsAtCursor, TVHT_ONITEMRIGHT);
+  EXPECT_FALSE(view.UserRightClick(static_cast<HTREEITEM>(nullptr)));
+}
+
+TEST_F(TreeCtrlLayoutTest, DoubleClickTogglesExpansionUnlessTheOwnerHandlesIt) {
+  HTREEITEM folder = Add("Folder");
+  Add("inside", folder);
+  ASSERT_TRUE(tree.UserDoubleClick(folder));
+  EXPECT_EQ(owner.Codes(), (std::vector<int>{TVN_SELCHANGING, TVN_SELCHANGED, NM_CLICK, NM_DBLCLK, TVN_ITEMEXPANDING,
+                                             TVN_ITEMEXPANDED}));
+  EXPECT_EQ(owner.events[0].action, TVC_BYMOUSE);
+  EXPECT_TRUE(tree.GetItemState(folder, TVIS_EXPANDED));
+  tree.UserDoubleClick(folder);
+  EXPECT_FALSE(tree.GetItemState(folder, TVIS_EXPANDED));
+
+  owner.handlers[NM_DBLCLK] = [](NMHDR*) -> LRESULT { return 1; };
+  tree.UserDoubleClick(folder);
+  EXPECT_FALSE(tree.GetItemState(folder, TVIS_EXPANDED)) << "a handled double-click does not expand";
+
+  // The expand button toggles without selecting; the cursor is on the button.
+  owner.events.clear();
+  UINT flags = 0;
+  owner.handlers[TVN_ITEMEXPANDING] = [&](NMHDR*) -> LRESULT {
+    CPoint p;
+    GetCursorPos(&p);
+    tree.ScreenToClient(&p);
+    tree.HitTest(p, &flags);
+    return 0;
+  };
+  HTREEITEM other = Add("Other");
+  tree.SelectItem(other);
+  ASSERT_TRUE(tree.UserToggleExpand(folder));
+  EXPECT_EQ(flags, TVHT_ONITEMBUTTON);
+  EXPECT_TRUE(tree.GetItemState(folder, TVIS_EXPANDED));
+  EXPECT_EQ(tree.GetSelectedItem(), other);
+}
+
+TEST_F(TreeCtrlLayoutTest, DraggingReportsTheItemAndWhereItStarted) {
+  HTREEITEM a = Add("A", TVI_ROOT, 1);
+  HTREEITEM b = Add("B", TVI_ROOT, 2);
+  tree.SelectItem(a);
+  owner.events.clear();
+  ASSERT_TRUE(tree.UserBeginDrag(b, false));
+  ASSERT_TRUE(tree.UserBeginDrag(b, true));
+  EXPECT_EQ(owner.Codes(), (std::vector<int>{TVN_BEGINDRAG, TVN_BEGINRDRAG}));
+  EXPECT_EQ(owner.events[0].newItem, b);
+  EXPECT_EQ(owner.events[0].data, 2);
+  EXPECT_EQ(tree.HitTest(owner.events[0].ptDrag), b);
+  EXPECT_EQ(tree.GetSelectedItem(), a) << "starting a drag does not select";
+
+  tree.ModifyStyle(0, TVS_DISABLEDRAGDROP);
+  EXPECT_FALSE(tree.UserBeginDrag(b, false));
+  EXPECT_EQ(owner.Count(TVN_BEGINDRAG), 1);
+
+  tree.SelectDropTarget(b);
+  EXPECT_EQ(tree.GetDropHilightItem(), b);
+  EXPECT_TRUE(tree.GetItemState(b, TVIS_DROPHILITED));
+  tree.SelectDropTarget(nullptr);
+  EXPECT_FALSE(tree.GetItemState(b, TVIS_DROPHILITED));
+  EXPECT_EQ(tree.GetDropHilightItem(), nullptr);
+}
+
+// Like the tree pane: the keypad multiply key (expand everything) is swallowed.
+class NoExpandAllTree : public CTreeCtrl {
+ protected:
+  void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
+    if (key != VK_MULTIPLY) CTreeCtrl::OnKeyDown(key, repeat, flags);
+  }
+};
+
+TEST_F(TreeCtrlLayoutTest, KeysMoveTheCaretAndExpand) {
+  HTREEITEM a = Add("A");
+  HTREEITEM a1 = Add("A1", a);
+  Add("A1x", a1);
+  HTREEITEM b = Add("B");
+  tree.UserKeyDown(VK_DOWN);
+  EXPECT_EQ(tree.GetSelectedItem(), a);
+  ASSERT_GE(owner.events.size(), 2u);
+  EXPECT_EQ(owner.events[0].code, TVN_KEYDOWN);
+  EXPECT_EQ(owner.events[0].action, VK_DOWN);
+  EXPECT_EQ(owner.Last(TVN_SELCHANGED)->action, TVC_BYKEYBOARD);
+
+  tree.UserKeyDown(VK_DOWN);
+  EXPECT_EQ(tree.GetSelectedItem(), b) << "A is collapsed";
+  tree.UserKeyDown(VK_UP);
+  tree.UserKeyDown(VK_RIGHT);
+  EXPECT_TRUE(tree.GetItemState(a, TVIS_EXPANDED));
+  tree.UserKeyDown(VK_RIGHT);
+  EXPECT_EQ(tree.GetSelectedItem(), a1);
+  tree.UserKeyDown(VK_LEFT);
+  EXPECT_EQ(tree.GetSelectedItem(), a);
+  tree.UserKeyDown(VK_LEFT);
+  EXPECT_FALSE(tree.GetItemState(a, TVIS_EXPANDED));
+  tree.UserKeyDown(VK_MULTIPLY);
+  EXPECT_TRUE(tree.GetItemState(a1, TVIS_EXPANDED)) << "the whole subtree opens";
+  tree.UserKeyDown(VK_RETURN);
+  EXPECT_EQ(owner.Count(NM_RETURN), 1);
+
+  NoExpandAllTree view;
+  ASSERT_TRUE(view.Create(kStyle, CRect(0, 0, 100, 100), &owner, 4));
+  HTREEITEM v = view.InsertItem("V");
+  view.InsertItem("child", v);
+  view.SelectItem(v);
+  view.UserKeyDown(VK_MULTIPLY);
+  EXPECT_FALSE(view.GetItemState(v, TVIS_EXPANDED));
+}
+
+}  // namespace
