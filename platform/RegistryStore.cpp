@@ -123,6 +123,7 @@ LSTATUS UserRegistryStore::Change(const std::function<LSTATUS(RegistryKey& root)
 
   LSTATUS status = change(root);
   if (status == ERROR_SUCCESS) {
+    RemoveLeftoverTemporaries(path);  // from writers that died before replacing the file
     if (!problem.empty()) problem += KeepDamagedOriginal(path, image);
     if (ReplaceFileContents(path, FormatRegistryText(root, kUserRootName), g_beforeReplace) != 0) {
       return ERROR_WRITE_FAULT;

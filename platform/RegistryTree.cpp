@@ -20,11 +20,19 @@ std::string RegistryFoldCase(std::string_view name) {
 }
 
 namespace {
-// Positions after a removal shift down by one.
-void Reindex(std::unordered_map<std::string, std::size_t>& index, std::size_t removed) {
+// Removes the item named name from items and its index; later positions shift down by one.
+template <typename Item>
+bool RemoveIndexed(std::vector<Item>& items, std::unordered_map<std::string, std::size_t>& index,
+                   std::string_view name) {
+  auto it = index.find(RegistryFoldCase(name));
+  if (it == index.end()) return false;
+  std::size_t removed = it->second;
+  index.erase(it);
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(removed));
   for (auto& entry : index) {
     if (entry.second > removed) --entry.second;
   }
+  return true;
 }
 }  // namespace
 
@@ -44,15 +52,7 @@ RegistryKey& RegistryKey::Child(std::string_view name) {
   return *m_children.back();
 }
 
-bool RegistryKey::RemoveChild(std::string_view name) {
-  auto it = m_childIndex.find(RegistryFoldCase(name));
-  if (it == m_childIndex.end()) return false;
-  std::size_t position = it->second;
-  m_childIndex.erase(it);
-  m_children.erase(m_children.begin() + static_cast<std::ptrdiff_t>(position));
-  Reindex(m_childIndex, position);
-  return true;
-}
+bool RegistryKey::RemoveChild(std::string_view name) { return RemoveIndexed(m_children, m_childIndex, name); }
 
 RegistryKey* RegistryKey::Find(const std::vector<std::string>& path) {
   RegistryKey* key = this;
@@ -95,12 +95,4 @@ void RegistryKey::SetValue(RegistryValue value) {
   existing = std::move(value);
 }
 
-bool RegistryKey::RemoveValue(std::string_view name) {
-  auto it = m_valueIndex.find(RegistryFoldCase(name));
-  if (it == m_valueIndex.end()) return false;
-  std::size_t position = it->second;
-  m_valueIndex.erase(it);
-  m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(position));
-  Reindex(m_valueIndex, position);
-  return true;
-}
+bool RegistryKey::RemoveValue(std::string_view name) { return RemoveIndexed(m_values, m_valueIndex, name); }

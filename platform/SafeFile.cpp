@@ -8,9 +8,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace {
+
+// Temporary files are named after their target: "registry.reg.tmp-Ab12Cd".
+constexpr char kTemporaryMark[] = ".tmp-";
+constexpr std::size_t kTemporarySuffixLength = 6;
 
 FileIdentity IdentityFromStat(const struct stat& st) {
   FileIdentity id;
@@ -94,7 +99,7 @@ FileImage ReadFileImage(const std::string& path, std::size_t limit) {
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes, void (*beforeReplace)()) {
   std::string target = ResolveLink(path);
-  std::string temporary = target + ".XXXXXX";
+  std::string temporary = target + kTemporaryMark + "XXXXXX";
   int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return errno;
   int error = ::fchmod(fd, NewFileMode(target)) == 0 ? 0 : errno;
@@ -105,6 +110,20 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes, void (*
   if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error) ::unlink(temporary.c_str());
   return error;
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+  std::filesystem::path target(ResolveLink(path));
+  std::string prefix = target.filename().string() + kTemporaryMark;
+  std::error_code error;
+  std::vector<std::filesystem::path> leftovers;
+  for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+    std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + kTemporarySuffixLength && name.compare(0, prefix.size(), prefix) == 0) {
+      leftovers.push_back(entry.path());
+    }
+  }
+  for (const auto& leftover : leftovers) std::filesystem::remove(leftover, error);
 }
 
 ExclusiveFileLock::ExclusiveFileLock(const std::string& lockPath) {

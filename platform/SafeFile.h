@@ -32,6 +32,10 @@ FileImage ReadFileImage(const std::string& path, std::size_t limit);
 // Returns 0 or the errno of the step that failed; on failure the file is unchanged.
 int ReplaceFileContents(const std::string& path, std::string_view bytes, void (*beforeReplace)() = nullptr);
 
+// Removes temporary files that interrupted replacements of path left behind.
+// Only for use while no other replacement of path can be under way (under its lock).
+void RemoveLeftoverTemporaries(const std::string& path);
+
 // Holds an exclusive advisory lock on lockPath (created when missing) for its lifetime.
 class ExclusiveFileLock {
  public:

@@ -64,6 +64,13 @@ std::shared_ptr<COleDataSource> SomeData() {
 
 using Calls = std::vector<std::string>;
 
+// A drag that moves over target once with keys held and drops there.
+DROPEFFECT DragOnto(TargetWnd& target, DROPEFFECT allowed, DWORD keys) {
+  DragDropSession session(SomeData(), allowed);
+  session.MoveTo(target.m_hWnd, CPoint(1, 1), keys);
+  return session.Drop();
+}
+
 }  // namespace
 
 TEST(DragDrop, AWindowThatIsNotADropTargetOffersNothing) {
@@ -116,27 +123,21 @@ TEST(DragDrop, ALeftButtonDropUsesTheLastOfferedEffect) {
 
   TargetWnd refusing;
   refusing.acceptDrop = false;
-  DragDropSession second(SomeData(), kAll);
-  second.MoveTo(refusing.m_hWnd, CPoint(1, 1), MK_LBUTTON);
-  EXPECT_EQ(second.Drop(), DROPEFFECT_NONE);
+  EXPECT_EQ(DragOnto(refusing, kAll, MK_LBUTTON), DROPEFFECT_NONE);
   EXPECT_EQ(refusing.calls, (Calls{"enter", "drop"}));
 }
 
 TEST(DragDrop, ATargetThatOfferedNothingIsLeftInsteadOfDroppedOn) {
   TargetWnd target;
   target.offer = DROPEFFECT_NONE;
-  DragDropSession session(SomeData(), kAll);
-  session.MoveTo(target.m_hWnd, CPoint(1, 1), MK_LBUTTON);
-  EXPECT_EQ(session.Drop(), DROPEFFECT_NONE);
+  EXPECT_EQ(DragOnto(target, kAll, MK_LBUTTON), DROPEFFECT_NONE);
   EXPECT_EQ(target.calls, (Calls{"enter", "leave"}));
 }
 
 TEST(DragDrop, ARightButtonDropOffersOnDropExFirst) {
   TargetWnd chooser;
   chooser.dropExAnswer = DROPEFFECT_LINK;  // the user picked "Create Instance Here"
-  DragDropSession session(SomeData(), DROPEFFECT_COPY | DROPEFFECT_LINK);
-  session.MoveTo(chooser.m_hWnd, CPoint(1, 1), MK_RBUTTON);
-  EXPECT_EQ(session.Drop(), DROPEFFECT_LINK);
+  EXPECT_EQ(DragOnto(chooser, DROPEFFECT_COPY | DROPEFFECT_LINK, MK_RBUTTON), DROPEFFECT_LINK);
   EXPECT_EQ(chooser.calls, (Calls{"enter", "dropex"}));
   EXPECT_EQ(chooser.dropDefault, DROPEFFECT_COPY);
   EXPECT_EQ(chooser.dropList, DROPEFFECT_COPY | DROPEFFECT_LINK);
@@ -154,16 +155,12 @@ TEST(DragDrop, ARightButtonDropOffersOnDropExFirst) {
   // An answer outside the allowed effects is not passed on to the source.
   TargetWnd greedy;
   greedy.dropExAnswer = DROPEFFECT_MOVE;
-  DragDropSession third(SomeData(), DROPEFFECT_COPY);
-  third.MoveTo(greedy.m_hWnd, CPoint(1, 1), MK_RBUTTON);
-  EXPECT_EQ(third.Drop(), DROPEFFECT_NONE);
+  EXPECT_EQ(DragOnto(greedy, DROPEFFECT_COPY, MK_RBUTTON), DROPEFFECT_NONE);
 
   // A left-button drop never asks OnDropEx.
   TargetWnd left;
   left.dropExAnswer = DROPEFFECT_LINK;
-  DragDropSession fourth(SomeData(), kAll);
-  fourth.MoveTo(left.m_hWnd, CPoint(1, 1), MK_LBUTTON);
-  EXPECT_EQ(fourth.Drop(), DROPEFFECT_COPY);
+  EXPECT_EQ(DragOnto(left, kAll, MK_LBUTTON), DROPEFFECT_COPY);
   EXPECT_EQ(left.calls, (Calls{"enter", "drop"}));
 }
 
