@@ -1,4 +1,4 @@
-// A variable of the simulation with its value, specification, bounds, units and
+// A variable of the simulation with its value, its "Spec" (fixed or free), bounds, units and
 // description, read by property name ("Value", "Derivative", "Spec", "Lower",
 // "Upper", "Units", "Description"). Found through IQVVariableLookup or a query.
 #pragma once

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "host/framework/CQVHelpPropertySheet.h"
+#include "host/framework/CRDocTemplate.h"
+#include "host/framework/CRDocument.h"
+#include "host/framework/CRQVMDIChildFrame.h"
+#include "platform/Dialog.h"
+#include "tests/host/FakeHost.h"
+#include "tests/host/FakeStore.h"
+#include "tests/support/TestUserInterface.h"
+
+namespace {
+
+const CLSID kExplorerClass = GUID::FromString("{0B1E5C11-0000-4000-8000-00000000C001}");
+const CLSID kEditorClass = GUID::FromString("{0B1E5C11-0000-4000-8000-00000000C002}");
+
+class TestFrame : public CRQVMDIChildFrame {
+ public:
+  static inline int alive = 0;
+  static inline bool failClient = false;
+  static inline std::vector<std::string> events;
+  CRQVMDIChildFrame* closeOnPause = nullptr;
+
+  TestFrame() {
+    ++alive;
+    m_nViewType = QV_VIEWTYPE_EXPLORER;
+  }
+  ~TestFrame() override { --alive; }
+  bool OnCreateClient(CREATESTRUCT*, CCreateContext*) override { return !failClient; }
+  void RunPaused() override {
+    events.push_back("paused " + GetWindowText());
+    if (closeOnPause) closeOnPause->DestroyWindow();
+  }
+  void RevertToOriginalWindowLayout(long withScrollBar) override {
+    events.push_back("layout " + std::to_string(withScrollBar));
+  }
+};
+
+class FrameworkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestFrame::alive = 0;
+    TestFrame::failClient = false;
+    TestFrame::events.clear();
+    ASSERT_TRUE(client.Create("MDIClient", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), nullptr, 1));
+  }
+  void TearDown() override {
+    for (CRQVMDIChildFrame* frame : CRQVMDIChildFrame::OpenFrames()) frame->DestroyWindow();
+    client.DestroyWindow();
+    EXPECT_EQ(TestFrame::alive, 0) << "frames delete themselves when their windows go";
+    EXPECT_TRUE(CRQVMDIChildFrame::OpenFrames().empty());
+  }
+  CRDocTemplate MakeTemplate() {
+    return CRDocTemplate(kExplorerClass, 13501, [] { return std::make_unique<CRDocument>(); },
+                         [] { return new TestFrame; });
+  }
+  CWnd client;
+};
+
+TEST_F(FrameworkTest, TemplateMakesHiddenOrVisibleFrames) {
+  CRDocTemplate explorer = MakeTemplate();
+  EXPECT_EQ(explorer.GetClassID(), kExplorerClass);
+  CRDocument document;
+  CFrameWnd* hidden = explorer.CreateNewFrame(&document, &client, false);
+  ASSERT_NE(hidden, nullptr);
+  EXPECT_FALSE(hidden->IsVisibleFlag());
+  EXPECT_EQ(hidden->GetActiveDocument(), &document);
+  CFrameWnd* shown = explorer.CreateNewFrame(&document, &client, true);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->IsVisibleFlag());
+  EXPECT_EQ(CRQVMDIChildFrame::OpenFrames().size(), 2u);
+}
+
+TEST_F(FrameworkTest, FrameThatRefusesItsClientIsGone) {
+  CRDocTemplate explorer = MakeTemplate();
+  TestFrame::failClient = true;
+  EXPECT_EQ(explorer.CreateNewFrame(nullptr, &client, false), nullptr);
+  EXPECT_EQ(TestFrame::alive, 0);
+  EXPECT_TRUE(CRQVMDIChildFrame::OpenFrames().empty()) << "a refused frame never stays among the open frames";
+}
+
+TEST_F(FrameworkTest, OpenFramesHearOfPausesAndLayoutUntilTheyClose) {
+  CRDocTemplate explorer = MakeTemplate();
+  auto* first = static_cast<TestFrame*>(explorer.CreateNewFrame(nullptr, &client, true));
+  auto* second = static_cast<TestFrame*>(explorer.CreateNewFrame(nullptr, &client, true));
+  ASSERT_TRUE(first && second);
+  first->SetWindowText("first");
+  second->SetWindowText("second");
+  CRQVMDIChildFrame::NotifyRunPaused();
+  CRQVMDIChildFrame::RevertAllToOriginalWindowLayout(1);
+  EXPECT_EQ(TestFrame::events, (std::vector<std::string>{"paused first", "paused second", "layout 1", "layout 1"}));
+
+  // A frame that closes another while handling the pause: the closed one is skipped.
+  TestFrame::events.clear();
+  first->closeOnPause = second;
+  CRQVMDIChildFrame::NotifyRunPaused();
+  EXPECT_EQ(TestFrame::events, (std::vector<std::string>{"paused first"}));
+  EXPECT_EQ(CRQVMDIChildFrame::OpenFrames().size(), 1u);
+}
+
+TEST_F(FrameworkTest, ApplicationFindsTemplatesByClass) {
+  EXPECT_EQ(CRBaseApp::GetApp(), nullptr);
+  {
+    fake::App app;
+    EXPECT_EQ(CRBaseApp::GetApp(), &app);
+    app.AddDocTemplate(std::make_unique<CRDocTemplate>(MakeTemplate()));
+    app.AddDocTemplate(nullptr);
+    ASSERT_NE(app.GetDocTemplate(kExplorerClass), nullptr);
+    EXPECT_EQ(app.GetDocTemplate(kExplorerClass)->ResourceId(), 13501u);
+    EXPECT_EQ(app.GetDocTemplate(kEditorClass), nullptr);
+  }
+  EXPECT_EQ(CRBaseApp::GetApp(), nullptr);
+}
+
+TEST_F(FrameworkTest, DocumentCarriesItsViewContextAndRootModel) {
+  CRDocument document;
+  EXPECT_EQ(document.GetViewContext(), nullptr);
+  CComPtr<IUnknown> root;
+  EXPECT_EQ(document.GetRootModel(&root), E_FAIL);
+  EXPECT_EQ(root.Get(), nullptr);
+
+  CComPtr<fake::Instance> simulation = MakeComObject<fake::Instance>("Simulation");
+  IUnknown* simulationUnknown = static_cast<IFInstance*>(simulation.Get());
+  tag_CorvaneViewContext context;
+  context.viewClass = kExplorerClass;
+  context.libraryName = "Modeler";
+  context.typeName = "Tank";
+  context.placement = CorvaneWindowPlacement{SW_SHOWNORMAL, 10, 20, 300, 400};
+  context.dataSource = simulationUnknown;
+  document.SetViewContext(context);
+  document.SetRootModel(simulationUnknown);
+  context.libraryName = "changed afterwards";
+
+  const tag_CorvaneViewContext* kept = document.GetViewContext();
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->libraryName, "Modeler") << "the document keeps its own copy";
+  EXPECT_EQ(kept->placement->cx, 300);
+  ASSERT_EQ(document.GetRootModel(&root), S_OK);
+  EXPECT_TRUE(IsSameObject(root, simulationUnknown));
+  EXPECT_TRUE(IsSameObject(kept->dataSource, simulationUnknown));
+}
+
+TEST(HelpPropertySheetTest, HelpButtonShowsTheTopic) {
+  DialogTemplate page;
+  page.id = 0xB1E5;
+  page.caption = "General";
+  page.size = CSize(100, 50);
+  RegisterDialogTemplate(page);
+
+  fake::App app;
+  TestUserInterface ui;
+  CQVHelpPropertySheet sheet("Model Properties");
+  sheet.SetHelpTopic(53654, 53656);
+  CPropertyPage general(page.id);
+  sheet.AddPage(&general);
+  ui.AnswerSheet([](CPropertySheet& running) {
+    running.PressButton(IDHELP);
+    running.PressButton(IDOK);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_EQ(app.helpShown, (std::vector<std::pair<UINT, UINT>>{{53654, 53656}}));
+
+  sheet.SetHelpTopic(0, 0);
+  EXPECT_FALSE(sheet.OnHelp()) << "a sheet without a topic shows nothing";
+  EXPECT_EQ(app.helpShown.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "host/store/MwInstance.h"
+#include "tests/host/FakeStore.h"
+
+namespace {
+
+// A simulation with Flowsheet.B1.T and a type "Tank" whose default instance stands for it.
+class MwInstanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    simulation = MakeComObject<fake::Instance>("Simulation");
+    flowsheet = simulation->AddChild("Flowsheet", 0x1);
+    block = flowsheet->AddChild("B1", 0x2);
+    block->AddChild("T", 0x4);
+    tank = MakeComObject<fake::Type>("Tank");
+  }
+  CComPtr<fake::Instance> simulation, flowsheet, block;
+  CComPtr<fake::Type> tank;
+};
+
+std::string PathOf(const MwInstance& path) {
+  std::string text = "<none>";
+  if (FAILED(path.StringPath(text))) return "<failed>";
+  return text;
+}
+
+TEST_F(MwInstanceTest, PushAndPopWalkThroughProperties) {
+  MwInstance path(simulation.Get());
+  EXPECT_EQ(path.StackSize(), 1);
+  EXPECT_EQ(PathOf(path), "");
+  ASSERT_EQ(path.Push("Flowsheet"), S_OK);
+  ASSERT_EQ(path.Push("B1"), S_OK);
+  EXPECT_EQ(path.StackSize(), 3);
+  EXPECT_EQ(PathOf(path), "Flowsheet.B1");
+
+  EXPECT_TRUE(FAILED(path.Push("NoSuchBlock")));
+  EXPECT_EQ(path.StackSize(), 3) << "a failed push leaves the path as it was";
+
+  ASSERT_EQ(path.Pop(), S_OK);
+  EXPECT_EQ(PathOf(path), "Flowsheet");
+  ASSERT_EQ(path.Pop(), S_OK);
+  ASSERT_EQ(path.Pop(), S_OK);
+  EXPECT_EQ(path.StackSize(), 0);
+  EXPECT_TRUE(FAILED(path.Pop()));
+  EXPECT_EQ(PathOf(path), "<failed>");
+  EXPECT_FALSE(path.IsValid());
+}
+
+TEST_F(MwInstanceTest, ResolvePathIsAllOrNothing) {
+  MwInstance path(simulation.Get());
+  ASSERT_EQ(path.ResolvePath("Flowsheet.B1.T"), S_OK);
+  EXPECT_EQ(PathOf(path), "Flowsheet.B1.T");
+
+  MwInstance other(simulation.Get());
+  EXPECT_TRUE(FAILED(other.ResolvePath("Flowsheet.B2.T")));
+  EXPECT_EQ(other.StackSize(), 1);
+  EXPECT_TRUE(FAILED(other.ResolvePath("Flowsheet..B1")));
+  EXPECT_TRUE(FAILED(other.ResolvePath("")));
+  EXPECT_TRUE(FAILED(other.ResolvePath("Flowsheet.")));
+  EXPECT_EQ(other.StackSize(), 1);
+}
+
+TEST_F(MwInstanceTest, BuiltFromNamesOrFromABasePath) {
+  CComPtr<fake::Root> root = MakeComObject<fake::Root>();
+  root->names[""] = simulation.Get();
+  MwInstance top(root.Get(), "");
+  ASSERT_EQ(top.StackSize(), 1);
+  ASSERT_EQ(top.Push("Flowsheet"), S_OK);
+  EXPECT_EQ(PathOf(top), "Flowsheet");
+
+  MwInstance unknown(root.Get(), "NoLibrary");
+  EXPECT_EQ(unknown.StackSize(), 0);
+  MwInstance noRoot(static_cast<IFRoot*>(nullptr), "");
+  EXPECT_EQ(noRoot.StackSize(), 0);
+
+  MwInstance walked(simulation.Get(), std::vector<std::string>{"Flowsheet", "B1"});
+  EXPECT_EQ(PathOf(walked), "Flowsheet.B1");
+  MwInstance broken(simulation.Get(), std::vector<std::string>{"Flowsheet", "Nope"});
+  EXPECT_EQ(broken.StackSize(), 0) << "a path that cannot be walked leaves nothing";
+}
+
+TEST_F(MwInstanceTest, TypeGivesItsDefaultInstance) {
+  MwInstance byType(tank.Get(), 0, 1);
+  ASSERT_EQ(byType.StackSize(), 1);
+  EXPECT_TRUE(byType.IsDefaultInstance());
+  CComPtr<IFInstance> current;
+  ASSERT_EQ(byType.QueryInstance(&current), S_OK);
+  EXPECT_TRUE(IsSameObject(current, static_cast<IFInstance*>(tank->DefaultInstance())));
+
+  MwInstance badArguments(tank.Get(), 3, 0);
+  EXPECT_EQ(badArguments.StackSize(), 0) << "index and flags are passed to the type unchanged";
+
+  MwInstance fromUnknown(static_cast<IUnknown*>(static_cast<IFType*>(tank.Get())));
+  EXPECT_TRUE(fromUnknown.IsDefaultInstance());
+  EXPECT_FALSE(MwInstance(static_cast<IFInstance*>(simulation.Get())).IsDefaultInstance()) << "an instance without a type";
+}
+
+TEST_F(MwInstanceTest, InstanceOfATypeIsNotItsDefault) {
+  CComPtr<fake::Instance> other = block->AddChild("Tank2", 0, tank.Get());
+  MwInstance path(other.Get());
+  EXPECT_FALSE(path.IsDefaultInstance());
+  CComPtr<IFType> type;
+  ASSERT_EQ(path.CurrentType(&type), S_OK);
+  EXPECT_TRUE(IsSameObject(type, static_cast<IFType*>(tank.Get())));
+}
+
+TEST_F(MwInstanceTest, CurrentPropertyOfBaseIsTheParentsProperty) {
+  MwInstance path(static_cast<IFInstance*>(block.Get()));
+  CComPtr<IFPropertyDesc> property;
+  ASSERT_EQ(path.CurrentProperty(&property), S_OK);
+  std::string name;
+  property->GetName(name);
+  EXPECT_EQ(name, "B1");
+
+  ASSERT_EQ(path.Push("T"), S_OK);
+  ASSERT_EQ(path.CurrentProperty(&property), S_OK);
+  property->GetName(name);
+  EXPECT_EQ(name, "T");
+
+  MwInstance top(simulation.Get());
+  EXPECT_TRUE(FAILED(top.CurrentProperty(&property)));
+  EXPECT_EQ(property.Get(), nullptr);
+}
+
+TEST_F(MwInstanceTest, ValidityFollowsTheCurrentInstance) {
+  MwInstance path(simulation.Get());
+  ASSERT_EQ(path.Push("Flowsheet"), S_OK);
+  EXPECT_TRUE(path.IsValid());
+  flowsheet->valid = false;
+  EXPECT_FALSE(path.IsValid());
+  path.Pop();
+  EXPECT_TRUE(path.IsValid());
+}
+
+TEST_F(MwInstanceTest, NewInstanceAddsAndWalksIntoTheChild) {
+  MwInstance path(simulation.Get());
+  ASSERT_EQ(path.Push("Flowsheet"), S_OK);
+  ASSERT_EQ(path.NewInstance(tank.Get(), "T2"), S_OK);
+  EXPECT_EQ(PathOf(path), "Flowsheet.T2");
+  path.Pop();
+  EXPECT_TRUE(FAILED(path.NewInstance(tank.Get(), "T2"))) << "the name is taken now";
+  EXPECT_EQ(PathOf(path), "Flowsheet");
+  EXPECT_EQ(path.NewInstance(nullptr, "T3"), E_POINTER);
+  EXPECT_EQ(flowsheet->createCalls, 2);
+}
+
+TEST_F(MwInstanceTest, StringsGoThroughTheTypesDataObject) {
+  MwInstance path(tank.Get(), 0, 1);
+  ASSERT_EQ(path.SetString("Non-embedded Text", "BOOLEAN VB\n"), S_OK);
+  std::string text;
+  ASSERT_EQ(path.GetString("Non-embedded Text", text), S_OK);
+  EXPECT_EQ(text, "BOOLEAN VB\n");
+  EXPECT_TRUE(FAILED(path.GetString("MORROW Modelling Language", text)));
+  EXPECT_EQ(text, "BOOLEAN VB\n") << "a failed read leaves the text alone";
+
+  MwInstance untyped(simulation.Get());
+  EXPECT_EQ(untyped.SetString("Non-embedded Text", "x"), E_NOINTERFACE);
+}
+
+TEST_F(MwInstanceTest, TypePaletteIsTheOwnedOneElseTheHoldingOne) {
+  CComPtr<fake::Palette> library = MakeComObject<fake::Palette>();
+  CComPtr<fake::Palette> local = MakeComObject<fake::Palette>();
+  tank->holding = library.Get();
+  MwInstance path(tank.Get(), 0, 1);
+  CComPtr<IFTypePalette> palette;
+  ASSERT_EQ(path.CurrentTypePalette(&palette), S_OK);
+  EXPECT_EQ(palette.Get(), static_cast<IFTypePalette*>(library.Get()));
+  tank->owned = local.Get();
+  ASSERT_EQ(path.CurrentTypePalette(&palette), S_OK);
+  EXPECT_EQ(palette.Get(), static_cast<IFTypePalette*>(local.Get()));
+}
+
+TEST_F(MwInstanceTest, ClearAndReInit) {
+  MwInstance path(simulation.Get());
+  path.Push("Flowsheet");
+  path.Clear();
+  EXPECT_EQ(path.StackSize(), 0);
+  CComPtr<IFType> type;
+  EXPECT_TRUE(FAILED(path.CurrentType(&type)));
+  EXPECT_EQ(path.ReInit(block.Get()), S_OK);
+  EXPECT_EQ(path.StackSize(), 1);
+  EXPECT_EQ(path.ReInit(nullptr), E_POINTER);
+  EXPECT_EQ(path.StackSize(), 0);
+}
+
+}  // namespace
