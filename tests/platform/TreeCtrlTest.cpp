@@ -2,6 +2,7 @@
 // as the tree pane relies on them.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 
 #include "tests/platform/TreeTestOwner.h"
@@ -327,6 +328,28 @@ TEST_F(TreeCtrlTest, ReflectedNotificationsStayWithTheViewAndImagesComeFromIt) {
   EXPECT_EQ(std::count(view.handled.begin(), view.handled.end(), TVN_GETDISPINFO), 1);
   view.GetItemImage(a, image, selected);
   EXPECT_EQ(image, I_IMAGECALLBACK) << "the item keeps its callback";
+}
+
+TEST_F(TreeCtrlTest, DestroyingTheWindowReportsItemsButDestroyingTheObjectDoesNot) {
+  HTREEITEM a = Add("A", TVI_ROOT, 1);
+  Add("B", a, 2);
+  ASSERT_NE(tree.EditLabel(a), nullptr);
+  ASSERT_TRUE(tree.DestroyWindow());
+  EXPECT_EQ(owner.Count(TVN_DELETEITEM), 2) << "owners free their item data";
+  EXPECT_EQ(owner.Count(TVN_ENDLABELEDIT), 0);
+  EXPECT_FALSE(tree.IsEditingLabel());
+  EXPECT_EQ(tree.GetCount(), 0u);
+
+  owner.events.clear();
+  {
+    auto doomed = std::make_unique<CTreeCtrl>();
+    ASSERT_TRUE(doomed->Create(kStyle, CRect(0, 0, 50, 50), &owner, 8));
+    HTREEITEM item = doomed->InsertItem("C");
+    doomed->EditLabel(item);
+  }
+  EXPECT_TRUE(owner.events.size() == 1 && owner.events[0].code == TVN_BEGINLABELEDIT)
+      << "a half-destroyed object reports nothing";
+  EXPECT_TRUE(owner.GetChildren().empty());
 }
 
 class RecordingObserver : public TreeCtrlObserver {
