@@ -15,6 +15,10 @@ constexpr UINT INDEXTOOVERLAYMASK(UINT i) { return i << 8; }
 constexpr UINT TVIS_OVERLAYMASK = 0x0F00;
 constexpr UINT LVIS_OVERLAYMASK = 0x0F00;
 
+// An item image asked of the owner when drawn (display-info notification), and no image.
+constexpr int I_IMAGECALLBACK = -1;
+constexpr int I_IMAGENONE = -2;
+
 class CImageList {
  public:
   CImageList() = default;

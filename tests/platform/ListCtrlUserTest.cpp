@@ -1,0 +1,399 @@
+#include <gtest/gtest.h>
+
+#include "platform/Draw.h"
+#include "tests/platform/ListTestOwner.h"
+
+namespace {
+
+using ListUserTest = ListFixture;
+
+// ---------------------------------------------------------------- clicks
+
+TEST_F(ListUserTest, AClickSelectsThenTellsOfTheClickAtTheCursor) {
+  Fill(5);
+  list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  owner.events.clear();
+  LVHITTESTINFO atClick;
+  owner.handler = [&](NMHDR* header) -> LRESULT {
+    if (header->code == NM_CLICK) atClick = HitAtCursor();
+    return 0;
+  };
+  ASSERT_TRUE(list.UserClick(3, 2));
+
+  auto changed = owner.Of(LVN_ITEMCHANGED);
+  ASSERT_FALSE(changed.empty());
+  const ListEvent& selected = changed.back();
+  EXPECT_EQ(selected.item, 3);
+  EXPECT_EQ(selected.oldState, 0u);
+  EXPECT_EQ(selected.newState, LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_EQ(selected.lParam, 1003);
+  bool oldRowLetGo = false;
+  for (const ListEvent& e : changed)
+    if (e.item == 0 && (e.oldState & LVIS_SELECTED) && !(e.newState & LVIS_SELECTED)) oldRowLetGo = true;
+  EXPECT_TRUE(oldRowLetGo);
+
+  ASSERT_EQ(owner.Count(NM_CLICK), 1);
+  EXPECT_GT(owner.IndexOf(NM_CLICK), owner.IndexOf(LVN_ITEMCHANGED)) << "selection first, then the click";
+  ListEvent click = owner.Of(NM_CLICK)[0];
+  EXPECT_EQ(click.item, 3);
+  EXPECT_EQ(click.subItem, 2);
+  EXPECT_EQ(atClick.iItem, 3) << "a handler hit-testing at the cursor finds the row";
+  EXPECT_EQ(atClick.iSubItem, 2);
+  EXPECT_EQ(list.GetSelectedCount(), 1u);
+  EXPECT_TRUE(list.HasFocus());
+}
+
+TEST_F(ListUserTest, ClickingARowOutOfViewScrollsToItFirst) {
+  Fill(200);
+  LVHITTESTINFO atClick;
+  owner.handler = [&](NMHDR* header) -> LRESULT {
+    if (header->code == NM_DBLCLK) atClick = HitAtCursor();
+    return 0;
+  };
+  ASSERT_TRUE(list.UserDoubleClick(150));
+  EXPECT_GT(list.GetTopIndex(), 0);
+  EXPECT_EQ(atClick.iItem, 150);
+  ASSERT_EQ(owner.Count(NM_CLICK), 1);
+  ASSERT_EQ(owner.Count(NM_DBLCLK), 1);
+  EXPECT_LT(owner.IndexOf(NM_CLICK), owner.IndexOf(NM_DBLCLK));
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 150);
+
+  // In the list view the row lies in a column to the right.
+  list.ModifyStyle(LVS_TYPEMASK, LVS_LIST);
+  owner.handler = [&](NMHDR* header) -> LRESULT {
+    if (header->code == NM_CLICK) atClick = HitAtCursor();
+    return 0;
+  };
+  ASSERT_TRUE(list.UserClick(190));
+  EXPECT_EQ(atClick.iItem, 190);
+}
+
+TEST_F(ListUserTest, ModifiedClicksExtendTheSelection) {
+  Fill(6);
+  ASSERT_TRUE(list.UserClick(1));
+  Keyboard::SetModifiers(false, true, false);
+  ASSERT_TRUE(list.UserClick(4));
+  EXPECT_EQ(list.GetSelectedCount(), 2u);
+  ASSERT_TRUE(list.UserClick(1));
+  EXPECT_EQ(list.GetSelectedCount(), 1u) << "Ctrl toggles";
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 4);
+  // Shift selects from the anchor (the row last clicked without Shift) to the clicked row.
+  Keyboard::SetModifiers(true, false, false);
+  ASSERT_TRUE(list.UserClick(3));
+  EXPECT_EQ(list.GetSelectedCount(), 3u);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 3);
+  ASSERT_TRUE(list.UserClick(0));
+  EXPECT_EQ(list.GetSelectedCount(), 2u) << "the anchor stays; rows outside the new range let go";
+  EXPECT_EQ(list.GetItemState(3, LVIS_SELECTED), 0u);
+  Keyboard::SetModifiers(false, false, false);
+  list.ModifyStyle(0, LVS_SINGLESEL);
+  Keyboard::SetModifiers(false, true, false);
+  ASSERT_TRUE(list.UserClick(5));
+  EXPECT_EQ(list.GetSelectedCount(), 1u) << "single selection ignores Ctrl";
+}
+
+TEST_F(ListUserTest, ClicksOnEmptySpaceDeselectAndCarryNoRow) {
+  Fill(3);
+  ASSERT_TRUE(list.UserClick(1));
+  owner.events.clear();
+  EXPECT_FALSE(list.UserClickEmpty(CPoint(20, 25))) << "that point is on row 0";
+  EXPECT_FALSE(list.UserClickEmpty(CPoint(20, 5))) << "that point is on the header";
+  ASSERT_TRUE(list.UserClickEmpty(CPoint(20, 150)));
+  EXPECT_EQ(list.GetSelectedCount(), 0u);
+  ASSERT_EQ(owner.Count(NM_CLICK), 1);
+  EXPECT_EQ(owner.Of(NM_CLICK)[0].item, -1);
+
+  ASSERT_TRUE(list.UserRightClick(CPoint(20, 150)));
+  ASSERT_EQ(owner.Count(NM_RCLICK), 1);
+  EXPECT_EQ(owner.Of(NM_RCLICK)[0].item, -1);
+}
+
+class ContextMenuList : public CListCtrl {
+ public:
+  int contextMenus = 0;
+  CPoint at;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CONTEXTMENU) {
+      ++contextMenus;
+      at = CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                  static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
+      return 0;
+    }
+    return CListCtrl::WindowProc(message, wParam, lParam);
+  }
+};
+
+TEST_F(ListUserTest, ARightClickSelectsTheRowAndOffersAContextMenuUnlessHandled) {
+  ContextMenuList menuList;
+  ASSERT_TRUE(menuList.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 200, 150), &owner, 9));
+  menuList.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
+  for (int i = 0; i < 4; ++i) menuList.InsertItem(i, "row");
+  menuList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+  ASSERT_TRUE(menuList.UserRightClick(2));
+  EXPECT_EQ(menuList.GetSelectedCount(), 1u);
+  EXPECT_EQ(menuList.GetNextItem(-1, LVNI_SELECTED), 2);
+  EXPECT_EQ(owner.Of(NM_RCLICK).back().item, 2);
+  EXPECT_EQ(menuList.contextMenus, 1);
+  CPoint cursor;
+  GetCursorPos(&cursor);
+  EXPECT_EQ(menuList.at, cursor);
+
+  owner.answers[NM_RCLICK] = 1;
+  ASSERT_TRUE(menuList.UserRightClick(1));
+  EXPECT_EQ(menuList.contextMenus, 1) << "a handled right-click opens no other menu";
+}
+
+TEST_F(ListUserTest, ColumnClicksAndDragsNameWhatWasHit) {
+  Fill(4);
+  ASSERT_TRUE(list.UserClickColumn(2));
+  auto clicks = owner.Of(LVN_COLUMNCLICK);
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0].item, -1);
+  EXPECT_EQ(clicks[0].subItem, 2);
+  EXPECT_FALSE(list.UserClickColumn(3));
+  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);
+  EXPECT_FALSE(list.UserClickColumn(0)) << "no header outside the report view";
+
+  owner.events.clear();
+  ASSERT_TRUE(list.UserBeginDrag(1, false));
+  ASSERT_TRUE(list.UserBeginDrag(2, true));
+  auto left = owner.Of(LVN_BEGINDRAG), right = owner.Of(LVN_BEGINRDRAG);
+  ASSERT_EQ(left.size(), 1u);
+  ASSERT_EQ(right.size(), 1u);
+  EXPECT_EQ(left[0].item, 1);
+  EXPECT_EQ(left[0].lParam, 1001);
+  EXPECT_EQ(right[0].item, 2);
+  EXPECT_EQ(list.HitTest(right[0].point), 2) << "the drag starts on the row";
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
+}
+
+// ---------------------------------------------------------------- keys
+
+TEST_F(ListUserTest, KeysAreToldThenMoveTheSelection) {
+  Fill(30);
+  list.UserKeyDown(VK_DOWN);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0) << "the first key press selects the first row";
+  list.UserKeyDown(VK_DOWN);
+  list.UserKeyDown(VK_DOWN);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
+  ASSERT_GE(owner.Count(LVN_KEYDOWN), 3);
+  EXPECT_EQ(owner.Of(LVN_KEYDOWN)[0].key, VK_DOWN);
+  list.UserKeyDown(0x23);  // End
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 29);
+  EXPECT_EQ(list.GetTopIndex(), 30 - 11) << "the focused row scrolls into view";
+  owner.events.clear();
+  list.UserKeyDown(VK_RETURN);
+  EXPECT_EQ(owner.Count(NM_RETURN), 1);
+
+  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);  // four to a line
+  list.UserKeyDown(0x24);  // Home
+  list.UserKeyDown(VK_DOWN);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 4);
+  list.UserKeyDown(VK_RIGHT);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 5);
+  EXPECT_EQ(list.GetSelectedCount(), 1u);
+}
+
+// ---------------------------------------------------------------- label editing
+
+class LabelEditTest : public ListFixture {
+ protected:
+  void SetUp() override {
+    ListFixture::SetUp();
+    list.ModifyStyle(0, LVS_EDITLABELS);
+    Fill(3);
+  }
+};
+
+TEST_F(LabelEditTest, AnAcceptedEditRenamesTheRow) {
+  owner.answers[LVN_ENDLABELEDIT] = 1;
+  ui.AnswerLabel("Reactor");
+  EXPECT_EQ(list.UserBeginLabelEdit(1), nullptr) << "the scripted person finished the edit at once";
+  auto begin = owner.Of(LVN_BEGINLABELEDIT), end = owner.Of(LVN_ENDLABELEDIT);
+  ASSERT_EQ(begin.size(), 1u);
+  EXPECT_EQ(begin[0].text, "r1");
+  EXPECT_EQ(begin[0].lParam, 1001);
+  ASSERT_EQ(end.size(), 1u);
+  EXPECT_FALSE(end[0].textNull);
+  EXPECT_EQ(end[0].text, "Reactor");
+  EXPECT_EQ(list.GetItemText(1, 0), "Reactor");
+  EXPECT_FALSE(list.IsEditingLabel());
+  ASSERT_EQ(ui.Prompts().size(), 1u);
+  EXPECT_EQ(ui.Prompts()[0].kind, "label");
+}
+
+TEST_F(LabelEditTest, TheOwnerCanRefuseToStartOrToKeepTheText) {
+  owner.answers[LVN_BEGINLABELEDIT] = 1;
+  EXPECT_EQ(list.EditLabel(0), nullptr);
+  EXPECT_FALSE(list.IsEditingLabel());
+  EXPECT_TRUE(ui.Prompts().empty()) << "a refused edit never opens";
+
+  owner.answers.clear();
+  ui.AnswerLabel("Mixer");
+  list.EditLabel(0);
+  EXPECT_EQ(owner.Count(LVN_ENDLABELEDIT), 1);
+  EXPECT_EQ(list.GetItemText(0, 0), "r0") << "an answer of 0 keeps the old label";
+}
+
+TEST_F(LabelEditTest, ACancelledEditSendsNoText) {
+  owner.answers[LVN_ENDLABELEDIT] = 1;
+  ILabelEdit* edit = list.EditLabel(2);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(list.IsEditingLabel());
+  EXPECT_EQ(list.GetEditItem(), 2);
+  EXPECT_EQ(edit->Text(), "r2");
+  edit->SetText("Splitter");
+  edit->End(true);
+  auto end = owner.Of(LVN_ENDLABELEDIT);
+  ASSERT_EQ(end.size(), 1u);
+  EXPECT_TRUE(end[0].textNull);
+  EXPECT_EQ(list.GetItemText(2, 0), "r2");
+  EXPECT_FALSE(list.IsEditingLabel());
+  EXPECT_EQ(list.GetEditControl(), nullptr);
+}
+
+TEST_F(LabelEditTest, KeysAndClicksEndTheEditAsAPersonExpects) {
+  owner.answers[LVN_ENDLABELEDIT] = 1;
+  ILabelEdit* edit = list.UserBeginLabelEdit(0);
+  ASSERT_NE(edit, nullptr);
+  edit->SetText("Typed");
+  list.UserKeyDown(VK_ESCAPE);
+  EXPECT_EQ(list.GetItemText(0, 0), "r0");
+
+  edit = list.EditLabel(0);
+  ASSERT_NE(edit, nullptr);
+  edit->SetText("Entered");
+  list.UserKeyDown(VK_RETURN);
+  EXPECT_EQ(list.GetItemText(0, 0), "Entered");
+  EXPECT_EQ(owner.Count(NM_RETURN), 0) << "Enter went to the editor";
+
+  // Clicking another row commits first; the owner reads the editor while told.
+  std::string editorText;
+  owner.handler = [&](NMHDR* header) -> LRESULT {
+    if (header->code == LVN_ENDLABELEDIT && list.GetEditControl()) editorText = list.GetEditControl()->GetWindowText();
+    return header->code == LVN_ENDLABELEDIT ? 1 : 0;
+  };
+  edit = list.EditLabel(1);
+  ASSERT_NE(edit, nullptr);
+  edit->SetText("Clicked away");
+  ASSERT_TRUE(list.UserClick(2));
+  EXPECT_EQ(list.GetItemText(1, 0), "Clicked away");
+  EXPECT_EQ(editorText, "Clicked away");
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
+
+  // F2 edits the focused row; deleting that row cancels the edit.
+  list.UserKeyDown(VK_F2);
+  ASSERT_TRUE(list.IsEditingLabel());
+  EXPECT_EQ(list.GetEditItem(), 2);
+  owner.events.clear();
+  ASSERT_TRUE(list.DeleteItem(2));
+  EXPECT_FALSE(list.IsEditingLabel());
+  ASSERT_EQ(owner.Count(LVN_ENDLABELEDIT), 1);
+  EXPECT_TRUE(owner.Of(LVN_ENDLABELEDIT)[0].textNull);
+  EXPECT_LT(owner.IndexOf(LVN_ENDLABELEDIT), owner.IndexOf(LVN_DELETEITEM));
+}
+
+TEST_F(LabelEditTest, WithoutTheStyleAPersonCannotEdit) {
+  list.ModifyStyle(LVS_EDITLABELS, 0);
+  EXPECT_EQ(list.UserBeginLabelEdit(0), nullptr);
+  list.UserClick(0);
+  list.UserKeyDown(VK_F2);
+  EXPECT_FALSE(list.IsEditingLabel());
+  EXPECT_EQ(owner.Count(LVN_BEGINLABELEDIT), 0);
+}
+
+// ---------------------------------------------------------------- custom draw
+
+constexpr COLORREF kBlue = 0x00FF0000;
+
+// Answers as the contents pane does: cells of column 4 whose text begins with
+// "Group" are links, drawn blue and underlined.
+LRESULT DrawLinks(CListCtrl& list, NMHDR* header) {
+  if (header->code != NM_CUSTOMDRAW) return 0;
+  auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      int row = static_cast<int>(draw->nmcd.dwItemSpec);
+      bool link = draw->iSubItem == 4 && list.GetItemText(row, 4).rfind("Group", 0) == 0;
+      draw->clrText = link ? kBlue : GetSysColor(COLOR_WINDOWTEXT);
+      draw->underline = link;
+      return CDRF_NEWFONT;
+    }
+    default: return CDRF_DODEFAULT;
+  }
+}
+
+TEST_F(ListUserTest, CellAttributesAreWhatTheOwnerAnsweredInCustomDraw) {
+  Fill(3, 5);
+  list.SetItemText(1, 4, "Group 7");
+  list.SetItemText(2, 4, "Torn");
+  ListCellAttributes plain = list.CellAttributes(1, 4);
+  EXPECT_EQ(plain.textColour, GetSysColor(COLOR_WINDOWTEXT)) << "an owner that answers nothing";
+  EXPECT_FALSE(plain.underline);
+  EXPECT_EQ(owner.Count(NM_CUSTOMDRAW), 1) << "no item stage unless asked for";
+
+  owner.handler = [&](NMHDR* header) { return DrawLinks(list, header); };
+  owner.events.clear();
+  ListCellAttributes link = list.CellAttributes(1, 4);
+  EXPECT_EQ(link.textColour, kBlue);
+  EXPECT_TRUE(link.underline);
+  auto stages = owner.Of(NM_CUSTOMDRAW);
+  ASSERT_EQ(stages.size(), 3u);
+  EXPECT_EQ(stages[0].stage, CDDS_PREPAINT);
+  EXPECT_EQ(stages[1].stage, CDDS_ITEMPREPAINT);
+  EXPECT_EQ(stages[2].stage, CDDS_ITEMPREPAINT | CDDS_SUBITEM);
+  EXPECT_EQ(stages[2].item, 1);
+  EXPECT_EQ(stages[2].subItem, 4);
+  EXPECT_FALSE(list.CellAttributes(2, 4).underline);
+  EXPECT_FALSE(list.CellAttributes(1, 3).underline);
+  EXPECT_EQ(list.CellAttributes(1, 3).textColour, GetSysColor(COLOR_WINDOWTEXT));
+
+  // An underline chosen without CDRF_NEWFONT is not a font change.
+  owner.handler = [](NMHDR* header) -> LRESULT {
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    draw->underline = true;
+    draw->clrText = kBlue;
+    return CDRF_DODEFAULT;
+  };
+  ListCellAttributes colourOnly = list.CellAttributes(0, 1);
+  EXPECT_EQ(colourOnly.textColour, kBlue);
+  EXPECT_FALSE(colourOnly.underline);
+  EXPECT_EQ(list.CellAttributes(7, 1).textColour, GetSysColor(COLOR_WINDOWTEXT)) << "a stale row draws plainly";
+}
+
+// ---------------------------------------------------------------- reflection
+
+class ReflectingList : public CListCtrl {
+ public:
+  std::vector<int> codes;
+  bool OnReflectedNotify(NMHDR* header, LRESULT* result) override {
+    codes.push_back(header->code);
+    if (header->code == LVN_BEGINLABELEDIT) {
+      *result = 1;  // refuses every edit
+      return true;
+    }
+    return header->code == NM_CLICK;
+  }
+};
+
+TEST_F(ListUserTest, ADerivedViewHearsNotificationsBeforeTheParent) {
+  ReflectingList view;
+  ASSERT_TRUE(view.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS, CRect(0, 0, 200, 150), &owner, 5));
+  view.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
+  view.InsertItem(0, "row");
+  owner.events.clear();
+  ASSERT_TRUE(view.UserClick(0));
+  EXPECT_EQ(owner.Count(NM_CLICK), 0) << "handled by the view";
+  EXPECT_GT(owner.Count(LVN_ITEMCHANGED), 0) << "not handled: goes on to the parent";
+  EXPECT_EQ(view.EditLabel(0), nullptr);
+  EXPECT_EQ(owner.Count(LVN_BEGINLABELEDIT), 0);
+  EXPECT_NE(std::find(view.codes.begin(), view.codes.end(), NM_CLICK), view.codes.end());
+}
+
+}  // namespace
