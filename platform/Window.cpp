@@ -53,8 +53,24 @@ std::map<std::string, UINT>& RegisteredNames() {
   return names;
 }
 
+}  // namespace
+
+// Ends a receiver's tie to its window once the record is gone; PostNcDestroy
+// runs last because a self-owning window deletes itself there.
+struct WindowDestruction {
+  static void Finish(CWnd* receiver) {
+    receiver->m_hWnd = nullptr;
+    if (!receiver->m_receiver) return;
+    receiver->m_receiver = false;
+    receiver->PostNcDestroy();
+  }
+};
+
+namespace {
+
 // Removes the record of h and of all its descendants, telling live receivers
-// (WM_DESTROY parent first, then children, as Win32 does).
+// (WM_DESTROY parent first, then children, as Win32 does), and each receiver's
+// PostNcDestroy after its own WM_NCDESTROY.
 void DestroyTree(HWND h) {
   WindowRecord* rec = Find(h);
   if (!rec || rec->destroying) return;
@@ -77,9 +93,7 @@ void DestroyTree(HWND h) {
   if (g_focus == h) g_focus = nullptr;
   CWnd* receiver = rec->receiver;
   Table().records.erase(Key(h));
-  if (receiver) {
-    receiver->m_hWnd = nullptr;
-  }
+  if (receiver) WindowDestruction::Finish(receiver);
 }
 
 }  // namespace
@@ -128,9 +142,10 @@ bool CWnd::CreateEx(DWORD exStyle, const std::string& className, const std::stri
   m_hWnd = h;
   m_receiver = true;
   if (SendMessage(WM_CREATE) == -1) {
+    // A window refused at creation never existed for its owner: no PostNcDestroy.
+    m_receiver = false;
     DestroyTree(h);
     m_hWnd = nullptr;
-    m_receiver = false;
     return false;
   }
   for (auto* o : std::vector<WindowObserver*>(Observers())) o->WindowCreated(*this);
@@ -140,12 +155,12 @@ bool CWnd::CreateEx(DWORD exStyle, const std::string& className, const std::stri
 bool CWnd::DestroyWindow() {
   if (!m_hWnd || !Find(m_hWnd)) return false;
   HWND h = m_hWnd;
-  bool receiver = m_receiver;
-  DestroyTree(h);
-  if (receiver) {
-    m_receiver = false;
-    PostNcDestroy();  // may delete this
+  if (!m_receiver) {
+    // An attached wrapper destroys the window it names; the receiver hears of it.
+    DestroyTree(h);
+    return true;
   }
+  DestroyTree(h);  // may delete this
   return true;
 }
 

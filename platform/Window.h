@@ -224,6 +224,7 @@ class CWnd {
   virtual void PostNcDestroy() {}
 
  private:
+  friend struct WindowDestruction;
   bool m_receiver = false;  // true when this object created the window and receives its messages
 };
 

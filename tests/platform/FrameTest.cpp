@@ -166,3 +166,19 @@ TEST(Document, UpdatesSkipTheSenderAndViewsRemovedMeanwhile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Frame, ChildFramesDeleteThemselvesWhenTheMainWindowGoesFirst) {
+  auto* main = new CMDIFrameWnd;  // auto-deleting, like the program's main window
+  ASSERT_TRUE(main->LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
+  CDocTemplate templ(0, [] { return std::make_unique<CDocument>(); }, [] { return new TestFrame; });
+  auto doc = templ.CreateNewDocument();
+  ASSERT_NE(templ.CreateNewFrame(doc.get(), main->MDIClient()), nullptr);
+  ASSERT_NE(templ.CreateNewFrame(doc.get(), main->MDIClient()), nullptr);
+  EXPECT_EQ(TestFrame::alive, 2);
+  main->DestroyWindow();  // deletes main too
+  EXPECT_EQ(TestFrame::alive, 0);
+}
+
+}  // namespace
