@@ -35,10 +35,10 @@ std::optional<double> Property::Number() const {
   std::optional<std::string> text = SignedNumberText(words);
   if (!text) return std::nullopt;
   // from_chars does not read ".5"; a leading zero makes it a plain decimal.
-  std::string digits = *text;
-  const std::size_t digitsStart = digits[0] == '-' ? 1 : 0;
-  if (digits[digitsStart] == '.') digits.insert(digitsStart, "0");
-  return ParseWhole<double>(digits);
+  const bool negative = (*text)[0] == '-';
+  const std::string_view unsignedPart = std::string_view(*text).substr(negative ? 1 : 0);
+  if (unsignedPart.front() != '.') return ParseWhole<double>(*text);
+  return ParseWhole<double>(Concat({negative ? "-0" : "0", unsignedPart}));
 }
 
 std::optional<long long> Property::Integer() const {

@@ -33,14 +33,13 @@ QVParseMessage ErrorAt(int line, std::string message) { return QVParseMessage{QV
 
 SplitFile SplitDefinitions(std::string_view fileText) {
   SplitFile result;
-  // Problems inside bodies are found when each definition is compiled.
+  // Problems inside bodies are found when each definition is compiled; the
+  // tokens are read one at a time, so a long file never has all of them at once.
   CBoundedReport report = CBoundedReport::Discarding();
-  int unclosedCommentLine = 0;
-  const std::vector<Token> tokens = Tokenize(fileText, report, &unclosedCommentLine);
+  CLexer lexer(fileText, report);
   std::size_t leadingStart = 0;
-  std::size_t i = 0;
-  while (!tokens[i].Is(TokenKind::EndOfText)) {
-    const Token& keyword = tokens[i];
+  Token keyword = lexer.Next();
+  while (!keyword.Is(TokenKind::EndOfText)) {
     const std::optional<DefinitionKind> kind =
         keyword.Is(TokenKind::Identifier) ? DefinitionKindFromKeyword(keyword.text) : std::nullopt;
     if (!kind) {
@@ -48,37 +47,46 @@ SplitFile SplitDefinitions(std::string_view fileText) {
                                                DescribeToken(keyword));
       break;
     }
-    const Token& name = tokens[i + 1];
+    const Token name = lexer.Next();
     const std::string noun(DefinitionKindNoun(*kind));
     if (!name.Is(TokenKind::Identifier)) {
       result.error = ErrorAt(name.line, "expected the name of the " + noun + " after '" +
                                             std::string(keyword.text) + "' but found " + DescribeToken(name));
       break;
     }
-    std::size_t j = i + 2;
-    while (!tokens[j].Is(TokenKind::EndOfText) && !IsDefinitionEnd(tokens, j)) ++j;
-    if (tokens[j].Is(TokenKind::EndOfText)) {
+    Token previous = name;
+    Token end = lexer.Next();
+    while (!end.Is(TokenKind::EndOfText) && !IsDefinitionEnd(end, &previous)) {
+      previous = end;
+      end = lexer.Next();
+    }
+    if (end.Is(TokenKind::EndOfText)) {
       // A comment left open swallows the End; it is the problem to name.
-      if (unclosedCommentLine == 0)
+      if (lexer.UnclosedCommentLine() == 0)
         result.error = ErrorAt(keyword.line, "'End' is missing for the " + noun + " '" + std::string(name.text) +
                                                  "' that begins here; the file may be cut short");
       break;
     }
-    std::size_t next = j + 1;
-    if (tokens[next].IsSymbol(";")) ++next;
-    const std::size_t end = EndOfEndLine(fileText, tokens[next - 1].End(), tokens[next].offset);
+    Token last = end;
+    Token next = lexer.Next();
+    if (next.IsSymbol(";")) {
+      last = next;
+      next = lexer.Next();
+    }
+    const std::size_t stop = EndOfEndLine(fileText, last.End(), next.offset);
     SourceDefinition definition;
     definition.kind = *kind;
     definition.name = std::string(name.text);
     definition.leadingText = std::string(fileText.substr(leadingStart, keyword.offset - leadingStart));
-    definition.text = std::string(fileText.substr(keyword.offset, end - keyword.offset));
+    definition.text = std::string(fileText.substr(keyword.offset, stop - keyword.offset));
     definition.line = keyword.line;
     result.definitions.push_back(std::move(definition));
-    leadingStart = end;
-    i = next;
+    leadingStart = stop;
+    keyword = next;
   }
-  if (!result.error && unclosedCommentLine > 0)
-    result.error = ErrorAt(unclosedCommentLine, "comment '/*' is not closed with '*/'; the file may be cut short");
+  if (!result.error && lexer.UnclosedCommentLine() > 0)
+    result.error =
+        ErrorAt(lexer.UnclosedCommentLine(), "comment '/*' is not closed with '*/'; the file may be cut short");
   if (!result.error) result.trailingText = std::string(fileText.substr(leadingStart));
   return result;
 }

@@ -73,17 +73,20 @@ void CheckBounds(const CCheckContext& c) {
   const Property* value = d.FindProperty("Value");
   const std::optional<double> low = lower ? lower->Number() : std::nullopt;
   const std::optional<double> high = upper ? upper->Number() : std::nullopt;
+  const std::string lowText = low ? FormatNumber(*low) : std::string("-");
+  const std::string highText = high ? FormatNumber(*high) : std::string("-");
   if (low && high && *low > *high) {
-    c.report.Error(upper->line, "Lower (" + FormatNumber(*low) + ") is greater than Upper (" + FormatNumber(*high) +
-                                    ") in " + c.Noun());
+    c.report.Error(upper->line,
+                   Concat({"Lower (", lowText, ") is greater than Upper (", highText, ") in ", c.Noun()}));
     return;
   }
   const std::optional<double> v = value ? value->Number() : std::nullopt;
   if (!v) return;
-  if ((low && *v < *low) || (high && *v > *high))
-    c.report.Warning(value->line, "Value " + FormatNumber(*v) + " lies outside the bounds (" +
-                                      (low ? FormatNumber(*low) : std::string("-")) + " to " +
-                                      (high ? FormatNumber(*high) : std::string("-")) + ") of " + c.Noun());
+  const bool below = low.has_value() && *v < low.value_or(0.0);
+  const bool above = high.has_value() && *v > high.value_or(0.0);
+  if (below || above)
+    c.report.Warning(value->line, Concat({"Value ", FormatNumber(*v), " lies outside the bounds (", lowText, " to ",
+                                          highText, ") of ", c.Noun()}));
 }
 
 void CheckValueInSet(const CCheckContext& c) {

@@ -39,7 +39,9 @@ bool CPropertyParser::ParseProperty() {
     return false;
   }
   property.text = m_cursor.TextSince(start);
-  if (!m_cursor.ExpectSymbol(";", "after the value of property '" + property.name + "'")) return false;
+  // A ';' left out before the next property's line loses nothing: both are kept.
+  if (!m_cursor.ExpectSymbol(";", "after the value of property '" + property.name + "'") && !AtNextPropertyLine())
+    return false;
   if (PropertyNamesTypes(property.name))
     for (const Token* t : nameTokens)
       m_definition.references.push_back(

@@ -169,6 +169,7 @@ bool CStatementParser::ParseFor(int depth) {
   const bool closed = ParseStatementsUntil({"EndFor"}, depth, "EndFor", start.line);
   m_loopIndices.pop_back();
   if (!closed) return true;  // reported; the body's End is still ahead
+  m_cursor.Next();           // "EndFor"
   m_cursor.AcceptSymbol(";");
   if (depth == 0) m_definition.blocks.push_back(StatementBlock{m_cursor.TextSince(start.offset), start.line});
   return true;
@@ -202,8 +203,8 @@ bool CStatementParser::ParseStatementsUntil(const std::vector<std::string_view>&
     if (m_cursor.AtBoundary()) break;
     ParseStatement(depth + 1);
   }
-  m_cursor.ErrorAtCurrent("'" + std::string(closing) + "' is missing for the block that starts at line " +
-                          std::to_string(blockLine));
+  m_cursor.ErrorAtCurrent(
+      Concat({"'", closing, "' is missing for the block that starts at line ", std::to_string(blockLine)}));
   return false;
 }
 

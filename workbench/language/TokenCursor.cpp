@@ -1,8 +1,10 @@
 #include "workbench/language/TokenCursor.h"
 
-bool IsDefinitionEnd(const std::vector<Token>& tokens, std::size_t i) {
-  if (i >= tokens.size() || !tokens[i].IsWord("End")) return false;
-  return i == 0 || tokens[i].firstOnLine || tokens[i - 1].IsSymbol(";");
+#include "workbench/language/TextCase.h"
+
+bool IsDefinitionEnd(const Token& token, const Token* previous) {
+  if (!token.IsWord("End")) return false;
+  return !previous || token.firstOnLine || previous->IsSymbol(";");
 }
 
 const Token& CTokenCursor::Peek(std::size_t ahead) const {
@@ -30,9 +32,8 @@ bool CTokenCursor::AcceptWord(std::string_view word) {
 
 bool CTokenCursor::ExpectSymbol(std::string_view symbol, std::string_view context) {
   if (AcceptSymbol(symbol)) return true;
-  std::string message = "expected '" + std::string(symbol) + "'";
-  if (!context.empty()) message += " " + std::string(context);
-  ErrorAtCurrent(message + " but found " + DescribeToken(Peek()));
+  ErrorAtCurrent(Concat({"expected '", symbol, "'", context.empty() ? "" : " ", context, " but found ",
+                         DescribeToken(Peek())}));
   return false;
 }
 

@@ -13,7 +13,10 @@
 // Whether tokens[i] is the End that closes a definition: the word End at the
 // start of a statement, that is first on its line or right after a ';'. The
 // parser and the file splitter both end a definition by this rule.
-bool IsDefinitionEnd(const std::vector<Token>& tokens, std::size_t i);
+bool IsDefinitionEnd(const Token& token, const Token* previous);
+inline bool IsDefinitionEnd(const std::vector<Token>& tokens, std::size_t i) {
+  return i < tokens.size() && IsDefinitionEnd(tokens[i], i == 0 ? nullptr : &tokens[i - 1]);
+}
 
 class CTokenCursor {
  public:
