@@ -12,6 +12,18 @@ CDialogItem* Target(CDataExchange* dx, int id) {
   return dx->m_pDlgWnd->Item(id);
 }
 
+// Reads the control into value when saving, shows value in it otherwise.
+template <typename T, typename Read, typename Write>
+void Exchange(CDataExchange* dx, int id, T& value, Read read, Write write) {
+  CDialogItem* item = Target(dx, id);
+  if (!item) return;
+  if (dx->m_bSaveAndValidate) {
+    value = read(*item);
+  } else {
+    write(*item, value);
+  }
+}
+
 bool ParseInt(const std::string& text, int& value) {
   std::size_t begin = text.find_first_not_of(" \t");
   std::size_t end = text.find_last_not_of(" \t");
@@ -32,13 +44,8 @@ bool ParseInt(const std::string& text, int& value) {
 }  // namespace
 
 void DDX_Text(CDataExchange* dx, int id, std::string& value) {
-  CDialogItem* item = Target(dx, id);
-  if (!item) return;
-  if (dx->m_bSaveAndValidate) {
-    value = item->GetWindowText();
-  } else {
-    item->SetWindowText(value);
-  }
+  Exchange(dx, id, value, [](CDialogItem& item) { return item.GetWindowText(); },
+           [](CDialogItem& item, const std::string& text) { item.SetWindowText(text); });
 }
 
 void DDX_Text(CDataExchange* dx, int id, int& value) {
@@ -57,13 +64,8 @@ void DDX_Text(CDataExchange* dx, int id, int& value) {
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value) {
-  CDialogItem* item = Target(dx, id);
-  if (!item) return;
-  if (dx->m_bSaveAndValidate) {
-    value = item->GetCheck();
-  } else {
-    item->SetCheck(value);
-  }
+  Exchange(dx, id, value, [](CDialogItem& item) { return item.GetCheck(); },
+           [](CDialogItem& item, int check) { item.SetCheck(check); });
 }
 
 void DDX_Radio(CDataExchange* dx, int firstId, int& value) {
@@ -91,13 +93,8 @@ void DDX_Radio(CDataExchange* dx, int firstId, int& value) {
 }
 
 void DDX_CBIndex(CDataExchange* dx, int id, int& value) {
-  CDialogItem* item = Target(dx, id);
-  if (!item) return;
-  if (dx->m_bSaveAndValidate) {
-    value = item->GetCurSel();
-  } else {
-    item->SetCurSel(value);
-  }
+  Exchange(dx, id, value, [](CDialogItem& item) { return item.GetCurSel(); },
+           [](CDialogItem& item, int index) { item.SetCurSel(index); });
 }
 
 void DDX_LBIndex(CDataExchange* dx, int id, int& value) { DDX_CBIndex(dx, id, value); }

@@ -32,7 +32,7 @@ bool CDialog::CreateFromTemplate(CWnd* parent, bool child) {
   m_ended = false;
   m_result = IDCANCEL;
   m_items.clear();
-  DWORD style = child ? WS_CHILD : WS_VISIBLE;
+  DWORD style = child ? WS_CHILD | WS_VISIBLE : WS_VISIBLE;
   if (!CreateEx(0, "Dialog", t.caption, style, CRect(0, 0, t.size.cx, t.size.cy), parent, 0)) return false;
   for (const ControlTemplate& control : t.controls) {
     auto item = std::make_unique<CDialogItem>(control);
@@ -164,8 +164,8 @@ bool CDialog::PressButton(int id) {
 bool CDialog::PreTranslateMessage(MSG* msg) {
   if (msg->message != WM_KEYDOWN || (GetStyle() & WS_CHILD)) return false;
   if (msg->wParam == VK_RETURN) {
-    CDialogItem* focus = FocusedItem();
-    if (focus && focus->IsEditKind() && (focus->GetStyle() & ES_WANTRETURN)) return false;
+    auto* focus = dynamic_cast<CDialogItem*>(FromHandle(msg->hwnd));  // the key's window has the focus
+    if (focus && focus->WantsReturn()) return false;
     if (focus && focus->IsButton() && !focus->IsAutomatic()) {
       focus->UserClick();
       return true;

@@ -122,13 +122,16 @@ class CDialogItem : public CWnd {
   bool IsDefaultButton() const;  // DefPushButton kind or BS_DEFPUSHBUTTON
   bool HasItems() const;         // combo, list and check-list boxes
   bool IsEditKind() const { return m_kind == ControlKind::Edit || m_kind == ControlKind::RichEdit; }
+  // An edit that takes Enter as a line break rather than as the default button.
+  bool WantsReturn() const { return IsEditKind() && (GetStyle() & ES_WANTRETURN); }
   // Enabled and visible (with every parent): a person can act on it.
   bool IsUsable() const;
   // The controls of this control's group (from a WS_GROUP control up to the
   // next one), in template order.
   std::vector<CDialogItem*> GroupMembers() const;
 
-  // Programmatic state (no notification except where Win32 sends one: setting an edit's text sends EN_CHANGE).
+  // Programmatic state (no notification except where Win32 sends one:
+  // setting a single-line edit's text sends EN_CHANGE).
   int GetCheck() const { return m_check; }
   void SetCheck(int state);
   int GetCurSel() const { return m_curSel; }
@@ -197,7 +200,7 @@ class CDialogItem : public CWnd {
   bool IsSorted() const;
   int InsertEntry(int index, const std::string& text);
   void ShowSelectionText();  // combos show the selected item's text
-  void SetTextAndNotify(const std::string& text, int caret);
+  void SetTextAndNotify(const std::string& text, int caret, bool notify);
   bool ReportsChanges() const;
   bool TakeFocusForUser();
   void NotifyParent(UINT code);
@@ -257,8 +260,8 @@ class CDialog : public CWnd {
   // window is gone when it returns; the object can run again.
   virtual INT_PTR DoModal();
   // Creates the window and its controls and runs OnInitDialog without handing
-  // the dialog to the provider: a child (hidden until shown, for property
-  // pages) or a visible modeless dialog owned by parent.
+  // the dialog to the provider: a visible child of parent (form views,
+  // property pages) or a visible modeless dialog owned by parent.
   bool CreateFromTemplate(CWnd* parent, bool child);
 
   void EndDialog(int result);

@@ -1,6 +1,21 @@
 // The typed wrappers forward to the control they are bound to; unbound, or
 // after the control's window is gone, they answer like an empty control.
+#include <utility>
+
 #include "platform/Dialog.h"
+
+namespace {
+
+// action's answer for the bound control, else otherwise.
+template <typename Default, typename Action>
+auto WithItem(const CControlWrapper& wrapper, Default otherwise, Action action)
+    -> decltype(action(std::declval<CDialogItem&>())) {
+  using Result = decltype(action(std::declval<CDialogItem&>()));
+  CDialogItem* item = wrapper.Item();
+  return item ? action(*item) : static_cast<Result>(otherwise);
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------- binding
 
@@ -20,8 +35,7 @@ CDialogItem* CControlWrapper::Item() const { return dynamic_cast<CDialogItem*>(F
 // ---------------------------------------------------------------- buttons and edits
 
 int CButton::GetCheck() const {
-  CDialogItem* item = Item();
-  return item ? item->GetCheck() : BST_UNCHECKED;
+  return WithItem(*this, BST_UNCHECKED, [&](CDialogItem& i) { return i.GetCheck(); });
 }
 
 void CButton::SetCheck(int check) {
@@ -33,8 +47,7 @@ void CEdit::SetLimitText(int limit) {
 }
 
 int CEdit::LineLength(int charIndex) const {
-  CDialogItem* item = Item();
-  return item ? item->LineLength(charIndex) : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.LineLength(charIndex); });
 }
 
 void CEdit::SetSel(int start, int end) {
@@ -50,8 +63,7 @@ void CRichEditCtrl::SetEventMask(DWORD mask) {
 }
 
 DWORD CRichEditCtrl::GetEventMask() const {
-  CDialogItem* item = Item();
-  return item ? item->GetEventMask() : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.GetEventMask(); });
 }
 
 // ---------------------------------------------------------------- combo boxes
@@ -75,28 +87,23 @@ bool CComboBox::SubclassOwnerDraw(int id, CDialog* dialog) {
 }
 
 int CComboBox::GetCurSel() const {
-  CDialogItem* item = Item();
-  return item ? item->GetCurSel() : CB_ERR;
+  return WithItem(*this, CB_ERR, [&](CDialogItem& i) { return i.GetCurSel(); });
 }
 
 int CComboBox::SetCurSel(int index) {
-  CDialogItem* item = Item();
-  return item ? item->SetCurSel(index) : CB_ERR;
+  return WithItem(*this, CB_ERR, [&](CDialogItem& i) { return i.SetCurSel(index); });
 }
 
 int CComboBox::GetCount() const {
-  CDialogItem* item = Item();
-  return item ? item->GetCount() : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.GetCount(); });
 }
 
 int CComboBox::AddString(const std::string& text) {
-  CDialogItem* item = Item();
-  return item ? item->AddString(text) : CB_ERR;
+  return WithItem(*this, CB_ERR, [&](CDialogItem& i) { return i.AddString(text); });
 }
 
 int CComboBox::DeleteString(int index) {
-  CDialogItem* item = Item();
-  return item ? item->DeleteString(index) : CB_ERR;
+  return WithItem(*this, CB_ERR, [&](CDialogItem& i) { return i.DeleteString(index); });
 }
 
 void CComboBox::ResetContent() {
@@ -104,55 +111,45 @@ void CComboBox::ResetContent() {
 }
 
 std::string CComboBox::GetLBText(int index) const {
-  CDialogItem* item = Item();
-  return item ? item->GetItemText(index) : std::string();
+  return WithItem(*this, std::string(), [&](CDialogItem& i) { return i.GetItemText(index); });
 }
 
 std::uintptr_t CComboBox::GetItemData(int index) const {
-  CDialogItem* item = Item();
-  return item ? item->GetItemData(index) : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.GetItemData(index); });
 }
 
 int CComboBox::SetItemData(int index, std::uintptr_t data) {
-  CDialogItem* item = Item();
-  return item ? item->SetItemData(index, data) : CB_ERR;
+  return WithItem(*this, CB_ERR, [&](CDialogItem& i) { return i.SetItemData(index, data); });
 }
 
 // ---------------------------------------------------------------- list boxes
 
 int CListBox::GetCount() const {
-  CDialogItem* item = Item();
-  return item ? item->GetCount() : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.GetCount(); });
 }
 
 int CListBox::AddString(const std::string& text) {
-  CDialogItem* item = Item();
-  return item ? item->AddString(text) : LB_ERR;
+  return WithItem(*this, LB_ERR, [&](CDialogItem& i) { return i.AddString(text); });
 }
 
 int CListBox::GetCurSel() const {
-  CDialogItem* item = Item();
-  return item ? item->GetCurSel() : LB_ERR;
+  return WithItem(*this, LB_ERR, [&](CDialogItem& i) { return i.GetCurSel(); });
 }
 
 int CListBox::SetCurSel(int index) {
-  CDialogItem* item = Item();
-  return item ? item->SetCurSel(index) : LB_ERR;
+  return WithItem(*this, LB_ERR, [&](CDialogItem& i) { return i.SetCurSel(index); });
 }
 
 std::string CListBox::GetText(int index) const {
-  CDialogItem* item = Item();
-  return item ? item->GetItemText(index) : std::string();
+  return WithItem(*this, std::string(), [&](CDialogItem& i) { return i.GetItemText(index); });
 }
 
 std::uintptr_t CListBox::GetItemData(int index) const {
-  CDialogItem* item = Item();
-  return item ? item->GetItemData(index) : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.GetItemData(index); });
 }
 
 int CListBox::SetItemData(int index, std::uintptr_t data) {
-  CDialogItem* item = Item();
-  return item ? item->SetItemData(index, data) : LB_ERR;
+  return WithItem(*this, LB_ERR, [&](CDialogItem& i) { return i.SetItemData(index, data); });
 }
 
 void CListBox::ResetContent() {
@@ -160,8 +157,7 @@ void CListBox::ResetContent() {
 }
 
 int CCheckListBox::GetCheck(int index) const {
-  CDialogItem* item = Item();
-  return item ? item->GetItemCheck(index) : BST_UNCHECKED;
+  return WithItem(*this, BST_UNCHECKED, [&](CDialogItem& i) { return i.GetItemCheck(index); });
 }
 
 void CCheckListBox::SetCheck(int index, int check) {
@@ -181,11 +177,9 @@ void CScrollBar::GetScrollRange(int* minPos, int* maxPos) const {
 }
 
 int CScrollBar::SetScrollPos(int pos) {
-  CDialogItem* item = Item();
-  return item ? item->SetScrollPos(pos) : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.SetScrollPos(pos); });
 }
 
 int CScrollBar::GetScrollPos() const {
-  CDialogItem* item = Item();
-  return item ? item->GetScrollPos() : 0;
+  return WithItem(*this, 0, [&](CDialogItem& i) { return i.GetScrollPos(); });
 }

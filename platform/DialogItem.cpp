@@ -1,21 +1,10 @@
 #include <algorithm>
-#include <cctype>
 
 #include "platform/Dialog.h"
+#include "platform/TextCompare.h"
 #include "platform/Utf8.h"
 
 namespace {
-
-int CompareNoCase(const std::string& a, const std::string& b) {
-  std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
 
 bool StartsGroup(const CDialogItem* item) { return item->GetStyle() & WS_GROUP; }
 
@@ -203,13 +192,13 @@ bool CDialogItem::ReportsChanges() const {
   return m_kind == ControlKind::Edit || (m_kind == ControlKind::RichEdit && (m_eventMask & ENM_CHANGE));
 }
 
-void CDialogItem::SetTextAndNotify(const std::string& text, int caret) {
+void CDialogItem::SetTextAndNotify(const std::string& text, int caret, bool notify) {
   WindowRecord* rec = Record();
   if (!rec) return;
   rec->text = text;
   m_selStart = m_selEnd = caret;
   NotifyWindowChanged(*this);
-  if (ReportsChanges()) NotifyParent(EN_CHANGE);
+  if (notify && ReportsChanges()) NotifyParent(EN_CHANGE);
 }
 
 void CDialogItem::ReplaceSel(const std::string& text) {
@@ -227,7 +216,7 @@ void CDialogItem::ReplaceSel(const std::string& text) {
   std::size_t from = Utf8::ByteOffset(current, start);
   std::size_t to = Utf8::ByteOffset(current, end);
   std::string result = current.substr(0, from) + insert + current.substr(to);
-  SetTextAndNotify(result, static_cast<int>(start + Utf8::Length(insert)));
+  SetTextAndNotify(result, static_cast<int>(start + Utf8::Length(insert)), true);
 }
 
 // ---------------------------------------------------------------- scroll bars
@@ -263,7 +252,7 @@ bool CDialogItem::UserType(const std::string& text) {
   std::string typed = text;
   if (!(GetStyle() & ES_MULTILINE)) typed = typed.substr(0, typed.find_first_of("\r\n"));
   if (m_limit > 0) typed = Utf8::Prefix(typed, static_cast<std::size_t>(m_limit));
-  SetTextAndNotify(typed, static_cast<int>(Utf8::Length(typed)));
+  SetTextAndNotify(typed, static_cast<int>(Utf8::Length(typed)), true);
   return true;
 }
 
@@ -358,7 +347,8 @@ LRESULT CDialogItem::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       const std::string& text = *reinterpret_cast<const std::string*>(lParam);
       if (IsEditKind()) {
-        SetTextAndNotify(text, 0);
+        // As in Win32, a multi-line edit does not report text set by the program.
+        SetTextAndNotify(text, 0, !(GetStyle() & ES_MULTILINE));
         return 1;
       }
       if (m_kind == ControlKind::ComboBox) {

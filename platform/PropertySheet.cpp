@@ -124,6 +124,7 @@ bool CPropertySheet::CreatePage(int index) {
   page->m_modified = false;
   if (!page->CreateFromTemplate(this, true)) return false;
   if (!page->IsCreated()) return false;  // its OnInitDialog destroyed it
+  page->ShowWindow(SW_HIDE);               // until it becomes the active page
   page->MoveWindow(CRect(m_pageRect.left, m_pageRect.top, m_pageRect.left + page->Template()->size.cx,
                          m_pageRect.top + page->Template()->size.cy));
   return true;
@@ -135,6 +136,7 @@ bool CPropertySheet::ActivatePage(int index) {
   if (!page->OnSetActive() || !page->IsCreated()) return false;
   m_active = index;
   page->ShowWindow(SW_SHOW);
+  if (CDialogItem* first = page->FirstFocusable()) first->SetFocus();
   return true;
 }
 
@@ -215,10 +217,8 @@ bool CPropertySheet::PressButton(int id) {
 bool CPropertySheet::PreTranslateMessage(MSG* msg) {
   if (msg->message != WM_KEYDOWN) return false;
   if (msg->wParam == VK_RETURN) {
-    CWnd* focus = GetFocus();
-    if (focus && (focus->GetStyle() & ES_WANTRETURN) && dynamic_cast<CDialogItem*>(focus) &&
-        static_cast<CDialogItem*>(focus)->IsEditKind())
-      return false;
+    auto* focus = dynamic_cast<CDialogItem*>(FromHandle(msg->hwnd));  // the key's window has the focus
+    if (focus && focus->WantsReturn()) return false;
     PressButton(IDOK);
     return true;
   }

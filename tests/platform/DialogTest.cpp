@@ -227,6 +227,20 @@ TEST_F(DialogTest, DialogOwnerIsTheParentOrTheMainWindow) {
   AfxSetMainWnd(nullptr);
 }
 
+TEST_F(DialogTest, ChildDialogLivesInItsParentAndGoesWithIt) {
+  CWnd frame;
+  ASSERT_TRUE(frame.Create("Frame", "Frame", WS_VISIBLE, CRect(0, 0, 300, 300), nullptr, 0));
+  RecordingDialog form;
+  ASSERT_TRUE(form.CreateFromTemplate(&frame, true));
+  EXPECT_EQ(form.GetParent(), &frame);
+  EXPECT_TRUE(form.Item(kCheck)->UserClick()) << "a child dialog is shown with its parent";
+  EXPECT_EQ(form.commands, (Commands{{kCheck, BN_CLICKED}}));
+  EXPECT_FALSE(form.CreateFromTemplate(&frame, true)) << "already created";
+  frame.DestroyWindow();
+  EXPECT_EQ(form.m_hWnd, nullptr);
+  EXPECT_TRUE(form.Items().empty());
+}
+
 // ---------------------------------------------------------------- controls as a person uses them
 
 TEST_F(DialogTest, RadioGroupsAreExclusivePerGroupAndDisabledRadiosIgnoreClicks) {
@@ -320,6 +334,8 @@ TEST_F(DialogTest, EditsNotifyChangesAndHonourLimitsReadOnlyAndLines) {
   EXPECT_EQ(notesChanged(), 1);
   EXPECT_EQ(notes.LineLength(), 11) << "the caret's line";
   EXPECT_EQ(notes.LineLength(2), 5) << "the line of character 2";
+  dialog.SetDlgItemText(kNotes, "set by the program");
+  EXPECT_EQ(notesChanged(), 1) << "a multi-line edit does not report text the program sets";
 }
 
 TEST_F(DialogTest, ListsSortSelectAndNotifyAsWin32Does) {

@@ -266,6 +266,27 @@ TEST_F(PropertySheetTest, SheetThatClosesWithOkOnlyDescribesItself) {
   EXPECT_EQ(sheet.DoModal(), IDOK);
 }
 
+TEST_F(PropertySheetTest, EnterPressesOkExceptInAnEditThatTakesLineBreaks) {
+  LoggingPage general("general", kGeneralTemplate, log);
+  NotesPage notes(log);
+  CPropertySheet sheet("Properties", nullptr, 1);
+  sheet.AddPage(&general);
+  sheet.AddPage(&notes);
+  ui.AnswerSheet([&](CPropertySheet& s) {
+    CDialogItem* text = notes.Item(kNotesText);
+    text->UserType("line");
+    DispatchKeyDown(text->m_hWnd, VK_RETURN);
+    EXPECT_FALSE(s.IsEnded());
+    s.SetActivePage(0);
+    EXPECT_EQ(CWnd::GetFocus(), general.Item(kNameField)) << "the page's first control takes the focus";
+    DispatchKeyDown(general.Item(kNameField)->m_hWnd, VK_RETURN);
+    EXPECT_TRUE(s.IsEnded());
+  });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  ui.AnswerSheet([&](CPropertySheet&) { DispatchKeyDown(general.Item(kNameField)->m_hWnd, VK_ESCAPE); });
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+}
+
 TEST_F(PropertySheetTest, DerivedSheetCanHoldBackOkAndBadSheetsDoNotRun) {
   struct GuardedSheet : CPropertySheet {
     using CPropertySheet::CPropertySheet;
