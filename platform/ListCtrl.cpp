@@ -111,6 +111,16 @@ LRESULT CListCtrl::NotifyListView(int code, int row, int subItem, CPoint point) 
   return Notify(nm.hdr, code);
 }
 
+LRESULT CListCtrl::NotifyStateChange(int code, int row, UINT oldState, UINT newState) {
+  NMLISTVIEW nm;
+  nm.iItem = row;
+  nm.uOldState = oldState;
+  nm.uNewState = newState;
+  nm.uChanged = LVIF_STATE;
+  nm.lParam = m_rows[row].lParam;
+  return Notify(nm.hdr, code);
+}
+
 LRESULT CListCtrl::NotifyItemActivate(int code, const LVHITTESTINFO& hit) {
   NMITEMACTIVATE nm;
   nm.iItem = hit.iItem;
@@ -512,13 +522,7 @@ bool CListCtrl::ChangeState(int row, UINT state, UINT mask) {
   if (now == old) return true;
   auto alive = m_alive;
   std::uint32_t id = m_rows[row].id;
-  NMLISTVIEW changing;
-  changing.iItem = row;
-  changing.uOldState = old;
-  changing.uNewState = now;
-  changing.uChanged = LVIF_STATE;
-  changing.lParam = m_rows[row].lParam;
-  if (Notify(changing.hdr, LVN_ITEMCHANGING) != 0) return false;
+  if (NotifyStateChange(LVN_ITEMCHANGING, row, old, now) != 0) return false;
   if (!*alive) return false;
   row = RowOfId(id, row);
   if (row < 0) return false;
@@ -528,13 +532,7 @@ bool CListCtrl::ChangeState(int row, UINT state, UINT mask) {
   StoreState(row, now);
   TellRowsChanged(row, row);
   if (!*alive) return false;
-  NMLISTVIEW changed;
-  changed.iItem = row;
-  changed.uOldState = old;
-  changed.uNewState = now;
-  changed.uChanged = LVIF_STATE;
-  changed.lParam = m_rows[row].lParam;
-  Notify(changed.hdr, LVN_ITEMCHANGED);
+  NotifyStateChange(LVN_ITEMCHANGED, row, old, now);
   return true;
 }
 

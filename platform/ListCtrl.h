@@ -468,6 +468,7 @@ class CListCtrl : public CWnd {
   // Sends a notification the reflected way, then to the parent.
   LRESULT Notify(NMHDR& header, int code);
   LRESULT NotifyListView(int code, int row, int subItem, CPoint point = {});
+  LRESULT NotifyStateChange(int code, int row, UINT oldState, UINT newState);
   LRESULT NotifyItemActivate(int code, const LVHITTESTINFO& hit);
   static LVITEM MakeItem(UINT mask, int row, int subItem, const std::string& text, int image, UINT state,
                          UINT stateMask, LPARAM lParam);

@@ -78,20 +78,6 @@ TEST_F(ListCtrlTest, ColumnsCarryTheirTextsWhenInsertedOrDeleted) {
   EXPECT_FALSE(list.SetItemText(1, 1, "no column")) << "a sub-item needs its column";
 }
 
-TEST_F(ListCtrlTest, AutosizedColumnIsAsWideAsItsWidestText) {
-  Fill(3, 2);
-  list.SetItemText(2, 1, "a much longer text than the others");
-  int narrow = list.GetColumnWidth(1);
-  ASSERT_TRUE(list.SetColumnWidth(1, LVSCW_AUTOSIZE));
-  EXPECT_GT(list.GetColumnWidth(1), narrow);
-  list.SetItemText(2, 1, "x");
-  ASSERT_TRUE(list.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER));
-  int withHeading = list.GetColumnWidth(1);
-  ASSERT_TRUE(list.SetColumnWidth(1, LVSCW_AUTOSIZE));
-  EXPECT_LT(list.GetColumnWidth(1), withHeading) << "\"Column 1\" is wider than \"x\"";
-  EXPECT_FALSE(list.SetColumnWidth(1, -7));
-}
-
 // ---------------------------------------------------------------- sorting
 
 // Ascending by key; ties answer "greater", as the contents pane's integer comparison does.

@@ -13,6 +13,11 @@ struct ViewCase {
   bool scrolled;
 };
 
+std::string ViewCaseName(const ::testing::TestParamInfo<ViewCase>& info) {
+  static const char* const names[] = {"LargeIcons", "Report", "SmallIcons", "List"};
+  return std::string(names[info.param.view & LVS_TYPEMASK]) + (info.param.scrolled ? "Scrolled" : "AtTop");
+}
+
 class ListHitTest : public ListFixture, public ::testing::WithParamInterface<ViewCase> {};
 
 TEST_P(ListHitTest, EveryPointHitsTheRowWhoseRectangleHoldsIt) {
@@ -84,22 +89,8 @@ INSTANTIATE_TEST_SUITE_P(AllViews, ListHitTest,
                          ::testing::Values(ViewCase{LVS_ICON, false}, ViewCase{LVS_ICON, true},
                                            ViewCase{LVS_REPORT, false}, ViewCase{LVS_REPORT, true},
                                            ViewCase{LVS_SMALLICON, false}, ViewCase{LVS_SMALLICON, true},
-                                           ViewCase{LVS_LIST, false}, ViewCase{LVS_LIST, true}));
-
-TEST_F(ListViewTest, PointsOutsideTheClientAreaSayWhereTheyAre) {
-  Fill(3);
-  UINT flags = 0;
-  EXPECT_EQ(list.HitTest(CPoint(-1, 30), &flags), -1);
-  EXPECT_EQ(flags, LVHT_TOLEFT);
-  EXPECT_EQ(list.HitTest(CPoint(10, 500), &flags), -1);
-  EXPECT_EQ(flags, LVHT_BELOW);
-  EXPECT_EQ(list.HitTest(CPoint(400, -3), &flags), -1);
-  EXPECT_EQ(flags, LVHT_ABOVE | LVHT_TORIGHT);
-  EXPECT_EQ(list.HitTest(CPoint(100, 10), &flags), -1) << "the column header is no row";
-  EXPECT_EQ(flags, LVHT_NOWHERE);
-  EXPECT_EQ(list.HitTest(CPoint(290, 25), &flags), -1) << "right of the last column";
-  EXPECT_EQ(list.HitTest(nullptr), -1);
-}
+                                           ViewCase{LVS_LIST, false}, ViewCase{LVS_LIST, true}),
+                         ViewCaseName);
 
 // ---------------------------------------------------------------- the report view
 
@@ -118,6 +109,11 @@ TEST_F(ListViewTest, ReportRowsAreSixteenPixelsBelowATwentyPixelHeader) {
   ASSERT_TRUE(list.GetHeaderCtrl()->GetItemRect(1, &rect));
   EXPECT_EQ(rect, CRect(80, 0, 160, 20));
   EXPECT_EQ(list.GetCountPerPage(), 11);  // (200 - 20) / 16
+  UINT flags = 0;
+  EXPECT_EQ(list.HitTest(CPoint(100, 10), &flags), -1) << "the column header is no row";
+  EXPECT_EQ(flags, LVHT_NOWHERE);
+  EXPECT_EQ(list.HitTest(CPoint(400, -3), &flags), -1);
+  EXPECT_EQ(flags, LVHT_ABOVE | LVHT_TORIGHT) << "outside the client area";
 
   CImageList small;
   small.Create(16, 16, ILC_MASK, 0, 10);
