@@ -1,11 +1,11 @@
 #include "platform/ListCtrl.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <numeric>
 
 #include "platform/StableSort.h"
+#include "platform/TextCompare.h"
 #include "platform/Utf8.h"
 
 namespace {
@@ -19,16 +19,6 @@ int CopyToBuffer(const std::string& text, char* buffer, int size) {
   std::memcpy(buffer, text.data(), n);
   buffer[n] = '\0';
   return static_cast<int>(n);
-}
-
-bool SameIgnoringCase(const std::string& text, const char* wanted, bool prefixOnly) {
-  std::size_t n = std::strlen(wanted);
-  if (prefixOnly ? text.size() < n : text.size() != n) return false;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(wanted[i])))
-      return false;
-  }
-  return true;
 }
 
 // Width a text needs in a column: an average character width and the cell's padding.
@@ -649,9 +639,13 @@ int CListCtrl::FindItem(const LVFINDINFO* find, int start) const {
   if (!find) return -1;
   bool byText = (find->flags & (LVFI_STRING | LVFI_PARTIAL)) != 0;
   if (!(find->flags & LVFI_PARAM) && !(byText && find->psz)) return -1;
+  const std::string wanted = byText && find->psz ? find->psz : "";
+  const bool prefixOnly = (find->flags & LVFI_PARTIAL) != 0;
   auto matches = [&](const Row& row) {
     if (find->flags & LVFI_PARAM) return row.lParam == find->lParam;
-    return SameIgnoringCase(row.texts[0], find->psz, (find->flags & LVFI_PARTIAL) != 0);
+    const std::string& label = row.texts[0];
+    if (!prefixOnly) return CompareNoCase(label, wanted) == 0;
+    return label.size() >= wanted.size() && CompareNoCase(label.substr(0, wanted.size()), wanted) == 0;
   };
   int count = GetItemCount();
   int from = std::clamp(start + 1, 0, count);
