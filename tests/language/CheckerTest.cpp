@@ -169,17 +169,19 @@ TEST(CheckerTest, BoundsAreCheckedAgainstEachOther) {
 
 TEST(CheckerTest, WarningsForUnusedPortsUndeclaredNamesAndUnknownFunctions) {
   const QVParseReport report = Check(
-      "Stream S\n"
+      "Model S\n"
       "  Source as Input Material;\n"       // 2
       "  Destination as Output Material;\n" // 3
       "  Spare as Input Material;\n"        // 4
       "  F as Flow;\n"                      // 5
       "  F = Source.F + Destination.F * k + mystery(F) + k;\n"  // 6
       "End\n");
-  EXPECT_EQ(Warnings(report), (std::vector<std::string>{"6:'k' is not declared in stream type 'S'",
+  EXPECT_EQ(Warnings(report), (std::vector<std::string>{"6:'k' is not declared in model 'S'",
                                                         "6:unknown function 'mystery'",
                                                         "4:port 'Spare' is not used in any equation, Call or connection"}));
   EXPECT_EQ(report.ErrorCount(), 0);
+  // A stream type is connected by its ports; they need no equations.
+  EXPECT_TRUE(Check("Stream P\n  Source as Input Material;\n  Destination as Output Material;\nEnd\n").Empty());
   // With a base type, names may be declared there: no undeclared-name warnings.
   EXPECT_TRUE(Check("Model M Uses Tank\n  x = y;\nEnd\n").Empty());
   // A port used only in a connection or a Call is used.

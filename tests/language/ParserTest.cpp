@@ -184,7 +184,7 @@ TEST(ParserTest, TaskKeepsItsHeaderRestAndBodyAsWritten) {
   EXPECT_EQ(parsed.definition->headerRest, "runs at 10 // soon");
   EXPECT_EQ(parsed.definition->body, "  Tank.P : 3;\n  WAIT 5 ;\n");
   EXPECT_TRUE(parsed.definition->closed);
-  // End If / End For are not written with a blank; an End that begins a line closes the task.
+  // A task needs its End like any definition.
   EXPECT_EQ(Parse("Task T\n  x;\n").report.ErrorCount(), 1);
 }
 

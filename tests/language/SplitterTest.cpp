@@ -97,6 +97,11 @@ TEST(SplitterTest, BodiesWithErrorsAreSplitWhole) {
   ASSERT_EQ(split.definitions.size(), 2u);
   EXPECT_EQ(split.definitions[0].text, "Model A\n  x as ;\n  y = \xFF;\n  \"open\nEnd\n");
   EXPECT_EQ(JoinDefinitions(split.definitions, split.trailingText), text);
+  const SplitFile crlf = SplitDefinitions("Model A\r\nEnd\r\n// c\r\nModel B\r\nEnd");
+  ASSERT_EQ(crlf.definitions.size(), 2u);
+  EXPECT_EQ(crlf.definitions[0].text, "Model A\r\nEnd\r\n");
+  EXPECT_EQ(crlf.definitions[1].leadingText, "// c\r\n");
+  EXPECT_EQ(crlf.definitions[1].line, 4);
   EXPECT_TRUE(SplitDefinitions("").Ok());
   EXPECT_TRUE(SplitDefinitions("  // nothing\n").definitions.empty());
 }

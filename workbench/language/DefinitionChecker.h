@@ -5,8 +5,8 @@
 //   - a variable type with no Value (and no base type to take it from);
 //   - a Value outside Lower..Upper;
 //   - a parameter Value that is not one of its valid strings;
-//   - a port declared in a model or stream but never used in an equation,
-//     Call or connection;
+//   - a port of a model, controller or structure that no equation, Call or
+//     connection uses;
 //   - a name used in an equation but not declared (not checked when the
 //     definition is based on another type, which may declare it);
 //   - a call of a function that is neither built in nor a known function type.

@@ -20,7 +20,10 @@ void CheckCalled(const CCheckContext& c, const NameUse& use) {
     c.report.Error(use.line, "'" + use.name + "' is " + WithArticle(*kind) + ", not a function");
 }
 
+// A stream type's ports are what the flowsheet connects it by, so only the
+// ports of models, controllers and structures must take part in equations.
 void WarnUnusedPorts(const CCheckContext& c, const std::unordered_set<std::string>& used) {
+  if (c.definition.kind == DefinitionKind::Stream) return;
   for (const Declaration& d : c.definition.declarations) {
     if (d.mode != DeclarationMode::Input && d.mode != DeclarationMode::Output) continue;
     if (!used.count(LowerAscii(d.name)))
