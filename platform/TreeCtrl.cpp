@@ -8,26 +8,14 @@
 #include "platform/TreeCtrl.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/StableSort.h"
+#include "platform/TextCompare.h"
 #include "platform/UserInterface.h"
 
 namespace {
 
 static_assert(TVIS_EXPANDED == 0x0020, "the item store keeps the expanded bit under this value");
-
-// Orders texts without regard to ASCII case; bytes beyond ASCII compare as they are.
-int CompareNoCase(const std::string& a, const std::string& b) {
-  std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    int cb = std::tolower(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
 
 // State bits that follow the caret, the drop target and the expansion, never set directly on insertion.
 constexpr UINT kManagedState = TVIS_SELECTED | TVIS_DROPHILITED | TVIS_EXPANDED;
