@@ -1,0 +1,39 @@
+// The solver's options by name (IQVSolverOptions): each option keeps the kind
+// of value it was made with, names compare without regard to case, and
+// unknown names are FE_NOTFOUND. The print level and the run mode are options too.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/com/ComObject.h"
+#include "host/services/IQVSolverOptions.h"
+#include "workbench/store/OrderedNameMap.h"
+
+class CSolverOptions : public CComObject<IQVSolverOptions> {
+ public:
+  static constexpr std::string_view kPrintLevel = "PrintLevel";
+  static constexpr std::string_view kRunMode = "RunMode";
+
+  // "Propinfo", "WatchGroup", "CheckProcDerivs", "Nonlinear.Hiresidual",
+  // "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression", "PrintLevel", "RunMode".
+  CSolverOptions();
+
+  // A new option (E_INVALIDARG for an empty value, FE_NAMEEXISTS for a known name).
+  HRESULT Define(const std::string& name, const VARIANT& value);
+  std::vector<std::string> Names() const;
+  int PrintLevel() const;
+  int RunMode() const;
+  // "Name = value;" lines in definition order, for exports and files.
+  std::string ToText() const;
+
+  // ---- IQVSolverOptions ----
+  HRESULT GetProperty(const std::string& name, VARIANT* value) override;
+  // A value of another kind is converted when that loses nothing (an integer to
+  // a real, 0 or 1 to a switch); otherwise E_INVALIDARG and the option is unchanged.
+  HRESULT SetProperty(const std::string& name, const VARIANT& value) override;
+
+ private:
+  COrderedNameMap<VARIANT> m_options;
+};

@@ -1,0 +1,221 @@
+// One definition of the store: a model, stream type, variable type, port
+// type, procedure, task, script, icon, form, a library's type or the
+// simulation's own type. The object is the type and its descriptor at once
+// (IFType and IFTypeDesc), with its names (IFNaming), compile status
+// (IFCompileStatus) and texts (IDataObject). The interfaces of its kind
+// (IRModelType, IQVFormContainer, IQVIconCollection, IQVTasks, IQVScriptOwner,
+// IQVStreamType, IQVPortType, IQVHierarchyType, IQVPhysicalQuantity, IQVTask,
+// IQVFormDef, IQVIcon, IFRoot...) are answered by small view objects that hold
+// the type, made when asked.
+//
+// A palette holds its types with counted references; a type points back to
+// its palette without one. Deleting a type only takes it out of its palette:
+// whoever still holds it keeps a living object that reports itself unusable.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/ParseReport.h"
+#include "host/com/ComObject.h"
+#include "host/com/DataObject.h"
+#include "host/model/IQVStreamType.h"
+#include "host/store/IFCompileStatus.h"
+#include "host/store/IFNaming.h"
+#include "host/store/IFType.h"
+#include "host/store/IFTypeDesc.h"
+#include "workbench/store/BackLink.h"
+#include "workbench/store/StoreKind.h"
+#include "workbench/store/TypeTexts.h"
+
+class CStore;
+class CStoreFolder;
+class CStoreInstance;
+class CStorePalette;
+struct Definition;
+
+class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNaming, IDataObject>,
+                   public CLinkTarget {
+ public:
+  CStoreType(StoreKind kind, std::string name, DWORD flags = 0);
+  ~CStoreType() override;
+
+  // ---- what the store, the builder and the files read and set ----
+  StoreKind Kind() const { return m_kind; }
+  const std::string& Name() const { return m_name; }
+  DWORD Flags() const { return m_flags; }
+  void SetFlags(DWORD flags) { m_flags = flags; }
+  DWORD Identity() const { return m_identity; }
+  // Flag bit 20 or 22: a built-in type that cannot be changed.
+  bool IsBuiltIn() const;
+  // The class the type reports: its kind's, or a form's own class.
+  CLSID ClassId() const;
+
+  // The palette that holds the type (null while free-standing or once gone).
+  CStorePalette* HoldingPalette() const { return m_palette.Get(); }
+  // The palette of what the type owns (made on first use); null for kinds that own none.
+  CStorePalette* OwnedPalette();
+  // The instance that stands for the type (made on first use).
+  CStoreInstance* DefaultInstance();
+  // The type this one belongs to without being held in a palette: a form's owner.
+  CStoreType* OwnerType() const { return m_owner.Get(); }
+
+  // Still part of the store: not deleted and held by something that is usable.
+  bool IsUsable() const;
+  bool IsDeleted() const { return m_deleted; }
+  // Held in a read-only library (the palette chain up to a library).
+  bool IsInReadOnlyLibrary() const;
+  // The library that holds the type (the simulation's own types: null).
+  CStoreType* HoldingLibrary() const;
+
+  // ---- texts ----
+  const CTypeTexts& Texts() const { return m_texts; }
+  const std::string& Text() const { return m_texts.Latest(); }
+  std::string FullText() const { return m_texts.Full(); }
+  // A new latest text, kept verbatim and not compiled. Scripts and icons keep
+  // only this text.
+  void SetText(std::string text);
+  // Restores the good and latest texts as kept, marking the type's compile state.
+  void RestoreTexts(std::string good, std::string latest, bool hasErrors);
+  // The outcome of compiling text: without errors it becomes the good text,
+  // with errors it stays the latest and the type is listed as failing.
+  void RecordCompile(std::string text, QVParseReport report);
+  bool HasErrors() const { return m_hasErrors; }
+  // The report of the last create or compile (empty for types made otherwise).
+  const QVParseReport& LastReport() const { return m_lastReport; }
+  // The definition read from the latest text (read on first use after a change);
+  // null for kinds without modelling-language text or a text that holds none.
+  const Definition* ParsedDefinition() const;
+  // The type names the latest text refers to, each once.
+  const std::vector<std::string>& ReferencedNames() const;
+  // Counts changes of the latest text (instances re-read their declared members when it moves).
+  unsigned TextVersion() const { return m_textVersion; }
+
+  // ---- what some kinds keep ----
+  const std::string& Description() const { return m_description; }
+  void SetDescription(std::string description) { m_description = std::move(description); }
+  // Streams.
+  const QVStreamDisplayRecord& DisplayRecord() const { return m_displayRecord; }
+  void SetDisplayRecord(const QVStreamDisplayRecord& record) { m_displayRecord = record; }
+  // Variable and parameter types: the "PhysicalQuantity" of the text, empty when none.
+  std::string PhysicalQuantity() const;
+  // Tasks: whether the task runs in the simulation.
+  bool IsTaskActive() const { return m_taskActive; }
+  bool IsTaskActivatable() const;
+  HRESULT SetTaskActive(bool active);
+  // Forms: the form's class (table, plot...).
+  void SetFormClass(REFCLSID formClass) { m_formClass = formClass; }
+  // Libraries and the simulation: the file it was read from, and the store it belongs to.
+  const std::string& FileName() const { return m_fileName; }
+  void SetFileName(std::string fileName) { m_fileName = std::move(fileName); }
+  CStore* Store() const;
+
+  // ---- forms, icons, scripts, tasks of an owner ----
+  // The forms of a model-like type or the simulation, made with the system form on first use.
+  const std::vector<CComPtr<CStoreType>>& Forms();
+  CStoreType* FindForm(std::string_view name);
+  HRESULT AddForm(const std::string& name, REFCLSID formClass, const std::string& text, CStoreType** form = nullptr);
+  HRESULT RemoveForm(std::string_view name);
+  HRESULT RenameForm(std::string_view oldName, const std::string& newName);
+  const std::string& DefaultFormName();
+  HRESULT SetDefaultFormName(const std::string& name);
+  // The icons of a model (in its palette); the "System" icon is made on first use.
+  std::vector<CComPtr<CStoreType>> Icons();
+  CStoreType* FindIcon(std::string_view name);
+  HRESULT AddIcon(const std::string& name, const std::string& text, CStoreType** icon = nullptr);
+  HRESULT RemoveIcon(std::string_view name);
+  HRESULT RenameIcon(std::string_view oldName, const std::string& newName);
+  const std::string& DefaultIconName();
+  HRESULT SetDefaultIconName(const std::string& name);
+  // Scripts and tasks this type owns (in its owned palette), in the order they were added.
+  std::vector<CComPtr<CStoreType>> OwnedOfKind(StoreKind kind);
+
+  // ---- how the store keeps the type; called by palettes, folders and instances ----
+  void AttachToPalette(CStorePalette* palette);
+  void DetachFromPalette();
+  void MarkDeleted();
+  void SetName(std::string name, bool renameTextHeaders);
+  void SetOwnerType(CStoreType* owner);
+  void SetStore(CStore* store);
+  void NoteHeldBy(CStoreFolder* folder);
+  void NoteReleasedBy(CStoreFolder* folder);
+  std::vector<CStoreFolder*> HoldingFolders() const;
+  // Instances of this type made in a flowsheet: a type with any is in use.
+  void AddInstanceUse() { ++m_instanceUses; }
+  void RemoveInstanceUse() {
+    if (m_instanceUses > 0) --m_instanceUses;
+  }
+  int InstanceUses() const { return m_instanceUses; }
+
+  // ---- IUnknown: the kind's interfaces come from views ----
+  HRESULT QueryInterface(REFIID iid, void** out) override;
+
+  // ---- IFType / IFTypeDesc / IFDesc ----
+  HRESULT GetName(std::string& name) override;
+  HRESULT GetClassID(CLSID* classId) override;
+  HRESULT GetFlags(DWORD* flags) override;
+  HRESULT GetIdentity(DWORD* identity) override;
+  HRESULT GetTypeDesc(IFTypeDesc** desc) override;
+  HRESULT GetTypePalette(IFTypePalette** palette) override;
+  HRESULT GetOwnedPalette(IFTypePalette** palette) override;
+  HRESULT GetDefaultInstance(int index, DWORD flags, IFInstance** instance) override;
+  HRESULT SetName(const std::string& name) override;
+  HRESULT GetPalette(IFTypePalette** palette) override;
+  HRESULT GetType(IFType** type) override;
+  // ---- IFCompileStatus ----
+  HRESULT HasErrors(bool* errors) override;
+  // ---- IFNaming ----
+  HRESULT IsUsable(bool* usable) override;
+  HRESULT GetNames(std::string& libraryName, std::string& typeName) override;
+  HRESULT IsLibraryType(bool* inLibrary) override;
+  // ---- IDataObject ----
+  HRESULT GetData(CLIPFORMAT format, STGMEDIUM* medium) override;
+  HRESULT SetData(CLIPFORMAT format, const STGMEDIUM& medium) override;
+  HRESULT QueryGetData(CLIPFORMAT format) override;
+
+ private:
+  void EnsureForms();
+  void UpdateCompiledFolder();
+  void TextChanged();
+  bool IsPlainText() const;
+
+  StoreKind m_kind;
+  std::string m_name;
+  DWORD m_flags;
+  DWORD m_identity;
+  CLSID m_formClass{};
+  bool m_deleted = false;
+
+  CBackLink<CStorePalette> m_palette;
+  CBackLink<CStoreType> m_owner;
+  CBackLink<CStore> m_store;
+  std::vector<CBackLink<CStoreFolder>> m_folders;
+  CComPtr<CStorePalette> m_ownedPalette;
+  CComPtr<CStoreInstance> m_defaultInstance;
+
+  CTypeTexts m_texts;
+  bool m_hasErrors = false;
+  QVParseReport m_lastReport;
+  mutable std::shared_ptr<const Definition> m_parsed;  // of the latest text, read on first use
+  mutable bool m_parsedValid = false;
+  mutable std::optional<std::vector<std::string>> m_references;
+  unsigned m_textVersion = 0;
+
+  std::string m_description;
+  QVStreamDisplayRecord m_displayRecord;
+  bool m_taskActive = false;
+  std::string m_fileName;
+  int m_instanceUses = 0;
+
+  bool m_formsMade = false;
+  std::vector<CComPtr<CStoreType>> m_forms;
+  std::string m_defaultForm;
+  std::string m_defaultIcon;
+};
+
+// The store type behind any store object (a type, a view of one, a default
+// instance, a palette's owner), or null.
+CStoreType* StoreTypeOf(IUnknown* object);
