@@ -1,0 +1,20 @@
+// Writes file contents as text that ReadFileContents reads back to the same
+// contents. Type texts are written as they stand, each after a blank line;
+// a text that would not read back byte for byte among others (no End line,
+// comments separated by blank lines, no final line feed, a header that names
+// another type) is written whole as a text block of the "Types" section.
+#pragma once
+
+#include <string>
+
+#include "workbench/files/FileContents.h"
+#include "workbench/files/FileProblem.h"
+
+// Fails (with problem naming what) when a text is not UTF-8, which no file could hold.
+bool WriteFileContents(const FileContents& contents, std::string& text, FileProblem& problem);
+
+// Writes the file at path atomically: afterwards it is either the old file or the whole new one.
+bool SaveFileContents(const FileContents& contents, const std::string& path, FileProblem& problem);
+
+// Whether a type text can stand in a file as it is and be read back unchanged under name.
+bool CanWriteDefinitionAsIs(const std::string& name, DefinitionKind kind, const std::string& text);
