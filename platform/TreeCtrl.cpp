@@ -463,36 +463,29 @@ BOOL CTreeCtrl::SelectCaret(Slot slot, UINT action) {
   if (NotifyTree(TVN_SELCHANGING, action, m_caret, slot) != 0) return FALSE;
   Slot newSlot = m_items.Resolve(newHandle);
   if (newHandle && newSlot == kNone) return FALSE;  // the handler deleted it
-  if (m_caret != kNone) {
-    m_items[m_caret].state &= ~TVIS_SELECTED;
-    HTREEITEM previous = m_items.Handle(m_caret);
-    Tell([&](TreeCtrlObserver& o) { o.TreeItemChanged(*this, previous); });
-  }
-  m_caret = newSlot;
-  if (newSlot != kNone) {
-    m_items[newSlot].state |= TVIS_SELECTED;
-    Tell([&](TreeCtrlObserver& o) { o.TreeItemChanged(*this, newHandle); });
-    EnsureVisible(newHandle);
-  }
+  MoveMarker(m_caret, newSlot, TVIS_SELECTED);
+  if (newSlot != kNone) EnsureVisible(newHandle);
   HTREEITEM now = m_items.Handle(m_caret);
   Tell([&](TreeCtrlObserver& o) { o.TreeSelectionChanged(*this, now); });
   NotifyTree(TVN_SELCHANGED, action, m_items.Resolve(oldHandle), m_items.Resolve(newHandle));
   return TRUE;
 }
 
-void CTreeCtrl::SetDropHilite(Slot slot) {
-  if (slot == m_dropHilite) return;
-  if (m_dropHilite != kNone) {
-    m_items[m_dropHilite].state &= ~TVIS_DROPHILITED;
-    HTREEITEM previous = m_items.Handle(m_dropHilite);
-    Tell([&](TreeCtrlObserver& o) { o.TreeItemChanged(*this, previous); });
-  }
-  m_dropHilite = slot;
-  if (slot != kNone) {
-    m_items[slot].state |= TVIS_DROPHILITED;
-    HTREEITEM handle = m_items.Handle(slot);
+void CTreeCtrl::SetDropHilite(Slot slot) { MoveMarker(m_dropHilite, slot, TVIS_DROPHILITED); }
+
+// Moves a one-item state bit (caret, drop target) from the item marker names to slot.
+void CTreeCtrl::MoveMarker(Slot& marker, Slot slot, UINT bit) {
+  if (slot == marker) return;
+  auto mark = [&](Slot item, bool on) {
+    if (item == kNone) return;
+    m_items[item].state = on ? (m_items[item].state | bit) : (m_items[item].state & ~bit);
+    HTREEITEM handle = m_items.Handle(item);
     Tell([&](TreeCtrlObserver& o) { o.TreeItemChanged(*this, handle); });
-  }
+  };
+  Slot previous = marker;
+  marker = slot;
+  mark(previous, false);
+  mark(slot, true);
 }
 
 // ---------------------------------------------------------------- expansion

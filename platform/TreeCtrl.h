@@ -356,6 +356,7 @@ class CTreeCtrl : public CWnd {
   bool HasChildren(Slot slot) const;
   BOOL SelectCaret(Slot slot, UINT action);
   void SetDropHilite(Slot slot);
+  void MoveMarker(Slot& marker, Slot slot, UINT bit);
   BOOL ExpandSlot(Slot slot, UINT code);
   bool ExpandAncestors(Slot slot);
   void DeleteSubtree(Slot top);
