@@ -102,6 +102,9 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   void SetDisplayRecord(const QVStreamDisplayRecord& record) { m_displayRecord = record; }
   // Variable and parameter types: the "PhysicalQuantity" of the text, empty when none.
   std::string PhysicalQuantity() const;
+  // Flowsheets: the constraints text last compiled without errors.
+  const std::string& Constraints() const { return m_constraints; }
+  void SetConstraints(std::string text) { m_constraints = std::move(text); }
   // Tasks: whether the task runs in the simulation.
   bool IsTaskActive() const { return m_taskActive; }
   bool IsTaskActivatable() const;
@@ -138,6 +141,8 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   void DetachFromPalette();
   void MarkDeleted();
   void SetName(std::string name, bool renameTextHeaders);
+  // Follows another type's new name in this type's texts (latest and good).
+  void RenameReferences(std::string_view oldName, std::string_view newName);
   void SetOwnerType(CStoreType* owner);
   void SetStore(CStore* store);
   void NoteHeldBy(CStoreFolder* folder);
@@ -205,6 +210,7 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   unsigned m_textVersion = 0;
 
   std::string m_description;
+  std::string m_constraints;
   QVStreamDisplayRecord m_displayRecord;
   bool m_taskActive = false;
   std::string m_fileName;

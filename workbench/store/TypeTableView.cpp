@@ -1,0 +1,36 @@
+#include "workbench/store/TypeTableView.h"
+
+#include "host/store/Status.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+CTypeTableView::CTypeTableView(CStorePalette* palette) : m_palette(palette) {}
+CTypeTableView::~CTypeTableView() = default;
+
+HRESULT CTypeTableView::FindType(const std::string& name, IFTypeDesc** desc) {
+  if (!desc) return E_POINTER;
+  *desc = nullptr;
+  CStoreType* type = m_palette->Find(name);
+  if (!type) return FE_NOTFOUND;
+  return CComPtr<IFTypeDesc>(type).CopyTo(desc);
+}
+
+HRESULT CTypeTableView::IsTypeInUse(const std::string& name, bool* inUse) {
+  if (!inUse) return E_POINTER;
+  if (!m_palette->Find(name)) return FE_NOTFOUND;
+  *inUse = m_palette->IsInUse(name);
+  return S_OK;
+}
+
+HRESULT CTypeTableView::DeleteType(const std::string& name) {
+  if (!m_palette->IsUsable()) return FE_STALE;
+  if (m_palette->IsReadOnly()) return FE_READONLY;
+  CStoreType* type = m_palette->Find(name);
+  if (type && type->IsBuiltIn()) return FE_READONLY;
+  return m_palette->Delete(name);
+}
+
+HRESULT CTypeTableView::GetFolderCollection(IFFolderCollection** folders) {
+  if (!folders) return E_POINTER;
+  return CComPtr<IFFolderCollection>(m_palette.Get()).CopyTo(folders);
+}
