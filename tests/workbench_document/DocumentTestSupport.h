@@ -1,0 +1,57 @@
+// Shared pieces of the document tests: the sample simulation, a scratch
+// directory, and a provider that records announcements.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/SafeFile.h"
+#include "platform/UserInterface.h"
+#include "workbench/document/DocumentFiles.h"
+
+inline std::string SamplePath() { return DefaultSamplePath(""); }
+inline std::string SampleDirectory() { return std::filesystem::path(SamplePath()).parent_path().string(); }
+
+// A directory of its own for one test, removed afterwards.
+class ScratchDirectory {
+ public:
+  explicit ScratchDirectory(const std::string& name)
+      : m_path(std::filesystem::temp_directory_path() / ("vortan_document_" + name)) {
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+  }
+  ~ScratchDirectory() { std::filesystem::remove_all(m_path); }
+  std::string File(const std::string& name) const { return (m_path / name).string(); }
+  std::string Write(const std::string& name, const std::string& text) const {
+    const std::string path = File(name);
+    EXPECT_EQ(ReplaceFileContents(path, text), 0);
+    return path;
+  }
+  std::string Path() const { return m_path.string(); }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+inline std::string ReadAll(const std::string& path) { return ReadFileImage(path, 1u << 26).bytes; }
+
+// A scripted provider installed for the test, failing it on any prompt it did not expect.
+class ScriptedTestUi {
+ public:
+  ScriptedTestUi() : m_scope(m_ui) {
+    m_ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
+  }
+  ScriptedUserInterface& Ui() { return m_ui; }
+  bool Announced(const std::string& line) const {
+    for (const std::string& a : m_ui.Announcements())
+      if (a == line) return true;
+    return false;
+  }
+
+ private:
+  ScriptedUserInterface m_ui;
+  ScopedUserInterface m_scope;
+};

@@ -1,0 +1,40 @@
+// The messages window's contents: every OutputMessage text as it came, kept
+// in order, with listeners that the desktop program (a window) and the
+// command line (printing) attach. Texts carry their own line feeds, as the
+// explorer writes them ("\nCompiling...").
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Types.h"
+
+struct MessageLogEntry {
+  std::string text;
+  int kind = -1;
+  DWORD flags = 0;
+};
+
+class CMessageLog {
+ public:
+  using Listener = std::function<void(const MessageLogEntry&)>;
+
+  void Append(std::string text, int kind, DWORD flags);
+  const std::vector<MessageLogEntry>& Entries() const { return m_entries; }
+  // Everything written, one text after another.
+  std::string Text() const;
+  // The written text cut into lines, leaving out empty ones.
+  std::vector<std::string> Lines() const;
+  void Clear() { m_entries.clear(); }
+
+  // Called for each new entry; returns an id for RemoveListener.
+  int AddListener(Listener listener);
+  void RemoveListener(int id);
+
+ private:
+  std::vector<MessageLogEntry> m_entries;
+  std::vector<std::pair<int, Listener>> m_listeners;
+  int m_nextListener = 1;
+};

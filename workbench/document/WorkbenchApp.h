@@ -1,0 +1,102 @@
+// The stand-in host application: it installs itself as the application, owns
+// the current simulation document, installs the host services (parser, type
+// catalogue, icon types, exporters, text editor), keeps the window templates,
+// and makes the main window, which opens the views that SHOW_CORVANEVIEW asks
+// for. The model-library toolbar's updates, help requests and the file types
+// are answered here.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/framework/CRBaseApp.h"
+#include "host/framework/CorvaneViewContext.h"
+#include "platform/Frame.h"
+#include "workbench/document/TextEditorService.h"
+#include "workbench/document/WorkbenchDocument.h"
+#include "workbench/export/FileExporter.h"
+#include "workbench/store/StoreServices.h"
+
+class CWorkbenchApp;
+
+// The main window: an area of child frames that opens requested views and
+// performs the host's run commands.
+class CWorkbenchMainFrame : public CMDIFrameWnd {
+ public:
+  explicit CWorkbenchMainFrame(CWorkbenchApp& app) : m_app(app) {}
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnCmdMsg(UINT id, int code, CCmdUI* ui) override;
+
+ private:
+  CWorkbenchApp& m_app;
+};
+
+class CWorkbenchApp : public CRBaseApp {
+ public:
+  CWorkbenchApp();
+  ~CWorkbenchApp() override;
+
+  // ---- the document ----
+  CRQVDocument* GetCurrentDocument() override { return m_document.get(); }
+  CWorkbenchDocument& Document() { return *m_document; }
+  // Opens a simulation into the current document (which keeps its windows).
+  bool OpenDocument(const std::string& path, FileProblem& problem);
+
+  // ---- windows ----
+  // Makes the main window (once) and makes it the application's main window.
+  CWorkbenchMainFrame* CreateMainWindow();
+  CWorkbenchMainFrame* MainWindow() const { return m_mainWindow; }
+  // Opens what a SHOW_CORVANEVIEW request asks for; false when it cannot be shown.
+  bool ShowView(const tag_CorvaneViewContext& context);
+
+  CTextEditorService& Editor() { return m_editor; }
+  CFileExporter& Exporter() { return m_exporter; }
+  CStoreServices& Services() { return m_services; }
+
+  // ---- the model-library toolbar ----
+  bool IsLibraryToolbarPresent() const override { return m_toolbarPresent; }
+  void SetLibraryToolbarPresent(bool present) { m_toolbarPresent = present; }
+  void UpdateLibraryToolbar(int notification) override;
+  const std::vector<int>& LibraryToolbarUpdates() const { return m_toolbarUpdates; }
+  void BeginDrag() override { ++m_drags; }
+  void BeginRightDrag() override { ++m_rightDrags; }
+  int Drags() const { return m_drags; }
+  int RightDrags() const { return m_rightDrags; }
+
+  // ---- file types ----
+  std::string GetDefaultExtension() const override;
+  std::string GetDocumentFilter() const override;
+  std::string GetLibraryFilter() const override;
+  bool HasAdditionalFileTypes() const override { return true; }
+  std::string GetAdditionalFilter() const override;
+  std::string GetAdditionalExtension(int index) const override;
+  std::string GetSecondaryFilter() const override;
+  std::string GetSecondaryExtension() const override;
+  bool IsOwnExtension(const std::string& extension) const override;
+  int OSIsWin95() const override { return m_win95; }
+  void SetOSIsWin95(int value) { m_win95 = value; }
+
+  // ---- state and help ----
+  int GetAppState() const override { return m_appState; }
+  void SetAppState(int state) { m_appState = state; }
+  void ShowHelp(UINT helpFileId, UINT topicId) override;
+
+ private:
+  CStoreServices m_services;
+  CFileExporter m_exporter;
+  CTextEditorService m_editor;
+  ScopedHostService<IQVExporter> m_installExporter{&m_exporter};
+  ScopedHostService<IQVTextEditor> m_installEditor{&m_editor};
+  std::unique_ptr<CWorkbenchDocument> m_document;
+  CRBaseApp* m_previousApp = nullptr;
+  CWorkbenchMainFrame* m_mainWindow = nullptr;
+  // Documents of the views opened from requests, each freed once its frame is gone.
+  std::vector<std::pair<HWND, std::unique_ptr<CDocument>>> m_viewDocuments;
+  bool m_toolbarPresent = false;
+  std::vector<int> m_toolbarUpdates;
+  int m_drags = 0;
+  int m_rightDrags = 0;
+  int m_win95 = 0;
+  int m_appState = 0;
+};

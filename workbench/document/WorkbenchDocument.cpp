@@ -1,0 +1,461 @@
+#include "workbench/document/WorkbenchDocument.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "host/framework/CRBaseApp.h"
+#include "host/framework/UpdateHints.h"
+#include "host/model/IRModel.h"
+#include "host/model/IRModelType.h"
+#include "host/store/Status.h"
+#include "platform/Dialog.h"
+#include "platform/FileDialog.h"
+#include "workbench/document/DocumentFiles.h"
+#include "workbench/document/StoreContents.h"
+#include "workbench/document/ModelStatistics.h"
+#include "workbench/document/ProcedureCode.h"
+#include "workbench/document/TopLevelWindows.h"
+#include "workbench/files/FileReader.h"
+#include "workbench/language/Definition.h"
+#include "workbench/language/TextCase.h"
+#include "workbench/store/Builder.h"
+#include "workbench/store/StoreInstance.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+#include "workbench/store/TypeCompiler.h"
+
+namespace {
+
+struct RunCommandName {
+  UINT id;
+  const char* name;
+};
+
+// The host's run commands as the simulation's Run menu offers them.
+constexpr RunCommandName kRunCommands[] = {{41132, "Run"},         {41133, "Step"},     {50204, "Pause"},
+                                           {50207, "Pause At"},    {50244, "Restart"},  {50205, "Rewind"},
+                                           {50253, "Reset"},       {50275, "Reset All"}, {50276, "Advanced Reset"}};
+
+template <class T>
+HRESULT Give(const CComPtr<T>& object, T** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (!object) return E_FAIL;
+  return object.CopyTo(out);
+}
+
+CStorePalette* StorePaletteOf(IFTypePalette* palette) { return dynamic_cast<CStorePalette*>(palette); }
+
+// The store instance behind a model (a block, a hierarchy, the simulation).
+CStoreInstance* InstanceOf(IRModel* model) {
+  if (!model) return nullptr;
+  CComPtr<IFInstance> instance;
+  if (FAILED(model->GetInstance(&instance)) || !instance) return nullptr;
+  return dynamic_cast<CStoreInstance*>(instance.Get());
+}
+
+}  // namespace
+
+CWorkbenchDocument::CWorkbenchDocument(std::unique_ptr<CStore> store) {
+  WatchTopLevelWindows();
+  AdoptStore(store ? std::move(store) : std::make_unique<CStore>());
+  ApplySettings();
+}
+
+CWorkbenchDocument::~CWorkbenchDocument() {
+  // Modeless dialogs close with the document; a dialog already gone is only a dead handle here.
+  for (HWND h : std::vector<HWND>(m_modelessWindows))
+    if (CWnd* dialog = CWnd::FromHandle(h)) dialog->DestroyWindow();
+}
+
+void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
+  m_store = std::move(store);
+  UseFileLibraries(*m_store, m_libraryProblem);
+  SetRootModel(static_cast<IFInstance*>(m_store->SimulationInstance()));
+}
+
+void CWorkbenchDocument::ApplySettings() {
+  m_ApplicationSettings.m_iGroupsPerPage = m_settings.groupsPerPage;
+  m_ApplicationSettings.m_iScriptDoubleClick = m_settings.scriptDoubleClick;
+  m_ApplicationSettings.m_iTaskDoubleClick = m_settings.taskDoubleClick;
+  m_bCustomModeling = m_settings.customModeling;
+}
+
+void CWorkbenchDocument::CollectSettings() {
+  m_settings.groupsPerPage = m_ApplicationSettings.m_iGroupsPerPage > 0 ? m_ApplicationSettings.m_iGroupsPerPage : 1;
+  m_settings.scriptDoubleClick = m_ApplicationSettings.m_iScriptDoubleClick;
+  m_settings.taskDoubleClick = m_ApplicationSettings.m_iTaskDoubleClick;
+  m_settings.customModeling = m_bCustomModeling;
+}
+
+FilePackageData* CWorkbenchDocument::FindPackageData(const std::string& model) {
+  for (FilePackageData& data : m_packages)
+    if (EqualsNoCase(data.model, model)) return &data;
+  return nullptr;
+}
+
+// ---- files ----
+
+bool CWorkbenchDocument::Open(const std::string& path, FileProblem& problem) {
+  std::optional<LoadedSimulation> loaded = LoadSimulation(path, problem);
+  if (!loaded) {
+    m_fileLoadFailed = true;
+    OutputMessage(problem.Describe() + "\n", -1, 0);
+    return false;
+  }
+  AdoptStore(std::move(loaded->store));
+  m_settings = loaded->settings;
+  m_packages = std::move(loaded->packages);
+  ApplySettings();
+  m_fileLoadFailed = false;
+  SetPathName(path);
+  SetTitle(std::filesystem::path(path).filename().string());
+  SetModifiedFlag(false);
+  for (const std::string& section : loaded->skippedSections)
+    OutputMessage("The section '" + section + "' of " + path + " was written by a later program and is left out.\n",
+                  -1, 0);
+  UpdateAllViews(nullptr, QV_HINT_DOCUMENT_RELOADED, nullptr);
+  return true;
+}
+
+bool CWorkbenchDocument::Save(FileProblem& problem) {
+  if (GetPathName().empty()) {
+    problem = FileProblem{"", 0, "the simulation has no file yet; save it under a name"};
+    return false;
+  }
+  return SaveAs(GetPathName(), problem);
+}
+
+bool CWorkbenchDocument::SaveAs(const std::string& path, FileProblem& problem) {
+  CollectSettings();
+  if (!SaveSimulation(*m_store, m_settings, m_packages, path, problem)) {
+    OutputMessage(problem.Describe() + "\n", -1, 0);
+    return false;
+  }
+  m_store->SetFileName(path);
+  SetPathName(path);
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool CWorkbenchDocument::InsertFile(const std::string& path) {
+  FileProblem problem;
+  const std::optional<FileContents> contents = ReadFileContentsFrom(path, problem);
+  if (!contents) {
+    OutputMessage(problem.Describe() + "\n", -1, 0);
+    return false;
+  }
+  CStorePalette& palette = *m_store->SimulationPalette();
+  int inserted = 0, errors = 0;
+  for (const FileDefinition& d : contents->definitions) {
+    if (palette.Find(d.name)) {
+      OutputMessage("Cannot insert '" + d.name + "': a definition with this name already exists.\n", -1, 0);
+      ++errors;
+      continue;
+    }
+    CComPtr<CStoreType> created;
+    const QVParseReport report = CreateTypeFromText(palette, d.name, d.text, std::nullopt, std::addressof(created));
+    for (const QVParseMessage& m : report.messages)
+      OutputMessage(std::string(m.IsError() ? "Error: " : "Warning: ") + d.name + ": " + m.Describe() + "\n", -1, 0);
+    if (created) ++inserted;
+    if (report.HasErrors()) ++errors;
+  }
+  OutputMessage("Inserted " + std::to_string(inserted) + " definition(s) from " + path + ", " + std::to_string(errors) +
+                    " with errors.\n",
+                -1, 0);
+  if (inserted > 0) {
+    SetModifiedFlag(true);
+    UpdateAllViews(nullptr, QV_HINT_TYPES_CHANGED, nullptr);
+  }
+  return inserted > 0 || contents->definitions.empty();
+}
+
+// ---- run commands ----
+
+bool CWorkbenchDocument::IsRunCommand(UINT id) {
+  for (const RunCommandName& c : kRunCommands)
+    if (c.id == id) return true;
+  return false;
+}
+
+bool CWorkbenchDocument::RunCommand(UINT id) {
+  for (const RunCommandName& c : kRunCommands) {
+    if (c.id != id) continue;
+    m_actions.Record(std::string("run: ") + c.name);
+    return true;
+  }
+  return false;
+}
+
+// ---- messages ----
+
+void CWorkbenchDocument::OutputMessage(const std::string& text, int kind, DWORD flags) {
+  m_messages.Append(text, kind, flags);
+}
+
+void CWorkbenchDocument::ShowOutputWindow(int show) {
+  if (!show) return;
+  ++m_showOutputRequests;
+  if (onShowMessages) onShowMessages();
+}
+
+void CWorkbenchDocument::Broadcast(UINT message, WPARAM wParam, LPARAM lParam, int /*flag*/) {
+  BroadcastToWindows(message, wParam, lParam);
+}
+
+// ---- flowsheet ----
+
+HRESULT CWorkbenchDocument::ImportFlowsheet(IQVHierarchyType* /*hierarchy*/) {
+  CFileDialog dialog(true, "vsim", {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                     "Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
+  if (dialog.DoModal() != IDOK) return S_FALSE;
+  m_actions.Record("flowsheet: Import " + dialog.GetPathName());
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::PasteIntoFlowsheet(IQVHierarchyType* /*hierarchy*/) {
+  m_actions.Record("flowsheet: Paste");
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::ExportFlowsheetCode(IFInstance* flowsheet) {
+  std::string path;
+  if (flowsheet) flowsheet->GetPath(path);
+  m_actions.Record("flowsheet: Export Code" + (path.empty() ? std::string() : " " + path));
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::FileExport(const std::string& instancePath) {
+  CFileDialog dialog(false, "vsim", std::filesystem::path(GetPathName()).stem().string(),
+                     OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
+  if (dialog.DoModal() != IDOK) return S_FALSE;
+  if (!instancePath.empty()) {
+    // A hierarchy becomes a simulation of its own once flowsheets are kept in files.
+    m_actions.Record("flowsheet: Export " + instancePath + " to " + dialog.GetPathName());
+    return S_OK;
+  }
+  CollectSettings();
+  FileProblem problem;
+  if (!SaveSimulation(*m_store, m_settings, m_packages, dialog.GetPathName(), problem)) {
+    OutputMessage(problem.Describe() + "\n", -1, 0);
+    return FE_BADFILE;
+  }
+  return S_OK;
+}
+
+void CWorkbenchDocument::OnRenameBlock(const std::string& oldName, const std::string& newName) {
+  m_actions.Record("flowsheet: Rename block " + oldName + " to " + newName);
+}
+
+void CWorkbenchDocument::OnRenameStream(const std::string& oldName, const std::string& newName) {
+  m_actions.Record("flowsheet: Rename stream " + oldName + " to " + newName);
+}
+
+HRESULT CWorkbenchDocument::DoCreateActiveModel(IFInstance* block, ActiveModelMode mode, const std::string&,
+                                                const std::string&, const std::string&, bool, bool) {
+  if (!block) return E_POINTER;
+  std::string name;
+  block->GetName(name);
+  static const char* const kModes[] = {"View", "Create", "Use"};
+  const int index = mode >= ActiveModelView && mode <= ActiveModelUse ? static_cast<int>(mode) : 0;
+  m_actions.Record(std::string("flowsheet: Active Model ") + kModes[index] + " " + name);
+  return S_OK;
+}
+
+void CWorkbenchDocument::OnSelectModelType(IRModelType* type) { m_selectedModelType = type; }
+
+HRESULT CWorkbenchDocument::GetFlowsheetType(IFType** type) {
+  if (!type) return E_POINTER;
+  *type = nullptr;
+  CStoreType* flowsheet = m_store->SimulationPalette()->FindVisible("Flowsheet");
+  if (!flowsheet || flowsheet->Kind() != StoreKind::Flowsheet) return FE_NOTFOUND;
+  return flowsheet->QueryInterface(IFType::Iid(), reinterpret_cast<void**>(type));
+}
+
+HRESULT CWorkbenchDocument::GetRootQVModel(IUnknown** root) { return GetRootModel(root); }
+
+// ---- types and libraries ----
+
+HRESULT CWorkbenchDocument::RebuildLibrary(IFTypePalette* palette, IFType* /*owner*/, bool /*flag*/) {
+  CStorePalette* p = StorePaletteOf(palette);
+  if (!p) return E_INVALIDARG;
+  OutputMessage("\nRebuilding " + p->Name() + "...", -1, 0);
+  int compiled = 0, failing = 0;
+  for (const CComPtr<CStoreType>& type : p->Types()) {
+    if (!IsCompiledKind(type->Kind()) || type->IsBuiltIn()) continue;
+    const QVParseReport report = CompileTypeText(*type, type->Text());
+    ++compiled;
+    if (report.HasErrors()) {
+      ++failing;
+      OutputMessage("\nError: " + type->Name() + " has " + std::to_string(report.ErrorCount()) + " error(s)", -1, 0);
+    }
+  }
+  OutputMessage("\nRebuild completed. " + std::to_string(compiled) + " definition(s), " + std::to_string(failing) +
+                    " with errors\n",
+                -1, 0);
+  UpdateAllViews(nullptr, QV_HINT_COMPILED, nullptr);
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::GetAllModelsOfType(const std::string& typeName, std::vector<std::string>& blocks) {
+  blocks.clear();
+  CStoreInstance* simulation = m_store->SimulationInstance();
+  if (!simulation) return E_FAIL;
+  std::vector<CStoreInstance*> pending{simulation};
+  while (!pending.empty()) {
+    CStoreInstance* instance = pending.back();
+    pending.pop_back();
+    for (const CComPtr<CStoreInstance>& child : instance->AddedChildren()) {
+      if (child->Type() && EqualsNoCase(child->Type()->Name(), typeName)) {
+        std::string path;
+        child->GetPath(path);
+        blocks.push_back(path);
+      }
+      pending.push_back(child);
+    }
+  }
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::GenerateProcedures(IFTypePalette* palette, IFTypeDesc* procedure) {
+  CStorePalette* p = StorePaletteOf(palette);
+  if (!p) return E_INVALIDARG;
+  CStoreType* only = procedure ? StoreTypeOf(procedure) : nullptr;
+  int generated = 0;
+  for (const CComPtr<CStoreType>& type : p->Types()) {
+    if (only && type.Get() != only) continue;
+    if (type->Kind() != StoreKind::Procedure && type->Kind() != StoreKind::Function) continue;
+    const Definition* definition = type->ParsedDefinition();
+    const std::string code = definition ? ProcedureDeclaration(*definition) : std::string();
+    if (code.empty()) continue;
+    m_generatedCode += code;
+    OutputMessage("Code generated for '" + type->Name() + "'.\n", -1, 0);
+    ++generated;
+  }
+  if (generated == 0) OutputMessage("No procedures to generate code for.\n", -1, 0);
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::CreateTask(const std::string& name, IFType** task, IFTypePalette* palette) {
+  if (task) *task = nullptr;
+  CStorePalette* p = palette ? StorePaletteOf(palette) : m_store->SimulationPalette();
+  if (!p) return E_INVALIDARG;
+  if (p->Find(name)) return FE_NAMEEXISTS;
+  CComPtr<CStoreType> created;
+  const QVParseReport report =
+      CreateTypeFromText(*p, name, CStoreBuilder::DefaultText(StoreKind::Task, name), StoreKind::Task, std::addressof(created));
+  if (!created) return report.HasErrors() ? FE_INVALIDNAME : E_FAIL;
+  SetModifiedFlag(true);
+  if (task) return created->QueryInterface(IFType::Iid(), reinterpret_cast<void**>(task));
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::GetExportedModelsSettings(int& first, int& second, int& third) {
+  first = m_settings.exportedModels[0];
+  second = m_settings.exportedModels[1];
+  third = m_settings.exportedModels[2];
+  return S_OK;
+}
+
+std::string CWorkbenchDocument::GetServerProjectDirectory() const {
+  if (!GetPathName().empty()) return DirectoryOf(GetPathName());
+  std::error_code error;
+  return std::filesystem::current_path(error).string();
+}
+
+void CWorkbenchDocument::SetCustomModelingUpdated(bool updated) {
+  m_customModelingUpdated = updated;
+  if (!updated) return;
+  SetModifiedFlag(true);
+  UpdateAllViews(nullptr, QV_HINT_CUSTOM_MODELING_CHANGED, nullptr);
+  if (CRBaseApp* app = CRBaseApp::GetApp(); app && app->IsLibraryToolbarPresent())
+    app->UpdateLibraryToolbar(QV_LIBTOOLBAR_CONTENTS_CHANGED);
+}
+
+HRESULT CWorkbenchDocument::RunScript(IFType* script, bool synchronous) {
+  if (!script) return E_POINTER;
+  std::string name;
+  script->GetName(name);
+  m_actions.Record("script: " + name + (synchronous ? "" : " (in the background)"));
+  return S_OK;
+}
+
+// ---- the simulation's tools ----
+
+HRESULT CWorkbenchDocument::GetDiagnostics(IZNDiagnostics** diagnostics) {
+  // The stand-in host keeps no solver run, so there is never a decomposition to show.
+  if (diagnostics) *diagnostics = nullptr;
+  return FE_NOTFOUND;
+}
+
+HRESULT CWorkbenchDocument::GetSolver(IQVSolverOptions** solver) { return Give(m_store->SolverOptionsInterface(), solver); }
+HRESULT CWorkbenchDocument::GetEstimation(IQVEstimation** e) { return Give(m_store->EstimationInterface(), e); }
+HRESULT CWorkbenchDocument::GetOptimisation(IQVOptimisation** o) { return Give(m_store->OptimisationInterface(), o); }
+HRESULT CWorkbenchDocument::GetHomotopy(IQVHomotopy** h) { return Give(m_store->HomotopyInterface(), h); }
+HRESULT CWorkbenchDocument::GetExternalAPI(IQVExternalInterface** e) { return Give(m_store->ExternalInterfaceInterface(), e); }
+HRESULT CWorkbenchDocument::GetOnLineLinks(IQVOnLineLinks** l) { return Give(m_store->OnLineLinksInterface(), l); }
+HRESULT CWorkbenchDocument::GetProperties(IQVPhysicalProperties** p) {
+  return Give(m_store->PhysicalPropertiesInterface(), p);
+}
+HRESULT CWorkbenchDocument::GetUOMConverter(IQVUOMConverter** c) { return Give(m_store->UnitSets().Converter(), c); }
+
+HRESULT CWorkbenchDocument::UOMSets(std::vector<std::string>& names) {
+  names = m_store->UnitSets().SetNames();
+  return S_OK;
+}
+
+std::string CWorkbenchDocument::CurrentUOMSet() const { return m_store->UnitSets().CurrentSet(); }
+
+HRESULT CWorkbenchDocument::SelectUOMSet(const std::string& name) {
+  const HRESULT hr = m_store->UnitSets().SelectSet(name);
+  if (FAILED(hr)) return hr;
+  SetModifiedFlag(true);
+  UpdateAllViews(nullptr, QV_HINT_UNITS_CHANGED, nullptr);
+  return S_OK;
+}
+
+HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, int& variables, int& degreesOfFreedom) {
+  int unknowns = 0;
+  return GetModelStatistics(model, equations, variables, unknowns, degreesOfFreedom);
+}
+
+HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, int& variables, int& unknowns,
+                                               int& degreesOfFreedom) {
+  CStoreInstance* instance = InstanceOf(model);
+  if (!instance) return E_INVALIDARG;
+  ModelCounts counts;
+  const HRESULT hr = CountInstance(*instance, counts);
+  if (FAILED(hr)) return hr;
+  equations = counts.equations;
+  variables = counts.variables;
+  unknowns = counts.Unknowns();
+  degreesOfFreedom = counts.DegreesOfFreedom();
+  return S_OK;
+}
+
+int CWorkbenchDocument::GetRunMode() const { return m_store->SolverOptions().RunMode(); }
+int CWorkbenchDocument::GetPrintLevel() const { return m_store->SolverOptions().PrintLevel(); }
+
+// ---- the host's dialogs ----
+
+void CWorkbenchDocument::ShowSolverOptions(int /*page*/) { m_actions.Record("dialog: Solver Options"); }
+
+void CWorkbenchDocument::Insert() {
+  CFileDialog dialog(true, "ktrf", {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                     "Kestrane Language (*.ktrf)|*.ktrf|Vortan Library (*.vlib)|*.vlib|All Files (*.*)|*.*||");
+  if (dialog.DoModal() != IDOK) return;
+  InsertFile(dialog.GetPathName());
+}
+
+void CWorkbenchDocument::AddModelessDialog(CDialog* dialog) {
+  if (!dialog || std::find(m_modelessDialogs.begin(), m_modelessDialogs.end(), dialog) != m_modelessDialogs.end()) return;
+  m_modelessDialogs.push_back(dialog);
+  m_modelessWindows.push_back(dialog->m_hWnd);
+}
+
+void CWorkbenchDocument::RemoveModelessDialog(CDialog* dialog) {
+  const auto found = std::find(m_modelessDialogs.begin(), m_modelessDialogs.end(), dialog);
+  if (found == m_modelessDialogs.end()) return;
+  m_modelessWindows.erase(m_modelessWindows.begin() + (found - m_modelessDialogs.begin()));
+  m_modelessDialogs.erase(found);
+}
