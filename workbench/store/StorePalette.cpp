@@ -145,7 +145,7 @@ HRESULT CStorePalette::Rename(std::string_view oldName, const std::string& newNa
   for (CStoreFolder* folder : type->HoldingFolders()) folder->RenameItem(previous, newName);
   type->SetName(newName, true);
   for (CStoreType* referrer : referrers)
-    if (referrer != type.Get()) referrer->RenameReferences(previous, newName);
+    referrer->RenameReferences(previous, newName);
   return S_OK;
 }
 
