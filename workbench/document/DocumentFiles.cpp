@@ -134,6 +134,12 @@ FileContents LibraryContents(CStoreType& library, const std::string& directory, 
   FileContents contents;
   contents.kind = kind;
   if (CStorePalette* palette = library.OwnedPalette()) ContentsFromPalette(*palette, directory, contents);
+  // The simulation's global tables stay with the simulation: a library has no forms of its own.
+  for (FileOwnedItems& items : contents.owned) {
+    if (!items.owner.empty()) continue;
+    items.forms.clear();
+    items.defaultForm.clear();
+  }
   return contents;
 }
 
