@@ -1,0 +1,229 @@
+// The document's own behaviour: the messages log, recorded host actions,
+// broadcasts, statistics from the compiled texts, unit sets, tasks,
+// generated code, inserting files, rebuilding and settings kept in the file.
+#include <gtest/gtest.h>
+
+#include "host/framework/UpdateHints.h"
+#include "host/model/IRModel.h"
+#include "host/services/IQVHomotopy.h"
+#include "host/store/Status.h"
+#include "platform/Command.h"
+#include "tests/workbench_document/DocumentTestSupport.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/StoreInstance.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+namespace {
+
+// A view that remembers the hints it was sent.
+class HintView : public CView {
+ public:
+  void OnUpdate(CView*, LPARAM hint, void*) override { hints.push_back(hint); }
+  CWnd* ViewWindow() override { return nullptr; }
+  std::vector<LPARAM> hints;
+};
+
+// A frame that counts one registered message.
+class CountingFrame : public CFrameWnd {
+ public:
+  explicit CountingFrame(UINT message) : m_message(message) { SetAutoDelete(false); }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == m_message) ++received;
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+  }
+  int received = 0;
+
+ private:
+  UINT m_message;
+};
+
+class DocumentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FileProblem problem;
+    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
+  }
+  CWorkbenchDocument& Doc() { return app.Document(); }
+  CStoreType& Type(const char* name) { return *Doc().Store().SimulationPalette()->Find(name); }
+
+  ScriptedTestUi ui;
+  CWorkbenchApp app;
+};
+
+TEST_F(DocumentTest, MessagesAreKeptInOrderAndHeardByListeners) {
+  std::vector<std::string> heard;
+  const int id = Doc().Messages().AddListener([&](const MessageLogEntry& e) { heard.push_back(e.text); });
+  Doc().OutputMessage("\nCompiling...", -1, 0);
+  Doc().OutputMessage("\nCompilation completed. 0 error(s), 1 warning(s)\n", -1, 0);
+  Doc().Messages().RemoveListener(id);
+  Doc().OutputMessage("after\n", 2, 7);
+  EXPECT_EQ(heard.size(), 2u);
+  EXPECT_EQ(Doc().Messages().Lines(),
+            (std::vector<std::string>{"Compiling...", "Compilation completed. 0 error(s), 1 warning(s)", "after"}));
+  EXPECT_EQ(Doc().Messages().Entries().back().kind, 2);
+  EXPECT_EQ(Doc().Messages().Entries().back().flags, 7u);
+  int shown = 0;
+  Doc().onShowMessages = [&] { ++shown; };
+  Doc().ShowOutputWindow(1);
+  Doc().ShowOutputWindow(0);
+  EXPECT_EQ(shown, 1);
+}
+
+TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
+  CWorkbenchMainFrame* main = app.CreateMainWindow();
+  ASSERT_NE(main, nullptr);
+  main->SendMessage(WM_COMMAND, 41132, 0);
+  main->SendMessage(WM_COMMAND, 50204, 0);
+  CCmdUI state(50276);
+  EXPECT_TRUE(main->OnCmdMsg(50276, CN_UPDATE_COMMAND_UI, &state));
+  EXPECT_TRUE(state.IsEnabled());
+  Doc().ShowHomotopy();
+  Doc().ShowSolverOptions(-1);
+  Doc().OnTimeSettings();
+  Doc().SnapshotManagement();
+  Doc().RunScript(Doc().Store().SimulationPalette()->Find("ReportLevels"), true);
+  EXPECT_EQ(Doc().Actions().Lines(),
+            (std::vector<std::string>{"run: Run", "run: Pause", "dialog: Homotopy", "dialog: Solver Options",
+                                      "dialog: Run Options", "dialog: Snapshots", "script: ReportLevels"}));
+  EXPECT_TRUE(ui.Announced("run: Run"));
+  EXPECT_TRUE(ui.Announced("dialog: Homotopy"));
+  EXPECT_FALSE(Doc().RunCommand(54001));
+}
+
+TEST_F(DocumentTest, BroadcastReachesTopLevelWindowsAndTheirFrames) {
+  const UINT message = RegisterWindowMessage("VORTAN_TEST_BROADCAST");
+  CWorkbenchMainFrame* main = app.CreateMainWindow();
+  ASSERT_NE(main, nullptr);
+  CountingFrame child(message), alone(message), other(RegisterWindowMessage("VORTAN_TEST_OTHER"));
+  ASSERT_TRUE(child.LoadFrame(0, WS_CHILD | WS_VISIBLE, main->MDIClient(), nullptr));
+  ASSERT_TRUE(alone.LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
+  ASSERT_TRUE(other.LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
+  Doc().Broadcast(message, 0, 0, 0);
+  EXPECT_EQ(child.received, 1);
+  EXPECT_EQ(alone.received, 1);
+  EXPECT_EQ(other.received, 0);
+  alone.DestroyWindow();
+  Doc().Broadcast(message, 0, 0, 0);
+  EXPECT_EQ(child.received, 2);
+  EXPECT_EQ(alone.received, 1);
+  child.DestroyWindow();
+  other.DestroyWindow();
+}
+
+TEST_F(DocumentTest, ModelStatisticsComeFromTheCompiledTexts) {
+  CComPtr<IRModel> tank = ComQuery<IRModel>(static_cast<IFInstance*>(Type("BufferTank").DefaultInstance()));
+  ASSERT_TRUE(tank);
+  int equations = 0, variables = 0, dof = 0, unknowns = 0;
+  ASSERT_EQ(Doc().GetModelStatistics(tank, equations, variables, dof), S_OK);
+  // Area, Level, rho, Patm and the five port variables; Area, rho and Patm are fixed.
+  EXPECT_EQ(equations, 4);
+  EXPECT_EQ(variables, 9);
+  EXPECT_EQ(dof, 2);
+  ASSERT_EQ(Doc().GetModelStatistics(tank, equations, variables, unknowns, dof), S_OK);
+  EXPECT_EQ(unknowns, 6);
+
+  // A model based on another counts the base's members too.
+  CComPtr<IRModel> product = ComQuery<IRModel>(static_cast<IFInstance*>(Type("ProductTank").DefaultInstance()));
+  ASSERT_EQ(Doc().GetModelStatistics(product, equations, variables, dof), S_OK);
+  EXPECT_EQ(variables, 10);
+
+  CComPtr<IRModel> farm = ComQuery<IRModel>(static_cast<IFInstance*>(Type("TankFarm").DefaultInstance()));
+  ASSERT_EQ(Doc().GetModelStatistics(farm, equations, variables, dof), S_OK);
+  EXPECT_GT(equations, 4 + 5 + 4);
+  EXPECT_GT(variables, 9 + 10);
+
+  CComPtr<IRModel> broken = ComQuery<IRModel>(static_cast<IFInstance*>(Type("BrokenMixer").DefaultInstance()));
+  EXPECT_LT(Doc().GetModelStatistics(broken, equations, variables, dof), 0);
+  EXPECT_LT(Doc().GetModelStatistics(nullptr, equations, variables, dof), 0);
+}
+
+TEST_F(DocumentTest, UnitSetsTasksAndTheSimulationsTools) {
+  HintView view;
+  Doc().AddView(&view);
+  std::vector<std::string> sets;
+  ASSERT_EQ(Doc().UOMSets(sets), S_OK);
+  EXPECT_EQ(sets, (std::vector<std::string>{"SI", "Metric", "US"}));
+  EXPECT_EQ(Doc().CurrentUOMSet(), "Metric");
+  ASSERT_EQ(Doc().SelectUOMSet("us"), S_OK);
+  EXPECT_EQ(Doc().CurrentUOMSet(), "US");
+  EXPECT_EQ(view.hints, (std::vector<LPARAM>{QV_HINT_UNITS_CHANGED}));
+  EXPECT_TRUE(Doc().IsModified());
+  EXPECT_LT(Doc().SelectUOMSet("Imperial"), 0);
+  Doc().RemoveView(&view);
+
+  CComPtr<IFType> task;
+  ASSERT_EQ(Doc().CreateTask("Shutdown", &task, nullptr), S_OK);
+  ASSERT_TRUE(task);
+  EXPECT_EQ(Doc().Store().SimulationPalette()->Find("Shutdown")->Kind(), StoreKind::Task);
+  EXPECT_EQ(Doc().CreateTask("shutdown", &task, nullptr), FE_NAMEEXISTS);
+
+  CComPtr<IQVHomotopy> homotopy;
+  ASSERT_EQ(Doc().GetHomotopy(&homotopy), S_OK);
+  bool available = false;
+  homotopy->IsAvailable(&available);
+  EXPECT_TRUE(available);
+  EXPECT_EQ(Doc().GetPrintLevel(), 2);
+  int a = -1, b = -1, c = -1;
+  Doc().GetExportedModelsSettings(a, b, c);
+  EXPECT_EQ(a + b + c, 0);
+}
+
+TEST_F(DocumentTest, GeneratedCodeDeclaresTheProcedures) {
+  ASSERT_EQ(Doc().GenerateProcedures(Doc().Store().SimulationPalette(), nullptr), S_OK);
+  const std::string& code = Doc().GeneratedCode();
+  EXPECT_NE(code.find("void pump_curve(const double* inputs /* VolumeFlowRate, SpeedRatio */, double* outputs /* "
+                      "Length */);"),
+            std::string::npos)
+      << code;
+  EXPECT_NE(code.find("double valve_gain(const double* inputs /* Opening */);"), std::string::npos) << code;
+  EXPECT_NE(Doc().Messages().Text().find("Code generated for 'PumpCurve'."), std::string::npos);
+}
+
+TEST_F(DocumentTest, InsertAddsTheDefinitionsOfAFile) {
+  ScratchDirectory dir("insert");
+  const std::string path = dir.Write("More.ktrf", "Variable Depth\n  Value: 2;\nEnd\n\nModel BufferTank\nEnd\n\n"
+                                                  "Model Heater\n  Q as Power (1000, Fixed);\n  x as Nothing;\nEnd\n");
+  ui.Ui().AnswerFile(path);
+  HintView view;
+  Doc().AddView(&view);
+  Doc().Insert();
+  Doc().RemoveView(&view);
+  CStorePalette& own = *Doc().Store().SimulationPalette();
+  ASSERT_NE(own.Find("Depth"), nullptr);
+  ASSERT_NE(own.Find("Heater"), nullptr);
+  EXPECT_TRUE(own.Find("Heater")->HasErrors());
+  const std::string log = Doc().Messages().Text();
+  EXPECT_NE(log.find("Cannot insert 'BufferTank': a definition with this name already exists."), std::string::npos);
+  EXPECT_NE(log.find("Error: Heater: Line 3:"), std::string::npos) << log;
+  EXPECT_NE(log.find("Inserted 2 definition(s) from " + path + ", 2 with errors."), std::string::npos) << log;
+  EXPECT_EQ(view.hints, (std::vector<LPARAM>{QV_HINT_TYPES_CHANGED}));
+}
+
+TEST_F(DocumentTest, RebuildRecompilesEveryDefinition) {
+  ASSERT_EQ(Doc().RebuildLibrary(Doc().Store().SimulationPalette(), nullptr, true), S_OK);
+  const std::string log = Doc().Messages().Text();
+  EXPECT_NE(log.find("Error: BrokenMixer has 1 error(s)"), std::string::npos) << log;
+  EXPECT_NE(log.find(" with errors\n"), std::string::npos) << log;
+  EXPECT_FALSE(Type("BufferTank").HasErrors());
+  EXPECT_TRUE(Type("BrokenMixer").HasErrors());
+}
+
+TEST_F(DocumentTest, SettingsTravelWithTheFile) {
+  ScratchDirectory dir("settings");
+  Doc().m_ApplicationSettings.m_iGroupsPerPage = 50;
+  Doc().m_ApplicationSettings.m_iTaskDoubleClick = 1;
+  CRQVDocument::m_bCustomModeling = false;
+  FileProblem problem;
+  ASSERT_TRUE(Doc().SaveAs(dir.File("Settings.vsim"), problem)) << problem.Describe();
+  EXPECT_FALSE(Doc().IsModified());
+  CRQVDocument::m_bCustomModeling = true;
+  CWorkbenchApp other;
+  ASSERT_TRUE(other.OpenDocument(dir.File("Settings.vsim"), problem)) << problem.Describe();
+  EXPECT_EQ(other.Document().m_ApplicationSettings.m_iGroupsPerPage, 50);
+  EXPECT_EQ(other.Document().m_ApplicationSettings.m_iTaskDoubleClick, 1);
+  EXPECT_FALSE(CRQVDocument::m_bCustomModeling);
+  CRQVDocument::m_bCustomModeling = true;
+}
+
+}  // namespace

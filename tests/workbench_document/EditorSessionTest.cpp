@@ -1,0 +1,116 @@
+// Editing sessions of the text editor: compile with the report in the
+// messages window, save back into the type, read-only sessions, new definitions.
+#include <gtest/gtest.h>
+
+#include "host/language/CQVTextEditorFrame.h"
+#include "host/language/TypeKinds.h"
+#include "host/store/Status.h"
+#include "tests/workbench_document/DocumentTestSupport.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/StoreInstance.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+namespace {
+
+class EditorSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FileProblem problem;
+    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
+  }
+  CStoreType& Type(const char* name) { return *app.Document().Store().SimulationPalette()->Find(name); }
+  IFType* Simulation() { return app.Document().Store().SimulationType(); }
+  CEditorSession& Launch(const char* name, bool readOnly = false) {
+    EXPECT_EQ(CQVTextEditorFrame::Launch(Simulation(), &Type(name), name, QV_KIND_MODEL, readOnly, 0), S_OK);
+    return *app.Editor().FindSession(name);
+  }
+
+  ScriptedTestUi ui;
+  CWorkbenchApp app;
+};
+
+TEST_F(EditorSessionTest, CompilingReportsToTheMessagesAndUpdatesTheType) {
+  CEditorSession& session = Launch("BufferTank");
+  EXPECT_TRUE(ui.Announced("editor: BufferTank"));
+  std::string text = session.Text();
+  const std::string goodText = text;
+  text.insert(text.find('\n') + 1, "  Spill as Nonsense;\n");
+  session.SetText(text);
+  EXPECT_TRUE(session.IsModified());
+  const QVParseReport report = session.Compile();
+  ASSERT_TRUE(report.HasErrors());
+  EXPECT_EQ(report.messages.front().line, 2);
+  const std::string log = app.Document().Messages().Text();
+  EXPECT_NE(log.find("\nCompiling BufferTank..."), std::string::npos) << log;
+  EXPECT_NE(log.find("Error: "), std::string::npos) << log;
+  EXPECT_NE(log.find("Line 2"), std::string::npos) << log;
+  EXPECT_NE(log.find("Compilation completed. 1 error(s)"), std::string::npos) << log;
+  EXPECT_TRUE(Type("BufferTank").HasErrors());
+  EXPECT_EQ(Type("BufferTank").Text(), text);
+  EXPECT_EQ(Type("BufferTank").Texts().Good(), goodText);
+
+  session.SetText(goodText);
+  EXPECT_FALSE(session.Compile().HasErrors());
+  EXPECT_FALSE(Type("BufferTank").HasErrors());
+  EXPECT_TRUE(app.Document().IsModified());
+}
+
+TEST_F(EditorSessionTest, SavingKeepsTheTextWithoutCompiling) {
+  CEditorSession& session = Launch("ControlValve");
+  const std::string edited = "// Edited by hand.\n" + session.Text();
+  session.SetText(edited);
+  ASSERT_EQ(session.Save(), S_OK);
+  EXPECT_EQ(Type("ControlValve").Text(), edited);
+  EXPECT_FALSE(session.IsModified());
+  // A text that defines something else is refused and the type keeps its text.
+  session.SetText("Model SomethingElse\nEnd\n");
+  EXPECT_LT(session.Save(), 0);
+  EXPECT_EQ(Type("ControlValve").Text(), edited);
+  EXPECT_NE(app.Document().Messages().Text().find("Cannot save 'ControlValve'"), std::string::npos);
+  session.Revert();
+  EXPECT_EQ(session.Text(), edited);
+}
+
+TEST_F(EditorSessionTest, ReadOnlySessionsChangeNothing) {
+  CEditorSession& session = Launch("TankFarm", true);
+  const std::string before = Type("TankFarm").Text();
+  session.SetText("Model TankFarm\nEnd\n");
+  EXPECT_EQ(session.Text(), before);
+  EXPECT_EQ(session.Save(), FE_READONLY);
+  EXPECT_TRUE(session.Compile().HasErrors());
+  EXPECT_EQ(Type("TankFarm").Text(), before);
+}
+
+TEST_F(EditorSessionTest, ANewDefinitionIsMadeWhenSaved) {
+  ASSERT_EQ(CQVTextEditorFrame::Launch(Simulation(), nullptr, "Heater", QV_KIND_MODEL, false, 0), S_OK);
+  CEditorSession* session = app.Editor().FindSession("Heater");
+  ASSERT_NE(session, nullptr);
+  EXPECT_EQ(session->Type(), nullptr);
+  session->SetText("Model Heater\n  Q as Power (1000, Fixed);\nEnd\n");
+  ASSERT_EQ(session->Save(), S_OK);
+  CStoreType* heater = app.Document().Store().SimulationPalette()->Find("Heater");
+  ASSERT_NE(heater, nullptr);
+  EXPECT_EQ(session->Type(), heater);
+  EXPECT_EQ(heater->Text(), "Model Heater\n  Q as Power (1000, Fixed);\nEnd\n");
+}
+
+TEST_F(EditorSessionTest, LaunchingAgainBringsBackTheSessionAndScriptsArePlainText) {
+  Launch("BufferTank").SetText("Model BufferTank\nEnd\n");
+  CEditorSession& again = Launch("BufferTank");
+  EXPECT_EQ(again.Text(), "Model BufferTank\nEnd\n");
+  EXPECT_EQ(app.Editor().Sessions().size(), 1u);
+
+  CStoreType& script = *app.Document().Store().SimulationPalette()->Find("ReportLevels");
+  ASSERT_EQ(CQVTextEditorFrame::Launch(static_cast<IFInstance*>(app.Document().Store().SimulationInstance()), &script,
+                                       "ReportLevels", QV_KIND_SCRIPT, false, 1),
+            S_OK);
+  CEditorSession* session = app.Editor().FindSession("ReportLevels");
+  ASSERT_NE(session, nullptr);
+  session->SetText("PRINT TankFarm.T101.Level\n");
+  ASSERT_EQ(session->Save(), S_OK);
+  EXPECT_EQ(script.Text(), "PRINT TankFarm.T101.Level\n");
+  EXPECT_TRUE(session->Compile().HasErrors());  // plain text is not compiled
+}
+
+}  // namespace
