@@ -6,15 +6,16 @@
 
 HRESULT CTextEditorService::Launch(IFType* palette, IFType* type, const std::string& title, DWORD kind, bool readOnly,
                                    int /*option*/) {
-  CStoreType* owner = palette ? StoreTypeOf(palette) : nullptr;
-  CStoreType* edited = type ? StoreTypeOf(type) : nullptr;
-  if (type && !edited) return E_INVALIDARG;
-  if (!edited && !owner) return E_INVALIDARG;
-  return Open(owner, edited, title, kind, readOnly);
+  return LaunchOn(palette, type, title, kind, readOnly);
 }
 
 HRESULT CTextEditorService::Launch(IFInstance* owner, IFTypeDesc* type, const std::string& title, DWORD kind,
                                    bool readOnly, int /*option*/) {
+  return LaunchOn(owner, type, title, kind, readOnly);
+}
+
+HRESULT CTextEditorService::LaunchOn(IUnknown* owner, IUnknown* type, const std::string& title, DWORD kind,
+                                     bool readOnly) {
   CStoreType* ownerType = owner ? StoreTypeOf(owner) : nullptr;
   CStoreType* edited = type ? StoreTypeOf(type) : nullptr;
   if (type && !edited) return E_INVALIDARG;

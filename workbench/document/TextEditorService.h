@@ -30,6 +30,8 @@ class CTextEditorService : public IQVTextEditor {
   std::function<void(CEditorSession&)> onSessionShown;
 
  private:
+  // owner: the type owning the palette (or an instance of it); type: the definition, or null for a new one.
+  HRESULT LaunchOn(IUnknown* owner, IUnknown* type, const std::string& title, DWORD kind, bool readOnly);
   HRESULT Open(CStoreType* paletteOwner, CStoreType* type, const std::string& title, DWORD kind, bool readOnly);
 
   std::vector<std::unique_ptr<CEditorSession>> m_sessions;

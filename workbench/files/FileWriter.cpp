@@ -1,5 +1,6 @@
 #include "workbench/files/FileWriter.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -31,6 +32,10 @@ class RecordLine {
   }
   RecordLine& Integer(long long value) {
     m_line += ' ' + std::to_string(value);
+    return *this;
+  }
+  RecordLine& Integers(const std::array<int, 3>& values) {
+    for (const int value : values) Integer(value);
     return *this;
   }
   RecordLine& Word(std::string_view word) {
@@ -300,10 +305,7 @@ class ContentsWriter {
                     .String(package.model)
                     .NamedString("format", package.format)
                     .NamedInteger("option", package.option));
-    section.Add(RecordLine("Settings")
-                    .Integer(package.settings[0])
-                    .Integer(package.settings[1])
-                    .Integer(package.settings[2]));
+    section.Add(RecordLine("Settings").Integers(package.settings));
     for (const FileScript& attachment : package.attachments)
       section.Add(RecordLine("Attachment").String(attachment.name).Text(attachment.text));
     section.AppendTo(m_out);
@@ -316,10 +318,7 @@ class ContentsWriter {
     section.Add(RecordLine("ScriptDoubleClick").Integer(s.scriptDoubleClick));
     section.Add(RecordLine("TaskDoubleClick").Integer(s.taskDoubleClick));
     section.Add(RecordLine("CustomModeling").Word(s.customModeling ? "true" : "false"));
-    section.Add(RecordLine("ExportedModels")
-                    .Integer(s.exportedModels[0])
-                    .Integer(s.exportedModels[1])
-                    .Integer(s.exportedModels[2]));
+    section.Add(RecordLine("ExportedModels").Integers(s.exportedModels));
     if (!s.currentUnitSet.empty()) section.Add(RecordLine("CurrentUnitSet").String(s.currentUnitSet));
     section.AppendTo(m_out);
   }
