@@ -1,0 +1,176 @@
+#include "explorer/core/ExplorerNodeFactory.h"
+
+#include <new>
+
+#include "explorer/core/ExplorerObject.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/core/QVExplorer.h"
+
+// I: the instance, L: the exclusion list, W: the owner window. A node class is
+// registered by replacing its nullptr with a maker, for example
+//   [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+//     return new CQVEOLibrary(i, l, w, 1);
+//   }
+const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
+  static const std::vector<ExplorerNodeFactoryEntry> table = {
+      // 1. (I, L, W)
+      {&CLSID_QVEOSimulation, "CQVEOSimulation", nullptr},
+      // 2. (I, L, W, read-only 1)
+      {&CLSID_QVEOLibrary, "CQVEOLibrary", nullptr},
+      // 3. (I, L, W)
+      {&CLSID_QVEOFlowsheet, "CQVEOFlowsheet", nullptr},
+      // 4. (I, L, W)
+      {&CLSID_QVEOBlockFolder, "CQVEOBlockFolder", nullptr},
+      // 5. (I, L, W)
+      {&CLSID_QVEOStreamFolder, "CQVEOStreamFolder", nullptr},
+      // 6. (I, L, W, 0)
+      {&CLSID_QVEOVariableTypes, "CQVEOVariableTypes", nullptr},
+      // 7. (I, L, W, 0)
+      {&CLSID_QVEOPortTypes, "CQVEOPortTypes", nullptr},
+      // 8. (I, L, W, 0)
+      {&CLSID_QVEOProcedures, "CQVEOProcedures", nullptr},
+      // 9. (I, L, W)
+      {&CLSID_QVEOComponentLists, "CQVEOComponentLists", nullptr},
+      // 10. (I, L, W, 0)
+      {&CLSID_QVEOBlockType, "CQVEOBlockType", nullptr},
+      // 11. (I, L, W, 0)
+      {&CLSID_QVEOStreamType, "CQVEOStreamType", nullptr},
+      // 12. (I, L, W, 0)
+      {&CLSID_QVEOControllerType, "CQVEOControllerType", nullptr},
+      // 13. (I, L, W)
+      {&CLSID_QVEOBlock, "CQVEOBlock", nullptr},
+      // 14. (I, L, W)
+      {&CLSID_QVEOStream, "CQVEOStream", nullptr},
+      // 15. (I, W, 0)
+      {&CLSID_QVEOVariableType, "CQVEOVariableType", nullptr},
+      // 16. (I, W, 0)
+      {&CLSID_QVEOPortType, "CQVEOPortType", nullptr},
+      // 17. (I, W, 0)
+      {&CLSID_QVEOProcedure, "CQVEOProcedure", nullptr},
+      // 18. (no form, no owner, no parent node, 0, 0): answers only class id, name and icon
+      {&CLSID_QVEOFormInstance, "CQVEOFormInstance", nullptr},
+      // 19. (I, W, no parent node, 0)
+      {&CLSID_QVEOIcon, "CQVEOIcon", nullptr},
+      // 20. (I, "", W)
+      {&CLSID_QVEOComponentList, "CQVEOComponentList", nullptr},
+      // 21. (I, W)
+      {&CLSID_QVEOSolverOptions, "CQVEOSolverOptions", nullptr},
+      // 22. (W)
+      {&CLSID_QVEOSimulationOptions, "CQVEOSimulationOptions", nullptr},
+      // 23. (I, W)
+      {&CLSID_QVEOAddVariableType, "CQVEOAddVariableType", nullptr},
+      // 24. (I, W)
+      {&CLSID_QVEOAddPortType, "CQVEOAddPortType", nullptr},
+      // 25. (I, W)
+      {&CLSID_QVEOAddProcedure, "CQVEOAddProcedure", nullptr},
+      // 26. (I, W)
+      {&CLSID_QVEOAddFormInstance, "CQVEOAddFormInstance", nullptr},
+      // 27. (I, W)
+      {&CLSID_QVEOAddIcon, "CQVEOAddIcon", nullptr},
+      // 28. (I, W, no folder)
+      {&CLSID_QVEOAddModel, "CQVEOAddModel", nullptr},
+      // 29. (I, W)
+      {&CLSID_QVEOAddStreamType, "CQVEOAddStreamType", nullptr},
+      // 30. (I, W)
+      {&CLSID_QVEOAddComponentList, "CQVEOAddComponentList", nullptr},
+      // 31. (I, W)
+      {&CLSID_QVEOAddScript, "CQVEOAddScript", nullptr},
+      // 32. (I, I, W, 0): the instance as script and as owner instance
+      {&CLSID_QVEOScript, "CQVEOScript", nullptr},
+      // 33. (I, W)
+      {&CLSID_QVEOAddLibrary, "CQVEOAddLibrary", nullptr},
+      // 34. (I, W, 0)
+      {&CLSID_QVEOAddTask, "CQVEOAddTask", nullptr},
+      // 35. (I, W, 0, task owner 1, no owner instance)
+      {&CLSID_QVEOTask, "CQVEOTask", nullptr},
+      // 36. (I, L, W, 0)
+      {&CLSID_QVEOTaskFolder, "CQVEOTaskFolder", nullptr},
+      // 37. (I, W, 0)
+      {&CLSID_QVEOModelText, "CQVEOModelText", nullptr},
+      // 38. (I, W, 0, 0)
+      {&CLSID_QVEOFlowsheetText, "CQVEOFlowsheetText", nullptr},
+      // 39. (I, W)
+      {&CLSID_QVEOAddParameterType, "CQVEOAddParameterType", nullptr},
+      // 40. (I, L, W, 0)
+      {&CLSID_QVEOParameterTypes, "CQVEOParameterTypes", nullptr},
+      // 41. (I, W, 0)
+      {&CLSID_QVEOParameterType, "CQVEOParameterType", nullptr},
+      // 42. (I, L, W, 0)
+      {&CLSID_QVEOBlockTypes, "CQVEOBlockTypes", nullptr},
+      // 43. (I, L, W, 0)
+      {&CLSID_QVEOStreamTypes, "CQVEOStreamTypes", nullptr},
+      // 44. (I, W, no folder name)
+      {&CLSID_QVEOAddUserFolder, "CQVEOAddUserFolder", nullptr},
+      // 45. (I, L, W, no folder, 0)
+      {&CLSID_QVEOUserFolder, "CQVEOUserFolder", nullptr},
+      // 46. (I, L, W, 0)
+      {&CLSID_QVEOTypesFolder, "CQVEOTypesFolder", nullptr},
+      // 47. (I, L, W)
+      {&CLSID_QVEODiagnostic, "CQVEODiagnostic", nullptr},
+      // 48. (I, L, W, 0)
+      {&CLSID_QVEOScriptFolder, "CQVEOScriptFolder", nullptr},
+      // 49. (W, no text)
+      {&CLSID_QVEOWarning, "CQVEOWarning", nullptr},
+      // 50. (I, L, W, 0)
+      {&CLSID_QVEOStructureContainer, "CQVEOStructureContainer", nullptr},
+      // 51. (I, L, W)
+      {&CLSID_QVEOGlobalStructure, "CQVEOGlobalStructure", nullptr},
+      // 52. (I, W, no folder)
+      {&CLSID_QVEOAddStructure, "CQVEOAddStructure", nullptr},
+      // 53. (I, L, W, 0)
+      {&CLSID_QVEOGlobalStructureType, "CQVEOGlobalStructureType", nullptr},
+      // 54. (I, L, W, 0)
+      {&CLSID_QVEOGlobalStructureTypes, "CQVEOGlobalStructureTypes", nullptr},
+      // 55. (I, W, 0)
+      {&CLSID_QVEOFunction, "CQVEOFunction", nullptr},
+      // 56. (I, W)
+      {&CLSID_QVEOAddFunction, "CQVEOAddFunction", nullptr},
+      // 57. (I, W)
+      {&CLSID_QVEOGlobals, "CQVEOGlobals", nullptr},
+      // 58. (dialog type 0, W): "Run Options"
+      {&CLSID_QVEOLaunchDialog, "CQVEOLaunchDialog", nullptr},
+      // 59. (W)
+      {&CLSID_QVEOLibraries, "CQVEOLibraries", nullptr},
+      // 60. (W)
+      {&CLSID_QVEOInterfacing, "CQVEOInterfacing", nullptr},
+      // 61. (W)
+      {&CLSID_QVEOUOMs, "CQVEOUOMs", nullptr},
+      // 62. ("None", W)
+      {&CLSID_QVEOUOM, "CQVEOUOM", nullptr},
+      // 63. (W)
+      {&CLSID_QVEOAnalysisTools, "CQVEOAnalysisTools", nullptr},
+  };
+  return table;
+}
+
+const std::vector<const GUID*>& ExplorerNodeClassesNotManufactured() {
+  static const std::vector<const GUID*> classes = {
+      &CLSID_QVEODecomposition,
+      &CLSID_QVEOGroup,
+      &CLSID_QVEOEquation,
+      &CLSID_QVEOTornGroup,
+      &CLSID_QVEOVariable,
+      &CLSID_QVEOEquivalenceHolder,
+      &CLSID_QVEOEquivalence,
+      &CLSID_QVEOGroupOverflowHolder,
+      &CLSID_QVEOEquivalenceOverflowHolder,
+      &CLSID_QVEOAddHelpInstance,
+      &CLSID_QVEOAddGlobalTable,
+      &CLSID_QVEOConfigure_Props,
+  };
+  return classes;
+}
+
+CExplorerObject* CQVExplorer::Manufacture(REFGUID classId, IFInstance* instance,
+                                         CExplorerExclusionList* exclusionList, CWnd* owner) {
+  for (const ExplorerNodeFactoryEntry& entry : ExplorerNodeFactoryTable()) {
+    if (*entry.classId != classId) continue;
+    if (!entry.make) return nullptr;
+    try {
+      return entry.make(instance, exclusionList, owner);
+    } catch (const std::bad_alloc&) {
+      return nullptr;
+    }
+  }
+  return nullptr;
+}

@@ -1,0 +1,83 @@
+// The class identifiers of the explorer's node classes. They name node
+// classes in the factory, the exclusion lists, the per-class settings keys and
+// the add and move messages, and they are stored in the registry: the values
+// never change. Each node class answers its own through ClassID and GetClassID.
+#pragma once
+
+#include "platform/Guid.h"
+
+inline const CLSID CLSID_QVEOSimulation = GUID::FromString("{A93D72D0-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOLibrary = GUID::FromString("{A93D72D1-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOFlowsheet = GUID::FromString("{A93D72D4-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOBlockFolder = GUID::FromString("{A93D72D5-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOStreamFolder = GUID::FromString("{A93D72D6-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOVariableTypes = GUID::FromString("{A93D72D7-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOPortTypes = GUID::FromString("{A93D72D8-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOProcedures = GUID::FromString("{A93D72D9-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOComponentLists = GUID::FromString("{A93D72DA-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOBlockType = GUID::FromString("{2AF34220-7827-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOStreamType = GUID::FromString("{2AF34221-7827-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOControllerType = GUID::FromString("{2AF34222-7827-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOBlock = GUID::FromString("{A93D72DE-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOStream = GUID::FromString("{A93D72DF-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOVariableType = GUID::FromString("{A93D72E0-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOPortType = GUID::FromString("{A93D72E1-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOProcedure = GUID::FromString("{A93D72E2-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOFormInstance = GUID::FromString("{A93D72E4-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOIcon = GUID::FromString("{A93D72E5-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOComponentList = GUID::FromString("{A93D72E6-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOSolverOptions = GUID::FromString("{A93D72E7-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOSimulationOptions = GUID::FromString("{A93D72E8-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddVariableType = GUID::FromString("{A93D72E9-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddPortType = GUID::FromString("{A93D72EA-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddProcedure = GUID::FromString("{A93D72EB-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddIcon = GUID::FromString("{A93D72ED-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddModel = GUID::FromString("{A93D72EE-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddComponentList = GUID::FromString("{A93D72EF-75CD-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddFormInstance = GUID::FromString("{EBC2C2A0-7E9E-11D0-8D84-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddHelpInstance = GUID::FromString("{116FEB66-90E1-4EE3-9516-0E7F98CB7195}");
+inline const CLSID CLSID_QVEOAddStreamType = GUID::FromString("{094357E0-9089-11D0-8D89-00C0DF469D39}");
+inline const CLSID CLSID_QVEOAddScript = GUID::FromString("{E920A090-B198-11D0-BA49-006097549DA5}");
+inline const CLSID CLSID_QVEOScript = GUID::FromString("{4EA008D0-B199-11D0-BA49-006097549DA5}");
+inline const CLSID CLSID_QVEOAddLibrary = GUID::FromString("{3D8C0100-BA28-11D0-8B32-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOAddTask = GUID::FromString("{1027F021-D036-11D0-8B33-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOTask = GUID::FromString("{30FDE290-D036-11D0-8B33-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOTaskFolder = GUID::FromString("{DB39E560-D0F7-11D0-8B33-00A024E1AC0C}");
+inline const CLSID CLSID_QVEODiagnostic = GUID::FromString("{6A6513E0-D349-11D0-995E-00609733460C}");
+inline const CLSID CLSID_QVEODecomposition = GUID::FromString("{9803AEC0-D351-11D0-995E-00609733460C}");
+inline const CLSID CLSID_QVEOGroup = GUID::FromString("{6A6513E1-D349-11D0-995E-00609733460C}");
+inline const CLSID CLSID_QVEOEquation = GUID::FromString("{6A6513E2-D349-11D0-995E-00609733460C}");
+inline const CLSID CLSID_QVEOTornGroup = GUID::FromString("{AF5A16B0-DE78-11D0-9960-00609733460C}");
+inline const CLSID CLSID_QVEOModelText = GUID::FromString("{665234A0-E8B8-11D0-8B35-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOFlowsheetText = GUID::FromString("{82BD8530-BCF4-11D1-98AE-00A024F1AC69}");
+inline const CLSID CLSID_QVEOVariable = GUID::FromString("{7D03C330-EE43-11D0-9965-00609733460C}");
+inline const CLSID CLSID_QVEOParameterType = GUID::FromString("{F1D99870-30FB-11D1-8B46-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOParameterTypes = GUID::FromString("{2EB47680-30FD-11D1-8B46-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOAddParameterType = GUID::FromString("{2EB47681-30FD-11D1-8B46-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOBlockTypes = GUID::FromString("{9E20D7A0-3B10-11D1-8B46-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOStreamTypes = GUID::FromString("{B8DA0A10-3B10-11D1-8B46-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOAddUserFolder = GUID::FromString("{A6B51B00-B76F-11D1-8B55-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOUserFolder = GUID::FromString("{A6B51B01-B76F-11D1-8B55-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOTypesFolder = GUID::FromString("{92DD3180-C7BA-11D1-8B59-00A024E1AC0C}");
+inline const CLSID CLSID_QVEOScriptFolder = GUID::FromString("{14457490-31C8-11D2-BB8F-00A02451BB94}");
+inline const CLSID CLSID_QVEOWarning = GUID::FromString("{51D2EE5E-E32E-11D4-908A-00A02451BB94}");
+inline const CLSID CLSID_QVEOEquivalenceHolder = GUID::FromString("{A17531E0-0367-11D5-908B-00A02451BB94}");
+inline const CLSID CLSID_QVEOEquivalence = GUID::FromString("{A17531E1-0367-11D5-908B-00A02451BB94}");
+inline const CLSID CLSID_QVEOStructureContainer = GUID::FromString("{4EE62DF0-C210-11D5-909F-00A02451BB94}");
+inline const CLSID CLSID_QVEOGlobalStructure = GUID::FromString("{17230E51-C308-11D5-909F-00A02451BB94}");
+inline const CLSID CLSID_QVEOAddStructure = GUID::FromString("{5E93ABCB-CD50-11D5-90A0-00A02451BB94}");
+inline const CLSID CLSID_QVEOGlobalStructureType = GUID::FromString("{EE6598FB-CD56-11D5-90A0-00A02451BB94}");
+inline const CLSID CLSID_QVEOGlobalStructureTypes = GUID::FromString("{43420899-CDE2-11D5-90A0-00A02451BB94}");
+inline const CLSID CLSID_QVEOAddGlobalTable = GUID::FromString("{C956AA14-BFDF-43E9-A080-56EE337CAF88}");
+inline const CLSID CLSID_QVEOGroupOverflowHolder = GUID::FromString("{18995E8B-CF8C-4EFB-BBE0-E8E20FA81D9E}");
+inline const CLSID CLSID_QVEOEquivalenceOverflowHolder = GUID::FromString("{7570E9C7-F22A-41CA-B226-181FCCCBF63E}");
+inline const CLSID CLSID_QVEOFunction = GUID::FromString("{91C1F588-E112-46C3-A975-76FDCEBFD94B}");
+inline const CLSID CLSID_QVEOAddFunction = GUID::FromString("{A10C2E1C-5BF0-46AE-8D1D-624568A22315}");
+inline const CLSID CLSID_QVEOInterfacing = GUID::FromString("{522637BF-3913-4A7C-BECE-829BB6991DD8}");
+inline const CLSID CLSID_QVEOLibraries = GUID::FromString("{18E02793-4D42-4AEC-B51D-1AFA8903613A}");
+inline const CLSID CLSID_QVEOLaunchDialog = GUID::FromString("{CE1F791B-B356-4118-854B-2516AC2E3400}");
+inline const CLSID CLSID_QVEOGlobals = GUID::FromString("{C3B972A3-39CA-4900-AAAF-DB746F5730CC}");
+inline const CLSID CLSID_QVEOUOMs = GUID::FromString("{DBF1C2E1-2126-4909-8414-A5F2DF551325}");
+inline const CLSID CLSID_QVEOUOM = GUID::FromString("{3C8C5A86-87A7-4B81-B3C1-367D43DEC960}");
+inline const CLSID CLSID_QVEOAnalysisTools = GUID::FromString("{9CC8D5FC-5D00-434F-B908-063729D913A9}");
+inline const CLSID CLSID_QVEOConfigure_Props = GUID::FromString("{54B77B2F-663D-4BF2-9961-C06E9F61C96F}");

@@ -1,0 +1,178 @@
+// Copying a type into another palette under a free name, and moving it there
+// when the source is deleted afterwards.
+#include <cstdio>
+
+#include "explorer/core/ExplorerClipboardFormats.h"
+#include "explorer/core/QVExplorer.h"
+#include "explorer/core/TypeAccess.h"
+#include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "host/framework/CRQVDocument.h"
+#include "host/language/Exporter.h"
+#include "host/language/Parser.h"
+#include "host/model/IQVTasks.h"
+#include "host/services/IQVPhysicalProperties.h"
+#include "platform/Services.h"
+
+namespace {
+
+constexpr UINT kNameItemCopyCaptionId = 53634;
+constexpr UINT kCopyNameExistsMessageId = 53633;
+constexpr const char* kLocationErrorsText = "There are compilation errors caused by the change of location.";
+
+// What every copy starts from: where it goes, what it says and what it is called.
+struct CopyPlan {
+  CComPtr<IFTypePalette> palette;
+  std::string text;
+  std::string oldName;
+  std::string newName;
+};
+
+bool PlanCopy(IFType* source, IFType* destination, bool fullText, CopyPlan& plan) {
+  plan.palette = type_access::PaletteOf(destination);
+  if (!source || !plan.palette) return false;
+  if (!CQVExplorer::ReadTypeText(source, fullText ? 1 : 0, plan.text)) return false;
+  plan.oldName = type_access::NameOf(source);
+  return CQVExplorer::GenerateName(plan.palette, plan.oldName, plan.newName) != 0;
+}
+
+void DeleteSource(IFType* source) {
+  CComPtr<IFTypeTable> table = type_access::TableOf(type_access::HoldingPaletteOf(source));
+  if (table) table->DeleteType(type_access::NameOf(source));
+}
+
+void ReportCopyErrors(const QVParseReport& report) {
+  QVReportParserMessagesToOutput(report);
+  CRQVDocument* document = CQVExplorer::GetCurrentDocument();
+  if (document) {
+    char line[128];
+    std::snprintf(line, sizeof line, "Copy completed with %d error(s), %d warning(s)\n", report.ErrorCount(),
+                  report.WarningCount());
+    document->OutputMessage(line, -1, 0);
+    document->ShowOutputWindow(1);
+  }
+  CQVExplorer::ShowMessage(kLocationErrorsText, kExplorerCaption, MB_ICONEXCLAMATION);
+}
+
+void CustomModelingUpdated() {
+  if (CRQVDocument* document = CQVExplorer::GetCurrentDocument()) document->SetCustomModelingUpdated(true);
+}
+
+using MakeEmptyType = int (*)(IFType* parent, const std::string& name, IFType** out, int message);
+
+// A model-like copy: an empty type of the new name, the source's text under
+// that name, compiled; the copy stays even when it has errors.
+CComPtr<IFType> CopyByCompiling(const CopyPlan& plan, IFType* destination, MakeEmptyType make, int extended) {
+  CComPtr<IFType> copy;
+  if (!make(destination, plan.newName, &copy, 0) || !copy) return nullptr;
+  if (!CQVExplorer::WriteTypeText(copy, kModellingLanguageFormat,
+                                  CQVExplorer::ChangeNameinText(plan.text, plan.oldName, plan.newName))) {
+    // An empty definition is no copy: take it away again, and leave the source where it is.
+    if (CComPtr<IFTypeTable> table = type_access::TableOf(plan.palette)) table->DeleteType(plan.newName);
+    return nullptr;
+  }
+  if (!CQVExplorer::Compile(copy, 0, extended))
+    CQVExplorer::ShowMessage(kLocationErrorsText, kExplorerCaption, MB_ICONEXCLAMATION);
+  return copy;
+}
+
+void HandOut(IFType* copy, IFTypeDesc** out) {
+  if (out) *out = type_access::DescriptorOf(copy).Detach();
+}
+
+}  // namespace
+
+int CQVExplorer::CloneType(IFType* source, IFType* destination, int move, IFTypeDesc** out) {
+  if (out) *out = nullptr;
+  CopyPlan plan;
+  if (!PlanCopy(source, destination, true, plan)) return 0;
+  CComPtr<IFTypeDesc> desc;
+  {
+    CWaitCursor wait;
+    std::string text = ChangeNameinText(plan.text, plan.oldName, plan.newName);
+    QVParseReport report = QVNewType(plan.newName, destination, text, &desc, "", 0, 7, 100);
+    if (report.HasErrors()) ReportCopyErrors(report);
+  }
+  if (!desc) desc = type_access::Find(plan.palette, plan.newName);
+  if (!desc) return 0;  // the host kept nothing: there is no copy to hand out, and the source stays
+  if (out) *out = desc.Detach();
+  if (move) DeleteSource(source);
+  CustomModelingUpdated();
+  return 1;
+}
+
+int CQVExplorer::CloneModel(IFType* source, IFType* destination, int move, IFTypeDesc** out, int streamType) {
+  if (out) *out = nullptr;
+  CopyPlan plan;
+  if (!PlanCopy(source, destination, true, plan)) return 0;
+  CComPtr<IFType> copy;
+  {
+    CWaitCursor wait;
+    copy = CopyByCompiling(plan, destination, streamType ? &CreateStreamType : &CreateModel, 1);
+  }
+  if (!copy) return 0;
+  HandOut(copy, out);
+  if (move) DeleteSource(source);
+  QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
+  CopyModelIconDefaults(source, copy);
+  CopyModelFormDefaults(source, copy);
+  CustomModelingUpdated();
+  return 1;
+}
+
+int CQVExplorer::CloneGlobalStructureType(IFType* source, IFType* destination, int move, IFTypeDesc** out) {
+  if (out) *out = nullptr;
+  CopyPlan plan;
+  if (!PlanCopy(source, destination, true, plan)) return 0;
+  CComPtr<IFType> copy;
+  {
+    CWaitCursor wait;
+    copy = CopyByCompiling(plan, destination, &CreateStructureType, 0);
+  }
+  if (!copy) return 0;
+  HandOut(copy, out);
+  if (move) DeleteSource(source);
+  QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
+  CopyModelFormDefaults(source, copy);
+  return 1;
+}
+
+int CQVExplorer::CloneScript(IFType* source, IFType* destination, int move) {
+  CopyPlan plan;
+  if (!PlanCopy(source, destination, false, plan)) return 0;
+  CComPtr<IFType> copy;
+  if (!CreateScript(destination, plan.newName, 0, &copy) || !copy) return 0;
+  int written = WriteTypeText(copy, kNonEmbeddedTextFormat, plan.text);
+  if (written && move) DeleteSource(source);
+  return written;
+}
+
+int CQVExplorer::CloneFlowsheetTask(IFType* source, IFType* destination, int move) {
+  CopyPlan plan;
+  if (!PlanCopy(source, destination, true, plan)) return 0;
+  CComPtr<IQVTasks> tasks = ComQuery<IQVTasks>(destination);
+  CComPtr<IFType> task;
+  if (!tasks || FAILED(tasks->AddTask(plan.newName, ChangeNameinText(plan.text, plan.oldName, plan.newName), &task))) {
+    ShowMessage("Copy of flowsheet task failed.", kExplorerCaption, MB_ICONEXCLAMATION);
+    return 1;
+  }
+  if (move) DeleteSource(source);
+  return 1;
+}
+
+int CQVExplorer::CloneComponentList(const std::string& name) {
+  CRQVDocument* document = GetCurrentDocument();
+  CComPtr<IQVPhysicalProperties> lists;
+  if (!document || FAILED(document->GetProperties(&lists)) || !lists) return 0;
+  auto known = [&lists](const std::string& candidate) {
+    bool exists = false;
+    return SUCCEEDED(lists->HasComponentList(candidate, &exists)) && exists;
+  };
+  CQVExplorerObjectNameDialog dialog(kNameItemCopyCaptionId, nullptr);
+  dialog.m_strName = name;
+  for (;;) {
+    if (dialog.DoModal() != IDOK) return 0;
+    if (!known(dialog.m_strName)) break;
+    DisplayMessage(kCopyNameExistsMessageId, 0, MB_ICONEXCLAMATION, nullptr);
+  }
+  return SUCCEEDED(lists->CopyComponentList(name, dialog.m_strName)) ? 1 : 0;
+}

@@ -1,0 +1,72 @@
+// The shared command set with its menu and status texts, and context menus
+// built only from the commands a node can do.
+#include "explorer/core/ContextMenuBuilder.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+
+namespace {
+
+using namespace explorer_test;
+using CommandsAndMenusTest = ExplorerCoreTest;
+
+TEST_F(CommandsAndMenusTest, SharedCommandsCarryTheirMenuAndStatusTexts) {
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_PROPERTIES), "P&roperties...\tAlt+Enter");
+  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_PROPERTIES), "Display property page for this item.");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_PASTE), "&Paste");
+  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_CUT), "Copy this item to the clipboard and delete.");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_COMPILE), "Co&mpile\tF8");
+  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_CREATE_ACTIVE_MODEL),
+            "Create Active Model...\nCreate Active Model\nCreate Active Model");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_EDIT_TEXT), "&Edit\tCtrl+E");
+  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_EDIT_TEXT), "");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_MAKE_CURRENT), "Make Current");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_GOTO_FIRST_UNCONVERGED), "Go to first unconverged");
+  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_SHOW_PROFILE_TABLE), "Show as Profile &Table");
+  // The default action has no menu item.
+  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_DEFAULT_ACTION), "");
+  // Host commands take their texts from their own ids, two from ids of their own.
+  EXPECT_EQ(ExplorerCommandMenuText(ID_HOST_RUN), "R&un\tF5");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_HOST_PACKAGE_MODEL), "Package Model for Fenmark/Trelbrook...");
+  EXPECT_EQ(ExplorerCommandMenuText(ID_HOST_CREATE_INITIALIZATION_SCRIPT), "Create Model Initialization Script...");
+
+  // Every menu text and status text of the set exists in the string table.
+  for (const ExplorerCommand& command : ExplorerCommandSet()) {
+    if (command.menuTextId) EXPECT_FALSE(ExplorerCommandMenuText(command.id).empty()) << command.id;
+    if (command.statusTextId) EXPECT_FALSE(ExplorerCommandStatusText(command.id).empty()) << command.id;
+    EXPECT_EQ(IsExplorerCommand(command.id), command.id >= 54001 && command.id <= 54500) << command.id;
+  }
+  EXPECT_EQ(FindExplorerCommand(54011), nullptr);
+}
+
+TEST_F(CommandsAndMenusTest, MenusOfferOnlyWhatTheNodeCanDoNow) {
+  TestLeaf node(nullptr, nullptr);
+  node.enabled = {ID_EXPLORER_EXPLORE, ID_EXPLORER_DELETE, ID_HOST_RUN};
+  CMenu menu;
+  CContextMenuBuilder build(node, menu);
+  EXPECT_TRUE(build.Add(ID_EXPLORER_EXPLORE, 53519));
+  EXPECT_FALSE(build.Add(ID_EXPLORER_PASTE, 53642));
+  build.AddSeparator();
+  EXPECT_TRUE(build.Add(ID_EXPLORER_DELETE, 53522));
+  EXPECT_FALSE(build.Add(ID_EXPLORER_RENAME, 53523));
+  EXPECT_TRUE(build.Add(ID_HOST_RUN));  // text 0: the command's own string
+  EXPECT_TRUE(build.Add(ID_EXPLORER_DELETE, 0, MF_STRING | MF_GRAYED));
+
+  ASSERT_EQ(menu.GetMenuItemCount(), 5);
+  EXPECT_EQ(menu.GetMenuItemID(0), ID_EXPLORER_EXPLORE);
+  EXPECT_EQ(menu.GetMenuString(0, MF_BYPOSITION), "E&xplore");
+  EXPECT_TRUE(menu.Items()[1].IsSeparator());
+  EXPECT_EQ(menu.GetMenuString(2, MF_BYPOSITION), "&Delete\tDel");
+  EXPECT_EQ(menu.GetMenuString(3, MF_BYPOSITION), "R&un\tF5");
+  EXPECT_FALSE(menu.Items()[4].IsEnabled());
+  EXPECT_EQ(menu.GetMenuString(4, MF_BYPOSITION), "Delete this item.");  // the command's own string
+
+  // A node that can do nothing gets an empty menu.
+  node.enabled.clear();
+  CMenu empty;
+  CContextMenuBuilder none(node, empty);
+  for (const ExplorerCommand& command : ExplorerCommandSet()) none.Add(command.id, command.menuTextId);
+  EXPECT_EQ(empty.GetMenuItemCount(), 0);
+  EXPECT_TRUE(empty.IsCreated());
+}
+
+}  // namespace

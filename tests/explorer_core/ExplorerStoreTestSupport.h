@@ -1,0 +1,32 @@
+// Explorer core tests against the stand-in host: its application (with the
+// simulation document, the store and the host services) and a builder.
+#pragma once
+
+#include "host/store/IFTypeTable.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/Builder.h"
+#include "workbench/store/Store.h"
+#include "workbench/store/StoreInstance.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+namespace explorer_test {
+
+class ExplorerStoreTest : public ExplorerCoreTest {
+ protected:
+  CWorkbenchApp app;
+  CStoreBuilder build{app.Document().Store()};
+
+  CStore& Store() { return app.Document().Store(); }
+  CStorePalette& Simulation() { return *Store().SimulationPalette(); }
+  IFType* SimulationType() { return Store().SimulationType(); }
+  CWorkbenchDocument& Document() { return app.Document(); }
+
+  // The instance that stands for a type, as nodes hold it.
+  static IFInstance* InstanceOf(CStoreType& type) { return type.DefaultInstance(); }
+  static IFType* AsType(CStoreType& type) { return &type; }
+  static std::string LatestText(CStoreType& type) { return type.Text(); }
+};
+
+}  // namespace explorer_test

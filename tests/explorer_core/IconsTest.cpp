@@ -1,0 +1,117 @@
+// The process-wide image lists with their overlays, and node icons added once
+// per process through the icon cache.
+#include "explorer/core/ExplorerImageLists.h"
+#include "host/com/ComObject.h"
+#include "host/store/HostClassIds.h"
+#include "host/store/IFInstance.h"
+#include "platform/Resources.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+
+namespace {
+
+using namespace explorer_test;
+using IconsTest = ExplorerCoreTest;
+
+// An instance of a given class (a form's kind), nothing more.
+class ClassedInstance : public CComObject<IFInstance> {
+ public:
+  explicit ClassedInstance(const CLSID& classId) : m_classId(classId) {}
+  HRESULT GetName(std::string& name) override { name = "Form"; return S_OK; }
+  HRESULT GetPath(std::string& path) override { path.clear(); return S_OK; }
+  HRESULT GetType(IFType** type) override { *type = nullptr; return E_FAIL; }
+  HRESULT GetClassID(CLSID* classId) override { *classId = m_classId; return S_OK; }
+  HRESULT GetAttributes(DWORD* attributes) override { *attributes = 0; return S_OK; }
+  HRESULT GetProperty(const std::string&, IFPropertyDesc**, IFInstance**) override { return E_FAIL; }
+  HRESULT GetPropertyDesc(IFPropertyDesc**) override { return E_FAIL; }
+  HRESULT EnumProperties(DWORD, IEnum<IFPropertyDesc>**) override { return E_NOTIMPL; }
+  HRESULT CreateChild(const std::string&, IFType*, IFInstance**) override { return E_NOTIMPL; }
+
+ private:
+  CLSID m_classId;
+};
+
+TEST_F(IconsTest, BothListsHoldTheSevenOverlaysInOrder) {
+  CImageList& large = CExplorerImageLists::Large();
+  CImageList& small = CExplorerImageLists::Small();
+  EXPECT_EQ(large.Width(), 32);
+  EXPECT_EQ(small.Width(), 16);
+  for (int overlay = 1; overlay <= 7; ++overlay) {
+    HICON expected = LoadIcon(kOverlayIconIds[overlay - 1]);
+    ASSERT_NE(expected, nullptr) << overlay;
+    ASSERT_GE(large.OverlayImage(overlay), 0) << overlay;
+    EXPECT_EQ(large.GetIcon(large.OverlayImage(overlay)), expected) << overlay;
+    EXPECT_EQ(small.GetIcon(small.OverlayImage(overlay)), expected) << overlay;
+  }
+  EXPECT_EQ(kOverlayIconIds[0], 13685u);  // overlay 1 is the error mark
+}
+
+TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
+  const int largeBefore = CExplorerImageLists::Large().GetImageCount();
+  TestLeaf first(TestLeaf::ForType{}, nullptr, 13539, 13537, nullptr);
+  const int added = CExplorerImageLists::Large().GetImageCount() - largeBefore;
+  EXPECT_LE(added, 2);
+  const int open = first.GetImage(1, 1);
+  const int normal = first.GetImage(1, 0);
+  ASSERT_GE(open, 0);
+  ASSERT_GE(normal, 0);
+  EXPECT_NE(open, normal);
+  EXPECT_EQ(CExplorerImageLists::Large().GetIcon(open), LoadIcon(13539));
+  EXPECT_EQ(CExplorerImageLists::Small().GetIcon(first.GetImage(0, 1)), LoadIcon(13539));
+  EXPECT_EQ(CExplorerImageLists::Small().GetIcon(first.GetImage(0, 0)), LoadIcon(13537));
+
+  // Thousands of nodes with the same icons add nothing more.
+  const int largeAfter = CExplorerImageLists::Large().GetImageCount();
+  const int smallAfter = CExplorerImageLists::Small().GetImageCount();
+  for (int i = 0; i < 2000; ++i) {
+    TestLeaf again(TestLeaf::ForType{}, nullptr, i % 2 ? 13539 : 13537, 13537, nullptr);
+    ASSERT_EQ(again.GetImage(1, 0), normal);
+  }
+  EXPECT_EQ(CExplorerImageLists::Large().GetImageCount(), largeAfter);
+  EXPECT_EQ(CExplorerImageLists::Small().GetImageCount(), smallAfter);
+}
+
+TEST_F(IconsTest, EqualOpenAndNormalIconsGiveEqualImagesInBothLists) {
+  TestLeaf leaf(TestLeaf::ForType{}, nullptr, 13537, 13537, nullptr);
+  EXPECT_EQ(leaf.GetImage(1, 1), leaf.GetImage(1, 0));
+  EXPECT_EQ(leaf.GetImage(0, 1), leaf.GetImage(0, 0));
+  EXPECT_GE(leaf.GetImage(0, 0), 0);
+
+  // An icon the module does not have leaves the node without images.
+  TestLeaf missing(TestLeaf::ForType{}, nullptr, 1, 1, nullptr);
+  EXPECT_EQ(missing.GetImage(1, 0), -1);
+  EXPECT_EQ(missing.GetImage(0, 1), -1);
+}
+
+TEST_F(IconsTest, PlotAndProfileFormsShowThePlotIconInsteadOfTheFormIcon) {
+  CComPtr<IFInstance> plot = MakeComObject<ClassedInstance>(CLSID_QVPlotForm);
+  CComPtr<IFInstance> profile = MakeComObject<ClassedInstance>(CLSID_QVProfileForm);
+  CComPtr<IFInstance> table = MakeComObject<ClassedInstance>(CLSID_QVTableForm);
+  TestLeaf plotNode(CExplorerObject::ForInstance{}, plot, 13539, 13537, nullptr);
+  TestLeaf profileNode(CExplorerObject::ForInstance{}, profile, 13539, 13537, nullptr);
+  TestLeaf tableNode(CExplorerObject::ForInstance{}, table, 13539, 13537, nullptr);
+  CImageList& large = CExplorerImageLists::Large();
+  EXPECT_EQ(large.GetIcon(plotNode.GetImage(1, 1)), LoadIcon(13771));
+  EXPECT_EQ(large.GetIcon(plotNode.GetImage(1, 0)), LoadIcon(13771));
+  EXPECT_EQ(large.GetIcon(profileNode.GetImage(1, 0)), LoadIcon(13771));
+  EXPECT_EQ(large.GetIcon(tableNode.GetImage(1, 1)), LoadIcon(13539));
+  EXPECT_EQ(large.GetIcon(tableNode.GetImage(1, 0)), LoadIcon(13537));
+  // Only the form icon is replaced.
+  TestLeaf other(CExplorerObject::ForInstance{}, plot, 13537, 13537, nullptr);
+  EXPECT_EQ(large.GetIcon(other.GetImage(1, 0)), LoadIcon(13537));
+}
+
+TEST_F(IconsTest, PicturesFromTheHostAreCachedLikeResources) {
+  IconImage large{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFF00FF00u)};
+  IconImage small{16, 16, std::vector<std::uint32_t>(16 * 16, 0xFF00FF00u)};
+  HICON picture = CreateIconFromImages("Tank", large, small);
+  const std::size_t cached = CExplorerImageLists::CachedIconCount();
+  ExplorerImageIndex first = CExplorerImageLists::AddIcon(picture);
+  ExplorerImageIndex again = CExplorerImageLists::AddIcon(picture, false);
+  EXPECT_EQ(first.large, again.large);
+  EXPECT_EQ(first.small, again.small);
+  EXPECT_EQ(CExplorerImageLists::CachedIconCount(), cached + 1);
+  EXPECT_EQ(CExplorerImageLists::Large().GetIcon(first.large), picture);
+  EXPECT_EQ(CExplorerImageLists::AddIcon(nullptr).large, -1);
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+// The system's message boxes: string-table texts, the "Add ... Error" captions
+// of failed creations naming the requested type once, and the literal boxes.
+#include "explorer/core/QVExplorer.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+#include "tests/host/FakeHost.h"
+
+namespace {
+
+using namespace explorer_test;
+using MessageBoxesTest = ExplorerCoreTest;
+
+TEST_F(MessageBoxesTest, FailedCreationGetsTheAddErrorCaptionAndNamesTheTypeOnce) {
+  CQVExplorer::SetName("Reactor");
+  ui.AnswerOk();
+  CQVExplorer::DisplayMessage(53593, 0, MB_ICONEXCLAMATION, nullptr);
+  ASSERT_EQ(ui.Prompts().size(), 1u);
+  EXPECT_EQ(ui.Prompts()[0].caption, "Add Model Error");
+  EXPECT_EQ(ui.Prompts()[0].text, "A type definition named \"Reactor\" already exists.");
+  EXPECT_EQ(ui.Prompts()[0].style, MB_ICONEXCLAMATION);
+  EXPECT_TRUE(CQVExplorer::msName.empty());
+
+  // The name was used up: the same message now shows its own text.
+  ui.AnswerOk();
+  CQVExplorer::DisplayMessage(53593, 0, MB_ICONEXCLAMATION, nullptr);
+  EXPECT_EQ(ui.Prompts()[1].caption, "Add Model Error");
+  EXPECT_EQ(ui.Prompts()[1].text, "Cannot create the model, a type definition with this name already exists.");
+}
+
+TEST_F(MessageBoxesTest, OtherMessagesKeepTheirCaptionAndTextAndStillUseUpTheName) {
+  CQVExplorer::SetName("Reactor");
+  ui.AnswerYes();
+  EXPECT_EQ(CQVExplorer::DisplayMessage(53588, 53587, MB_YESNO | MB_ICONQUESTION, nullptr), IDYES);
+  EXPECT_EQ(ui.Prompts()[0].caption, "Please Confirm This Operation");
+  EXPECT_EQ(ui.Prompts()[0].text, "Are you sure that you want to delete this object?");
+  EXPECT_TRUE(CQVExplorer::msName.empty());
+
+  // Caption 0 is "Operation Failed".
+  ui.AnswerOk();
+  CQVExplorer::DisplayMessage(53630, 0, MB_ICONEXCLAMATION, nullptr);
+  EXPECT_EQ(ui.Prompts()[1].caption, "Operation Failed");
+  EXPECT_EQ(ui.Prompts()[1].text, "Cannot move, source and destination are the same.");
+
+  // The text form shows its text as given, with the string caption.
+  CQVExplorer::SetName("Reactor");
+  ui.AnswerOk();
+  CQVExplorer::DisplayMessage(std::string("Name already exists."), 53585, MB_ICONINFORMATION, nullptr);
+  EXPECT_EQ(ui.Prompts()[2].caption, "Rename Type");
+  EXPECT_EQ(ui.Prompts()[2].text, "Name already exists.");
+  EXPECT_EQ(CQVExplorer::msName, "Reactor");  // only the string form uses the name up
+  CQVExplorer::SetName("");
+}
+
+TEST_F(MessageBoxesTest, TitlesNameTheKindOfEveryCreateOperation) {
+  const std::pair<UINT, const char*> kinds[] = {
+      {53577, "Form"},       {13647, "Parameter"},      {53578, "Form Instance"}, {53593, "Model"},
+      {53594, "Variable"},   {53595, "Port"},           {53596, "Procedure"},     {53597, "Stream"},
+      {53610, "Component List"}, {53615, "Task"},       {53624, "Icon"},          {53627, "Script"},
+      {53670, "User Folder"}, {53691, "Structure Instance"}, {53694, "Structure"}, {53701, "Function"},
+  };
+  for (const auto& [id, kind] : kinds) {
+    std::string title = "left over";
+    CQVExplorer::CreateTitle(title, id);
+    EXPECT_EQ(title, std::string("Add ") + kind + " Error") << id;
+  }
+  std::string title = "left over";
+  CQVExplorer::CreateTitle(title, 53588);
+  EXPECT_TRUE(title.empty());
+}
+
+TEST_F(MessageBoxesTest, DefaultActionIsRefusedWhileTheLastFileLoadFailed) {
+  struct FailedLoadDocument : fake::Document {
+    bool FileLoadFailed() const override { return failed; }
+    bool failed = true;
+  } document;
+  fake::App app;
+  app.document = &document;
+  TestLeaf leaf(nullptr, nullptr);
+
+  ui.AnswerOk();
+  leaf.DoDefaultAction();
+  ASSERT_EQ(ui.Prompts().size(), 1u);
+  EXPECT_EQ(ui.Prompts()[0].caption, "File load failure");
+  EXPECT_EQ(ui.Prompts()[0].text,
+            "Please make any changes you require in the edit window provided\nuntil the file has loaded successfully.");
+  EXPECT_TRUE(leaf.performed.empty());
+
+  document.failed = false;
+  leaf.DoDefaultAction();
+  EXPECT_EQ(leaf.performed, std::vector<UINT>{54001});
+}
+
+}  // namespace

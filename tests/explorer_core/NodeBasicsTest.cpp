@@ -1,0 +1,161 @@
+// What every node does without overriding: the live set, the answers of the
+// base operations, sort values and the comparison of two rows.
+#include <memory>
+
+#include "explorer/core/ExplorerObject.h"
+#include "explorer/core/ListSortInfo.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+
+namespace {
+
+using namespace explorer_test;
+using NodeBasicsTest = ExplorerCoreTest;
+
+TEST_F(NodeBasicsTest, NodesAreLiveFromConstructionToDestruction) {
+  const std::size_t before = CExplorerObject::LiveCount();
+  auto leaf = std::make_unique<TestLeaf>(nullptr, nullptr);
+  CExplorerObject* raw = leaf.get();
+  EXPECT_TRUE(CExplorerObject::IsLive(raw));
+  std::unique_ptr<CExplorerObject> clone(leaf->Clone());
+  EXPECT_EQ(CExplorerObject::LiveCount(), before + 2);
+  leaf.reset();
+  EXPECT_FALSE(CExplorerObject::IsLive(raw));
+  EXPECT_TRUE(CExplorerObject::IsLive(clone.get()));
+  EXPECT_FALSE(CExplorerObject::IsLive(nullptr));
+  int onStack = 0;
+  EXPECT_FALSE(CExplorerObject::IsLive(reinterpret_cast<CExplorerObject*>(&onStack)));
+  clone.reset();
+  EXPECT_EQ(CExplorerObject::LiveCount(), before);
+}
+
+TEST_F(NodeBasicsTest, BaseOperationsAnswerNothingToDo) {
+  TestLeaf leaf(nullptr, nullptr, 1);
+  EXPECT_EQ(leaf.GetType(), nullptr);
+  EXPECT_EQ(leaf.GetInstance(), nullptr);
+  EXPECT_EQ(leaf.IsValid(), 0);
+  EXPECT_EQ(leaf.IsContainer(), 0);
+  EXPECT_EQ(leaf.IsLibraryObject(), 1);
+  EXPECT_EQ(leaf.DontEditLabel(), 1);
+  EXPECT_EQ(leaf.EditLabel("Other"), 0);
+  EXPECT_EQ(leaf.DoDragDrop(), 0u);
+  EXPECT_EQ(leaf.OnDragOver(nullptr, 0), 0u);
+  EXPECT_EQ(leaf.OnDrop(nullptr, DROPEFFECT_COPY), 0);
+  CMenu menu;
+  EXPECT_EQ(leaf.BuildContextMenu(menu), 0);
+  EXPECT_EQ(leaf.GetStatusCode(), EO_STATUS_OK);
+  EXPECT_EQ(leaf.GetStatusTextId(), 0u);
+  EXPECT_EQ(leaf.IsDeletable(), 1);
+  for (int large : {0, 1})
+    for (int open : {0, 1}) EXPECT_EQ(leaf.GetImage(large, open), -1);
+  int state = 77;
+  CExplorerObject& base = leaf;
+  EXPECT_EQ(base.CExplorerObject::GetOverlay(state), 0);
+  EXPECT_EQ(state, 0);
+  // No type to delete: nothing happens and nobody is asked.
+  EXPECT_EQ(leaf.SelfDestruct(0), 0);
+
+  TestFolder folder(nullptr, nullptr, nullptr);
+  EXPECT_EQ(folder.IsContainer(), 1);
+  EXPECT_EQ(folder.CanExport(), 0);
+  EXPECT_EQ(folder.GetModelType(), nullptr);
+  EXPECT_EQ(folder.GetDefaultSortColumn(), 0);
+  EXPECT_EQ(folder.IsDefaultForm("Table1"), 0);
+  EXPECT_FALSE(folder.IsExcluded(kLeafClass));
+}
+
+TEST_F(NodeBasicsTest, TextSortValuesComeFromTheFirstThreeAspects) {
+  TestLeaf leaf(nullptr, nullptr);
+  leaf.texts = {{EOAspectName, "Tank"}, {EOAspectType, "Model"}, {EOAspectStatus, "OK"}, {EOAspectDescription, "x"}};
+  std::string text;
+  EXPECT_TRUE(leaf.GetSortVal(0, text));
+  EXPECT_EQ(text, "Tank");
+  EXPECT_TRUE(leaf.GetSortVal(2, text));
+  EXPECT_EQ(text, "OK");
+  text = "unchanged";
+  EXPECT_FALSE(leaf.GetSortVal(3, text));
+  EXPECT_FALSE(leaf.GetSortVal(-1, text));
+  EXPECT_EQ(text, "unchanged");
+  int number = 5;
+  double real = 5;
+  EXPECT_FALSE(leaf.GetSortVal(0, number));
+  EXPECT_FALSE(leaf.GetSortVal(0, real));
+
+  // Containers sort their first two columns as text and no other.
+  TestFolder folder(nullptr, nullptr, nullptr);
+  LISTSORTINFO info{1, LSI_REAL, 1};
+  EXPECT_EQ(folder.GetSortType(info), 1);
+  EXPECT_EQ(info.type, LSI_TEXT);
+  info = {2, LSI_REAL, 1};
+  EXPECT_EQ(folder.GetSortType(info), 0);
+  EXPECT_EQ(info.type, LSI_REAL);
+}
+
+// A row whose integer and real sort values a test sets.
+class NumberedLeaf : public TestLeaf {
+ public:
+  NumberedLeaf(std::string name, int number, double real) : TestLeaf(nullptr, nullptr), m_number(number), m_real(real) {
+    texts[EOAspectName] = std::move(name);
+  }
+  int GetSortVal(int, int& value) override {
+    value = m_number;
+    return 1;
+  }
+  int GetSortVal(int, double& value) override {
+    value = m_real;
+    return 1;
+  }
+  using TestLeaf::GetSortVal;
+
+ private:
+  int m_number;
+  double m_real;
+};
+
+TEST_F(NodeBasicsTest, RowsCompareByTheColumnsKindWithTiesAnsweredGreater) {
+  NumberedLeaf tank("tank", 3, 1.5), pump("Pump", 7, 1.5), TANK("TANK", 3, 0.5);
+  LISTSORTINFO text{0, LSI_TEXT, 1};
+  EXPECT_LT(CompareExplorerObjects(pump, tank, text), 0);
+  EXPECT_EQ(CompareExplorerObjects(tank, TANK, text), 0);  // case does not count
+  text.ascending = 0;
+  EXPECT_GT(CompareExplorerObjects(pump, tank, text), 0);
+
+  LISTSORTINFO integer{1, LSI_INTEGER, 1};
+  EXPECT_EQ(CompareExplorerObjects(tank, pump, integer), -1);
+  EXPECT_EQ(CompareExplorerObjects(pump, tank, integer), 1);
+  EXPECT_EQ(CompareExplorerObjects(tank, TANK, integer), 1);  // a tie answers "greater" both ways
+  EXPECT_EQ(CompareExplorerObjects(TANK, tank, integer), 1);
+  integer.ascending = 0;
+  EXPECT_EQ(CompareExplorerObjects(tank, pump, integer), 1);
+
+  LISTSORTINFO real{1, LSI_REAL, 1};
+  EXPECT_EQ(CompareExplorerObjects(TANK, tank, real), -1);
+  EXPECT_EQ(CompareExplorerObjects(tank, pump, real), 1);
+
+  // The list callback refuses anything that is not a live node.
+  EXPECT_EQ(CompareExplorerItems(reinterpret_cast<LPARAM>(&tank), reinterpret_cast<LPARAM>(&pump),
+                                 reinterpret_cast<LPARAM>(&integer)),
+            1);
+  EXPECT_EQ(CompareExplorerItems(0, reinterpret_cast<LPARAM>(&pump), reinterpret_cast<LPARAM>(&integer)), 0);
+  EXPECT_EQ(CompareExplorerItems(reinterpret_cast<LPARAM>(&tank), reinterpret_cast<LPARAM>(&pump), 0), 0);
+}
+
+TEST_F(NodeBasicsTest, SortingAListWithTiesKeepsTheirOrder) {
+  CWnd owner;
+  ASSERT_TRUE(owner.Create("owner", "", 0, CRect(0, 0, 200, 200), nullptr, 0));
+  CListCtrl list;
+  ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 200), &owner, 1));
+  TestFolder folder(nullptr, nullptr, nullptr);
+  const UINT titles[] = {13605};
+  folder.InsertColumns(list, 1, titles);
+  const int numbers[] = {5, 2, 5, 1, 2};
+  for (int i = 0; i < 5; ++i)
+    CExplorerObject::AddListItem(list, new NumberedLeaf("r" + std::to_string(i), numbers[i], 0), nullptr, 0);
+  LISTSORTINFO info{0, LSI_INTEGER, 1};
+  list.SortItems(&CompareExplorerItems, reinterpret_cast<LPARAM>(&info));
+  std::string order;
+  for (int row = 0; row < list.GetItemCount(); ++row) order += list.GetItemText(row, 0) + " ";
+  EXPECT_EQ(order, "r3 r1 r4 r0 r2 ");
+  folder.ClearList(list);
+}
+
+}  // namespace
