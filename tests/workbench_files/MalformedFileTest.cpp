@@ -109,6 +109,9 @@ TEST(MalformedFileTest, ContentsThatContradictThemselves) {
                 5, "the folder holds 'Ghost', which is not defined");
   ExpectRefused(kHeader + "\nVariable V\nEnd\n\nSection Scripts\n  Script \"V\" \"S\";\nEndSection\n" + kClosing, 7,
                 "the owner 'V' is not a model");
+  ExpectRefused(kHeader + "\nSection Scripts\n  Script \"\" \"Report\";\n  Script \"\" \"report\";\nEndSection\n" +
+                    kClosing,
+                5, "the script 'report' is listed twice");
   ExpectRefused(kHeader + "\nSection Settings\n  CurrentUnitSet \"Imperial\";\nEndSection\n" + kClosing, 0,
                 "the current unit set 'Imperial' is not among the unit sets");
   ExpectRefused("// Vortan library file, format 1.0\n\nSection Settings\n  GroupsPerPage 5;\nEndSection\n\n"

@@ -134,6 +134,7 @@ class ContentsReader {
       if (k != "Script") Unknown(f, "Script");
       const std::string owner = Owner(f);
       FileScript script{f.String("the script's name"), f.Text()};
+      Once(f, owner, "script", script.name);
       OwnedBy(owner).scripts.push_back(std::move(script));
     } else if (section == "Tasks") {
       ReadTaskRecord(f);
@@ -160,6 +161,12 @@ class ContentsReader {
     } else if (section == "Settings") {
       ReadSetting(f);
     }
+  }
+
+  // Refuses a second item of the same kind and name (any case) in one place.
+  void Once(RecordFields& f, const std::string& place, std::string_view what, const std::string& name) {
+    if (!m_itemNames.insert(LowerAscii(place) + '\n' + std::string(what) + '\n' + LowerAscii(name)).second)
+      f.Fail("the " + std::string(what) + " '" + name + "' is listed twice" + (place.empty() ? "" : " for '" + place + "'"));
   }
 
   std::string Owner(RecordFields& f) {
@@ -259,9 +266,8 @@ class ContentsReader {
     form.kind = *kind;
     const bool isDefault = f.NamedLogical("default").value_or(false);
     form.text = f.Text();
+    Once(f, owner, "form", form.name);
     FileOwnedItems& items = OwnedBy(owner);
-    for (const FileForm& other : items.forms)
-      if (EqualsNoCase(other.name, form.name)) f.Fail("the form '" + form.name + "' is listed twice for its owner");
     if (isDefault) items.defaultForm = form.name;
     items.forms.push_back(std::move(form));
   }
@@ -272,9 +278,8 @@ class ContentsReader {
     icon.name = f.String("the icon's name");
     const bool isDefault = f.NamedLogical("default").value_or(false);
     icon.text = f.Text();
+    Once(f, owner, "icon", icon.name);
     FileOwnedItems& items = OwnedBy(owner);
-    for (const FileIcon& other : items.icons)
-      if (EqualsNoCase(other.name, icon.name)) f.Fail("the icon '" + icon.name + "' is listed twice for its owner");
     if (isDefault) items.defaultIcon = icon.name;
     items.icons.push_back(std::move(icon));
   }
@@ -289,10 +294,8 @@ class ContentsReader {
     task.line = f.Line();
     ReadTypeAttributes(f, task);
     task.text = f.Text();
-    FileOwnedItems& items = OwnedBy(owner);
-    for (const FileDefinition& other : items.tasks)
-      if (EqualsNoCase(other.name, task.name)) f.Fail("the task '" + task.name + "' is listed twice for its owner");
-    items.tasks.push_back(std::move(task));
+    Once(f, owner, "task", task.name);
+    OwnedBy(owner).tasks.push_back(std::move(task));
   }
 
   void ReadComponentRecord(RecordFields& f) {
@@ -306,8 +309,7 @@ class ContentsReader {
       list.isSet = f.NamedLogical("set").value_or(false);
       list.propertyFile = f.NamedString("file").value_or("");
       list.notes = f.Text();
-      for (const FileComponentList& other : m_contents.componentLists)
-        if (EqualsNoCase(other.name, list.name)) f.Fail("the component list '" + list.name + "' is listed twice");
+      Once(f, "", "component list", list.name);
       m_contents.componentLists.push_back(std::move(list));
     } else if (k == "Component") {
       if (m_contents.componentLists.empty()) f.Fail("a 'Component' must follow its 'ComponentList'");
@@ -327,8 +329,7 @@ class ContentsReader {
       const std::optional<std::string> base = f.NamedString("base");
       if (!base) f.Fail("expected base= (the quantity's base unit)");
       quantity.baseUnit = *base;
-      for (const FileQuantity& other : m_contents.quantities)
-        if (EqualsNoCase(other.name, quantity.name)) f.Fail("the quantity '" + quantity.name + "' is listed twice");
+      Once(f, "", "quantity", quantity.name);
       m_contents.quantities.push_back(std::move(quantity));
     } else if (k == "Conversion") {
       if (m_contents.quantities.empty()) f.Fail("a 'Conversion' must follow the 'Quantity' it converts");
@@ -341,8 +342,7 @@ class ContentsReader {
     } else if (k == "UnitSet") {
       FileUnitSet set;
       set.name = f.String("the unit set's name");
-      for (const FileUnitSet& other : m_contents.unitSets)
-        if (EqualsNoCase(other.name, set.name)) f.Fail("the unit set '" + set.name + "' is listed twice");
+      Once(f, "", "unit set", set.name);
       m_contents.unitSets.push_back(std::move(set));
     } else if (k == "Unit") {
       if (m_contents.unitSets.empty()) f.Fail("a 'Unit' must follow its 'UnitSet'");
@@ -502,6 +502,7 @@ class ContentsReader {
   std::map<std::string, std::size_t> m_ownedIndex;
   std::map<std::string, FileDefinition> m_typeAttributes;
   std::set<std::string> m_folderPaths;
+  std::set<std::string> m_itemNames;
   std::map<std::string, int> m_placedItems;
   std::vector<std::pair<std::string, int>> m_ownerLines;
   std::vector<std::pair<std::string, int>> m_itemLines;
