@@ -36,24 +36,25 @@ CFileDialog::CFileDialog(bool openFileDialog, const std::string& defaultExt, con
 
 CFileDialog::~CFileDialog() = default;
 
-// Pairs of description and pattern separated by "|"; an empty description
-// (the closing "||") ends the list, and a description without a pattern is dropped.
-void CFileDialog::ParseFilter() {
-  m_filters.clear();
+std::vector<FileFilterEntry> ParseFileFilter(const std::string& filter) {
+  std::vector<FileFilterEntry> entries;
   std::vector<std::string> parts;
   std::size_t start = 0;
-  while (start <= m_filterText.size()) {
-    std::size_t bar = m_filterText.find('|', start);
-    if (bar == std::string::npos) bar = m_filterText.size();
-    parts.push_back(m_filterText.substr(start, bar - start));
+  while (start <= filter.size()) {
+    std::size_t bar = filter.find('|', start);
+    if (bar == std::string::npos) bar = filter.size();
+    parts.push_back(filter.substr(start, bar - start));
     start = bar + 1;
   }
   for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].empty()) break;
     if (parts[i + 1].empty()) continue;
-    m_filters.push_back({parts[i], parts[i + 1]});
+    entries.push_back({parts[i], parts[i + 1]});
   }
+  return entries;
 }
+
+void CFileDialog::ParseFilter() { m_filters = ParseFileFilter(m_filterText); }
 
 const FileFilterEntry* CFileDialog::CurrentFilter() const {
   DWORD index = m_ofn.nFilterIndex;

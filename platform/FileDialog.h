@@ -29,6 +29,11 @@ struct FileFilterEntry {
   std::string pattern;      // "*.ktrf"
 };
 
+// The entries of a filter text: pairs of description and pattern separated by
+// "|"; an empty description (the closing "||") ends the list, and a
+// description without a pattern is dropped.
+std::vector<FileFilterEntry> ParseFileFilter(const std::string& filter);
+
 class CFileDialog : public CWnd {
  public:
   // filter: "Text (*.txt)|*.txt|All Files (*.*)|*.*||"

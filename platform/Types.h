@@ -105,6 +105,7 @@ constexpr UINT MB_ICONASTERISK = 0x40;
 constexpr UINT MB_ICONINFORMATION = MB_ICONASTERISK;
 constexpr UINT MB_ICONMASK = 0xF0;
 constexpr UINT MB_DEFBUTTON2 = 0x100;
+constexpr UINT MB_SETFOREGROUND = 0x10000;  // the box comes to the foreground
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
