@@ -1,0 +1,149 @@
+// The builder: stores of any shape, quickly, and loud refusals of requests
+// that cannot be met; and the default reader of library files.
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "host/model/IQVIconCollection.h"
+#include "host/store/HostClassIds.h"
+#include "host/store/TypeFlags.h"
+#include "tests/workbench_store/StoreTestSupport.h"
+
+namespace {
+
+class BuilderTest : public StoreTest {};
+
+// A directory of its own for one test, removed afterwards.
+class TemporaryDirectory {
+ public:
+  TemporaryDirectory() {
+    m_path = std::filesystem::temp_directory_path() / ("vortan_store_" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(m_path);
+  }
+  ~TemporaryDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+  std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+TEST_F(BuilderTest, AHundredThousandModelsAreMadeAndFoundByNameInAnyCase) {
+  const std::vector<CStoreType*> models = build.Models(Simulation(), 100000);
+  ASSERT_EQ(models.size(), 100000u);
+  EXPECT_EQ(Simulation().TypeCount(), 100000u);
+  EXPECT_EQ(Simulation().Find("model77777"), models[77776]);
+  EXPECT_EQ(Simulation().Find("MODEL100000"), models.back());
+  EXPECT_EQ(Simulation().Find("Model100001"), nullptr);
+  EXPECT_EQ(NamedFolder(Simulation(), "BlockTypeFolder") ? Simulation().KindFolder(StoreKind::Model)->ItemCount() : 0,
+            100000u);
+  // The table and its in-use test work at that size too.
+  bool inUse = true;
+  ASSERT_EQ(Table(Simulation())->IsTypeInUse("Model5", &inUse), S_OK);
+  EXPECT_FALSE(inUse);
+  EXPECT_EQ(Table(Simulation())->DeleteType("Model5"), S_OK);
+  EXPECT_EQ(Simulation().TypeCount(), 99999u);
+}
+
+TEST_F(BuilderTest, TypesOfEveryKindWithTheirParts) {
+  CStoreType& system = build.SystemLibrary();
+  EXPECT_EQ(&build.SystemLibrary(), &system);  // made once
+  CStorePalette& palette = build.Palette(system);
+  EXPECT_TRUE(palette.IsReadOnly());
+  EXPECT_EQ(palette.Find("Hierarchy")->ClassId(), CLSID_QVHierarchyType);
+  EXPECT_TRUE(palette.Find("Hierarchy")->IsBuiltIn());
+  EXPECT_TRUE(palette.Find("Connection")->Flags() & FT_HIDDEN);
+  EXPECT_EQ(palette.Find("Pressure")->PhysicalQuantity(), "Pressure");
+
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  build.Icon(tank, "Round", "Icon Round\n  Ellipse 0 0 32 32 9\nEnd\n");
+  build.Icon(tank, "System", "Icon System\n  Rectangle 0 0 32 32 4\nEnd\n");  // gives the system icon a picture
+  build.Form(tank, "Trend", CLSID_QVPlotForm);
+  build.Script(tank, "Startup");
+  build.Task(tank, "Fill");
+  EXPECT_EQ(tank.Icons().size(), 2u);
+  EXPECT_NE(tank.FindIcon("System")->Text().find("Rectangle 0 0 32 32 4"), std::string::npos);
+  EXPECT_EQ(tank.Forms().size(), 2u);
+  EXPECT_EQ(tank.OwnedOfKind(StoreKind::Script).size(), 1u);
+  EXPECT_EQ(tank.OwnedOfKind(StoreKind::Task).size(), 1u);
+
+  // Even a read-only library's models get their parts from the builder.
+  CStoreType& pump = build.Model(build.Palette(build.Library("Units")), "Pump");
+  build.Icon(pump, "Fan");
+  build.Form(pump, "Table1", CLSID_QVTableForm);
+  EXPECT_NE(pump.FindIcon("Fan"), nullptr);
+  EXPECT_TRUE(build.Palette(build.Library("Units")).IsReadOnly());
+  CComPtr<IQVIconCollection> icons = ComQuery<IQVIconCollection>(static_cast<IFType*>(&pump));
+  EXPECT_EQ(icons->CreateIcon("More", nullptr), FE_READONLY);
+}
+
+TEST_F(BuilderTest, FailingAndCompiledTypesCarryTheirReports) {
+  CStoreType& bad = build.Failing(Simulation(), StoreKind::Model, "Bad", "Model Bad\n  x as Nothing;\nEnd\n");
+  EXPECT_TRUE(bad.HasErrors());
+  EXPECT_EQ(ErrorLines(bad.LastReport()), std::vector<std::string>{"2:unknown type 'Nothing' for 'x'"});
+  EXPECT_THROW(build.Failing(Simulation(), StoreKind::Model, "Good", "Model Good\nEnd\n"), std::logic_error);
+  EXPECT_THROW(build.Model(Simulation(), "Bad"), std::logic_error);
+  EXPECT_THROW(build.Compiled(Simulation(), StoreKind::Model, "Other", "Stream Other\nEnd\n"), std::logic_error);
+  EXPECT_THROW(build.Folder(Simulation(), "BlockTypeFolder/not valid"), std::logic_error);
+  EXPECT_THROW(build.Type(Simulation(), StoreKind::Form, "F"), std::logic_error);
+}
+
+TEST_F(BuilderTest, DefaultTextsOfEveryKindCompileWithoutErrors) {
+  for (StoreKind kind : {StoreKind::Model, StoreKind::Controller, StoreKind::Stream, StoreKind::Structure,
+                         StoreKind::Variable, StoreKind::Parameter, StoreKind::Port, StoreKind::Procedure,
+                         StoreKind::Function, StoreKind::Task}) {
+    const std::string name = "K" + std::to_string(static_cast<int>(kind));
+    SCOPED_TRACE(name);
+    CStoreType& type = build.Compiled(Simulation(), kind, name, CStoreBuilder::DefaultText(kind, name));
+    EXPECT_FALSE(type.HasErrors()) << ::testing::PrintToString(ErrorLines(type.LastReport()));
+    EXPECT_EQ(type.Kind(), kind);
+  }
+}
+
+TEST_F(BuilderTest, ModelsMoveIntoUserFolders) {
+  CStoreFolder& deepest = build.NestedFolders(Simulation(), 5);
+  CStoreType& tank = build.Failing(Simulation(), StoreKind::Model, "Tank", "Model Tank\n  x as Nothing;\nEnd\n");
+  build.MoveTo(tank, deepest);
+  EXPECT_TRUE(Simulation().KindFolder(StoreKind::Model)->Items().empty());
+  EXPECT_EQ(deepest.SubFolder("BlockTypeFolder")->Item("Tank"), &tank);
+  // Still listed as failing.
+  EXPECT_EQ(TypeNames(NamedFolder(Simulation(), "CompiledModelFolder")), std::vector<std::string>{"Tank"});
+  EXPECT_THROW(build.MoveTo(build.Type(Simulation(), StoreKind::Variable, "V"), deepest), std::logic_error);
+}
+
+TEST_F(BuilderTest, ALibraryFileOfDefinitionsOpensWithEveryTypeCompiledAgainstTheOthers) {
+  TemporaryDirectory dir;
+  const std::string path = dir.File("Units.ktrf");
+  {
+    std::ofstream file(path, std::ios::binary);
+    file << "// Units library\nModel Pump\n  F as Flow;\nEnd\n\nVariable Flow\n  Value: 1;\nEnd\n"
+            "Model Broken\n  G as Nothing;\nEnd\n";
+  }
+  CComPtr<CStoreType> library;
+  ASSERT_EQ(store.OpenLibrary(path, &library), S_OK);
+  EXPECT_EQ(library->Name(), "Units");
+  CStorePalette& palette = build.Palette(*library);
+  EXPECT_TRUE(palette.IsReadOnly());
+  ASSERT_EQ(palette.TypeCount(), 3u);
+  EXPECT_FALSE(palette.Find("Pump")->HasErrors());  // Flow is written after it
+  EXPECT_EQ(palette.Find("Pump")->Text(), "// Units library\nModel Pump\n  F as Flow;\nEnd\n");
+  EXPECT_TRUE(palette.Find("Broken")->HasErrors());
+  // Opening the same file again gives the same library.
+  CComPtr<CStoreType> again;
+  ASSERT_EQ(store.OpenLibrary(path, &again), S_OK);
+  EXPECT_EQ(again.Get(), library.Get());
+
+  // A file that does not split into definitions is refused and leaves nothing.
+  const std::string damaged = dir.File("Damaged.ktrf");
+  {
+    std::ofstream file(damaged, std::ios::binary);
+    file << "Model A\nEnd\nModle B\nEnd\n";
+  }
+  EXPECT_EQ(store.OpenLibrary(damaged, nullptr), FE_BADFILE);
+  EXPECT_EQ(store.FindLibrary("Damaged"), nullptr);
+  EXPECT_EQ(store.Libraries().size(), 1u);
+}
+
+}  // namespace

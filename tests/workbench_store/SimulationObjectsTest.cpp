@@ -1,0 +1,140 @@
+// The simulation-level objects: component lists and sets with their notes,
+// solver options that keep their kind of value, and the tools' flags.
+#include "host/com/Variant.h"
+#include "tests/workbench_store/StoreTestSupport.h"
+
+namespace {
+
+class SimulationObjectsTest : public ::testing::Test {
+ protected:
+  CStore store;
+  IQVPhysicalProperties& lists = store.ComponentLists();
+};
+
+TEST_F(SimulationObjectsTest, TheDefaultListCanBeNeitherDeletedNorRenamed) {
+  std::vector<std::string> names;
+  ASSERT_EQ(lists.GetComponentLists(names), S_OK);
+  EXPECT_EQ(names, std::vector<std::string>{"Default"});
+  EXPECT_EQ(lists.DeleteComponentList("default"), FE_READONLY);
+  EXPECT_EQ(lists.RenameComponentList("Default", "Other"), FE_READONLY);
+  EXPECT_EQ(lists.CreateComponentList("DEFAULT", false), FE_NAMEEXISTS);
+}
+
+TEST_F(SimulationObjectsTest, ListsAndSetsAreMadeCopiedConvertedRenamedAndDeleted) {
+  ASSERT_EQ(lists.CreateComponentList("Gases", false), S_OK);
+  ASSERT_EQ(lists.CreateComponentList("Solids", true), S_OK);
+  EXPECT_EQ(lists.CreateComponentList("two words", true), FE_INVALIDNAME);
+  store.ComponentLists().Find("Gases")->propertyFile = "gases.prp";
+  bool isSet = true;
+  lists.IsComponentSet("Gases", &isSet);
+  EXPECT_FALSE(isSet);
+  std::string file;
+  ASSERT_EQ(lists.GetPropertyFile("Gases", file), S_OK);
+  EXPECT_EQ(file, "gases.prp");
+  ASSERT_EQ(lists.GetPropertyFile("Solids", file), S_OK);
+  EXPECT_EQ(file, "");
+
+  ASSERT_EQ(lists.SetNotes("Gases", "Air and steam"), S_OK);
+  ASSERT_EQ(lists.CopyComponentList("Gases", "Gases2"), S_OK);
+  std::string notes;
+  lists.GetNotes("Gases2", notes);
+  EXPECT_EQ(notes, "Air and steam");
+  EXPECT_EQ(lists.CopyComponentList("Gases", "Solids"), FE_NAMEEXISTS);
+  EXPECT_EQ(lists.CopyComponentList("Liquids", "Other"), FE_NOTFOUND);
+
+  ASSERT_EQ(lists.ConvertComponentList("Gases2"), S_OK);
+  lists.IsComponentSet("Gases2", &isSet);
+  EXPECT_TRUE(isSet);
+  ASSERT_EQ(lists.ConvertComponentList("Gases2"), S_OK);
+  lists.IsComponentSet("Gases2", &isSet);
+  EXPECT_FALSE(isSet);
+
+  EXPECT_EQ(lists.RenameComponentList("Gases2", "solids"), FE_NAMEEXISTS);
+  EXPECT_EQ(lists.RenameComponentList("Gases2", "GASES2"), S_OK);  // letter case only
+  ASSERT_EQ(lists.DeleteComponentList("gases2"), S_OK);
+  std::vector<std::string> names;
+  lists.GetComponentLists(names);
+  EXPECT_EQ(names, (std::vector<std::string>{"Default", "Gases", "Solids"}));
+  EXPECT_EQ(lists.SetNotes("Gases", std::string(CComponentLists::kMaxNotes + 1, 'x')), E_INVALIDARG);
+}
+
+TEST_F(SimulationObjectsTest, EditingNeedsConfiguredPropertiesAndConfiguringProvidesThem) {
+  EXPECT_EQ(lists.CheckConfigured(), E_FAIL);
+  EXPECT_EQ(lists.EditComponentList("Default"), FE_NOTCONFIGURED);
+  EXPECT_EQ(lists.ShowPropertiesOptions("Default"), FE_NOTCONFIGURED);
+  // The application's dialog may be cancelled; then nothing is configured.
+  store.ComponentLists().onShowConfiguration = [] { return S_FALSE; };
+  EXPECT_EQ(lists.ShowConfiguration(), S_FALSE);
+  EXPECT_EQ(lists.CheckConfigured(), E_FAIL);
+  store.ComponentLists().onShowConfiguration = nullptr;
+  EXPECT_EQ(lists.ShowConfiguration(), S_OK);
+  EXPECT_EQ(lists.CheckConfigured(), S_OK);
+  EXPECT_EQ(lists.EditComponentList("Default"), S_OK);
+  EXPECT_EQ(lists.EditComponentList("Missing"), FE_NOTFOUND);
+  lists.CreateComponentList("Solids", true);
+  EXPECT_EQ(lists.ShowPropertiesOptions("Solids"), E_INVALIDARG);  // a set uses no properties
+}
+
+TEST_F(SimulationObjectsTest, SolverOptionsKeepTheirKindOfValue) {
+  IQVSolverOptions& options = store.SolverOptions();
+  for (const char* name : {"Propinfo", "WatchGroup", "CheckProcDerivs", "Nonlinear.Hiresidual",
+                           "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression"}) {
+    VARIANT value;
+    EXPECT_EQ(options.GetProperty(name, &value), S_OK) << name;
+    EXPECT_FALSE(value.IsEmpty()) << name;
+  }
+  VARIANT value;
+  EXPECT_EQ(options.GetProperty("NoSuchOption", &value), FE_NOTFOUND);
+  ASSERT_EQ(options.SetProperty("compression", VARIANT::Int(0)), S_OK);  // 0 or 1 may stand for a switch
+  options.GetProperty("Compression", &value);
+  EXPECT_EQ(value.vt, VT_BOOL);
+  EXPECT_FALSE(value.boolVal);
+  EXPECT_EQ(options.SetProperty("Compression", VARIANT::Int(2)), E_INVALIDARG);
+  EXPECT_EQ(options.SetProperty("WatchGroup", VARIANT::Real(3.0)), S_OK);
+  EXPECT_EQ(options.SetProperty("WatchGroup", VARIANT::Real(3.5)), E_INVALIDARG);
+  EXPECT_EQ(options.SetProperty("WatchGroup", VARIANT::Text("3")), E_INVALIDARG);
+  options.GetProperty("WatchGroup", &value);
+  EXPECT_EQ(value.vt, VT_I4);
+  EXPECT_EQ(value.lVal, 3);
+  ASSERT_EQ(options.SetProperty("PrintLevel", VARIANT::Int(4)), S_OK);
+  EXPECT_EQ(store.SolverOptions().PrintLevel(), 4);
+  EXPECT_NE(store.SolverOptions().ToText().find("Compression = False;\n"), std::string::npos);
+}
+
+TEST_F(SimulationObjectsTest, ToolsRefuseWhatTheirStateDoesNotAllow) {
+  IQVHomotopy& homotopy = store.Homotopy();
+  EXPECT_EQ(homotopy.SetActive(true), E_FAIL);  // not set up
+  store.Homotopy().available = true;
+  EXPECT_EQ(homotopy.SetActive(true), S_OK);
+  bool flag = false;
+  homotopy.IsActive(&flag);
+  EXPECT_TRUE(flag);
+
+  IQVExternalInterface& external = store.ExternalInterface();
+  store.ExternalInterface().status = FE_NOSERVICE;
+  EXPECT_EQ(external.SetEnabled(true), FE_NOSERVICE);
+  store.ExternalInterface().status = S_OK;
+  EXPECT_EQ(external.SetEnabled(true), S_OK);
+  external.IsEnabled(&flag);
+  EXPECT_TRUE(flag);
+
+  IQVOnLineLinks& links = store.OnLineLinks();
+  EXPECT_EQ(links.SetMode(QV_LINKS_ON), E_FAIL);  // nothing configured
+  store.OnLineLinks().outputsConfigured = true;
+  EXPECT_EQ(links.SetMode(QV_LINKS_ON), S_OK);
+  EXPECT_EQ(links.SetMode(7), E_INVALIDARG);
+  links.IsActive(&flag);
+  EXPECT_TRUE(flag);
+  EXPECT_EQ(links.SetMode(QV_LINKS_OFF), S_OK);
+  links.IsActive(&flag);
+  EXPECT_FALSE(flag);
+
+  std::string description;
+  EXPECT_EQ(store.Optimisation().GetDescription(description), E_FAIL);
+  store.Optimisation().description = "Minimise energy";
+  EXPECT_EQ(store.Optimisation().GetDescription(description), S_OK);
+  EXPECT_EQ(description, "Minimise energy");
+  EXPECT_TRUE(store.EstimationInterface());
+}
+
+}  // namespace
