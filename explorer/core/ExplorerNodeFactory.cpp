@@ -1,10 +1,19 @@
 #include "explorer/core/ExplorerNodeFactory.h"
 
+#include <map>
 #include <new>
 
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/simulation/QVEOGlobals.h"
+#include "explorer/nodes/simulation/QVEOLaunchDialog.h"
+#include "explorer/nodes/simulation/QVEOLaunchFolders.h"
+#include "explorer/nodes/simulation/QVEOLibraries.h"
+#include "explorer/nodes/simulation/QVEOSimulation.h"
+#include "explorer/nodes/simulation/QVEOSolverOptions.h"
+#include "explorer/nodes/simulation/QVEOUOM.h"
+#include "explorer/nodes/simulation/QVEOUOMs.h"
 
 // I: the instance, L: the exclusion list, W: the owner window. A node class is
 // registered by replacing its nullptr with a maker, for example
@@ -14,7 +23,10 @@
 const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
   static const std::vector<ExplorerNodeFactoryEntry> table = {
       // 1. (I, L, W)
-      {&CLSID_QVEOSimulation, "CQVEOSimulation", nullptr},
+      {&CLSID_QVEOSimulation, "CQVEOSimulation",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOSimulation(i, l, w);
+       }},
       // 2. (I, L, W, read-only 1)
       {&CLSID_QVEOLibrary, "CQVEOLibrary", nullptr},
       // 3. (I, L, W)
@@ -54,9 +66,15 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 20. (I, "", W)
       {&CLSID_QVEOComponentList, "CQVEOComponentList", nullptr},
       // 21. (I, W)
-      {&CLSID_QVEOSolverOptions, "CQVEOSolverOptions", nullptr},
+      {&CLSID_QVEOSolverOptions, "CQVEOSolverOptions",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOSolverOptions(i, w);
+       }},
       // 22. (W)
-      {&CLSID_QVEOSimulationOptions, "CQVEOSimulationOptions", nullptr},
+      {&CLSID_QVEOSimulationOptions, "CQVEOSimulationOptions",
+       [](IFInstance*, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOSimulationOptions(w, l);
+       }},
       // 23. (I, W)
       {&CLSID_QVEOAddVariableType, "CQVEOAddVariableType", nullptr},
       // 24. (I, W)
@@ -126,19 +144,38 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 56. (I, W)
       {&CLSID_QVEOAddFunction, "CQVEOAddFunction", nullptr},
       // 57. (I, W)
-      {&CLSID_QVEOGlobals, "CQVEOGlobals", nullptr},
+      {&CLSID_QVEOGlobals, "CQVEOGlobals",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOGlobals(i, w, l);
+       }},
       // 58. (dialog type 0, W): "Run Options"
-      {&CLSID_QVEOLaunchDialog, "CQVEOLaunchDialog", nullptr},
+      {&CLSID_QVEOLaunchDialog, "CQVEOLaunchDialog",
+       [](IFInstance*, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOLaunchDialog(EODialogRunOptions, w);
+       }},
       // 59. (W)
-      {&CLSID_QVEOLibraries, "CQVEOLibraries", nullptr},
+      {&CLSID_QVEOLibraries, "CQVEOLibraries",
+       [](IFInstance*, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOLibraries(w, l);
+       }},
       // 60. (W)
-      {&CLSID_QVEOInterfacing, "CQVEOInterfacing", nullptr},
+      {&CLSID_QVEOInterfacing, "CQVEOInterfacing",
+       [](IFInstance*, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOInterfacing(w, l);
+       }},
       // 61. (W)
-      {&CLSID_QVEOUOMs, "CQVEOUOMs", nullptr},
+      {&CLSID_QVEOUOMs, "CQVEOUOMs",
+       [](IFInstance*, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOUOMs(w, l);
+       }},
       // 62. ("None", W)
-      {&CLSID_QVEOUOM, "CQVEOUOM", nullptr},
+      {&CLSID_QVEOUOM, "CQVEOUOM",
+       [](IFInstance*, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* { return new CQVEOUOM("None", w); }},
       // 63. (W)
-      {&CLSID_QVEOAnalysisTools, "CQVEOAnalysisTools", nullptr},
+      {&CLSID_QVEOAnalysisTools, "CQVEOAnalysisTools",
+       [](IFInstance*, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAnalysisTools(w, l);
+       }},
   };
   return table;
 }
@@ -161,13 +198,39 @@ const std::vector<const GUID*>& ExplorerNodeClassesNotManufactured() {
   return classes;
 }
 
+namespace {
+
+std::map<GUID, ExplorerNodeMaker>& StandInMakers() {
+  static std::map<GUID, ExplorerNodeMaker> makers;
+  return makers;
+}
+
+}  // namespace
+
+CScopedNodeMaker::CScopedNodeMaker(REFGUID classId, ExplorerNodeMaker make) : m_classId(classId), m_previous(nullptr) {
+  auto& makers = StandInMakers();
+  auto it = makers.find(classId);
+  if (it != makers.end()) m_previous = it->second;
+  makers[classId] = make;
+}
+
+CScopedNodeMaker::~CScopedNodeMaker() {
+  if (m_previous) {
+    StandInMakers()[m_classId] = m_previous;
+  } else {
+    StandInMakers().erase(m_classId);
+  }
+}
+
 CExplorerObject* CQVExplorer::Manufacture(REFGUID classId, IFInstance* instance,
                                          CExplorerExclusionList* exclusionList, CWnd* owner) {
   for (const ExplorerNodeFactoryEntry& entry : ExplorerNodeFactoryTable()) {
     if (*entry.classId != classId) continue;
-    if (!entry.make) return nullptr;
+    auto standIn = StandInMakers().find(classId);
+    ExplorerNodeMaker make = standIn != StandInMakers().end() ? standIn->second : entry.make;
+    if (!make) return nullptr;
     try {
-      return entry.make(instance, exclusionList, owner);
+      return make(instance, exclusionList, owner);
     } catch (const std::bad_alloc&) {
       return nullptr;
     }

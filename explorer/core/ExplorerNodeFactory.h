@@ -28,3 +28,18 @@ struct ExplorerNodeFactoryEntry {
 const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable();
 // The node classes Manufacture never makes.
 const std::vector<const GUID*>& ExplorerNodeClassesNotManufactured();
+
+// Stands in for the maker of one class of the table while it lives, so that
+// code which manufactures nodes can be exercised before every class exists.
+// A class outside the table stays one the factory does not make.
+class CScopedNodeMaker {
+ public:
+  CScopedNodeMaker(REFGUID classId, ExplorerNodeMaker make);
+  ~CScopedNodeMaker();
+  CScopedNodeMaker(const CScopedNodeMaker&) = delete;
+  CScopedNodeMaker& operator=(const CScopedNodeMaker&) = delete;
+
+ private:
+  GUID m_classId;
+  ExplorerNodeMaker m_previous;
+};

@@ -21,6 +21,9 @@ constexpr const char* kLocationErrorsText = "There are compilation errors caused
 
 // What every copy starts from: where it goes, what it says and what it is called.
 struct CopyPlan {
+  // Held for the whole copy: deleting a moved source must not free it under us.
+  CComPtr<IFType> source;
+  CComPtr<IFType> destination;
   CComPtr<IFTypePalette> palette;
   std::string text;
   std::string oldName;
@@ -28,6 +31,8 @@ struct CopyPlan {
 };
 
 bool PlanCopy(IFType* source, IFType* destination, bool fullText, CopyPlan& plan) {
+  plan.source = source;
+  plan.destination = destination;
   plan.palette = type_access::PaletteOf(destination);
   if (!source || !plan.palette) return false;
   if (!CQVExplorer::ReadTypeText(source, fullText ? 1 : 0, plan.text)) return false;
@@ -111,10 +116,11 @@ int CQVExplorer::CloneModel(IFType* source, IFType* destination, int move, IFTyp
   }
   if (!copy) return 0;
   HandOut(copy, out);
-  if (move) DeleteSource(source);
   QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
+  // The defaults are read from the source while it is still in its palette.
   CopyModelIconDefaults(source, copy);
   CopyModelFormDefaults(source, copy);
+  if (move) DeleteSource(source);
   CustomModelingUpdated();
   return 1;
 }
@@ -130,9 +136,9 @@ int CQVExplorer::CloneGlobalStructureType(IFType* source, IFType* destination, i
   }
   if (!copy) return 0;
   HandOut(copy, out);
-  if (move) DeleteSource(source);
   QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
   CopyModelFormDefaults(source, copy);
+  if (move) DeleteSource(source);
   return 1;
 }
 

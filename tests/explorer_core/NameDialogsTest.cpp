@@ -1,0 +1,119 @@
+// The three name dialogs: OK enabled only while a name (and a parameter kind)
+// is given, an invalid name refused by the host's rule, and the fields returned.
+#include "explorer/dialogs/ExplorerComponentListName.h"
+#include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/dialogs/ExplorerParameterName.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+
+namespace {
+
+using namespace explorer_test;
+using NameDialogsTest = ExplorerCoreTest;
+
+bool OkUsable(CDialog& dialog) { return dialog.IsButtonUsable(IDOK); }
+CDialogItem& NameEdit(CDialog& dialog) { return *dialog.Item(IDC_EXPLORER_NAME_EDIT); }
+
+TEST_F(NameDialogsTest, TheObjectNameDialogEnablesOkOnlyWhileANameIsTyped) {
+  CQVExplorerObjectNameDialog dialog(53598, nullptr);
+  ui.AnswerDialog([](CDialog& running) {
+    EXPECT_EQ(running.GetWindowText(), "Create Model");
+    EXPECT_EQ(running.FocusedItem(), &NameEdit(running));
+    EXPECT_FALSE(OkUsable(running));
+    NameEdit(running).UserType("Reactor");
+    EXPECT_TRUE(OkUsable(running));
+    NameEdit(running).UserType("");
+    EXPECT_FALSE(OkUsable(running));
+    NameEdit(running).UserType("Reactor");
+    running.PressButton(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_strName, "Reactor");
+  EXPECT_EQ(dialog.Caption(), "Create Model");
+
+  // A proposed name fills the edit and enables OK at once.
+  dialog.m_strName = "Copy_of_Tank";
+  ui.AnswerDialog([](CDialog& running) {
+    EXPECT_EQ(running.GetDlgItemText(IDC_EXPLORER_NAME_EDIT), "Copy_of_Tank");
+    EXPECT_TRUE(OkUsable(running));
+    running.PressButton(IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_F(NameDialogsTest, AnInvalidNameIsReportedAndKeepsTheDialogOpenUntilTheNameChanges) {
+  CQVExplorerObjectNameDialog dialog(53668, nullptr);
+  ui.AnswerDialog([this](CDialog& running) {
+    NameEdit(running).UserType("2 tanks");
+    ui.AnswerOk();  // the host's rule says what is wrong
+    running.PressButton(IDOK);
+    EXPECT_FALSE(running.IsEnded());
+    EXPECT_FALSE(OkUsable(running));
+    NameEdit(running).UserType("Tanks2");
+    EXPECT_TRUE(OkUsable(running));
+    running.PressButton(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_strName, "Tanks2");
+  ASSERT_EQ(ui.Prompts().size(), 2u);
+  EXPECT_EQ(ui.Prompts()[1].kind, "message");
+}
+
+TEST_F(NameDialogsTest, TheComponentListDialogReturnsTheNameAndWhetherItIsASet) {
+  CQVExplorerComponentListName dialog(53606, nullptr);
+  ui.AnswerDialog([](CDialog& running) {
+    EXPECT_EQ(running.GetWindowText(), "Create Component List");
+    EXPECT_EQ(running.IsDlgButtonChecked(IDC_USE_PHYSICAL_PROPERTIES), BST_CHECKED);
+    EXPECT_FALSE(OkUsable(running));
+    NameEdit(running).UserType("Water");
+    running.PressButton(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_strName, "Water");
+  EXPECT_EQ(dialog.m_nChoice, 0);
+
+  CQVExplorerComponentListName set(53606, nullptr);
+  ui.AnswerDialog([](CDialog& running) {
+    running.Item(IDC_NO_PHYSICAL_PROPERTIES)->UserClick();
+    NameEdit(running).UserType("Inerts");
+    running.PressButton(IDOK);
+  });
+  EXPECT_EQ(set.DoModal(), IDOK);
+  EXPECT_EQ(set.m_nChoice, 1);
+}
+
+TEST_F(NameDialogsTest, TheParameterDialogWaitsForANameAndAKind) {
+  CQVExplorerParameterName dialog(13692, nullptr);
+  ui.AnswerDialog([](CDialog& running) {
+    EXPECT_EQ(running.GetWindowText(), "Create Parameter Type");
+    for (int id : {IDC_PARAMETER_INTEGER, IDC_PARAMETER_LOGICAL, IDC_PARAMETER_REAL, IDC_PARAMETER_STRING})
+      EXPECT_EQ(running.IsDlgButtonChecked(id), BST_UNCHECKED);
+    NameEdit(running).UserType("Stages");
+    EXPECT_FALSE(OkUsable(running));  // no kind yet
+    running.Item(IDC_PARAMETER_REAL)->UserClick();
+    EXPECT_TRUE(OkUsable(running));
+    NameEdit(running).UserType("");
+    EXPECT_FALSE(OkUsable(running));
+    NameEdit(running).UserType("Stages");
+    running.Item(IDC_PARAMETER_STRING)->UserClick();
+    running.PressButton(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_strName, "Stages");
+  EXPECT_EQ(dialog.m_nKind, 3);  // String, the fourth in tab order
+
+  // Kinds count in tab order: Integer, Logical, Real, String.
+  const std::pair<int, int> kinds[] = {{IDC_PARAMETER_INTEGER, 0}, {IDC_PARAMETER_LOGICAL, 1},
+                                       {IDC_PARAMETER_REAL, 2}, {IDC_PARAMETER_STRING, 3}};
+  for (const auto& [button, kind] : kinds) {
+    CQVExplorerParameterName again(13692, nullptr);
+    ui.AnswerDialog([button = button](CDialog& running) {
+      running.Item(button)->UserClick();
+      NameEdit(running).UserType("P");
+      running.PressButton(IDOK);
+    });
+    EXPECT_EQ(again.DoModal(), IDOK);
+    EXPECT_EQ(again.m_nKind, kind);
+  }
+}
+
+}  // namespace
