@@ -7,18 +7,25 @@
 
 #include <memory>
 
-// Derive from this to be reachable through a CBackLink. Single-threaded.
+// Derive from this to be reachable through a CBackLink. Single-threaded. The
+// token is made when the first link is, so that objects nothing links to
+// (most of a large palette's types) cost nothing extra.
 class CLinkTarget {
  public:
-  CLinkTarget() : m_alive(std::make_shared<bool>(true)) {}
+  CLinkTarget() = default;
   CLinkTarget(const CLinkTarget&) = delete;
   CLinkTarget& operator=(const CLinkTarget&) = delete;
-  virtual ~CLinkTarget() { *m_alive = false; }
+  virtual ~CLinkTarget() {
+    if (m_alive) *m_alive = false;
+  }
 
-  const std::shared_ptr<bool>& LifeToken() const { return m_alive; }
+  const std::shared_ptr<bool>& LifeToken() const {
+    if (!m_alive) m_alive = std::make_shared<bool>(true);
+    return m_alive;
+  }
 
  private:
-  std::shared_ptr<bool> m_alive;
+  mutable std::shared_ptr<bool> m_alive;
 };
 
 template <class T>

@@ -1,5 +1,7 @@
 #include "workbench/store/StoreType.h"
 
+#include "workbench/store/StoreTypeExtras.h"
+
 #include <algorithm>
 
 #include "host/store/HostClassIds.h"
@@ -31,19 +33,53 @@ DWORD KindFlags(StoreKind kind) {
 }  // namespace
 
 CStoreType::CStoreType(StoreKind kind, std::string name, DWORD flags)
-    : m_kind(kind), m_name(std::move(name)), m_flags(flags | KindFlags(kind)), m_identity(NextIdentity()) {
-  if (kind == StoreKind::Form) m_formClass = CLSID_QVTableForm;
+    : m_kind(kind), m_flags(flags | KindFlags(kind)), m_identity(NextIdentity()), m_name(std::move(name)) {
+  if (kind == StoreKind::Form) More().formClass = CLSID_QVTableForm;
 }
 
 CStoreType::~CStoreType() = default;
 
+CStoreType::Extras& CStoreType::More() {
+  if (!m_extras) m_extras = std::make_unique<Extras>();
+  return *m_extras;
+}
+
 bool CStoreType::IsBuiltIn() const { return (m_flags & (FT_SYSTEM | FT_BUILTIN)) != 0; }
 
-CLSID CStoreType::ClassId() const { return m_kind == StoreKind::Form ? m_formClass : StoreKindClassId(m_kind); }
+CLSID CStoreType::ClassId() const {
+  return m_kind == StoreKind::Form && Less() ? Less()->formClass : StoreKindClassId(m_kind);
+}
 
-CStore* CStoreType::Store() const { return m_store.Get(); }
-void CStoreType::SetStore(CStore* store) { m_store.Set(store); }
-void CStoreType::SetOwnerType(CStoreType* owner) { m_owner.Set(owner); }
+// ---- what only some types keep ----
+
+namespace {
+const std::string kNoText;
+const QVParseReport kNoReport;
+const QVStreamDisplayRecord kDefaultDisplayRecord;
+}  // namespace
+
+CStore* CStoreType::Store() const { return Less() ? Less()->store.Get() : nullptr; }
+void CStoreType::SetStore(CStore* store) { More().store.Set(store); }
+CStoreType* CStoreType::OwnerType() const { return Less() ? Less()->owner.Get() : nullptr; }
+void CStoreType::SetOwnerType(CStoreType* owner) { More().owner.Set(owner); }
+void CStoreType::SetFormClass(REFCLSID formClass) { More().formClass = formClass; }
+const QVParseReport& CStoreType::LastReport() const { return Less() ? Less()->lastReport : kNoReport; }
+const std::string& CStoreType::Description() const { return Less() ? Less()->description : kNoText; }
+void CStoreType::SetDescription(std::string description) { More().description = std::move(description); }
+const std::string& CStoreType::Constraints() const { return Less() ? Less()->constraints : kNoText; }
+void CStoreType::SetConstraints(std::string text) { More().constraints = std::move(text); }
+const std::string& CStoreType::FileName() const { return Less() ? Less()->fileName : kNoText; }
+void CStoreType::SetFileName(std::string fileName) { More().fileName = std::move(fileName); }
+bool CStoreType::IsTaskActive() const { return Less() && Less()->taskActive; }
+int CStoreType::InstanceUses() const { return Less() ? Less()->instanceUses : 0; }
+void CStoreType::AddInstanceUse() { ++More().instanceUses; }
+void CStoreType::RemoveInstanceUse() {
+  if (m_extras && m_extras->instanceUses > 0) --m_extras->instanceUses;
+}
+const QVStreamDisplayRecord& CStoreType::DisplayRecord() const {
+  return Less() ? Less()->displayRecord : kDefaultDisplayRecord;
+}
+void CStoreType::SetDisplayRecord(const QVStreamDisplayRecord& record) { More().displayRecord = record; }
 
 CStorePalette* CStoreType::OwnedPalette() {
   if (!OwnsPalette(m_kind)) return nullptr;
@@ -98,7 +134,7 @@ void CStoreType::DetachFromPalette() { m_palette.Reset(); }
 
 void CStoreType::MarkDeleted() {
   m_deleted = true;
-  m_taskActive = false;
+  if (m_extras) m_extras->taskActive = false;
 }
 
 void CStoreType::SetName(std::string name, bool renameTextHeaders) {
@@ -109,7 +145,7 @@ void CStoreType::SetName(std::string name, bool renameTextHeaders) {
     m_texts.SetLatest(SetIconNameInText(m_texts.Latest(), m_name));
     CStorePalette* palette = HoldingPalette();
     CStoreType* model = palette ? palette->Owner() : nullptr;
-    if (model && model->m_defaultIcon == previous) model->m_defaultIcon = m_name;
+    if (model && model->m_extras && model->m_extras->defaultIcon == previous) model->m_extras->defaultIcon = m_name;
   } else if (renameTextHeaders && !previous.empty()) {
     m_texts.RenameHeaders(previous, m_name);
   }
@@ -137,7 +173,7 @@ void CStoreType::SetText(std::string text) {
 void CStoreType::RestoreTexts(std::string good, std::string latest, bool hasErrors) {
   m_texts.Restore(std::move(good), std::move(latest));
   m_hasErrors = hasErrors;
-  if (hasErrors) m_taskActive = false;
+  if (hasErrors && m_extras) m_extras->taskActive = false;
   TextChanged();
   UpdateCompiledFolder();
 }
@@ -146,11 +182,11 @@ void CStoreType::RecordCompile(std::string text, QVParseReport report) {
   m_hasErrors = report.HasErrors();
   if (m_hasErrors) {
     m_texts.SetLatest(std::move(text));
-    m_taskActive = false;
+    if (m_extras) m_extras->taskActive = false;
   } else {
     m_texts.Accept(std::move(text));
   }
-  m_lastReport = std::move(report);
+  if (m_extras || !report.Empty()) More().lastReport = std::move(report);
   TextChanged();
   UpdateCompiledFolder();
 }
@@ -215,7 +251,7 @@ HRESULT CStoreType::SetTaskActive(bool active) {
   if (m_kind != StoreKind::Task) return E_NOINTERFACE;
   if (!IsUsable()) return FE_STALE;
   if (active && !IsTaskActivatable()) return E_FAIL;
-  m_taskActive = active;
+  More().taskActive = active;
   return S_OK;
 }
 

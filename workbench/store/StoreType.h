@@ -61,7 +61,7 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   // The instance that stands for the type (made on first use).
   CStoreInstance* DefaultInstance();
   // The type this one belongs to without being held in a palette: a form's owner.
-  CStoreType* OwnerType() const { return m_owner.Get(); }
+  CStoreType* OwnerType() const;
 
   // Still part of the store: not deleted and held by something that is usable.
   bool IsUsable() const;
@@ -85,7 +85,7 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   void RecordCompile(std::string text, QVParseReport report);
   bool HasErrors() const { return m_hasErrors; }
   // The report of the last create or compile (empty for types made otherwise).
-  const QVParseReport& LastReport() const { return m_lastReport; }
+  const QVParseReport& LastReport() const;
   // The definition read from the latest text (read on first use after a change);
   // null for kinds without modelling-language text or a text that holds none.
   const Definition* ParsedDefinition() const;
@@ -95,25 +95,25 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   unsigned TextVersion() const { return m_textVersion; }
 
   // ---- what some kinds keep ----
-  const std::string& Description() const { return m_description; }
-  void SetDescription(std::string description) { m_description = std::move(description); }
+  const std::string& Description() const;
+  void SetDescription(std::string description);
   // Streams.
-  const QVStreamDisplayRecord& DisplayRecord() const { return m_displayRecord; }
-  void SetDisplayRecord(const QVStreamDisplayRecord& record) { m_displayRecord = record; }
+  const QVStreamDisplayRecord& DisplayRecord() const;
+  void SetDisplayRecord(const QVStreamDisplayRecord& record);
   // Variable and parameter types: the "PhysicalQuantity" of the text, empty when none.
   std::string PhysicalQuantity() const;
   // Flowsheets: the constraints text last compiled without errors.
-  const std::string& Constraints() const { return m_constraints; }
-  void SetConstraints(std::string text) { m_constraints = std::move(text); }
+  const std::string& Constraints() const;
+  void SetConstraints(std::string text);
   // Tasks: whether the task runs in the simulation.
-  bool IsTaskActive() const { return m_taskActive; }
+  bool IsTaskActive() const;
   bool IsTaskActivatable() const;
   HRESULT SetTaskActive(bool active);
   // Forms: the form's class (table, plot...).
-  void SetFormClass(REFCLSID formClass) { m_formClass = formClass; }
+  void SetFormClass(REFCLSID formClass);
   // Libraries and the simulation: the file it was read from, and the store it belongs to.
-  const std::string& FileName() const { return m_fileName; }
-  void SetFileName(std::string fileName) { m_fileName = std::move(fileName); }
+  const std::string& FileName() const;
+  void SetFileName(std::string fileName);
   CStore* Store() const;
 
   // ---- forms, icons, scripts, tasks of an owner ----
@@ -149,11 +149,9 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   void NoteReleasedBy(CStoreFolder* folder);
   std::vector<CStoreFolder*> HoldingFolders() const;
   // Instances of this type made in a flowsheet: a type with any is in use.
-  void AddInstanceUse() { ++m_instanceUses; }
-  void RemoveInstanceUse() {
-    if (m_instanceUses > 0) --m_instanceUses;
-  }
-  int InstanceUses() const { return m_instanceUses; }
+  void AddInstanceUse();
+  void RemoveInstanceUse();
+  int InstanceUses() const;
 
   // ---- IUnknown: the kind's interfaces come from views ----
   HRESULT QueryInterface(REFIID iid, void** out) override;
@@ -182,44 +180,35 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   HRESULT QueryGetData(CLIPFORMAT format) override;
 
  private:
+  // What only some types keep, made on first use so that a palette of many
+  // plain models stays small.
+  struct Extras;
+  Extras& More();
+  const Extras* Less() const { return m_extras.get(); }
+
   void EnsureForms();
   void UpdateCompiledFolder();
   void TextChanged();
   bool IsPlainText() const;
 
   StoreKind m_kind;
-  std::string m_name;
+  bool m_deleted = false;
+  bool m_hasErrors = false;
+  mutable bool m_parsedValid = false;
   DWORD m_flags;
   DWORD m_identity;
-  CLSID m_formClass{};
-  bool m_deleted = false;
+  unsigned m_textVersion = 0;
+  std::string m_name;
 
   CBackLink<CStorePalette> m_palette;
-  CBackLink<CStoreType> m_owner;
-  CBackLink<CStore> m_store;
   std::vector<CBackLink<CStoreFolder>> m_folders;
   CComPtr<CStorePalette> m_ownedPalette;
   CComPtr<CStoreInstance> m_defaultInstance;
 
   CTypeTexts m_texts;
-  bool m_hasErrors = false;
-  QVParseReport m_lastReport;
   mutable std::shared_ptr<const Definition> m_parsed;  // of the latest text, read on first use
-  mutable bool m_parsedValid = false;
   mutable std::optional<std::vector<std::string>> m_references;
-  unsigned m_textVersion = 0;
-
-  std::string m_description;
-  std::string m_constraints;
-  QVStreamDisplayRecord m_displayRecord;
-  bool m_taskActive = false;
-  std::string m_fileName;
-  int m_instanceUses = 0;
-
-  bool m_formsMade = false;
-  std::vector<CComPtr<CStoreType>> m_forms;
-  std::string m_defaultForm;
-  std::string m_defaultIcon;
+  std::unique_ptr<Extras> m_extras;
 };
 
 // The store type behind any store object (a type, a view of one, a default

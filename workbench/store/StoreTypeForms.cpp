@@ -5,6 +5,7 @@
 #include "workbench/language/TextCase.h"
 #include "workbench/store/FormNames.h"
 #include "workbench/store/StoreType.h"
+#include "workbench/store/StoreTypeExtras.h"
 
 namespace {
 
@@ -17,24 +18,24 @@ bool IsValidFormName(const std::string& name) {
 }  // namespace
 
 void CStoreType::EnsureForms() {
-  if (m_formsMade) return;
-  m_formsMade = true;
+  if (More().formsMade) return;
+  More().formsMade = true;
   if (!IsModelLike(m_kind) && m_kind != StoreKind::Simulation) return;
   const std::string_view system = m_kind == StoreKind::Simulation ? kAllGlobalsForm : kAllVariablesForm;
   CComPtr<CStoreType> form = MakeComObject<CStoreType>(StoreKind::Form, std::string(system));
   form->SetOwnerType(this);
-  m_forms.push_back(form);
+  More().forms.push_back(form);
   if (m_kind == StoreKind::Flowsheet) {
     CComPtr<CStoreType> local = MakeComObject<CStoreType>(StoreKind::Form, std::string(kLocalVariablesForm));
     local->SetOwnerType(this);
-    m_forms.push_back(local);
+    More().forms.push_back(local);
   }
-  if (m_defaultForm.empty()) m_defaultForm = std::string(system);
+  if (More().defaultForm.empty()) More().defaultForm = std::string(system);
 }
 
 const std::vector<CComPtr<CStoreType>>& CStoreType::Forms() {
   EnsureForms();
-  return m_forms;
+  return More().forms;
 }
 
 CStoreType* CStoreType::FindForm(std::string_view name) {
@@ -56,7 +57,7 @@ HRESULT CStoreType::AddForm(const std::string& name, REFCLSID formClass, const s
   made->SetFormClass(formClass);
   made->SetOwnerType(this);
   made->SetText(text);
-  m_forms.push_back(made);
+  More().forms.push_back(made);
   if (form) *form = made.Detach();
   return S_OK;
 }
@@ -67,10 +68,10 @@ HRESULT CStoreType::RemoveForm(std::string_view name) {
   CStoreType* form = FindForm(name);
   if (!form) return FE_NOTFOUND;
   if (IsSystemFormName(form->Name())) return FE_READONLY;
-  const bool wasDefault = EqualsNoCase(m_defaultForm, form->Name());
+  const bool wasDefault = EqualsNoCase(More().defaultForm, form->Name());
   form->MarkDeleted();
-  std::erase_if(m_forms, [&](const CComPtr<CStoreType>& f) { return f.Get() == form; });
-  if (wasDefault) m_defaultForm = m_kind == StoreKind::Simulation ? kAllGlobalsForm : kAllVariablesForm;
+  std::erase_if(More().forms, [&](const CComPtr<CStoreType>& f) { return f.Get() == form; });
+  if (wasDefault) More().defaultForm = m_kind == StoreKind::Simulation ? kAllGlobalsForm : kAllVariablesForm;
   return S_OK;
 }
 
@@ -83,20 +84,20 @@ HRESULT CStoreType::RenameForm(std::string_view oldName, const std::string& newN
   if (!CQVGeneralUtil::IsValidNameNoMessage(newName)) return FE_INVALIDNAME;
   CStoreType* other = FindForm(newName);
   if (other && other != form) return FE_NAMEEXISTS;
-  if (EqualsNoCase(m_defaultForm, form->Name())) m_defaultForm = newName;
+  if (EqualsNoCase(More().defaultForm, form->Name())) More().defaultForm = newName;
   form->SetName(newName, false);
   return S_OK;
 }
 
 const std::string& CStoreType::DefaultFormName() {
   EnsureForms();
-  return m_defaultForm;
+  return More().defaultForm;
 }
 
 HRESULT CStoreType::SetDefaultFormName(const std::string& name) {
   if (!IsUsable()) return FE_STALE;
   CStoreType* form = FindForm(name);
   if (!form) return FE_NOTFOUND;
-  m_defaultForm = form->Name();
+  More().defaultForm = form->Name();
   return S_OK;
 }

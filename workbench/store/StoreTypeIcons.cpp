@@ -7,6 +7,7 @@
 #include "workbench/store/IconPicture.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
+#include "workbench/store/StoreTypeExtras.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::vector<CComPtr<CStoreType>> CStoreType::Icons() {
     icon->SetText(SetIconNameInText(DefaultIconText(m_name), kSystemIcon));
     palette->Place(icon);
   }
-  if (m_defaultIcon.empty()) m_defaultIcon = std::string(kSystemIcon);
+  if (More().defaultIcon.empty()) More().defaultIcon = std::string(kSystemIcon);
   return palette->TypesOfKind(StoreKind::Icon);
 }
 
@@ -61,9 +62,9 @@ HRESULT CStoreType::RemoveIcon(std::string_view name) {
   CStoreType* icon = FindIcon(name);
   if (!icon) return FE_NOTFOUND;
   if (EqualsNoCase(icon->Name(), kSystemIcon)) return FE_INUSE;
-  const bool wasDefault = m_defaultIcon == icon->Name();
+  const bool wasDefault = More().defaultIcon == icon->Name();
   HRESULT hr = OwnedPalette()->Remove(icon->Name());
-  if (SUCCEEDED(hr) && wasDefault) m_defaultIcon = std::string(kSystemIcon);
+  if (SUCCEEDED(hr) && wasDefault) More().defaultIcon = std::string(kSystemIcon);
   return hr;
 }
 
@@ -79,13 +80,13 @@ HRESULT CStoreType::RenameIcon(std::string_view oldName, const std::string& newN
 
 const std::string& CStoreType::DefaultIconName() {
   Icons();
-  return m_defaultIcon;
+  return More().defaultIcon;
 }
 
 HRESULT CStoreType::SetDefaultIconName(const std::string& name) {
   if (!IsUsable()) return FE_STALE;
   CStoreType* icon = FindIcon(name);
   if (!icon) return FE_NOTFOUND;
-  m_defaultIcon = icon->Name();
+  More().defaultIcon = icon->Name();
   return S_OK;
 }

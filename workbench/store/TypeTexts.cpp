@@ -66,35 +66,36 @@ CTypeTexts::FullParts CTypeTexts::SplitFull(std::string_view full) {
 }
 
 std::string CTypeTexts::Full() const {
-  if (!m_hasGood || m_latest == m_good) return m_latest;
+  if (!HasUncompiledEdit() || !m_hasGood) return m_latest;
   return EmbedLatest(m_latest, m_good);
 }
 
-void CTypeTexts::Accept(std::string text) {
-  m_good = text;
+void CTypeTexts::SetLatest(std::string text) {
+  if (m_goodIsLatest) {
+    m_good = std::move(m_latest);
+    m_goodIsLatest = false;
+  }
   m_latest = std::move(text);
+}
+
+void CTypeTexts::Accept(std::string text) {
+  m_latest = std::move(text);
+  m_good.clear();
   m_hasGood = true;
+  m_goodIsLatest = true;
 }
 
 void CTypeTexts::Restore(std::string good, std::string latest) {
   m_hasGood = !good.empty();
-  m_good = std::move(good);
+  m_goodIsLatest = m_hasGood && good == latest;
+  m_good = m_goodIsLatest ? std::string() : std::move(good);
   m_latest = std::move(latest);
-}
-
-void CTypeTexts::RestoreFull(std::string_view full) {
-  FullParts parts = SplitFull(full);
-  if (parts.embeddedLatest) {
-    Restore(std::move(parts.good), std::move(*parts.embeddedLatest));
-  } else {
-    m_latest = std::move(parts.good);
-  }
 }
 
 void CTypeTexts::RenameHeaders(std::string_view oldName, std::string_view newName) {
   if (std::optional<std::string> renamed = RenameDefinitionHeader(m_latest, oldName, newName))
     m_latest = std::move(*renamed);
-  if (!m_hasGood) return;
+  if (!m_hasGood || m_goodIsLatest) return;
   if (std::optional<std::string> renamed = RenameDefinitionHeader(m_good, oldName, newName))
     m_good = std::move(*renamed);
 }

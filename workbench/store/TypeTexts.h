@@ -13,23 +13,21 @@ class CTypeTexts {
  public:
   const std::string& Latest() const { return m_latest; }
   // Empty when no text of the type has compiled without errors yet.
-  const std::string& Good() const { return m_good; }
+  const std::string& Good() const { return m_goodIsLatest ? m_latest : m_good; }
   bool HasGood() const { return m_hasGood; }
   // The latest text differs from the last good one (or there is none).
-  bool HasUncompiledEdit() const { return !m_hasGood || m_latest != m_good; }
+  bool HasUncompiledEdit() const { return !m_hasGood || (!m_goodIsLatest && m_latest != m_good); }
 
   // The good text with the latest embedded before it when they differ; the
   // latest text alone when there is no good one or nothing to embed.
   std::string Full() const;
 
   // A new latest text; the good text stays.
-  void SetLatest(std::string text) { m_latest = std::move(text); }
+  void SetLatest(std::string text);
   // text compiled without errors: it becomes both the latest and the good text.
   void Accept(std::string text);
   // Restores both texts as they were kept (a file, a copy).
   void Restore(std::string good, std::string latest);
-  // Reads a full text back: the embedded latest text (when there is one) and the good text.
-  void RestoreFull(std::string_view full);
   // Renames the header of both texts (oldName -> newName); texts whose header
   // names something else stay as they are.
   void RenameHeaders(std::string_view oldName, std::string_view newName);
@@ -44,6 +42,7 @@ class CTypeTexts {
 
  private:
   std::string m_latest;
-  std::string m_good;
+  std::string m_good;           // unused while m_goodIsLatest (most types: kept once, not twice)
   bool m_hasGood = false;
+  bool m_goodIsLatest = false;
 };
