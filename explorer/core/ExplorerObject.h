@@ -120,6 +120,8 @@ class CExplorerObject {
   int GetStatusCode() const { return m_nStatus; }
   UINT GetStatusTextId() const { return m_nStatusTextId; }
   int IsDeletable() const { return m_bDeletable; }
+  // The panes hold a node undeletable while its label is being edited.
+  void SetDeletable(int deletable) { m_bDeletable = deletable; }
   void SetReadOnly(int readOnly) { m_bReadOnly = readOnly; }
 
   // True while node is an explorer object that has not been destroyed.

@@ -1,0 +1,26 @@
+// The menu a drop with the right mouse button shows: "Move Here", "Copy Here",
+// "Create Instance Here" and "Cancel", each enabled as the drag allows, the
+// default effect's item marked as the default.
+#pragma once
+
+#include "platform/Menu.h"
+#include "platform/Types.h"
+
+class CWnd;
+
+constexpr UINT IDR_DROP_EFFECT_MENU = 13630;
+constexpr UINT ID_DROP_MOVE = 53511;
+constexpr UINT ID_DROP_COPY = 53512;
+constexpr UINT ID_DROP_LINK = 53513;
+constexpr UINT ID_DROP_CANCEL = 53514;
+
+class CExplorerDropEffectMenu : public CMenu {
+ public:
+  CExplorerDropEffectMenu(DROPEFFECT allowed, DROPEFFECT defaultEffect);
+
+  // Shows the menu at a point of view's client area and answers the effect
+  // chosen (none when the person cancelled or chose nothing). The choice
+  // arrives as a command posted to view; other commands waiting for view are
+  // posted back unchanged.
+  DROPEFFECT Track(CWnd& view, CPoint clientPoint);
+};
