@@ -80,5 +80,5 @@ class CFormContainerView : public CTypeView<IQVFormContainer> {
 }  // namespace
 
 CComPtr<IUnknown> MakeFormContainerView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CFormContainerView>(type)->Identity());
+  return MakeView<CFormContainerView>(type);
 }

@@ -56,5 +56,5 @@ class CFormDefView : public CTypeView<IQVFormDef, IQVDataSource> {
 }  // namespace
 
 CComPtr<IUnknown> MakeFormDefView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CFormDefView>(type)->Identity());
+  return MakeView<CFormDefView>(type);
 }

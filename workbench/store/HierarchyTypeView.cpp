@@ -47,5 +47,5 @@ class CHierarchyTypeView : public CTypeView<IQVHierarchyType> {
 }  // namespace
 
 CComPtr<IUnknown> MakeHierarchyTypeView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CHierarchyTypeView>(type)->Identity());
+  return MakeView<CHierarchyTypeView>(type);
 }

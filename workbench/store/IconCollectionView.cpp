@@ -66,5 +66,5 @@ class CIconCollectionView : public CTypeView<IQVIconCollection> {
 }  // namespace
 
 CComPtr<IUnknown> MakeIconCollectionView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CIconCollectionView>(type)->Identity());
+  return MakeView<CIconCollectionView>(type);
 }

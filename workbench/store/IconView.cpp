@@ -60,5 +60,5 @@ class CIconView : public CTypeView<IQVIcon> {
 }  // namespace
 
 CComPtr<IUnknown> MakeIconView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CIconView>(type)->Identity());
+  return MakeView<CIconView>(type);
 }

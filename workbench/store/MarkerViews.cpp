@@ -20,9 +20,9 @@ class CHierarchyFormView : public CTypeView<IQVHierarchyForm> {
 }  // namespace
 
 CComPtr<IUnknown> MakePortTypeView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CPortTypeView>(type)->Identity());
+  return MakeView<CPortTypeView>(type);
 }
 
 CComPtr<IUnknown> MakeHierarchyFormView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CHierarchyFormView>(type)->Identity());
+  return MakeView<CHierarchyFormView>(type);
 }

@@ -40,5 +40,5 @@ class CModelTypeView : public CTypeView<IRModelType> {
 }  // namespace
 
 CComPtr<IUnknown> MakeModelTypeView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CModelTypeView>(type)->Identity());
+  return MakeView<CModelTypeView>(type);
 }

@@ -18,5 +18,5 @@ class CPhysicalQuantityView : public CTypeView<IQVPhysicalQuantity> {
 }  // namespace
 
 CComPtr<IUnknown> MakePhysicalQuantityView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CPhysicalQuantityView>(type)->Identity());
+  return MakeView<CPhysicalQuantityView>(type);
 }

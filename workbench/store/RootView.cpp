@@ -74,5 +74,5 @@ class CRootView : public CTypeView<IFRoot> {
 }  // namespace
 
 CComPtr<IUnknown> MakeRootView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CRootView>(type)->Identity());
+  return MakeView<CRootView>(type);
 }

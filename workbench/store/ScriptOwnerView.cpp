@@ -24,5 +24,5 @@ class CScriptOwnerView : public CTypeView<IQVScriptOwner> {
 }  // namespace
 
 CComPtr<IUnknown> MakeScriptOwnerView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CScriptOwnerView>(type)->Identity());
+  return MakeView<CScriptOwnerView>(type);
 }

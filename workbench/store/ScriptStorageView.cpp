@@ -30,5 +30,5 @@ class CScriptStorageView : public CTypeView<IQVPersistStream> {
 }  // namespace
 
 CComPtr<IUnknown> MakeScriptStorageView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CScriptStorageView>(type)->Identity());
+  return MakeView<CScriptStorageView>(type);
 }

@@ -4,12 +4,11 @@
 #include <sstream>
 
 #include "host/store/Status.h"
-#include "workbench/language/DefinitionSplitter.h"
 #include "workbench/language/TextCase.h"
+#include "workbench/store/PaletteDefinitions.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
-#include "workbench/store/TypeCompiler.h"
 
 namespace {
 
@@ -135,21 +134,5 @@ HRESULT ReadDefinitionsLibrary(const std::string& path, CStoreType& library) {
   if (!file) return FE_BADFILE;
   std::ostringstream content;
   content << file.rdbuf();
-  const SplitFile split = SplitDefinitions(content.str());
-  if (!split.Ok()) return FE_BADFILE;
-
-  // All types first, so that a definition may use one written after it.
-  std::vector<std::pair<CComPtr<CStoreType>, std::string>> made;
-  for (const SourceDefinition& definition : split.definitions) {
-    std::string text = definition.leadingText + definition.text;
-    CComPtr<CStoreType> type = MakeComObject<CStoreType>(StoreKindOf(definition.kind), definition.name);
-    type->SetText(text);
-    if (FAILED(palette->Place(type))) {
-      for (const auto& entry : made) palette->Remove(entry.first->Name());
-      return FE_BADFILE;
-    }
-    made.emplace_back(type, std::move(text));
-  }
-  for (auto& [type, text] : made) type->RecordCompile(text, CheckTypeText(*type, text));
-  return S_OK;
+  return LoadDefinitionsText(*palette, content.str());
 }

@@ -33,5 +33,5 @@ class CStreamTypeView : public CTypeView<IQVStreamType> {
 }  // namespace
 
 CComPtr<IUnknown> MakeStreamTypeView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CStreamTypeView>(type)->Identity());
+  return MakeView<CStreamTypeView>(type);
 }

@@ -69,5 +69,5 @@ class CTaskCollectionView : public CTypeView<IQVTasks> {
 }  // namespace
 
 CComPtr<IUnknown> MakeTaskCollectionView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CTaskCollectionView>(type)->Identity());
+  return MakeView<CTaskCollectionView>(type);
 }

@@ -28,5 +28,5 @@ class CTaskStateView : public CTypeView<IQVTask> {
 }  // namespace
 
 CComPtr<IUnknown> MakeTaskStateView(CStoreType* type) {
-  return CComPtr<IUnknown>(MakeComObject<CTaskStateView>(type)->Identity());
+  return MakeView<CTaskStateView>(type);
 }

@@ -42,26 +42,32 @@ std::string CTypeTexts::EmbedLatest(std::string_view latest, std::string_view go
 
 CTypeTexts::FullParts CTypeTexts::SplitFull(std::string_view full) {
   FullParts parts;
+  parts.good = std::string(full);
+  // The block may follow other comments (a file's own) that belong to the good text.
   std::size_t position = 0;
-  if (NextLine(full, position) != kBegin) {
-    parts.good = std::string(full);
-    return parts;
+  std::size_t blockStart = std::string_view::npos;
+  while (position < full.size()) {
+    const std::size_t lineStart = position;
+    if (NextLine(full, position) == kBegin) {
+      blockStart = lineStart;
+      break;
+    }
   }
+  if (blockStart == std::string_view::npos) return parts;
   std::string latest;
   bool first = true;
   while (position < full.size()) {
     std::string_view line = NextLine(full, position);
     if (line == kEnd) {
       parts.embeddedLatest = std::move(latest);
-      parts.good = std::string(full.substr(position));
+      parts.good = std::string(full.substr(0, blockStart)) + std::string(full.substr(position));
       return parts;
     }
-    if (line.substr(0, kLinePrefix.size()) != kLinePrefix) break;  // damaged block: keep the text whole
+    if (line.substr(0, kLinePrefix.size()) != kLinePrefix) return parts;  // damaged block: keep the text whole
     if (!first) latest.push_back('\n');
     latest.append(line.substr(kLinePrefix.size()));
     first = false;
   }
-  parts.good = std::string(full);
   return parts;
 }
 

@@ -23,3 +23,9 @@ class CTypeView : public CComObject<Interfaces...> {
 
   CComPtr<CStoreType> m_type;
 };
+
+// A new view of class View on type, as the IUnknown the view makers hand out.
+template <class View>
+CComPtr<IUnknown> MakeView(CStoreType* type) {
+  return CComPtr<IUnknown>(MakeComObject<View>(type)->Identity());
+}
