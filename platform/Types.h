@@ -140,6 +140,8 @@ constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD WS_HSCROLL = 0x00100000;
+// Extended window styles.
+constexpr DWORD WS_EX_CONTEXTHELP = 0x00000400;  // a help button in the title bar
 
 // Virtual keys.
 constexpr UINT VK_BACK = 0x08;

@@ -58,6 +58,19 @@ std::string CExplorerHelperFileDialog::ChosenFilterExtension() const {
   return (*m_pExtensions)[index - 1];
 }
 
+// The application's own extensions, and those of this dialog's filters (a
+// caller's filter may name others), so that picking one filter after another
+// replaces the extension rather than piling them up.
+bool CExplorerHelperFileDialog::IsKnownExtension(const std::string& extension) const {
+  CRBaseApp* app = CRBaseApp::GetApp();
+  if (app && app->IsOwnExtension(extension)) return true;
+  if (!m_pExtensions) return false;
+  for (const std::string& own : *m_pExtensions) {
+    if (own != kAllFilesExtension && CompareNoCase(own, extension) == 0) return true;
+  }
+  return false;
+}
+
 bool CExplorerHelperFileDialog::OnInitDialog() {
   m_ofn.nFilterIndex = 1;
   return CFileDialog::OnInitDialog();
@@ -76,10 +89,7 @@ void CExplorerHelperFileDialog::OnTypeChange() {
   m_typeChanged = 1;
   std::string name = GetDlgItemText(edt1);
   std::size_t dot = name.rfind('.');
-  if (dot != std::string::npos) {
-    CRBaseApp* app = CRBaseApp::GetApp();
-    if (dot + 1 == name.size() || (app && app->IsOwnExtension(name.substr(dot + 1)))) name.erase(dot);
-  }
+  if (dot != std::string::npos && (dot + 1 == name.size() || IsKnownExtension(name.substr(dot + 1)))) name.erase(dot);
   m_currentExtension = ChosenFilterExtension();
   if (!m_currentExtension.empty() && CompareNoCase(m_currentExtension, kAllFilesExtension) != 0) {
     name = TrimText(name);

@@ -35,6 +35,7 @@ class CExplorerHelperFileDialog : public CFileDialog {
  private:
   // The extension paired with the chosen filter; empty when the index is outside the list.
   std::string ChosenFilterExtension() const;
+  bool IsKnownExtension(const std::string& extension) const;
   // Gives a path whose three-letter extension is the start of the default extension the whole one.
   bool RepairShortExtension(const std::string& initialExtension);
 

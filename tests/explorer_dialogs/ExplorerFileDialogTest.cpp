@@ -1,0 +1,248 @@
+// The Explorer's export file dialog: its filters and extensions, the typed
+// name on older systems when another filter is picked, the three-letter
+// extension repair, and the C locale after every file dialog.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <filesystem>
+
+#include "explorer/packaging/ExplorerFileDialog.h"
+#include "explorer/packaging/ExplorerFileFilter.h"
+#include "explorer/packaging/KTRFileDialog.h"
+#include "platform/OsVersion.h"
+#include "tests/explorer_dialogs/DialogsTestSupport.h"
+
+namespace dialogs_test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// An application that registers no additional file types.
+class AppWithoutAdditionalTypes : public CWorkbenchApp {
+ public:
+  explicit AppWithoutAdditionalTypes(bool withSecondary) : m_withSecondary(withSecondary) {}
+  bool HasAdditionalFileTypes() const override { return false; }
+  std::string GetSecondaryFilter() const override {
+    return m_withSecondary ? CWorkbenchApp::GetSecondaryFilter() : std::string();
+  }
+
+ private:
+  bool m_withSecondary;
+};
+
+class ExplorerFileDialogTest : public DialogsTest {
+ protected:
+  static constexpr DWORD kExportFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+
+  // A system older than major version 6.
+  void UseOldSystem() { OsVersion::SetAnswers({true, true, 5, 1, 2600}); }
+
+  // The typed name after each filter is picked in turn, on an export dialog for initialName.
+  Texts NamesAfterPicking(const std::string& typed, std::initializer_list<int> filters) {
+    CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
+    Texts names;
+    ui.WorkFileDialog([&](CFileDialog& running) {
+      running.UserType(typed);
+      for (int filter : filters) {
+        EXPECT_TRUE(running.UserChooseFilter(filter));
+        names.push_back(running.GetDlgItemText(edt1));
+      }
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    return names;
+  }
+
+  // Runs an export dialog with a three-letter-extension file system; the person types path and presses OK.
+  INT_PTR ChooseOnShortExtensionSystem(CExplorerFileDialog& dialog, const std::string& path) {
+    app.SetOSIsWin95(1);
+    ui.WorkFileDialog([path](CFileDialog& running) {
+      running.UserType(path);
+      running.UserPressOK();
+    });
+    return dialog.DoModal();
+  }
+};
+
+TEST_F(ExplorerFileDialogTest, TheApplicationsFileTypesComeFirstAndAllFilesLast) {
+  ExplorerFileFilter withAdditional = BuildExplorerFileFilter("", &app);
+  EXPECT_EQ(withAdditional.text,
+            "Kestrane Language (*.ktrf)|*.ktrf|Vortan Simulation (*.vsim)|*.vsim|Vortan Library (*.vlib)|*.vlib|"
+            "All Files (*.*)|*.*||");
+  EXPECT_EQ(withAdditional.extensions, (Texts{"ktrf", "vsim", "vlib", "*"}));
+
+  AppWithoutAdditionalTypes secondary(true);
+  ExplorerFileFilter withSecondary = BuildExplorerFileFilter("  ", &secondary);
+  EXPECT_EQ(withSecondary.text,
+            "Kestrane Language (*.ktrf)|*.ktrf|Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
+  EXPECT_EQ(withSecondary.extensions, (Texts{"ktrf", "vsim", "*"}));
+
+  AppWithoutAdditionalTypes none(false);
+  ExplorerFileFilter documentOnly = BuildExplorerFileFilter("", &none);
+  EXPECT_EQ(documentOnly.text, "Kestrane Language (*.ktrf)|*.ktrf|All Files (*.*)|*.*||");
+  EXPECT_EQ(documentOnly.extensions, (Texts{"ktrf", "*"}));
+
+  CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
+  EXPECT_EQ(dialog.Extensions(), (Texts{"ktrf", "*"}));
+  EXPECT_EQ(dialog.GetHelperDialog()->Filters().size(), 2u);
+}
+
+TEST_F(ExplorerFileDialogTest, ACallersFilterKeepsEachEntryWithItsOwnExtension) {
+  ExplorerFileFilter filter = BuildExplorerFileFilter(" Text (*.txt)|*.txt|Data (*.dat;*.csv)|*.dat;*.csv||", &app);
+  EXPECT_EQ(filter.text,
+            "Text (*.txt)|*.txt|Data (*.dat;*.csv)|*.dat;*.csv|Vortan Simulation (*.vsim)|*.vsim|"
+            "Vortan Library (*.vlib)|*.vlib|All Files (*.*)|*.*||");
+  EXPECT_EQ(filter.extensions, (Texts{"txt", "dat", "vsim", "vlib", "*"}));
+  EXPECT_EQ(BuildExplorerFileFilter("Any (*.k?f)|*.k?f|", nullptr).extensions, (Texts{"*", "*"}));
+
+  UseOldSystem();
+  CExplorerFileDialog dialog(false, "txt", "notes", kExportFlags, "Text (*.txt)|*.txt||");
+  ASSERT_EQ(dialog.GetHelperDialog()->Filters().size(), dialog.Extensions().size());
+  std::string afterFirst, afterSecond;
+  ui.WorkFileDialog([&](CFileDialog& running) {
+    running.UserType("notes.vlib");
+    running.UserChooseFilter(1);
+    afterFirst = running.GetDlgItemText(edt1);
+    running.UserChooseFilter(2);
+    afterSecond = running.GetDlgItemText(edt1);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(afterFirst, "notes.txt");
+  EXPECT_EQ(afterSecond, "notes.vsim");
+}
+
+TEST_F(ExplorerFileDialogTest, PickingAFilterOnAnOldSystemRewritesOnlyKnownExtensions) {
+  UseOldSystem();
+  // Filters: 1 ktrf, 2 vsim, 3 vlib, 4 All Files.
+  EXPECT_EQ(NamesAfterPicking("Tank.ktrf", {4, 2, 3, 4}), (Texts{"Tank", "Tank.vsim", "Tank.vlib", "Tank"}));
+  EXPECT_EQ(NamesAfterPicking("Tank.", {4}), (Texts{"Tank"}));
+  EXPECT_EQ(NamesAfterPicking("my.notes", {4, 1}), (Texts{"my.notes", "my.notes.ktrf"}));
+  EXPECT_EQ(NamesAfterPicking("   ", {2}), (Texts{""}));
+}
+
+TEST_F(ExplorerFileDialogTest, CurrentSystemsLeaveTheTypedNameToTheDialog) {
+  EXPECT_EQ(NamesAfterPicking("Tank.ktrf", {4, 2}), (Texts{"Tank.ktrf", "Tank.ktrf"}));
+
+  // Only the basic query answers: it still tells an old system.
+  OsVersion::SetAnswers({false, true, 5, 0, 2195});
+  EXPECT_EQ(NamesAfterPicking("Tank.ktrf", {2}), (Texts{"Tank.vsim"}));
+}
+
+TEST_F(ExplorerFileDialogTest, AnUnknownSystemIsReportedAndTheNameKept) {
+  OsVersion::SetAnswers({false, false, 0, 0, 0});
+  ui.AnswerOk();
+  EXPECT_EQ(NamesAfterPicking("Tank.ktrf", {4}), (Texts{"Tank.ktrf"}));
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0].text, "Bad situation: Can not determine operation system!");
+  EXPECT_EQ(ui.Messages()[0].style & MB_ICONMASK, MB_ICONSTOP);
+}
+
+TEST_F(ExplorerFileDialogTest, AThreeLetterExtensionGetsTheWholeDefaultExtensionBack) {
+  CExplorerFileDialog repaired(false, "ktrf", "Tank", kExportFlags, "");
+  EXPECT_EQ(ChooseOnShortExtensionSystem(repaired, scratch.File("Tank.KTR")), IDOK);
+  EXPECT_EQ(repaired.GetPathName(), scratch.File("Tank.ktrf"));
+
+  CExplorerFileDialog otherLength(false, "ktrf", "Tank", kExportFlags, "");
+  EXPECT_EQ(ChooseOnShortExtensionSystem(otherLength, scratch.File("Tank.kt")), IDOK);
+  EXPECT_EQ(otherLength.GetPathName(), scratch.File("Tank.kt"));
+
+  CExplorerFileDialog asInitial(false, "ktrf", "Old.ktr", kExportFlags, "");
+  EXPECT_EQ(ChooseOnShortExtensionSystem(asInitial, scratch.File("New.ktr")), IDOK);
+  EXPECT_EQ(asInitial.GetPathName(), scratch.File("New.ktr"));
+
+  app.SetOSIsWin95(0);
+  CExplorerFileDialog fullExtensions(false, "ktrf", "Tank", kExportFlags, "");
+  ui.WorkFileDialog([&](CFileDialog& running) {
+    running.UserType(scratch.File("Tank.ktr"));
+    running.UserPressOK();
+  });
+  EXPECT_EQ(fullExtensions.DoModal(), IDOK);
+  EXPECT_EQ(fullExtensions.GetPathName(), scratch.File("Tank.ktr"));
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(ExplorerFileDialogTest, TheRepairAsksBeforeReplacingAFile) {
+  std::string existing = scratch.Write("Tank.ktrf", "old");
+  CExplorerFileDialog refused(false, "ktrf", "Tank", kExportFlags, "");
+  ui.AnswerNo();
+  EXPECT_EQ(ChooseOnShortExtensionSystem(refused, scratch.File("Tank.ktr")), IDCANCEL);
+  EXPECT_EQ(refused.GetPathName(), "");
+
+  CExplorerFileDialog accepted(false, "ktrf", "Tank", kExportFlags, "");
+  ui.AnswerYes();
+  EXPECT_EQ(ChooseOnShortExtensionSystem(accepted, scratch.File("Tank.ktr")), IDOK);
+  EXPECT_EQ(accepted.GetPathName(), existing);
+
+  std::vector<UiPrompt> messages = ui.Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text, existing + "\nThis file already exists.\n\nReplace existing file?");
+  EXPECT_EQ(messages[0].caption, "Export");
+  EXPECT_EQ(messages[0].style & MB_TYPEMASK, MB_YESNO);
+  EXPECT_EQ(messages[0].style & MB_ICONMASK, MB_ICONEXCLAMATION);
+  EXPECT_TRUE(messages[0].style & MB_DEFBUTTON2);
+}
+
+TEST_F(ExplorerFileDialogTest, AfterPickingAFilterOnlyAllFilesKeepsTheRepair) {
+  UseOldSystem();
+  CExplorerFileDialog allFiles(false, "ktrf", "Tank", kExportFlags, "");
+  app.SetOSIsWin95(1);
+  ui.WorkFileDialog([&](CFileDialog& running) {
+    running.UserChooseFilter(4);
+    running.UserType(scratch.File("Tank.ktr"));
+    running.UserPressOK();
+  });
+  EXPECT_EQ(allFiles.DoModal(), IDOK);
+  EXPECT_EQ(allFiles.GetPathName(), scratch.File("Tank.ktrf"));
+
+  CExplorerFileDialog language(false, "ktrf", "Tank", kExportFlags, "");
+  ui.WorkFileDialog([&](CFileDialog& running) {
+    running.UserChooseFilter(1);
+    running.UserType(scratch.File("Tank.ktr"));
+    running.UserPressOK();
+  });
+  EXPECT_EQ(language.DoModal(), IDOK);
+  EXPECT_EQ(language.GetPathName(), scratch.File("Tank.ktr"));
+}
+
+TEST_F(ExplorerFileDialogTest, ThePathIsEmptyUntilTheDialogEndsWithOK) {
+  CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
+  EXPECT_EQ(dialog.GetPathName(), "");
+  ui.AnswerCancel();
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.GetPathName(), "");
+  ui.AnswerFile(scratch.File("Plant"));
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.GetPathName(), scratch.File("Plant.ktrf"));
+}
+
+TEST_F(ExplorerFileDialogTest, TheLocaleIsCAfterEveryFileDialog) {
+  auto expectCAfter = [&](const std::function<void()>& run) {
+    ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    run();
+    EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), "C");
+  };
+  expectCAfter([&] {
+    CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
+    ui.AnswerCancel();
+    dialog.DoModal();
+  });
+  expectCAfter([&] {
+    CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
+    ui.AnswerFile(scratch.File("Tank"));
+    dialog.DoModal();
+  });
+  expectCAfter([&] {
+    CKTRFileDialog dialog(true, "vlib", "", OFN_FILEMUSTEXIST, "Vortan Library (*.vlib)|*.vlib||");
+    ui.AnswerCancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  });
+  expectCAfter([&] {
+    std::string library = scratch.Write("Pumps.vlib", "");
+    CKTRFileDialog dialog(true, "vlib", "", OFN_FILEMUSTEXIST, "Vortan Library (*.vlib)|*.vlib||");
+    ui.AnswerFile(library);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), library);
+  });
+}
+
+}  // namespace
+}  // namespace dialogs_test

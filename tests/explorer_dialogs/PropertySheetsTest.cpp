@@ -1,0 +1,219 @@
+// The property sheets as a person sees them: the texts on their pages, the
+// pages they offer and the buttons they leave to press.
+#include <gtest/gtest.h>
+
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/dialogs/QVFileObjectPropertySheet.h"
+#include "explorer/dialogs/QVModelInstanceObjectPropertySheet.h"
+#include "explorer/dialogs/QVNamedObjectPropertySheet.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+#include "tests/explorer_dialogs/DialogsTestSupport.h"
+#include "workbench/document/DocumentFiles.h"
+#include "workbench/store/StorePalette.h"
+
+namespace dialogs_test {
+namespace {
+
+// The buttons a person can press on a sheet, by their texts.
+std::vector<std::string> UsableButtons(CPropertySheet& sheet) {
+  std::vector<std::string> texts;
+  for (int id : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
+    if (sheet.IsButtonUsable(id)) texts.push_back(sheet.Button(id)->GetWindowText());
+  return texts;
+}
+
+class PropertySheetsTest : public DialogsTest {
+ protected:
+  void OpenSample() {
+    FileProblem problem;
+    ASSERT_TRUE(app.OpenDocument(DefaultSamplePath(""), problem)) << problem.Describe();
+  }
+  CComPtr<IRModel> ModelOf(const std::string& typeName) {
+    CStoreType* type = app.Document().Store().SimulationPalette()->FindVisible(typeName);
+    EXPECT_NE(type, nullptr) << typeName;
+    return type ? ComQuery<IRModel>(static_cast<IFInstance*>(type->DefaultInstance())) : CComPtr<IRModel>();
+  }
+  // Runs sheet, lets look see it, then closes it with OK.
+  INT_PTR Show(CPropertySheet& sheet, std::function<void(CPropertySheet&)> look) {
+    ui.AnswerSheet(std::move(look));
+    ui.AnswerOk();
+    return sheet.DoModal();
+  }
+};
+
+// ---- model instances
+
+TEST_F(PropertySheetsTest, ABlockThatIsNotOKShowsNoStatistics) {
+  OpenSample();
+  CQVModelInstanceObjectPropertySheet sheet(53538, ModelOf("BufferTank"), "Block", "T101", "BufferTank", 0);
+  std::map<int, std::string> shown;
+  Show(sheet, [&](CPropertySheet& running) {
+    for (int id : {IDC_MODEL_STATUS, IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS,
+                   IDC_MODEL_DEGREES_OF_FREEDOM, IDC_OBJECT_NAME, IDC_MODEL_TYPE, IDC_MODEL_TYPE_LABEL})
+      shown[id] = ActiveText(running, id);
+  });
+  EXPECT_EQ(shown[IDC_MODEL_STATUS], "Not OK");
+  for (int id : {IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS, IDC_MODEL_DEGREES_OF_FREEDOM})
+    EXPECT_EQ(shown[id], "-") << id;
+  EXPECT_EQ(shown[IDC_OBJECT_NAME], "T101");
+  EXPECT_EQ(shown[IDC_MODEL_TYPE], "BufferTank");
+  EXPECT_EQ(shown[IDC_MODEL_TYPE_LABEL], "Block Type");
+}
+
+TEST_F(PropertySheetsTest, AnOKBlockShowsItsCountsAndWhereItsModelComesFrom) {
+  OpenSample();
+  CQVModelInstanceObjectPropertySheet own(53538, ModelOf("BufferTank"), "Block", "T101", "BufferTank", 1);
+  std::map<int, std::string> shown;
+  std::vector<std::string> titles, buttons;
+  Show(own, [&](CPropertySheet& running) {
+    for (int id : {IDC_MODEL_STATUS, IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS,
+                   IDC_MODEL_DEGREES_OF_FREEDOM, IDC_MODEL_LIBRARY})
+      shown[id] = ActiveText(running, id);
+    for (int i = 0; i < running.GetPageCount(); ++i) titles.push_back(running.GetPage(i)->Title());
+    buttons = UsableButtons(running);
+  });
+  EXPECT_EQ(own.Caption(), "Block Properties");
+  EXPECT_EQ(shown[IDC_MODEL_STATUS], "OK");
+  EXPECT_EQ(shown[IDC_MODEL_EQUATIONS], "4");
+  EXPECT_EQ(shown[IDC_MODEL_VARIABLES], "9");
+  EXPECT_EQ(shown[IDC_MODEL_UNKNOWNS], "6");
+  EXPECT_EQ(shown[IDC_MODEL_DEGREES_OF_FREEDOM], "2");
+  EXPECT_EQ(shown[IDC_MODEL_LIBRARY], "Custom Modeling");
+  EXPECT_EQ(titles, (std::vector<std::string>{"General", "Add Notes"}));
+  EXPECT_EQ(buttons, (std::vector<std::string>{"OK", "Cancel"}));
+
+  CQVModelInstanceObjectPropertySheet library("Block Properties", ModelOf("Valve"), "", "V101", "Valve", 1);
+  EXPECT_EQ(library.Texts().library, "ProcessUnits");
+  EXPECT_EQ(library.Texts().classLabel, "Type");
+}
+
+TEST_F(PropertySheetsTest, AModelTheDocumentCannotCountShowsDashes) {
+  OpenSample();
+  CQVModelInstanceObjectPropertySheet sheet(13753, ModelOf("BrokenMixer"), "Flowsheet", "M", "BrokenMixer", 1);
+  EXPECT_EQ(sheet.Texts().equations, "-");
+  EXPECT_EQ(sheet.Texts().degreesOfFreedom, "-");
+  CQVModelInstanceObjectPropertySheet without(13753, nullptr, "Flowsheet", "", "", 1);
+  EXPECT_EQ(without.Texts().unknowns, "-");
+  EXPECT_EQ(without.Texts().library, "Custom Modeling");
+}
+
+// ---- named objects
+
+TEST_F(PropertySheetsTest, ATypeWithoutDescriptionShowsNoDescriptionField) {
+  CStoreType& valve = build.Type(Simulation(), StoreKind::Variable, "Opening");
+  explorer_test::TestLeaf node(valve.DefaultInstance(), nullptr);
+  node.texts[EOAspectName] = "Opening";
+
+  CQVNamedObjectPropertySheet plain(53551, &node, "", 0);
+  bool labelShown = true, fieldShown = true;
+  std::string name;
+  Show(plain, [&](CPropertySheet& running) {
+    labelShown = ActiveVisible(running, IDC_DESCRIPTION_LABEL);
+    fieldShown = ActiveVisible(running, IDC_DESCRIPTION);
+    name = ActiveText(running, IDC_OBJECT_NAME);
+  });
+  EXPECT_FALSE(labelShown);
+  EXPECT_FALSE(fieldShown);
+  EXPECT_EQ(name, "Opening");
+
+  CQVNamedObjectPropertySheet described(53551, &node, "How far a valve is open", 0);
+  std::string description;
+  Show(described, [&](CPropertySheet& running) {
+    labelShown = ActiveVisible(running, IDC_DESCRIPTION_LABEL);
+    description = ActiveText(running, IDC_DESCRIPTION);
+  });
+  EXPECT_TRUE(labelShown);
+  EXPECT_EQ(description, "How far a valve is open");
+}
+
+TEST_F(PropertySheetsTest, AReadOnlyTypeOffersOnlyClose) {
+  explorer_test::TestLeaf node(nullptr, nullptr);
+  node.texts[EOAspectName] = "Valve";
+  CQVNamedObjectPropertySheet readOnly(53551, &node, "", 1);
+  std::vector<std::string> buttons;
+  bool contextHelp = false;
+  ui.AnswerSheet([&](CPropertySheet& running) {
+    buttons = UsableButtons(running);
+    contextHelp = running.GetExStyle() & WS_EX_CONTEXTHELP;
+  });
+  ui.AnswerOk();
+  EXPECT_EQ(readOnly.DoModal(), IDOK);
+  EXPECT_EQ(buttons, (std::vector<std::string>{"Close"}));
+  EXPECT_TRUE(contextHelp);
+
+  CQVNamedObjectPropertySheet editable(53551, &node, "", 0);
+  Show(editable, [&](CPropertySheet& running) { buttons = UsableButtons(running); });
+  EXPECT_EQ(buttons, (std::vector<std::string>{"OK", "Cancel"}));  // Apply waits for a change
+}
+
+TEST_F(PropertySheetsTest, ABlockTypeShowsItsModelsDescriptionTrimmedAndCut) {
+  CStoreType& model = build.Model(Simulation(), "Reactor");
+  model.SetDescription("   Stirred tank " + std::string(300, 'x'));
+  explorer_test::TestLeaf blockType(model.DefaultInstance(), nullptr, 0, CLSID_QVEOBlockType);
+  blockType.texts[EOAspectName] = "Reactor";
+  CQVNamedObjectPropertySheet sheet(53551, &blockType, "given", 0);
+  EXPECT_EQ(sheet.Description(), "Stirred tank " + std::string(256 - 16, 'x'));
+
+  // Other kinds of node keep the description they were given.
+  explorer_test::TestLeaf other(model.DefaultInstance(), nullptr);
+  EXPECT_EQ(CQVNamedObjectPropertySheet("Model Properties", &other, "given", 0).Description(), "given");
+}
+
+// ---- files
+
+TEST_F(PropertySheetsTest, AFileShowsWhenItWasCreatedOrUnknown) {
+  std::string file = scratch.Write("Plant.vsim", "// a simulation\n");
+  CQVFileObjectPropertySheet existing("Simulation Properties", file);
+  std::string name, created;
+  Show(existing, [&](CPropertySheet& running) {
+    name = ActiveText(running, IDC_FILE_NAME);
+    created = ActiveText(running, IDC_FILE_CREATED);
+  });
+  EXPECT_EQ(name, file);
+  EXPECT_FALSE(created.empty());
+  EXPECT_NE(created, "Unknown");
+
+  CQVFileObjectPropertySheet missing("Library Properties", scratch.File("gone.vlib"));
+  Show(missing, [&](CPropertySheet& running) { created = ActiveText(running, IDC_FILE_CREATED); });
+  EXPECT_EQ(created, "Unknown");
+
+  CQVFileObjectPropertySheet unnamed("Simulation Properties", "");
+  Show(unnamed, [&](CPropertySheet& running) {
+    name = ActiveText(running, IDC_FILE_NAME);
+    created = ActiveText(running, IDC_FILE_CREATED);
+  });
+  EXPECT_EQ(name, "Unknown");
+  EXPECT_EQ(created, "Unknown");
+}
+
+TEST_F(PropertySheetsTest, DegreesOfFreedomAreShownOnlyWithStatistics) {
+  CQVFileObjectPropertySheet plain("Library Properties", "");
+  int pages = 0;
+  std::vector<std::string> buttons;
+  Show(plain, [&](CPropertySheet& running) {
+    pages = running.GetPageCount();
+    buttons = UsableButtons(running);
+  });
+  EXPECT_EQ(pages, 1);
+  EXPECT_EQ(buttons, (std::vector<std::string>{"OK"}));
+
+  CQVFileObjectPropertySheet counted("Simulation Properties", "");
+  counted.SetStatistics(12, 15, -3);
+  std::vector<std::string> values;
+  CRect okPlace, helpPlace;
+  Show(counted, [&](CPropertySheet& running) {
+    pages = running.GetPageCount();
+    running.Button(IDOK)->GetWindowRect(&okPlace);
+    running.Button(IDHELP)->GetWindowRect(&helpPlace);
+    running.SetActivePage(1);
+    for (int id : {IDC_DOF_EQUATIONS, IDC_DOF_VARIABLES, IDC_DOF_DEGREES_OF_FREEDOM})
+      values.push_back(ActiveText(running, id));
+  });
+  EXPECT_EQ(pages, 2);
+  EXPECT_EQ(values, (std::vector<std::string>{"12", "15", "-3"}));
+  EXPECT_EQ(okPlace, helpPlace);
+}
+
+}  // namespace
+}  // namespace dialogs_test

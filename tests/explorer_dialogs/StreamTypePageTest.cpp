@@ -1,0 +1,194 @@
+// The Stream Properties page: the record's style and colour shown in the two
+// drawn combos, written back as the page's style word, and the drawing of
+// the combos' items.
+#include <gtest/gtest.h>
+
+#include "explorer/dialogs/DrawBrush.h"
+#include "explorer/dialogs/DrawColorMenu.h"
+#include "explorer/dialogs/DrawLineMenu.h"
+#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/dialogs/QVNamedObjectPropertySheet.h"
+#include "explorer/dialogs/QVPropPageStreamType.h"
+#include "tests/explorer_core/ExplorerCoreTestSupport.h"
+#include "tests/explorer_dialogs/DialogsTestSupport.h"
+
+namespace dialogs_test {
+namespace {
+
+const CRect kItemRect(0, 0, 100, 14);
+
+class StreamTypePageTest : public DialogsTest {
+ protected:
+  explorer_test::TestLeaf node{nullptr, nullptr};
+  StreamTypePageTest() { node.texts[EOAspectName] = "LiquidLine"; }
+
+  // Runs a stream-type sheet; look sees the stream page, then OK closes the sheet.
+  INT_PTR ShowStreamPage(IUnknown* streamType, std::function<void(CPropertySheet&, CPropertyPage&)> look,
+                         int readOnly = 0) {
+    CQVNamedObjectPropertySheet sheet(53604, &node, "", readOnly);
+    sheet.AddStreamTypePage(streamType);
+    ui.AnswerSheet([&](CPropertySheet& running) {
+      ASSERT_EQ(running.GetPageCount(), 2);
+      ASSERT_TRUE(running.SetActivePage(1));
+      look(running, *running.GetActivePage());
+      running.PressButton(IDOK);
+    });
+    return sheet.DoModal();
+  }
+};
+
+bool HasLine(const CDC& dc, int penStyle, int width) {
+  for (const DrawOp& op : dc.Ops())
+    if (op.kind == DrawOp::Kind::Line && op.penStyle == penStyle && op.penWidth == width) return true;
+  return false;
+}
+
+TEST_F(StreamTypePageTest, TheStoredStyleIsShownAndWrittenBackMarked) {
+  CComPtr<FakeStreamType> stream = MakeComObject<FakeStreamType>(QVStreamDisplayRecord{0x00000003, 12, true});
+  int line = -1, colour = -1, hide = -1;
+  bool dashDrawn = false;
+  EXPECT_EQ(ShowStreamPage(stream.Get(),
+                           [&](CPropertySheet&, CPropertyPage& page) {
+                             CDialogItem* lines = page.Item(IDC_LINE_STYLE);
+                             line = lines->GetCurSel();
+                             colour = page.Item(IDC_LINE_COLOUR)->GetCurSel();
+                             hide = page.IsDlgButtonChecked(IDC_HIDE_STREAM_LABELS);
+                             dashDrawn = HasLine(lines->DrawItem(line, false, kItemRect), PS_DASH, 1);
+                           }),
+            IDOK);
+  EXPECT_EQ(line, 2);
+  EXPECT_EQ(colour, 12);
+  EXPECT_EQ(hide, BST_CHECKED);
+  EXPECT_TRUE(dashDrawn);
+  EXPECT_EQ(stream->writes, 1);
+  EXPECT_EQ(stream->record.lineStyle, 3u | 0xF0000u);
+  EXPECT_EQ(stream->record.colour, 12u);
+  EXPECT_TRUE(stream->record.hideLabels);
+}
+
+TEST_F(StreamTypePageTest, ChangingAComboOffersApplyAndWritesTheChoice) {
+  CComPtr<FakeStreamType> stream = MakeComObject<FakeStreamType>(QVStreamDisplayRecord{0xF0001, 0, false});
+  bool applyBefore = true, applyAfter = false;
+  ShowStreamPage(stream.Get(), [&](CPropertySheet& sheet, CPropertyPage& page) {
+    applyBefore = sheet.IsButtonUsable(ID_APPLY_NOW);
+    page.Item(IDC_LINE_STYLE)->UserSelect(7);
+    page.Item(IDC_LINE_COLOUR)->UserSelect(16);
+    page.Item(IDC_HIDE_STREAM_LABELS)->UserClick();
+    applyAfter = sheet.IsButtonUsable(ID_APPLY_NOW);
+    sheet.PressButton(ID_APPLY_NOW);
+    EXPECT_EQ(stream->record.lineStyle, 8u | 0xF0000u);
+  });
+  EXPECT_FALSE(applyBefore);
+  EXPECT_TRUE(applyAfter);
+  EXPECT_EQ(stream->record.lineStyle, 8u | 0xF0000u);
+  EXPECT_EQ(stream->record.colour, 16u);
+  EXPECT_TRUE(stream->record.hideLabels);
+}
+
+TEST_F(StreamTypePageTest, AStyleOutsideTheListsIsKeptAndAnUnreadableRecordIsNotOverwritten) {
+  CComPtr<FakeStreamType> odd = MakeComObject<FakeStreamType>(QVStreamDisplayRecord{0x0009, 40, false});
+  int line = 0, colour = 0;
+  ShowStreamPage(odd.Get(), [&](CPropertySheet&, CPropertyPage& page) {
+    line = page.Item(IDC_LINE_STYLE)->GetCurSel();
+    colour = page.Item(IDC_LINE_COLOUR)->GetCurSel();
+  });
+  EXPECT_EQ(line, CB_ERR);
+  EXPECT_EQ(colour, CB_ERR);
+  EXPECT_EQ(odd->record.lineStyle, 0x0009u);
+  EXPECT_EQ(odd->record.colour, 40u);
+
+  CComPtr<FakeStreamType> unreadable = MakeComObject<FakeStreamType>(QVStreamDisplayRecord{0x0002, 3, true});
+  unreadable->readable = false;
+  ShowStreamPage(unreadable.Get(), [](CPropertySheet&, CPropertyPage& page) {
+    page.Item(IDC_LINE_STYLE)->UserSelect(4);
+  });
+  EXPECT_EQ(unreadable->writes, 0);
+}
+
+TEST_F(StreamTypePageTest, AStreamTypeOfTheStoreIsFoundThroughItsInstance) {
+  CStoreType& line = build.Type(Simulation(), StoreKind::Stream, "LiquidLine");
+  CComPtr<IQVStreamType> stream = ComQuery<IQVStreamType>(static_cast<IFType*>(&line));
+  ASSERT_TRUE(stream);
+  ASSERT_EQ(stream->SetDisplayRecord({0xF0005, 9, false}), S_OK);
+  int shown = -1;
+  ShowStreamPage(static_cast<IFInstance*>(line.DefaultInstance()), [&](CPropertySheet&, CPropertyPage& page) {
+    shown = page.Item(IDC_LINE_STYLE)->GetCurSel();
+    page.Item(IDC_LINE_COLOUR)->UserSelect(4);
+  });
+  EXPECT_EQ(shown, 4);
+  QVStreamDisplayRecord record;
+  ASSERT_EQ(stream->GetDisplayRecord(&record), S_OK);
+  EXPECT_EQ(record.lineStyle, 5u | 0xF0000u);
+  EXPECT_EQ(record.colour, 4u);
+}
+
+// ---- drawing
+
+TEST(StreamStyleCombos, LineItemsShowEachStyleOnWhiteOrSilver) {
+  CDrawLineMenu menu;
+  struct Expected {
+    int item, style, width;
+  };
+  for (Expected e : {Expected{0, PS_SOLID, 1}, {1, PS_DOT, 1}, {2, PS_DASH, 1}, {3, PS_DASHDOT, 1},
+                     {4, PS_SOLID, 2}, {5, PS_SOLID, 3}, {6, PS_SOLID, 4}, {7, PS_SOLID, 7}}) {
+    for (bool selected : {false, true}) {
+      CDC dc;
+      DRAWITEMSTRUCT item;
+      item.itemID = e.item;
+      item.selected = selected;
+      item.rcItem = CRect(10, 20, 110, 34);
+      item.pDC = &dc;
+      menu.DrawItem(&item);
+      ASSERT_EQ(dc.Ops().size(), 2u) << e.item;
+      const DrawOp& field = dc.Ops()[0];
+      EXPECT_EQ(field.kind, DrawOp::Kind::Rectangle);
+      EXPECT_EQ(field.rect, item.rcItem);
+      EXPECT_EQ(field.brushColour, selected ? PALETTERGB(192, 192, 192) : PALETTERGB(255, 255, 255));
+      EXPECT_EQ(field.penColour, PALETTERGB(255, 255, 255));
+      const DrawOp& line = dc.Ops()[1];
+      EXPECT_EQ(line.kind, DrawOp::Kind::Line);
+      EXPECT_EQ(line.from, (CPoint{12, 27}));
+      EXPECT_EQ(line.to, (CPoint{108, 27}));
+      EXPECT_EQ(line.penStyle, e.style) << e.item;
+      EXPECT_EQ(line.penWidth, e.width) << e.item;
+      EXPECT_EQ(line.penColour, PALETTERGB(0, 0, 0));
+    }
+  }
+}
+
+TEST(StreamStyleCombos, ColourItemsAreSwatchesInsetWhenSelected) {
+  CDrawColorMenu menu;
+  auto draw = [&](int index, bool selected) {
+    CDC dc;
+    DRAWITEMSTRUCT item;
+    item.itemID = index;
+    item.selected = selected;
+    item.rcItem = CRect(0, 0, 50, 14);
+    item.pDC = &dc;
+    menu.DrawItem(&item);
+    return dc;
+  };
+  CDC plain = draw(1, false);
+  ASSERT_EQ(plain.Ops().size(), 1u);
+  EXPECT_EQ(plain.Ops()[0].kind, DrawOp::Kind::FillRect);
+  EXPECT_EQ(plain.Ops()[0].rect, CRect(0, 0, 50, 14));
+  EXPECT_EQ(plain.Ops()[0].brushColour, PALETTERGB(0, 0, 128));
+  CDC selected = draw(16, true);
+  ASSERT_EQ(selected.Ops().size(), 1u);
+  EXPECT_EQ(selected.Ops()[0].rect, CRect(2, 2, 48, 12));
+  EXPECT_EQ(selected.Ops()[0].brushColour, PALETTERGB(235, 235, 235));
+  EXPECT_EQ(draw(7, false).Ops()[0].brushColour, PALETTERGB(192, 192, 192));
+  EXPECT_EQ(draw(12, false).Ops()[0].brushColour, PALETTERGB(255, 0, 0));
+  // The empty field and items past the palette draw nothing.
+  EXPECT_TRUE(draw(-1, false).Ops().empty());
+  EXPECT_TRUE(draw(17, false).Ops().empty());
+}
+
+TEST(StreamStyleCombos, BrushHatchesFollowTheirNumbers) {
+  const int expected[] = {HS_SOLID, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS, HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL};
+  for (int hatch = 0; hatch <= 6; ++hatch) EXPECT_EQ(CDrawBrush(hatch, 0).Hatch(), expected[hatch]) << hatch;
+  EXPECT_EQ(CDrawBrush(9, 0).Hatch(), HS_SOLID);
+}
+
+}  // namespace
+}  // namespace dialogs_test
