@@ -1,0 +1,108 @@
+// The solver options node (opening the host's dialog, exporting the
+// "Options" definition) and the " Configure Properties" entry.
+#include <filesystem>
+#include <memory>
+
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/nodes/simulation/QVEOConfigure_Props.h"
+#include "explorer/nodes/simulation/QVEOSolverOptions.h"
+#include "platform/SafeFile.h"
+#include "tests/explorer_simulation/SimulationTestSupport.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+namespace simulation_test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class SolverOptionsTest : public SimulationTest {
+ protected:
+  std::string ExportPath(const std::string& name) const { return config.Path() + "/" + name; }
+  static std::string FileText(const std::string& path) { return ReadFileImage(path, 1 << 20).bytes; }
+};
+
+TEST_F(SolverOptionsTest, OpensTheHostsSolverOptionsFromItsMenuOrADoubleClick) {
+  CQVEOSolverOptions options(SimulationInstance(), &owner);
+  CMenu menu;
+  EXPECT_EQ(options.BuildContextMenu(menu), 1);
+  EXPECT_EQ(MenuTexts(menu), (Strings{"Open", "Export..."}));
+  options.DoCommand(ID_EXPLORER_OPEN);
+  options.DoDefaultAction();
+  EXPECT_EQ(Document().Actions().Count("dialog: Solver Options"), 2);
+  // Copy, cut and paste only beep.
+  options.DoCommand(ID_EXPLORER_COPY);
+  options.DoCommand(ID_EXPLORER_PASTE);
+  EXPECT_EQ(ui.Beeps(), 2);
+  EXPECT_EQ(options.CanDoCommand(ID_EXPLORER_COPY), 0);
+
+  std::string text;
+  EXPECT_TRUE(options.GetDisplayText(EOAspectName, text));
+  EXPECT_EQ(text, "Solver Options");
+  EXPECT_TRUE(options.GetDisplayText(EOAspectType, text));
+  EXPECT_EQ(text, "Options");
+  EXPECT_FALSE(options.GetDisplayText(EOAspectStatus, text));
+}
+
+TEST_F(SolverOptionsTest, ExportWritesTheOptionsDefinitionToTheChosenFile) {
+  CStoreType& definition = Build().Type(*Store().SimulationPalette(), StoreKind::Variable, "Options");
+  CQVEOSolverOptions options(SimulationInstance(), &owner);
+  const std::string path = ExportPath("solver.ktrf");
+  ui.AnswerFile(path);
+  options.DoCommand(ID_EXPLORER_EXPORT);
+  ASSERT_FALSE(ui.Prompts().empty());
+  EXPECT_EQ(ui.Prompts().back().kind, "file");
+  EXPECT_EQ(ui.Prompts().back().caption, "Export");
+  EXPECT_EQ(ui.Prompts().back().text, "Options");
+  const std::string written = FileText(path);
+  EXPECT_NE(written.find(definition.Text()), std::string::npos) << written;
+
+  // Cancel writes nothing.
+  const auto files = [&] {
+    auto entries = std::filesystem::directory_iterator(config.Path());
+    return std::distance(std::filesystem::begin(entries), std::filesystem::end(entries));
+  };
+  const auto before = files();
+  ui.AnswerCancel();
+  options.DoCommand(ID_EXPLORER_EXPORT);
+  EXPECT_EQ(files(), before);
+}
+
+TEST_F(SolverOptionsTest, ExportAsksNothingWhenThereIsNoOptionsDefinition) {
+  CQVEOSolverOptions options(SimulationInstance(), &owner);
+  options.DoCommand(ID_EXPLORER_EXPORT);  // the scripted user fails the test on any prompt
+  CQVEOSolverOptions nothing(nullptr, &owner);
+  nothing.DoCommand(ID_EXPLORER_EXPORT);
+  EXPECT_TRUE(ui.Prompts().empty());
+}
+
+TEST_F(SolverOptionsTest, ConfigurePropertiesOpensThePhysicalPropertiesConfiguration) {
+  int shown = 0;
+  Store().ComponentLists().onShowConfiguration = [&] {
+    ++shown;
+    return S_OK;
+  };
+  CQVEOConfigure_Props configure(&owner);
+  CMenu menu;
+  EXPECT_EQ(configure.BuildContextMenu(menu), 1);
+  EXPECT_EQ(MenuTexts(menu), (Strings{"Open"}));
+  configure.DoCommand(ID_EXPLORER_OPEN);
+  configure.DoDefaultAction();
+  EXPECT_EQ(shown, 2);
+  EXPECT_TRUE(Store().ComponentLists().IsConfigured());
+  configure.DoCommand(ID_EXPLORER_CUT);
+  EXPECT_EQ(ui.Beeps(), 1);
+  EXPECT_EQ(configure.CanDoCommand(ID_EXPLORER_EXPORT), 0);
+
+  std::string text;
+  EXPECT_TRUE(configure.GetDisplayText(EOAspectName, text));
+  EXPECT_EQ(text, " Configure Properties");
+  EXPECT_TRUE(configure.GetDisplayText(EOAspectType, text));
+  EXPECT_EQ(text, "");
+  EXPECT_FALSE(configure.GetDisplayText(EOAspectStatus, text));
+  std::unique_ptr<CExplorerObject> clone(configure.Clone());
+  EXPECT_TRUE(*clone == configure);
+}
+
+}  // namespace
+}  // namespace simulation_test
