@@ -84,6 +84,29 @@ void HandOut(IFType* copy, IFTypeDesc** out) {
   if (out) *out = type_access::DescriptorOf(copy).Detach();
 }
 
+// Models and stream types are compiled extended, take over their default icon
+// and form, and count as a change of the custom-modeling types; structure
+// types take over only their default form.
+int CloneCompiled(IFType* source, IFType* destination, int move, IFTypeDesc** out, MakeEmptyType make, bool model) {
+  if (out) *out = nullptr;
+  CopyPlan plan;
+  if (!PlanCopy(source, destination, true, plan)) return 0;
+  CComPtr<IFType> copy;
+  {
+    CWaitCursor wait;
+    copy = CopyByCompiling(plan, destination, make, model ? 1 : 0);
+  }
+  if (!copy) return 0;
+  HandOut(copy, out);
+  QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
+  // The defaults are read from the source while it is still in its palette.
+  if (model) CQVExplorer::CopyModelIconDefaults(source, copy);
+  CQVExplorer::CopyModelFormDefaults(source, copy);
+  if (move) DeleteSource(source);
+  if (model) CustomModelingUpdated();
+  return 1;
+}
+
 }  // namespace
 
 int CQVExplorer::CloneType(IFType* source, IFType* destination, int move, IFTypeDesc** out) {
@@ -106,40 +129,11 @@ int CQVExplorer::CloneType(IFType* source, IFType* destination, int move, IFType
 }
 
 int CQVExplorer::CloneModel(IFType* source, IFType* destination, int move, IFTypeDesc** out, int streamType) {
-  if (out) *out = nullptr;
-  CopyPlan plan;
-  if (!PlanCopy(source, destination, true, plan)) return 0;
-  CComPtr<IFType> copy;
-  {
-    CWaitCursor wait;
-    copy = CopyByCompiling(plan, destination, streamType ? &CreateStreamType : &CreateModel, 1);
-  }
-  if (!copy) return 0;
-  HandOut(copy, out);
-  QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
-  // The defaults are read from the source while it is still in its palette.
-  CopyModelIconDefaults(source, copy);
-  CopyModelFormDefaults(source, copy);
-  if (move) DeleteSource(source);
-  CustomModelingUpdated();
-  return 1;
+  return CloneCompiled(source, destination, move, out, streamType ? &CreateStreamType : &CreateModel, true);
 }
 
 int CQVExplorer::CloneGlobalStructureType(IFType* source, IFType* destination, int move, IFTypeDesc** out) {
-  if (out) *out = nullptr;
-  CopyPlan plan;
-  if (!PlanCopy(source, destination, true, plan)) return 0;
-  CComPtr<IFType> copy;
-  {
-    CWaitCursor wait;
-    copy = CopyByCompiling(plan, destination, &CreateStructureType, 0);
-  }
-  if (!copy) return 0;
-  HandOut(copy, out);
-  QVExportPatchExportDataAfterRename(copy, plan.oldName, plan.newName);
-  CopyModelFormDefaults(source, copy);
-  if (move) DeleteSource(source);
-  return 1;
+  return CloneCompiled(source, destination, move, out, &CreateStructureType, false);
 }
 
 int CQVExplorer::CloneScript(IFType* source, IFType* destination, int move) {

@@ -9,6 +9,7 @@
 #include "explorer/dialogs/ExplorerViewOptionsPropertySheet.h"
 #include "explorer/dialogs/PropPageViewOptionsFilter.h"
 #include "platform/Registry.h"
+#include "platform/RegistryText.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
 
 namespace {
@@ -36,6 +37,18 @@ CExplorerObject* MakeSample(const char* name) {
 
 class ViewOptionsTest : public ExplorerCoreTest {
  protected:
+  // A catalogue of three classes (and an entry that names no class), whatever
+  // the program ships; the shipped one comes back afterwards.
+  ViewOptionsTest() {
+    const std::string key = "[HKEY_LOCAL_MACHINE\\" + CQVExplorer::GetExplorerObjectsKeyName() + "]\n";
+    Registry::LoadLocalMachine(std::string(kRegistryTextHeader) + "\n\n" + key +
+                               "\"Flowsheet\"=\"" + CLSID_QVEOFlowsheet.ToString() + "\"\n" +
+                               "\"Libraries\"=\"" + CLSID_QVEOLibraries.ToString() + "\"\n" +
+                               "\"Broken\"=\"not a class\"\n" +
+                               "\"Types\"=\"" + CLSID_QVEOTypesFolder.ToString() + "\"\n");
+  }
+  ~ViewOptionsTest() override { Registry::LoadLocalMachine(ExplorerObjectCatalogueText()); }
+
   // Flowsheet, Libraries and Types folder can be made; the rest of the catalogue cannot yet.
   CScopedNodeMaker flowsheet{CLSID_QVEOFlowsheet, [](IFInstance*, CExplorerExclusionList*, CWnd*) {
                                return MakeSample<&CLSID_QVEOFlowsheet>("Flowsheet");
@@ -67,7 +80,7 @@ class ViewOptionsTest : public ExplorerCoreTest {
   }
 };
 
-TEST_F(ViewOptionsTest, TheCatalogueShipsWithTheProgramAndOffersClassesTheFactoryMakes) {
+TEST(ExplorerObjectCatalogueTest, TheCatalogueShipsWithTheProgramAndNamesClassesOfTheFactory) {
   EXPECT_TRUE(ExplorerModule::Initialize().empty());  // the shipped text is clean
   CRegKey catalogue;
   ASSERT_EQ(catalogue.Open(HKEY_LOCAL_MACHINE, CQVExplorer::GetExplorerObjectsKeyName()), ERROR_SUCCESS);
@@ -78,8 +91,12 @@ TEST_F(ViewOptionsTest, TheCatalogueShipsWithTheProgramAndOffersClassesTheFactor
     bool inTable = false;
     for (const auto& row : ExplorerNodeFactoryTable()) inTable = inTable || *row.classId == *entry.classId;
     EXPECT_TRUE(inTable) << entry.name << " can never be offered";
+    EXPECT_EQ(catalogue.QueryStringValue(entry.name, value), ERROR_SUCCESS);
+    EXPECT_EQ(value, entry.classId->ToString());
   }
+}
 
+TEST_F(ViewOptionsTest, ThePageOffersTheCataloguesClassesByNameAndStartsWithEverythingShown) {
   TestFolder root(nullptr, nullptr, nullptr, CLSID_QVEOSimulation);
   EXPECT_EQ(RunSheet(root,
                      [](CPropPageViewOptionsFilter& page) {
@@ -92,6 +109,15 @@ TEST_F(ViewOptionsTest, TheCatalogueShipsWithTheProgramAndOffersClassesTheFactor
                        page.Sheet()->PressButton(IDCANCEL);
                      }),
             IDCANCEL);
+
+  // A class the factory does not make is not offered.
+  CScopedNodeMaker none(CLSID_QVEOFlowsheet, [](IFInstance*, CExplorerExclusionList*, CWnd*) -> CExplorerObject* {
+    return nullptr;
+  });
+  RunSheet(root, [](CPropPageViewOptionsFilter& page) {
+    EXPECT_EQ(Offered(page), (std::vector<std::string>{"Custom Modeling", "Libraries"}));
+    page.Sheet()->PressButton(IDCANCEL);
+  });
 }
 
 TEST_F(ViewOptionsTest, TheRootsOwnClassIsNeverOffered) {
