@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
+
+#include <unistd.h>
 
 #include "platform/SafeFile.h"
 #include "platform/UserInterface.h"
@@ -19,11 +22,15 @@ inline std::string SampleDirectory() { return std::filesystem::path(SamplePath()
 class ScratchDirectory {
  public:
   explicit ScratchDirectory(const std::string& name)
-      : m_path(std::filesystem::temp_directory_path() / ("vortan_document_" + name)) {
+      : m_path(std::filesystem::temp_directory_path() /
+               ("vortan_document_" + name + "_" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
   }
-  ~ScratchDirectory() { std::filesystem::remove_all(m_path); }
+  ~ScratchDirectory() {
+    std::error_code error;
+    std::filesystem::remove_all(m_path, error);
+  }
   std::string File(const std::string& name) const { return (m_path / name).string(); }
   std::string Write(const std::string& name, const std::string& text) const {
     const std::string path = File(name);

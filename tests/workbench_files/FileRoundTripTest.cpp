@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "platform/SafeFile.h"
 #include "tests/workbench_files/FileTestSupport.h"
@@ -90,7 +93,8 @@ TEST(FileRoundTripTest, ALaterMinorVersionIsReadWithoutItsNewSections) {
 }
 
 TEST(FileRoundTripTest, SavingReplacesTheFileWhole) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vortan_files_save_test";
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("vortan_files_save_test_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "Plant.vsim").string();
   FileProblem problem;
