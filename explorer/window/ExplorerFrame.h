@@ -169,6 +169,7 @@ class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerPanes {
   void OnUpdateExplorerObjectCommand(CCmdUI* ui);
   bool IsCopyRefused();
   bool PackagingCommand(UINT id, int code, CCmdUI* ui);
+  bool RouteToHost(UINT id, int code, CCmdUI* ui);
 
   // Registered messages.
   LRESULT OnContextChanged(CExplorerObject* object);
@@ -220,4 +221,5 @@ class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerPanes {
   // Nodes named by posted messages still to come (a deletion's follow-up, an expansion).
   std::unordered_multiset<const CExplorerObject*> m_pendingObjects;
   bool m_activating = false;
+  bool m_routingToHost = false;
 };

@@ -92,8 +92,19 @@ bool CExplorerFrame::OnFrameCommand(UINT id, int code, CCmdUI* ui) {
     case ID_HOST_CREATE_INITIALIZATION_SCRIPT:
       return PackagingCommand(id, code, ui);
     default:
-      return false;
+      return RouteToHost(id, code, ui);
   }
+}
+
+// Commands the Explorer does not handle (the run commands of a node's menu)
+// are the host's: its main window routes them, and comes back here only once.
+bool CExplorerFrame::RouteToHost(UINT id, int code, CCmdUI* ui) {
+  CWnd* main = AfxGetMainWnd();
+  if (m_routingToHost || !main || main == this || !IsWindow(main->m_hWnd)) return false;
+  m_routingToHost = true;
+  const bool handled = main->OnCmdMsg(id, code, ui);
+  m_routingToHost = false;
+  return handled;
 }
 
 bool CExplorerFrame::RunCommand(UINT id) {

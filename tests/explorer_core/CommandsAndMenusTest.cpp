@@ -12,16 +12,10 @@ using CommandsAndMenusTest = ExplorerCoreTest;
 TEST_F(CommandsAndMenusTest, SharedCommandsCarryTheirMenuAndStatusTexts) {
   EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_PROPERTIES), "P&roperties...\tAlt+Enter");
   EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_PROPERTIES), "Display property page for this item.");
-  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_PASTE), "&Paste");
-  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_CUT), "Copy this item to the clipboard and delete.");
-  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_COMPILE), "Co&mpile\tF8");
   EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_CREATE_ACTIVE_MODEL),
             "Create Active Model...\nCreate Active Model\nCreate Active Model");
-  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_EDIT_TEXT), "&Edit\tCtrl+E");
   EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_EDIT_TEXT), "");
-  EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_MAKE_CURRENT), "Make Current");
   EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_GOTO_FIRST_UNCONVERGED), "Go to first unconverged");
-  EXPECT_EQ(ExplorerCommandStatusText(ID_EXPLORER_SHOW_PROFILE_TABLE), "Show as Profile &Table");
   // The default action has no menu item.
   EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_DEFAULT_ACTION), "");
   // Host commands take their texts from their own ids, two from ids of their own.

@@ -28,41 +28,6 @@ TEST_F(NodeBasicsTest, NodesAreLiveFromConstructionToDestruction) {
   EXPECT_EQ(CExplorerObject::LiveCount(), before);
 }
 
-TEST_F(NodeBasicsTest, BaseOperationsAnswerNothingToDo) {
-  TestLeaf leaf(nullptr, nullptr, 1);
-  EXPECT_EQ(leaf.GetType(), nullptr);
-  EXPECT_EQ(leaf.GetInstance(), nullptr);
-  EXPECT_EQ(leaf.IsValid(), 0);
-  EXPECT_EQ(leaf.IsContainer(), 0);
-  EXPECT_EQ(leaf.IsLibraryObject(), 1);
-  EXPECT_EQ(leaf.DontEditLabel(), 1);
-  EXPECT_EQ(leaf.EditLabel("Other"), 0);
-  EXPECT_EQ(leaf.DoDragDrop(), 0u);
-  EXPECT_EQ(leaf.OnDragOver(nullptr, 0), 0u);
-  EXPECT_EQ(leaf.OnDrop(nullptr, DROPEFFECT_COPY), 0);
-  CMenu menu;
-  EXPECT_EQ(leaf.BuildContextMenu(menu), 0);
-  EXPECT_EQ(leaf.GetStatusCode(), EO_STATUS_OK);
-  EXPECT_EQ(leaf.GetStatusTextId(), 0u);
-  EXPECT_EQ(leaf.IsDeletable(), 1);
-  for (int large : {0, 1})
-    for (int open : {0, 1}) EXPECT_EQ(leaf.GetImage(large, open), -1);
-  int state = 77;
-  CExplorerObject& base = leaf;
-  EXPECT_EQ(base.CExplorerObject::GetOverlay(state), 0);
-  EXPECT_EQ(state, 0);
-  // No type to delete: nothing happens and nobody is asked.
-  EXPECT_EQ(leaf.SelfDestruct(0), 0);
-
-  TestFolder folder(nullptr, nullptr, nullptr);
-  EXPECT_EQ(folder.IsContainer(), 1);
-  EXPECT_EQ(folder.CanExport(), 0);
-  EXPECT_EQ(folder.GetModelType(), nullptr);
-  EXPECT_EQ(folder.GetDefaultSortColumn(), 0);
-  EXPECT_EQ(folder.IsDefaultForm("Table1"), 0);
-  EXPECT_FALSE(folder.IsExcluded(kLeafClass));
-}
-
 TEST_F(NodeBasicsTest, TextSortValuesComeFromTheFirstThreeAspects) {
   TestLeaf leaf(nullptr, nullptr);
   leaf.texts = {{EOAspectName, "Tank"}, {EOAspectType, "Model"}, {EOAspectStatus, "OK"}, {EOAspectDescription, "x"}};

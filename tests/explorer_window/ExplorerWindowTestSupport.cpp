@@ -1,6 +1,7 @@
 #include "tests/explorer_window/ExplorerWindowTestSupport.h"
 
 #include "explorer/core/ContextMenuBuilder.h"
+#include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/window/ExplorerDocTemplate.h"
@@ -95,7 +96,10 @@ void FixtureNode::OnSelect() { Fixtures::Log().selected.push_back(Label()); }
 
 int FixtureNode::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder builder(*this, menu);
-  for (UINT id : Spec().commands) builder.Add(id);
+  for (UINT id : Spec().commands) {
+    const ExplorerCommand* command = FindExplorerCommand(id);
+    builder.Add(id, command ? command->menuTextId : 0);
+  }
   return builder.ItemCount() > 0;
 }
 

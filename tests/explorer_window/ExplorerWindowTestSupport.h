@@ -29,6 +29,7 @@
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StoreInstance.h"
+#include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
 
 namespace window_test {
