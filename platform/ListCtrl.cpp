@@ -681,14 +681,29 @@ BOOL CListCtrl::SortItems(PFNLVCOMPARE compare, LPARAM data) {
     return compare(params[earlier], params[later], data) >= 0;
   });
   if (!*alive || m_generation != generation) return FALSE;  // the rows changed under the comparison
-  std::vector<Row> sorted;
-  sorted.reserve(count);
-  for (std::uint32_t from : order) sorted.push_back(std::move(m_rows[from]));
-  m_rows.swap(sorted);
+  MoveRowsInto(order);
+  return TRUE;
+}
+
+BOOL CListCtrl::ArrangeItems(const std::vector<std::uint32_t>& order) {
+  if (order.size() != m_rows.size()) return FALSE;
+  std::vector<bool> seen(order.size(), false);
+  for (std::uint32_t from : order) {
+    if (from >= order.size() || seen[from]) return FALSE;
+    seen[from] = true;
+  }
+  MoveRowsInto(order);
+  return TRUE;
+}
+
+void CListCtrl::MoveRowsInto(const std::vector<std::uint32_t>& order) {
+  std::vector<Row> arranged;
+  arranged.reserve(order.size());
+  for (std::uint32_t from : order) arranged.push_back(std::move(m_rows[from]));
+  m_rows.swap(arranged);
   ++m_generation;
   m_focusHint = -1;
   Tell([&](ListCtrlObserver& o) { o.ListRowsReset(*this); }, true);
-  return TRUE;
 }
 
 // ---------------------------------------------------------------- views and images

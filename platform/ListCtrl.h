@@ -360,6 +360,9 @@ class CListCtrl : public CWnd {
   // first before the second. The sort is stable and safe with any answers: a
   // pair that each answer puts first (or that answers 0) keeps its order.
   BOOL SortItems(PFNLVCOMPARE compare, LPARAM data);
+  // Puts the rows in the order given: row i becomes the row that was at
+  // order[i]. Refused (FALSE, nothing moved) unless order names every row once.
+  BOOL ArrangeItems(const std::vector<std::uint32_t>& order);
 
   // ---- geometry (client coordinates)
   int HitTest(CPoint point, UINT* flags = nullptr) const;
@@ -462,6 +465,8 @@ class CListCtrl : public CWnd {
   };
 
   bool IsRow(int row) const { return row >= 0 && row < GetItemCount(); }
+  // order is a permutation of the rows: row i becomes the one at order[i].
+  void MoveRowsInto(const std::vector<std::uint32_t>& order);
   // Where the row with id is now (hint first); -1 when it is gone.
   int RowOfId(std::uint32_t id, int hint) const;
   int FocusedRow() const;

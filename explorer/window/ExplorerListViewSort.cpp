@@ -39,8 +39,6 @@ std::vector<Value> SortValues(const std::vector<CExplorerObject*>& nodes, int co
   return values;
 }
 
-int CompareRanks(LPARAM first, LPARAM second, LPARAM) { return first < second ? -1 : first > second ? 1 : 0; }
-
 }  // namespace
 
 void CExplorerListView::SortRows(LISTSORTINFO info) {
@@ -64,12 +62,12 @@ void CExplorerListView::SortRows(LISTSORTINFO info) {
       break;
   }
 
-  // Each row carries its place for the moment of the move, then its node again.
   SetRedraw(FALSE);
-  for (std::uint32_t place = 0; place < order.size(); ++place) SetItemData(static_cast<int>(order[place]), place);
-  SortItems(CompareRanks, 0);
-  for (std::uint32_t place = 0; place < order.size(); ++place)
-    SetItemData(static_cast<int>(place), reinterpret_cast<LPARAM>(nodes[order[place]]));
+  ArrangeItems(order);
+  // A row whose node has gone keeps no pointer to it.
+  for (std::uint32_t place = 0; place < order.size(); ++place) {
+    if (!nodes[order[place]]) SetItemData(static_cast<int>(place), 0);
+  }
   SetRedraw(TRUE);
   InvalidateLinks();
 }

@@ -144,6 +144,25 @@ TEST_F(ListCtrlTest, SortingWithAComparisonThatIsNoOrderingKeepsEveryRow) {
   EXPECT_FALSE(list.SortItems(nullptr, 0));
 }
 
+TEST_F(ListCtrlTest, ArrangingMovesWholeRowsAndRefusesAnythingButAPermutation) {
+  Fill(4, 2);
+  list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  const std::string secondLabel = list.GetItemText(1, 0), secondCell = list.GetItemText(1, 1);
+  ASSERT_TRUE(list.ArrangeItems({3, 1, 0, 2}));
+  EXPECT_EQ(list.GetItemData(0), 1003);
+  EXPECT_EQ(list.GetItemData(2), 1000);
+  EXPECT_EQ(list.GetItemText(1, 0), secondLabel);
+  EXPECT_EQ(list.GetItemText(1, 1), secondCell);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 1);
+  // A repeated row, a row out of range or a short order moves nothing.
+  for (const std::vector<std::uint32_t>& bad :
+       {std::vector<std::uint32_t>{0, 0, 1, 2}, {0, 1, 2, 4}, {0, 1, 2}}) {
+    EXPECT_FALSE(list.ArrangeItems(bad));
+    EXPECT_EQ(list.GetItemData(0), 1003);
+    EXPECT_EQ(list.GetItemData(3), 1002);
+  }
+}
+
 TEST_F(ListCtrlTest, AComparisonThatDeletesRowsMakesTheSortGiveUp) {
   Fill(50, 1);
   struct Deleter {
