@@ -1,0 +1,127 @@
+#include "explorer/nodes/library/QVEOComponentLists.h"
+
+#include <vector>
+
+#include "explorer/core/ContextMenuBuilder.h"
+#include "explorer/core/ExplorerClipboardFormats.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/library/QVEOComponentList.h"
+#include "explorer/nodes/simulation/QVEOConfigure_Props.h"
+#include "host/framework/CRQVDocument.h"
+#include "host/services/IQVPhysicalProperties.h"
+#include "platform/Resources.h"
+
+namespace {
+
+constexpr UINT kStatusOkText = 13687;     // "OK"
+constexpr UINT kStatusNotOkText = 13686;  // "Not OK"
+constexpr UINT kExploreText = 53519;
+constexpr UINT kExportText = 53528;
+constexpr UINT kPasteText = 53642;
+constexpr UINT kPropertiesText = 53517;
+
+const TypeKindFolderTraits kTraits = {
+    &CLSID_QVEOComponentLists, 13615, 13567, 13568, "", &CLSID_QVEOComponentList,
+    &CLSID_QVEOAddComponentList, &CF_EXPLORER_COMPONENT_LIST,
+    {13605, 13606, 53683}, {EOAspectType, EOAspectPropertyFile},  // "Name", "Type", "Property File"
+    0, false};
+
+CComPtr<IQVPhysicalProperties> PhysicalProperties() {
+  CComPtr<IQVPhysicalProperties> properties;
+  if (CRQVDocument* document = CQVExplorer::GetCurrentDocument()) document->GetProperties(&properties);
+  return properties;
+}
+
+std::vector<std::string> ComponentListNames() {
+  std::vector<std::string> names;
+  if (CComPtr<IQVPhysicalProperties> properties = PhysicalProperties()) properties->GetComponentLists(names);
+  return names;
+}
+
+// The list name a component-list payload carries: text up to its first NUL.
+std::string PayloadName(const COleDataObject& data) {
+  std::optional<std::vector<std::uint8_t>> bytes = data.GetGlobalData(CF_EXPLORER_COMPONENT_LIST);
+  if (!bytes) return {};
+  std::string name(bytes->begin(), bytes->end());
+  return name.substr(0, name.find('\0'));
+}
+
+}  // namespace
+
+CQVEOComponentLists::CQVEOComponentLists(IFInstance* owner, CExplorerExclusionList* exclusionList,
+                                         CWnd* ownerWindow)
+    : CQVEOTypeKindFolder(kTraits, owner, exclusionList, ownerWindow, 0) {
+  GetStatus();
+}
+
+const GUID& CQVEOComponentLists::ClassID() { return CLSID_QVEOComponentLists; }
+
+CExplorerObject* CQVEOComponentLists::Clone() {
+  return new CQVEOComponentLists(GetType(), m_pExclusionList, GetOwner());
+}
+
+void CQVEOComponentLists::GetStatus() {
+  CComPtr<IQVPhysicalProperties> properties = PhysicalProperties();
+  const bool configured = properties && properties->CheckConfigured() != E_FAIL;
+  m_nStatusTextId = configured ? kStatusOkText : kStatusNotOkText;
+  if (m_nStatus != 0) m_nStatus = configured ? EO_STATUS_OK : EO_STATUS_NOT_OK;
+}
+
+int CQVEOComponentLists::GetDisplayText(EOAspect aspect, std::string& text) {
+  if (aspect != EOAspectStatus) return CQVEOTypeKindFolder::GetDisplayText(aspect, text);
+  text = LoadStringOrEmpty(m_nStatusTextId);
+  return !text.empty();
+}
+
+int CQVEOComponentLists::BuildContextMenu(CMenu& menu) {
+  CContextMenuBuilder build(*this, menu);
+  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  if (Clipboard::IsFormatAvailable(CF_EXPLORER_COMPONENT_LIST)) {
+    build.AddSeparator();
+    build.Add(ID_EXPLORER_PASTE, kPasteText);
+  }
+  if (CanExport()) {
+    build.AddSeparator();
+    build.Add(ID_EXPLORER_EXPORT, kExportText);
+  }
+  build.AddSeparator();
+  build.Add(ID_EXPLORER_PROPERTIES, kPropertiesText);
+  return 1;
+}
+
+int CQVEOComponentLists::CanDoCommand(UINT id) {
+  switch (id) {
+    case ID_EXPLORER_PROPERTIES:
+    case ID_EXPLORER_EXPLORE: return 1;
+    case ID_EXPLORER_PASTE: return Clipboard::IsFormatAvailable(CF_EXPLORER_COMPONENT_LIST);
+    case ID_EXPLORER_EXPORT: return CanExport();
+    default: return 0;
+  }
+}
+
+void CQVEOComponentLists::DoCommand(UINT id) {
+  if (id != ID_EXPLORER_PROPERTIES) return CQVEOTypeKindFolder::DoCommand(id);
+  if (CComPtr<IQVPhysicalProperties> properties = PhysicalProperties()) properties->ShowSettings();
+}
+
+int CQVEOComponentLists::IsEmpty() { return ComponentListNames().empty(); }
+
+int CQVEOComponentLists::PasteData(COleDataObject& data, DWORD dropEffect) {
+  if (!(dropEffect & DROPEFFECT_COPY)) return 0;
+  const std::string name = PayloadName(data);
+  if (name.empty() || !CQVExplorer::CloneComponentList(name)) return 0;
+  PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  return 1;
+}
+
+void CQVEOComponentLists::AddEntries(CListCtrl& list) {
+  CQVEOTypeKindFolder::AddEntries(list);
+  AddRowFor(list, new CQVEOConfigure_Props(GetOwner()));
+}
+
+void CQVEOComponentLists::AddTypes(CListCtrl& list) {
+  for (const std::string& name : ComponentListNames()) AddRowFor(list, new CQVEOComponentList(GetType(), name, GetOwner()));
+}
