@@ -1,0 +1,104 @@
+#include "explorer/nodes/library/QVEOTypesFolder.h"
+
+#include "explorer/core/ContextMenuBuilder.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/packaging/ExportToFile.h"
+#include "host/framework/CRQVDocument.h"
+#include "host/language/Exporter.h"
+#include "platform/Resources.h"
+#include "platform/Services.h"
+
+namespace {
+
+constexpr UINT kOpenIcon = 13707;
+constexpr UINT kIcon = 13706;
+constexpr UINT kCustomModelingText = 13590;  // "Custom Modeling"
+constexpr UINT kLocalLibraryText = 13757;    // "Local Library"
+constexpr UINT kExploreText = 53519;
+constexpr UINT kRebuildText = 53531;
+constexpr UINT kExportText = 53528;
+constexpr UINT kPropertiesText = 53517;
+constexpr const char* kExportFileName = "CustomModeling.ktrf";
+
+std::string Trimmed(const std::string& text) {
+  const char* blanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+}  // namespace
+
+CQVEOTypesFolder::CQVEOTypesFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
+                                   int readOnly)
+    : CQVEOTypeContainer(instance, exclusionList, kOpenIcon, kIcon, owner, readOnly) {}
+
+const GUID& CQVEOTypesFolder::ClassID() { return CLSID_QVEOTypesFolder; }
+
+int CQVEOTypesFolder::GetClassName(std::string& name) { return GetDisplayText(EOAspectName, name); }
+
+CExplorerObject* CQVEOTypesFolder::Clone() {
+  return new CQVEOTypesFolder(GetType(), m_pExclusionList, GetOwner(), m_bReadOnly);
+}
+
+int CQVEOTypesFolder::GetDisplayText(EOAspect aspect, std::string& text) {
+  if (aspect != EOAspectName && aspect != EOAspectType) return 0;
+  text = LoadStringOrEmpty(CRQVDocument::m_bCustomModeling ? kCustomModelingText : kLocalLibraryText);
+  return !text.empty();
+}
+
+int CQVEOTypesFolder::BuildContextMenu(CMenu& menu) {
+  CContextMenuBuilder build(*this, menu);
+  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  build.AddSeparator();
+  if (!m_bReadOnly) {
+    build.Add(ID_EXPLORER_REBUILD, kRebuildText);
+    build.AddSeparator();
+  }
+  build.Add(ID_EXPLORER_EXPORT, kExportText);
+  if (!m_bReadOnly) {
+    build.AddSeparator();
+    build.Add(ID_EXPLORER_PROPERTIES, kPropertiesText);
+  }
+  return 1;
+}
+
+int CQVEOTypesFolder::CanDoCommand(UINT id) {
+  switch (id) {
+    case ID_EXPLORER_PROPERTIES:
+    case ID_EXPLORER_REBUILD:
+    case ID_EXPLORER_PASTE: return !m_bReadOnly && (id != ID_EXPLORER_PASTE || ClipboardHoldsPastableType());
+    case ID_EXPLORER_EXPLORE:
+    case ID_EXPLORER_INSERT: return 1;
+    case ID_EXPLORER_EXPORT: return CanExport();
+    default: return 0;
+  }
+}
+
+void CQVEOTypesFolder::DoCommand(UINT id) {
+  switch (id) {
+    // The custom-modeling properties sheet is not part of this window yet: nothing visible happens.
+    case ID_EXPLORER_PROPERTIES: break;
+    case ID_EXPLORER_EXPLORE: Explore(); break;
+    case ID_EXPLORER_COPY:
+    case ID_EXPLORER_CUT: MessageBeep(0); break;
+    case ID_EXPLORER_PASTE: PasteFromClipboard(); break;
+    case ID_EXPLORER_EXPORT: Export(); break;
+    case ID_EXPLORER_REBUILD: ReBuild(); break;
+    default: break;
+  }
+}
+
+void CQVEOTypesFolder::Export() {
+  std::string path;
+  if (ChooseExportFile(LoadStringOrEmpty(kCustomModelingText), path)) ExportLibraryTo(path);
+}
+
+int CQVEOTypesFolder::ExportForRmplzCustMod(const std::string& path, std::string& written) {
+  std::string directory = Trimmed(path);
+  const std::size_t slash = directory.find_last_of("/\\");
+  directory = slash == std::string::npos ? std::string() : directory.substr(0, slash + 1);
+  written = directory + kExportFileName;
+  return ExportLibraryTo(written);
+}
