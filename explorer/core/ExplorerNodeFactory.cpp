@@ -6,6 +6,18 @@
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/library/QVEOBlockType.h"
+#include "explorer/nodes/library/QVEOControllerType.h"
+#include "explorer/nodes/library/QVEOFlowsheetText.h"
+#include "explorer/nodes/library/QVEOFormInstance.h"
+#include "explorer/nodes/library/QVEOGlobalStructureType.h"
+#include "explorer/nodes/library/QVEOIcon.h"
+#include "explorer/nodes/library/QVEOModelText.h"
+#include "explorer/nodes/library/QVEOScript.h"
+#include "explorer/nodes/library/QVEOScriptFolder.h"
+#include "explorer/nodes/library/QVEOStreamType.h"
+#include "explorer/nodes/library/QVEOTask.h"
+#include "explorer/nodes/library/QVEOTaskFolder.h"
 #include "explorer/nodes/simulation/QVEOGlobals.h"
 #include "explorer/nodes/simulation/QVEOLaunchDialog.h"
 #include "explorer/nodes/simulation/QVEOLaunchFolders.h"
@@ -44,11 +56,20 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 9. (I, L, W)
       {&CLSID_QVEOComponentLists, "CQVEOComponentLists", nullptr},
       // 10. (I, L, W, 0)
-      {&CLSID_QVEOBlockType, "CQVEOBlockType", nullptr},
+      {&CLSID_QVEOBlockType, "CQVEOBlockType",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOBlockType(i, l, w, 0);
+       }},
       // 11. (I, L, W, 0)
-      {&CLSID_QVEOStreamType, "CQVEOStreamType", nullptr},
+      {&CLSID_QVEOStreamType, "CQVEOStreamType",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOStreamType(i, l, w, 0);
+       }},
       // 12. (I, L, W, 0)
-      {&CLSID_QVEOControllerType, "CQVEOControllerType", nullptr},
+      {&CLSID_QVEOControllerType, "CQVEOControllerType",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOControllerType(i, l, w, 0);
+       }},
       // 13. (I, L, W)
       {&CLSID_QVEOBlock, "CQVEOBlock", nullptr},
       // 14. (I, L, W)
@@ -60,9 +81,15 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 17. (I, W, 0)
       {&CLSID_QVEOProcedure, "CQVEOProcedure", nullptr},
       // 18. (no form, no owner, no parent node, 0, 0): answers only class id, name and icon
-      {&CLSID_QVEOFormInstance, "CQVEOFormInstance", nullptr},
+      {&CLSID_QVEOFormInstance, "CQVEOFormInstance",
+       [](IFInstance*, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOFormInstance(nullptr, nullptr, nullptr, 0, w, 0);
+       }},
       // 19. (I, W, no parent node, 0)
-      {&CLSID_QVEOIcon, "CQVEOIcon", nullptr},
+      {&CLSID_QVEOIcon, "CQVEOIcon",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOIcon(i, w, nullptr, 0);
+       }},
       // 20. (I, "", W)
       {&CLSID_QVEOComponentList, "CQVEOComponentList", nullptr},
       // 21. (I, W)
@@ -94,19 +121,34 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 31. (I, W)
       {&CLSID_QVEOAddScript, "CQVEOAddScript", nullptr},
       // 32. (I, I, W, 0): the instance as script and as owner instance
-      {&CLSID_QVEOScript, "CQVEOScript", nullptr},
+      {&CLSID_QVEOScript, "CQVEOScript",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOScript(i, i, w, 0);
+       }},
       // 33. (I, W)
       {&CLSID_QVEOAddLibrary, "CQVEOAddLibrary", nullptr},
       // 34. (I, W, 0)
       {&CLSID_QVEOAddTask, "CQVEOAddTask", nullptr},
       // 35. (I, W, 0, task owner 1, no owner instance)
-      {&CLSID_QVEOTask, "CQVEOTask", nullptr},
+      {&CLSID_QVEOTask, "CQVEOTask",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOTask(i, w, 0, EO_TASK_SHOWN_FOR_INSTANCE, nullptr);
+       }},
       // 36. (I, L, W, 0)
-      {&CLSID_QVEOTaskFolder, "CQVEOTaskFolder", nullptr},
+      {&CLSID_QVEOTaskFolder, "CQVEOTaskFolder",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOTaskFolder(i, l, w, 0);
+       }},
       // 37. (I, W, 0)
-      {&CLSID_QVEOModelText, "CQVEOModelText", nullptr},
+      {&CLSID_QVEOModelText, "CQVEOModelText",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOModelText(i, w, 0);
+       }},
       // 38. (I, W, 0, 0)
-      {&CLSID_QVEOFlowsheetText, "CQVEOFlowsheetText", nullptr},
+      {&CLSID_QVEOFlowsheetText, "CQVEOFlowsheetText",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOFlowsheetText(i, w, 0, 0);
+       }},
       // 39. (I, W)
       {&CLSID_QVEOAddParameterType, "CQVEOAddParameterType", nullptr},
       // 40. (I, L, W, 0)
@@ -126,7 +168,10 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 47. (I, L, W)
       {&CLSID_QVEODiagnostic, "CQVEODiagnostic", nullptr},
       // 48. (I, L, W, 0)
-      {&CLSID_QVEOScriptFolder, "CQVEOScriptFolder", nullptr},
+      {&CLSID_QVEOScriptFolder, "CQVEOScriptFolder",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOScriptFolder(i, l, w, 0);
+       }},
       // 49. (W, no text)
       {&CLSID_QVEOWarning, "CQVEOWarning", nullptr},
       // 50. (I, L, W, 0)
@@ -136,7 +181,10 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 52. (I, W, no folder)
       {&CLSID_QVEOAddStructure, "CQVEOAddStructure", nullptr},
       // 53. (I, L, W, 0)
-      {&CLSID_QVEOGlobalStructureType, "CQVEOGlobalStructureType", nullptr},
+      {&CLSID_QVEOGlobalStructureType, "CQVEOGlobalStructureType",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOGlobalStructureType(i, l, w, 0);
+       }},
       // 54. (I, L, W, 0)
       {&CLSID_QVEOGlobalStructureTypes, "CQVEOGlobalStructureTypes", nullptr},
       // 55. (I, W, 0)

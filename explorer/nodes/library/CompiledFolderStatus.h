@@ -1,0 +1,24 @@
+// The status of a type node read from its palette's compiled-types folder
+// ("CompiledModelFolder", "CompiledTaskTypeFolder"): a type listed there
+// failed its last compile. Built-in types (flag bits 20 or 22) are "System".
+#pragma once
+
+#include <string>
+
+#include "platform/Types.h"
+
+struct IFTypeDesc;
+
+// Status text ids.
+constexpr UINT kStatusNotOkTextId = 13686;
+constexpr UINT kStatusOkTextId = 13687;
+constexpr UINT kStatusSystemTextId = 13690;
+
+// True when the palette holding desc lists name in its folder folderName.
+// Anything that cannot be reached counts as not listed.
+bool IsListedInCompiledFolder(IFTypeDesc* desc, const std::string& folderName, const std::string& name);
+
+// Sets status and textId: "System" (0) for built-in types, else "Not OK" (1)
+// when listed in the folder, "OK" (2) otherwise. A status already 0 stays 0
+// (the node was made for a built-in type). A missing descriptor counts as "OK".
+void ComputeCompiledFolderStatus(IFTypeDesc* desc, const std::string& folderName, int& status, UINT& textId);

@@ -1,0 +1,20 @@
+#include "explorer/nodes/library/DeletionNotice.h"
+
+#include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/ExplorerObject.h"
+
+CDeletionNotice::CDeletionNotice(CExplorerObject& node) : m_node(reinterpret_cast<LPARAM>(&node)) {
+  if (CWnd* owner = node.GetOwner()) m_hOwner = owner->GetSafeHwnd();
+}
+
+void CDeletionNotice::SendDeleted() {
+  if (m_hOwner) ::SendMessage(m_hOwner, EXPLORER_OBJECT_DELETED, 0, m_node);
+}
+
+void CDeletionNotice::PostDeleted() {
+  if (m_hOwner) ::PostMessage(m_hOwner, EXPLORER_POSTOBJECT_DELETED, 0, m_node);
+}
+
+void CDeletionNotice::PostContentsChanged() {
+  if (m_hOwner) ::PostMessage(m_hOwner, EXPLORER_CONTENTS_CHANGED, 0, 0);
+}

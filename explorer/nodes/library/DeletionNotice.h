@@ -1,0 +1,24 @@
+// Tells a node's Explorer that the node is going. The Explorer may delete the
+// node while it handles the first notice, so the window is taken beforehand
+// and the later notice goes by window handle alone.
+#pragma once
+
+#include "platform/Window.h"
+
+class CExplorerObject;
+
+class CDeletionNotice {
+ public:
+  explicit CDeletionNotice(CExplorerObject& node);
+
+  // EXPLORER_OBJECT_DELETED, sent (handled before this returns).
+  void SendDeleted();
+  // EXPLORER_POSTOBJECT_DELETED, posted.
+  void PostDeleted();
+  // EXPLORER_CONTENTS_CHANGED, posted: the object stayed after all.
+  void PostContentsChanged();
+
+ private:
+  HWND m_hOwner = nullptr;
+  LPARAM m_node = 0;
+};
