@@ -1,0 +1,49 @@
+#include "app/headless/HeadlessSession.h"
+
+#include <vector>
+
+#include "explorer/core/ExplorerModule.h"
+#include "explorer/core/HostObjectHandles.h"
+#include "explorer/window/ExplorerDocTemplate.h"
+#include "explorer/window/ExplorerFrame.h"
+#include "platform/Window.h"
+#include "workbench/document/DocumentFiles.h"
+
+namespace {
+
+// A main window of a usual size, so that the panes lay out and hit tests find their items.
+constexpr int kMainWindowWidth = 1200;
+constexpr int kMainWindowHeight = 900;
+
+}  // namespace
+
+HeadlessSession::HeadlessSession(ConsoleUserInterface& ui) : m_install(ui) {
+  ExplorerModule::Initialize();
+  ADInitDll();
+  if (CWorkbenchMainFrame* main = m_app.CreateMainWindow()) main->MoveWindow(0, 0, kMainWindowWidth, kMainWindowHeight);
+}
+
+HeadlessSession::~HeadlessSession() {
+  for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::ActiveExplorers())) frame->DestroyWindow();
+  MessageQueue::Clear();
+  CHostObjectHandles::Clear();
+  ExplorerModule::Shutdown();
+}
+
+bool HeadlessSession::Open(const std::string& document, const std::string& programPath, std::string& problem) {
+  const std::string path = document.empty() ? DefaultSamplePath(programPath) : document;
+  if (path.empty()) {
+    problem = std::string("the bundled sample simulation ") + kSampleFileName + " was not found";
+    return false;
+  }
+  FileProblem fileProblem;
+  if (m_app.OpenDocument(path, fileProblem)) return true;
+  problem = fileProblem.message.empty() ? "cannot open " + path : fileProblem.Describe();
+  return false;
+}
+
+CExplorerFrame* HeadlessSession::OpenExplorer() {
+  CExplorerFrame* frame = CExplorerFrame::Open();
+  MessageQueue::Pump();
+  return frame;
+}

@@ -1,0 +1,55 @@
+// Runs a script of user actions against the Explorers of a headless session,
+// one action per line ("#" starts a comment):
+//   select PATH | row NAME | do COMMAND | sort COLUMN | rename TEXT
+//   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
+//   drag SOURCE to TARGET [copy|move|link] | explore | window N
+//   tree [PATH] | list | menu | messages | registry | save [FILE]
+// The first action that cannot be done stops the script with a message that
+// names its line.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+class CExplorerFrame;
+class CExplorerObject;
+class ConsoleUserInterface;
+class HeadlessSession;
+
+class ScriptRunner {
+ public:
+  ScriptRunner(HeadlessSession& session, ConsoleUserInterface& ui, std::ostream& out);
+
+  // Runs every line of script (named scriptName in messages). 0 when all
+  // went well; 1 after the first failure, which is written to err.
+  int Run(std::istream& script, const std::string& scriptName, std::ostream& err);
+  // Runs one action; false with problem set when it could not be done.
+  bool RunAction(const std::string& line, std::string& problem);
+
+ private:
+  bool Select(const std::string& path, std::string& problem);
+  bool Row(const std::string& name, std::string& problem);
+  bool Do(const std::string& command, std::string& problem);
+  bool Answer(const std::string& what, std::string& problem);
+  bool Sort(const std::string& column, std::string& problem);
+  bool Rename(const std::string& text, std::string& problem);
+  bool Drag(const std::string& what, std::string& problem);
+  bool Explore(std::string& problem);
+  bool Window(const std::string& number, std::string& problem);
+  bool Tree(const std::string& path, std::string& problem);
+  bool List(std::string& problem);
+  bool Menu(std::string& problem);
+  void Messages();
+  void Registry();
+  bool Save(const std::string& file, std::string& problem);
+
+  // The Explorer the script acts in; null with problem set when it was closed.
+  CExplorerFrame* Frame(std::string& problem);
+  CExplorerObject* CurrentObject(std::string& problem);
+
+  HeadlessSession& m_session;
+  ConsoleUserInterface& m_ui;
+  std::ostream& m_out;
+  CExplorerFrame* m_frame = nullptr;
+};
