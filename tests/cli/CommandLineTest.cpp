@@ -1,0 +1,198 @@
+// The program's command line as a user runs it, without a display: the tree,
+// contents panes and menus of the bundled sample, scripts of user actions,
+// and documents that cannot be read.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/cli/ProgramRun.h"
+#include "tests/support/ScopedConfigDir.h"
+
+namespace {
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  // Runs a script given as text on standard input, against the sample.
+  ProgramResult Script(const std::string& text) { return RunProgram({"--script", "-"}, text); }
+  std::string ScratchFile(const std::string& name, const std::string& contents) {
+    const std::string path = config.Path() + "/" + name;
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+  }
+  static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+  static std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  ScopedConfigDir config;  // the program's settings go here, one directory per test
+};
+
+}  // namespace
+
+TEST_F(CommandLineTest, HelpListsTheModesAndBadUsageIsRefused) {
+  ProgramResult help = RunProgram({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* mode : {"--tree", "--list PATH", "--menu PATH", "--script FILE"}) EXPECT_TRUE(Has(help.out, mode)) << mode;
+
+  ProgramResult noPath = RunProgram({"--list"});
+  EXPECT_NE(noPath.exitCode, 0);
+  EXPECT_TRUE(Has(noPath.err, "--list")) << noPath.err;
+  EXPECT_NE(RunProgram({"--menu", "a", "b", "c"}).exitCode, 0);
+}
+
+TEST_F(CommandLineTest, TreeOfTheSampleIndentsEachLevelBelowTheSimulation) {
+  ProgramResult tree = RunProgram({"--tree"});
+  ASSERT_EQ(tree.exitCode, 0) << tree.err;
+  const std::vector<std::string> lines = Lines(tree.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "Simulation");
+  for (const char* top : {"  Globals", "  Libraries", "  Simulation Options", "  UOM Sets"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), top), lines.end()) << top << " in\n" << tree.out;
+
+  // Below a PATH, that item is at the margin; an unknown PATH is an error that names it.
+  ProgramResult below = RunProgram({"--tree", "Simulation/UOM Sets"});
+  EXPECT_EQ(below.exitCode, 0) << below.err;
+  EXPECT_EQ(Lines(below.out).front(), "UOM Sets");
+  ProgramResult unknown = RunProgram({"--tree", "Simulation/Nowhere"});
+  EXPECT_EQ(unknown.exitCode, 1);
+  EXPECT_TRUE(Has(unknown.err, "Simulation/Nowhere")) << unknown.err;
+}
+
+TEST_F(CommandLineTest, ListsShowHeadingsRowsInPaneOrderAndOverlays) {
+  ProgramResult top = RunProgram({"--list", "Simulation"});
+  ASSERT_EQ(top.exitCode, 0) << top.err;
+  const std::vector<std::string> lines = Lines(top.out);
+  ASSERT_GE(lines.size(), 2u) << top.out;
+  EXPECT_EQ(lines[0], "Name\tType\tStatus");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Globals\tGlobals\t"), lines.end()) << top.out;
+  EXPECT_TRUE(std::is_sorted(lines.begin() + 1, lines.end())) << "sorted by name:\n" << top.out;
+
+  // The current unit set carries the default mark.
+  ProgramResult units = RunProgram({"--list", "simulation/uom sets"});  // labels match without regard to case
+  ASSERT_EQ(units.exitCode, 0) << units.err;
+  EXPECT_TRUE(Has(units.out, "Name\tType\n")) << units.out;
+  EXPECT_TRUE(Has(units.out, "Metric\tUOM\t[overlay 2]\n")) << units.out;
+  EXPECT_TRUE(Has(units.out, "SI\tUOM\n")) << units.out;
+}
+
+TEST_F(CommandLineTest, MenusKeepAmpersandsTabsSeparatorsAndIndentPopups) {
+  ProgramResult menu = RunProgram({"--menu", "Simulation"});
+  ASSERT_EQ(menu.exitCode, 0) << menu.err;
+  const std::vector<std::string> lines = Lines(menu.out);
+  EXPECT_EQ(lines.front(), "E&xplore");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "-"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "P&roperties...\tAlt+Enter"), lines.end()) << menu.out;
+  auto run = std::find(lines.begin(), lines.end(), "&Run");
+  ASSERT_NE(run, lines.end()) << menu.out;
+  EXPECT_EQ(*(run + 1), "  R&un\tF5");
+
+  // A row of the contents pane that has no tree item of its own.
+  ProgramResult row = RunProgram({"--menu", "Simulation/UOM Sets/SI"});
+  ASSERT_EQ(row.exitCode, 0) << row.err;
+  EXPECT_TRUE(Has(row.out, "Make Current")) << row.out;
+  EXPECT_NE(RunProgram({"--menu", "Simulation/UOM Sets/Imperial"}).exitCode, 0);
+}
+
+TEST_F(CommandLineTest, ADamagedDocumentIsReportedWithFileAndLineAndNothingIsWritten) {
+  const std::string damaged = ScratchFile("Damaged.vsim",
+                                          "// Vortan simulation file, format 1.0\n"
+                                          "Model Broken\n"
+                                          "  x as Level\n");
+  for (const char* mode : {"--tree", "--script"}) {
+    const std::vector<std::string> args = std::string(mode) == "--tree"
+                                              ? std::vector<std::string>{"--tree", "Simulation", damaged}
+                                              : std::vector<std::string>{"--script", ScratchFile("s.txt", "list\n"), damaged};
+    ProgramResult result = RunProgram(args);
+    EXPECT_NE(result.exitCode, 0) << mode;
+    EXPECT_TRUE(Has(result.err, "Damaged.vsim")) << result.err;
+    EXPECT_TRUE(Has(result.err, "line")) << result.err;
+    EXPECT_TRUE(result.out.empty()) << result.out;
+  }
+  EXPECT_FALSE(std::filesystem::exists(config.RegistryFile())) << "no settings written";
+
+  ProgramResult missing = RunProgram({"--list", "Simulation", config.Path() + "/Missing.vsim"});
+  EXPECT_NE(missing.exitCode, 0);
+  EXPECT_TRUE(Has(missing.err, "Missing.vsim")) << missing.err;
+}
+
+TEST_F(CommandLineTest, ViewStyleAndSortColumnGoToTheSettingsStore) {
+  ProgramResult result = Script(
+      "# the contents pane in details, sorted by type\n"
+      "select Simulation\n"
+      "do Details\n"
+      "sort Type\n"
+      "registry\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(Has(result.out, "\"ListViewType\"=dword:00000003")) << result.out;
+  EXPECT_TRUE(Has(result.out, "\"SortColumn\"=\"Type\"")) << result.out;
+  EXPECT_TRUE(Has(config.ReadRegistryFile(), "\"SortColumn\"=\"Type\"")) << "kept in the user's store";
+
+  // The next run starts with the stored view: the small-icon style has no headers to click.
+  ProgramResult next = Script("select Simulation\ndo Small Icons\nsort Name\n");
+  EXPECT_EQ(next.exitCode, 1);
+  EXPECT_TRUE(Has(next.err, "stdin:3:")) << next.err;
+  EXPECT_TRUE(Has(config.ReadRegistryFile(), "\"ListViewType\"=dword:00000001"));
+}
+
+TEST_F(CommandLineTest, PromptsArePrintedAndTakeQueuedAnswers) {
+  ProgramResult result = Script(
+      "select Simulation\n"
+      "answer cancel\n"
+      "do Properties...\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(Has(result.out, "sheet: Simulation Properties\n")) << result.out;
+  EXPECT_TRUE(Has(result.out, "  File name: ")) << result.out;
+
+  // No answer waiting: the script stops at that line.
+  ProgramResult unanswered = Script("select Simulation\ndo Properties...\nlist\n");
+  EXPECT_EQ(unanswered.exitCode, 1);
+  EXPECT_TRUE(Has(unanswered.err, "stdin:2:")) << unanswered.err;
+  EXPECT_TRUE(Has(unanswered.out, "sheet: Simulation Properties")) << "printed before it failed";
+  EXPECT_FALSE(Has(unanswered.out, "Name\t")) << "nothing after the failing line runs";
+
+  // An answer that does not fit stops it too, and so does an answer nothing asked for.
+  EXPECT_EQ(Script("select Simulation\nanswer name X\ndo Properties...\n").exitCode, 1);
+  ProgramResult unused = Script("answer yes\nselect Simulation\n");
+  EXPECT_EQ(unused.exitCode, 1);
+  EXPECT_TRUE(Has(unused.err, "answer")) << unused.err;
+}
+
+TEST_F(CommandLineTest, ScriptErrorsNameTheirLine) {
+  struct Case {
+    const char* script;
+    const char* where;
+  } cases[] = {
+      {"select Simulation\nfly away\n", "stdin:2:"},
+      {"\n# comment\nselect Simulation/Nowhere\n", "stdin:3:"},
+      {"select Simulation\nrow Nothing Here\n", "stdin:2:"},
+      {"select Simulation\ndo Fly\n", "stdin:2:"},
+      {"select Simulation/UOM Sets\nrow SI\nexplore\n", "stdin:3:"},  // refused by the node
+      {"window 2\n", "stdin:1:"},
+      {"answer maybe\n", "stdin:1:"},
+  };
+  for (const Case& c : cases) {
+    ProgramResult result = Script(c.script);
+    EXPECT_EQ(result.exitCode, 1) << c.script;
+    EXPECT_TRUE(Has(result.err, c.where)) << c.script << " -> " << result.err;
+  }
+  ProgramResult file = RunProgram({"--script", config.Path() + "/none.txt"});
+  EXPECT_EQ(file.exitCode, 1);
+  EXPECT_TRUE(Has(file.err, "none.txt")) << file.err;
+}
+
+TEST_F(CommandLineTest, ExploreOpensAFurtherWindowAndWindowSwitchesBack) {
+  ProgramResult result = Script(
+      "select Simulation/UOM Sets\n"
+      "explore\n"
+      "tree\n"
+      "window 1\n"
+      "tree Simulation/UOM Sets\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, "window 2: Exploring - UOM Sets\nUOM Sets\nUOM Sets\n");
+}

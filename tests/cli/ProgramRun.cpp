@@ -1,0 +1,100 @@
+#include "tests/cli/ProgramRun.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A scratch directory for one run's input and output files.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vortan-cli-run-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch directory");
+    m_path = pattern;
+  }
+  ~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+  std::string File(const char* name) const { return m_path + "/" + name; }
+
+ private:
+  std::string m_path;
+};
+
+// The environment without a display: the command line must not need one. A
+// window system asked for anyway would fail to start on the xcb platform.
+std::vector<std::string> EnvironmentWithoutDisplay() {
+  std::vector<std::string> variables;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string variable = *entry;
+    if (variable.rfind("DISPLAY=", 0) == 0 || variable.rfind("WAYLAND_DISPLAY=", 0) == 0 ||
+        variable.rfind("QT_QPA_PLATFORM=", 0) == 0)
+      continue;
+    variables.push_back(variable);
+  }
+  variables.push_back("QT_QPA_PLATFORM=xcb");
+  return variables;
+}
+
+}  // namespace
+
+const char* ProgramPath() { return VORTAN_BINARY; }
+
+ProgramResult RunProgram(const std::vector<std::string>& args, const std::string& input) {
+  ScratchDir scratch;
+  const std::string in = scratch.File("stdin"), out = scratch.File("stdout"), err = scratch.File("stderr");
+  std::ofstream(in, std::ios::binary) << input;
+
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+
+  std::vector<std::string> words{ProgramPath()};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+
+  std::vector<std::string> variables = EnvironmentWithoutDisplay();
+  std::vector<char*> envp;
+  for (std::string& variable : variables) envp.push_back(variable.data());
+  envp.push_back(nullptr);
+
+  ProgramResult result;
+  pid_t child = 0;
+  const int spawned = posix_spawn(&child, ProgramPath(), &files, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&files);
+  if (spawned != 0) {
+    result.err = "cannot start " + std::string(ProgramPath());
+    return result;
+  }
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  result.out = ReadFile(out);
+  result.err = ReadFile(err);
+  return result;
+}
