@@ -45,7 +45,8 @@ struct FixtureSpec {
   GUID classId = kFolderClass;
   bool container = true;
   bool deferChildren = false;          // tree children wait for the first expansion
-  std::vector<CStoreType*> children;   // in both panes (containers only in the tree)
+  // In both panes (containers only in the tree); held, so a type the host deleted is still asked IsUsable.
+  std::vector<CComPtr<CStoreType>> children;
   std::string label;                   // aspect 0 instead of the type's name
   std::string className = "Fixture";
   int status = EO_STATUS_OK;

@@ -123,7 +123,7 @@ TEST_F(FrameCreationTest, NoWindowIsLeftWhenTheRootCannotBeMadeOrIsNotAContainer
   EXPECT_EQ(CExplorerFrame::Open(&record), nullptr);
   record.text = "{not a class id}";
   EXPECT_EQ(CExplorerFrame::Open(&record), nullptr);
-  record.text = CLSID_QVEOUserFolder.ToString();  // no user-folder maker installed
+  record.text = "{00000000-0000-0000-0000-0000000000E1}";  // a class id no node class has
   EXPECT_EQ(CExplorerFrame::Open(&record), nullptr);
   EXPECT_TRUE(CExplorerFrame::ActiveExplorers().empty());
   EXPECT_TRUE(CRQVMDIChildFrame::OpenFrames().empty());
