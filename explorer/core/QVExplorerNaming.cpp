@@ -26,6 +26,7 @@ bool TakenIn(IFTypePalette* palette, const std::string& name) {
 }
 
 bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsNameCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
 
 }  // namespace
 
@@ -54,5 +55,8 @@ std::string CQVExplorer::ChangeNameinText(const std::string& text, const std::st
   while (at < text.size() && IsBlank(text[at])) ++at;   // blanks after it
   if (oldName.empty() || text.size() - at < oldName.size()) return text;
   if (CompareNoCase(text.substr(at, oldName.size()), oldName) != 0) return text;
-  return text.substr(0, at) + newName + text.substr(at + oldName.size());
+  // Only the whole name: renaming Tank must not turn "TankFarm" into "Tank2Farm".
+  const std::size_t after = at + oldName.size();
+  if (after < text.size() && IsNameCharacter(text[after])) return text;
+  return text.substr(0, at) + newName + text.substr(after);
 }

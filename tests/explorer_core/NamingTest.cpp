@@ -17,6 +17,10 @@ TEST(ChangeNameinTextTest, OnlyTheHeaderNameIsReplacedAndCaseIsIgnored) {
   // A second word that is not the old name leaves the text as it was.
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Pump\nEnd\n", "Tank", "Tank2"), "Model Pump\nEnd\n");
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Ta", "Tank", "Tank2"), "Model Ta");
+  // A longer name that merely starts with the old one is another type's name.
+  EXPECT_EQ(CQVExplorer::ChangeNameinText("Model TankFarm\nEnd\n", "Tank", "Vessel"), "Model TankFarm\nEnd\n");
+  EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Tank_2\nEnd\n", "Tank", "Vessel"), "Model Tank_2\nEnd\n");
+  EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Tank(x)\nEnd\n", "Tank", "Vessel"), "Model Vessel(x)\nEnd\n");
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model", "Tank", "Tank2"), "Model");
   EXPECT_EQ(CQVExplorer::ChangeNameinText("", "Tank", "Tank2"), "");
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Tank", "", "X"), "Model Tank");
