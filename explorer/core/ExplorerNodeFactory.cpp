@@ -6,18 +6,25 @@
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/library/AddEntries.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
+#include "explorer/nodes/library/QVEOComponentList.h"
 #include "explorer/nodes/library/QVEOControllerType.h"
 #include "explorer/nodes/library/QVEOFlowsheetText.h"
 #include "explorer/nodes/library/QVEOFormInstance.h"
+#include "explorer/nodes/library/QVEOFunction.h"
 #include "explorer/nodes/library/QVEOGlobalStructureType.h"
 #include "explorer/nodes/library/QVEOIcon.h"
 #include "explorer/nodes/library/QVEOModelText.h"
+#include "explorer/nodes/library/QVEOParameterType.h"
+#include "explorer/nodes/library/QVEOPortType.h"
+#include "explorer/nodes/library/QVEOProcedure.h"
 #include "explorer/nodes/library/QVEOScript.h"
 #include "explorer/nodes/library/QVEOScriptFolder.h"
 #include "explorer/nodes/library/QVEOStreamType.h"
 #include "explorer/nodes/library/QVEOTask.h"
 #include "explorer/nodes/library/QVEOTaskFolder.h"
+#include "explorer/nodes/library/QVEOVariableType.h"
 #include "explorer/nodes/simulation/QVEOGlobals.h"
 #include "explorer/nodes/simulation/QVEOLaunchDialog.h"
 #include "explorer/nodes/simulation/QVEOLaunchFolders.h"
@@ -75,11 +82,20 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 14. (I, L, W)
       {&CLSID_QVEOStream, "CQVEOStream", nullptr},
       // 15. (I, W, 0)
-      {&CLSID_QVEOVariableType, "CQVEOVariableType", nullptr},
+      {&CLSID_QVEOVariableType, "CQVEOVariableType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOVariableType(i, w, 0);
+       }},
       // 16. (I, W, 0)
-      {&CLSID_QVEOPortType, "CQVEOPortType", nullptr},
+      {&CLSID_QVEOPortType, "CQVEOPortType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOPortType(i, w, 0);
+       }},
       // 17. (I, W, 0)
-      {&CLSID_QVEOProcedure, "CQVEOProcedure", nullptr},
+      {&CLSID_QVEOProcedure, "CQVEOProcedure",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOProcedure(i, w, 0);
+       }},
       // 18. (no form, no owner, no parent node, 0, 0): answers only class id, name and icon
       {&CLSID_QVEOFormInstance, "CQVEOFormInstance",
        [](IFInstance*, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
@@ -91,7 +107,10 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOIcon(i, w, nullptr, 0);
        }},
       // 20. (I, "", W)
-      {&CLSID_QVEOComponentList, "CQVEOComponentList", nullptr},
+      {&CLSID_QVEOComponentList, "CQVEOComponentList",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOComponentList(i, "", w);
+       }},
       // 21. (I, W)
       {&CLSID_QVEOSolverOptions, "CQVEOSolverOptions",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
@@ -103,32 +122,65 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOSimulationOptions(w, l);
        }},
       // 23. (I, W)
-      {&CLSID_QVEOAddVariableType, "CQVEOAddVariableType", nullptr},
+      {&CLSID_QVEOAddVariableType, "CQVEOAddVariableType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddVariableType(i, w);
+       }},
       // 24. (I, W)
-      {&CLSID_QVEOAddPortType, "CQVEOAddPortType", nullptr},
+      {&CLSID_QVEOAddPortType, "CQVEOAddPortType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddPortType(i, w);
+       }},
       // 25. (I, W)
-      {&CLSID_QVEOAddProcedure, "CQVEOAddProcedure", nullptr},
+      {&CLSID_QVEOAddProcedure, "CQVEOAddProcedure",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddProcedure(i, w);
+       }},
       // 26. (I, W)
-      {&CLSID_QVEOAddFormInstance, "CQVEOAddFormInstance", nullptr},
+      {&CLSID_QVEOAddFormInstance, "CQVEOAddFormInstance",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddFormInstance(i, w);
+       }},
       // 27. (I, W)
-      {&CLSID_QVEOAddIcon, "CQVEOAddIcon", nullptr},
+      {&CLSID_QVEOAddIcon, "CQVEOAddIcon",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddIcon(i, w);
+       }},
       // 28. (I, W, no folder)
-      {&CLSID_QVEOAddModel, "CQVEOAddModel", nullptr},
+      {&CLSID_QVEOAddModel, "CQVEOAddModel",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddModel(i, w);
+       }},
       // 29. (I, W)
-      {&CLSID_QVEOAddStreamType, "CQVEOAddStreamType", nullptr},
+      {&CLSID_QVEOAddStreamType, "CQVEOAddStreamType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddStreamType(i, w);
+       }},
       // 30. (I, W)
-      {&CLSID_QVEOAddComponentList, "CQVEOAddComponentList", nullptr},
+      {&CLSID_QVEOAddComponentList, "CQVEOAddComponentList",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddComponentList(i, w);
+       }},
       // 31. (I, W)
-      {&CLSID_QVEOAddScript, "CQVEOAddScript", nullptr},
+      {&CLSID_QVEOAddScript, "CQVEOAddScript",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddScript(i, w);
+       }},
       // 32. (I, I, W, 0): the instance as script and as owner instance
       {&CLSID_QVEOScript, "CQVEOScript",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
          return new CQVEOScript(i, i, w, 0);
        }},
       // 33. (I, W)
-      {&CLSID_QVEOAddLibrary, "CQVEOAddLibrary", nullptr},
+      {&CLSID_QVEOAddLibrary, "CQVEOAddLibrary",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddLibrary(i, w);
+       }},
       // 34. (I, W, 0)
-      {&CLSID_QVEOAddTask, "CQVEOAddTask", nullptr},
+      {&CLSID_QVEOAddTask, "CQVEOAddTask",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddTask(i, w, 0);
+       }},
       // 35. (I, W, 0, task owner 1, no owner instance)
       {&CLSID_QVEOTask, "CQVEOTask",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
@@ -150,17 +202,26 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOFlowsheetText(i, w, 0, 0);
        }},
       // 39. (I, W)
-      {&CLSID_QVEOAddParameterType, "CQVEOAddParameterType", nullptr},
+      {&CLSID_QVEOAddParameterType, "CQVEOAddParameterType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddParameterType(i, w);
+       }},
       // 40. (I, L, W, 0)
       {&CLSID_QVEOParameterTypes, "CQVEOParameterTypes", nullptr},
       // 41. (I, W, 0)
-      {&CLSID_QVEOParameterType, "CQVEOParameterType", nullptr},
+      {&CLSID_QVEOParameterType, "CQVEOParameterType",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOParameterType(i, w, 0);
+       }},
       // 42. (I, L, W, 0)
       {&CLSID_QVEOBlockTypes, "CQVEOBlockTypes", nullptr},
       // 43. (I, L, W, 0)
       {&CLSID_QVEOStreamTypes, "CQVEOStreamTypes", nullptr},
       // 44. (I, W, no folder name)
-      {&CLSID_QVEOAddUserFolder, "CQVEOAddUserFolder", nullptr},
+      {&CLSID_QVEOAddUserFolder, "CQVEOAddUserFolder",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddUserFolder(i, w, std::string());
+       }},
       // 45. (I, L, W, no folder, 0)
       {&CLSID_QVEOUserFolder, "CQVEOUserFolder", nullptr},
       // 46. (I, L, W, 0)
@@ -179,7 +240,10 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 51. (I, L, W)
       {&CLSID_QVEOGlobalStructure, "CQVEOGlobalStructure", nullptr},
       // 52. (I, W, no folder)
-      {&CLSID_QVEOAddStructure, "CQVEOAddStructure", nullptr},
+      {&CLSID_QVEOAddStructure, "CQVEOAddStructure",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddStructure(i, w);
+       }},
       // 53. (I, L, W, 0)
       {&CLSID_QVEOGlobalStructureType, "CQVEOGlobalStructureType",
        [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
@@ -188,9 +252,15 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 54. (I, L, W, 0)
       {&CLSID_QVEOGlobalStructureTypes, "CQVEOGlobalStructureTypes", nullptr},
       // 55. (I, W, 0)
-      {&CLSID_QVEOFunction, "CQVEOFunction", nullptr},
+      {&CLSID_QVEOFunction, "CQVEOFunction",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOFunction(i, w, 0);
+       }},
       // 56. (I, W)
-      {&CLSID_QVEOAddFunction, "CQVEOAddFunction", nullptr},
+      {&CLSID_QVEOAddFunction, "CQVEOAddFunction",
+       [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOAddFunction(i, w);
+       }},
       // 57. (I, W)
       {&CLSID_QVEOGlobals, "CQVEOGlobals",
        [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {

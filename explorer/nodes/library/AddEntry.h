@@ -5,10 +5,12 @@
 // objects can be made.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "explorer/core/ExplorerObject.h"
 #include "host/store/IFType.h"
+#include "platform/Types.h"
 
 class CQVEOAddEntry : public CExplorerObject {
  public:
@@ -32,6 +34,33 @@ class CQVEOAddEntry : public CExplorerObject {
  protected:
   // The palette new types are made in: the type of the entry's instance; null without one.
   CComPtr<IFType> GetPalette();
+
+  // Shows a fresh name dialog of class Dialog, captioned titleId and proposing
+  // the name last entered, until accept takes the answer. False on Cancel.
+  template <class Dialog>
+  bool AskUntilAccepted(UINT titleId, const std::function<bool(Dialog&)>& accept) {
+    std::string lastName;
+    for (;;) {
+      Dialog dialog(titleId, nullptr);
+      dialog.m_strName = lastName;
+      if (dialog.DoModal() != IDOK) return false;
+      lastName = dialog.m_strName;
+      if (accept(dialog)) return true;
+    }
+  }
+
+  // A create operation of the type operations: name in, new type out, 1 on success.
+  using TypeCreation = std::function<int(const std::string& name, IFType** created)>;
+  // Asks for a name (object-name dialog titled titleId) and creates the type,
+  // asking again after a failure (the operation has said why). The new type,
+  // or null on Cancel; name receives the name it was made with.
+  CComPtr<IFType> AskAndCreateType(UINT titleId, const TypeCreation& create, std::string& name);
+  // AskAndCreateType, then the new type opens in the text editor. The new type or null.
+  CComPtr<IFType> AskCreateAndEdit(UINT titleId, const TypeCreation& create, DWORD editorKind);
+  // Opens a new definition in the text editor: not read-only, option 0.
+  static void LaunchEditor(IFType* palette, IFType* type, const std::string& name, DWORD editorKind);
+  // Tells this entry's Explorer that something was added to the folder it lists (posted).
+  void AnnounceAdded();
 
  private:
   UINT m_nLabelId;

@@ -1,0 +1,149 @@
+// The Add entries that sit inside a model or the simulation and make a part of
+// it: an icon, a form, the model's help form and a global table.
+#include "explorer/core/ContextMenuBuilder.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/core/QVExplorer.h"
+#include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/nodes/library/AddEntries.h"
+#include "host/framework/CQVGeneralUtil.h"
+#include "host/model/IQVFormContainer.h"
+#include "host/model/IQVFormDef.h"
+#include "host/store/HostClassIds.h"
+#include "host/store/Status.h"
+#include "platform/Resources.h"
+
+namespace {
+
+constexpr UINT kCreateIconTitle = 53623;
+constexpr UINT kNameGlobalTableTitle = 13740;
+constexpr UINT kAddHelpLabel = 53709;      // " Add Help"
+constexpr UINT kDeleteQuestion = 53588;    // "Are you sure that you want to delete this object?"
+constexpr UINT kConfirmCaption = 53587;
+constexpr UINT kDeleteTextId = 53522;      // "&Delete\tDel"
+constexpr UINT kOpenTextId = 53518;        // "&Open"
+const char* const kHelpFormName = "$Model_Help$";
+
+CComPtr<IQVFormContainer> FormContainerOf(IFType* owner) { return ComQuery<IQVFormContainer>(owner); }
+
+}  // namespace
+
+// ---- icons
+
+CQVEOAddIcon::CQVEOAddIcon(IFInstance* instance, CWnd* owner) : CQVEOAddEntry(instance, 13599, 13551, owner) {}
+const GUID& CQVEOAddIcon::ClassID() { return CLSID_QVEOAddIcon; }
+CExplorerObject* CQVEOAddIcon::Clone() { return new CQVEOAddIcon(GetInstance(), GetOwner()); }
+
+void CQVEOAddIcon::Create() {
+  IFInstance* instance = GetInstance();
+  if (!instance || !GetPalette()) return;
+  std::string name;
+  auto create = [&](const std::string& wanted, IFType** out) {
+    return CQVExplorer::CreateIcon(instance, wanted, out, 1, nullptr);
+  };
+  if (!AskAndCreateType(kCreateIconTitle, create, name)) return;
+  OpenView(CLSID_QVIconEditorView, 1, name, nullptr, "", 0);
+  AnnounceAdded();
+}
+
+// ---- forms: the host asks for the new form itself
+
+CQVEOAddFormInstance::CQVEOAddFormInstance(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, 53575, 13626, owner) {}
+const GUID& CQVEOAddFormInstance::ClassID() { return CLSID_QVEOAddFormInstance; }
+CExplorerObject* CQVEOAddFormInstance::Clone() { return new CQVEOAddFormInstance(GetInstance(), GetOwner()); }
+
+void CQVEOAddFormInstance::Create() { AddFormInstance(); }
+
+void CQVEOAddFormInstance::AddFormInstance() {
+  if (CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette())) forms->AddForm(QV_ADDFORM_NEW);
+}
+
+// ---- the model's help form
+
+CQVEOAddHelpInstance::CQVEOAddHelpInstance(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, kAddHelpLabel, 13770, owner) {
+  CComPtr<IFType> model = GetPalette();
+  if (!model) return;
+  model->GetName(m_ownerName);
+  CComPtr<IQVFormDef> help;
+  CComPtr<IQVFormContainer> forms = FormContainerOf(model);
+  m_bHelpExists = forms && SUCCEEDED(forms->FindForm(kHelpFormName, &help)) && help;
+}
+
+const GUID& CQVEOAddHelpInstance::ClassID() { return CLSID_QVEOAddHelpInstance; }
+CExplorerObject* CQVEOAddHelpInstance::Clone() { return new CQVEOAddHelpInstance(GetInstance(), GetOwner()); }
+
+int CQVEOAddHelpInstance::GetDisplayText(EOAspect aspect, std::string& text) {
+  if (aspect == EOAspectName) {
+    text = m_bHelpExists ? m_ownerName + " Help" : LoadStringOrEmpty(kAddHelpLabel);
+    return 1;
+  }
+  if (aspect == EOAspectType) {
+    text = "Model Help";
+    return 1;
+  }
+  return 0;
+}
+
+int CQVEOAddHelpInstance::BuildContextMenu(CMenu& menu) {
+  CContextMenuBuilder build(*this, menu);
+  build.Add(ID_EXPLORER_OPEN, kOpenTextId);
+  build.Add(ID_EXPLORER_DELETE, kDeleteTextId);
+  return 1;
+}
+
+// Only Open, and Delete once the help exists: the entry does nothing else.
+int CQVEOAddHelpInstance::CanDoCommand(UINT id) {
+  return id == ID_EXPLORER_OPEN || (id == ID_EXPLORER_DELETE && m_bHelpExists);
+}
+
+void CQVEOAddHelpInstance::DoCommand(UINT id) {
+  if (id == ID_EXPLORER_DELETE) {
+    if (m_bHelpExists) DeleteHelp();
+    return;
+  }
+  CQVEOAddEntry::DoCommand(id);
+}
+
+void CQVEOAddHelpInstance::Create() {
+  CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
+  if (!forms || FAILED(forms->AddForm(QV_ADDFORM_HELP))) return;
+  if (m_bHelpExists) return;
+  m_bHelpExists = 1;
+  PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+}
+
+void CQVEOAddHelpInstance::DeleteHelp() {
+  if (CQVExplorer::DisplayMessage(kDeleteQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
+    return;
+  CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
+  if (!forms) return;
+  // A help form that stays (open elsewhere) keeps its entry, and the user is told why.
+  if (HRESULT hr = forms->RemoveForm(kHelpFormName); FAILED(hr)) {
+    CQVExplorer::DisplayMessage(GetStatusText(hr), 0, MB_ICONEXCLAMATION, nullptr);
+    return;
+  }
+  m_bHelpExists = 0;
+  PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+}
+
+// ---- global tables of the simulation
+
+CQVEOAddGlobalTable::CQVEOAddGlobalTable(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, 13739, 13626, owner) {}
+const GUID& CQVEOAddGlobalTable::ClassID() { return CLSID_QVEOAddGlobalTable; }
+CExplorerObject* CQVEOAddGlobalTable::Clone() { return new CQVEOAddGlobalTable(GetInstance(), GetOwner()); }
+
+void CQVEOAddGlobalTable::Create() {
+  CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
+  if (!forms) return;
+  bool made = AskUntilAccepted<CQVExplorerObjectNameDialog>(
+      kNameGlobalTableTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+        if (!CQVGeneralUtil::IsValidName(dialog.m_strName, nullptr)) return false;
+        CComPtr<IQVFormDef> form;
+        return SUCCEEDED(forms->CreateForm(dialog.m_strName, CLSID_QVTableForm, 0, "", &form));
+      });
+  if (made) AnnounceAdded();
+}

@@ -1,0 +1,218 @@
+#include "explorer/nodes/library/QVEOComponentList.h"
+
+#include <optional>
+#include <vector>
+
+#include "explorer/core/ContextMenuBuilder.h"
+#include "explorer/core/ExplorerClipboardFormats.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/core/QVExplorer.h"
+#include "explorer/dialogs/QVComponentListPropertySheet.h"
+#include "explorer/nodes/library/DeletionNotice.h"
+#include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "host/framework/CRQVDocument.h"
+#include "host/store/Status.h"
+#include "platform/Resources.h"
+#include "platform/Services.h"
+#include "platform/TextCompare.h"
+
+namespace {
+
+constexpr UINT kComponentListIcon = 13541;
+constexpr UINT kClassNameId = 13589;          // "Component List"
+constexpr UINT kPropertiesCaption = 53560;    // "Component List Properties"
+constexpr UINT kConfigureNowQuestion = 53636;
+constexpr UINT kCannotEditMessage = 53637;
+constexpr UINT kConfirmCaption = 53587;
+constexpr UINT kDeleteQuestion = 53588;
+constexpr UINT kCannotDeleteMessage = 53607;
+constexpr UINT kRenameCaption = 53608;
+constexpr UINT kCannotRenameMessage = 53609;
+const char* const kDefaultListName = "Default";
+
+}  // namespace
+
+CQVEOComponentList::CQVEOComponentList(IFInstance*, const std::string& name, CWnd* owner)
+    : CExplorerObject(ForInstance{}, nullptr, kComponentListIcon, kComponentListIcon, owner, 0), m_strName(name) {}
+
+const GUID& CQVEOComponentList::ClassID() { return CLSID_QVEOComponentList; }
+
+int CQVEOComponentList::GetClassName(std::string& name) {
+  name = LoadStringOrEmpty(kClassNameId);
+  return !name.empty();
+}
+
+CExplorerObject* CQVEOComponentList::Clone() { return new CQVEOComponentList(nullptr, m_strName, GetOwner()); }
+
+CComPtr<IQVPhysicalProperties> CQVEOComponentList::Properties() {
+  CComPtr<IQVPhysicalProperties> properties;
+  if (CRQVDocument* document = CQVExplorer::GetCurrentDocument()) document->GetProperties(&properties);
+  return properties;
+}
+
+bool CQVEOComponentList::IsDefaultList() const { return CompareNoCase(m_strName, kDefaultListName) == 0; }
+
+bool CQVEOComponentList::IsSet() {
+  bool isSet = false;
+  if (CComPtr<IQVPhysicalProperties> properties = Properties()) properties->IsComponentSet(m_strName, &isSet);
+  return isSet;
+}
+
+int CQVEOComponentList::GetDisplayText(EOAspect aspect, std::string& text) {
+  switch (aspect) {
+    case EOAspectName:
+      text = m_strName;
+      return 1;
+    case EOAspectType:
+      text = IsSet() ? "Set" : "List";
+      return 1;
+    case EOAspectPropertyFile: {
+      if (IsSet()) {
+        text = "None";
+        return 1;
+      }
+      text.clear();
+      if (CComPtr<IQVPhysicalProperties> properties = Properties()) properties->GetPropertyFile(m_strName, text);
+      if (text.empty()) text = "Missing";
+      return 1;
+    }
+    default:
+      return 0;
+  }
+}
+
+int CQVEOComponentList::BuildContextMenu(CMenu& menu) {
+  CContextMenuBuilder build(*this, menu);
+  AddMenuCommand(build, ID_EXPLORER_COPY);
+  AddMenuCommand(build, ID_EXPLORER_DELETE);
+  AddMenuCommand(build, ID_EXPLORER_RENAME);
+  build.AddSeparator();
+  AddMenuCommand(build, ID_EXPLORER_EDIT);
+  if (!IsSet()) AddMenuCommand(build, ID_EXPLORER_PHYSICAL_PROPERTIES);
+  AddMenuCommand(build, ID_EXPLORER_CONVERT);
+  build.AddSeparator();
+  AddMenuCommand(build, ID_EXPLORER_PROPERTIES);
+  return 1;
+}
+
+int CQVEOComponentList::CanDoCommand(UINT id) {
+  switch (id) {
+    case ID_EXPLORER_PROPERTIES:
+    case ID_EXPLORER_EDIT:
+    case ID_EXPLORER_COPY:
+    case ID_EXPLORER_PHYSICAL_PROPERTIES:
+    case ID_EXPLORER_CONVERT:
+      return 1;
+    // "Default" is never deleted or renamed, whichever way the command comes.
+    case ID_EXPLORER_DELETE:
+    case ID_EXPLORER_RENAME:
+      return !IsDefaultList();
+    case ID_EXPLORER_PASTE:
+      return ClipboardOffersAny({CF_EXPLORER_COMPONENT_LIST});
+    default:
+      return 0;
+  }
+}
+
+void CQVEOComponentList::DoCommand(UINT id) {
+  switch (id) {
+    case ID_EXPLORER_DEFAULT_ACTION:
+    case ID_EXPLORER_EDIT:
+      RunConfigured([&](IQVPhysicalProperties& properties) { return properties.EditComponentList(m_strName); });
+      break;
+    case ID_EXPLORER_PHYSICAL_PROPERTIES:
+      RunConfigured([&](IQVPhysicalProperties& properties) { return properties.ShowPropertiesOptions(m_strName); });
+      break;
+    case ID_EXPLORER_PROPERTIES:
+      if (CComPtr<IQVPhysicalProperties> properties = Properties()) {
+        CQVComponentListPropertySheet sheet(kPropertiesCaption, properties, m_strName);
+        sheet.DoModal();
+      }
+      break;
+    case ID_EXPLORER_COPY:
+      CopyToClipboard();
+      break;
+    case ID_EXPLORER_CUT:
+      MessageBeep(0);
+      break;
+    case ID_EXPLORER_PASTE:
+      Paste();
+      break;
+    case ID_EXPLORER_DELETE:
+      SelfDestruct(1);
+      break;
+    case ID_EXPLORER_RENAME:
+      if (!IsDefaultList()) StartLabelEdit();
+      break;
+    case ID_EXPLORER_CONVERT:
+      if (CComPtr<IQVPhysicalProperties> properties = Properties()) {
+        properties->ConvertComponentList(m_strName);
+        PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CQVEOComponentList::RunConfigured(const std::function<HRESULT(IQVPhysicalProperties&)>& request) {
+  CComPtr<IQVPhysicalProperties> properties = Properties();
+  if (!properties || request(*properties) != FE_NOTCONFIGURED) return;
+  if (CQVExplorer::DisplayMessage(kConfigureNowQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) ==
+      IDYES) {
+    properties->ShowConfiguration();
+    if (request(*properties) != FE_NOTCONFIGURED) return;
+  }
+  CQVExplorer::DisplayMessage(kCannotEditMessage, 0, MB_ICONSTOP, nullptr);
+}
+
+void CQVEOComponentList::CopyToClipboard() {
+  std::vector<std::uint8_t> bytes(m_strName.begin(), m_strName.end());
+  bytes.push_back(0);
+  COleDataSource data;
+  data.CacheGlobalData(CF_EXPLORER_COMPONENT_LIST, std::move(bytes));
+  data.SetClipboard();
+}
+
+void CQVEOComponentList::Paste() {
+  COleDataObject data;
+  if (!data.AttachClipboard()) return;
+  std::optional<std::vector<std::uint8_t>> bytes = data.GetGlobalData(CF_EXPLORER_COMPONENT_LIST);
+  if (!bytes) return;
+  // The name ends at its terminating zero, or with the data.
+  std::string name(bytes->begin(), bytes->end());
+  name = name.substr(0, name.find('\0'));
+  if (!name.empty() && CQVExplorer::CloneComponentList(name)) PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+}
+
+int CQVEOComponentList::SelfDestruct(int confirm) {
+  if (!IsDeletable() || IsDefaultList()) return 0;
+  if (confirm &&
+      CQVExplorer::DisplayMessage(kDeleteQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
+    return 0;
+  CComPtr<IQVPhysicalProperties> properties = Properties();
+  if (!properties || FAILED(properties->DeleteComponentList(m_strName))) {
+    CQVExplorer::DisplayMessage(kCannotDeleteMessage, 0, MB_ICONEXCLAMATION, nullptr);
+    return 0;
+  }
+  CDeletionNotice notice(*this);
+  notice.SendDeleted();
+  notice.PostDeleted();
+  return 1;
+}
+
+int CQVEOComponentList::DontEditLabel() { return IsDefaultList(); }
+
+int CQVEOComponentList::EditLabel(std::string newName) {
+  if (IsDefaultList() || newName == m_strName) return 0;
+  CComPtr<IQVPhysicalProperties> properties = Properties();
+  if (!properties) return 0;
+  if (FAILED(properties->RenameComponentList(m_strName, newName))) {
+    CQVExplorer::DisplayMessage(kCannotRenameMessage, kRenameCaption, MB_ICONINFORMATION, nullptr);
+    return 0;
+  }
+  PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+  return 0;
+}

@@ -1,0 +1,393 @@
+// The Add entries against the stand-in host: labels, menu and commands, and
+// each kind's success, taken-name and cancel paths.
+#include <filesystem>
+
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/core/QVExplorer.h"
+#include "explorer/dialogs/ExplorerComponentListName.h"
+#include "explorer/dialogs/ExplorerParameterName.h"
+#include "explorer/nodes/library/AddEntries.h"
+#include "host/language/TypeKinds.h"
+#include "host/model/IQVFormContainer.h"
+#include "host/model/IQVFormDef.h"
+#include "host/store/HostClassIds.h"
+#include "host/store/IFFolderCollection.h"
+#include "platform/Dialog.h"
+#include "tests/explorer_library/LeafTestSupport.h"
+#include "workbench/document/DocumentFiles.h"
+#include "workbench/store/ComponentLists.h"
+
+namespace {
+
+using namespace leaf_test;
+
+class AddEntryTest : public LeafTest {
+ protected:
+  IFInstance* SimulationInstance() { return InstanceOf(*Store().SimulationType()); }
+
+  // The prompt at index: kind, caption and, for dialogs, whether name is proposed in it.
+  const UiPrompt& Prompt(std::size_t index) { return ui.Prompts().at(index); }
+  static bool Proposes(const UiPrompt& dialog, const std::string& name) {
+    for (const std::string& line : dialog.details)
+      if (line == "  Name: " + name) return true;
+    return false;
+  }
+  // The folder at path ("Units/BlockTypeFolder") below the simulation palette's root folder.
+  CComPtr<IFFolder> FolderAt(const std::vector<std::string>& path) {
+    CComPtr<IFFolder> folder = ComQuery<IFFolder>(static_cast<IFTypePalette*>(&Simulation()));
+    for (const std::string& name : path) {
+      CComPtr<IFFolder> next;
+      if (!folder || FAILED(folder->FindFolder(name, &next))) return nullptr;
+      folder = next;
+    }
+    return folder;
+  }
+  static bool Holds(IFFolder* folder, const std::string& name) {
+    CComPtr<IFDesc> item;
+    return folder && SUCCEEDED(folder->FindItem(name, &item)) && item;
+  }
+};
+
+TEST_F(AddEntryTest, EveryEntryIsLabelledAndOffersOnlyOpen) {
+  const std::vector<std::pair<const GUID*, std::string>> entries = {
+      {&CLSID_QVEOAddVariableType, " Add Variable Type"}, {&CLSID_QVEOAddPortType, " Add Port Type"},
+      {&CLSID_QVEOAddProcedure, " Add Procedure"},        {&CLSID_QVEOAddFunction, " Add Function"},
+      {&CLSID_QVEOAddModel, " Add Model"},                {&CLSID_QVEOAddStructure, " Add Structure Type"},
+      {&CLSID_QVEOAddStreamType, " Add Stream Type"},     {&CLSID_QVEOAddParameterType, " Add Parameter Type"},
+      {&CLSID_QVEOAddIcon, " Add Icon"},                  {&CLSID_QVEOAddScript, " Add Script"},
+      {&CLSID_QVEOAddTask, " Add Task"},                  {&CLSID_QVEOAddComponentList, " Add Component List"},
+      {&CLSID_QVEOAddUserFolder, " Add Folder"},          {&CLSID_QVEOAddLibrary, "Open Library"},
+      {&CLSID_QVEOAddFormInstance, " Add Form"},
+  };
+  for (const auto& [classId, label] : entries) {
+    std::unique_ptr<CExplorerObject> entry(CQVExplorer::Manufacture(*classId, SimulationInstance(), nullptr, &frame));
+    ASSERT_TRUE(entry) << label;
+    EXPECT_EQ(entry->GetClassID(), *classId);
+    EXPECT_EQ(Text(*entry, EOAspectName), label);
+    std::string type = "unset";
+    EXPECT_NE(entry->GetDisplayText(EOAspectType, type), 0);
+    EXPECT_EQ(type, "");
+    EXPECT_EQ(MenuOf(*entry), Strings{"Open"}) << label;
+    EXPECT_EQ(entry->CanDoCommand(ID_EXPLORER_DELETE), 0);
+    EXPECT_EQ(entry->IsLibraryObject(), 0);
+    EXPECT_GE(entry->GetImage(0, 0), 0);
+    EXPECT_EQ(entry->GetImage(0, 0), entry->GetImage(0, 1));
+    std::unique_ptr<CExplorerObject> copy(entry->Clone());
+    EXPECT_NE(*copy == *entry, 0);
+  }
+  CQVEOAddGlobalTable table(SimulationInstance(), &frame);
+  EXPECT_EQ(Text(table, EOAspectName), "Add Global Table");
+
+  // Clipboard commands only beep.
+  CQVEOAddVariableType entry(SimulationInstance(), &frame);
+  for (UINT command : {ID_EXPLORER_COPY, ID_EXPLORER_CUT, ID_EXPLORER_PASTE}) entry.DoCommand(command);
+  EXPECT_EQ(ui.Beeps(), 3);
+  EXPECT_TRUE(ui.Prompts().empty());
+}
+
+TEST_F(AddEntryTest, ANewVariableTypeIsMadeOpenedAndAnnounced) {
+  CQVEOAddVariableType entry(SimulationInstance(), &frame);
+  ui.AnswerName("Head");
+  entry.DoDefaultAction();
+  EXPECT_EQ(Prompt(0).caption, "Create Variable Type");
+  ASSERT_TRUE(Simulation().Find("Head"));
+  EXPECT_EQ(LatestText(*Simulation().Find("Head")).rfind("Variable Head", 0), 0u);
+  ASSERT_TRUE(LastSession());
+  EXPECT_EQ(LastSession()->Title(), "Head");
+  EXPECT_EQ(LastSession()->Kind(), QV_KIND_VARIABLE_TYPE);
+  EXPECT_FALSE(LastSession()->IsReadOnly());
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
+TEST_F(AddEntryTest, ATakenNameIsNamedAndAskedForAgainUntilCancel) {
+  build.Model(Simulation(), "Tank");
+  CQVEOAddModel entry(SimulationInstance(), &frame);
+  ui.AnswerName("Tank");
+  ui.AnswerOk();
+  ui.AnswerCancel();
+  entry.DoCommand(ID_EXPLORER_OPEN);
+
+  ASSERT_EQ(ui.Prompts().size(), 3u);
+  EXPECT_EQ(Prompt(0).caption, "Create Model");
+  EXPECT_EQ(Prompt(1).caption, "Add Model Error");
+  EXPECT_EQ(Prompt(1).text, "A type definition named \"Tank\" already exists.");
+  EXPECT_EQ(Prompt(2).caption, "Create Model");
+  EXPECT_TRUE(Proposes(Prompt(2), "Tank"));
+  EXPECT_FALSE(Proposes(Prompt(0), "Tank"));
+  EXPECT_TRUE(Sessions().empty());
+  EXPECT_EQ(Simulation().Types().size(), 1u);
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 0);
+}
+
+TEST_F(AddEntryTest, ATakenNameThenAFreeOneMakesTheType) {
+  build.Type(Simulation(), StoreKind::Port, "Material");
+  CQVEOAddPortType entry(SimulationInstance(), &frame);
+  ui.AnswerName("Material");
+  ui.AnswerOk();
+  ui.AnswerName("Energy");
+  entry.DoDefaultAction();
+  EXPECT_EQ(Prompt(1).caption, "Add Port Error");
+  ASSERT_TRUE(Simulation().Find("Energy"));
+  EXPECT_EQ(LastSession()->Kind(), QV_KIND_PORT_TYPE);
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
+TEST_F(AddEntryTest, ModelsStreamsAndStructuresAreAnnouncedWithTheClassThatShowsThem) {
+  std::vector<std::string> classTexts;
+  frame.onMessage = [&](const explorer_test::RecordedMessage& message) {
+    if (message.message == EXPLORER_OBJECT_ADDED && message.wParam)
+      classTexts.push_back(reinterpret_cast<const char*>(message.wParam));
+  };
+  ui.AnswerName("Reactor");
+  CQVEOAddModel(SimulationInstance(), &frame).DoDefaultAction();
+  ui.AnswerName("Slurry");
+  CQVEOAddStreamType(SimulationInstance(), &frame).DoDefaultAction();
+  ui.AnswerName("Geometry");
+  CQVEOAddStructure(SimulationInstance(), &frame).DoDefaultAction();
+
+  EXPECT_EQ(classTexts, (Strings{CLSID_QVEOBlockType.ToString(), CLSID_QVEOStreamType.ToString(),
+                                 CLSID_QVEOGlobalStructureType.ToString()}));
+  ASSERT_EQ(Sessions().size(), 3u);
+  EXPECT_EQ(Sessions()[0]->Kind(), QV_KIND_MODEL);
+  EXPECT_EQ(Sessions()[1]->Kind(), QV_KIND_STREAM_TYPE);
+  EXPECT_EQ(Sessions()[2]->Kind(), QV_KIND_STRUCTURE);
+}
+
+TEST_F(AddEntryTest, AModelAddedInAUserFolderGoesIntoItsModelsSubFolder) {
+  build.Folder(Simulation(), "Units");
+  CComPtr<IFFolder> units = FolderAt({"Units"});
+  ASSERT_TRUE(units);
+  ASSERT_FALSE(FolderAt({"Units", "BlockTypeFolder"}));
+
+  ui.AnswerName("Reactor");
+  CQVEOAddModel(SimulationInstance(), &frame, units).DoDefaultAction();
+  CComPtr<IFFolder> models = FolderAt({"Units", "BlockTypeFolder"});
+  EXPECT_TRUE(Holds(models, "Reactor")) << "the sub-folder is made on first use";
+  EXPECT_FALSE(Holds(FolderAt({"BlockTypeFolder"}), "Reactor"));
+
+  ui.AnswerName("Shape");
+  CQVEOAddStructure(SimulationInstance(), &frame, units).DoDefaultAction();
+  EXPECT_TRUE(Holds(FolderAt({"Units", "StructureTypeFolder"}), "Shape"));
+  EXPECT_TRUE(Simulation().Find("Shape"));
+}
+
+TEST_F(AddEntryTest, AParameterTypeTakesItsKindAndATakenNameEndsTheCommand) {
+  CQVEOAddParameterType entry(SimulationInstance(), &frame);
+  ui.AnswerDialog([](CDialog& dialog) {
+    EXPECT_EQ(dialog.GetWindowText(), "Create Parameter Type");
+    dialog.Item(IDC_EXPLORER_NAME_EDIT)->UserType("Gain");
+    dialog.Item(IDC_PARAMETER_REAL)->UserClick();
+    dialog.PressButton(IDOK);
+  });
+  entry.DoDefaultAction();
+  ASSERT_TRUE(Simulation().Find("Gain"));
+  EXPECT_NE(LatestText(*Simulation().Find("Gain")).find("Uses RealParameter"), std::string::npos);
+  EXPECT_EQ(LastSession()->Kind(), QV_KIND_PARAMETER_TYPE);
+
+  ui.AnswerDialog([](CDialog& dialog) {
+    dialog.Item(IDC_EXPLORER_NAME_EDIT)->UserType("Gain");
+    dialog.Item(IDC_PARAMETER_LOGICAL)->UserClick();
+    dialog.PressButton(IDOK);
+  });
+  ui.AnswerOk();
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts().back().caption, "Add Parameter Error");
+  EXPECT_EQ(Sessions().size(), 1u);
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
+TEST_F(AddEntryTest, ANewUserFolderHasItsTwoSubFoldersAndIsSentToTheWindow) {
+  build.Folder(Simulation(), "BlockTypeFolder");
+  CComPtr<IFFolder> parent = FolderAt({"BlockTypeFolder"});
+  LPARAM sentFolder = 0;
+  std::string sentClass;
+  frame.onMessage = [&](const explorer_test::RecordedMessage& message) {
+    if (message.message != EXPLORER_OBJECT_ADDED) return;
+    sentClass = reinterpret_cast<const char*>(message.wParam);
+    sentFolder = message.lParam;
+  };
+  // The entry finds its parent folder by name in the palette.
+  CQVEOAddUserFolder entry(SimulationInstance(), &frame, "BlockTypeFolder");
+  ASSERT_EQ(entry.GetParentFolder(), parent.Get());
+  ui.AnswerName("Units");
+  entry.DoDefaultAction();
+
+  CComPtr<IFFolder> made = FolderAt({"BlockTypeFolder", "Units"});
+  ASSERT_TRUE(made);
+  EXPECT_TRUE(FolderAt({"BlockTypeFolder", "Units", "BlockTypeFolder"}));
+  EXPECT_TRUE(FolderAt({"BlockTypeFolder", "Units", "StructureTypeFolder"}));
+  EXPECT_EQ(sentClass, CLSID_QVEOUserFolder.ToString());
+  EXPECT_EQ(sentFolder, reinterpret_cast<LPARAM>(made.Get())) << "sent, not posted";
+
+  // The same name again: named, asked again, cancelled.
+  ui.AnswerName("Units");
+  ui.AnswerOk();
+  ui.AnswerCancel();
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts()[2].caption, "Add User Folder Error");
+  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_ADDED), 1);
+
+  // Without a parent folder the entry does nothing at all.
+  CQVEOAddUserFolder lost(SimulationInstance(), &frame, "NoSuchFolder");
+  EXPECT_FALSE(lost.GetParentFolder());
+  lost.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts().size(), 4u);
+}
+
+TEST_F(AddEntryTest, AComponentListOrSetIsMadeByTheDocumentsProperties) {
+  CComponentLists& lists = Store().ComponentLists();
+  CQVEOAddComponentList entry(SimulationInstance(), &frame);
+  ui.AnswerDialog([](CDialog& dialog) {
+    EXPECT_EQ(dialog.GetWindowText(), "Create Component List");
+    dialog.Item(IDC_EXPLORER_NAME_EDIT)->UserType("Solids");
+    dialog.Item(IDC_NO_PHYSICAL_PROPERTIES)->UserClick();
+    dialog.PressButton(IDOK);
+  });
+  entry.DoDefaultAction();
+  ASSERT_TRUE(lists.Find("Solids"));
+  EXPECT_TRUE(lists.Find("Solids")->isSet);
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+
+  ui.AnswerName("Default");
+  ui.AnswerOk();
+  ui.AnswerName("Water");
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts()[2].caption, "Add Component List Error");
+  EXPECT_EQ(ui.Prompts()[2].text, "A type definition named \"Default\" already exists.");
+  ASSERT_TRUE(lists.Find("Water"));
+  EXPECT_FALSE(lists.Find("Water")->isSet);
+}
+
+TEST_F(AddEntryTest, ScriptsOpenTitledWithTheOwnersPath) {
+  CQVEOAddScript entry(SimulationInstance(), &frame);
+  ui.AnswerName("Startup");
+  entry.DoDefaultAction();
+  ASSERT_TRUE(LastSession());
+  EXPECT_EQ(LastSession()->Title(), "Startup") << "the simulation's path is empty";
+  EXPECT_EQ(LastSession()->Kind(), QV_KIND_SCRIPT);
+
+  ui.AnswerName("Startup");
+  ui.AnswerOk();
+  ui.AnswerCancel();
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts()[2].caption, "Add Script Error");
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
+TEST_F(AddEntryTest, DocumentTasksAreMadeByTheDocumentAndATakenNameAsksAgain) {
+  CQVEOAddTask entry(SimulationInstance(), &frame, 0);
+  ui.AnswerName("Shutdown");
+  entry.DoDefaultAction();
+  ASSERT_TRUE(Simulation().Find("Shutdown"));
+  EXPECT_EQ(LastSession()->Kind(), QV_KIND_TASK);
+  EXPECT_EQ(entry.IsDeletable(), 1) << "the busy mark is cleared when the command ends";
+
+  ui.AnswerName("Shutdown");
+  ui.AnswerOk();
+  ui.AnswerCancel();
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts()[2].caption, "Add Task Error");
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
+TEST_F(AddEntryTest, PaletteTasksEditAnExistingTaskOrRefuseAnotherKindsName) {
+  build.Task(*Store().SimulationType(), "Startup");
+  build.Model(Simulation(), "Tank");
+  CQVEOAddTask entry(SimulationInstance(), &frame, 1);
+
+  // An existing task: No asks again, Yes opens it.
+  ui.AnswerName("Startup");
+  ui.AnswerNo();
+  ui.AnswerName("Startup");
+  ui.AnswerYes();
+  entry.DoDefaultAction();
+  EXPECT_EQ(Prompt(1).text, "A task of that name already exists, do you want to edit it?");
+  EXPECT_EQ(Prompt(1).caption, "Explorer");
+  ASSERT_EQ(Sessions().size(), 1u);
+  EXPECT_EQ(LastSession()->Title(), "Startup");
+
+  // A model's name is taken; a free name opens a new definition.
+  ui.AnswerName("Tank");
+  ui.AnswerOk();
+  ui.AnswerName("Purge");
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts()[5].caption, "Add Task Error");
+  ASSERT_EQ(Sessions().size(), 2u);
+  EXPECT_EQ(LastSession()->Title(), "Purge");
+  EXPECT_EQ(LastSession()->Kind(), QV_KIND_TASK);
+}
+
+TEST_F(AddEntryTest, OpenLibraryReportsAFileThatIsNoLibrary) {
+  const std::filesystem::path bad = std::filesystem::temp_directory_path() / "leaf-test-not-a-library.vlib";
+  {
+    std::FILE* file = std::fopen(bad.string().c_str(), "w");
+    ASSERT_TRUE(file);
+    std::fputs("this is not a library\n", file);
+    std::fclose(file);
+  }
+  CQVEOAddLibrary entry(nullptr, &frame);
+  ui.AnswerFile(bad.string());
+  ui.AnswerOk();
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts().back().text, "Cannot open the requested library. Check that it is a model library file.");
+  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_ADDED), 0);
+  std::filesystem::remove(bad);
+
+  ui.AnswerCancel();
+  entry.DoDefaultAction();
+  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_ADDED), 0);
+}
+
+TEST_F(AddEntryTest, OpenLibraryAnnouncesTheOpenedLibrary) {
+  const std::filesystem::path sample = DefaultSamplePath("");
+  const std::filesystem::path library = sample.parent_path() / "ProcessUnits.vlib";
+  ASSERT_TRUE(std::filesystem::exists(library)) << library;
+  std::string sentClass;
+  frame.onMessage = [&](const explorer_test::RecordedMessage& message) {
+    if (message.message == EXPLORER_OBJECT_ADDED) sentClass = reinterpret_cast<const char*>(message.wParam);
+  };
+  ui.AnswerFile(library.string());
+  CQVEOAddLibrary(nullptr, &frame).DoDefaultAction();
+  EXPECT_EQ(sentClass, CLSID_QVEOLibrary.ToString());
+}
+
+TEST_F(AddEntryTest, TheHelpEntryFollowsTheHelpForm) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  CQVEOAddHelpInstance entry(InstanceOf(tank), &frame);
+  EXPECT_EQ(Text(entry, EOAspectName), " Add Help");
+  EXPECT_EQ(Text(entry, EOAspectType), "Model Help");
+  EXPECT_EQ(MenuOf(entry), Strings{"Open"});
+
+  entry.DoDefaultAction();
+  EXPECT_EQ(Text(entry, EOAspectName), "Tank Help");
+  EXPECT_EQ(MenuOf(entry), (Strings{"Open", "Delete"}));
+  EXPECT_EQ(Posted(EXPLORER_CONTENTS_CHANGED), 1);
+  // A new entry on the same model sees the help at once.
+  CQVEOAddHelpInstance second(InstanceOf(tank), &frame);
+  EXPECT_EQ(Text(second, EOAspectName), "Tank Help");
+
+  ui.AnswerNo();
+  entry.DoCommand(ID_EXPLORER_DELETE);
+  EXPECT_EQ(entry.HelpExists(), 1);
+  ui.AnswerYes();
+  entry.DoCommand(ID_EXPLORER_DELETE);
+  EXPECT_EQ(entry.HelpExists(), 0);
+  CQVEOAddHelpInstance third(InstanceOf(tank), &frame);
+  EXPECT_EQ(Text(third, EOAspectName), " Add Help");
+}
+
+TEST_F(AddEntryTest, AGlobalTableNeedsAValidFreeName) {
+  CQVEOAddGlobalTable entry(SimulationInstance(), &frame);
+  build.Form(*Store().SimulationType(), "Levels", CLSID_QVTableForm);
+  ui.AnswerName("Levels");
+  ui.AnswerName("Flows");
+  entry.DoDefaultAction();
+  EXPECT_EQ(Prompt(0).caption, "Name Global Table");
+  CComPtr<IQVFormContainer> forms = ComQuery<IQVFormContainer>(SimulationType());
+  CComPtr<IQVFormDef> form;
+  EXPECT_TRUE(forms && SUCCEEDED(forms->FindForm("Flows", &form)) && form);
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
+}  // namespace
