@@ -34,7 +34,7 @@ void AddIndentedText(const std::string& text, std::vector<std::string>& lines) {
 }  // namespace
 
 ConsoleUserInterface::ConsoleUserInterface(std::ostream& out) : m_out(out) {
-  leaveLabelEditsOpen = false;
+  leaveLabelEditsOpen = true;  // "rename TEXT" types into an edit a command opened
   onProblem = [this](const std::string& problem) {
     if (m_problem.empty()) m_problem = problem;
   };
@@ -51,12 +51,12 @@ std::string ConsoleUserInterface::TakeProblem() {
 }
 
 DROPEFFECT ConsoleUserInterface::DoDragDrop(COleDataSource& data, DROPEFFECT allowed) {
-  if (!m_drag) return ScriptedUserInterface::DoDragDrop(data, allowed);
+  if (!m_drag) return m_lastDropEffect = ScriptedUserInterface::DoDragDrop(data, allowed);
   const DragAnswer drag = *m_drag;
   m_drag.reset();
   DragDropSession session(std::make_shared<COleDataSource>(data), allowed);
   session.MoveTo(drag.target, drag.point, drag.keyState);
-  return session.Drop();
+  return m_lastDropEffect = session.Drop();
 }
 
 std::vector<std::string> ConsoleUserInterface::DescribePrompt(const UiPrompt& prompt) {

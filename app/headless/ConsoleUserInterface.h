@@ -25,6 +25,9 @@ class ConsoleUserInterface : public ScriptedUserInterface {
   // itself, ahead of any answers already waiting for the drop's questions.
   void ArmDrag(std::optional<DragAnswer> drag) { m_drag = drag; }
   DROPEFFECT DoDragDrop(COleDataSource& data, DROPEFFECT allowed) override;
+  // What the last drag's drop did (DROPEFFECT_NONE when it was refused or no drag ran).
+  DROPEFFECT LastDropEffect() const { return m_lastDropEffect; }
+  void ResetDropEffect() { m_lastDropEffect = DROPEFFECT_NONE; }
 
   // Lines the prompts print, without the stream (the tests read them).
   static std::vector<std::string> DescribePrompt(const UiPrompt& prompt);
@@ -33,4 +36,5 @@ class ConsoleUserInterface : public ScriptedUserInterface {
   std::ostream& m_out;
   std::string m_problem;
   std::optional<DragAnswer> m_drag;
+  DROPEFFECT m_lastDropEffect = DROPEFFECT_NONE;
 };

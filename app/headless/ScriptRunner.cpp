@@ -148,6 +148,8 @@ bool ScriptRunner::Select(const std::string& path, std::string& problem) {
     problem = "the item cannot be selected";
     return false;
   }
+  // Clicking the item that was already selected changes nothing; it still becomes the current object.
+  if (!frame->GetCurrentObject()) frame->SetCurrentObject(frame->GetTreeView()->GetExplorerObject(place.item));
   return true;
 }
 
@@ -297,10 +299,16 @@ bool ScriptRunner::Drag(const std::string& what, std::string& problem) {
   drop.point = Middle(rect);
   drop.keyState = keys;
   m_ui.ArmDrag(drop);
+  m_ui.ResetDropEffect();
   const bool started = source.row >= 0 ? list->UserBeginDrag(source.row, false) : tree->UserBeginDrag(source.item, false);
   m_ui.ArmDrag(std::nullopt);
   if (!started) {
     problem = "the source cannot be dragged";
+    return false;
+  }
+  MessageQueue::Pump();
+  if (m_ui.LastDropEffect() == DROPEFFECT_NONE && !m_ui.HasProblem()) {
+    problem = "the target does not take the drop";
     return false;
   }
   return true;

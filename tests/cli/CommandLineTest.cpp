@@ -196,3 +196,109 @@ TEST_F(CommandLineTest, ExploreOpensAFurtherWindowAndWindowSwitchesBack) {
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, "window 2: Exploring - UOM Sets\nUOM Sets\nUOM Sets\n");
 }
+
+TEST_F(CommandLineTest, AddingAModelAsksForItsNameOpensItsTextAndRefusesATakenName) {
+  ProgramResult added = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row Add Model\n"  // the label " Add Model", named without its blank
+      "answer name Reactor\n"
+      "do Open\n"
+      "list\n");
+  ASSERT_EQ(added.exitCode, 0) << added.err;
+  EXPECT_TRUE(Has(added.out, "dialog: Create Model\n  Name: \n  <OK> (disabled)\n")) << added.out;
+  EXPECT_TRUE(Has(added.out, "editor: Reactor\n")) << added.out;
+  EXPECT_TRUE(Has(added.out, "\nReactor\t")) << added.out;
+
+  ProgramResult taken = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row  Add Model\n"
+      "answer name FeedSource\n"
+      "answer ok\n"      // the message about the taken name
+      "answer cancel\n"  // the dialog shown again
+      "do Open\n"
+      "list\n");
+  ASSERT_EQ(taken.exitCode, 0) << taken.err;
+  EXPECT_TRUE(Has(taken.out, "message box: Add Model Error\n  A type definition named \"FeedSource\" already exists.\n"))
+      << taken.out;
+  EXPECT_FALSE(Has(taken.out, "editor:")) << taken.out;
+
+  ProgramResult cancelled = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row Add Model\n"
+      "answer cancel\n"
+      "do Open\n"
+      "list\n");
+  ASSERT_EQ(cancelled.exitCode, 0) << cancelled.err;
+  EXPECT_EQ(Lines(cancelled.out).size(), Lines(RunProgram({"--list", "Simulation/Custom Modeling/Models"}).out).size() + 4)
+      << "the dialog's four lines and the unchanged list:\n" << cancelled.out;
+}
+
+TEST_F(CommandLineTest, CopyAndPasteTwiceMakesNumberedCopies) {
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling/Variable Types\n"
+      "row Level\n"
+      "do Copy\n"
+      "answer ok\n"
+      "do Paste\n"
+      "answer ok\n"
+      "do Paste\n"
+      "list\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(Has(result.out, "  Name: Copy_of_Level\n")) << result.out;
+  EXPECT_TRUE(Has(result.out, "  Name: Copy2_of_Level\n")) << result.out;
+  EXPECT_TRUE(Has(result.out, "\nCopy_of_Level\tLength\t")) << result.out;
+  EXPECT_TRUE(Has(result.out, "\nCopy2_of_Level\tLength\t")) << result.out;
+}
+
+TEST_F(CommandLineTest, RenameInPlaceAndDeleteAnsweredNoThenYes) {
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row TankFarm\n"
+      "do Rename\n"
+      "rename Farm\n"  // types into the edit the command opened
+      "row FeedSource\n"
+      "rename Feed\n"  // opens the edit itself
+      "row Farm\n"
+      "answer no\n"
+      "do Delete\n"
+      "list\n"
+      "answer yes\n"
+      "do Delete\n"
+      "list\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string afterNo = result.out.substr(0, result.out.rfind("message box:"));
+  const std::string afterYes = result.out.substr(result.out.rfind("message box:"));
+  EXPECT_TRUE(Has(afterNo, "\nFarm\t")) << "kept after No:\n" << result.out;
+  EXPECT_TRUE(Has(afterNo, "\nFeed\t")) << result.out;
+  EXPECT_FALSE(Has(afterNo, "TankFarm")) << result.out;
+  EXPECT_TRUE(Has(afterYes, "Are you sure that you want to delete this object?\n  [Yes No]\n")) << result.out;
+  EXPECT_FALSE(Has(afterYes, "\nFarm\t")) << "gone after Yes:\n" << result.out;
+}
+
+TEST_F(CommandLineTest, DraggingMovesATypeIntoAFolderAndARefusedDropStopsTheScript) {
+  ProgramResult moved = Script(
+      "drag Simulation/Custom Modeling/Models/TankFarm to Simulation/Custom Modeling/Storage move\n"
+      "tree Simulation/Custom Modeling/Storage\n"
+      "list\n");
+  ASSERT_EQ(moved.exitCode, 0) << moved.err;
+  EXPECT_TRUE(Has(moved.out, "Storage\n  BufferTank\n  ProductTank\n  TankFarm\n")) << moved.out;
+
+  ProgramResult refused = Script(
+      "drag Simulation/Custom Modeling/Variable Types/Level to Simulation/Custom Modeling/Storage copy\n");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_TRUE(Has(refused.err, "stdin:1:")) << refused.err;
+}
+
+TEST_F(CommandLineTest, SaveWritesTheDocumentThatTheNextRunReads) {
+  const std::string saved = config.Path() + "/Saved.vsim";
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row Add Model\n"
+      "answer name Reactor\n"
+      "do Open\n"
+      "save " + saved + "\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  ProgramResult reread = RunProgram({"--list", "Simulation/Custom Modeling/Models", saved});
+  ASSERT_EQ(reread.exitCode, 0) << reread.err;
+  EXPECT_TRUE(Has(reread.out, "\nReactor\t")) << reread.out;
+}
