@@ -1,0 +1,162 @@
+// A person at two Explorers on the sample simulation: adding a model through
+// " Add Model" (a new name, a taken name, Cancel) and copying a variable type
+// into its own folder twice, watched in both windows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerModule.h"
+#include "explorer/core/ExplorerObject.h"
+#include "explorer/core/HostObjectHandles.h"
+#include "explorer/core/TypeTemplates.h"
+#include "explorer/window/ExplorerDocTemplate.h"
+#include "explorer/window/ExplorerFrame.h"
+#include "explorer/window/ExplorerListView.h"
+#include "explorer/window/ExplorerTreeView.h"
+#include "host/language/TypeKinds.h"
+#include "tests/support/ScopedConfigDir.h"
+#include "tests/support/TestUserInterface.h"
+#include "workbench/document/DocumentFiles.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/Builder.h"
+#include "workbench/store/Store.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class EndToEndTest : public ::testing::Test {
+ protected:
+  EndToEndTest() {
+    ExplorerModule::Initialize();
+    ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
+    ADInitDll();
+    app.CreateMainWindow()->MoveWindow(0, 0, 1200, 900);
+    FileProblem problem;
+    loaded = app.OpenDocument(DefaultSamplePath(""), problem);
+    EXPECT_TRUE(loaded) << problem.Describe();
+  }
+  ~EndToEndTest() override {
+    for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers))
+      frame->DestroyWindow();
+    MessageQueue::Clear();
+    CHostObjectHandles::Clear();
+    Clipboard::Empty();
+  }
+
+  CStorePalette& Simulation() { return *app.Document().Store().SimulationPalette(); }
+
+  // Opens an Explorer on the simulation and shows the folder at Custom Modeling / kindFolder.
+  CExplorerFrame* OpenAt(const std::string& kindFolder) {
+    CExplorerFrame* frame = CExplorerFrame::Open(nullptr);
+    if (!frame) return nullptr;
+    CExplorerTreeView* tree = frame->GetTreeView();
+    HTREEITEM root = tree->GetRootTreeItem();
+    HTREEITEM custom = Child(tree, root, "Custom Modeling");
+    EXPECT_TRUE(custom) << "no Custom Modeling under the simulation";
+    if (!custom) return frame;
+    if (!tree->GetChildItem(custom)) tree->UserToggleExpand(custom);
+    HTREEITEM folder = Child(tree, custom, kindFolder);
+    EXPECT_TRUE(folder) << "no " << kindFolder << " under Custom Modeling";
+    if (folder) tree->UserClick(folder);
+    return frame;
+  }
+  static HTREEITEM Child(CExplorerTreeView* tree, HTREEITEM item, const std::string& label) {
+    for (HTREEITEM child = tree->GetChildItem(item); child; child = tree->GetNextSiblingItem(child))
+      if (tree->GetItemText(child) == label) return child;
+    return nullptr;
+  }
+  static Strings TreeChildren(CExplorerFrame* frame) {
+    CExplorerTreeView* tree = frame->GetTreeView();
+    Strings labels;
+    HTREEITEM selected = tree->GetSelectedItem();
+    for (HTREEITEM child = tree->GetChildItem(selected); child; child = tree->GetNextSiblingItem(child))
+      labels.push_back(tree->GetItemText(child));
+    return labels;
+  }
+  static bool Lists(CExplorerFrame* frame, const std::string& label) {
+    return frame->GetListView()->FindRowByLabel(label) >= 0;
+  }
+  static bool Contains(const Strings& labels, const std::string& label) {
+    return std::find(labels.begin(), labels.end(), label) != labels.end();
+  }
+  void DoubleClickRow(CExplorerFrame* frame, const std::string& label) {
+    const int row = frame->GetListView()->FindRowByLabel(label);
+    ASSERT_GE(row, 0) << label;
+    ASSERT_TRUE(frame->GetListView()->UserDoubleClick(row));
+  }
+
+  ScopedConfigDir config;
+  TestUserInterface ui;
+  CWorkbenchApp app;
+  bool loaded = false;
+};
+
+TEST_F(EndToEndTest, AddingAModelShowsItInEveryExplorerAndOpensItsText) {
+  ASSERT_TRUE(loaded);
+  CExplorerFrame* first = OpenAt("Models");
+  CExplorerFrame* second = OpenAt("Models");
+  ASSERT_TRUE(first && second);
+  ASSERT_FALSE(Simulation().Find("Reactor"));
+  const std::size_t typesBefore = Simulation().Types().size();
+
+  ui.AnswerName("Reactor");
+  DoubleClickRow(first, " Add Model");
+  MessageQueue::Pump();
+
+  ASSERT_EQ(ui.Prompts().size(), 1u);
+  EXPECT_EQ(ui.Prompts()[0].caption, "Create Model");
+  ASSERT_TRUE(Simulation().Find("Reactor"));
+  EXPECT_EQ(Simulation().Find("Reactor")->Text(), NewTypeTemplate(NewTypeKind::Model, "Reactor"));
+  EXPECT_EQ(Simulation().Types().size(), typesBefore + 1);
+  EXPECT_TRUE(Contains(TreeChildren(first), "Reactor")) << "under Models in the tree";
+  EXPECT_TRUE(Lists(first, "Reactor"));
+  EXPECT_TRUE(Lists(second, "Reactor")) << "the other Explorer showing Models";
+  ASSERT_FALSE(app.Editor().Sessions().empty());
+  EXPECT_EQ(app.Editor().Sessions().back()->Title(), "Reactor");
+  EXPECT_EQ(app.Editor().Sessions().back()->Kind(), QV_KIND_MODEL);
+
+  // The same name again: told so, asked again with the name kept; Cancel leaves nothing.
+  ui.ClearRecords();
+  ui.AnswerName("Reactor");
+  ui.AnswerOk();
+  ui.AnswerCancel();
+  DoubleClickRow(first, " Add Model");
+  MessageQueue::Pump();
+  ASSERT_EQ(ui.Prompts().size(), 3u);
+  EXPECT_EQ(ui.Prompts()[1].caption, "Add Model Error");
+  EXPECT_EQ(ui.Prompts()[1].text, "A type definition named \"Reactor\" already exists.");
+  EXPECT_EQ(ui.Prompts()[2].caption, "Create Model");
+  EXPECT_TRUE(Contains(ui.Prompts()[2].details, "  Name: Reactor"));
+  EXPECT_EQ(Simulation().Types().size(), typesBefore + 1);
+  EXPECT_EQ(app.Editor().Sessions().size(), 1u);
+}
+
+TEST_F(EndToEndTest, CopyingAVariableTypeIntoItsOwnFolderTwiceNumbersTheCopies) {
+  ASSERT_TRUE(loaded);
+  CStoreBuilder build(app.Document().Store());
+  build.Type(Simulation(), StoreKind::Variable, "Head");
+  CExplorerFrame* frame = OpenAt("Variable Types");
+  ASSERT_TRUE(frame);
+  CExplorerListView* list = frame->GetListView();
+  const int row = list->FindRowByLabel("Head");
+  ASSERT_GE(row, 0);
+  reinterpret_cast<CExplorerObject*>(list->GetItemData(row))->DoCommand(ID_EXPLORER_COPY);
+
+  CExplorerTreeView* tree = frame->GetTreeView();
+  for (int copy = 0; copy < 2; ++copy) {
+    ui.AnswerOk();  // the proposed name of the copy
+    tree->GetExplorerObject(tree->GetSelectedItem())->DoCommand(ID_EXPLORER_PASTE);
+    MessageQueue::Pump();
+  }
+  EXPECT_TRUE(Simulation().Find("Copy_of_Head"));
+  EXPECT_TRUE(Simulation().Find("Copy2_of_Head"));
+  EXPECT_TRUE(Lists(frame, "Copy_of_Head"));
+  EXPECT_TRUE(Lists(frame, "Copy2_of_Head"));
+  EXPECT_TRUE(Contains(ui.Prompts()[1].details, "  Name: Copy2_of_Head"));
+}
+
+}  // namespace
