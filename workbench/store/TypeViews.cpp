@@ -8,6 +8,7 @@
 #include "host/model/IQVHierarchyType.h"
 #include "host/model/IQVIcon.h"
 #include "host/model/IQVIconCollection.h"
+#include "host/model/IQVInstanceCreation.h"
 #include "host/model/IQVPhysicalQuantity.h"
 #include "host/model/IQVPortType.h"
 #include "host/model/IQVStreamType.h"
@@ -75,5 +76,7 @@ HRESULT MakeInstanceView(CStoreInstance* instance, REFIID iid, void** out) {
     return MakeRootView(type)->QueryInterface(iid, out);
   if (iid == IID_IRModel && (IsModelLike(kind) || kind == StoreKind::Simulation))
     return MakeInstanceModelView(instance)->QueryInterface(iid, out);
+  if (iid == IID_IQVInstanceCreation && instance->IsDefault() && kind == StoreKind::Simulation)
+    return MakeInstanceCreationView(instance)->QueryInterface(iid, out);
   return E_NOINTERFACE;
 }

@@ -29,3 +29,5 @@ CComPtr<IUnknown> MakeFormDefView(CStoreType* type);
 CComPtr<IUnknown> MakeIconView(CStoreType* type);
 CComPtr<IUnknown> MakeScriptStorageView(CStoreType* type);
 CComPtr<IUnknown> MakeInstanceModelView(CStoreInstance* instance);
+// IQVInstanceCreation of the simulation's own instance.
+CComPtr<IUnknown> MakeInstanceCreationView(CStoreInstance* simulation);

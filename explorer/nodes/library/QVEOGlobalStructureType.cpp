@@ -156,6 +156,7 @@ void CQVEOGlobalStructureType::CreateInstance() {
   const std::string name = dialog.m_strName;
   CComPtr<IFInstance> instance;
   if (FAILED(creation->CreateGlobalInstance(type, name, &instance))) {
+    CQVExplorer::SetName(name);  // the message names the instance asked for
     CQVExplorer::DisplayMessage(kNameExistsId, 0, MB_ICONEXCLAMATION, nullptr);
     return;
   }

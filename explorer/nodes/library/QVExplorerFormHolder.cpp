@@ -33,6 +33,7 @@ bool CQVExplorerFormHolder::CreateForm(const std::string& name, REFCLSID kind, D
   CComPtr<IQVFormDef> form;
   HRESULT hr = m_pForms->CreateForm(name, kind, flags, FormDefinitionText(kind, extra), &form);
   if (hr == FE_NAMEEXISTS) {
+    CQVExplorer::SetName(name);  // the message names the form asked for
     CQVExplorer::DisplayMessage(kFormNameExistsId, 0, MB_ICONEXCLAMATION, nullptr);
     return false;
   }

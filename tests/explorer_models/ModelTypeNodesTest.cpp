@@ -1,0 +1,274 @@
+// Model, stream and structure type nodes as a user meets them: what a model's
+// contents pane lists, the menus of editable, read-only, built-in and
+// hierarchy models, what the clipboard and drops do to a model, and the
+// sample simulation's models.
+#include "explorer/core/ExplorerClipboardFormats.h"
+#include "explorer/core/ExplorerClipboardPayload.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerExclusionList.h"
+#include "explorer/core/ExplorerImageLists.h"
+#include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/library/QVEOBlockType.h"
+#include "explorer/nodes/library/QVEOIcon.h"
+#include "explorer/nodes/library/QVEOModelText.h"
+#include "explorer/nodes/library/QVEOStreamType.h"
+#include "host/model/IQVIconCollection.h"
+#include "host/store/HostClassIds.h"
+#include "platform/Services.h"
+#include "tests/explorer_models/ModelsTestSupport.h"
+
+namespace models_test {
+namespace {
+
+using ModelTypeNodesTest = ModelsTest;
+
+TEST_F(ModelTypeNodesTest, AnEditableModelListsItsAddEntriesTextScriptsIconsFormsAndTasksInThatOrder) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  build.Script(tank, "Fill");
+  build.Icon(tank, "Side");
+  build.Form(tank, "Levels", CLSID_QVTableForm);
+  build.Form(tank, "$Model_Help$", CLSID_QVModelHelpForm);
+  build.Task(tank, "Drain");
+  CQVEOBlockType node(InstanceOf(tank), nullptr, &owner, 0);
+  Show(node);
+
+  EXPECT_EQ(ListColumn(0), (Strings{" Add Form", " Add Icon", " Add Script", " Add Task", "Tank Help", "Tank", "Fill",
+                                    "System", "Side", "AllVariables", "Levels", "Drain"}));
+  EXPECT_EQ(ListColumn(1)[5], "Model Text");
+  EXPECT_EQ(ListColumn(1)[6], "Script");
+  EXPECT_EQ(ListColumn(1)[8], "Icon");
+  EXPECT_EQ(ListColumn(1)[10], "Table");
+  EXPECT_EQ(ListColumn(1)[11], "Task");
+  EXPECT_EQ(node.GetStatusCode(), EO_STATUS_OK);
+  std::string status;
+  node.GetDisplayText(EOAspectStatus, status);
+  EXPECT_EQ(status, "OK");
+}
+
+TEST_F(ModelTypeNodesTest, HiddenClassesAreLeftOutAndHidingTasksEndsTheList) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  build.Script(tank, "Fill");
+  build.Task(tank, "Drain");
+  CExplorerExclusionList hidden(CLSID_QVEOBlockType, 0);
+  hidden.Add(CLSID_QVEOScript);
+  hidden.Add(CLSID_QVEOTask);
+  hidden.Add(CLSID_QVEOAddFormInstance);
+  hidden.Add(CLSID_QVEOModelText);
+  CQVEOBlockType node(InstanceOf(tank), &hidden, &owner, 0);
+  Show(node);
+  EXPECT_EQ(ListColumn(0), (Strings{" Add Icon", " Add Script", " Add Task", " Add Help", "System", "AllVariables"}));
+}
+
+TEST_F(ModelTypeNodesTest, StreamTypesNeverListAddIconAndTheirIconsAreDisplayOnly) {
+  CStoreType& water = build.Type(Simulation(), StoreKind::Stream, "Water");
+  CQVEOStreamType node(InstanceOf(water), nullptr, &owner, 0);
+  Show(node);
+  const Strings rows = ListColumn(0);
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), " Add Icon"), 0);
+  EXPECT_EQ(rows.front(), " Add Form");
+  EXPECT_EQ(ListColumn(1)[rows.size() - 2], "Icon");
+
+  auto* icon = dynamic_cast<CQVEOIcon*>(Row("System"));
+  ASSERT_NE(icon, nullptr);
+  EXPECT_TRUE(icon->IsStreamTypeIcon());
+  EXPECT_TRUE(MenuTexts(*icon).empty());
+  for (UINT id : {ID_EXPLORER_EDIT, ID_EXPLORER_COPY, ID_EXPLORER_DELETE, ID_EXPLORER_RENAME, ID_EXPLORER_MAKE_DEFAULT})
+    EXPECT_FALSE(icon->CanDoCommand(id)) << id;
+  EXPECT_TRUE(icon->DontEditLabel());
+  icon->DoCommand(ID_EXPLORER_DEFAULT_ACTION);  // opens no icon editor: nothing is asked of anyone
+  EXPECT_EQ(icon->EditLabel("Other"), 0);
+}
+
+TEST_F(ModelTypeNodesTest, MenusOfEditableReadOnlyBuiltInAndHierarchyModels) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  CQVEOBlockType editable(InstanceOf(tank), nullptr, &owner, 0);
+  // Without an Explorer window no model block is selected: the two packaging commands stay out.
+  EXPECT_EQ(MenuTexts(editable), (Strings{"Explore", "-", "Copy", "Delete", "Rename", "-", "Edit", "Compile",
+                                          "Update to custom model", "-", "Export...",
+                                          "Exported Model Properties...", "-", "Properties..."}));
+
+  CStoreType& library = build.Library("Units", true);
+  CStoreType& pump = build.Model(build.Palette(library), "Pump");
+  CQVEOBlockType readOnly(InstanceOf(pump), nullptr, &owner, 1);
+  EXPECT_EQ(MenuTexts(readOnly), (Strings{"Explore", "-", "Copy", "-", "Edit", "-", "Export..."}));
+  EXPECT_FALSE(readOnly.CanDoCommand(ID_EXPLORER_DELETE));
+  EXPECT_FALSE(readOnly.CanDoCommand(ID_EXPLORER_COMPILE));
+  // Its contents have no Add entries and its text opens read-only.
+  Show(readOnly);
+  EXPECT_EQ(ListColumn(0).front(), "Pump");
+  auto* text = dynamic_cast<CQVEOModelText*>(RowNode(0));
+  ASSERT_NE(text, nullptr);
+  text->DoCommand(ID_EXPLORER_EDIT);
+  ASSERT_FALSE(app.Editor().Sessions().empty());
+  EXPECT_TRUE(app.Editor().Sessions().back()->IsReadOnly());
+  EXPECT_EQ(app.Editor().Sessions().back()->Title(), "Pump");
+
+  CStoreType& builtIn = build.BuiltIn(Simulation(), StoreKind::Model, "Source");
+  CQVEOBlockType system(InstanceOf(builtIn), nullptr, &owner, 0);
+  EXPECT_EQ(system.GetStatusCode(), EO_STATUS_SYSTEM);
+  EXPECT_EQ(MenuTexts(system), (Strings{"-", "Copy", "-", "-", "Export..."}));
+
+  CStoreType& area = build.Type(Simulation(), StoreKind::Flowsheet, "Area");
+  CQVEOBlockType hierarchy(InstanceOf(area), nullptr, &owner, 0);
+  EXPECT_TRUE(hierarchy.IsHierarchyType());
+  EXPECT_EQ(MenuTexts(hierarchy), (Strings{"Properties..."}));
+}
+
+TEST_F(ModelTypeNodesTest, AModelThatFailedToCompileIsNotOkAndCannotBeCopied) {
+  CStoreType& broken = build.Failing(Simulation(), StoreKind::Model, "Broken", "Model Broken\n  x = ;\nEnd\n");
+  CQVEOBlockType node(InstanceOf(broken), nullptr, &owner, 0);
+  EXPECT_EQ(node.GetStatusCode(), EO_STATUS_NOT_OK);
+  std::string status;
+  node.GetDisplayText(EOAspectStatus, status);
+  EXPECT_EQ(status, "Not OK");
+  EXPECT_FALSE(node.CanDoCommand(ID_EXPLORER_COPY));
+  node.DoCommand(ID_EXPLORER_COPY);
+  EXPECT_FALSE(Clipboard::IsFormatAvailable(CF_EXPLORER_MODEL_TYPE));
+}
+
+TEST_F(ModelTypeNodesTest, DropsOnAModelLinkFormDefinitionsAndCopyOrMoveScripts) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  CQVEOBlockType node(InstanceOf(tank), nullptr, &owner, 0);
+  auto offering = [](CLIPFORMAT format) {
+    auto data = std::make_shared<COleDataSource>();
+    data->CacheGlobalData(format, {1});
+    return COleDataObject(data);
+  };
+  COleDataObject form = offering(CF_EXPLORER_FORM_DEFINITION);
+  COleDataObject script = offering(CF_EXPLORER_SCRIPT);
+  COleDataObject text = offering(CF_TEXT);
+  EXPECT_EQ(node.OnDragOver(&form, 0), DROPEFFECT_LINK);
+  EXPECT_EQ(node.OnDragOver(&script, 0), DROPEFFECT_COPY);
+  EXPECT_EQ(node.OnDragOver(&script, MK_SHIFT), DROPEFFECT_MOVE);
+  EXPECT_EQ(node.OnDragOver(&text, 0), DROPEFFECT_NONE);
+  EXPECT_EQ(node.OnDragOver(nullptr, 0), DROPEFFECT_NONE);
+  // A script payload that resolves to nothing adds nothing.
+  EXPECT_EQ(node.OnDrop(&script, DROPEFFECT_COPY), 0);
+}
+
+TEST_F(ModelTypeNodesTest, CopyAndPasteMakesACopyOfTheModelAndAScriptPastedOntoAModelJoinsIt) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  CStoreType& mixer = build.Model(Simulation(), "Mixer");
+  CStoreType& fill = build.Script(tank, "Fill", "BOOLEAN VB\n' fill the tank\n");
+  CQVEOBlockType tankNode(InstanceOf(tank), nullptr, &owner, 0);
+  CQVEOBlockType mixerNode(InstanceOf(mixer), nullptr, &owner, 0);
+
+  tankNode.DoCommand(ID_EXPLORER_COPY);
+  ASSERT_TRUE(Clipboard::IsFormatAvailable(CF_EXPLORER_MODEL_TYPE));
+  EXPECT_TRUE(Clipboard::IsFormatAvailable(CF_QELI_MODEL_TYPE));
+  EXPECT_TRUE(mixerNode.CanDoCommand(ID_EXPLORER_PASTE));
+  ui.AnswerName("Tank2");  // the copy's name is taken: the user is asked for another
+  mixerNode.DoCommand(ID_EXPLORER_PASTE);
+  EXPECT_TRUE(Simulation().Find("Tank2"));
+  EXPECT_TRUE(Simulation().Find("Tank"));
+  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 1);
+
+  // A stream type takes no block model.
+  CStoreType& water = build.Type(Simulation(), StoreKind::Stream, "Water");
+  CQVEOStreamType waterNode(InstanceOf(water), nullptr, &owner, 0);
+  COleDataObject clipboard;
+  ASSERT_TRUE(clipboard.AttachClipboard());
+  EXPECT_EQ(waterNode.PasteData(clipboard, DROPEFFECT_COPY), 0);
+
+  COleDataSource scriptData;
+  ASSERT_TRUE(OfferHostObject(scriptData, CF_EXPLORER_SCRIPT, static_cast<IFType*>(&fill)));
+  scriptData.SetClipboard();
+  mixerNode.DoCommand(ID_EXPLORER_PASTE);
+  Show(mixerNode);
+  EXPECT_NE(Row("Fill"), nullptr);
+}
+
+TEST_F(ModelTypeNodesTest, AModelTypeEntryWrittenByAnotherProcessYieldsNothing) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  CStoreType& mixer = build.Model(Simulation(), "Mixer");
+  CQVEOBlockType tankNode(InstanceOf(tank), nullptr, &owner, 0);
+  CQVEOBlockType mixerNode(InstanceOf(mixer), nullptr, &owner, 0);
+  COleDataSource data;
+  ASSERT_TRUE(tankNode.OfferClipboardData(data));
+  // The other process writes its own id into the entry.
+  std::vector<std::uint8_t> bytes = data.Find(CF_EXPLORER_MODEL_TYPE)->pstm->Bytes();
+  ASSERT_EQ(bytes.size(), kModelTypePayloadSize);
+  const DWORD otherProcess = GetCurrentProcessId() + 1;
+  for (int i = 0; i < 4; ++i) bytes[18 + i] = static_cast<std::uint8_t>(otherProcess >> (8 * i));
+  data.CacheStream(CF_EXPLORER_MODEL_TYPE, std::make_shared<CMemoryStream>(bytes));
+  Clipboard::SetFromProcess(data.Copy(), otherProcess);
+
+  COleDataObject clipboard;
+  ASSERT_TRUE(clipboard.AttachClipboard());
+  EXPECT_EQ(mixerNode.PasteData(clipboard, DROPEFFECT_COPY), 0);
+  EXPECT_FALSE(Simulation().Find("Tank1"));
+  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 0);
+}
+
+TEST_F(ModelTypeNodesTest, DeletingAModelAsksTellsTheDocumentAndRenamingRefusesATakenName) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  build.Model(Simulation(), "Mixer");
+  CQVEOBlockType node(InstanceOf(tank), nullptr, &owner, 0);
+
+  ui.AnswerOk();
+  EXPECT_EQ(node.EditLabel("Mixer"), 0);
+  ASSERT_FALSE(ui.Prompts().empty());
+  EXPECT_EQ(ui.Prompts().back().text, "Cannot rename the type, a definition with this name already exists.");
+  EXPECT_EQ(ui.Prompts().back().caption, "Rename Type");
+  EXPECT_TRUE(Simulation().Find("Tank"));
+
+  ui.AnswerNo();
+  EXPECT_EQ(node.SelfDestruct(1), 0);
+  EXPECT_TRUE(Simulation().Find("Tank"));
+  Document().SetModifiedFlag(false);
+  ui.AnswerYes();
+  EXPECT_EQ(node.SelfDestruct(1), 1);
+  EXPECT_FALSE(Simulation().Find("Tank"));
+  EXPECT_TRUE(Document().IsModified());
+}
+
+TEST_F(ModelTypeNodesTest, MakingAFormTheDefaultMarksItAndTellsTheWindow) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  build.Form(tank, "Levels", CLSID_QVTableForm);
+  CQVEOBlockType node(InstanceOf(tank), nullptr, &owner, 0);
+  EXPECT_TRUE(node.IsDefaultForm("AllVariables"));
+  EXPECT_FALSE(node.IsDefaultForm("Levels"));
+  node.SetDefaultForm("Levels");
+  EXPECT_TRUE(node.IsDefaultForm("Levels"));
+  MessageQueue::Pump();
+  EXPECT_EQ(owner.Count(EXPLORER_DETAILS_CHANGED), 1);
+}
+
+TEST_F(ModelTypeNodesTest, TheSampleBufferTankShowsTextScriptsIconsWithPicturesFormsTasksAndAddEntries) {
+  OpenSample();
+  IFInstance* bufferTank = SimulationTypeInstance("BufferTank");
+  ASSERT_NE(bufferTank, nullptr);
+  CQVEOBlockType node(bufferTank, nullptr, &owner, 0);
+  Show(node);
+  const Strings rows = ListColumn(0);
+  EXPECT_EQ(rows, (Strings{" Add Form", " Add Icon", " Add Script", " Add Task", "BufferTank Help", "BufferTank",
+                           "Fill", "System", "Horizontal", "AllVariables", "Levels", "LevelTrend", "Drain"}));
+  // Each icon shows its own picture, not the fixed icon image.
+  auto* system = dynamic_cast<CQVEOIcon*>(Row("System"));
+  auto* horizontal = dynamic_cast<CQVEOIcon*>(Row("Horizontal"));
+  ASSERT_TRUE(system && horizontal);
+  for (CQVEOIcon* icon : {system, horizontal}) {
+    const int large = icon->GetImage(1, 0);
+    const int small = icon->GetImage(0, 0);
+    ASSERT_GE(large, 0);
+    ASSERT_GE(small, 0);
+    const IconData* data = GetIconData(CExplorerImageLists::Large().GetIcon(large));
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->resourceId, 0u);
+    EXPECT_EQ(data->large.width, 32);
+    EXPECT_EQ(GetIconData(CExplorerImageLists::Small().GetIcon(small))->small.width, 16);
+  }
+  // "Levels" is the default form and "System" the default icon: both carry the default mark.
+  EXPECT_EQ(RowOverlay(10), 512);
+  EXPECT_EQ(RowOverlay(7), 512);
+  EXPECT_EQ(RowOverlay(8), 0);
+  // Showing the model again adds no further pictures to the image lists.
+  const std::size_t pictures = CExplorerImageLists::Large().GetImageCount();
+  Show(node);
+  EXPECT_EQ(CExplorerImageLists::Large().GetImageCount(), pictures);
+}
+
+}  // namespace
+}  // namespace models_test
