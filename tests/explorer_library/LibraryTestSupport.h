@@ -28,6 +28,8 @@ class LibraryTest : public ExplorerStoreTest {
   // Opens the sample simulation in the document (fails the test when it does not load).
   void OpenSample();
   IFInstance* SimulationInstance();
+  // A builder on the document's current store (opening a simulation replaces the store).
+  CStoreBuilder Build() { return CStoreBuilder(Store()); }
   // The instance of the open library called name (null when there is none).
   IFInstance* LibraryInstance(const std::string& name);
 
