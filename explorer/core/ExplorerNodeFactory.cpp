@@ -8,23 +8,34 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/nodes/library/AddEntries.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
+#include "explorer/nodes/library/QVEOBlockTypes.h"
 #include "explorer/nodes/library/QVEOComponentList.h"
+#include "explorer/nodes/library/QVEOComponentLists.h"
 #include "explorer/nodes/library/QVEOControllerType.h"
 #include "explorer/nodes/library/QVEOFlowsheetText.h"
 #include "explorer/nodes/library/QVEOFormInstance.h"
 #include "explorer/nodes/library/QVEOFunction.h"
 #include "explorer/nodes/library/QVEOGlobalStructureType.h"
+#include "explorer/nodes/library/QVEOGlobalStructureTypes.h"
 #include "explorer/nodes/library/QVEOIcon.h"
+#include "explorer/nodes/library/QVEOLibrary.h"
 #include "explorer/nodes/library/QVEOModelText.h"
 #include "explorer/nodes/library/QVEOParameterType.h"
+#include "explorer/nodes/library/QVEOParameterTypes.h"
 #include "explorer/nodes/library/QVEOPortType.h"
+#include "explorer/nodes/library/QVEOPortTypes.h"
 #include "explorer/nodes/library/QVEOProcedure.h"
+#include "explorer/nodes/library/QVEOProcedures.h"
 #include "explorer/nodes/library/QVEOScript.h"
 #include "explorer/nodes/library/QVEOScriptFolder.h"
 #include "explorer/nodes/library/QVEOStreamType.h"
+#include "explorer/nodes/library/QVEOStreamTypes.h"
 #include "explorer/nodes/library/QVEOTask.h"
 #include "explorer/nodes/library/QVEOTaskFolder.h"
+#include "explorer/nodes/library/QVEOTypesFolder.h"
+#include "explorer/nodes/library/QVEOUserFolder.h"
 #include "explorer/nodes/library/QVEOVariableType.h"
+#include "explorer/nodes/library/QVEOVariableTypes.h"
 #include "explorer/nodes/simulation/QVEOGlobals.h"
 #include "explorer/nodes/simulation/QVEOLaunchDialog.h"
 #include "explorer/nodes/simulation/QVEOLaunchFolders.h"
@@ -47,7 +58,10 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOSimulation(i, l, w);
        }},
       // 2. (I, L, W, read-only 1)
-      {&CLSID_QVEOLibrary, "CQVEOLibrary", nullptr},
+      {&CLSID_QVEOLibrary, "CQVEOLibrary",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOLibrary(i, l, w, 1);
+       }},
       // 3. (I, L, W)
       {&CLSID_QVEOFlowsheet, "CQVEOFlowsheet", nullptr},
       // 4. (I, L, W)
@@ -55,13 +69,25 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
       // 5. (I, L, W)
       {&CLSID_QVEOStreamFolder, "CQVEOStreamFolder", nullptr},
       // 6. (I, L, W, 0)
-      {&CLSID_QVEOVariableTypes, "CQVEOVariableTypes", nullptr},
+      {&CLSID_QVEOVariableTypes, "CQVEOVariableTypes",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOVariableTypes(i, l, w, 0);
+       }},
       // 7. (I, L, W, 0)
-      {&CLSID_QVEOPortTypes, "CQVEOPortTypes", nullptr},
+      {&CLSID_QVEOPortTypes, "CQVEOPortTypes",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOPortTypes(i, l, w, 0);
+       }},
       // 8. (I, L, W, 0)
-      {&CLSID_QVEOProcedures, "CQVEOProcedures", nullptr},
+      {&CLSID_QVEOProcedures, "CQVEOProcedures",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOProcedures(i, l, w, 0);
+       }},
       // 9. (I, L, W)
-      {&CLSID_QVEOComponentLists, "CQVEOComponentLists", nullptr},
+      {&CLSID_QVEOComponentLists, "CQVEOComponentLists",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOComponentLists(i, l, w);
+       }},
       // 10. (I, L, W, 0)
       {&CLSID_QVEOBlockType, "CQVEOBlockType",
        [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
@@ -207,25 +233,40 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOAddParameterType(i, w);
        }},
       // 40. (I, L, W, 0)
-      {&CLSID_QVEOParameterTypes, "CQVEOParameterTypes", nullptr},
+      {&CLSID_QVEOParameterTypes, "CQVEOParameterTypes",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOParameterTypes(i, l, w, 0);
+       }},
       // 41. (I, W, 0)
       {&CLSID_QVEOParameterType, "CQVEOParameterType",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
          return new CQVEOParameterType(i, w, 0);
        }},
       // 42. (I, L, W, 0)
-      {&CLSID_QVEOBlockTypes, "CQVEOBlockTypes", nullptr},
+      {&CLSID_QVEOBlockTypes, "CQVEOBlockTypes",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOBlockTypes(i, l, w, 0);
+       }},
       // 43. (I, L, W, 0)
-      {&CLSID_QVEOStreamTypes, "CQVEOStreamTypes", nullptr},
+      {&CLSID_QVEOStreamTypes, "CQVEOStreamTypes",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOStreamTypes(i, l, w, 0);
+       }},
       // 44. (I, W, no folder name)
       {&CLSID_QVEOAddUserFolder, "CQVEOAddUserFolder",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
          return new CQVEOAddUserFolder(i, w, std::string());
        }},
       // 45. (I, L, W, no folder, 0)
-      {&CLSID_QVEOUserFolder, "CQVEOUserFolder", nullptr},
+      {&CLSID_QVEOUserFolder, "CQVEOUserFolder",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOUserFolder(i, l, w, nullptr, 0);
+       }},
       // 46. (I, L, W, 0)
-      {&CLSID_QVEOTypesFolder, "CQVEOTypesFolder", nullptr},
+      {&CLSID_QVEOTypesFolder, "CQVEOTypesFolder",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOTypesFolder(i, l, w, 0);
+       }},
       // 47. (I, L, W)
       {&CLSID_QVEODiagnostic, "CQVEODiagnostic", nullptr},
       // 48. (I, L, W, 0)
@@ -250,7 +291,10 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOGlobalStructureType(i, l, w, 0);
        }},
       // 54. (I, L, W, 0)
-      {&CLSID_QVEOGlobalStructureTypes, "CQVEOGlobalStructureTypes", nullptr},
+      {&CLSID_QVEOGlobalStructureTypes, "CQVEOGlobalStructureTypes",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOGlobalStructureTypes(i, l, w, 0);
+       }},
       // 55. (I, W, 0)
       {&CLSID_QVEOFunction, "CQVEOFunction",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
