@@ -2,6 +2,7 @@
 
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/core/QVExplorer.h"
 
 CDeletionNotice::CDeletionNotice(CExplorerObject& node) : m_node(reinterpret_cast<LPARAM>(&node)) {
   if (CWnd* owner = node.GetOwner()) m_hOwner = owner->GetSafeHwnd();
@@ -17,4 +18,10 @@ void CDeletionNotice::PostDeleted() {
 
 void CDeletionNotice::PostContentsChanged() {
   if (m_hOwner) ::PostMessage(m_hOwner, EXPLORER_CONTENTS_CHANGED, 0, 0);
+}
+
+bool ConfirmDeletion(int confirm, UINT textId) {
+  constexpr UINT kConfirmCaptionId = 53587;  // "Please Confirm This Operation"
+  return !confirm ||
+         CQVExplorer::DisplayMessage(textId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) == IDYES;
 }

@@ -7,6 +7,10 @@
 
 class CExplorerObject;
 
+// Asks "Are you sure that you want to delete this object?" (or the question
+// textId) with Yes and No; true for Yes. Without confirm nothing is asked.
+bool ConfirmDeletion(int confirm, UINT textId = 53588);
+
 class CDeletionNotice {
  public:
   explicit CDeletionNotice(CExplorerObject& node);

@@ -24,7 +24,6 @@ constexpr UINT kFormNameId = 13587;  // "Form Instance"
 constexpr UINT kEditTextId = 53516;
 constexpr UINT kOpenTextId = 53518;
 constexpr UINT kDeleteQuestionId = 53635;
-constexpr UINT kConfirmCaptionId = 53587;
 constexpr UINT kDeleteFailedId = 53603;
 constexpr UINT kRenameFailedId = 53643;
 constexpr UINT kRenameCaptionId = 53639;
@@ -241,9 +240,7 @@ int CQVEOFormInstance::GetOverlay(int& state) {
 
 int CQVEOFormInstance::SelfDestruct(int confirm) {
   if (!m_bEditable || !m_bDeletable) return 0;
-  if (confirm &&
-      CQVExplorer::DisplayMessage(kDeleteQuestionId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
-    return 0;
+  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
   CComPtr<IQVFormContainer> forms = FormContainer();
   CExplorerContainerObject* owner = OwnerNode();
   // Asked before the form goes: the container may forget its default with it.

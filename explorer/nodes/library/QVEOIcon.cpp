@@ -19,7 +19,6 @@ namespace {
 
 constexpr UINT kIconNameId = 13588;  // "Icon"
 constexpr UINT kDeleteQuestionId = 53588;
-constexpr UINT kConfirmCaptionId = 53587;
 constexpr UINT kDeleteFailedId = 53628;
 constexpr UINT kRenameFailedId = 53626;
 constexpr UINT kRenameCaptionId = 53625;
@@ -162,9 +161,7 @@ int CQVEOIcon::GetOverlay(int& state) {
 
 int CQVEOIcon::SelfDestruct(int confirm) {
   if (m_bStreamOwner || m_bSystemIcon || m_bReadOnly || !m_bDeletable) return 0;
-  if (confirm &&
-      CQVExplorer::DisplayMessage(kDeleteQuestionId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
-    return 0;
+  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
   CComPtr<IQVIconCollection> icons = GetIconCollection();
   if (!icons || FAILED(icons->RemoveIcon(m_strName))) {
     CQVExplorer::DisplayMessage(kDeleteFailedId, 0, MB_ICONEXCLAMATION, nullptr);

@@ -28,7 +28,6 @@ constexpr UINT kRenameInUseId = 53666;
 constexpr UINT kRenameDuplicateId = 53586;
 constexpr UINT kRenameCaptionId = 53585;
 constexpr UINT kDeleteQuestionId = 53588;
-constexpr UINT kConfirmCaptionId = 53587;
 constexpr const char* kInUseText = "Cannot delete, script is in use.";
 constexpr const char* kFlowsheetPrefix = "Flowsheet";
 // Pauses around a deletion give the host's script engine time to let go of the script.
@@ -200,9 +199,7 @@ void CQVEOScript::PasteFromClipboard() {
 
 int CQVEOScript::SelfDestruct(int confirm) {
   if (!m_bEditable || !m_bDeletable) return 0;
-  if (confirm &&
-      CQVExplorer::DisplayMessage(kDeleteQuestionId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
-    return 0;
+  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
   const std::string name = ScriptName();
   CComPtr<IFTypeTable> table = type_access::TableOf(type_access::HoldingPaletteOf(ScriptType()));
   if (!table || name.empty()) return 0;

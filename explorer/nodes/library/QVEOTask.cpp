@@ -28,7 +28,6 @@ constexpr UINT kTaskNameId = 13622;  // "Task"
 constexpr UINT kActiveTextId = 13688;
 constexpr UINT kInactiveTextId = 13689;
 constexpr UINT kDeleteQuestionId = 53588;
-constexpr UINT kConfirmCaptionId = 53587;
 constexpr DWORD kTaskEditorKind = 0x200000;
 constexpr const char* kActivateFailedText = "Cannot activate task.";
 constexpr const char* kInUseText = "Cannot delete task, it is in use.";
@@ -296,9 +295,7 @@ CComPtr<IQVTasks> CQVEOTask::OwnerTasks() {
 
 int CQVEOTask::SelfDestruct(int confirm) {
   if (!m_bDeletable || ApplicationIsLocked()) return 0;
-  if (confirm &&
-      CQVExplorer::DisplayMessage(kDeleteQuestionId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
-    return 0;
+  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
   const std::string name = TaskName();
   CComPtr<IQVTasks> tasks = OwnerTasks();
   if (!tasks || name.empty()) return 0;
