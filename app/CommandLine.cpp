@@ -1,0 +1,51 @@
+#include "app/CommandLine.h"
+
+#ifndef VORTAN_VERSION
+#define VORTAN_VERSION "0"
+#endif
+
+CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLineOptions options;
+  auto fail = [&options](std::string error) {
+    options.mode = CommandLineOptions::Mode::Error;
+    options.error = std::move(error);
+    return options;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      options.mode = CommandLineOptions::Mode::Help;
+      return options;
+    }
+    if (arg == "--version") {
+      options.mode = CommandLineOptions::Mode::Version;
+      return options;
+    }
+    if (arg == "--screenshot") {
+      if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1][0] == '-')
+        return fail("--screenshot needs the name of the PNG file to write");
+      options.screenshotPath = args[++i];
+      continue;
+    }
+    if (arg.size() > 1 && arg[0] == '-') return fail("unknown option " + arg);
+    if (!options.document.empty()) return fail("only one document can be opened (" + arg + ")");
+    options.document = arg;
+  }
+  return options;
+}
+
+std::string UsageText(const std::string& programName) {
+  return "Usage: " + programName +
+         " [DOCUMENT]\n"
+         "       " + programName + " --screenshot FILE.png [DOCUMENT]\n"
+         "\n"
+         "Starts the Vortan Simulation Explorer on DOCUMENT (a .vsim simulation),\n"
+         "or on the bundled sample simulation when none is given.\n"
+         "\n"
+         "  --screenshot FILE.png  open the main window, let it settle, write a picture\n"
+         "                         of it to FILE.png and exit (works without a display)\n"
+         "  --help                 show this text\n"
+         "  --version              show the version\n";
+}
+
+std::string VersionText() { return std::string("Vortan Simulation Explorer ") + VORTAN_VERSION + "\n"; }

@@ -1,0 +1,20 @@
+// The program's command line, read without Qt: the desktop program with an
+// optional document, a screenshot run, help and version. Modes that need no
+// display are decided here, before any window system is touched.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CommandLineOptions {
+  enum class Mode { Desktop, Help, Version, Error };
+  Mode mode = Mode::Desktop;
+  std::string document;        // empty: the bundled sample simulation
+  std::string screenshotPath;  // set: render the main window into this PNG file and exit
+  std::string error;           // Mode::Error: what was wrong
+};
+
+// args: the arguments after the program name.
+CommandLineOptions ParseCommandLine(const std::vector<std::string>& args);
+std::string UsageText(const std::string& programName);
+std::string VersionText();

@@ -1,0 +1,90 @@
+#include "app/DesktopProgram.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+#include <QStatusBar>
+
+#include "app/DesktopSession.h"
+#include "app/MainWindow.h"
+#include "app/Screenshot.h"
+#include "platform/Frame.h"
+#include "platform/UserInterface.h"
+
+namespace {
+
+// How long a screenshot run lets the window settle before it is drawn.
+constexpr int kSettleMilliseconds = 1500;
+
+bool HasEnv(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// A window system to draw on: a display, or Qt's offscreen platform for a screenshot.
+bool PrepareWindowSystem(const CommandLineOptions& options) {
+  if (HasEnv("QT_QPA_PLATFORM") || HasEnv("DISPLAY") || HasEnv("WAYLAND_DISPLAY")) return true;
+  if (!options.screenshotPath.empty()) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return true;
+  }
+  std::fputs("No display to open the window on: set DISPLAY, run under xvfb-run, "
+             "or set QT_QPA_PLATFORM=offscreen.\n",
+             stderr);
+  return false;
+}
+
+// Ends the event loop when the host's main frame goes away.
+class QuitWithWindow : public WindowObserver {
+ public:
+  explicit QuitWithWindow(HWND window) : m_window(window) { AddWindowObserver(this); }
+  ~QuitWithWindow() override { RemoveWindowObserver(this); }
+  void WindowDestroying(CWnd& window) override {
+    if (window.m_hWnd == m_window) QCoreApplication::quit();
+  }
+
+ private:
+  HWND m_window;
+};
+
+}  // namespace
+
+int RunDesktopProgram(const CommandLineOptions& options, const std::string& programPath) {
+  if (!PrepareWindowSystem(options)) return 1;
+  int argc = 1;
+  std::string program = programPath.empty() ? std::string("vortan") : programPath;
+  char* argv[] = {program.data(), nullptr};
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vortan Simulation Explorer"));
+  QApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
+  const bool interactive = options.screenshotPath.empty();
+
+  DesktopSession session;
+  if (!session.IsReady()) {
+    std::fputs("The main window could not be made.\n", stderr);
+    return 1;
+  }
+  MainWindow& window = session.Window();
+  QuitWithWindow quitWithFrame(session.Host().MainFrame()->m_hWnd);
+  window.onExit = [] { QCoreApplication::quit(); };
+  window.show();
+
+  std::string problem;
+  if (!session.Open(options.document, programPath, problem)) {
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    if (interactive) AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION, "File load failure");
+  }
+  if (!session.OpenStartupExplorer())
+    window.statusBar()->showMessage(QStringLiteral("No Explorer window type is registered with the host."));
+
+  if (!interactive) {
+    session.Settle(kSettleMilliseconds);
+    if (!SaveScreenshot(window, options.screenshotPath, problem)) {
+      std::fprintf(stderr, "%s\n", problem.c_str());
+      return 1;
+    }
+    return 0;
+  }
+  return QApplication::exec();
+}

@@ -1,0 +1,60 @@
+#include "app/DesktopSession.h"
+
+#include <filesystem>
+#include <vector>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QStatusBar>
+
+#include "app/EditorWindows.h"
+#include "app/MainWindow.h"
+#include "app/MessageWindow.h"
+#include "explorer/resources/ExplorerResources.h"
+#include "platform/Frame.h"
+#include "platform/Services.h"
+#include "platform/Window.h"
+#include "workbench/document/WorkbenchApp.h"
+
+namespace {
+
+// How long the host's announcements stay in the status bar.
+constexpr int kAnnouncementMilliseconds = 6000;
+
+std::string DocumentName(const std::string& path) {
+  return path.empty() ? std::string("the sample simulation") : std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
+  RegisterExplorerResources();
+  CMDIFrameWnd* frame = m_host.MainFrame();
+  if (!frame) return;
+  m_window = std::make_unique<MainWindow>(*frame, m_peers);
+  m_provider.SetMainWindow(m_window.get());
+  MainWindow* window = m_window.get();
+  m_provider.onAnnounce = [window](const std::string& line) {
+    window->statusBar()->showMessage(QString::fromStdString(line), kAnnouncementMilliseconds);
+  };
+  m_host.ShowMessagesIn(*window->Messages());
+  m_editors = std::make_unique<EditorWindows>(m_host.App().Editor(), *window->MdiArea());
+  m_pump.AddIdleTask([this] { m_peers.FlushAll(); });
+  m_pump.AddIdleTask([this] { m_peers.SyncFocus(); });
+  m_pump.AddIdleTask([window] { window->UpdateCommandStates(); });
+}
+
+DesktopSession::~DesktopSession() {
+  // The Explorer windows go while the main window still draws them.
+  if (CMDIFrameWnd* frame = m_host.MainFrame())
+    for (CMDIChildWnd* child : std::vector<CMDIChildWnd*>(frame->ChildFrames())) child->DestroyWindow();
+  MessageQueue::Clear();
+}
+
+bool DesktopSession::Open(const std::string& document, const std::string& programPath, std::string& problem) {
+  CWaitCursor busy;
+  m_provider.Progress("Opening " + DocumentName(document), 0);
+  bool opened = m_host.Open(document, programPath, problem);
+  m_provider.Progress({}, 100);
+  return opened;
+}

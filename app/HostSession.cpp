@@ -1,0 +1,55 @@
+#include "app/HostSession.h"
+
+#include "app/MessageWindow.h"
+#include "explorer/core/ExplorerModule.h"
+#include "explorer/core/ExplorerTemplateId.h"
+#include "explorer/window/ExplorerDocTemplate.h"
+#include "host/framework/CRDocTemplate.h"
+#include "host/framework/HostMessages.h"
+#include "workbench/document/DocumentFiles.h"
+#include "workbench/document/WorkbenchApp.h"
+
+HostSession::HostSession() : m_app(std::make_unique<CWorkbenchApp>()) {
+  // The explorer module's entry point registers the Explorer window type with the application.
+  ADInitDll();
+  m_app->CreateMainWindow();
+}
+
+HostSession::~HostSession() {
+  if (m_messageListener) m_app->Document().Messages().RemoveListener(m_messageListener);
+  ExplorerModule::Shutdown();
+}
+
+CMDIFrameWnd* HostSession::MainFrame() const { return m_app->MainWindow(); }
+
+bool HostSession::Open(const std::string& document, const std::string& programPath, std::string& problem) {
+  std::string path = document.empty() ? DefaultSamplePath(programPath) : document;
+  if (path.empty()) {
+    problem = std::string("The bundled sample simulation ") + kSampleFileName + " was not found.";
+    return false;
+  }
+  FileProblem fileProblem;
+  if (m_app->OpenDocument(path, fileProblem)) return true;
+  problem = fileProblem.message.empty() ? "Cannot open " + path + "." : fileProblem.Describe();
+  return false;
+}
+
+void HostSession::ShowMessagesIn(MessageWindow& window) {
+  CMessageLog& log = m_app->Document().Messages();
+  for (const MessageLogEntry& entry : log.Entries()) window.Append(entry.text);
+  if (m_messageListener) log.RemoveListener(m_messageListener);
+  m_messageListener = log.AddListener([&window](const MessageLogEntry& entry) { window.Append(entry.text); });
+  m_app->Document().onShowMessages = [&window] {
+    window.show();
+    window.raise();
+  };
+}
+
+bool HostSession::OpenStartupExplorer() {
+  CMDIFrameWnd* frame = MainFrame();
+  if (!frame || !m_app->GetDocTemplate(CLSID_ExplorerTemplate)) return false;
+  tag_CorvaneViewContext context;
+  context.viewClass = CLSID_ExplorerTemplate;
+  static const UINT showView = RegisterWindowMessage(SHOW_CORVANEVIEW);
+  return frame->SendMessage(showView, 0, reinterpret_cast<LPARAM>(&context)) != 0;
+}

@@ -1,0 +1,40 @@
+// The stand-in host the desktop program runs: the application (which
+// installs itself as the host), its simulation document and its main frame,
+// which the main window draws. The document's messages are shown in the
+// messages window; the start-up Explorer is asked for here.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CMDIFrameWnd;
+class CWorkbenchApp;
+class MessageWindow;
+
+class HostSession {
+ public:
+  HostSession();
+  ~HostSession();
+  HostSession(const HostSession&) = delete;
+  HostSession& operator=(const HostSession&) = delete;
+
+  CWorkbenchApp& App() { return *m_app; }
+  // The host's main frame (made with the session); null only when it could not be made.
+  CMDIFrameWnd* MainFrame() const;
+
+  // Opens document; an empty path opens the bundled sample found from
+  // programPath. False with problem set (file and line) when it cannot.
+  bool Open(const std::string& document, const std::string& programPath, std::string& problem);
+
+  // The document's messages go to window from now on (those written before are shown first).
+  void ShowMessagesIn(MessageWindow& window);
+
+  // Asks the host's main frame for the Explorer window rooted at the
+  // simulation (SHOW_CORVANEVIEW naming the Explorer template). False when
+  // the Explorer window type is not registered with the host.
+  bool OpenStartupExplorer();
+
+ private:
+  std::unique_ptr<CWorkbenchApp> m_app;
+  int m_messageListener = 0;
+};
