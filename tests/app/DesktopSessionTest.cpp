@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include <QAction>
+#include <QImage>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeView>
+#include <unistd.h>
+
+#include "app/CommandIds.h"
+#include "app/DesktopSession.h"
+#include "app/MainWindow.h"
+#include "app/MessageWindow.h"
+#include "app/Screenshot.h"
+#include "app/peers/ListCtrlPeer.h"
+#include "app/peers/TreeCtrlPeer.h"
+#include "app/ui/PopupMenu.h"
+#include "explorer/core/ExplorerCommands.h"
+#include "explorer/window/ExplorerFrame.h"
+#include "explorer/window/ExplorerListView.h"
+#include "explorer/window/ExplorerTreeView.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/ScopedConfigDir.h"
+
+namespace {
+
+// The desktop program as a user starts it: the sample simulation with the
+// Explorer that opens at start.
+class DesktopSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestApplication();
+    session = std::make_unique<DesktopSession>();
+    ASSERT_TRUE(session->IsReady());
+    std::string problem;
+    ASSERT_TRUE(session->Open("", "", problem)) << problem;
+    ASSERT_TRUE(session->OpenStartupExplorer());
+    ProcessAll();
+    ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+    explorer = CExplorerFrame::ActiveExplorers().front();
+  }
+  void TearDown() override { session.reset(); }
+
+  MainWindow& Window() { return session->Window(); }
+  QMdiArea& Area() { return *session->Window().MdiArea(); }
+  TreeCtrlPeer* TreePeer(CExplorerFrame* frame) {
+    return dynamic_cast<TreeCtrlPeer*>(session->Peers().PeerOf(frame->GetTreeView()->m_hWnd));
+  }
+  ListCtrlPeer* ListPeer(CExplorerFrame* frame) {
+    return dynamic_cast<ListCtrlPeer*>(session->Peers().PeerOf(frame->GetListView()->m_hWnd));
+  }
+  QAction* MenuAction(UINT command) {
+    for (QMenu* menu : Window().menuBar()->findChildren<QMenu*>())
+      for (QAction* action : menu->actions())
+        if (CommandOf(action) == command) return action;
+    return nullptr;
+  }
+
+  ScopedConfigDir config;
+  std::unique_ptr<DesktopSession> session;
+  CExplorerFrame* explorer = nullptr;
+};
+
+TEST_F(DesktopSessionTest, TheSampleOpensInAnExplorerRootedAtTheSimulationWithItsTopLevelItems) {
+  ASSERT_EQ(Area().subWindowList().size(), 1);
+  EXPECT_EQ(Area().subWindowList().front()->windowTitle(), "Exploring - Simulation");
+
+  TreeCtrlPeer* tree = TreePeer(explorer);
+  ASSERT_NE(tree, nullptr);
+  QAbstractItemModel& model = *tree->Model();
+  ASSERT_EQ(model.rowCount(), 1) << "the root item";
+  QModelIndex root = model.index(0, 0);
+  EXPECT_EQ(model.data(root).toString(), "Simulation");
+  QStringList topLevel;
+  for (int row = 0; row < model.rowCount(root); ++row) topLevel << model.data(model.index(row, 0, root)).toString();
+  EXPECT_TRUE(topLevel.contains("Custom Modeling")) << topLevel.join(", ").toStdString();
+  EXPECT_TRUE(topLevel.contains("Libraries")) << topLevel.join(", ").toStdString();
+  EXPECT_TRUE(tree->View()->isExpanded(root)) << "the root is shown open";
+  EXPECT_EQ(tree->View()->uniformRowHeights(), true) << "rows are not measured one by one";
+
+  ListCtrlPeer* list = ListPeer(explorer);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->Model()->rowCount(), explorer->GetListView()->GetItemCount()) << "the contents pane is drawn";
+}
+
+TEST_F(DesktopSessionTest, TheMenusCarryTheExplorerItemsWithTheirStatusTexts) {
+  QStringList menus;
+  for (QAction* action : Window().menuBar()->actions()) menus << action->text();
+  for (const char* title : {"&File", "&Edit", "&View", "&Tools", "&Run", "&Window", "&Help"})
+    EXPECT_TRUE(menus.contains(title)) << title << " in " << menus.join(" ").toStdString();
+  QAction* properties = MenuAction(53501);
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(properties->text(), "&Properties\tAlt+Enter");
+  EXPECT_EQ(properties->statusTip(), "Display the properties of the currently selected item");
+  QAction* refresh = MenuAction(kCommandRefresh);
+  ASSERT_NE(refresh, nullptr);
+  EXPECT_EQ(refresh->text(), "&Refresh\tCtrl+W");
+}
+
+TEST_F(DesktopSessionTest, AViewStyleChangeIsDrawnAndKeptInTheSettings) {
+  ListCtrlPeer* list = ListPeer(explorer);
+  ASSERT_NE(list, nullptr);
+  Window().Perform(kCommandDetails);
+  ProcessAll();
+  EXPECT_EQ(list->CurrentView(), list->DetailsView());
+  EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000003"), std::string::npos)
+      << config.ReadRegistryFile();
+  Window().Perform(kCommandLargeIcons);
+  ProcessAll();
+  EXPECT_EQ(list->CurrentView(), static_cast<QAbstractItemView*>(list->IconView()));
+  EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000000"), std::string::npos);
+}
+
+TEST_F(DesktopSessionTest, ExploreOpensAFurtherExplorerAndClosingItsSubWindowClosesIt) {
+  CExplorerTreeView* tree = explorer->GetTreeView();
+  HTREEITEM libraries = tree->FindItemByLabels({"Simulation", "Libraries"});
+  ASSERT_NE(libraries, nullptr);
+  tree->SelectItem(libraries);
+  ProcessAll();
+  Window().Perform(ID_EXPLORER_EXPLORE);
+  ProcessAll();
+  ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 2u);
+  ASSERT_EQ(Area().subWindowList().size(), 2);
+  EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Libraries");
+
+  HWND second = CExplorerFrame::ActiveExplorers().front()->m_hWnd;
+  Area().activeSubWindow()->close();
+  ProcessAll();
+  EXPECT_FALSE(IsWindow(second));
+  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+  EXPECT_EQ(Area().subWindowList().size(), 1);
+}
+
+TEST_F(DesktopSessionTest, AScreenshotShowsTheExplorer) {
+  auto path = std::filesystem::temp_directory_path() / ("vortan-desktop-" + std::to_string(::getpid()) + ".png");
+  std::string problem;
+  session->Settle(200);
+  ASSERT_TRUE(SaveScreenshot(Window(), path.string(), problem)) << problem;
+  QImage picture(QString::fromStdString(path.string()));
+  std::filesystem::remove(path);
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_GT(ColourCount(picture), 50) << "tree, list, icons and frames are drawn";
+}
+
+}  // namespace
