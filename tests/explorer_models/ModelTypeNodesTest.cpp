@@ -10,6 +10,10 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/core/ExplorerTemplateId.h"
+#include "explorer/window/ExplorerDocTemplate.h"
+#include "explorer/window/ExplorerFrame.h"
+#include "host/framework/CorvaneViewContext.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
 #include "explorer/nodes/library/QVEOTypesFolder.h"
 #include "explorer/nodes/library/QVEOIcon.h"
@@ -115,6 +119,29 @@ TEST_F(ModelTypeNodesTest, MenusOfEditableReadOnlyBuiltInAndHierarchyModels) {
   CQVEOBlockType hierarchy(InstanceOf(area), nullptr, &owner, 0);
   EXPECT_TRUE(hierarchy.IsHierarchyType());
   EXPECT_EQ(MenuTexts(hierarchy), (Strings{"Properties..."}));
+}
+
+TEST_F(ModelTypeNodesTest, AModelOfAReadOnlyLibraryOffersPackageModelWhenItIsTheExplorersSelection) {
+  CStoreType& library = build.Library("Units", true);
+  CStoreType& pump = build.Model(build.Palette(library), "Pump");
+  ADInitDll();
+  app.CreateMainWindow();
+  tag_CorvaneViewContext context;
+  context.viewClass = CLSID_ExplorerTemplate;
+  context.libraryName = "Units";
+  context.typeName = "Pump";
+  context.text = CLSID_QVEOBlockType.ToString();
+  CExplorerFrame* frame = CExplorerFrame::Open(&context);
+  ASSERT_NE(frame, nullptr);
+  {
+    CQVEOBlockType readOnly(InstanceOf(pump), nullptr, frame, 1);
+    frame->SetCurrentObject(&readOnly);
+    EXPECT_EQ(MenuTexts(readOnly), (Strings{"Explore", "-", "Copy", "-", "Edit", "-", "Export...",
+                                            "Package Model for Fenmark/Trelbrook..."}));
+    frame->SetCurrentObject(nullptr);
+  }
+  frame->DestroyWindow();
+  MessageQueue::Clear();
 }
 
 TEST_F(ModelTypeNodesTest, AModelThatFailedToCompileIsNotOkAndCannotBeCopied) {
