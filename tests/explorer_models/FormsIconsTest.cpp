@@ -5,6 +5,7 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/QVExplorer.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
 #include "explorer/nodes/library/QVEOFormInstance.h"
 #include "explorer/nodes/library/QVEOIcon.h"
@@ -183,6 +184,26 @@ TEST_F(FormsIconsTest, AFormDefinitionDraggedOverAnIconIsLinkedUnlessShiftOrCont
   EXPECT_EQ(system->OnDragOver(&form, MK_SHIFT), DROPEFFECT_MOVE);
   EXPECT_EQ(system->OnDragOver(&form, MK_CONTROL), DROPEFFECT_COPY);
   EXPECT_EQ(system->OnDrop(&form, DROPEFFECT_LINK), 0);
+}
+
+TEST_F(FormsIconsTest, NodesMadeByTheFactoryForNothingStillAnswerSafely) {
+  std::unique_ptr<CExplorerObject> icon(CQVExplorer::Manufacture(CQVEOIcon::ClassID(), nullptr, nullptr, &owner));
+  std::unique_ptr<CExplorerObject> form(
+      CQVExplorer::Manufacture(CQVEOFormInstance::ClassID(), nullptr, nullptr, &owner));
+  ASSERT_TRUE(icon && form);
+  for (CExplorerObject* node : {icon.get(), form.get()}) {
+    std::string name;
+    EXPECT_TRUE(node->GetClassName(name));
+    EXPECT_GE(node->GetImage(0, 0), 0);  // a fixed image where there is no picture
+    for (UINT id : {ID_EXPLORER_DEFAULT_ACTION, ID_EXPLORER_EDIT, ID_EXPLORER_DELETE, ID_EXPLORER_MAKE_DEFAULT,
+                    ID_EXPLORER_SHOW_PLOT})
+      node->DoCommand(id);
+    EXPECT_EQ(node->SelfDestruct(0), 0);
+    EXPECT_EQ(node->EditLabel("Other"), 0);
+    int state = 0;
+    EXPECT_FALSE(node->GetOverlay(state));
+  }
+  EXPECT_EQ(ui.Prompts().size(), 0u);
 }
 
 TEST_F(FormsIconsTest, TheFormHolderWritesTheDefinitionTextOfEachKindAndRefusesATakenName) {

@@ -8,6 +8,9 @@
 
 namespace {
 
+// Shown for an icon that has no picture of its own.
+constexpr UINT kNoPictureIcon = 13570;
+
 // The instance that stands for the model an icon belongs to.
 CComPtr<IFInstance> ModelInstanceOf(IQVIcon* icon) {
   CComPtr<IRModelType> model;
@@ -29,6 +32,8 @@ CEOModelIcon::CEOModelIcon(IQVIcon* icon, CExplorerContainerObject* ownerNode, C
   if (picture.large >= 0 || picture.small >= 0) {
     m_nLargeImage = m_nLargeOpenImage = picture.large;
     m_nSmallImage = m_nSmallOpenImage = picture.small;
+  } else {
+    LoadIcons(kNoPictureIcon, kNoPictureIcon);
   }
 }
 

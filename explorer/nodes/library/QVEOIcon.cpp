@@ -42,7 +42,8 @@ CQVEOIcon::CQVEOIcon(IQVIcon* icon, CExplorerContainerObject* ownerNode, CWnd* o
     m_bStreamOwner = ComQuery<IQVStreamType>(m_pModelType) != nullptr;
   }
   m_bSystemIcon = CompareNoCase(m_strName, kSystemIconName) == 0;
-  if (m_bStreamOwner || m_bSystemIcon) m_bReadOnly = 1;
+  // A node without an icon (made for nothing) can change nothing either.
+  if (m_bStreamOwner || m_bSystemIcon || !m_pIcon) m_bReadOnly = 1;
 }
 
 CQVEOIcon::CQVEOIcon(IFInstance* iconInstance, CWnd* owner, CExplorerContainerObject* ownerNode, int readOnly)
