@@ -21,6 +21,15 @@ CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
       options.mode = CommandLineOptions::Mode::Version;
       return options;
     }
+    if (IsHeadlessMode(arg)) {
+      const std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
+      std::string problem;
+      if (!options.document.empty() || !options.screenshotPath.empty())
+        return fail(arg + " must come first on the command line");
+      if (!ParseHeadlessArguments(rest, options.headless, problem)) return fail(problem);
+      options.mode = CommandLineOptions::Mode::Headless;
+      return options;
+    }
     if (arg == "--screenshot") {
       if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1][0] == '-')
         return fail("--screenshot needs the name of the PNG file to write");
@@ -37,7 +46,8 @@ CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
 std::string UsageText(const std::string& programName) {
   return "Usage: " + programName +
          " [DOCUMENT]\n"
-         "       " + programName + " --screenshot FILE.png [DOCUMENT]\n"
+         "       " + programName + " --screenshot FILE.png [DOCUMENT]\n" +
+         HeadlessUsageText(programName) +
          "\n"
          "Starts the Vortan Simulation Explorer on DOCUMENT (a .vsim simulation),\n"
          "or on the bundled sample simulation when none is given.\n"

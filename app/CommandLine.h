@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "app/headless/HeadlessCommandLine.h"
+
 struct CommandLineOptions {
-  enum class Mode { Desktop, Help, Version, Error };
+  enum class Mode { Desktop, Help, Version, Error, Headless };
   Mode mode = Mode::Desktop;
   std::string document;        // empty: the bundled sample simulation
   std::string screenshotPath;  // set: render the main window into this PNG file and exit
   std::string error;           // Mode::Error: what was wrong
+  HeadlessRequest headless;    // Mode::Headless: --tree, --list, --menu or --script
 };
 
 // args: the arguments after the program name.

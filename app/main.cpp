@@ -1,6 +1,7 @@
 // The program a user starts. The command line is read first, without any
 // window system, so that modes that need no display never open one.
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Mode::Error:
       std::fprintf(stderr, "%s: %s\n\n%s", program.c_str(), options.error.c_str(), UsageText(program).c_str());
       return 2;
+    case CommandLineOptions::Mode::Headless:
+      return RunHeadless(options.headless, program, std::cout, std::cerr);
     case CommandLineOptions::Mode::Desktop:
       break;
   }
