@@ -159,4 +159,42 @@ TEST_F(EndToEndTest, CopyingAVariableTypeIntoItsOwnFolderTwiceNumbersTheCopies) 
   EXPECT_TRUE(Contains(ui.Prompts()[1].details, "  Name: Copy2_of_Head"));
 }
 
+TEST_F(EndToEndTest, RenamingCompilingAndDeletingAVariableTypeShowInThePane) {
+  ASSERT_TRUE(loaded);
+  CStoreBuilder build(app.Document().Store());
+  CStoreType& bad = build.Failing(Simulation(), StoreKind::Variable, "Bad", "Variable Bad\n  Lower: ;\nEnd\n");
+  CExplorerFrame* frame = OpenAt("Variable Types");
+  ASSERT_TRUE(frame);
+  CExplorerListView* list = frame->GetListView();
+  int row = list->FindRowByLabel("Bad");
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(list->GetItemState(row, LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
+
+  // Rename in place.
+  ILabelEdit* edit = list->UserBeginLabelEdit(row);
+  ASSERT_NE(edit, nullptr);
+  edit->SetText("Fixed");
+  list->UserKeyDown(VK_RETURN);
+  MessageQueue::Pump();
+  EXPECT_TRUE(Simulation().Find("Fixed"));
+  row = list->FindRowByLabel("Fixed");
+  ASSERT_GE(row, 0);
+
+  // Mend the text and compile: the error mark goes.
+  bad.SetText("Variable Fixed\n  Lower: 0;\nEnd\n");
+  reinterpret_cast<CExplorerObject*>(list->GetItemData(row))->DoCommand(ID_EXPLORER_COMPILE);
+  MessageQueue::Pump();
+  row = list->FindRowByLabel("Fixed");
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(list->GetItemState(row, LVIS_OVERLAYMASK), 0u);
+
+  // Delete with the key, after saying Yes.
+  list->UserClick(row);
+  ui.AnswerYes();
+  list->UserKeyDown(VK_DELETE);
+  MessageQueue::Pump();
+  EXPECT_FALSE(Simulation().Find("Fixed"));
+  EXPECT_LT(list->FindRowByLabel("Fixed"), 0);
+}
+
 }  // namespace

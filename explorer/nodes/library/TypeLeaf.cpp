@@ -136,7 +136,7 @@ void CQVEOTypeLeaf::DoCommand(UINT id) {
       ExportDefinition();
       break;
     case ID_EXPLORER_COMPILE:
-      if (CComPtr<IFType> type = HostType()) CQVExplorer::Compile(type, 1, 0);
+      CompileDefinition();
       break;
     default:
       break;
@@ -187,6 +187,14 @@ int CQVEOTypeLeaf::DontEditLabel() { return !IsChangeable(); }
 int CQVEOTypeLeaf::EditLabel(std::string newName) {
   if (!IsChangeable()) return 0;
   return RenameType(newName);
+}
+
+// The panes learn of the new status through the document, as after any compile.
+void CQVEOTypeLeaf::CompileDefinition() {
+  CComPtr<IFType> type = HostType();
+  if (!type) return;
+  CQVExplorer::Compile(type, 1, 0);
+  NotifyDocumentChanged(QV_HINT_COMPILED);
 }
 
 void CQVEOTypeLeaf::ExportDefinition() {

@@ -63,6 +63,7 @@ class CQVEOTypeLeaf : public CExplorerObject {
   void Cut();
   void Paste();
   void Delete();
+  void CompileDefinition();
   void ExportDefinition();
 
   TypeLeafTraits m_traits;
