@@ -58,3 +58,9 @@ bool DesktopSession::Open(const std::string& document, const std::string& progra
   m_provider.Progress({}, 100);
   return opened;
 }
+
+bool DesktopSession::OpenStartupExplorer() {
+  // The main window's layout first, so that the area of child windows has its size.
+  QCoreApplication::processEvents();
+  return m_host.OpenStartupExplorer();
+}

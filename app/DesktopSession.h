@@ -36,7 +36,7 @@ class DesktopSession {
   // the busy cursor with progress shown. False with problem set when it cannot.
   bool Open(const std::string& document, const std::string& programPath, std::string& problem);
   // The Explorer window rooted at the simulation, as at start.
-  bool OpenStartupExplorer() { return m_host.OpenStartupExplorer(); }
+  bool OpenStartupExplorer();
   // Lets Qt and the platform's queue run until quiet, for at most milliseconds.
   void Settle(int milliseconds) { m_pump.Settle(milliseconds); }
 

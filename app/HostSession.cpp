@@ -50,6 +50,11 @@ bool HostSession::OpenStartupExplorer() {
   if (!frame || !m_app->GetDocTemplate(CLSID_ExplorerTemplate)) return false;
   tag_CorvaneViewContext context;
   context.viewClass = CLSID_ExplorerTemplate;
+  // The first Explorer fills the area of child windows (the frame's own default is a narrow strip).
+  CRect area;
+  frame->MDIClient()->GetClientRect(&area);
+  if (area.Width() > 0 && area.Height() > 0)
+    context.placement = CorvaneWindowPlacement{SW_SHOW, 0, 0, area.Width(), area.Height()};
   static const UINT showView = RegisterWindowMessage(SHOW_CORVANEVIEW);
   return frame->SendMessage(showView, 0, reinterpret_cast<LPARAM>(&context)) != 0;
 }

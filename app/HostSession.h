@@ -30,8 +30,9 @@ class HostSession {
   void ShowMessagesIn(MessageWindow& window);
 
   // Asks the host's main frame for the Explorer window rooted at the
-  // simulation (SHOW_CORVANEVIEW naming the Explorer template). False when
-  // the Explorer window type is not registered with the host.
+  // simulation (SHOW_CORVANEVIEW naming the Explorer template), filling the
+  // area of child windows. False when the Explorer window type is not
+  // registered with the host.
   bool OpenStartupExplorer();
 
  private:

@@ -25,6 +25,8 @@ namespace {
 // The frame's menu and accelerator table, loaded from the resource when the host's frame has none of its own.
 constexpr UINT kFrameResource = 13501;
 constexpr UINT kCommandExit = 57665;
+// The messages window starts a few lines high; the Explorer windows get the rest.
+constexpr int kMessagesHeight = 130;
 
 // The accelerator text after the tab stays as the frame's menu wrote it.
 QString WithAccelerator(const QString& text, const QString& original) {
@@ -43,10 +45,11 @@ MainWindow::MainWindow(CMDIFrameWnd& frame, WindowPeerFactory& peers) : m_frame(
   setCentralWidget(m_area);
   m_messages = new MessageWindow(this);
   addDockWidget(Qt::BottomDockWidgetArea, m_messages);
+  resizeDocks({m_messages}, {kMessagesHeight}, Qt::Vertical);
   statusBar()->showMessage(QStringLiteral("Ready"));
   BuildMenus();
   BuildToolbar();
-  resize(1000, 720);
+  resize(1100, 760);
   m_peers.AdoptMdiClient(*frame.MDIClient(), *m_area);
 }
 

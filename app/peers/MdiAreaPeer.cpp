@@ -29,7 +29,8 @@ MdiAreaPeer::MdiAreaPeer(WindowPeerFactory& factory, CWnd& client, QMdiArea& are
   SetWidget(&area);
   SetPlacedByQt(true);
   m_resizeFilter = new AreaResizeFilter(*this, &area);
-  area.installEventFilter(m_resizeFilter);
+  // The viewport is sized after the area's own resize event: its resize is the one to follow.
+  area.viewport()->installEventFilter(m_resizeFilter);
   m_activation = QObject::connect(&area, &QMdiArea::subWindowActivated, &area, [this](QMdiSubWindow* sub) {
     if (!sub) return;
     if (auto* framePeer = dynamic_cast<MdiFramePeer*>(m_factory.PeerOfWidget(sub->widget()))) framePeer->Activated();

@@ -38,6 +38,7 @@ class DesktopSessionTest : public ::testing::Test {
     TestApplication();
     session = std::make_unique<DesktopSession>();
     ASSERT_TRUE(session->IsReady());
+    session->Window().show();
     std::string problem;
     ASSERT_TRUE(session->Open("", "", problem)) << problem;
     ASSERT_TRUE(session->OpenStartupExplorer());
@@ -69,7 +70,9 @@ class DesktopSessionTest : public ::testing::Test {
 
 TEST_F(DesktopSessionTest, TheSampleOpensInAnExplorerRootedAtTheSimulationWithItsTopLevelItems) {
   ASSERT_EQ(Area().subWindowList().size(), 1);
-  EXPECT_EQ(Area().subWindowList().front()->windowTitle(), "Exploring - Simulation");
+  QMdiSubWindow* sub = Area().subWindowList().front();
+  EXPECT_EQ(sub->windowTitle(), "Exploring - Simulation");
+  EXPECT_EQ(sub->geometry(), Area().viewport()->rect()) << "the first Explorer fills the area";
 
   TreeCtrlPeer* tree = TreePeer(explorer);
   ASSERT_NE(tree, nullptr);
