@@ -6,20 +6,10 @@
 
 #include "app/models/ImageListPictures.h"
 #include "app/models/ItemRoles.h"
+#include "app/models/NestedAnswer.h"
 #include "platform/Draw.h"
 
 namespace {
-
-class Answering {
- public:
-  explicit Answering(int& depth) : m_depth(depth) { ++m_depth; }
-  ~Answering() { --m_depth; }
-  Answering(const Answering&) = delete;
-  Answering& operator=(const Answering&) = delete;
-
- private:
-  int& m_depth;
-};
 
 Qt::Alignment AlignmentOf(int format) {
   switch (format & LVCFMT_JUSTIFYMASK) {
@@ -114,7 +104,7 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const {
   if (!list || !index.isValid() || index.row() >= list->GetItemCount()) return {};
   const int row = index.row();
   const int column = index.column();
-  Answering answering(m_answering);
+  NestedAnswer answering(m_answering);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:

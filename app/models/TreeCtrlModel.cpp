@@ -5,22 +5,11 @@
 
 #include "app/models/ImageListPictures.h"
 #include "app/models/ItemRoles.h"
+#include "app/models/NestedAnswer.h"
 
 namespace {
 
 quintptr Id(HTREEITEM item) { return reinterpret_cast<quintptr>(item); }
-
-// Counts a nested answer for as long as it lives.
-class Answering {
- public:
-  explicit Answering(int& depth) : m_depth(depth) { ++m_depth; }
-  ~Answering() { --m_depth; }
-  Answering(const Answering&) = delete;
-  Answering& operator=(const Answering&) = delete;
-
- private:
-  int& m_depth;
-};
 
 }  // namespace
 
@@ -113,7 +102,7 @@ QVariant TreeCtrlModel::data(const QModelIndex& index, int role) const {
   HTREEITEM item = ItemAt(index);
   if (!item) return {};
   CTreeCtrl& tree = *Tree();
-  Answering answering(m_answering);
+  NestedAnswer answering(m_answering);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:

@@ -20,26 +20,20 @@ bool TreeViewInput::OnButton(QPoint position) const {
 
 void TreeViewInput::Flush() { m_model.Flush(); }
 
-void TreeViewInput::Press(QPoint position) {
-  CTreeCtrl* tree = Tree();
-  HTREEITEM item = ItemAt(position);
-  if (!tree || !item) return;
-  if (OnButton(position)) {
-    if (tree->ItemHasChildren(item)) tree->UserToggleExpand(item);
-    return;
-  }
-  tree->UserClick(item);
-}
+void TreeViewInput::Press(QPoint position) { ClickItem(position, &CTreeCtrl::UserClick); }
 
-void TreeViewInput::DoubleClick(QPoint position) {
+void TreeViewInput::DoubleClick(QPoint position) { ClickItem(position, &CTreeCtrl::UserDoubleClick); }
+
+void TreeViewInput::ClickItem(QPoint position, bool (CTreeCtrl::*click)(HTREEITEM)) {
   CTreeCtrl* tree = Tree();
   HTREEITEM item = ItemAt(position);
   if (!tree || !item) return;
+  // On the expand button a click or double-click opens or closes the item, nothing else.
   if (OnButton(position)) {
     if (tree->ItemHasChildren(item)) tree->UserToggleExpand(item);
     return;
   }
-  tree->UserDoubleClick(item);
+  (tree->*click)(item);
 }
 
 void TreeViewInput::RightClick(QPoint position) {

@@ -27,6 +27,8 @@ class TreeViewInput : public ControlViewInput {
   HTREEITEM ItemAt(QPoint position) const;
   // True when position lies on the expand button in front of the item.
   bool OnButton(QPoint position) const;
+  // A press or double-click at position: the expand button toggles, an item gets click.
+  void ClickItem(QPoint position, bool (CTreeCtrl::*click)(HTREEITEM));
 
   QTreeView& m_tree;
   TreeCtrlModel& m_model;
