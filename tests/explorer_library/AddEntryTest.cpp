@@ -352,6 +352,22 @@ TEST_F(AddEntryTest, OpenLibraryAnnouncesTheOpenedLibrary) {
   EXPECT_EQ(sentClass, CLSID_QVEOLibrary.ToString());
 }
 
+TEST_F(AddEntryTest, AnIconIsMadeOnTheModelAndATakenNameAsksAgain) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  build.Icon(tank, "Small");
+  const std::size_t iconsBefore = tank.Icons().size();
+  CQVEOAddIcon entry(InstanceOf(tank), &frame);
+  ui.AnswerName("Small");
+  ui.AnswerOk();
+  ui.AnswerName("Large");
+  entry.DoDefaultAction();
+  EXPECT_EQ(Prompt(0).caption, "Create Icon");
+  EXPECT_EQ(Prompt(1).caption, "Add Icon Error");
+  ASSERT_EQ(tank.Icons().size(), iconsBefore + 1);
+  EXPECT_EQ(tank.Icons().back()->Name(), "Large");
+  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 1);
+}
+
 TEST_F(AddEntryTest, TheHelpEntryFollowsTheHelpForm) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   CQVEOAddHelpInstance entry(InstanceOf(tank), &frame);

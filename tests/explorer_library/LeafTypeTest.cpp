@@ -1,6 +1,10 @@
 // Leaf nodes of single type definitions against the stand-in host: status,
 // texts, menus by read-only flag and status, editing, copy and paste, cut,
 // deletion, renaming, compiling and the kinds' differences.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerCommands.h"
@@ -224,6 +228,21 @@ TEST_F(LeafTypeTest, CompileReportsToTheMessagesWindowAndTheStatusFollows) {
   node.GetStatus();
   EXPECT_EQ(node.GetStatusCode(), EO_STATUS_OK);
   EXPECT_NE(Document().Messages().Text().find("Compilation completed. 0 error(s)"), std::string::npos);
+}
+
+TEST_F(LeafTypeTest, ExportWritesTheOneDefinitionToTheChosenFile) {
+  CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "leaf-test-export-head.txt";
+  std::filesystem::remove(path);
+  ui.AnswerFile(path.string());
+  CQVEOVariableType(InstanceOf(head), &frame, 1).DoCommand(ID_EXPLORER_EXPORT);
+  EXPECT_EQ(ui.Prompts().back().caption, "Export");
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  EXPECT_NE(text.str().find("Variable Head"), std::string::npos);
+  EXPECT_NE(text.str().find("PhysicalQuantity"), std::string::npos);
+  std::filesystem::remove(path);
 }
 
 TEST_F(LeafTypeTest, APortTypeMadeFromAnInstanceHoldsItsPortInterface) {
