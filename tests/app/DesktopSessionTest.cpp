@@ -4,12 +4,14 @@
 #include <memory>
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QTreeView>
 #include <unistd.h>
 
@@ -138,6 +140,59 @@ TEST_F(DesktopSessionTest, ExploreOpensAFurtherExplorerAndClosingItsSubWindowClo
   EXPECT_FALSE(IsWindow(second));
   EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
   EXPECT_EQ(Area().subWindowList().size(), 1);
+}
+
+// What a modal window or popup that opens next shows, read once it is up and then closed.
+struct NextPrompt {
+  QString title;
+  QStringList texts;  // a popup's item texts
+  int widgets = 0;
+};
+
+void ReadAndCloseNextModal(NextPrompt& prompt) {
+  QTimer::singleShot(0, [&prompt] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    prompt.title = modal->windowTitle();
+    prompt.widgets = static_cast<int>(modal->findChildren<QWidget*>().size());
+    modal->close();
+  });
+}
+
+void ReadAndCloseNextPopup(NextPrompt& prompt) {
+  QTimer::singleShot(0, [&prompt] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!popup) return;
+    for (QAction* action : popup->actions()) prompt.texts << action->text();
+    popup->close();
+  });
+}
+
+TEST_F(DesktopSessionTest, TheOptionsSheetIsDrawnFromItsTemplateAndClosingItChangesNothing) {
+  NextPrompt prompt;
+  ReadAndCloseNextModal(prompt);
+  Window().Perform(kCommandOptions);
+  ProcessAll();
+  EXPECT_EQ(prompt.title, "Options");
+  EXPECT_GT(prompt.widgets, 5) << "the sheet's pages and controls are drawn";
+  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the sheet is gone";
+}
+
+TEST_F(DesktopSessionTest, ARightClickOnATreeItemShowsTheNodesMenu) {
+  TreeCtrlPeer* tree = TreePeer(explorer);
+  ASSERT_NE(tree, nullptr);
+  QModelIndex root = tree->Model()->index(0, 0);
+  QModelIndex libraries;
+  for (int row = 0; row < tree->Model()->rowCount(root); ++row)
+    if (tree->Model()->index(row, 0, root).data().toString() == "Libraries") libraries = tree->Model()->index(row, 0, root);
+  ASSERT_TRUE(libraries.isValid());
+  NextPrompt prompt;
+  ReadAndCloseNextPopup(prompt);
+  ClickAt(tree->View()->viewport(), tree->View()->visualRect(libraries).center(), Qt::RightButton);
+  ProcessAll();
+  EXPECT_TRUE(prompt.texts.contains("E&xplore")) << prompt.texts.join(" | ").toStdString();
+  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u) << "dismissing the menu performs nothing";
 }
 
 TEST_F(DesktopSessionTest, AScreenshotShowsTheExplorer) {
