@@ -100,12 +100,16 @@ TEST_F(LibrariesTest, LibrariesMadeByABuilderAreOrderedTheSameWay) {
   EXPECT_EQ(CExplorerObject::LiveCount(), live);
 }
 
-TEST_F(LibrariesTest, WhileTheLibraryClassIsNotWrittenTheFolderHasOnlyItself) {
+TEST_F(LibrariesTest, LibraryNodesShowTheLibrariesReadOnly) {
   OpenSample();
   CQVEOLibraries libraries(&owner);
   HTREEITEM item = libraries.ShowContents(tree, TVI_ROOT);
   tree.SetItemData(item, 0);
-  EXPECT_TRUE(TreeChildren(item).empty());
+  EXPECT_EQ(TreeChildren(item), (Strings{"ProcessUnits", "Modeler", "SystemLibrary"}));
+  HTREEITEM library = FindChild(item, "ProcessUnits");
+  ASSERT_TRUE(library);
+  EXPECT_EQ(ItemNode(library)->GetClassID(), CLSID_QVEOLibrary);
+  EXPECT_TRUE(ItemNode(library)->IsLibraryObject());
   EXPECT_EQ(libraries.IsEmpty(), 0);
   // Its menu offers only "E&xplore".
   CMenu menu;

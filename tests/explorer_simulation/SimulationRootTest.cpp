@@ -78,8 +78,8 @@ TEST_F(SimulationRootTest, TreeShowsTheTopLevelNodesInItsOrderOnceEveryClassExis
 
 TEST_F(SimulationRootTest, TreeShowsTheNodesWrittenSoFarWhileOtherClassesAreMissing) {
   CQVEOSimulation root(SimulationInstance(), nullptr, &owner);
-  EXPECT_EQ(ShowTree(root), (Strings{"Globals", "Libraries", "Simulation Options", "Analysis Tools", "UOM Sets",
-                                     "Interfacing"}));
+  EXPECT_EQ(ShowTree(root), (Strings{"Component Lists", "Globals", "Custom Modeling", "Libraries",
+                                     "Simulation Options", "Analysis Tools", "UOM Sets", "Interfacing"}));
 }
 
 TEST_F(SimulationRootTest, ContentsPaneListsTheTopLevelNodesInItsOwnOrderWithTypeAndStatus) {
