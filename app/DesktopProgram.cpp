@@ -73,7 +73,9 @@ int RunDesktopProgram(const CommandLineOptions& options, const std::string& prog
   std::string problem;
   if (!session.Open(options.document, programPath, problem)) {
     std::fprintf(stderr, "%s\n", problem.c_str());
-    if (interactive) AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION, "File load failure");
+    // A picture of a document that could not be read would pass for one of it: none is written.
+    if (!interactive) return 1;
+    AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION, "File load failure");
   }
   if (!session.OpenStartupExplorer())
     window.statusBar()->showMessage(QStringLiteral("No Explorer window type is registered with the host."));
