@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QListView>
 #include <QMdiArea>
@@ -120,6 +121,32 @@ TEST_F(DesktopSessionTest, AViewStyleChangeIsDrawnAndKeptInTheSettings) {
   ProcessAll();
   EXPECT_EQ(list->CurrentView(), static_cast<QAbstractItemView*>(list->IconView()));
   EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000000"), std::string::npos);
+}
+
+TEST_F(DesktopSessionTest, AClickOnAColumnHeaderSortsThePaneAndKeepsTheColumn) {
+  ListCtrlPeer* list = ListPeer(explorer);
+  ASSERT_NE(list, nullptr);
+  Window().Perform(kCommandDetails);
+  ProcessAll();
+  QHeaderView* header = list->DetailsView()->header();
+  ASSERT_GE(header->count(), 2);
+  const QString column = list->Model()->headerData(1, Qt::Horizontal).toString();
+  ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+  ProcessAll();
+  EXPECT_NE(config.ReadRegistryFile().find("\"SortColumn\"=\"" + column.toStdString() + "\""), std::string::npos)
+      << config.ReadRegistryFile();
+  const std::string firstBefore = list->Model()->index(0, 0).data().toString().toStdString();
+  ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+  ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+  ProcessAll();
+  EXPECT_NE(config.ReadRegistryFile().find("\"SortColumnUp\"=dword:00000000"), std::string::npos)
+      << "a second click on the same column turns the order";
+  const int rows = list->Model()->rowCount();
+  ASSERT_GT(rows, 1);
+  EXPECT_GE(list->Model()->index(0, 0).data().toString().trimmed().compare(
+                list->Model()->index(rows - 1, 0).data().toString().trimmed(), Qt::CaseInsensitive),
+            0)
+      << "names descending after " << firstBefore;
 }
 
 TEST_F(DesktopSessionTest, ExploreOpensAFurtherExplorerAndClosingItsSubWindowClosesIt) {
