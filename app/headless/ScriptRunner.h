@@ -4,8 +4,9 @@
 //   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
-// The first action that cannot be done stops the script with a message that
-// names its line.
+// "explore" prints "window N: CAPTION" for the window it opened, so that a
+// script knows which N to come back to. The first action that cannot be done
+// stops the script with a message that names its line.
 #pragma once
 
 #include <istream>
