@@ -40,39 +40,15 @@ HTREEITEM LibraryTest::ShowInTree(CExplorerContainerObject* node) {
 
 void LibraryTest::ShowInList(CExplorerContainerObject& node) { node.ShowContents(list); }
 
-std::vector<std::string> LibraryTest::TreeChildren(HTREEITEM item) const {
-  std::vector<std::string> labels;
-  HTREEITEM child = item ? tree.GetChildItem(item) : tree.GetRootItem();
-  for (; child; child = tree.GetNextSiblingItem(child)) labels.push_back(tree.GetItemText(child));
-  return labels;
-}
+std::vector<std::string> LibraryTest::TreeChildren(HTREEITEM item) const { return TreeLabels(tree, item); }
 
 HTREEITEM LibraryTest::FindChild(HTREEITEM item, const std::string& label) const {
-  HTREEITEM child = item ? tree.GetChildItem(item) : tree.GetRootItem();
-  for (; child; child = tree.GetNextSiblingItem(child))
-    if (tree.GetItemText(child) == label) return child;
-  return nullptr;
+  return FindTreeChild(tree, item, label);
 }
 
-std::vector<std::string> LibraryTest::ListColumn(int column) const {
-  std::vector<std::string> texts;
-  for (int row = 0; row < list.GetItemCount(); ++row) texts.push_back(list.GetItemText(row, column));
-  return texts;
-}
+std::vector<std::string> LibraryTest::ListColumn(int column) const { return ListColumnTexts(list, column); }
 
-std::vector<std::string> LibraryTest::ListHeadings() const {
-  std::vector<std::string> headings;
-  for (int column = 0; column < list.GetColumnCount(); ++column) {
-    char text[64] = {};
-    LVCOLUMN heading;
-    heading.mask = LVCF_TEXT;
-    heading.pszText = text;
-    heading.cchTextMax = sizeof text;
-    list.GetColumn(column, &heading);
-    headings.push_back(text);
-  }
-  return headings;
-}
+std::vector<std::string> LibraryTest::ListHeadings() const { return ListHeadingTexts(list); }
 
 std::vector<std::string> LibraryTest::MenuOf(CExplorerObject& node) {
   CMenu menu;
@@ -82,27 +58,7 @@ std::vector<std::string> LibraryTest::MenuOf(CExplorerObject& node) {
   return texts;
 }
 
-void LibraryTest::ClearPanes() {
-  for (int row = list.GetItemCount() - 1; row >= 0; --row) {
-    CExplorerObject* node = RowNode(row);
-    list.DeleteItem(row);
-    if (CExplorerObject::IsLive(node)) delete node;
-  }
-  while (list.GetColumnCount() > 0) list.DeleteColumn(list.GetColumnCount() - 1);
-  std::vector<HTREEITEM> pending;
-  for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) pending.push_back(item);
-  std::vector<CExplorerObject*> nodes;
-  while (!pending.empty()) {
-    HTREEITEM item = pending.back();
-    pending.pop_back();
-    nodes.push_back(ItemNode(item));
-    for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
-      pending.push_back(child);
-  }
-  tree.DeleteAllItems();
-  for (CExplorerObject* node : nodes)
-    if (CExplorerObject::IsLive(node)) delete node;
-}
+void LibraryTest::ClearPanes() { ClearPanesAndNodes(tree, list); }
 
 std::shared_ptr<COleDataSource> LibraryTest::ModelData(CStoreType& type, bool streamType) {
   auto data = std::make_shared<COleDataSource>();

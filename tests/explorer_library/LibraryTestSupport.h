@@ -13,6 +13,7 @@
 #include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/NodeClassIds.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 #include "workbench/store/StoreFolder.h"
 
 namespace library_test {

@@ -1,0 +1,166 @@
+// A palette of many models shown by its models folder: expanding the folder
+// in the tree (one node and item per model, then the folder's children
+// sorted) and filling its contents pane (one node and row per model with its
+// status column). Each is set beside a baseline measured in the same run:
+// making the same row texts and stable-sorting them. The per-row figures
+// must stay flat from 100 000 to 200 000 models; "bytes_per_row" is the heap
+// a shown tree row costs beyond its texts.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "explorer/core/ExplorerModule.h"
+#include "explorer/nodes/library/QVEOBlockTypes.h"
+#include "platform/ListCtrl.h"
+#include "platform/TreeCtrl.h"
+#include "platform/Window.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/Builder.h"
+#include "workbench/store/Store.h"
+#include "workbench/store/StoreInstance.h"
+
+namespace {
+
+// One host with a palette of count models, kept for every benchmark of that size.
+struct Palette {
+  explicit Palette(int count) {
+    CStoreBuilder build(app.Document().Store());
+    build.Models(build.Simulation(), count);
+    owner.Create("owner", "", WS_VISIBLE, CRect(0, 0, 600, 400), nullptr, 0);
+    tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 400), &owner, 1);
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(200, 0, 600, 400), &owner, 2);
+  }
+  IFInstance* Simulation() { return app.Document().Store().SimulationInstance(); }
+
+  CWorkbenchApp app;
+  CWnd owner;
+  CTreeCtrl tree;
+  CListCtrl list;
+};
+
+Palette& PaletteOf(int count) {
+  static std::map<int, std::unique_ptr<Palette>> palettes;
+  static const bool started = [] {
+    // Column widths and other settings go to a scratch directory, not the user's.
+    setenv("VORTAN_CONFIG_DIR", "/tmp/vortan-bench-explorer-library", 1);
+    ExplorerModule::Initialize();
+    return true;
+  }();
+  (void)started;
+  std::unique_ptr<Palette>& palette = palettes[count];
+  if (!palette) palette = std::make_unique<Palette>(count);
+  return *palette;
+}
+
+std::string ModelName(int i) { return "Model" + std::to_string(i + 1); }
+
+void PerRow(benchmark::State& state) {
+  state.counters["per_row"] = benchmark::Counter(static_cast<double>(state.range(0)),
+                                                 benchmark::Counter::kIsIterationInvariantRate |
+                                                     benchmark::Counter::kInvert);
+}
+
+// Deletes the tree's items and the nodes they own.
+void ClearTree(CTreeCtrl& tree) {
+  std::vector<CExplorerObject*> nodes;
+  std::vector<HTREEITEM> pending;
+  for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) pending.push_back(item);
+  while (!pending.empty()) {
+    HTREEITEM item = pending.back();
+    pending.pop_back();
+    nodes.push_back(reinterpret_cast<CExplorerObject*>(tree.GetItemData(item)));
+    for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
+      pending.push_back(child);
+  }
+  tree.DeleteAllItems();
+  for (CExplorerObject* node : nodes)
+    if (CExplorerObject::IsLive(node)) delete node;
+}
+
+void ClearList(CListCtrl& list) {
+  for (int row = list.GetItemCount() - 1; row >= 0; --row) {
+    auto* node = reinterpret_cast<CExplorerObject*>(list.GetItemData(row));
+    list.DeleteItem(row);
+    if (CExplorerObject::IsLive(node)) delete node;
+  }
+  while (list.GetColumnCount() > 0) list.DeleteColumn(list.GetColumnCount() - 1);
+}
+
+// ---- baselines: the same texts made and stable-sorted
+void BM_BaselineTreeTexts(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    std::vector<std::string> names;
+    for (int i = 0; i < rows; ++i) names.push_back(ModelName(i));
+    std::stable_sort(names.begin(), names.end());
+    benchmark::DoNotOptimize(names.data());
+  }
+  PerRow(state);
+}
+
+void BM_BaselineListTexts(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    std::vector<std::string> names, statuses;
+    for (int i = 0; i < rows; ++i) {
+      names.push_back(ModelName(i));
+      statuses.push_back("OK");
+    }
+    std::stable_sort(names.begin(), names.end());
+    benchmark::DoNotOptimize(names.data());
+    benchmark::DoNotOptimize(statuses.data());
+  }
+  PerRow(state);
+}
+
+// ---- the models folder
+void BM_ExpandModelsFolderInTree(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  Palette& palette = PaletteOf(rows);
+  std::size_t textBytes = 0;
+  for (int i = 0; i < rows; ++i) textBytes += ModelName(i).size() + 1;
+  double bytesPerRow = 0;
+  for (auto _ : state) {
+    const std::size_t before = mallinfo2().uordblks;
+    auto* folder = new CQVEOBlockTypes(palette.Simulation(), nullptr, &palette.owner, 0);
+    HTREEITEM item = folder->ShowContents(palette.tree, TVI_ROOT);
+    const std::size_t after = mallinfo2().uordblks;
+    if (!item || static_cast<int>(palette.tree.GetCount()) < rows) state.SkipWithError("models missing from the tree");
+    bytesPerRow = (static_cast<double>(after) - static_cast<double>(before) - static_cast<double>(textBytes)) / rows;
+    state.PauseTiming();
+    ClearTree(palette.tree);
+    state.ResumeTiming();
+  }
+  state.counters["bytes_per_row"] = bytesPerRow;
+  PerRow(state);
+}
+
+void BM_FillModelsContentsPane(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  Palette& palette = PaletteOf(rows);
+  CQVEOBlockTypes folder(palette.Simulation(), nullptr, &palette.owner, 0);
+  for (auto _ : state) {
+    folder.ShowContents(palette.list);
+    if (palette.list.GetItemCount() < rows) state.SkipWithError("models missing from the contents pane");
+    state.PauseTiming();
+    ClearList(palette.list);
+    state.ResumeTiming();
+  }
+  PerRow(state);
+}
+
+constexpr int kRows = 100000;
+constexpr int kDoubleRows = 200000;
+
+BENCHMARK(BM_BaselineTreeTexts)->Arg(kRows)->Arg(kDoubleRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandModelsFolderInTree)->Arg(kRows)->Arg(kDoubleRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineListTexts)->Arg(kRows)->Arg(kDoubleRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillModelsContentsPane)->Arg(kRows)->Arg(kDoubleRows)->Unit(benchmark::kMillisecond);
+
+}  // namespace
