@@ -3,6 +3,7 @@
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/store/IFFolderCollection.h"
 
 namespace {
@@ -19,13 +20,13 @@ int MoveIntoFolder(IFType* paletteOwner, IFDesc* item, const ModelPasteTarget& t
   return 0;
 }
 
-int CopyInto(CExplorerObject& node, IFType* source, IFType* paletteOwner, bool move,
+int CopyInto(const COwnerNotifier& notify, IFType* source, IFType* paletteOwner, bool move,
              const ModelPasteTarget& target) {
   CComPtr<IFTypeDesc> copy;
   if (!Clone(source, paletteOwner, move, target.structure, copy) || !copy) return 0;
   // The copy stays in the kind's folder when it cannot go into the target folder.
   if (target.folder) MoveIntoFolder(paletteOwner, copy, target);
-  CQVExplorer::SendNewObjectNotify(type_access::TypeOf(copy), *target.announceAs, &node);
+  notify.NewObject(type_access::TypeOf(copy), *target.announceAs);
   return 1;
 }
 
@@ -49,15 +50,17 @@ int PasteModel(CExplorerObject& node, IFType* source, IFType* paletteOwner, DWOR
                const ModelPasteTarget& target) {
   if (!source || !paletteOwner || !(dropEffect & (DROPEFFECT_COPY | DROPEFFECT_MOVE))) return 0;
   const bool move = (dropEffect & DROPEFFECT_MOVE) != 0;
-  if (dropEffect & DROPEFFECT_COPY) return CopyInto(node, source, paletteOwner, move, target);
+  // The node is not touched once the host has changed: its Explorer may have rebuilt it.
+  const COwnerNotifier notify(node);
+  if (dropEffect & DROPEFFECT_COPY) return CopyInto(notify, source, paletteOwner, move, target);
 
   CComPtr<IFTypeDesc> desc = type_access::DescriptorOf(source);
   if (type_access::HeldBy(desc, type_access::PaletteOf(paletteOwner))) {
     if (!MoveIntoFolder(paletteOwner, desc, target)) return 0;
-    CQVExplorer::SendMovedObjectNotify(type_access::NameOf(source), *target.announceAs, &node);
+    notify.MovedObject(type_access::NameOf(source), *target.announceAs);
     return 1;
   }
   // From another library: the type is copied here and deleted there.
   if (!CQVExplorer::CheckTypeMove(source, paletteOwner)) return 0;
-  return CopyInto(node, source, paletteOwner, true, target);
+  return CopyInto(notify, source, paletteOwner, true, target);
 }

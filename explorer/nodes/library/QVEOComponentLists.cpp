@@ -8,6 +8,7 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/nodes/library/QVEOComponentList.h"
 #include "explorer/nodes/simulation/QVEOConfigure_Props.h"
 #include "host/framework/CRQVDocument.h"
@@ -112,8 +113,9 @@ int CQVEOComponentLists::IsEmpty() { return ComponentListNames().empty(); }
 int CQVEOComponentLists::PasteData(COleDataObject& data, DWORD dropEffect) {
   if (!(dropEffect & DROPEFFECT_COPY)) return 0;
   const std::string name = PayloadName(data);
+  const COwnerNotifier notify(*this);
   if (name.empty() || !CQVExplorer::CloneComponentList(name)) return 0;
-  PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  notify.Post(EXPLORER_OBJECT_ADDED);
   return 1;
 }
 

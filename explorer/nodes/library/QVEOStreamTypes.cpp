@@ -7,6 +7,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/ChildNodes.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/nodes/library/TypeVisibility.h"
 #include "host/language/TypeKinds.h"
 
@@ -47,12 +48,13 @@ int CQVEOStreamTypes::PasteData(COleDataObject& data, DWORD dropEffect) {
   if (!source || !destination) return 0;
   const bool copy = (dropEffect & DROPEFFECT_COPY) != 0;
   if (!copy && !CQVExplorer::CheckTypeMove(source, destination)) return 0;
+  const COwnerNotifier notify(*this);  // the copy may make the Explorer rebuild this node
   CComPtr<IFTypeDesc> made;
   if (!CQVExplorer::CloneModel(source, destination, (dropEffect & DROPEFFECT_MOVE) != 0, &made, 1)) return 0;
   if (copy) {
-    CQVExplorer::SendNewObjectNotify(type_access::TypeOf(made), CLSID_QVEOStreamType, this);
+    notify.NewObject(type_access::TypeOf(made), CLSID_QVEOStreamType);
   } else {
-    PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+    notify.Post(EXPLORER_CONTENTS_CHANGED);
   }
   return 1;
 }

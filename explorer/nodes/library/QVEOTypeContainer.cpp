@@ -9,6 +9,7 @@
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/nodes/library/ModelPaste.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
 #include "platform/SafeFile.h"
@@ -61,9 +62,12 @@ int CQVEOTypeContainer::IsEmpty() {
 int CQVEOTypeContainer::PasteData(COleDataObject& data, DWORD dropEffect) {
   // Nothing goes into a palette that cannot change, however the data arrives.
   if (m_bReadOnly || !GetType() || !library_nodes::IsCopyOrMove(dropEffect)) return 0;
+  // The node is not touched once the host has changed: its Explorer may have rebuilt it.
+  const COwnerNotifier notify(*this);
+  const bool announce = AnnouncesPastedModels();
   int pasted = 0;
   if (data.IsDataAvailable(CF_EXPLORER_MODEL_TYPE)) {
-    pasted = PasteModelType(data, dropEffect);
+    pasted = PasteModelType(data, dropEffect, announce ? &notify : nullptr);
   } else {
     bool found = false;
     for (CLIPFORMAT format : {CF_EXPLORER_VARIABLE_TYPE, CF_EXPLORER_PARAMETER_TYPE, CF_EXPLORER_PORT_TYPE,
@@ -76,11 +80,11 @@ int CQVEOTypeContainer::PasteData(COleDataObject& data, DWORD dropEffect) {
     if (!found && PastesStructureTypes() && data.IsDataAvailable(CF_EXPLORER_GLOBAL_STRUCTURE_TYPE))
       pasted = PasteStructureType(data, dropEffect);
   }
-  if (pasted) PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+  if (pasted) notify.Post(EXPLORER_CONTENTS_CHANGED);
   return pasted;
 }
 
-int CQVEOTypeContainer::PasteModelType(COleDataObject& data, DWORD dropEffect) {
+int CQVEOTypeContainer::PasteModelType(COleDataObject& data, DWORD dropEffect, const COwnerNotifier* announce) {
   std::optional<ModelTypePayload> model = ReadModelType(data);
   CComPtr<IFType> source = model ? type_access::TypeOf(model->modelType) : nullptr;
   CComPtr<IFType> destination = type_access::TypeOf(GetType());
@@ -90,9 +94,8 @@ int CQVEOTypeContainer::PasteModelType(COleDataObject& data, DWORD dropEffect) {
   if (!CQVExplorer::CloneModel(source, destination, (dropEffect & DROPEFFECT_MOVE) != 0, &made,
                                model->streamType ? 1 : 0))
     return 0;
-  if (AnnouncesPastedModels())
-    CQVExplorer::SendNewObjectNotify(type_access::TypeOf(made),
-                                     model->streamType ? CLSID_QVEOStreamType : CLSID_QVEOBlockType, this);
+  if (announce)
+    announce->NewObject(type_access::TypeOf(made), model->streamType ? CLSID_QVEOStreamType : CLSID_QVEOBlockType);
   return 1;
 }
 

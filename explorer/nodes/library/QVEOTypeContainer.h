@@ -12,6 +12,8 @@
 #include "host/store/IFType.h"
 #include "host/store/IFTypePalette.h"
 
+class COwnerNotifier;
+
 class CQVEOTypeContainer : public CExplorerContainerObject {
  public:
   using CExplorerContainerObject::ShowContents;
@@ -60,7 +62,8 @@ class CQVEOTypeContainer : public CExplorerContainerObject {
   // The child folders in their order, each unless hidden; user folders where the pane lists them.
   template <class Place>
   void MakeChildFolders(bool contentsPane, Place place);
-  int PasteModelType(COleDataObject& data, DWORD dropEffect);
+  // announce: where a pasted model is announced as a new node (null: not announced).
+  int PasteModelType(COleDataObject& data, DWORD dropEffect, const COwnerNotifier* announce);
   int PasteKindType(COleDataObject& data, CLIPFORMAT format, DWORD dropEffect);
   int PasteStructureType(COleDataObject& data, DWORD dropEffect);
 };

@@ -8,6 +8,7 @@
 #include "explorer/core/QVFolderTypeEnum.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/ChildNodes.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/packaging/ExportToFile.h"
 #include "host/language/Exporter.h"
 #include "platform/Resources.h"
@@ -97,9 +98,10 @@ int CQVEOTypeKindFolder::PasteData(COleDataObject& data, DWORD dropEffect) {
   CComPtr<IFType> destination = PaletteOwner();
   if (!source || !destination) return 0;
   if (!(dropEffect & DROPEFFECT_COPY) && !CQVExplorer::CheckTypeMove(source, destination)) return 0;
+  const COwnerNotifier notify(*this);  // the copy may make the Explorer rebuild this node
   CComPtr<IFTypeDesc> copy;
   if (!CQVExplorer::CloneType(source, destination, (dropEffect & DROPEFFECT_MOVE) != 0, &copy)) return 0;
-  PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  notify.Post(EXPLORER_OBJECT_ADDED);
   return 1;
 }
 

@@ -13,6 +13,7 @@
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/nodes/library/ModelPaste.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/nodes/library/TypeVisibility.h"
 #include "explorer/nodes/library/UserFolderContents.h"
 #include "explorer/packaging/ExportToFile.h"
@@ -206,17 +207,21 @@ int CQVEOUserFolder::EditLabel(std::string newName) {
 
 void CQVEOUserFolder::DeleteFolder() {
   if (!m_pFolder) return;
+  // Deleting types updates every view: this node may be gone by the end.
+  const COwnerNotifier notify(*this);
+  CComPtr<IFFolder> folder = m_pFolder;
   bool emptied = true;
-  if (FolderHasContents(m_pFolder)) {
+  if (FolderHasContents(folder)) {
     if (CQVExplorer::DisplayMessage(kNotEmptyQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
       return;
     CWaitCursor wait;
     emptied = false;
-    for (int attempt = 0; attempt < kDeleteAttempts && !emptied; ++attempt) emptied = DeleteFolderContents(m_pFolder);
+    for (int attempt = 0; attempt < kDeleteAttempts && !emptied; ++attempt) emptied = DeleteFolderContents(folder);
     if (!emptied) CQVExplorer::DisplayMessage(kSomeInUse, 0, MB_ICONEXCLAMATION, nullptr);
   }
-  if (emptied && RemoveFolderTree(m_pFolder)) m_pFolder.Release();
-  PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+  const bool removed = emptied && RemoveFolderTree(folder);
+  if (removed && CExplorerObject::IsLive(this)) m_pFolder.Release();
+  notify.Post(EXPLORER_CONTENTS_CHANGED);
 }
 
 int CQVEOUserFolder::IsEmpty() { return !FolderHasContents(m_pFolder); }
