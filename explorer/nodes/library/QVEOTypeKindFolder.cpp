@@ -105,7 +105,15 @@ int CQVEOTypeKindFolder::PasteData(COleDataObject& data, DWORD dropEffect) {
   return 1;
 }
 
-int CQVEOTypeKindFolder::IsEmpty() { return ListedTypes(m_traits.hostFolder).empty(); }
+int CQVEOTypeKindFolder::IsEmpty() {
+  IFInstance* owner = GetType();
+  if (!owner) return 1;
+  // Stops at the first listed type: menus ask this of folders of any size.
+  CQVFolderTypeEnum folder(owner, m_traits.hostFolder);
+  while (CComPtr<IFTypeDesc> desc = folder.Next())
+    if (ListsType(desc)) return 0;
+  return 1;
+}
 
 void CQVEOTypeKindFolder::Export() {
   std::string name;
