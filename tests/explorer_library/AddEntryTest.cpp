@@ -51,13 +51,20 @@ class AddEntryTest : public LeafTest {
 
 TEST_F(AddEntryTest, EveryEntryIsLabelledAndOffersOnlyOpen) {
   const std::vector<std::pair<const GUID*, std::string>> entries = {
-      {&CLSID_QVEOAddVariableType, " Add Variable Type"}, {&CLSID_QVEOAddPortType, " Add Port Type"},
-      {&CLSID_QVEOAddProcedure, " Add Procedure"},        {&CLSID_QVEOAddFunction, " Add Function"},
-      {&CLSID_QVEOAddModel, " Add Model"},                {&CLSID_QVEOAddStructure, " Add Structure Type"},
-      {&CLSID_QVEOAddStreamType, " Add Stream Type"},     {&CLSID_QVEOAddParameterType, " Add Parameter Type"},
-      {&CLSID_QVEOAddIcon, " Add Icon"},                  {&CLSID_QVEOAddScript, " Add Script"},
-      {&CLSID_QVEOAddTask, " Add Task"},                  {&CLSID_QVEOAddComponentList, " Add Component List"},
-      {&CLSID_QVEOAddUserFolder, " Add Folder"},          {&CLSID_QVEOAddLibrary, "Open Library"},
+      {&CLSID_QVEOAddVariableType, " Add Variable Type"},
+      {&CLSID_QVEOAddPortType, " Add Port Type"},
+      {&CLSID_QVEOAddProcedure, " Add Procedure"},
+      {&CLSID_QVEOAddFunction, " Add Function"},
+      {&CLSID_QVEOAddModel, " Add Model"},
+      {&CLSID_QVEOAddStructure, " Add Structure Type"},
+      {&CLSID_QVEOAddStreamType, " Add Stream Type"},
+      {&CLSID_QVEOAddParameterType, " Add Parameter Type"},
+      {&CLSID_QVEOAddIcon, " Add Icon"},
+      {&CLSID_QVEOAddScript, " Add Script"},
+      {&CLSID_QVEOAddTask, " Add Task"},
+      {&CLSID_QVEOAddComponentList, " Add Component List"},
+      {&CLSID_QVEOAddUserFolder, " Add Folder"},
+      {&CLSID_QVEOAddLibrary, "Open Library"},
       {&CLSID_QVEOAddFormInstance, " Add Form"},
   };
   for (const auto& [classId, label] : entries) {

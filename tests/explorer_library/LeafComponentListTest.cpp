@@ -80,8 +80,9 @@ TEST_F(LeafComponentListTest, EditingOffersToConfigurePropertiesFirst) {
   ui.AnswerNo();
   ui.AnswerOk();
   water.DoDefaultAction();
-  EXPECT_EQ(PromptLines(), (Strings{"Please Confirm This Operation: Component Properties are not configured.\nConfigure now?",
-                                    "Operation Failed: Component Properties are not configured.\nCannot edit this component list."}));
+  EXPECT_EQ(PromptLines(),
+            (Strings{"Please Confirm This Operation: Component Properties are not configured.\nConfigure now?",
+                     "Operation Failed: Component Properties are not configured.\nCannot edit this component list."}));
   EXPECT_EQ(edits, 0);
 
   // Yes: the configuration is shown, then the edit goes ahead.
@@ -161,8 +162,10 @@ TEST_F(LeafComponentListTest, RenamingRefreshesFromTheHostAndATakenNameIsRefused
 
   ui.AnswerOk();
   EXPECT_EQ(water.EditLabel("Steam"), 0);
-  EXPECT_EQ(PromptLines(),
-            (Strings{"Rename Component List: Cannot rename the component list, a definition with this name already exists."}));
+  EXPECT_EQ(
+      PromptLines(),
+      (Strings{
+          "Rename Component List: Cannot rename the component list, a definition with this name already exists."}));
   EXPECT_TRUE(Has("Water"));
 
   EXPECT_EQ(water.EditLabel("Brine"), 0) << "the label is refreshed, not kept from the edit";

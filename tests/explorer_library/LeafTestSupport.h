@@ -19,7 +19,9 @@ using Strings = std::vector<std::string>;
 
 class LeafTest : public explorer_test::ExplorerStoreTest {
  protected:
-  LeafTest() { ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; }; }
+  LeafTest() {
+    ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
+  }
 
   explorer_test::RecordingWindow frame;
 

@@ -41,7 +41,8 @@ TEST_F(LeafTypeTest, StatusComesFromTheCompiledTypesFolderAndBuiltInTypesAreSyst
   EXPECT_EQ(Text(badNode, EOAspectName), "Bad");
 
   // The other kinds read their own folders: a failing procedure is not OK, a port compiled fine is.
-  CStoreType& procedure = build.Failing(Simulation(), StoreKind::Procedure, "Flash", "Procedure Flash\n Call: ;\nEnd\n");
+  CStoreType& procedure =
+      build.Failing(Simulation(), StoreKind::Procedure, "Flash", "Procedure Flash\n Call: ;\nEnd\n");
   CStoreType& port = build.Compiled(Simulation(), StoreKind::Port, "Material", "Port Material\nEnd\n");
   EXPECT_EQ(CQVEOProcedure(InstanceOf(procedure), &frame, 0).GetStatusCode(), EO_STATUS_NOT_OK);
   EXPECT_EQ(CQVEOPortType(InstanceOf(port), &frame, 0).GetStatusCode(), EO_STATUS_OK);
@@ -53,7 +54,8 @@ TEST_F(LeafTypeTest, MenusFollowTheReadOnlyFlagAndTheStatus) {
   CStoreType& builtIn = build.BuiltIn(Simulation(), StoreKind::Variable, "Fixed");
 
   CQVEOVariableType editable(InstanceOf(good), &frame, 0);
-  EXPECT_EQ(MenuOf(editable), (Strings{"Export...", "-", "Edit", "-", "Copy", "-", "Delete", "Rename", "-", "Compile"}));
+  EXPECT_EQ(MenuOf(editable),
+            (Strings{"Export...", "-", "Edit", "-", "Copy", "-", "Delete", "Rename", "-", "Compile"}));
   EXPECT_EQ(editable.DontEditLabel(), 0);
 
   CQVEOVariableType notOk(InstanceOf(bad), &frame, 0);
@@ -61,8 +63,8 @@ TEST_F(LeafTypeTest, MenusFollowTheReadOnlyFlagAndTheStatus) {
   EXPECT_EQ(notOk.CanDoCommand(ID_EXPLORER_COPY), 0);
 
   // Library types and built-in types can be looked at and copied, never changed.
-  for (CQVEOVariableType* node : {new CQVEOVariableType(InstanceOf(good), &frame, 1),
-                                  new CQVEOVariableType(InstanceOf(builtIn), &frame, 0)}) {
+  for (CQVEOVariableType* node :
+       {new CQVEOVariableType(InstanceOf(good), &frame, 1), new CQVEOVariableType(InstanceOf(builtIn), &frame, 0)}) {
     EXPECT_EQ(MenuOf(*node), (Strings{"Export...", "-", "Edit", "-", "Copy"}));
     EXPECT_EQ(node->CanDoCommand(ID_EXPLORER_DELETE), 0);
     EXPECT_EQ(node->CanDoCommand(ID_EXPLORER_RENAME), 0);
@@ -81,7 +83,8 @@ TEST_F(LeafTypeTest, ProceduresAndFunctionsOfferGenerateCodeAfterTheirOwnMenu) {
                                         CStoreBuilder::DefaultText(StoreKind::Function, "Kvalue"));
   CQVEOProcedure procedureNode(InstanceOf(procedure), &frame, 0);
   CQVEOFunction functionNode(InstanceOf(function), &frame, 0);
-  const Strings editable{"Export...", "-", "Edit", "-", "Copy", "Delete", "Rename", "-", "Compile", "-", "Generate Code"};
+  const Strings editable{"Export...", "-", "Edit",    "-", "Copy",         "Delete",
+                         "Rename",    "-", "Compile", "-", "Generate Code"};
   EXPECT_EQ(MenuOf(procedureNode), editable);
   EXPECT_EQ(MenuOf(functionNode), editable);
   std::string name;

@@ -77,24 +77,24 @@ void CQVEOAddUserFolder::Create() { CreateUserFolder(); }
 void CQVEOAddUserFolder::CreateUserFolder() {
   if (!m_pParentFolder) return;
   CComPtr<IFFolder> folder;
-  bool made = AskUntilAccepted<CQVExplorerObjectNameDialog>(kCreateFolderTitle, [&](CQVExplorerObjectNameDialog& dialog) {
-    CQVExplorer::SetName(dialog.m_strName);
-    folder = nullptr;
-    if (SUCCEEDED(m_pParentFolder->CreateFolder(dialog.m_strName, FF_USER_FOLDER, &folder)) && folder) {
-      CQVExplorer::SetName("");
-      return true;
-    }
-    CQVExplorer::DisplayMessage(kFolderTakenMessage, 0, MB_ICONEXCLAMATION, nullptr);
-    return false;
-  });
+  bool made =
+      AskUntilAccepted<CQVExplorerObjectNameDialog>(kCreateFolderTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+        CQVExplorer::SetName(dialog.m_strName);
+        folder = nullptr;
+        if (SUCCEEDED(m_pParentFolder->CreateFolder(dialog.m_strName, FF_USER_FOLDER, &folder)) && folder) {
+          CQVExplorer::SetName("");
+          return true;
+        }
+        CQVExplorer::DisplayMessage(kFolderTakenMessage, 0, MB_ICONEXCLAMATION, nullptr);
+        return false;
+      });
   if (!made) return;
   for (const char* kindFolder : {"BlockTypeFolder", "StructureTypeFolder"}) {
     CComPtr<IFFolder> sub;
     folder->CreateFolder(kindFolder, FF_USER_FOLDER, &sub);
   }
   const std::string classId = CLSID_QVEOUserFolder.ToString();
-  SendToOwner(EXPLORER_OBJECT_ADDED, reinterpret_cast<WPARAM>(classId.c_str()),
-              reinterpret_cast<LPARAM>(folder.Get()));
+  SendToOwner(EXPLORER_OBJECT_ADDED, reinterpret_cast<WPARAM>(classId.c_str()), reinterpret_cast<LPARAM>(folder.Get()));
 }
 
 // ---- component lists

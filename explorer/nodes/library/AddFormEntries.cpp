@@ -18,11 +18,11 @@ namespace {
 
 constexpr UINT kCreateIconTitle = 53623;
 constexpr UINT kNameGlobalTableTitle = 13740;
-constexpr UINT kAddHelpLabel = 53709;      // " Add Help"
-constexpr UINT kDeleteQuestion = 53588;    // "Are you sure that you want to delete this object?"
+constexpr UINT kAddHelpLabel = 53709;    // " Add Help"
+constexpr UINT kDeleteQuestion = 53588;  // "Are you sure that you want to delete this object?"
 constexpr UINT kConfirmCaption = 53587;
-constexpr UINT kDeleteTextId = 53522;      // "&Delete\tDel"
-constexpr UINT kOpenTextId = 53518;        // "&Open"
+constexpr UINT kDeleteTextId = 53522;  // "&Delete\tDel"
+constexpr UINT kOpenTextId = 53518;    // "&Open"
 const char* const kHelpFormName = "$Model_Help$";
 
 CComPtr<IQVFormContainer> FormContainerOf(IFType* owner) { return ComQuery<IQVFormContainer>(owner); }
@@ -139,8 +139,8 @@ CExplorerObject* CQVEOAddGlobalTable::Clone() { return new CQVEOAddGlobalTable(G
 void CQVEOAddGlobalTable::Create() {
   CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
   if (!forms) return;
-  bool made = AskUntilAccepted<CQVExplorerObjectNameDialog>(
-      kNameGlobalTableTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+  bool made =
+      AskUntilAccepted<CQVExplorerObjectNameDialog>(kNameGlobalTableTitle, [&](CQVExplorerObjectNameDialog& dialog) {
         if (!CQVGeneralUtil::IsValidName(dialog.m_strName, nullptr)) return false;
         CComPtr<IQVFormDef> form;
         return SUCCEEDED(forms->CreateForm(dialog.m_strName, CLSID_QVTableForm, 0, "", &form));

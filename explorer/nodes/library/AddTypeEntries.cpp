@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // The kind's own folder inside a user folder, made on first use.
 CComPtr<IFFolder> KindFolderIn(IFFolder* target, const std::string& kindFolderName) {
   CComPtr<IFFolder> folder;
@@ -139,7 +138,9 @@ void CQVEOAddStructure::Create() {
   std::string name;
   CComPtr<IFType> created = AskAndCreateType(
       53693,
-      [&](const std::string& wanted, IFType** out) { return CQVExplorer::CreateStructureType(palette, wanted, out, 1); },
+      [&](const std::string& wanted, IFType** out) {
+        return CQVExplorer::CreateStructureType(palette, wanted, out, 1);
+      },
       name);
   if (!created) return;
   MoveIntoUserFolder(palette, created, m_pTargetFolder, "StructureTypeFolder");

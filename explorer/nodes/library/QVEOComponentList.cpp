@@ -21,8 +21,8 @@
 namespace {
 
 constexpr UINT kComponentListIcon = 13541;
-constexpr UINT kClassNameId = 13589;          // "Component List"
-constexpr UINT kPropertiesCaption = 53560;    // "Component List Properties"
+constexpr UINT kClassNameId = 13589;        // "Component List"
+constexpr UINT kPropertiesCaption = 53560;  // "Component List Properties"
 constexpr UINT kConfigureNowQuestion = 53636;
 constexpr UINT kCannotEditMessage = 53637;
 constexpr UINT kConfirmCaption = 53587;

@@ -7,8 +7,7 @@
 
 namespace {
 
-const TypeLeafTraits kPortTypeTraits = {13581, 13533, &CF_EXPLORER_PORT_TYPE, QV_KIND_PORT_TYPE,
-                                        "CompiledModelFolder"};
+const TypeLeafTraits kPortTypeTraits = {13581, 13533, &CF_EXPLORER_PORT_TYPE, QV_KIND_PORT_TYPE, "CompiledModelFolder"};
 
 }  // namespace
 

@@ -34,7 +34,9 @@ CQVEOVariableType::CQVEOVariableType(IFTypeDesc* desc, CWnd* owner, int readOnly
 
 const GUID& CQVEOVariableType::ClassID() { return CLSID_QVEOVariableType; }
 
-CExplorerObject* CQVEOVariableType::Clone() { return new CQVEOVariableType(m_pTypeDesc.Get(), GetOwner(), m_bReadOnly); }
+CExplorerObject* CQVEOVariableType::Clone() {
+  return new CQVEOVariableType(m_pTypeDesc.Get(), GetOwner(), m_bReadOnly);
+}
 
 int CQVEOVariableType::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect != EOAspectPhysicalQuantity && aspect != EOAspectCurrentUnits)
