@@ -24,11 +24,6 @@ class FolderTypesFolderTest : public LibraryTest {
     CComPtr<IFTypeDesc> desc;
     return SUCCEEDED(Simulation().FindType(name, &desc)) && desc && type_access::HeldBy(desc, &Simulation());
   }
-  const RecordedMessage* Received(UINT message) const {
-    for (const RecordedMessage& m : owner.received)
-      if (m.message == message) return &m;
-    return nullptr;
-  }
 };
 
 TEST_F(FolderTypesFolderTest, LabelFollowsTheCustomModelingSetting) {
@@ -88,9 +83,7 @@ TEST_F(FolderTypesFolderTest, ModelDraggedFromALibraryIsCopiedAndAnnounced) {
   EXPECT_EQ(folder->OnDragOver(&data, MK_SHIFT), DROPEFFECT_MOVE);
   EXPECT_TRUE(folder->OnDrop(&data, DROPEFFECT_COPY));
   EXPECT_TRUE(SimulationHolds("Valve"));
-  const RecordedMessage* added = Received(EXPLORER_OBJECT_ADDED);
-  ASSERT_TRUE(added);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(added->wParam)), CLSID_QVEOBlockType.ToString());
+  EXPECT_EQ(addedClasses, (Texts{CLSID_QVEOBlockType.ToString()}));
   MessageQueue::Pump();
   EXPECT_EQ(owner.Count(EXPLORER_CONTENTS_CHANGED), 1);
 }
@@ -104,9 +97,7 @@ TEST_F(FolderTypesFolderTest, StreamTypePastedIsAnnouncedAsAStreamType) {
   ui.AnswerOk();  // the copy's proposed name
   folder->DoCommand(ID_EXPLORER_PASTE);
   EXPECT_TRUE(SimulationHolds("Copy_of_LiquidLine"));
-  const RecordedMessage* added = Received(EXPLORER_OBJECT_ADDED);
-  ASSERT_TRUE(added);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(added->wParam)), CLSID_QVEOStreamType.ToString());
+  EXPECT_EQ(addedClasses, (Texts{CLSID_QVEOStreamType.ToString()}));
   EXPECT_TRUE(Simulation().Find("LiquidLine")) << "a copy leaves the source";
 }
 

@@ -96,7 +96,7 @@ TEST_F(FolderUserFolderTest, ModelPastedIntoAFolderLandsInItsModelsSubFolder) {
   ASSERT_TRUE(empty.SubFolder("BlockTypeFolder"));
   EXPECT_TRUE(empty.SubFolder("BlockTypeFolder")->Holds("Valve"));
   EXPECT_FALSE(ModelsFolder().Holds("Valve"));
-  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 1);
+  EXPECT_EQ(addedClasses, (Texts{CLSID_QVEOBlockType.ToString()}));
 
   // Moving a model of the same palette only changes its folder.
   auto storage = Node(UserFolder("Storage"));

@@ -2,6 +2,7 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
+#include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/TypeAccess.h"
 #include "platform/Menu.h"
 #include "workbench/document/DocumentFiles.h"
@@ -10,6 +11,10 @@ namespace library_test {
 
 LibraryTest::LibraryTest() {
   ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
+  // The sender's text lives only while the message is handled.
+  owner.onMessage = [this](const RecordedMessage& m) {
+    if (m.message == EXPLORER_OBJECT_ADDED && m.wParam) addedClasses.push_back(reinterpret_cast<const char*>(m.wParam));
+  };
   EXPECT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 300), &owner, 1));
   EXPECT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE, CRect(400, 0, 600, 300), &owner, 2));
 }

@@ -59,6 +59,8 @@ class LibraryTest : public ExplorerStoreTest {
   // Puts data on the clipboard as this process.
   static void PutOnClipboard(const std::shared_ptr<COleDataSource>& data);
 
+  // The class id texts EXPLORER_OBJECT_ADDED carried to the owner, read while it was handled.
+  std::vector<std::string> addedClasses;
   // Texts and captions of the message boxes shown so far.
   std::vector<std::string> MessageTexts() const;
 
