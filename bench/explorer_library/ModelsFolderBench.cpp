@@ -20,12 +20,15 @@
 #include "platform/ListCtrl.h"
 #include "platform/TreeCtrl.h"
 #include "platform/Window.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StoreInstance.h"
 
 namespace {
+
+using explorer_test::ClearPanesAndNodes;
 
 // One host with a palette of count models, kept for every benchmark of that size.
 struct Palette {
@@ -64,32 +67,6 @@ void PerRow(benchmark::State& state) {
   state.counters["per_row"] = benchmark::Counter(static_cast<double>(state.range(0)),
                                                  benchmark::Counter::kIsIterationInvariantRate |
                                                      benchmark::Counter::kInvert);
-}
-
-// Deletes the tree's items and the nodes they own.
-void ClearTree(CTreeCtrl& tree) {
-  std::vector<CExplorerObject*> nodes;
-  std::vector<HTREEITEM> pending;
-  for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) pending.push_back(item);
-  while (!pending.empty()) {
-    HTREEITEM item = pending.back();
-    pending.pop_back();
-    nodes.push_back(reinterpret_cast<CExplorerObject*>(tree.GetItemData(item)));
-    for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
-      pending.push_back(child);
-  }
-  tree.DeleteAllItems();
-  for (CExplorerObject* node : nodes)
-    if (CExplorerObject::IsLive(node)) delete node;
-}
-
-void ClearList(CListCtrl& list) {
-  for (int row = list.GetItemCount() - 1; row >= 0; --row) {
-    auto* node = reinterpret_cast<CExplorerObject*>(list.GetItemData(row));
-    list.DeleteItem(row);
-    if (CExplorerObject::IsLive(node)) delete node;
-  }
-  while (list.GetColumnCount() > 0) list.DeleteColumn(list.GetColumnCount() - 1);
 }
 
 // ---- baselines: the same texts made and stable-sorted
@@ -134,7 +111,7 @@ void BM_ExpandModelsFolderInTree(benchmark::State& state) {
     if (!item || static_cast<int>(palette.tree.GetCount()) < rows) state.SkipWithError("models missing from the tree");
     bytesPerRow = (static_cast<double>(after) - static_cast<double>(before) - static_cast<double>(textBytes)) / rows;
     state.PauseTiming();
-    ClearTree(palette.tree);
+    ClearPanesAndNodes(palette.tree, palette.list);
     state.ResumeTiming();
   }
   state.counters["bytes_per_row"] = bytesPerRow;
@@ -149,7 +126,7 @@ void BM_FillModelsContentsPane(benchmark::State& state) {
     folder.ShowContents(palette.list);
     if (palette.list.GetItemCount() < rows) state.SkipWithError("models missing from the contents pane");
     state.PauseTiming();
-    ClearList(palette.list);
+    ClearPanesAndNodes(palette.tree, palette.list);
     state.ResumeTiming();
   }
   PerRow(state);

@@ -3,6 +3,7 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/TypeAccess.h"
 #include "platform/Menu.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StoreType.h"
@@ -101,61 +102,17 @@ void SimulationTest::OpenSample() {
 
 IFInstance* SimulationTest::SimulationInstance() { return Store().SimulationInstance(); }
 
-std::vector<std::string> SimulationTest::TreeChildren(HTREEITEM item) const {
-  std::vector<std::string> labels;
-  HTREEITEM child = item ? tree.GetChildItem(item) : tree.GetRootItem();
-  for (; child; child = tree.GetNextSiblingItem(child)) labels.push_back(tree.GetItemText(child));
-  return labels;
-}
+std::vector<std::string> SimulationTest::TreeChildren(HTREEITEM item) const { return TreeLabels(tree, item); }
 
 HTREEITEM SimulationTest::FindChild(HTREEITEM item, const std::string& label) const {
-  HTREEITEM child = item ? tree.GetChildItem(item) : tree.GetRootItem();
-  for (; child; child = tree.GetNextSiblingItem(child))
-    if (tree.GetItemText(child) == label) return child;
-  return nullptr;
+  return FindTreeChild(tree, item, label);
 }
 
-std::vector<std::string> SimulationTest::ListColumn(int column) const {
-  std::vector<std::string> texts;
-  for (int row = 0; row < list.GetItemCount(); ++row) texts.push_back(list.GetItemText(row, column));
-  return texts;
-}
+std::vector<std::string> SimulationTest::ListColumn(int column) const { return ListColumnTexts(list, column); }
 
-std::vector<std::string> SimulationTest::ListHeadings() const {
-  std::vector<std::string> headings;
-  for (int column = 0; column < list.GetColumnCount(); ++column) {
-    char text[64] = {};
-    LVCOLUMN heading;
-    heading.mask = LVCF_TEXT;
-    heading.pszText = text;
-    heading.cchTextMax = sizeof text;
-    list.GetColumn(column, &heading);
-    headings.push_back(text);
-  }
-  return headings;
-}
+std::vector<std::string> SimulationTest::ListHeadings() const { return ListHeadingTexts(list); }
 
-void SimulationTest::ClearPanes() {
-  for (int row = list.GetItemCount() - 1; row >= 0; --row) {
-    CExplorerObject* node = RowNode(row);
-    list.DeleteItem(row);
-    if (CExplorerObject::IsLive(node)) delete node;
-  }
-  while (list.GetColumnCount() > 0) list.DeleteColumn(list.GetColumnCount() - 1);
-  std::vector<HTREEITEM> pending;
-  for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) pending.push_back(item);
-  std::vector<CExplorerObject*> nodes;
-  while (!pending.empty()) {
-    HTREEITEM item = pending.back();
-    pending.pop_back();
-    nodes.push_back(ItemNode(item));
-    for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
-      pending.push_back(child);
-  }
-  tree.DeleteAllItems();
-  for (CExplorerObject* node : nodes)
-    if (CExplorerObject::IsLive(node)) delete node;
-}
+void SimulationTest::ClearPanes() { ClearPanesAndNodes(tree, list); }
 
 std::vector<std::string> SimulationTest::MenuTexts(const CMenu& menu) {
   std::vector<std::string> texts;
