@@ -8,6 +8,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/QVExplorerModelTypeObject.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/store/IFTypePalette.h"
 
 namespace {
@@ -44,10 +45,10 @@ int CQVExplorerModelTypeObject::PasteModel(COleDataObject& data, DWORD effect) {
   const int move = (effect & DROPEFFECT_COPY) ? 0 : 1;
   if (move && !CQVExplorer::CheckTypeMove(source, destination)) return 0;
   CComPtr<IFTypeDesc> created;
+  const COwnerNotifier notifier(*this);  // the host's update may rebuild the panes and delete this node
   if (!CQVExplorer::CloneModel(source, destination, move, &created, payload->streamType ? 1 : 0)) return 0;
   if (CComPtr<IFType> newType = type_access::TypeOf(created))
-    CQVExplorer::SendNewObjectNotify(newType, payload->streamType ? CLSID_QVEOStreamType : CLSID_QVEOBlockType,
-                                     this);
+    notifier.NewObject(newType, payload->streamType ? CLSID_QVEOStreamType : CLSID_QVEOBlockType);
   return 1;
 }
 
@@ -58,8 +59,9 @@ int CQVExplorerModelTypeObject::PasteScript(COleDataObject& data, DWORD effect) 
   if (!script || !model) return 0;
   const int move = (effect & DROPEFFECT_COPY) ? 0 : 1;
   if (move && !CQVExplorer::CheckTypeMove(script, model)) return 0;
+  const COwnerNotifier notifier(*this);
   if (!CQVExplorer::CloneScript(script, model, move)) return 0;
-  PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  notifier.Post(EXPLORER_OBJECT_ADDED);
   return 1;
 }
 
@@ -69,7 +71,8 @@ int CQVExplorerModelTypeObject::PasteIcon(COleDataObject& data, DWORD effect) {
   STGMEDIUM icon;
   if (!data.GetData(CF_EXPLORER_MODEL_ICON, &icon) || !icon.IsValid()) return 0;
   IFInstance* model = GetType();
+  const COwnerNotifier notifier(*this);
   if (!model || !CQVExplorer::CopyIcon(model, &icon)) return 0;
-  PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  notifier.Post(EXPLORER_OBJECT_ADDED);
   return 1;
 }

@@ -12,6 +12,7 @@
 #include "explorer/dialogs/QVComponentListPropertySheet.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/Status.h"
 #include "platform/Resources.h"
@@ -184,7 +185,8 @@ void CQVEOComponentList::Paste() {
   // The name ends at its terminating zero, or with the data.
   std::string name(bytes->begin(), bytes->end());
   name = name.substr(0, name.find('\0'));
-  if (!name.empty() && CQVExplorer::CloneComponentList(name)) PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  const COwnerNotifier notifier(*this);  // the copy may rebuild the pane and delete this node
+  if (!name.empty() && CQVExplorer::CloneComponentList(name)) notifier.Post(EXPLORER_OBJECT_ADDED);
 }
 
 int CQVEOComponentList::SelfDestruct(int confirm) {

@@ -8,6 +8,7 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/model/IQVStreamType.h"
 #include "host/store/HostClassIds.h"
@@ -139,7 +140,8 @@ void CQVEOIcon::PasteFromClipboard() {
   STGMEDIUM icon;
   if (!data.AttachClipboard() || !data.GetData(CF_EXPLORER_MODEL_ICON, &icon) || !icon.IsValid()) return;
   IFInstance* model = GetType();
-  if (model && CQVExplorer::CopyIcon(model, &icon)) PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  const COwnerNotifier notifier(*this);  // the copy may rebuild the pane and delete this node
+  if (model && CQVExplorer::CopyIcon(model, &icon)) notifier.Post(EXPLORER_OBJECT_ADDED);
 }
 
 void CQVEOIcon::MakeDefault() {

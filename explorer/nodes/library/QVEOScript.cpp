@@ -9,6 +9,7 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/CQVTextEditorFrame.h"
@@ -194,7 +195,8 @@ DWORD CQVEOScript::DoDragDrop() {
 void CQVEOScript::PasteFromClipboard() {
   CComPtr<IFType> script = ComQuery<IFType>(ReadHostObjectFromClipboard(CF_EXPLORER_SCRIPT));
   CComPtr<IFType> owner = type_access::TypeOf(m_pOwnerInstance);
-  if (script && owner && CQVExplorer::CloneScript(script, owner, 0)) PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+  const COwnerNotifier notifier(*this);  // the copy may rebuild the pane and delete this node
+  if (script && owner && CQVExplorer::CloneScript(script, owner, 0)) notifier.Post(EXPLORER_CONTENTS_CHANGED);
 }
 
 int CQVEOScript::SelfDestruct(int confirm) {

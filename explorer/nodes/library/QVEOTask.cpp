@@ -11,6 +11,7 @@
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/window/ExplorerFrame.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/framework/UpdateHints.h"
 #include "host/language/CQVTextEditorFrame.h"
@@ -282,8 +283,9 @@ DWORD CQVEOTask::DoDragDrop() {
 void CQVEOTask::PasteFromClipboard() {
   CComPtr<IFType> task = ComQuery<IFType>(ReadHostObjectFromClipboard(CF_EXPLORER_TASK));
   CComPtr<IFType> destination = PaletteOwnerOf(TaskType());
+  const COwnerNotifier notifier(*this);  // the copy may rebuild the pane and delete this node
   if (task && destination && CQVExplorer::CloneType(task, destination, 0, nullptr))
-    PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+    notifier.Post(EXPLORER_CONTENTS_CHANGED);
 }
 
 CComPtr<IQVTasks> CQVEOTask::OwnerTasks() {

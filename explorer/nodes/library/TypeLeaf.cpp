@@ -9,6 +9,7 @@
 #include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/packaging/ExportToFile.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/UpdateHints.h"
 #include "host/language/CQVTextEditorFrame.h"
 #include "host/language/Exporter.h"
@@ -167,7 +168,8 @@ void CQVEOTypeLeaf::Paste() {
   CComPtr<IFType> source = ComQuery<IFType>(ReadHostObjectFromClipboard(*m_traits.format));
   CComPtr<IFType> destination = PaletteOwner();
   if (!source || !destination) return;
-  if (CQVExplorer::CloneType(source, destination, 0, nullptr)) PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0);
+  const COwnerNotifier notifier(*this);  // the copy may rebuild the pane and delete this node
+  if (CQVExplorer::CloneType(source, destination, 0, nullptr)) notifier.Post(EXPLORER_OBJECT_ADDED);
 }
 
 void CQVEOTypeLeaf::Delete() {
