@@ -26,6 +26,23 @@ bool TakenIn(IFTypePalette* palette, const std::string& name) {
 }
 
 bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// Past blanks and comments: a type's text may begin with the comment written above it.
+std::size_t SkipBlanksAndComments(const std::string& text, std::size_t at) {
+  for (;;) {
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    if (text.compare(at, 2, "//") == 0) {
+      at = text.find('\n', at);
+      if (at == std::string::npos) return text.size();
+    } else if (text.compare(at, 2, "/*") == 0) {
+      at = text.find("*/", at + 2);
+      if (at == std::string::npos) return text.size();
+      at += 2;
+    } else {
+      return at;
+    }
+  }
+}
+
 bool IsNameCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
 
 }  // namespace
@@ -49,8 +66,7 @@ int CQVExplorer::GenerateName(IFTypePalette* palette, const std::string& wanted,
 
 std::string CQVExplorer::ChangeNameinText(const std::string& text, const std::string& oldName,
                                           const std::string& newName) {
-  std::size_t at = 0;
-  while (at < text.size() && IsBlank(text[at])) ++at;   // blanks before the keyword
+  std::size_t at = SkipBlanksAndComments(text, 0);    // blanks and comments before the keyword
   while (at < text.size() && !IsBlank(text[at])) ++at;  // the keyword
   while (at < text.size() && IsBlank(text[at])) ++at;   // blanks after it
   if (oldName.empty() || text.size() - at < oldName.size()) return text;

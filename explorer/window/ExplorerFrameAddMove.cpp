@@ -49,7 +49,9 @@ HTREEITEM CExplorerFrame::InsertionPoint(REFGUID classId, bool sameClassNests) {
 
 bool CExplorerFrame::InsertInTree(CExplorerObject* node, HTREEITEM point) {
   auto* container = AsContainer(node);
-  if (container && point && m_pTreeView) {
+  // The host's own update may have shown the node there already.
+  const bool shown = container && point && m_pTreeView && m_pTreeView->FindNode(point, node, 0);
+  if (container && point && m_pTreeView && !shown) {
     container->m_bExpanded = 0;
     if (container->ShowContents(*m_pTreeView, point)) return true;
   }

@@ -250,6 +250,21 @@ TEST_F(CommandLineTest, CopyAndPasteTwiceMakesNumberedCopies) {
   EXPECT_TRUE(Has(result.out, "\nCopy2_of_Level\tLength\t")) << result.out;
 }
 
+TEST_F(CommandLineTest, APastedModelAppearsOnceUnderModels) {
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row FeedSource\n"
+      "do Copy\n"
+      "answer ok\n"
+      "do Paste\n"
+      "tree Simulation/Custom Modeling/Models\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string shown = "\n  Copy_of_FeedSource\n";
+  const std::size_t first = result.out.find(shown);
+  ASSERT_NE(first, std::string::npos) << result.out;
+  EXPECT_EQ(result.out.find(shown, first + 1), std::string::npos) << result.out;
+}
+
 TEST_F(CommandLineTest, RenameInPlaceAndDeleteAnsweredNoThenYes) {
   ProgramResult result = Script(
       "select Simulation/Custom Modeling/Models\n"

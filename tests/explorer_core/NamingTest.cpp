@@ -17,6 +17,10 @@ TEST(ChangeNameinTextTest, OnlyTheHeaderNameIsReplacedAndCaseIsIgnored) {
   // A second word that is not the old name leaves the text as it was.
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Pump\nEnd\n", "Tank", "Tank2"), "Model Pump\nEnd\n");
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Ta", "Tank", "Tank2"), "Model Ta");
+  // Comments written above the definition come with its text.
+  EXPECT_EQ(CQVExplorer::ChangeNameinText("// feed\n/* a\nb */ Model Feed Uses Source\nEnd\n", "Feed", "Supply"),
+            "// feed\n/* a\nb */ Model Supply Uses Source\nEnd\n");
+  EXPECT_EQ(CQVExplorer::ChangeNameinText("// only a comment", "Feed", "Supply"), "// only a comment");
   // A longer name that merely starts with the old one is another type's name.
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model TankFarm\nEnd\n", "Tank", "Vessel"), "Model TankFarm\nEnd\n");
   EXPECT_EQ(CQVExplorer::ChangeNameinText("Model Tank_2\nEnd\n", "Tank", "Vessel"), "Model Tank_2\nEnd\n");
