@@ -159,8 +159,9 @@ void CQVEOTypeKindFolder::AddEntries(CListCtrl& list) {
 }
 
 void CQVEOTypeKindFolder::AddTypes(CListCtrl& list) {
-  for (const CComPtr<IFTypeDesc>& desc : ListedTypes(m_traits.hostFolder))
-    AddRowFor(list, MakeLeaf(*m_traits.leafClassId, desc));
+  const std::vector<CComPtr<IFTypeDesc>> types = ListedTypes(m_traits.hostFolder);
+  list.SetItemCount(list.GetItemCount() + static_cast<int>(types.size()));  // one allocation for every row
+  for (const CComPtr<IFTypeDesc>& desc : types) AddRowFor(list, MakeLeaf(*m_traits.leafClassId, desc));
 }
 
 int CQVEOTypeKindFolder::ShowContents(CListCtrl& list) {
