@@ -13,7 +13,7 @@
 #include "platform/Window.h"
 
 ControlViewInput::ControlViewInput(QAbstractItemView& view, HWND control)
-    : QObject(&view), m_view(view), m_control(control) {
+    : QObject(&view), m_view(view), m_control(control), m_viewport(view.viewport()), m_viewObject(&view) {
   view.installEventFilter(this);
   view.viewport()->installEventFilter(this);
   view.viewport()->setAcceptDrops(true);
@@ -21,8 +21,9 @@ ControlViewInput::ControlViewInput(QAbstractItemView& view, HWND control)
 
 bool ControlViewInput::eventFilter(QObject* watched, QEvent* event) {
   if (!IsWindow(m_control)) return false;
-  if (watched == m_view.viewport()) return ViewportEvent(event);
-  if (watched == &m_view) return KeyEvent(event);
+  if (event->type() == QEvent::Destroy || event->type() == QEvent::ChildRemoved) return false;
+  if (watched == m_viewport) return ViewportEvent(event);
+  if (watched == m_viewObject) return KeyEvent(event);
   return false;
 }
 

@@ -40,6 +40,10 @@ class ControlViewInput : public QObject {
 
   QAbstractItemView& m_view;
   HWND m_control;
+  // Kept from the start: events still arrive while the view is being destroyed,
+  // when asking it for its viewport is no longer allowed.
+  QWidget* m_viewport = nullptr;
+  QObject* m_viewObject = nullptr;
 
  private:
   bool ViewportEvent(QEvent* event);
