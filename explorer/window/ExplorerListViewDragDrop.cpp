@@ -3,6 +3,7 @@
 // row, and the drop-effect menu of right-button drops.
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/window/ExplorerContainerCast.h"
+#include "explorer/window/DraggedModelType.h"
 #include "explorer/window/ExplorerDropEffectMenu.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
@@ -11,27 +12,7 @@
 
 namespace {
 
-constexpr UINT IDS_ICON = 13588;         // "Icon"
-constexpr UINT IDS_BLOCK_TYPE = 53571;   // "Block Type"
-constexpr UINT IDS_STREAM_TYPE = 53572;  // "Stream Type"
 constexpr DROPEFFECT kDeclined = static_cast<DROPEFFECT>(-1);
-
-// The model type a dragged icon, block type or stream type hands to the
-// flowsheet. False when such a node has none (it is then not dragged).
-bool DraggedModelType(CExplorerObject& node, IRModelType*& modelType) {
-  modelType = nullptr;
-  std::string className;
-  node.GetClassName(className);
-  if (className == LoadStringOrEmpty(IDS_ICON)) {
-    auto* icon = dynamic_cast<IExplorerIconNode*>(&node);
-    modelType = icon ? icon->GetIconModelType() : nullptr;
-    return modelType != nullptr;
-  }
-  if (className != LoadStringOrEmpty(IDS_BLOCK_TYPE) && className != LoadStringOrEmpty(IDS_STREAM_TYPE)) return true;
-  auto* container = AsContainer(&node);
-  modelType = container ? container->GetModelType() : nullptr;
-  return modelType != nullptr;
-}
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // bands at the pane's edges, and the drop-effect menu of right-button drops.
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/window/ExplorerContainerCast.h"
+#include "explorer/window/DraggedModelType.h"
 #include "explorer/window/ExplorerDropEffectMenu.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
@@ -13,22 +14,8 @@
 
 namespace {
 
-constexpr UINT IDS_BLOCK_TYPE = 53571;   // "Block Type"
-constexpr UINT IDS_STREAM_TYPE = 53572;  // "Stream Type"
 constexpr int kScrollInset = 15;
 constexpr DROPEFFECT kDeclined = static_cast<DROPEFFECT>(-1);
-
-// The model type a dragged block or stream type hands to the flowsheet. False
-// when such a type has none (it is then not dragged); other nodes need none.
-bool DraggedModelType(CExplorerObject& object, IRModelType*& modelType) {
-  modelType = nullptr;
-  std::string className;
-  object.GetClassName(className);
-  if (className != LoadStringOrEmpty(IDS_BLOCK_TYPE) && className != LoadStringOrEmpty(IDS_STREAM_TYPE)) return true;
-  auto* container = AsContainer(&object);
-  modelType = container ? container->GetModelType() : nullptr;
-  return modelType != nullptr;
-}
 
 }  // namespace
 
