@@ -92,7 +92,7 @@ std::vector<MenuResourceItem> ToolsMenu() {
       Item(50255, "Custom &Modeling"),
       Item(50221, "S&napshots...\tAlt+F3"),
       Item(50214, "&Variable Find..."),
-      Item(50261, "Specification &Analysis..."),
+      Item(50261, "&Degrees of Freedom Analysis..."),
       Item(50259, "&Homotopy..."),
       Item(50264, "Simulation Access E&xtensions..."),
       Item(50265, "&Optimization...\tAlt+F4"),

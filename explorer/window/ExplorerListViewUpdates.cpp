@@ -46,7 +46,7 @@ void CExplorerListView::Update(LPARAM hint) {
     case QV_HINT_RUN_VALUES:
       UpdateStatus(1);
       break;
-    case QV_HINT_SPECIFICATION_CHANGED:
+    case QV_HINT_FIXED_VARIABLES_CHANGED:
       if (IsOneOf(name, {IDS_FLOWSHEET})) {
         RefreshList();
       } else {

@@ -74,7 +74,7 @@ void CExplorerTreeView::OnUpdate(CView*, LPARAM hint, void* object) {
     case QV_HINT_TASK_STATE:
       UpdateStatus(hint);
       break;
-    case QV_HINT_SPECIFICATION_CHANGED:
+    case QV_HINT_FIXED_VARIABLES_CHANGED:
     case QV_HINT_VALUES_CHANGED:
     case QV_HINT_MODEL_TYPE_EDITED:
       if (list) list->Update(hint);

@@ -19,8 +19,8 @@ class ContentsPaneTest : public ExplorerWindowTest {
     const std::pair<const char*, int> rows[] = {{"Delta", 3}, {"alpha", 1}, {"Charlie", 2}, {"bravo", 1}};
     for (auto [name, number] : rows) {
       CStoreType& model = Model(name, kLeafClass, false);
-      Spec(model).number = number;
-      RootSpec().children.push_back(&model);
+      Setup(model).number = number;
+      RootSetup().children.push_back(&model);
     }
     StoreDetailsView();
     frame = Open();
@@ -95,7 +95,7 @@ TEST_F(ContentsPaneTest, ColumnWidthsChangedByTheUserAreKeptPerClassOfTheContext
   list->SetColumnWidth(0, 175);
   // Showing another context keeps the widths of the Simulation's class.
   CStoreType& other = Model("Other", kOtherFolderClass);
-  RootSpec().children.push_back(&other);
+  RootSetup().children.push_back(&other);
   frame->OnViewRefresh();
   ASSERT_TRUE(frame->GetTreeView()->UserClick(Item(frame, {"Simulation", "Other"})));
   EXPECT_EQ(list->GetColumnWidth(0), 100);
@@ -105,7 +105,7 @@ TEST_F(ContentsPaneTest, ColumnWidthsChangedByTheUserAreKeptPerClassOfTheContext
 
 TEST_F(ContentsPaneTest, DoubleClickOpensAContainerInTheTreeAndRunsALeafsDefaultAction) {
   CStoreType& folder = Model("Folder");
-  RootSpec().children.push_back(&folder);
+  RootSetup().children.push_back(&folder);
   frame->OnViewRefresh();
   const int folderRow = list->FindRowByLabel("Folder");
   ASSERT_GE(folderRow, 0);
@@ -125,7 +125,7 @@ TEST_F(ContentsPaneTest, DoubleClickOpensAContainerInTheTreeAndRunsALeafsDefault
 
 TEST_F(ContentsPaneTest, AnOpenRequestForARowRefreshedAwayBeforeItArrivesDoesNothing) {
   CStoreType& folder = Model("Folder");
-  RootSpec().children.push_back(&folder);
+  RootSetup().children.push_back(&folder);
   frame->OnViewRefresh();
   ASSERT_TRUE(list->UserDoubleClick(list->FindRowByLabel("Folder")));
   frame->OnViewRefresh();  // the row's node is gone before the request is handled
@@ -134,8 +134,8 @@ TEST_F(ContentsPaneTest, AnOpenRequestForARowRefreshedAwayBeforeItArrivesDoesNot
 }
 
 TEST_F(ContentsPaneTest, LabelEditsAskTheNodeAndDeleteStaysInTheEdit) {
-  Spec(*Simulation().Find("Delta")).commands = {ID_EXPLORER_DELETE};
-  Spec(*Simulation().Find("alpha")).editable = 0;
+  Setup(*Simulation().Find("Delta")).commands = {ID_EXPLORER_DELETE};
+  Setup(*Simulation().Find("alpha")).editable = 0;
   EXPECT_EQ(list->UserBeginLabelEdit(list->FindRowByLabel("alpha")), nullptr);
 
   ILabelEdit* edit = list->UserBeginLabelEdit(list->FindRowByLabel("Delta"));
@@ -153,7 +153,7 @@ TEST_F(ContentsPaneTest, LabelEditsAskTheNodeAndDeleteStaysInTheEdit) {
 }
 
 TEST_F(ContentsPaneTest, StatusUpdatesMarkRowsAndRewriteTheStatusColumn) {
-  Spec(*Simulation().Find("bravo")).status = EO_STATUS_NOT_OK;
+  Setup(*Simulation().Find("bravo")).status = EO_STATUS_NOT_OK;
   frame->SendMessage(EXPLORER_DETAILS_CHANGED, 0, 0);
   const int bravo = list->FindRowByLabel("bravo");
   EXPECT_EQ(list->GetItemState(bravo, LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
@@ -163,13 +163,13 @@ TEST_F(ContentsPaneTest, StatusUpdatesMarkRowsAndRewriteTheStatusColumn) {
 
 TEST_F(ContentsPaneTest, CalculatingGroupsOfVariablesAreDrawnAsLinksAndClickingOneFindsTheGroup) {
   CStoreType& variables = Model("Variables");
-  RootSpec().children = {&variables};
+  RootSetup().children = {&variables};
   const std::pair<const char*, const char*> rows[] = {{"T", "Group 3"}, {"P", "Torn in group 4"}, {"F", "Fixed"}};
   for (auto [name, calculated] : rows) {
     CStoreType& variable = Model(name, CLSID_QVEOVariable, false);
-    Spec(variable).calculated = calculated;
-    Spec(variable).commands = {ID_EXPLORER_FIND_GROUP};
-    Spec(variables).children.push_back(&variable);
+    Setup(variable).calculated = calculated;
+    Setup(variable).commands = {ID_EXPLORER_FIND_GROUP};
+    Setup(variables).children.push_back(&variable);
   }
   frame->OnViewRefresh();
   ASSERT_TRUE(frame->GetTreeView()->UserClick(Item(frame, {"Simulation", "Variables"})));

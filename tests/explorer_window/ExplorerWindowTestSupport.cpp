@@ -22,9 +22,9 @@ CStoreType* TypeBehind(IFInstance* instance) { return instance ? StoreTypeOf(ins
 
 // ---------------------------------------------------------------- fixtures
 
-std::map<const CStoreType*, FixtureSpec>& Fixtures::Specs() {
-  static std::map<const CStoreType*, FixtureSpec> specs;
-  return specs;
+std::map<const CStoreType*, FixtureSetup>& Fixtures::Setups() {
+  static std::map<const CStoreType*, FixtureSetup> setups;
+  return setups;
 }
 
 FixtureLog& Fixtures::Log() {
@@ -32,36 +32,36 @@ FixtureLog& Fixtures::Log() {
   return log;
 }
 
-FixtureSpec* Fixtures::SpecOf(IFInstance* instance) {
-  auto found = Specs().find(TypeBehind(instance));
-  return found == Specs().end() ? nullptr : &found->second;
+FixtureSetup* Fixtures::SetupOf(IFInstance* instance) {
+  auto found = Setups().find(TypeBehind(instance));
+  return found == Setups().end() ? nullptr : &found->second;
 }
 
 CExplorerObject* Fixtures::Make(IFInstance* instance, CExplorerExclusionList* list, CWnd* owner) {
-  FixtureSpec* spec = SpecOf(instance);
-  if (!spec) return nullptr;
-  if (spec->classId == CLSID_QVEOGroup) return new FixtureGroup(instance, list, owner);
-  if (!spec->container) return new FixtureLeaf(instance, list, owner);
+  FixtureSetup* setup = SetupOf(instance);
+  if (!setup) return nullptr;
+  if (setup->classId == CLSID_QVEOGroup) return new FixtureGroup(instance, list, owner);
+  if (!setup->container) return new FixtureLeaf(instance, list, owner);
   return new FixtureNode(instance, list, owner);
 }
 
 FixtureNode::FixtureNode(IFInstance* type, CExplorerExclusionList* list, CWnd* owner)
     : CExplorerContainerObject(ForType{}, type, list, owner, 0) {
-  FixtureSpec* spec = Fixtures::SpecOf(type);
-  m_classId = spec ? spec->classId : kFolderClass;
-  if (spec) m_nStatus = spec->status;
+  FixtureSetup* setup = Fixtures::SetupOf(type);
+  m_classId = setup ? setup->classId : kFolderClass;
+  if (setup) m_nStatus = setup->status;
 }
 
-FixtureSpec& FixtureNode::Spec() {
-  static FixtureSpec gone;
-  FixtureSpec* spec = Fixtures::SpecOf(m_pType);
-  return spec ? *spec : gone;
+FixtureSetup& FixtureNode::Setup() {
+  static FixtureSetup gone;
+  FixtureSetup* setup = Fixtures::SetupOf(m_pType);
+  return setup ? *setup : gone;
 }
 
 const GUID& FixtureNode::GetClassID() { return m_classId; }
 
 int FixtureNode::GetClassName(std::string& name) {
-  name = Spec().className;
+  name = Setup().className;
   return 1;
 }
 
@@ -70,7 +70,7 @@ CExplorerObject* FixtureLeaf::Clone() { return new FixtureLeaf(m_pType, m_pExclu
 CExplorerObject* FixtureGroup::Clone() { return new FixtureGroup(m_pType, m_pExclusionList, GetOwner()); }
 
 std::string FixtureNode::Label() {
-  if (!Spec().label.empty()) return Spec().label;
+  if (!Setup().label.empty()) return Setup().label;
   CStoreType* type = TypeBehind(GetType());
   return type ? type->Name() : std::string();
 }
@@ -78,17 +78,17 @@ std::string FixtureNode::Label() {
 int FixtureNode::GetDisplayText(EOAspect aspect, std::string& text) {
   switch (aspect) {
     case EOAspectName: text = Label(); return 1;
-    case EOAspectType: text = Spec().className; return 1;
+    case EOAspectType: text = Setup().className; return 1;
     case EOAspectStatus: text = m_nStatus == EO_STATUS_NOT_OK ? "Not OK" : "OK"; return 1;
-    case EOAspectEquations: text = std::to_string(Spec().number); return 1;
-    case EOAspectCurrentUnits: text = Spec().calculated; return 1;
+    case EOAspectEquations: text = std::to_string(Setup().number); return 1;
+    case EOAspectCurrentUnits: text = Setup().calculated; return 1;
     default: return 0;
   }
 }
 
-void FixtureNode::GetStatus() { m_nStatus = Spec().status; }
+void FixtureNode::GetStatus() { m_nStatus = Setup().status; }
 
-int FixtureNode::CanDoCommand(UINT id) { return Spec().commands.count(id) ? 1 : 0; }
+int FixtureNode::CanDoCommand(UINT id) { return Setup().commands.count(id) ? 1 : 0; }
 
 void FixtureNode::DoCommand(UINT id) { Fixtures::Log().commands.emplace_back(Label(), id); }
 
@@ -96,7 +96,7 @@ void FixtureNode::OnSelect() { Fixtures::Log().selected.push_back(Label()); }
 
 int FixtureNode::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder builder(*this, menu);
-  for (UINT id : Spec().commands) {
+  for (UINT id : Setup().commands) {
     const ExplorerCommand* command = FindExplorerCommand(id);
     builder.Add(id, command ? command->menuTextId : 0);
   }
@@ -109,7 +109,7 @@ DWORD FixtureNode::DoDragDrop() {
   return data.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
 }
 
-DWORD FixtureNode::OnDragOver(COleDataObject*, DWORD) { return Spec().dropEffect; }
+DWORD FixtureNode::OnDragOver(COleDataObject*, DWORD) { return Setup().dropEffect; }
 
 int FixtureNode::OnDrop(COleDataObject*, DWORD effect) {
   Fixtures::Log().drops.emplace_back(Label(), effect);
@@ -118,11 +118,11 @@ int FixtureNode::OnDrop(COleDataObject*, DWORD effect) {
 
 int FixtureNode::GetSortVal(int column, int& value) {
   if (column != 3) return 0;
-  value = Spec().number;
+  value = Setup().number;
   return 1;
 }
 
-int FixtureNode::DontEditLabel() { return Spec().editable ? 0 : 1; }
+int FixtureNode::DontEditLabel() { return Setup().editable ? 0 : 1; }
 
 // Renames the host type and tells the Explorer, as a type node does.
 int FixtureNode::EditLabel(std::string newName) {
@@ -133,12 +133,12 @@ int FixtureNode::EditLabel(std::string newName) {
   return 1;
 }
 
-int FixtureNode::IsEmpty() { return Spec().children.empty() && Spec().groupChildren.empty(); }
+int FixtureNode::IsEmpty() { return Setup().children.empty() && Setup().groupChildren.empty(); }
 
 int FixtureNode::ShowContents(CListCtrl& list) {
   ++Fixtures::Log().listFills;
   InsertColumns(list, 4, kColumnTitles);
-  for (CStoreType* child : Spec().children) {
+  for (CStoreType* child : Setup().children) {
     if (!child->IsUsable()) continue;
     CExplorerObject* node = Fixtures::Make(child->DefaultInstance(), m_pExclusionList, GetOwner());
     if (node && AddListItem(list, node, kColumnAspects, 3) < 0) delete node;
@@ -149,7 +149,7 @@ int FixtureNode::ShowContents(CListCtrl& list) {
 HTREEITEM FixtureNode::ShowContents(CTreeCtrl& tree, HTREEITEM parent) {
   HTREEITEM item = InsertTreeItem(tree, Label(), parent, TVI_LAST, m_nStatus != EO_STATUS_NOT_OK);
   if (!item) return nullptr;
-  if (Spec().deferChildren && !IsEmpty()) {
+  if (Setup().deferChildren && !IsEmpty()) {
     tree.InsertItem("", item);  // a placeholder until the item is opened
     m_bChildrenDeferred = 1;
   } else {
@@ -160,9 +160,9 @@ HTREEITEM FixtureNode::ShowContents(CTreeCtrl& tree, HTREEITEM parent) {
 
 void FixtureNode::ShowChildren(CTreeCtrl& tree, HTREEITEM item) {
   ++Fixtures::Log().treeChildrenShown;
-  for (CStoreType* child : Spec().children) {
-    FixtureSpec* spec = Fixtures::SpecOf(child->DefaultInstance());
-    if (!child->IsUsable() || !spec || !spec->container) continue;
+  for (CStoreType* child : Setup().children) {
+    FixtureSetup* setup = Fixtures::SetupOf(child->DefaultInstance());
+    if (!child->IsUsable() || !setup || !setup->container) continue;
     auto* node = dynamic_cast<CExplorerContainerObject*>(Fixtures::Make(child->DefaultInstance(), m_pExclusionList, GetOwner()));
     if (node && !node->ShowContents(tree, item)) delete node;
   }
@@ -177,14 +177,14 @@ int FixtureNode::GetSortType(LISTSORTINFO& info) {
 }
 
 void FixtureGroup::AddEquations(CTreeCtrl& tree, HTREEITEM item) {
-  for (const std::string& name : Spec().groupChildren) {
+  for (const std::string& name : Setup().groupChildren) {
     auto* leaf = new FixtureLeaf(nullptr, m_pExclusionList, GetOwner());
     if (!leaf->InsertTreeItem(tree, name, item, TVI_LAST, 1)) delete leaf;
   }
 }
 
 void FixtureGroup::AddVariables(CTreeCtrl& tree, HTREEITEM item) {
-  for (const std::string& name : Spec().groupChildren) {
+  for (const std::string& name : Setup().groupChildren) {
     auto* leaf = new FixtureLeaf(nullptr, m_pExclusionList, GetOwner());
     if (!leaf->InsertTreeItem(tree, "v" + name, item, TVI_LAST, 1)) delete leaf;
   }
@@ -194,7 +194,7 @@ void FixtureGroup::AddVariables(CTreeCtrl& tree, HTREEITEM item) {
 
 ExplorerWindowTest::ExplorerWindowTest() {
   ExplorerModule::Initialize();
-  Fixtures::Specs().clear();
+  Fixtures::Setups().clear();
   Fixtures::Log() = FixtureLog{};
   CExplorerFrame::m_iSelClsid = 0;
   CExplorerTreeView::mbfHasUnconverged = 0;
@@ -203,7 +203,7 @@ ExplorerWindowTest::ExplorerWindowTest() {
   ADInitDll();
   CWorkbenchMainFrame* main = app.CreateMainWindow();
   main->MoveWindow(0, 0, 1200, 900);
-  FixtureSpec& root = RootSpec();
+  FixtureSetup& root = RootSetup();
   root.classId = CLSID_QVEOSimulation;
   root.label = "Simulation";
   root.className = "Simulation";
@@ -213,7 +213,7 @@ ExplorerWindowTest::~ExplorerWindowTest() {
   for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers)) frame->DestroyWindow();
   MessageQueue::Clear();
   CHostObjectHandles::Clear();
-  Fixtures::Specs().clear();
+  Fixtures::Setups().clear();
 }
 
 void ExplorerWindowTest::MakeFixturesFor(const GUID& classId) {
@@ -224,9 +224,9 @@ CStoreType& ExplorerWindowTest::SimulationType() { return *Store().SimulationTyp
 
 CStoreType& ExplorerWindowTest::Model(const std::string& name, const GUID& classId, bool container) {
   CStoreType& model = build.Model(Simulation(), name);
-  FixtureSpec& spec = Spec(model);
-  spec.classId = classId;
-  spec.container = container;
+  FixtureSetup& setup = Setup(model);
+  setup.classId = classId;
+  setup.container = container;
   return model;
 }
 

@@ -41,7 +41,7 @@ inline const GUID kOtherFolderClass = CLSID_QVEOScriptFolder;
 inline const GUID kLeafClass = CLSID_QVEOComponentList;
 
 // What a fixture node made for a host type shows and answers.
-struct FixtureSpec {
+struct FixtureSetup {
   GUID classId = kFolderClass;
   bool container = true;
   bool deferChildren = false;          // tree children wait for the first expansion
@@ -69,14 +69,14 @@ struct FixtureLog {
 
 class Fixtures {
  public:
-  static std::map<const CStoreType*, FixtureSpec>& Specs();
+  static std::map<const CStoreType*, FixtureSetup>& Setups();
   static FixtureLog& Log();
-  static FixtureSpec* SpecOf(IFInstance* instance);
-  // The node for a type, by its spec: a container, a group or a leaf.
+  static FixtureSetup* SetupOf(IFInstance* instance);
+  // The node for a type, by its setup: a container, a group or a leaf.
   static CExplorerObject* Make(IFInstance* instance, CExplorerExclusionList* list, CWnd* owner);
 };
 
-// A node over a host type whose behaviour comes from its spec.
+// A node over a host type whose behaviour comes from its setup.
 class FixtureNode : public CExplorerContainerObject {
  public:
   FixtureNode(IFInstance* type, CExplorerExclusionList* list, CWnd* owner);
@@ -104,10 +104,10 @@ class FixtureNode : public CExplorerContainerObject {
   int GetSortType(LISTSORTINFO& info) override;
 
   std::string Label();
-  FixtureSpec& Spec();
+  FixtureSetup& Setup();
 
  private:
-  GUID m_classId;  // kept: the spec's type may be gone
+  GUID m_classId;  // kept: the fixture's type may be gone
 };
 
 // A leaf made the same way (no children, not in the tree by itself).
@@ -137,11 +137,11 @@ class ExplorerWindowTest : public ::testing::Test {
   CStore& Store() { return app.Document().Store(); }
   CStorePalette& Simulation() { return build.Simulation(); }
   CStoreType& SimulationType();
-  // A model of the simulation with a spec of its own.
+  // A model of the simulation with a setup of its own.
   CStoreType& Model(const std::string& name, const GUID& classId = kFolderClass, bool container = true);
-  FixtureSpec& Spec(CStoreType& type) { return Fixtures::Specs()[&type]; }
-  // The root's spec (the simulation type) and the children it lists.
-  FixtureSpec& RootSpec() { return Spec(SimulationType()); }
+  FixtureSetup& Setup(CStoreType& type) { return Fixtures::Setups()[&type]; }
+  // The root's setup (the simulation type) and the children it lists.
+  FixtureSetup& RootSetup() { return Setup(SimulationType()); }
 
   // Opens an Explorer through the host (SHOW_CORVANEVIEW); fails the test when none opens.
   CExplorerFrame* Open(const tag_CorvaneViewContext* context = nullptr);

@@ -14,8 +14,8 @@ class FrameCommandsTest : public ExplorerWindowTest {
   void SetUp() override {
     CStoreType& reactor = Model("Reactor");
     CStoreType& mixer = Model("Mixer");
-    RootSpec().children = {&reactor, &mixer};
-    Spec(reactor).commands = {ID_EXPLORER_PROPERTIES, ID_EXPLORER_COPY, ID_EXPLORER_DELETE, ID_EXPLORER_ACTIVATE};
+    RootSetup().children = {&reactor, &mixer};
+    Setup(reactor).commands = {ID_EXPLORER_PROPERTIES, ID_EXPLORER_COPY, ID_EXPLORER_DELETE, ID_EXPLORER_ACTIVATE};
     frame = Open();
     ASSERT_NE(frame, nullptr);
   }
@@ -46,7 +46,7 @@ TEST_F(FrameCommandsTest, ExplorerCommandsGoToTheCurrentNodeWhenItCanDoThem) {
   // A node that sets its own check mark is asked, not its CanDoCommand.
   EXPECT_TRUE(QueryCommandState(frame, ID_EXPLORER_ACTIVATE).enabled);
   // Go to first unconverged needs the tree to have found one, whatever the node says.
-  Spec(SimulationType()).commands = {ID_EXPLORER_GOTO_FIRST_UNCONVERGED};
+  Setup(SimulationType()).commands = {ID_EXPLORER_GOTO_FIRST_UNCONVERGED};
   ClickItem({"Simulation"});
   EXPECT_FALSE(QueryCommandState(frame, ID_EXPLORER_GOTO_FIRST_UNCONVERGED).enabled);
   CExplorerTreeView::mbfHasUnconverged = 1;
@@ -67,9 +67,9 @@ TEST_F(FrameCommandsTest, CopyIsRefusedOnTheBuiltInHierarchyType) {
   CStoreType& system = build.SystemLibrary();
   CStoreType* hierarchy = system.OwnedPalette()->Find("Hierarchy");
   ASSERT_NE(hierarchy, nullptr);
-  FixtureSpec& spec = Spec(*hierarchy);
-  spec.commands = {ID_EXPLORER_COPY};
-  RootSpec().children.push_back(hierarchy);
+  FixtureSetup& setup = Setup(*hierarchy);
+  setup.commands = {ID_EXPLORER_COPY};
+  RootSetup().children.push_back(hierarchy);
   frame->OnViewRefresh();
   ClickItem({"Simulation", "Hierarchy"});
   EXPECT_FALSE(QueryCommandState(frame, ID_EDIT_COPY).enabled);
@@ -92,7 +92,7 @@ TEST_F(FrameCommandsTest, CloseNextPaneAndRefreshWorkFromTheFrameMenuAndKeys) {
 
   // Ctrl+W refreshes: a model added meanwhile appears.
   CStoreType& pump = Model("Pump");
-  RootSpec().children.push_back(&pump);
+  RootSetup().children.push_back(&pump);
   Keyboard::SetModifiers(false, true, false);
   frame->GetTreeView()->UserKeyDown('W');
   Keyboard::SetModifiers(false, false, false);
@@ -157,7 +157,7 @@ TEST_F(FrameCommandsTest, ContextMenusOfferTheNodesCommandsAndTheViewMenusOnEmpt
 }
 
 TEST_F(FrameCommandsTest, HostCommandsInANodesMenuReachTheHost) {
-  Spec(SimulationType()).commands = {ID_HOST_RUN};
+  Setup(SimulationType()).commands = {ID_HOST_RUN};
   ClickItem({"Simulation"});
   const int runsBefore = app.Document().Actions().Count("run: Run");
   EXPECT_TRUE(frame->RunCommand(ID_HOST_RUN));

@@ -33,7 +33,7 @@ class FrameCreationTest : public ExplorerWindowTest {};
 
 TEST_F(FrameCreationTest, OpensOnTheSimulationWithCaptionsPanesAndTheListOfExplorers) {
   CStoreType& reactor = Model("Reactor");
-  RootSpec().children = {&reactor};
+  RootSetup().children = {&reactor};
   // Starting the module again registers nothing twice.
   EXPECT_EQ(ADInitDll(), 1);
   EXPECT_NE(app.GetDocTemplate(CLSID_ExplorerTemplate), nullptr);
@@ -62,12 +62,12 @@ TEST_F(FrameCreationTest, OpensOnTheSimulationWithCaptionsPanesAndTheListOfExplo
 
 TEST_F(FrameCreationTest, TheLibrariesFlagRootsOnlyTheNextExplorerAtLibraries) {
   CStoreType& libraries = Model("LibrariesHolder");
-  Spec(libraries).label = "Libraries";
+  Setup(libraries).label = "Libraries";
   // The Libraries node is made for the simulation instance too; its class decides.
   CScopedNodeMaker librariesMaker(CLSID_QVEOLibraries, [](IFInstance*, CExplorerExclusionList* list, CWnd* owner) -> CExplorerObject* {
     CStoreType* holder = nullptr;
-    for (auto& [type, spec] : Fixtures::Specs())
-      if (spec.label == "Libraries") holder = const_cast<CStoreType*>(type);
+    for (auto& [type, setup] : Fixtures::Setups())
+      if (setup.label == "Libraries") holder = const_cast<CStoreType*>(type);
     return Fixtures::Make(holder->DefaultInstance(), list, owner);
   });
   CExplorerFrame::m_iSelClsid = 1;
@@ -82,7 +82,7 @@ TEST_F(FrameCreationTest, TheLibrariesFlagRootsOnlyTheNextExplorerAtLibraries) {
 TEST_F(FrameCreationTest, ARecordRootsTheExplorerAtTheNamedTypeWithTheHostsReadOnlyFlag) {
   CStoreType& library = build.Library("Pumps");
   CStoreType& pump = build.Model(build.Palette(library), "Pump");
-  Spec(pump).classId = kFolderClass;
+  Setup(pump).classId = kFolderClass;
   CStoreType& own = Model("Mixer");
 
   tag_CorvaneViewContext record;

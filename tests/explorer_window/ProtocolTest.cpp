@@ -20,8 +20,8 @@ class ProtocolTest : public ExplorerWindowTest {
     CStoreType& heat = Model("Heat");
     CStoreType& cool = Model("Cool");
     CStoreType& mixer = Model("Mixer");
-    Spec(units).children = {&heat, &cool};
-    RootSpec().children = {&units, &mixer};
+    Setup(units).children = {&heat, &cool};
+    RootSetup().children = {&units, &mixer};
     first = Open();
     second = Open();
     ASSERT_NE(first, nullptr);
@@ -109,7 +109,7 @@ TEST_F(ProtocolTest, ContentChangesAreForwardedOnceAndOnlyByVisibleExplorers) {
 }
 
 TEST_F(ProtocolTest, ARightButtonDragIntoAnotherExplorerAsksWhatToDo) {
-  Spec(*Simulation().Find("Units")).dropEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  Setup(*Simulation().Find("Units")).dropEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
   CExplorerTreeView* target = second->GetTreeView();
   HTREEITEM units = Item(second, {"Simulation", "Units"});
   CRect rect;
@@ -128,7 +128,7 @@ TEST_F(ProtocolTest, ARightButtonDragIntoAnotherExplorerAsksWhatToDo) {
 }
 
 TEST_F(ProtocolTest, DraggingNearTheEdgeScrollsOnlyAfterTheDelay) {
-  for (int i = 0; i < 60; ++i) RootSpec().children.push_back(&Model("Extra" + std::to_string(100 + i)));
+  for (int i = 0; i < 60; ++i) RootSetup().children.push_back(&Model("Extra" + std::to_string(100 + i)));
   first->OnViewRefresh();
   first->MoveWindow(0, 0, 500, 200);
   CExplorerTreeView* tree = first->GetTreeView();

@@ -17,9 +17,9 @@ class TreePaneTest : public ExplorerWindowTest {
     CStoreType& heat = Model("Heat");
     CStoreType& cool = Model("Cool");
     CStoreType& mixer = Model("Mixer");
-    Spec(units).children = {&heat, &cool};
-    Spec(units).deferChildren = true;
-    RootSpec().children = {&units, &mixer};
+    Setup(units).children = {&heat, &cool};
+    Setup(units).deferChildren = true;
+    RootSetup().children = {&units, &mixer};
     frame = Open();
     ASSERT_NE(frame, nullptr);
     tree = frame->GetTreeView();
@@ -110,7 +110,7 @@ TEST_F(TreePaneTest, FindingRemovingAndRenamingItemsDeletesTheRightNodes) {
 
 TEST_F(TreePaneTest, HostUpdatesRefreshAndMarkStatusesOnlyWhileTheTreeIsReady) {
   CStoreType& pump = Model("Pump");
-  RootSpec().children.push_back(&pump);
+  RootSetup().children.push_back(&pump);
   frame->SuspendUpdates();
   app.Document().UpdateAllViews(nullptr, QV_HINT_TYPES_CHANGED);
   EXPECT_EQ(TreeChildren(frame, Item(frame, {"Simulation"})), (std::vector<std::string>{"Units", "Mixer"}));
@@ -118,12 +118,12 @@ TEST_F(TreePaneTest, HostUpdatesRefreshAndMarkStatusesOnlyWhileTheTreeIsReady) {
   app.Document().UpdateAllViews(nullptr, QV_HINT_TYPES_CHANGED);
   EXPECT_EQ(TreeChildren(frame, Item(frame, {"Simulation"})), (std::vector<std::string>{"Units", "Mixer", "Pump"}));
 
-  Spec(pump).status = EO_STATUS_NOT_OK;
+  Setup(pump).status = EO_STATUS_NOT_OK;
   app.Document().UpdateAllViews(nullptr, QV_HINT_COMPILED);
   EXPECT_EQ(tree->GetItemState(Item(frame, {"Simulation", "Pump"}), TVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
   CExplorerListView* list = frame->GetListView();
   EXPECT_EQ(list->GetItemState(list->FindRowByLabel("Pump"), LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
-  Spec(pump).status = EO_STATUS_OK;
+  Setup(pump).status = EO_STATUS_OK;
   app.Document().UpdateAllViews(nullptr, QV_HINT_COMPILED);
   EXPECT_EQ(tree->GetItemState(Item(frame, {"Simulation", "Pump"}), TVIS_OVERLAYMASK), 0u);
 
@@ -137,16 +137,16 @@ TEST_F(TreePaneTest, HostUpdatesRefreshAndMarkStatusesOnlyWhileTheTreeIsReady) {
 TEST_F(TreePaneTest, FlowsheetChangesRebuildItsChildrenNowOrAtTheNextExpansion) {
   CStoreType& flowsheet = Model("Plant", CLSID_QVEOFlowsheet);
   CStoreType& b1 = Model("B1");
-  Spec(flowsheet).label = "Flowsheet";
-  Spec(flowsheet).children = {&b1};
-  RootSpec().children.push_back(&flowsheet);
+  Setup(flowsheet).label = "Flowsheet";
+  Setup(flowsheet).children = {&b1};
+  RootSetup().children.push_back(&flowsheet);
   frame->OnViewRefresh();
   HTREEITEM item = Item(frame, {"Simulation", "Flowsheet"});
   ASSERT_NE(item, nullptr);
   auto* node = dynamic_cast<CExplorerContainerObject*>(tree->GetExplorerObject(item));
 
   CStoreType& b2 = Model("B2");
-  Spec(flowsheet).children.push_back(&b2);
+  Setup(flowsheet).children.push_back(&b2);
   // A changed block of a closed flowsheet only marks its children for the next expansion.
   app.Document().UpdateAllViews(nullptr, QV_HINT_BLOCK_CHANGED);
   EXPECT_EQ(TreeChildren(frame, item), std::vector<std::string>{"B1"});
@@ -157,7 +157,7 @@ TEST_F(TreePaneTest, FlowsheetChangesRebuildItsChildrenNowOrAtTheNextExpansion) 
   // Added blocks rebuild at once; the selection inside moves up to the flowsheet.
   ASSERT_TRUE(tree->UserClick(Item(frame, {"Simulation", "Flowsheet", "B2"})));
   CStoreType& b3 = Model("B3");
-  Spec(flowsheet).children.push_back(&b3);
+  Setup(flowsheet).children.push_back(&b3);
   app.Document().UpdateAllViews(nullptr, QV_HINT_BLOCKS_ADDED);
   EXPECT_EQ(TreeChildren(frame, item), (std::vector<std::string>{"B1", "B2", "B3"}));
   EXPECT_EQ(Selected(), "Flowsheet");
@@ -166,12 +166,12 @@ TEST_F(TreePaneTest, FlowsheetChangesRebuildItsChildrenNowOrAtTheNextExpansion) 
 
 TEST_F(TreePaneTest, TheDecompositionIsRebuiltUnderTheSimulationAndAnExplorerOnAGroupCloses) {
   CStoreType& diagnostics = Model("Decomposition", CLSID_QVEODiagnostic);
-  Spec(diagnostics).label = "Diagnostics";
-  // The diagnostic node is made for the simulation: its spec comes from a maker that looks it up.
+  Setup(diagnostics).label = "Diagnostics";
+  // The diagnostic node is made for the simulation: its setup comes from a maker that looks it up.
   CScopedNodeMaker diagnosticMaker(CLSID_QVEODiagnostic, [](IFInstance*, CExplorerExclusionList* list,
                                                              CWnd* owner) -> CExplorerObject* {
-    for (auto& [type, spec] : Fixtures::Specs())
-      if (spec.label == "Diagnostics")
+    for (auto& [type, setup] : Fixtures::Setups())
+      if (setup.label == "Diagnostics")
         return Fixtures::Make(const_cast<CStoreType*>(type)->DefaultInstance(), list, owner);
     return nullptr;
   });
@@ -197,16 +197,16 @@ class GroupsTest : public ExplorerWindowTest {
   // Simulation > Diagnostics > G1 (not OK) > G2 (not OK) > G3 (OK), each group with equations.
   void SetUp() override {
     CStoreType& diagnostics = Model("Decomposition");
-    Spec(diagnostics).label = "Diagnostics";
+    Setup(diagnostics).label = "Diagnostics";
     CStoreType& g1 = Model("G1", CLSID_QVEOGroup);
     CStoreType& g2 = Model("G2", CLSID_QVEOGroup);
     CStoreType& g3 = Model("G3", CLSID_QVEOGroup);
-    for (CStoreType* group : {&g1, &g2, &g3}) Spec(*group).groupChildren = {"e1", "e2"};
-    Spec(diagnostics).children = {&g1};
-    Spec(g1).children = {&g2};
-    Spec(g2).children = {&g3};
-    Spec(g1).status = Spec(g2).status = EO_STATUS_NOT_OK;
-    RootSpec().children = {&diagnostics};
+    for (CStoreType* group : {&g1, &g2, &g3}) Setup(*group).groupChildren = {"e1", "e2"};
+    Setup(diagnostics).children = {&g1};
+    Setup(g1).children = {&g2};
+    Setup(g2).children = {&g3};
+    Setup(g1).status = Setup(g2).status = EO_STATUS_NOT_OK;
+    RootSetup().children = {&diagnostics};
     frame = Open();
     ASSERT_NE(frame, nullptr);
     tree = frame->GetTreeView();

@@ -112,8 +112,8 @@ TEST(CheckerTest, AttributesMustFitWhatIsDeclared) {
       "End\n");
   EXPECT_EQ(Errors(report),
             (std::vector<std::string>{
-                "2:'Fixed' is a specification, which only variables have; 'a' is not a variable",
-                "3:'b' has more than one default value", "4:'c' has more than one specification",
+                "2:'Fixed' is a fixing status, which only variables have; 'a' is not a variable",
+                "3:'b' has more than one default value", "4:'c' has more than one fixing status",
                 "5:'d' is not a submodel, so 'x = 1' connects nothing",
                 "6:the submodel 'e' takes only connections ('variable = name') and a description",
                 "7:unknown attribute 'units' of 'f'; the only named attribute is description:\"...\"",

@@ -1,7 +1,7 @@
 // Counts of a model read from the compiled texts of its types: the equations
 // it writes, the variables it declares and those of its ports (with those of
 // its base type and submodels, each submodel counted as often as it is
-// declared), how many are fixed by their specification, and the blocks added
+// declared), how many are fixed, and the blocks added
 // below an instance.
 #pragma once
 

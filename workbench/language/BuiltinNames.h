@@ -1,5 +1,5 @@
 // Names the language knows without a definition: the base parameter types,
-// the specification words of a variable, and the functions and names that
+// the fixing statuses of a variable, and the functions and names that
 // expressions may use.
 #pragma once
 

@@ -62,10 +62,10 @@ void CheckAttributes(const CCheckContext& c, const Declaration& d, DefinitionKin
         c.report.Error(a.line, "the description of " + Quoted(d.name) + " must be a string in double quotes");
     } else if (IsSpecWord(a.value)) {
       if (!variable)
-        c.report.Error(a.line, "'" + a.value + "' is a specification, which only variables have; " +
+        c.report.Error(a.line, "'" + a.value + "' is a fixing status, which only variables have; " +
                                    Quoted(d.name) + " is not a variable");
       else if (++specs == 2)
-        c.report.Error(a.line, Quoted(d.name) + " has more than one specification");
+        c.report.Error(a.line, Quoted(d.name) + " has more than one fixing status");
     } else if (submodel) {
       c.report.Error(a.line, "the submodel " + Quoted(d.name) +
                                  " takes only connections ('variable = name') and a description");

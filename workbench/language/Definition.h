@@ -66,9 +66,9 @@ struct Declaration {
   int line = 0;
 
   std::optional<std::string> Description() const;
-  // The specification word given among the values: Fixed, Free, Initial or RateInitial.
+  // The fixing status given among the values: Fixed, Free, Initial or RateInitial.
   std::optional<std::string> Spec() const;
-  // The first plain value that is not a specification word.
+  // The first plain value that is not a fixing status.
   std::optional<std::string> DefaultValue() const;
 };
 
