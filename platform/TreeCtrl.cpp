@@ -562,10 +562,22 @@ void CTreeCtrl::ExpandAll(HTREEITEM item) {
 BOOL CTreeCtrl::SortChildren(HTREEITEM item) {
   Slot parent = ParentSlot(item);
   if (parent == kNone) return FALSE;
+  // Sorted by keys made once per child: most comparisons then read neither item.
+  struct Entry {
+    CaselessSortKey key;
+    Slot slot;
+  };
+  std::vector<Entry> entries;
+  entries.reserve(m_items[parent].childCount);
+  for (Slot s = m_items[parent].firstChild; s != kNone; s = m_items[s].next)
+    entries.push_back({CaselessSortKey::Of(m_items[s].text), s});
+  std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+    if (!(a.key == b.key)) return a.key < b.key;
+    return CompareNoCase(m_items[a.slot].text, m_items[b.slot].text) < 0;
+  });
   std::vector<Slot> order;
-  order.reserve(m_items[parent].childCount);
-  for (Slot s = m_items[parent].firstChild; s != kNone; s = m_items[s].next) order.push_back(s);
-  StableMergeSort(order, [this](Slot a, Slot b) { return CompareNoCase(m_items[a].text, m_items[b].text) < 0; });
+  order.reserve(entries.size());
+  for (const Entry& entry : entries) order.push_back(entry.slot);
   SortSlots(parent, order);
   return TRUE;
 }

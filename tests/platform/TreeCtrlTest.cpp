@@ -53,6 +53,14 @@ TEST_F(TreeCtrlTest, SortedInsertionAndSortingIgnoreCaseAndKeepTies) {
   for (const char* text : {"b", "A", "c", "a", "B"}) Add(text, parent);
   EXPECT_TRUE(tree.SortChildren(parent));
   EXPECT_EQ(ChildTexts(parent), (std::vector<std::string>{"A", "a", "b", "B", "c"}));
+
+  // Texts alike in their first 16 bytes are told apart by the rest.
+  HTREEITEM models = Add("Models");
+  for (const char* text : {"LongModelNamePartB", "longmodelnamepartA", "LongModelNamePart", "LongModelNamePa"})
+    Add(text, models);
+  EXPECT_TRUE(tree.SortChildren(models));
+  EXPECT_EQ(ChildTexts(models), (std::vector<std::string>{"LongModelNamePa", "LongModelNamePart",
+                                                          "longmodelnamepartA", "LongModelNamePartB"}));
 }
 
 // A comparison like the panes' own: ties answer "greater".
