@@ -140,22 +140,6 @@ void CListCtrl::RemoveObserver(ListCtrlObserver* observer) {
   }
 }
 
-void CListCtrl::Tell(const std::function<void(ListCtrlObserver&)>& call, bool rowEvent) {
-  if (rowEvent && !m_redraw) {
-    m_heldBack = true;
-    return;
-  }
-  auto alive = m_alive;
-  ++m_telling;
-  for (std::size_t i = 0; i < m_observers.size(); ++i) {
-    if (ListCtrlObserver* o = m_observers[i]) {
-      call(*o);
-      if (!*alive) return;
-    }
-  }
-  if (--m_telling == 0) m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), nullptr), m_observers.end());
-}
-
 void CListCtrl::TellRowsChanged(int first, int last) {
   Tell([&](ListCtrlObserver& o) { o.ListRowsChanged(*this, first, last); }, true);
 }
@@ -181,7 +165,7 @@ int CListCtrl::InsertColumn(int col, const LVCOLUMN* column) {
   // Row labels stay in column 0; sub-item texts from this column on move one to the right.
   std::size_t at = static_cast<std::size_t>(std::max(col, 1));
   for (Row& row : m_rows) {
-    if (row.texts.size() > at) row.texts.insert(row.texts.begin() + static_cast<std::ptrdiff_t>(at), std::string());
+    if (row.texts.size() > at) row.texts.insert(at, std::string());
   }
   Tell([&](ListCtrlObserver& o) { o.ListColumnsChanged(*this); }, false);
   return col;
@@ -201,7 +185,7 @@ BOOL CListCtrl::DeleteColumn(int col) {
   m_columns.erase(m_columns.begin() + col);
   std::size_t at = static_cast<std::size_t>(std::max(col, 1));
   for (Row& row : m_rows) {
-    if (row.texts.size() > at) row.texts.erase(row.texts.begin() + static_cast<std::ptrdiff_t>(at));
+    if (row.texts.size() > at) row.texts.erase(at);
   }
   Tell([&](ListCtrlObserver& o) { o.ListColumnsChanged(*this); }, false);
   return TRUE;
@@ -269,7 +253,7 @@ int CListCtrl::InsertItem(const LVITEM* item) {
   Row r;
   r.id = m_nextId++;
   if (m_nextId == 0) m_nextId = 1;
-  r.texts.emplace_back((item->mask & LVIF_TEXT) && item->pszText ? item->pszText : "");
+  r.texts.push_back((item->mask & LVIF_TEXT) && item->pszText ? item->pszText : "");
   if (item->mask & LVIF_IMAGE) r.image = item->iImage;
   if (item->mask & LVIF_PARAM) r.lParam = item->lParam;
   UINT requested = (item->mask & LVIF_STATE) ? (item->state & item->stateMask) : 0;

@@ -24,6 +24,7 @@
 #include "platform/ImageList.h"
 #include "platform/LabelEditWnd.h"
 #include "platform/ListLayout.h"
+#include "platform/ListRowTexts.h"
 #include "platform/Notify.h"
 #include "platform/Scroll.h"
 #include "platform/Window.h"
@@ -450,14 +451,15 @@ class CListCtrl : public CWnd {
   friend class CHeaderCtrl;
 
   struct Row {
-    std::vector<std::string> texts;  // [0] the label, then one per further column (trailing ones may be absent)
+    CListRowTexts texts;  // [0] the label, then one per further column (trailing ones may be absent)
     LPARAM lParam = 0;
     UINT state = 0;
     int image = 0;
     std::uint32_t id = 0;  // names the row across moves while a notification is out
     bool deleting = false;  // its LVN_DELETEITEM is out: deleting it again is not announced again
   };
-  static_assert(sizeof(Row) <= 64, "a row record stays small: 100 000 rows must fit easily");
+  // Its label and first detail text included: 100 000 rows must fit easily.
+  static_assert(sizeof(Row) <= 128, "a row record stays small");
   struct Column {
     std::string heading;
     int format = LVCFMT_LEFT;
@@ -509,7 +511,8 @@ class CListCtrl : public CWnd {
   void EndEdit(bool cancel);
 
   // Observers. Row events wait while redrawing is off.
-  void Tell(const std::function<void(ListCtrlObserver&)>& call, bool rowEvent);
+  template <typename Call>
+  void Tell(Call call, bool rowEvent);
   void TellRowsChanged(int first, int last);
 
   std::vector<Row> m_rows;
@@ -539,3 +542,22 @@ class CListCtrl : public CWnd {
   // can tell whether its control survived the handler.
   std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
+
+template <typename Call>
+void CListCtrl::Tell(Call call, bool rowEvent) {
+  if (rowEvent && !m_redraw) {
+    m_heldBack = true;
+    return;
+  }
+  if (m_observers.empty()) return;
+  auto alive = m_alive;
+  ++m_telling;
+  for (std::size_t i = 0; i < m_observers.size(); ++i) {
+    if (ListCtrlObserver* o = m_observers[i]) {
+      call(*o);
+      if (!*alive) return;
+    }
+  }
+  if (--m_telling == 0) std::erase(m_observers, nullptr);
+}
+
