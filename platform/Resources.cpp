@@ -1,11 +1,13 @@
 #include "platform/Resources.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
 
-std::map<UINT, std::string>& Strings() {
-  static std::map<UINT, std::string> strings;
+// Hashed: every row of a contents pane may load a text.
+std::unordered_map<UINT, std::string>& Strings() {
+  static std::unordered_map<UINT, std::string> strings;
   return strings;
 }
 
@@ -53,6 +55,7 @@ void RegisterStrings(const std::map<UINT, std::string>& strings) {
 std::vector<UINT> RegisteredStringIds() {
   std::vector<UINT> ids;
   for (const auto& entry : Strings()) ids.push_back(entry.first);
+  std::sort(ids.begin(), ids.end());
   return ids;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/Command.h"
 #include "platform/Menu.h"
@@ -12,9 +12,14 @@
 
 namespace {
 
+constexpr std::uintptr_t kFirstHandle = 0x10000;
+
+// Handles count up and are never reused, so each window's record sits at its
+// handle's place: finding one is an index, not a search. A slot costs 8 bytes
+// for every window ever made.
 struct WindowTable {
-  std::unordered_map<std::uintptr_t, std::unique_ptr<WindowRecord>> records;
-  std::uintptr_t next = 0x10000;  // never reused
+  std::vector<std::unique_ptr<WindowRecord>> records;
+  std::uintptr_t next = kFirstHandle;
 };
 
 WindowTable& Table() {
@@ -25,10 +30,24 @@ WindowTable& Table() {
 std::uintptr_t Key(HWND h) { return reinterpret_cast<std::uintptr_t>(h); }
 
 WindowRecord* Find(HWND h) {
-  if (!h) return nullptr;
+  const std::uintptr_t key = Key(h);
+  const auto& records = Table().records;
+  if (key < kFirstHandle || key - kFirstHandle >= records.size()) return nullptr;
+  return records[key - kFirstHandle].get();
+}
+
+void Keep(HWND h, std::unique_ptr<WindowRecord> record) {
   auto& records = Table().records;
-  auto it = records.find(Key(h));
-  return it == records.end() ? nullptr : it->second.get();
+  const std::size_t index = Key(h) - kFirstHandle;
+  if (index >= records.size()) records.resize(index + 1);
+  records[index] = std::move(record);
+}
+
+void Forget(HWND h) {
+  auto& records = Table().records;
+  const std::size_t index = Key(h) - kFirstHandle;
+  // Moved out first: the record's destruction must find its handle gone.
+  if (Key(h) >= kFirstHandle && index < records.size()) std::unique_ptr<WindowRecord> gone = std::move(records[index]);
 }
 
 HWND NewHandle() { return reinterpret_cast<HWND>(Table().next++); }
@@ -92,7 +111,7 @@ void DestroyTree(HWND h) {
   }
   if (g_focus == h) g_focus = nullptr;
   CWnd* receiver = rec->receiver;
-  Table().records.erase(Key(h));
+  Forget(h);
   if (receiver) WindowDestruction::Finish(receiver);
 }
 
@@ -138,7 +157,7 @@ bool CWnd::CreateEx(DWORD exStyle, const std::string& className, const std::stri
       rec->owner = parent->m_hWnd;
     }
   }
-  Table().records.emplace(Key(h), std::move(rec));
+  Keep(h, std::move(rec));
   m_hWnd = h;
   m_receiver = true;
   if (SendMessage(WM_CREATE) == -1) {
@@ -531,7 +550,7 @@ HWND CreateForeignWindow(DWORD processId) {
   rec->handle = h;
   rec->processId = processId;
   rec->className = "foreign";
-  Table().records.emplace(Key(h), std::move(rec));
+  Keep(h, std::move(rec));
   return h;
 }
 
