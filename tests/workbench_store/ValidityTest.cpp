@@ -121,7 +121,26 @@ TEST_F(ValidityTest, ATypeOutlivesItsStoreAsAnUnusableObject) {
 TEST_F(ValidityTest, ATypeTableOutlivesItsStoreAndRefusesChanges) {
   Held held = HoldFromAStoreThatIsGone(false, true);
   EXPECT_EQ(held.table->DeleteType("Tank"), FE_STALE);
+  CComPtr<IFTypeDesc> found;
+  EXPECT_EQ(held.table->FindType("Tank", &found), FE_STALE);
+  EXPECT_FALSE(found);
+  bool inUse = true;
+  EXPECT_EQ(held.table->IsTypeInUse("Tank", &inUse), FE_STALE);
+  CComPtr<IFFolderCollection> folders;
+  EXPECT_EQ(held.table->GetFolderCollection(&folders), FE_STALE);
+  EXPECT_FALSE(folders);
   EXPECT_FALSE(Valid(held.instance));
+}
+
+TEST_F(ValidityTest, APaletteHandsOutOneTypeTableThatSeesItsChanges) {
+  CComPtr<IFTypeTable> first, second;
+  ASSERT_EQ(Simulation().GetTypeTable(&first), S_OK);
+  ASSERT_EQ(Simulation().GetTypeTable(&second), S_OK);
+  EXPECT_EQ(first.Get(), second.Get());
+  build.Model(Simulation(), "Tank");
+  CComPtr<IFTypeDesc> found;
+  EXPECT_EQ(first->FindType("TANK", &found), S_OK);
+  EXPECT_TRUE(found);
 }
 
 TEST_F(ValidityTest, AClosedLibrarysTypesBecomeUnusable) {

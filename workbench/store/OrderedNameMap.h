@@ -11,7 +11,18 @@
 #include <utility>
 #include <vector>
 
-#include "workbench/language/TextCase.h"
+#include "platform/TextCompare.h"
+
+// Hash and equality of names without regard to ASCII letter case, usable with
+// any text (lookups by string_view make no copy).
+struct CaselessNameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const { return HashNoCase(name); }
+};
+struct CaselessNameEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return EqualNoCase(a, b); }
+};
 
 template <class V>
 class COrderedNameMap {
@@ -21,43 +32,50 @@ class COrderedNameMap {
     V value;
   };
 
+  COrderedNameMap() = default;
+  // The index points into the entries: a copy would point into the original.
+  COrderedNameMap(const COrderedNameMap&) = delete;
+  COrderedNameMap& operator=(const COrderedNameMap&) = delete;
+  COrderedNameMap(COrderedNameMap&&) = default;
+  COrderedNameMap& operator=(COrderedNameMap&&) = default;
+
   // False (nothing changes) when the name is taken.
   bool Add(std::string name, V value) {
-    std::string key = LowerAscii(name);
-    if (m_index.count(key)) return false;
+    if (m_index.count(std::string_view(name))) return false;
     m_entries.push_back(Entry{std::move(name), std::move(value)});
-    m_index.emplace(std::move(key), std::prev(m_entries.end()));
+    auto position = std::prev(m_entries.end());
+    m_index.emplace(std::string_view(position->name), position);
     return true;
   }
   const Entry* Find(std::string_view name) const {
-    auto it = m_index.find(LowerAscii(name));
+    auto it = m_index.find(name);
     return it == m_index.end() ? nullptr : &*it->second;
   }
   Entry* Find(std::string_view name) {
-    auto it = m_index.find(LowerAscii(name));
+    auto it = m_index.find(name);
     return it == m_index.end() ? nullptr : &*it->second;
   }
   bool Contains(std::string_view name) const { return Find(name) != nullptr; }
   // The removed value, or a default value when there was none.
   V Remove(std::string_view name) {
-    auto it = m_index.find(LowerAscii(name));
+    auto it = m_index.find(name);
     if (it == m_index.end()) return V();
-    V value = std::move(it->second->value);
-    m_entries.erase(it->second);
+    auto position = it->second;
     m_index.erase(it);
+    V value = std::move(position->value);
+    m_entries.erase(position);
     return value;
   }
   // Gives an entry a new name in its place; false when the new name belongs to another entry.
   bool Rename(std::string_view oldName, std::string newName) {
-    auto it = m_index.find(LowerAscii(oldName));
+    auto it = m_index.find(oldName);
     if (it == m_index.end()) return false;
-    std::string newKey = LowerAscii(newName);
-    auto taken = m_index.find(newKey);
+    auto taken = m_index.find(std::string_view(newName));
     if (taken != m_index.end() && taken != it) return false;
     auto position = it->second;
+    m_index.erase(it);  // its key still shows the old name
     position->name = std::move(newName);
-    m_index.erase(it);
-    m_index.emplace(std::move(newKey), position);
+    m_index.emplace(std::string_view(position->name), position);
     return true;
   }
   void Clear() {
@@ -77,5 +95,7 @@ class COrderedNameMap {
 
  private:
   std::list<Entry> m_entries;
-  std::unordered_map<std::string, typename std::list<Entry>::iterator> m_index;
+  // Keyed by views of the entries' own names, which the list keeps in place.
+  std::unordered_map<std::string_view, typename std::list<Entry>::iterator, CaselessNameHash, CaselessNameEqual>
+      m_index;
 };

@@ -300,8 +300,8 @@ HRESULT CStorePalette::EnumTypes(DWORD mask, IEnum<IFType>** types) {
 HRESULT CStorePalette::GetTypeTable(IFTypeTable** table) {
   if (!table) return E_POINTER;
   *table = nullptr;
-  CComPtr<CTypeTableView> view = MakeComObject<CTypeTableView>(this);
-  return CComPtr<IFTypeTable>(view.Get()).CopyTo(table);
+  if (!m_typeTable) m_typeTable = MakeComObject<CTypeTableView>(this);
+  return CComPtr<IFTypeTable>(m_typeTable.Get()).CopyTo(table);
 }
 
 HRESULT CStorePalette::GetFolder(const std::string& name, bool create, IFFolder** folder) {

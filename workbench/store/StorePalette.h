@@ -28,6 +28,7 @@
 
 class CStoreFolder;
 class CStoreType;
+class CTypeTableView;
 
 class CStorePalette : public CComObject<IFTypePalette, IFFolderCollection, IFTypeRename>, public CLinkTarget {
  public:
@@ -115,6 +116,7 @@ class CStorePalette : public CComObject<IFTypePalette, IFFolderCollection, IFTyp
   CBackLink<CStoreType> m_owner;
   bool m_readOnly = false;
   CComPtr<CStoreFolder> m_root;
+  CComPtr<CTypeTableView> m_typeTable;  // made on first request
   COrderedNameMap<CComPtr<CStoreType>> m_types;
   std::vector<CBackLink<CStoreType>> m_usedLibraries;
   std::vector<CBackLink<CStorePalette>> m_users;

@@ -10,27 +10,35 @@ CTypeTableView::~CTypeTableView() = default;
 HRESULT CTypeTableView::FindType(const std::string& name, IFTypeDesc** desc) {
   if (!desc) return E_POINTER;
   *desc = nullptr;
-  CStoreType* type = m_palette->Find(name);
+  CStorePalette* palette = m_palette.Get();
+  if (!palette) return FE_STALE;
+  CStoreType* type = palette->Find(name);
   if (!type) return FE_NOTFOUND;
   return CComPtr<IFTypeDesc>(type).CopyTo(desc);
 }
 
 HRESULT CTypeTableView::IsTypeInUse(const std::string& name, bool* inUse) {
   if (!inUse) return E_POINTER;
-  if (!m_palette->Find(name)) return FE_NOTFOUND;
-  *inUse = m_palette->IsInUse(name);
+  CStorePalette* palette = m_palette.Get();
+  if (!palette) return FE_STALE;
+  if (!palette->Find(name)) return FE_NOTFOUND;
+  *inUse = palette->IsInUse(name);
   return S_OK;
 }
 
 HRESULT CTypeTableView::DeleteType(const std::string& name) {
-  if (!m_palette->IsUsable()) return FE_STALE;
-  if (m_palette->IsReadOnly()) return FE_READONLY;
-  CStoreType* type = m_palette->Find(name);
+  CStorePalette* palette = m_palette.Get();
+  if (!palette || !palette->IsUsable()) return FE_STALE;
+  if (palette->IsReadOnly()) return FE_READONLY;
+  CStoreType* type = palette->Find(name);
   if (type && type->IsBuiltIn()) return FE_READONLY;
-  return m_palette->Delete(name);
+  return palette->Delete(name);
 }
 
 HRESULT CTypeTableView::GetFolderCollection(IFFolderCollection** folders) {
   if (!folders) return E_POINTER;
-  return CComPtr<IFFolderCollection>(m_palette.Get()).CopyTo(folders);
+  *folders = nullptr;
+  CStorePalette* palette = m_palette.Get();
+  if (!palette) return FE_STALE;
+  return CComPtr<IFFolderCollection>(palette).CopyTo(folders);
 }

@@ -1,9 +1,12 @@
 // The type table of a palette (IFTypeTable): its own types by name, the
-// in-use test and deletion, and its folders. A view that holds the palette.
+// in-use test and deletion, and its folders. The palette keeps one view and
+// hands it out on every request; the view only links back to the palette, so
+// a view kept after its palette is gone answers FE_STALE.
 #pragma once
 
 #include "host/com/ComObject.h"
 #include "host/store/IFTypeTable.h"
+#include "workbench/store/BackLink.h"
 
 class CStorePalette;
 
@@ -19,5 +22,5 @@ class CTypeTableView : public CComObject<IFTypeTable> {
   HRESULT GetFolderCollection(IFFolderCollection** folders) override;
 
  private:
-  CComPtr<CStorePalette> m_palette;
+  CBackLink<CStorePalette> m_palette;
 };
