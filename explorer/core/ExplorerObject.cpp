@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/NodePool.h"
 #include "explorer/core/QVExplorer.h"
 #include "host/store/IFNaming.h"
 #include "host/store/IFType.h"
@@ -11,7 +12,9 @@
 
 namespace {
 
-std::unordered_set<const CExplorerObject*>& LiveNodes() {
+// Nodes that do not live in a slot of the node pool (on the stack, inside
+// other objects, or every node in a sanitizer build).
+std::unordered_set<const CExplorerObject*>& LiveNodesOutsidePool() {
   static std::unordered_set<const CExplorerObject*> nodes;
   return nodes;
 }
@@ -50,7 +53,7 @@ CExplorerObject::CExplorerObject(IFInstance* type, IFTypeDesc* typeDesc, IFInsta
       m_bReadOnly(readOnly),
       m_hOwner(owner ? owner->GetSafeHwnd() : nullptr),
       m_madeForType(type != nullptr || typeDesc != nullptr) {
-  LiveNodes().insert(this);
+  if (!node_pool::MarkLive(this, true)) LiveNodesOutsidePool().insert(this);
 }
 
 CExplorerObject::CExplorerObject(ForType, IFInstance* type, CWnd* owner, int readOnly)
@@ -77,11 +80,21 @@ CExplorerObject::CExplorerObject(ForInstance, IFInstance* instance, UINT openIco
   LoadIcons(openIconId, normalIconId);
 }
 
-CExplorerObject::~CExplorerObject() { LiveNodes().erase(this); }
+CExplorerObject::~CExplorerObject() {
+  if (!node_pool::MarkLive(this, false)) LiveNodesOutsidePool().erase(this);
+}
 
-bool CExplorerObject::IsLive(const CExplorerObject* node) { return node && LiveNodes().count(node) != 0; }
+void* CExplorerObject::operator new(std::size_t size) { return node_pool::Allocate(size); }
 
-std::size_t CExplorerObject::LiveCount() { return LiveNodes().size(); }
+void CExplorerObject::operator delete(void* p, std::size_t size) noexcept { node_pool::Free(p, size); }
+
+bool CExplorerObject::IsLive(const CExplorerObject* node) {
+  if (!node) return false;
+  const int inPool = node_pool::SlotState(node);
+  return inPool >= 0 ? inPool == 1 : LiveNodesOutsidePool().count(node) != 0;
+}
+
+std::size_t CExplorerObject::LiveCount() { return node_pool::LiveSlots() + LiveNodesOutsidePool().size(); }
 
 CWnd* CExplorerObject::GetOwner() const {
   // A window that is gone has no receiver any more: then there is no owner.

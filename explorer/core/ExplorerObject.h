@@ -124,6 +124,10 @@ class CExplorerObject {
   void SetDeletable(int deletable) { m_bDeletable = deletable; }
   void SetReadOnly(int readOnly) { m_bReadOnly = readOnly; }
 
+  // Nodes are made in the node pool (see NodePool.h).
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p, std::size_t size) noexcept;
+
   // True while node is an explorer object that has not been destroyed.
   static bool IsLive(const CExplorerObject* node);
   static std::size_t LiveCount();
