@@ -2,11 +2,13 @@
 // which drags each accepts, pastes of each kind, the procedures' functions and
 // code generation, and the component lists' status, entries and paste by name.
 #include <algorithm>
+#include <map>
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/QVEOBlockTypes.h"
 #include "explorer/nodes/library/QVEOComponentLists.h"
 #include "explorer/nodes/library/QVEOGlobalStructureTypes.h"
@@ -120,6 +122,34 @@ TEST_F(TypeKindFolderTest, ModelsFolderShowsConnectionAndControlSignalButNeverFl
   EXPECT_TRUE(has("ControlSignal"));
   EXPECT_FALSE(has("Flowsheet"));
   EXPECT_TRUE(std::is_sorted(models.begin(), models.end())) << "the tree sorts the models";
+}
+
+TEST_F(TypeKindFolderTest, EachPalettesModelsTakeTheirStatusFromItsOwnCompiledFolder) {
+  CStoreBuilder build = Build();
+  CStorePalette& simulation = *Store().SimulationPalette();
+  build.Model(simulation, "Tank");
+  build.Failing(simulation, StoreKind::Model, "Broken", "Model Broken\n  x = ;\nEnd\n");
+  CStoreType& mine = build.Library("Mine", false);
+  build.Model(build.Palette(mine), "Pump");
+  auto statuses = [&](IFInstance* owner) {
+    ClearPanes();
+    ShowInList(*Make<CQVEOBlockTypes>(owner));
+    Texts names = ListColumn(0), status = ListColumn(1);
+    std::map<std::string, std::string> byName;
+    for (std::size_t i = 0; i < names.size(); ++i) byName[names[i]] = status[i];
+    return byName;
+  };
+  {
+    // One fill inside another's scope still reads each palette's own folder.
+    const CCompiledFolderLookups outer;
+    EXPECT_EQ(statuses(SimulationInstance())["Broken"], "Not OK");
+    EXPECT_EQ(statuses(SimulationInstance())["Tank"], "OK");
+    EXPECT_EQ(statuses(mine.DefaultInstance())["Pump"], "OK") << "the library has no compiled folder yet";
+  }
+  // A compile that fails later is seen by the next fill.
+  build.Failing(build.Palette(mine), StoreKind::Model, "Leaky", "Model Leaky\n  y = ;\nEnd\n");
+  EXPECT_EQ(statuses(mine.DefaultInstance())["Leaky"], "Not OK");
+  EXPECT_EQ(statuses(mine.DefaultInstance())["Pump"], "OK");
 }
 
 TEST_F(TypeKindFolderTest, ModelsAndStreamTypesRefuseEachOthersDrags) {

@@ -14,6 +14,21 @@ constexpr UINT kStatusNotOkTextId = 13686;
 constexpr UINT kStatusOkTextId = 13687;
 constexpr UINT kStatusSystemTextId = 13690;
 
+// While one exists, the compiled-types folder of each palette is looked up
+// once: filling a pane makes a node per type, and every one of them asks the
+// same palette for the same folder. Make one only around work that reads the
+// store and does not change it. Scopes may nest; the outermost one decides.
+class CCompiledFolderLookups {
+ public:
+  CCompiledFolderLookups();
+  ~CCompiledFolderLookups();
+  CCompiledFolderLookups(const CCompiledFolderLookups&) = delete;
+  CCompiledFolderLookups& operator=(const CCompiledFolderLookups&) = delete;
+
+ private:
+  bool m_outermost;
+};
+
 // True when the palette holding desc lists name in its folder folderName.
 // Anything that cannot be reached counts as not listed.
 bool IsListedInCompiledFolder(IFTypeDesc* desc, const std::string& folderName, const std::string& name);

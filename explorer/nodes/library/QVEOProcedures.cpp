@@ -55,9 +55,9 @@ void CQVEOProcedures::DoCommand(UINT id) {
 void CQVEOProcedures::AddTypes(CListCtrl& list) {
   CQVEOTypeKindFolder::AddTypes(list);
   // Procedures and functions share one leaf-class check.
-  for (const CComPtr<IFTypeDesc>& desc : ListedTypes("FunctionTypeFolder")) {
+  ForEachListedType("FunctionTypeFolder", [&](IFTypeDesc* desc) {
     DWORD flags = 0;
-    if (FAILED(desc->GetFlags(&flags)) || (flags & kHiddenFunctionFlag)) continue;
-    AddRowFor(list, MakeLeaf(CLSID_QVEOFunction, desc));
-  }
+    if (SUCCEEDED(desc->GetFlags(&flags)) && !(flags & kHiddenFunctionFlag))
+      AddRowFor(list, MakeLeaf(CLSID_QVEOFunction, desc));
+  });
 }

@@ -133,16 +133,6 @@ int CQVEOTypeKindFolder::GetSortType(LISTSORTINFO& info) {
 
 bool CQVEOTypeKindFolder::ListsType(IFTypeDesc* desc) { return desc != nullptr; }
 
-std::vector<CComPtr<IFTypeDesc>> CQVEOTypeKindFolder::ListedTypes(const char* hostFolder) {
-  std::vector<CComPtr<IFTypeDesc>> types;
-  IFInstance* owner = GetType();
-  if (!owner) return types;
-  CQVFolderTypeEnum folder(owner, hostFolder);
-  while (CComPtr<IFTypeDesc> desc = folder.Next())
-    if (ListsType(desc)) types.push_back(std::move(desc));
-  return types;
-}
-
 CExplorerObject* CQVEOTypeKindFolder::MakeLeaf(const GUID& leafClass, IFTypeDesc* desc) {
   CComPtr<IFInstance> instance = type_access::InstanceOf(type_access::TypeOf(desc));
   if (!instance) return nullptr;
@@ -159,9 +149,8 @@ void CQVEOTypeKindFolder::AddEntries(CListCtrl& list) {
 }
 
 void CQVEOTypeKindFolder::AddTypes(CListCtrl& list) {
-  const std::vector<CComPtr<IFTypeDesc>> types = ListedTypes(m_traits.hostFolder);
-  list.SetItemCount(list.GetItemCount() + static_cast<int>(types.size()));  // one allocation for every row
-  for (const CComPtr<IFTypeDesc>& desc : types) AddRowFor(list, MakeLeaf(*m_traits.leafClassId, desc));
+  ForEachListedType(m_traits.hostFolder,
+                    [&](IFTypeDesc* desc) { AddRowFor(list, MakeLeaf(*m_traits.leafClassId, desc)); });
 }
 
 int CQVEOTypeKindFolder::ShowContents(CListCtrl& list) {
@@ -172,8 +161,9 @@ int CQVEOTypeKindFolder::ShowContents(CListCtrl& list) {
 }
 
 void CQVEOTypeKindFolder::InsertTypes(CTreeCtrl& tree, HTREEITEM item) {
-  for (const CComPtr<IFTypeDesc>& desc : ListedTypes(m_traits.hostFolder))
+  ForEachListedType(m_traits.hostFolder, [&](IFTypeDesc* desc) {
     library_nodes::InsertInTree(tree, item, MakeLeaf(*m_traits.leafClassId, desc));
+  });
 }
 
 HTREEITEM CQVEOTypeKindFolder::ShowContents(CTreeCtrl& tree, HTREEITEM parent) {

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/core/QVFolderTypeEnum.h"
+#include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "host/store/IFType.h"
 #include "host/store/IFTypePalette.h"
 
@@ -83,8 +85,10 @@ class CQVEOTypeKindFolder : public CExplorerContainerObject {
   // The type that owns the folder's palette (the library's or the simulation's type).
   CComPtr<IFType> PaletteOwner();
   CComPtr<IFTypePalette> Palette();
-  // The listed types of hostFolder, in the host's order.
-  std::vector<CComPtr<IFTypeDesc>> ListedTypes(const char* hostFolder);
+  // Calls each(desc) for every type of hostFolder this folder lists, in the
+  // host's order, as the host hands them over: no list of them is made first.
+  template <typename Each>
+  void ForEachListedType(const char* hostFolder, Each each);
   // A node of leafClass for the type desc describes, with this folder's window and read-only flag.
   CExplorerObject* MakeLeaf(const GUID& leafClass, IFTypeDesc* desc);
   // Appends node's row with the folder's columns.
@@ -93,3 +97,13 @@ class CQVEOTypeKindFolder : public CExplorerContainerObject {
  private:
   const TypeKindFolderTraits& m_traits;
 };
+
+template <typename Each>
+void CQVEOTypeKindFolder::ForEachListedType(const char* hostFolder, Each each) {
+  IFInstance* owner = GetType();
+  if (!owner) return;
+  const CCompiledFolderLookups lookups;  // the nodes made here only read the store
+  CQVFolderTypeEnum folder(owner, hostFolder);
+  while (CComPtr<IFTypeDesc> desc = folder.Next())
+    if (ListsType(desc)) each(desc.Get());
+}

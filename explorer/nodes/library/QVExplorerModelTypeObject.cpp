@@ -57,7 +57,8 @@ CQVExplorerModelTypeObject::CQVExplorerModelTypeObject(IFTypeDesc* typeDesc, CEx
 }
 
 void CQVExplorerModelTypeObject::GetStatus() {
-  ComputeCompiledFolderStatus(m_pTypeDesc, kCompiledModelFolder, m_nStatus, m_nStatusTextId);
+  static const std::string folder(kCompiledModelFolder);
+  ComputeCompiledFolderStatus(m_pTypeDesc, folder, m_nStatus, m_nStatusTextId);
 }
 
 CComPtr<IFType> CQVExplorerModelTypeObject::GetModelTypeObject() { return type_access::TypeOf(GetType()); }
