@@ -25,8 +25,12 @@ TEST_F(CommandsAndMenusTest, SharedCommandsCarryTheirMenuAndStatusTexts) {
 
   // Every menu text and status text of the set exists in the string table.
   for (const ExplorerCommand& command : ExplorerCommandSet()) {
-    if (command.menuTextId) EXPECT_FALSE(ExplorerCommandMenuText(command.id).empty()) << command.id;
-    if (command.statusTextId) EXPECT_FALSE(ExplorerCommandStatusText(command.id).empty()) << command.id;
+    if (command.menuTextId) {
+      EXPECT_FALSE(ExplorerCommandMenuText(command.id).empty()) << command.id;
+    }
+    if (command.statusTextId) {
+      EXPECT_FALSE(ExplorerCommandStatusText(command.id).empty()) << command.id;
+    }
     EXPECT_EQ(IsExplorerCommand(command.id), command.id >= 54001 && command.id <= 54500) << command.id;
   }
   EXPECT_EQ(FindExplorerCommand(54011), nullptr);
