@@ -68,6 +68,9 @@ HRESULT MakeTypeView(CStoreType* type, REFIID iid, void** out) {
 HRESULT MakeInstanceView(CStoreInstance* instance, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
+  // Asked for anything else (as callers probing an instance for IFType do), the
+  // answer is known without looking at the instance's type.
+  if (iid != IID_IFRoot && iid != IID_IRModel && iid != IID_IQVInstanceCreation) return E_NOINTERFACE;
   CStoreType* type = instance ? instance->Type() : nullptr;
   if (!type) return E_NOINTERFACE;
   const StoreKind kind = type->Kind();

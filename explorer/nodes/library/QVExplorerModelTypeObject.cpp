@@ -36,7 +36,9 @@ constexpr UINT kRenameCaptionId = 53585;
 constexpr std::size_t kMaxNamingName = 80;
 
 CComPtr<IFTypeDesc> DescriptorOfInstance(IFInstance* type) {
-  return type_access::DescriptorOf(type_access::TypeOf(type));
+  CComPtr<IFType> described;
+  if (type) type->GetType(&described);
+  return type_access::DescriptorOf(described);
 }
 
 }  // namespace
