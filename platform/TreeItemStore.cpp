@@ -1,5 +1,8 @@
 #include "platform/TreeItemStore.h"
 
+#include <algorithm>
+#include <bit>
+
 namespace {
 
 static_assert(sizeof(std::uintptr_t) == 8, "tree item handles pack a slot and a generation into 64 bits");
@@ -39,9 +42,14 @@ HTREEITEM TreeItemStore::Handle(Slot slot) const {
 
 TreeItemStore::Slot TreeItemStore::Allocate() {
   Slot slot;
-  if (!m_free.empty()) {
-    slot = m_free.back();
-    m_free.pop_back();
+  if (m_freeCount > 0) {
+    std::size_t word = m_lowestFreeWord;
+    while (m_freeBits[word] == 0) ++word;
+    const int bit = std::countr_zero(m_freeBits[word]);
+    m_freeBits[word] &= m_freeBits[word] - 1;
+    m_lowestFreeWord = word;
+    --m_freeCount;
+    slot = static_cast<Slot>(word * 64 + static_cast<std::size_t>(bit));
   } else {
     slot = static_cast<Slot>(m_items.size());
     m_items.emplace_back();
@@ -120,13 +128,19 @@ void TreeItemStore::Unlink(Slot slot) {
 void TreeItemStore::Free(Slot slot) {
   if (!IsLive(slot)) return;
   m_items[slot] = Item{};
-  m_free.push_back(slot);
+  const std::size_t word = slot / 64;
+  if (word >= m_freeBits.size()) m_freeBits.resize(word + 1, 0);
+  m_freeBits[word] |= std::uint64_t{1} << (slot % 64);
+  ++m_freeCount;
+  m_lowestFreeWord = std::min(m_lowestFreeWord, word);
   --m_live;
 }
 
 void TreeItemStore::Clear() {
   m_items.clear();
-  m_free.clear();
+  m_freeBits.clear();
+  m_freeCount = 0;
+  m_lowestFreeWord = 0;
   m_live = 0;
   m_items.emplace_back();
   m_items[kRoot].state = kExpandedBit;  // the top level is always shown

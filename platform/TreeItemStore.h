@@ -109,6 +109,10 @@ class TreeItemStore {
   void DropRows(Slot parent);
 
   std::vector<Item> m_items;
-  std::vector<Slot> m_free;
+  // A bit per slot that is free. New items take the lowest free slot, so the
+  // items of one expansion lie together whatever order earlier ones went in.
+  std::vector<std::uint64_t> m_freeBits;
+  std::size_t m_freeCount = 0;
+  std::size_t m_lowestFreeWord = 0;  // no free slot lies in an earlier word
   std::size_t m_live = 0;
 };
