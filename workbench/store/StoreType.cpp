@@ -37,7 +37,10 @@ CStoreType::CStoreType(StoreKind kind, std::string name, DWORD flags)
   if (kind == StoreKind::Form) More().formClass = CLSID_QVTableForm;
 }
 
-CStoreType::~CStoreType() = default;
+CStoreType::~CStoreType() {
+  // The instance goes while everything of the type is still there.
+  m_defaultInstance.Release();
+}
 
 CStoreType::Extras& CStoreType::More() {
   if (!m_extras) m_extras = std::make_unique<Extras>();

@@ -191,19 +191,21 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   void TextChanged();
   bool IsPlainText() const;
 
+  // What showing a type reads (kind, flags, instance, name) comes first, in
+  // as few cache lines as possible: a pane of 100 000 types reads each once.
   StoreKind m_kind;
   bool m_deleted = false;
   bool m_hasErrors = false;
   mutable bool m_parsedValid = false;
   DWORD m_flags;
   DWORD m_identity;
-  unsigned m_textVersion = 0;
+  CComPtr<CStoreInstance> m_defaultInstance;  // released first when the type goes
   std::string m_name;
+  unsigned m_textVersion = 0;
 
   CBackLink<CStorePalette> m_palette;
   std::vector<CBackLink<CStoreFolder>> m_folders;
   CComPtr<CStorePalette> m_ownedPalette;
-  CComPtr<CStoreInstance> m_defaultInstance;
 
   CTypeTexts m_texts;
   mutable std::shared_ptr<const Definition> m_parsed;  // of the latest text, read on first use
