@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/TimePerItem.h"
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ListSortInfo.h"
@@ -54,12 +55,6 @@ class Folder : public CExplorerContainerObject {
   int ShowContents(CListCtrl&) override { return 0; }
   HTREEITEM ShowContents(CTreeCtrl&, HTREEITEM) override { return nullptr; }
 };
-
-void PerRow(benchmark::State& state) {
-  state.counters["per_row"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                 benchmark::Counter::kIsIterationInvariantRate |
-                                                     benchmark::Counter::kInvert);
-}
 
 void BM_BaselineTexts(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/TimePerItem.h"
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/NodePool.h"
 #include "explorer/nodes/library/QVEOBlockTypes.h"
@@ -82,12 +83,6 @@ const bool kHeapKept = [] {
 std::size_t HeapBytesInUse() { return mallinfo2().uordblks + node_pool::SlotBytesInUse(); }
 
 std::string ModelName(int i) { return "Model" + std::to_string(i + 1); }
-
-void PerRow(benchmark::State& state) {
-  state.counters["per_row"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                 benchmark::Counter::kIsIterationInvariantRate |
-                                                     benchmark::Counter::kInvert);
-}
 
 // ---- baselines: the same texts made and stable-sorted
 void BM_BaselineTreeTexts(benchmark::State& state) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/TimePerItem.h"
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/window/ExplorerListView.h"
@@ -92,12 +93,6 @@ struct Pane {
   CWnd parent;
   CExplorerListView list;
 };
-
-void PerRow(benchmark::State& state) {
-  state.counters["per_row"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                 benchmark::Counter::kIsIterationInvariantRate |
-                                                     benchmark::Counter::kInvert);
-}
 
 std::vector<std::string> MakeTexts(int rows, std::vector<std::string>& numbers) {
   std::vector<std::string> names;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/TimePerItem.h"
 #include "workbench/language/DefinitionChecker.h"
 #include "workbench/language/DefinitionSplitter.h"
 #include "workbench/language/DefinitionWriter.h"
@@ -31,9 +32,7 @@ std::optional<DefinitionKind> Resolve(std::string_view name) {
 
 // Time per definition, to compare across counts.
 void SetPerDefinition(benchmark::State& state) {
-  state.counters["per_definition"] = benchmark::Counter(
-      static_cast<double>(state.range(0)),
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  SetTimePerItem(state, "per_definition", static_cast<double>(state.range(0)));
 }
 
 // Baseline: one copy of the whole text.

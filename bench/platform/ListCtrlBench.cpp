@@ -10,17 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/TimePerItem.h"
 #include "platform/ListCtrl.h"
 
 namespace {
 
 std::string Label(int i) { return "Variable B" + std::to_string(i) + ".T_out"; }
-
-void PerRow(benchmark::State& state) {
-  state.counters["per_row"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                 benchmark::Counter::kIsIterationInvariantRate |
-                                                     benchmark::Counter::kInvert);
-}
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
@@ -92,8 +87,7 @@ void BM_SelectAcrossASingleSelectionList(benchmark::State& state) {
       list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
   }
-  state.counters["per_selection"] = benchmark::Counter(selections, benchmark::Counter::kIsIterationInvariantRate |
-                                                                       benchmark::Counter::kInvert);
+  SetTimePerItem(state, "per_selection", selections);
 }
 
 BENCHMARK(BM_BaselineTexts)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "bench/TimePerItem.h"
 #include "workbench/files/FileReader.h"
 #include "workbench/files/FileWriter.h"
 #include "workbench/language/DefinitionSplitter.h"
@@ -40,9 +41,7 @@ std::string Text(int count) {
 }
 
 void SetPerDefinition(benchmark::State& state) {
-  state.counters["per_definition"] = benchmark::Counter(
-      static_cast<double>(state.range(0)),
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  SetTimePerItem(state, "per_definition", static_cast<double>(state.range(0)));
 }
 
 // Baseline: splitting the file into its definitions, which any reading must do.
