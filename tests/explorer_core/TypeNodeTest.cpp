@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "explorer/core/ExplorerMessages.h"
+#include "explorer/resources/IconIds.h"
 #include "host/store/TypeFlags.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
 
@@ -28,9 +29,9 @@ TEST_F(TypeNodeTest, NodesForTheSameTypeAreEqualOnlyWithinOneClass) {
   EXPECT_FALSE(treeNode == otherType);
 
   // Nodes holding only instances compare their instances.
-  TestLeaf a(CExplorerObject::ForInstance{}, InstanceOf(tank), 13537, 13537, nullptr);
-  TestLeaf b(CExplorerObject::ForInstance{}, InstanceOf(tank), 13537, 13537, nullptr);
-  TestLeaf c(CExplorerObject::ForInstance{}, InstanceOf(pump), 13537, 13537, nullptr);
+  TestLeaf a(CExplorerObject::ForInstance{}, InstanceOf(tank), IDI_BLOCK, IDI_BLOCK, nullptr);
+  TestLeaf b(CExplorerObject::ForInstance{}, InstanceOf(tank), IDI_BLOCK, IDI_BLOCK, nullptr);
+  TestLeaf c(CExplorerObject::ForInstance{}, InstanceOf(pump), IDI_BLOCK, IDI_BLOCK, nullptr);
   EXPECT_TRUE(a == b);
   EXPECT_FALSE(a == c);
   // Nodes that hold nothing at all are equal by class (one of a kind, such as "Libraries").
