@@ -43,7 +43,7 @@ TEST_F(IconsTest, BothListsHoldTheSevenOverlaysInOrder) {
     EXPECT_EQ(large.GetIcon(large.OverlayImage(overlay)), expected) << overlay;
     EXPECT_EQ(small.GetIcon(small.OverlayImage(overlay)), expected) << overlay;
   }
-  EXPECT_EQ(kOverlayIconIds[0], 13685u);  // overlay 1 is the error mark
+  EXPECT_EQ(kOverlayIconIds[0], IDI_OVERLAY_ERROR_MARK);  // overlay 1 is the error mark
 }
 
 TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {

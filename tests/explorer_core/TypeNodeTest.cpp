@@ -4,6 +4,7 @@
 
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/store/TypeFlags.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
 
@@ -89,22 +90,22 @@ TEST_F(TypeNodeTest, StatusFollowsTheTypesCompileStateAndBuiltInTypesAreSystem) 
 
   ok.ComputeStatus();
   EXPECT_EQ(ok.GetStatusCode(), EO_STATUS_OK);
-  EXPECT_EQ(ok.GetStatusTextId(), 13687u);
+  EXPECT_EQ(ok.GetStatusTextId(), IDS_OK);
   failing.ComputeStatus();
   EXPECT_EQ(failing.GetStatusCode(), EO_STATUS_NOT_OK);
-  EXPECT_EQ(failing.GetStatusTextId(), 13686u);
+  EXPECT_EQ(failing.GetStatusTextId(), IDS_NOT_OK);
   builtIn.ComputeStatus();
   EXPECT_EQ(builtIn.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(builtIn.GetStatusTextId(), 13690u);
+  EXPECT_EQ(builtIn.GetStatusTextId(), IDS_SYSTEM);
   none.ComputeStatus();
   EXPECT_EQ(none.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(none.GetStatusTextId(), 13690u);
+  EXPECT_EQ(none.GetStatusTextId(), IDS_SYSTEM);
 
   // A node that is a system node stays one, whatever its type's state.
   ok.SetStatus(EO_STATUS_SYSTEM);
   ok.ComputeStatus();
   EXPECT_EQ(ok.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(ok.GetStatusTextId(), 13687u);
+  EXPECT_EQ(ok.GetStatusTextId(), IDS_OK);
 }
 
 TEST_F(TypeNodeTest, DeletingAsksFirstTellsTheWindowsBeforeAndAfterAndRemovesTheType) {

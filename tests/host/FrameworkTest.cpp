@@ -108,7 +108,7 @@ TEST_F(FrameworkTest, ApplicationFindsTemplatesByClass) {
     app.AddDocTemplate(std::make_unique<CRDocTemplate>(MakeTemplate()));
     app.AddDocTemplate(nullptr);
     ASSERT_NE(app.GetDocTemplate(kExplorerClass), nullptr);
-    EXPECT_EQ(app.GetDocTemplate(kExplorerClass)->ResourceId(), 13501u);
+    EXPECT_EQ(app.GetDocTemplate(kExplorerClass)->ResourceId(), IDR_EXPLORER_TEMPLATE);
     EXPECT_EQ(app.GetDocTemplate(kEditorClass), nullptr);
   }
   EXPECT_EQ(CRBaseApp::GetApp(), nullptr);
