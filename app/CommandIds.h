@@ -2,14 +2,8 @@
 // styles, Refresh and Options (handled by the Explorer window that is active).
 #pragma once
 
+#include "explorer/resources/CommandIds.h"
 #include "platform/Types.h"
 
-constexpr UINT kCommandLargeIcons = 53503;
-constexpr UINT kCommandSmallIcons = 53504;
-constexpr UINT kCommandList = 53505;
-constexpr UINT kCommandDetails = 53506;
-constexpr UINT kCommandRefresh = 53507;
-constexpr UINT kCommandOptions = 53508;
-
-constexpr UINT kToolbarCommands[] = {kCommandLargeIcons, kCommandSmallIcons, kCommandList,
-                                     kCommandDetails,    kCommandRefresh,    kCommandOptions};
+constexpr UINT kToolbarCommands[] = {ID_VIEW_LARGE_ICONS, ID_VIEW_SMALL_ICONS, ID_VIEW_LIST,
+                                     ID_VIEW_DETAILS,    ID_VIEW_REFRESH,    ID_VIEW_OPTIONS};

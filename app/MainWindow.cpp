@@ -16,15 +16,14 @@
 #include "app/peers/WindowPeerFactory.h"
 #include "app/ui/CommandPrompt.h"
 #include "app/ui/PopupMenu.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "platform/Command.h"
 #include "platform/Frame.h"
 #include "platform/Resources.h"
 
 namespace {
 
-// The frame's menu and accelerator table, loaded from the resource when the host's frame has none of its own.
-constexpr UINT kFrameResource = 13501;
-constexpr UINT kCommandExit = 57665;
 // The messages window starts a few lines high; the Explorer windows get the rest.
 constexpr int kMessagesHeight = 130;
 
@@ -63,7 +62,8 @@ void MainWindow::BuildMenus() {
   CMDIFrameWnd* frame = Frame();
   const CMenu* menu = frame ? frame->FrameMenu() : nullptr;
   CMenu resourceMenu;
-  if (!menu && resourceMenu.LoadMenu(kFrameResource)) menu = &resourceMenu;
+  // The frame's menu, loaded from the resource when the host's frame has none of its own.
+  if (!menu && resourceMenu.LoadMenu(IDR_EXPLORER_TEMPLATE)) menu = &resourceMenu;
   if (!menu) return;
   for (const MenuItem& item : menu->Items()) {
     if (!item.IsPopup() || !item.popup) continue;
@@ -83,12 +83,12 @@ void MainWindow::BuildToolbar() {
   m_toolbar = addToolBar(QStringLiteral("Explorer"));
   m_toolbar->setObjectName(QStringLiteral("Explorer"));
   for (UINT command : kToolbarCommands) {
-    if (command == kCommandRefresh) m_toolbar->addSeparator();
+    if (command == ID_VIEW_REFRESH) m_toolbar->addSeparator();
     QString name = CommandTooltip(command);
     QAction* action = m_toolbar->addAction(ToolbarPicture(command), name.isEmpty() ? CommandPrompt(command) : name);
     action->setData(command);
     action->setStatusTip(CommandPrompt(command));
-    action->setCheckable(command != kCommandRefresh && command != kCommandOptions);
+    action->setCheckable(command != ID_VIEW_REFRESH && command != ID_VIEW_OPTIONS);
     connect(action, &QAction::triggered, this, [this, command] { Perform(command); });
   }
   UpdateCommandStates();
@@ -123,7 +123,7 @@ void MainWindow::UpdateCommandStates() {
 }
 
 void MainWindow::Perform(UINT command) {
-  if (command == kCommandExit) {
+  if (command == ID_APP_EXIT) {
     if (onExit) onExit();
     return;
   }
@@ -141,7 +141,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 UINT MainWindow::AcceleratorCommand(UINT key, Qt::KeyboardModifiers modifiers) const {
   CMDIFrameWnd* frame = Frame();
   const AcceleratorTable* table = frame ? frame->Accelerators() : nullptr;
-  if (!table) table = LoadAccelerators(kFrameResource);
+  if (!table) table = LoadAccelerators(IDR_EXPLORER_TEMPLATE);
   if (!table) return 0;
   return table->Find(key, modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier, modifiers & Qt::AltModifier);
 }

@@ -1,6 +1,6 @@
 // The main window: the host's frame drawn with Qt. Its MDI area holds the
 // child frames (Explorer windows, text editors); its menus are the frame's
-// menu (resource 13501), each command routed to the frame, which asks the
+// menu (resource IDR_EXPLORER_TEMPLATE), each command routed to the frame, which asks the
 // active child frame first, and enabled and checked as the frame answers
 // when a menu opens; a toolbar offers the contents pane's four view styles,
 // Refresh and Options; the messages window shows the document's output and

@@ -3,12 +3,15 @@
 #include <cctype>
 
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "platform/TextCompare.h"
 
 namespace {
 
-constexpr UINT kExplorerMenus[] = {13502, 13501};  // the contents pane's view menu, the window's menu bar
+constexpr UINT kExplorerMenus[] = {IDM_CONTENTS_VIEW,
+                                   IDR_EXPLORER_TEMPLATE};  // the contents pane's view menu, the window's menu bar
 
 struct NamedFrameCommand {
   const char* text;

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "app/CommandIds.h"
+#include "explorer/resources/CommandIds.h"
 
 namespace {
 
@@ -99,12 +100,12 @@ QIcon Paint(const std::function<void(QPainter&)>& draw) {
 
 QIcon ToolbarPicture(UINT command) {
   switch (command) {
-    case kCommandLargeIcons: return Paint(LargeIcons);
-    case kCommandSmallIcons: return Paint(SmallIcons);
-    case kCommandList: return Paint(List);
-    case kCommandDetails: return Paint(Details);
-    case kCommandRefresh: return Paint(Refresh);
-    case kCommandOptions: return Paint(Options);
+    case ID_VIEW_LARGE_ICONS: return Paint(LargeIcons);
+    case ID_VIEW_SMALL_ICONS: return Paint(SmallIcons);
+    case ID_VIEW_LIST: return Paint(List);
+    case ID_VIEW_DETAILS: return Paint(Details);
+    case ID_VIEW_REFRESH: return Paint(Refresh);
+    case ID_VIEW_OPTIONS: return Paint(Options);
     default: return {};
   }
 }

@@ -13,6 +13,8 @@
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ListSortInfo.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/ListCtrl.h"
 
 namespace {
@@ -24,7 +26,7 @@ std::string Label(int i) { return "Model" + std::to_string((i * 7919) % 1000003)
 
 class Row : public CExplorerObject {
  public:
-  explicit Row(int i) : CExplorerObject(ForType{}, nullptr, 13537, 13537, nullptr, 0), m_name(Label(i)) {}
+  explicit Row(int i) : CExplorerObject(ForType{}, nullptr, IDI_BLOCK, IDI_BLOCK, nullptr, 0), m_name(Label(i)) {}
   const GUID& GetClassID() override { return kRowClass; }
   int GetClassName(std::string& name) override {
     name = "Model";
@@ -71,7 +73,7 @@ void BM_BaselineTexts(benchmark::State& state) {
 }
 
 void Fill(Folder& folder, CListCtrl& list, int rows) {
-  static const UINT titles[] = {13605, 13606, 13607};
+  static const UINT titles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
   static const EOAspect aspects[] = {EOAspectType, EOAspectStatus};
   folder.InsertColumns(list, 3, titles);
   list.SetItemCount(rows);

@@ -14,6 +14,8 @@
 #include "bench/TimePerItem.h"
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/ExplorerModule.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerListView.h"
 #include "platform/TextCompare.h"
 #include "platform/Window.h"
@@ -31,7 +33,7 @@ bool NameLess(const std::string& a, const std::string& b) { return CompareNoCase
 class Row : public CExplorerObject {
  public:
   explicit Row(int i)
-      : CExplorerObject(ForType{}, nullptr, 13537, 13537, nullptr, 0), m_name(Label(i)), m_number(Number(i)) {}
+      : CExplorerObject(ForType{}, nullptr, IDI_BLOCK, IDI_BLOCK, nullptr, 0), m_name(Label(i)), m_number(Number(i)) {}
   const GUID& GetClassID() override { return kRowClass; }
   int GetClassName(std::string& name) override {
     name = "Model";
@@ -66,7 +68,7 @@ class Folder : public CExplorerContainerObject {
   int IsEmpty() override { return m_rows == 0; }
   HTREEITEM ShowContents(CTreeCtrl&, HTREEITEM) override { return nullptr; }
   int ShowContents(CListCtrl& list) override {
-    static const UINT titles[] = {13605, 13606};
+    static const UINT titles[] = {IDS_NAME, IDS_TYPE};
     static const EOAspect aspects[] = {EOAspectType};
     InsertColumns(list, 2, titles);
     list.SetItemCount(m_rows);

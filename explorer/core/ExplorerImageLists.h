@@ -6,10 +6,13 @@
 
 #include <cstddef>
 
+#include "explorer/resources/IconIds.h"
 #include "platform/ImageList.h"
 
 // The icon resources of overlays 1 to 7; overlay 1 marks a node that is "not OK".
-inline constexpr UINT kOverlayIconIds[7] = {13685, 13688, 13699, 13714, 13720, 13721, 13745};
+inline constexpr UINT kOverlayIconIds[7] = {
+    IDI_OVERLAY_ERROR_MARK,       IDI_OVERLAY_DEFAULT_MARK, IDI_OVERLAY_SPARE, IDI_OVERLAY_AVAILABLE,
+    IDI_OVERLAY_PROBLEM_VARIABLE, IDI_OVERLAY_EQUIVALENCE,  IDI_OVERLAY_ACTIVE};
 
 struct ExplorerImageIndex {
   int large = -1;

@@ -1,13 +1,10 @@
 // A node's icons, added once per process to the shared image lists.
 #include "explorer/core/ExplorerImageLists.h"
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/resources/IconIds.h"
 #include "host/store/HostClassIds.h"
 
 namespace {
-
-// The plot and profile forms show the plot icon in place of the form icon.
-constexpr UINT kFormIconId = 13539;
-constexpr UINT kPlotIconId = 13771;
 
 // The kind of form an instance is: 0 table, 1 plot, 2 profile, 3 custom, 4 model help, -1 anything else.
 int FormKind(IFInstance* instance) {
@@ -26,7 +23,8 @@ int FormKind(IFInstance* instance) {
 
 void CExplorerObject::LoadIcons(UINT openIconId, UINT normalIconId) {
   int kind = FormKind(m_pInstance);
-  if (openIconId == kFormIconId && (kind == 1 || kind == 2)) openIconId = normalIconId = kPlotIconId;
+  // The plot and profile forms show the plot icon in place of the form icon.
+  if (openIconId == IDI_FORM && (kind == 1 || kind == 2)) openIconId = normalIconId = IDI_PLOT_FORM;
   ExplorerImageIndex open = CExplorerImageLists::AddIconResource(openIconId);
   m_nLargeOpenImage = open.large;
   m_nSmallOpenImage = open.small;

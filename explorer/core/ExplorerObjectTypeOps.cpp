@@ -2,6 +2,7 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/StringIds.h"
 #include "host/store/IFCompileStatus.h"
 #include "host/store/IFTypePalette.h"
 #include "host/store/IFTypeRename.h"
@@ -10,13 +11,6 @@
 #include "host/store/TypeFlags.h"
 
 namespace {
-
-constexpr UINT kNotOkTextId = 13686;
-constexpr UINT kOkTextId = 13687;
-constexpr UINT kSystemTextId = 13690;
-constexpr UINT kDeleteQuestionId = 53588;
-constexpr UINT kConfirmCaptionId = 53587;
-constexpr UINT kRenameCaptionId = 53585;
 
 // The type and descriptor behind a node's type instance.
 bool TypeAndDescriptor(IFInstance* typeInstance, CComPtr<IFType>& type, CComPtr<IFTypeDesc>& desc) {
@@ -35,11 +29,11 @@ void CExplorerObject::ComputeTypeStatus() {
       !(flags & (FT_SYSTEM | FT_BUILTIN))) {
     bool errors = false;
     if (CComPtr<IFCompileStatus> status = ComQuery<IFCompileStatus>(desc)) status->HasErrors(&errors);
-    m_nStatusTextId = errors ? kNotOkTextId : kOkTextId;
+    m_nStatusTextId = errors ? IDS_NOT_OK : IDS_OK;
     if (m_nStatus != EO_STATUS_SYSTEM) m_nStatus = errors ? EO_STATUS_NOT_OK : EO_STATUS_OK;
     return;
   }
-  m_nStatusTextId = kSystemTextId;
+  m_nStatusTextId = IDS_SYSTEM;
   m_nStatus = EO_STATUS_SYSTEM;
 }
 
@@ -54,7 +48,7 @@ int CExplorerObject::RenameType(const std::string& newName) {
   if (!rename) return 0;
   HRESULT hr = rename->RenameType(oldName, newName);
   if (FAILED(hr)) {
-    CQVExplorer::DisplayMessage(GetStatusText(hr), kRenameCaptionId, MB_ICONINFORMATION, nullptr);
+    CQVExplorer::DisplayMessage(GetStatusText(hr), IDS_RENAME_TYPE, MB_ICONINFORMATION, nullptr);
     return 0;
   }
   PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
@@ -63,8 +57,8 @@ int CExplorerObject::RenameType(const std::string& newName) {
 
 int CExplorerObject::DeleteType(int confirm) {
   if (!m_bDeletable) return 0;
-  if (confirm &&
-      CQVExplorer::DisplayMessage(kDeleteQuestionId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
+  if (confirm && CQVExplorer::DisplayMessage(IDS_CONFIRM_DELETE, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION,
+                                             nullptr) != IDYES)
     return 0;
   CComPtr<IFType> type;
   CComPtr<IFTypeDesc> desc;

@@ -6,6 +6,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
 #include "host/language/Parser.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr UINT kNameItemCopyCaptionId = 53634;
-constexpr UINT kCopyNameExistsMessageId = 53633;
 constexpr const char* kLocationErrorsText = "There are compilation errors caused by the change of location.";
 
 // What every copy starts from: where it goes, what it says and what it is called.
@@ -167,12 +166,12 @@ int CQVExplorer::CloneComponentList(const std::string& name) {
     bool exists = false;
     return SUCCEEDED(lists->HasComponentList(candidate, &exists)) && exists;
   };
-  CQVExplorerObjectNameDialog dialog(kNameItemCopyCaptionId, nullptr);
+  CQVExplorerObjectNameDialog dialog(IDS_NAME_ITEM_COPY, nullptr);
   dialog.m_strName = name;
   for (;;) {
     if (dialog.DoModal() != IDOK) return 0;
     if (!known(dialog.m_strName)) break;
-    DisplayMessage(kCopyNameExistsMessageId, 0, MB_ICONEXCLAMATION, nullptr);
+    DisplayMessage(IDS_COPY_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   }
   return SUCCEEDED(lists->CopyComponentList(name, dialog.m_strName)) ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/core/TypeTemplates.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/Parser.h"
 #include "host/store/HostClassIds.h"
 #include "host/store/TypeCatalogue.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr int kNewTypeOption1 = 0;
 constexpr int kNewTypeOption2 = 7;
 constexpr int kNewTypeOption3 = 100;
-constexpr UINT kScriptFailureMessage = 53627;
 
 int CreateFromTemplate(NewTypeKind kind, IFType* parent, const std::string& name, int parameterKind, IFType** out,
                        int message) {
@@ -85,7 +85,7 @@ int CQVExplorer::CreateScript(IFType* parent, const std::string& name, int messa
     WriteTypeText(script, kNonEmbeddedTextFormat, "BOOLEAN VB\n");
   }
   msName = name;
-  if (message && !created) DisplayMessage(kScriptFailureMessage, 0, MB_ICONEXCLAMATION, nullptr);
+  if (message && !created) DisplayMessage(IDS_SCRIPT_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   if (created && out) *out = script.Detach();
   return created;
 }

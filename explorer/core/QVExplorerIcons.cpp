@@ -6,6 +6,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/resources/StringIds.h"
 #include "host/com/DataObject.h"
 #include "host/model/IQVFormContainer.h"
 #include "host/model/IQVIcon.h"
@@ -13,9 +14,6 @@
 
 namespace {
 
-constexpr UINT kIconFailureMessageId = 53624;
-constexpr UINT kNameItemCopyCaptionId = 53634;
-constexpr UINT kCopyNameExistsMessageId = 53633;
 // A model's default icon name is read up to this many characters.
 constexpr std::size_t kMaxDefaultIconName = 50;
 
@@ -80,7 +78,7 @@ int CQVExplorer::CreateIcon(IFInstance* owner, const std::string& name, IFType**
     }
   }
   msName = name;
-  if (message && !created) DisplayMessage(kIconFailureMessageId, 0, MB_ICONEXCLAMATION, nullptr);
+  if (message && !created) DisplayMessage(IDS_ICON_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   return created;
 }
 
@@ -88,9 +86,9 @@ int CQVExplorer::CopyIcon(IFInstance* owner, const STGMEDIUM* iconData) {
   CComPtr<IQVIconCollection> icons = IconsOf(owner);
   if (!icons || !iconData) return 0;
   std::string name = IconNameInText(MediumText(*iconData));
-  CQVExplorerObjectNameDialog dialog(kNameItemCopyCaptionId, nullptr);
+  CQVExplorerObjectNameDialog dialog(IDS_NAME_ITEM_COPY, nullptr);
   for (int asked = 0; name.empty() || HasIcon(icons, name); ++asked) {
-    if (asked > 0) DisplayMessage(kCopyNameExistsMessageId, 0, MB_ICONEXCLAMATION, nullptr);
+    if (asked > 0) DisplayMessage(IDS_COPY_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
     dialog.m_strName = name;
     if (dialog.DoModal() != IDOK) return 0;
     name = dialog.m_strName;

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/CRQVDocument.h"
 #include "platform/Resources.h"
@@ -10,20 +11,30 @@
 
 namespace {
 
-constexpr UINT kOperationFailedCaptionId = 53576;
-
 // The kind word of each create operation's failure message.
 const std::map<UINT, const char*>& KindWords() {
   static const std::map<UINT, const char*> words = {
-      {53577, "Form"},      {13647, "Parameter"},      {53578, "Form Instance"}, {53593, "Model"},
-      {53594, "Variable"},  {53595, "Port"},           {53596, "Procedure"},     {53597, "Stream"},
-      {53610, "Component List"}, {53615, "Task"},      {53624, "Icon"},          {53627, "Script"},
-      {53670, "User Folder"},    {53691, "Structure Instance"}, {53694, "Structure"}, {53701, "Function"},
+      {IDS_FORM_MESSAGE, "Form"},
+      {IDS_PARAMETER_NAME_TAKEN, "Parameter"},
+      {IDS_FORM_NAME_TAKEN, "Form Instance"},
+      {IDS_MODEL_NAME_TAKEN, "Model"},
+      {IDS_VARIABLE_NAME_TAKEN, "Variable"},
+      {IDS_PORT_NAME_TAKEN, "Port"},
+      {IDS_PROCEDURE_NAME_TAKEN, "Procedure"},
+      {IDS_STREAM_NAME_TAKEN, "Stream"},
+      {IDS_COMPONENT_LIST_NAME_TAKEN, "Component List"},
+      {IDS_TASK_NAME_TAKEN, "Task"},
+      {IDS_ICON_NAME_TAKEN, "Icon"},
+      {IDS_SCRIPT_NAME_TAKEN, "Script"},
+      {IDS_FOLDER_NAME_TAKEN, "User Folder"},
+      {IDS_STRUCTURE_INSTANCE_NAME_TAKEN, "Structure Instance"},
+      {IDS_STRUCTURE_NAME_TAKEN, "Structure"},
+      {IDS_FUNCTION_NAME_TAKEN, "Function"},
   };
   return words;
 }
 
-std::string Caption(UINT captionId) { return LoadStringOrEmpty(captionId ? captionId : kOperationFailedCaptionId); }
+std::string Caption(UINT captionId) { return LoadStringOrEmpty(captionId ? captionId : IDS_OPERATION_FAILED); }
 
 HWND ParentOrMain(HWND parent) {
   if (parent) return parent;

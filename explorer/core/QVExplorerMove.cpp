@@ -2,13 +2,10 @@
 // between the folders of one palette.
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/resources/StringIds.h"
 #include "host/store/IFFolderCollection.h"
 
 namespace {
-
-constexpr UINT kSameSourceAndDestinationId = 53630;
-constexpr UINT kSourceInUseId = 53631;
-constexpr UINT kDestinationInUseId = 53632;
 
 bool InUse(IFTypeTable* table, const std::string& name) {
   bool inUse = false;
@@ -32,16 +29,16 @@ int CQVExplorer::CheckTypeMove(IFType* source, IFType* destination) {
   if (!source || !destination) return 0;
   const std::string name = type_access::NameOf(source);
   CComPtr<IFTypeTable> sourceTable = type_access::TableOf(type_access::HoldingPaletteOf(source));
-  if (InUse(sourceTable, name)) return Refuse(kSourceInUseId);
+  if (InUse(sourceTable, name)) return Refuse(IDS_MOVE_SOURCE_IN_USE);
   CComPtr<IFTypePalette> palette = type_access::PaletteOf(destination);
   CComPtr<IFTypeDesc> found = type_access::Find(palette, name);
   if (!found) return 1;
   if (!type_access::HeldBy(found, palette)) return 1;  // seen through a used library: nothing is replaced
-  if (IsSameObject(found, type_access::DescriptorOf(source))) return Refuse(kSameSourceAndDestinationId);
+  if (IsSameObject(found, type_access::DescriptorOf(source))) return Refuse(IDS_MOVE_ONTO_ITSELF);
   CComPtr<IFTypeTable> destinationTable = type_access::TableOf(palette);
-  if (InUse(destinationTable, name)) return Refuse(kDestinationInUseId);
+  if (InUse(destinationTable, name)) return Refuse(IDS_MOVE_DESTINATION_IN_USE);
   // The definition of the same name is replaced by the one moving in.
-  if (!destinationTable || FAILED(destinationTable->DeleteType(name))) return Refuse(kDestinationInUseId);
+  if (!destinationTable || FAILED(destinationTable->DeleteType(name))) return Refuse(IDS_MOVE_DESTINATION_IN_USE);
   return 1;
 }
 

@@ -5,12 +5,10 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/TextCompare.h"
 
 namespace {
-
-constexpr UINT kNameItemCopyCaptionId = 53634;
-constexpr UINT kCopyNameExistsMessageId = 53633;
 
 // "Copy_of_Tank", then "Copy2_of_Tank", "Copy3_of_Tank" ...
 std::string CopyName(int attempt, const std::string& wanted) {
@@ -52,7 +50,7 @@ int CQVExplorer::GenerateName(IFTypePalette* palette, const std::string& wanted,
   int attempt = 0;
   while (TakenIn(palette, result)) result = CopyName(++attempt, wanted);
   if (attempt == 0) return 1;
-  CQVExplorerObjectNameDialog dialog(kNameItemCopyCaptionId, nullptr);
+  CQVExplorerObjectNameDialog dialog(IDS_NAME_ITEM_COPY, nullptr);
   dialog.m_strName = result;
   for (;;) {
     if (dialog.DoModal() != IDOK) return 0;
@@ -60,7 +58,7 @@ int CQVExplorer::GenerateName(IFTypePalette* palette, const std::string& wanted,
       result = dialog.m_strName;
       return 1;
     }
-    DisplayMessage(kCopyNameExistsMessageId, 0, MB_ICONEXCLAMATION, nullptr);
+    DisplayMessage(IDS_COPY_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   }
 }
 

@@ -2,12 +2,10 @@
 #include <cstdio>
 
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
 
 namespace {
-
-constexpr UINT kSettingsKeyFormatId = 53552;  // "Software\Velloran\ZNSystem\%s\Explorer\Settings"
-constexpr UINT kCatalogueKeyFormatId = 53574;  // "Software\Velloran\ZNSystem\%s\Explorer Objects"
 
 std::string VersionText() {
   char version[32];
@@ -31,9 +29,9 @@ std::string VersionedKey(UINT formatId) {
 
 }  // namespace
 
-std::string CQVExplorer::GetSettingsRootKeyName() { return VersionedKey(kSettingsKeyFormatId); }
+std::string CQVExplorer::GetSettingsRootKeyName() { return VersionedKey(IDS_SETTINGS_KEY_FORMAT); }
 
-std::string CQVExplorer::GetExplorerObjectsKeyName() { return VersionedKey(kCatalogueKeyFormatId); }
+std::string CQVExplorer::GetExplorerObjectsKeyName() { return VersionedKey(IDS_CATALOGUE_KEY_FORMAT); }
 
 int CQVExplorer::GetSettingsRegistryKeyName(REFGUID classId, std::string& key) {
   std::string root = GetSettingsRootKeyName();

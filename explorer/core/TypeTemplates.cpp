@@ -1,5 +1,7 @@
 #include "explorer/core/TypeTemplates.h"
 
+#include "explorer/resources/StringIds.h"
+
 namespace {
 
 std::string ModelLines() {
@@ -102,14 +104,14 @@ std::string NewTypeTemplate(NewTypeKind kind, const std::string& name, int param
 
 UINT NewTypeFailureMessage(NewTypeKind kind) {
   switch (kind) {
-    case NewTypeKind::Model: return 53593;
-    case NewTypeKind::Structure: return 53694;
-    case NewTypeKind::Stream: return 53597;
-    case NewTypeKind::Variable: return 53594;
-    case NewTypeKind::Parameter: return 13647;
-    case NewTypeKind::Port: return 53595;
-    case NewTypeKind::Procedure: return 53596;
-    case NewTypeKind::Function: return 53701;
+    case NewTypeKind::Model: return IDS_MODEL_NAME_TAKEN;
+    case NewTypeKind::Structure: return IDS_STRUCTURE_NAME_TAKEN;
+    case NewTypeKind::Stream: return IDS_STREAM_NAME_TAKEN;
+    case NewTypeKind::Variable: return IDS_VARIABLE_NAME_TAKEN;
+    case NewTypeKind::Parameter: return IDS_PARAMETER_NAME_TAKEN;
+    case NewTypeKind::Port: return IDS_PORT_NAME_TAKEN;
+    case NewTypeKind::Procedure: return IDS_PROCEDURE_NAME_TAKEN;
+    case NewTypeKind::Function: return IDS_FUNCTION_NAME_TAKEN;
   }
   return 0;
 }

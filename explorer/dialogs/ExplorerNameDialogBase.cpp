@@ -1,30 +1,31 @@
 #include "explorer/dialogs/ExplorerNameDialogBase.h"
 
+#include "explorer/resources/ControlIds.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "platform/Resources.h"
 
 CQVExplorerNameDialogBase::CQVExplorerNameDialogBase(UINT templateId, UINT captionId, CWnd* parent)
     : CDialog(templateId, parent), m_caption(LoadStringOrEmpty(captionId)) {}
 
-void CQVExplorerNameDialogBase::DoDataExchange(CDataExchange* dx) { DDX_Text(dx, IDC_EXPLORER_NAME_EDIT, m_strName); }
+void CQVExplorerNameDialogBase::DoDataExchange(CDataExchange* dx) { DDX_Text(dx, IDC_OBJECT_NAME, m_strName); }
 
 bool CQVExplorerNameDialogBase::OnInitDialog() {
   CDialog::OnInitDialog();
   SetWindowText(m_caption);
   UpdateOkButton();
-  GotoDlgCtrl(Item(IDC_EXPLORER_NAME_EDIT));
+  GotoDlgCtrl(Item(IDC_OBJECT_NAME));
   return false;  // the focus is set
 }
 
 void CQVExplorerNameDialogBase::UpdateOkButton() {
-  CDialogItem* edit = Item(IDC_EXPLORER_NAME_EDIT);
+  CDialogItem* edit = Item(IDC_OBJECT_NAME);
   CDialogItem* ok = Item(IDOK);
   if (!edit || !ok) return;
   ok->EnableWindow(edit->LineLength() > 0 && ChoicesComplete());
 }
 
 bool CQVExplorerNameDialogBase::OnControlCommand(int id, UINT code) {
-  if (id == IDC_EXPLORER_NAME_EDIT && code == EN_CHANGE) {
+  if (id == IDC_OBJECT_NAME && code == EN_CHANGE) {
     UpdateOkButton();
     return true;
   }

@@ -1,14 +1,13 @@
 // What the three name dialogs share: a caption chosen by the caller from the
-// string table, the name edit (14070) that takes the focus, OK enabled only
+// string table, the name edit (IDC_OBJECT_NAME) that takes the focus, OK enabled only
 // while a name is typed (and whatever else the dialog needs is chosen), and a
 // name checked by the host's naming rule before the dialog closes with OK.
 #pragma once
 
 #include <string>
 
+#include "explorer/resources/ControlIds.h"
 #include "platform/Dialog.h"
-
-constexpr int IDC_EXPLORER_NAME_EDIT = 14070;
 
 class CQVExplorerNameDialogBase : public CDialog {
  public:

@@ -1,10 +1,9 @@
-// The plain name dialog (template 13628) that asks for the name of most new
+// The plain name dialog that asks for the name of most new
 // objects, and of a copy whose name is taken.
 #pragma once
 
 #include "explorer/dialogs/ExplorerNameDialogBase.h"
-
-constexpr UINT IDD_EXPLORER_OBJECT_NAME = 13628;
+#include "explorer/resources/DialogIds.h"
 
 class CQVExplorerObjectNameDialog : public CQVExplorerNameDialogBase {
  public:

@@ -8,17 +8,12 @@
 #include <memory>
 #include <vector>
 
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
 #include "platform/PropertySheet.h"
 
 class CExplorerContainerObject;
 class CExplorerObject;
-
-constexpr UINT IDD_VIEW_OPTIONS_FILTER = 107;
-constexpr int IDC_INCLUDE_ALL_TYPES = 14021;
-constexpr int IDC_EXCLUDE_LISTED_TYPES = 14041;
-constexpr int IDC_OBJECT_TYPE_LIST = 14048;
-constexpr int IDC_SELECT_ALL_TYPES = 14015;
-constexpr int IDC_DESELECT_ALL_TYPES = 14016;
 
 class CPropPageViewOptionsFilter : public CPropertyPage {
  public:

@@ -1,6 +1,8 @@
 #include "explorer/dialogs/QVPropPageDOF.h"
 
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 
 CQVPropPageDOF::CQVPropPageDOF(const std::string& equations, const std::string& variables,
                                const std::string& degreesOfFreedom)

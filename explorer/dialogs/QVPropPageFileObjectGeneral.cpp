@@ -1,7 +1,9 @@
 #include "explorer/dialogs/QVPropPageFileObjectGeneral.h"
 
 #include "explorer/dialogs/FileCreationTime.h"
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
 
 CQVPropPageFileObjectGeneral::CQVPropPageFileObjectGeneral(const std::string& fileName)

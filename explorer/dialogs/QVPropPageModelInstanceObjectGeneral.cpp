@@ -1,6 +1,8 @@
 #include "explorer/dialogs/QVPropPageModelInstanceObjectGeneral.h"
 
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 
 CQVPropPageModelInstanceObjectGeneral::CQVPropPageModelInstanceObjectGeneral(const ModelInstanceGeneralTexts& texts)
     : CTextFieldsPage(IDD_MODEL_INSTANCE_GENERAL) {

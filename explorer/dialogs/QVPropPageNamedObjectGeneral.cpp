@@ -1,6 +1,8 @@
 #include "explorer/dialogs/QVPropPageNamedObjectGeneral.h"
 
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 
 CQVPropPageNamedObjectGeneral::CQVPropPageNamedObjectGeneral(const std::string& name, const std::string& description,
                                                              int readOnly)

@@ -1,7 +1,9 @@
 #include "explorer/dialogs/QVPropPageStreamType.h"
 
 #include "explorer/core/TypeAccess.h"
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 
 namespace {
 

@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "explorer/core/QVExplorer.h"
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/dialogs/QVNotesPropertySheet.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/Status.h"

@@ -1,5 +1,7 @@
 #include "explorer/resources/FolderPropertiesTemplate.h"
 
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
 #include "explorer/resources/TemplateControls.h"
 
 namespace {
@@ -15,11 +17,20 @@ struct FolderRowIds {
 };
 
 constexpr FolderRowIds kRows[] = {
-    {14105, 14106, 14144, 14163}, {14108, 14109, 14145, 14164}, {14110, 14111, 14146, 14165},
-    {14112, 14113, 14147, 14166}, {14114, 14115, 14148, 14167}, {14116, 14117, 14149, 14168},
-    {14120, 14119, 14150, 14169}, {14118, 14121, 14151, 14170}, {14122, 14123, 14152, 14171},
-    {14124, 14125, 14153, 14172}, {14126, 14127, 14154, 14173}, {14128, 14129, 14155, 14174},
-    {14130, 14131, 14156, 14175}, {14132, 14133, 14158, 14176},
+    {IDC_FOLDER_NAME_1, IDC_FOLDER_DESCRIPTION_1, IDC_FOLDER_VISIBLE_1, IDC_FOLDER_TANK_ICON_1},
+    {IDC_FOLDER_NAME_2, IDC_FOLDER_DESCRIPTION_2, IDC_FOLDER_VISIBLE_2, IDC_FOLDER_TANK_ICON_2},
+    {IDC_FOLDER_NAME_3, IDC_FOLDER_DESCRIPTION_3, IDC_FOLDER_VISIBLE_3, IDC_FOLDER_TANK_ICON_3},
+    {IDC_FOLDER_NAME_4, IDC_FOLDER_DESCRIPTION_4, IDC_FOLDER_VISIBLE_4, IDC_FOLDER_TANK_ICON_4},
+    {IDC_FOLDER_NAME_5, IDC_FOLDER_DESCRIPTION_5, IDC_FOLDER_VISIBLE_5, IDC_FOLDER_TANK_ICON_5},
+    {IDC_FOLDER_NAME_6, IDC_FOLDER_DESCRIPTION_6, IDC_FOLDER_VISIBLE_6, IDC_FOLDER_TANK_ICON_6},
+    {IDC_FOLDER_NAME_7, IDC_FOLDER_DESCRIPTION_7, IDC_FOLDER_VISIBLE_7, IDC_FOLDER_TANK_ICON_7},
+    {IDC_FOLDER_NAME_8, IDC_FOLDER_DESCRIPTION_8, IDC_FOLDER_VISIBLE_8, IDC_FOLDER_TANK_ICON_8},
+    {IDC_FOLDER_NAME_9, IDC_FOLDER_DESCRIPTION_9, IDC_FOLDER_VISIBLE_9, IDC_FOLDER_TANK_ICON_9},
+    {IDC_FOLDER_NAME_10, IDC_FOLDER_DESCRIPTION_10, IDC_FOLDER_VISIBLE_10, IDC_FOLDER_TANK_ICON_10},
+    {IDC_FOLDER_NAME_11, IDC_FOLDER_DESCRIPTION_11, IDC_FOLDER_VISIBLE_11, IDC_FOLDER_TANK_ICON_11},
+    {IDC_FOLDER_NAME_12, IDC_FOLDER_DESCRIPTION_12, IDC_FOLDER_VISIBLE_12, IDC_FOLDER_TANK_ICON_12},
+    {IDC_FOLDER_NAME_13, IDC_FOLDER_DESCRIPTION_13, IDC_FOLDER_VISIBLE_13, IDC_FOLDER_TANK_ICON_13},
+    {IDC_FOLDER_NAME_14, IDC_FOLDER_DESCRIPTION_14, IDC_FOLDER_VISIBLE_14, IDC_FOLDER_TANK_ICON_14},
 };
 
 constexpr int kFirstRowTop = 16;
@@ -33,8 +44,8 @@ DialogTemplate FolderPropertiesPage() {
   std::vector<ControlTemplate> controls = {
       Label("Folder Name", At(7, 4, 110, 9)),
       Label("Description", At(120, 4, 130, 9)),
-      Label("Visible", At(254, 4, 34, 9), 14177),
-      Label("Tank Icon", At(290, 4, 40, 9), 14178),
+      Label("Visible", At(254, 4, 34, 9), IDC_FOLDER_VISIBLE_LABEL),
+      Label("Tank Icon", At(290, 4, 40, 9), IDC_FOLDER_TANK_ICON_LABEL),
   };
   int top = kFirstRowTop;
   for (const FolderRowIds& row : kRows) {
@@ -45,9 +56,10 @@ DialogTemplate FolderPropertiesPage() {
     top += kRowPitch;
   }
   const int gridHeight = top - kRowPitch + kRowHeight - kFirstRowTop;
-  controls.push_back(Control(ControlKind::ScrollBar, 14107, "", At(334, kFirstRowTop, 10, gridHeight), kVerticalBar));
-  controls.push_back(Button(14136, "Move Up", At(350, 16, 36, 14)));
-  controls.push_back(Button(14137, "Move Down", At(350, 34, 36, 14)));
-  controls.push_back(Hidden(Button(14139, "IB", At(350, 183, 36, 14))));
-  return {13766, "Folder Properties", {390, 206}, std::move(controls)};
+  controls.push_back(
+      Control(ControlKind::ScrollBar, IDC_FOLDER_SCROLL, "", At(334, kFirstRowTop, 10, gridHeight), kVerticalBar));
+  controls.push_back(Button(IDC_FOLDER_MOVE_UP, "Move Up", At(350, 16, 36, 14)));
+  controls.push_back(Button(IDC_FOLDER_MOVE_DOWN, "Move Down", At(350, 34, 36, 14)));
+  controls.push_back(Hidden(Button(IDC_FOLDER_IB, "IB", At(350, 183, 36, 14))));
+  return {IDD_FOLDER_PROPERTIES, "Folder Properties", {390, 206}, std::move(controls)};
 }

@@ -3,17 +3,10 @@
 #include <string>
 
 #include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerContainerCast.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr UINT IDS_ICON = 13588;         // "Icon"
-constexpr UINT IDS_BLOCK_TYPE = 53571;   // "Block Type"
-constexpr UINT IDS_STREAM_TYPE = 53572;  // "Stream Type"
-
-}  // namespace
 
 bool DraggedModelType(CExplorerObject& node, IRModelType*& modelType) {
   modelType = nullptr;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "platform/Window.h"
 
 namespace {
@@ -22,7 +24,7 @@ bool IsDropCommand(UINT command) { return command >= ID_DROP_MOVE && command <= 
 CExplorerDropEffectMenu::CExplorerDropEffectMenu(DROPEFFECT allowed, DROPEFFECT defaultEffect) {
   CreatePopupMenu();
   CMenu resource;
-  if (resource.LoadMenu(IDR_DROP_EFFECT_MENU)) {
+  if (resource.LoadMenu(IDM_DROP_EFFECT)) {
     if (const CMenu* items = resource.GetSubMenu(0)) {
       for (const MenuItem& item : items->Items()) AppendMenu(item.flags & MF_SEPARATOR, item.id, item.text);
     }

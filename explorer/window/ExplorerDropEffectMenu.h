@@ -3,16 +3,12 @@
 // default effect's item marked as the default.
 #pragma once
 
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "platform/Menu.h"
 #include "platform/Types.h"
 
 class CWnd;
-
-constexpr UINT IDR_DROP_EFFECT_MENU = 13630;
-constexpr UINT ID_DROP_MOVE = 53511;
-constexpr UINT ID_DROP_COPY = 53512;
-constexpr UINT ID_DROP_LINK = 53513;
-constexpr UINT ID_DROP_CANCEL = 53514;
 
 class CExplorerDropEffectMenu : public CMenu {
  public:

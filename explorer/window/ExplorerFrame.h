@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "explorer/core/ExplorerPanes.h"
+#include "explorer/resources/CommandIds.h"
 #include "platform/Guid.h"
 #include "explorer/window/ExplorerSplitterWnd.h"
 #include "host/framework/CRQVMDIChildFrame.h"
@@ -31,22 +32,6 @@ class CExplorerObject;
 class CExplorerTreeView;
 class CPaneLabelView;
 struct tag_CorvaneViewContext;
-
-// The frame's own commands.
-constexpr UINT ID_VIEW_PROPERTIES = 53501;
-constexpr UINT ID_EXPLORER_CLOSE = 53502;
-constexpr UINT ID_VIEW_LARGE_ICONS = 53503;
-constexpr UINT ID_VIEW_SMALL_ICONS = 53504;
-constexpr UINT ID_VIEW_LIST = 53505;
-constexpr UINT ID_VIEW_DETAILS = 53506;
-constexpr UINT ID_VIEW_REFRESH = 53507;
-constexpr UINT ID_VIEW_OPTIONS = 53508;
-constexpr UINT ID_NEXT_PANE = 53682;
-constexpr UINT ID_EDIT_COPY = 57634;
-constexpr UINT ID_EDIT_CUT = 57635;
-constexpr UINT ID_EDIT_PASTE = 57637;
-constexpr UINT ID_CONTEXT_MENU = 50271;
-constexpr UINT ID_DEFAULT_ACTION = 50272;
 
 // Contents-pane view types (SetListViewType, "ListViewType").
 constexpr unsigned long EXPLORER_VIEW_LARGE_ICONS = 0;

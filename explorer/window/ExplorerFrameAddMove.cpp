@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerContainerCast.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
@@ -18,9 +19,6 @@
 #include "platform/Resources.h"
 
 namespace {
-
-constexpr UINT IDS_MODELS = 13696;        // "Models"
-constexpr UINT IDS_STREAM_TYPES = 13697;  // "Stream Types"
 
 std::optional<GUID> ClassIdText(WPARAM wParam) {
   const char* text = reinterpret_cast<const char*>(wParam);

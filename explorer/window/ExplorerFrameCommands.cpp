@@ -7,6 +7,8 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/ExplorerViewOptionsPropertySheet.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
@@ -19,8 +21,6 @@
 #include "platform/UserInterface.h"
 
 namespace {
-
-constexpr UINT IDS_OPTIONS = 53570;  // "Options", the view options sheet's caption
 
 // Commands whose state the node sets itself (check marks).
 bool IsNodeStateCommand(UINT id) {

@@ -6,6 +6,7 @@
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/PaneLabelView.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-constexpr UINT IDS_EXPLORING = 13617;        // "Exploring - "
-constexpr UINT IDS_EXPLORER_TITLE = 13575;   // "Vortan Simulation Explorer"
 constexpr int kVerticalScrollBarWidth = 16;
 constexpr int kNarrowFrameWidth = 180;
 

@@ -5,6 +5,8 @@
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
@@ -13,7 +15,6 @@
 
 namespace {
 
-constexpr UINT IDR_CONTENTS_VIEW_MENU = 13502;
 constexpr int kLinkColumn = 4;
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
@@ -140,7 +141,7 @@ void CExplorerListView::OnRClick(NMITEMACTIVATE* info) {
     return;
   }
   CMenu menu;
-  if (!menu.LoadMenu(IDR_CONTENTS_VIEW_MENU)) return;
+  if (!menu.LoadMenu(IDM_CONTENTS_VIEW)) return;
   if (CMenu* view = menu.GetSubMenu(0)) view->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, frame);
 }
 

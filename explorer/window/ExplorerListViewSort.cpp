@@ -8,14 +8,13 @@
 
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerListView.h"
 #include "platform/Registry.h"
 #include "platform/Resources.h"
 #include "platform/TextCompare.h"
 
 namespace {
-
-constexpr UINT IDS_ON_BOUND = 13634;  // "On Bound": sorted with the bounded variables first
 
 // Row order for the sort values of each row: positions sorted stably by less.
 template <typename Value, typename Less>

@@ -2,6 +2,7 @@
 // degrees of freedom, by update hint and by the kind of node shown.
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/framework/UpdateHints.h"
@@ -11,12 +12,7 @@
 
 namespace {
 
-constexpr UINT IDS_STATUS = 13607;  // "Status"
 constexpr int kReservedRows = 50;
-
-// Class names of the contexts the update table tells apart.
-constexpr UINT IDS_FLOWSHEET = 13584, IDS_BLOCK = 13585, IDS_STREAM = 13586, IDS_BLOCKS = 13603, IDS_STREAMS = 13604,
-               IDS_VARIABLE_TYPES = 13612, IDS_BLOCK_TYPE = 53571, IDS_STREAM_TYPE = 53572;
 
 bool IsOneOf(const std::string& name, std::initializer_list<UINT> ids) {
   for (UINT id : ids) {

@@ -3,19 +3,15 @@
 // commands it handles itself.
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerContainerCast.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerTreeView.h"
 #include "platform/Command.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr UINT IDR_TREE_VIEW_MENU = 13503;
-constexpr UINT IDS_DIAGNOSTICS = 53620;  // "Diagnostics"
-
-}  // namespace
 
 bool CExplorerTreeView::OnReflectedNotify(NMHDR* header, LRESULT* result) {
   *result = 0;
@@ -129,7 +125,7 @@ void CExplorerTreeView::TrackNodeMenu(CExplorerObject* object, CPoint screenPoin
 
 void CExplorerTreeView::TrackViewMenu(CPoint screenPoint) {
   CMenu menu;
-  if (!menu.LoadMenu(IDR_TREE_VIEW_MENU)) return;
+  if (!menu.LoadMenu(IDM_TREE_VIEW)) return;
   if (CMenu* view = menu.GetSubMenu(0))
     view->TrackPopupMenu(TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, Frame());
 }

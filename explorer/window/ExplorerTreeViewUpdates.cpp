@@ -2,6 +2,7 @@
 // statuses, the flowsheet and the solver's decomposition, the first
 // unconverged group, and equations or variables below groups.
 #include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerContainerCast.h"
 #include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/ExplorerMessages.h"
@@ -20,9 +21,6 @@
 #include "platform/TextCompare.h"
 
 namespace {
-
-constexpr UINT IDS_SIMULATION = 13576;   // "Simulation"
-constexpr UINT IDS_DIAGNOSTICS = 53620;  // "Diagnostics"
 
 // A run-values update that a paused estimation sends at time zero changes nothing shown.
 bool IsIdleEstimationUpdate(const void* object) {

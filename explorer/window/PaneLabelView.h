@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
 #include "platform/Dialog.h"
 #include "platform/FormView.h"
-
-constexpr UINT IDD_PANE_LABEL = 13698;
-constexpr int IDC_PANE_LABEL_TEXT = 14057;
 
 class CPaneLabelView : public CFormView {
  public:

@@ -1,21 +1,23 @@
 #include "tests/app/DemoDesktop.h"
 
+#include "explorer/resources/CommandIds.h"
 #include "explorer/resources/ExplorerResources.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "platform/Command.h"
 #include "platform/Resources.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
 
-constexpr UINT kFrameResource = 13501;
-constexpr UINT kViewCommands[] = {53503, 53504, 53505, 53506};
+constexpr UINT kViewCommands[] = {ID_VIEW_LARGE_ICONS, ID_VIEW_SMALL_ICONS, ID_VIEW_LIST, ID_VIEW_DETAILS};
 constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
-constexpr UINT kPictures[] = {13528, 13530, 13537, 13538, 13570};
+constexpr UINT kPictures[] = {IDI_SIMULATION, IDI_FOLDER, IDI_BLOCK, IDI_STREAM, IDI_MODEL};
 
 void FillImages(CImageList& images, int size) {
   images.Create(size, size, ILC_MASK, 0, 10);
   for (UINT id : kPictures) images.Add(LoadIcon(id));
-  images.SetOverlayImage(images.Add(LoadIcon(13685)), 1);
+  images.SetOverlayImage(images.Add(LoadIcon(IDI_OVERLAY_ERROR_MARK)), 1);
 }
 
 }  // namespace
@@ -110,7 +112,7 @@ DemoDesktop::DemoDesktop() {
   TestApplication();
   RegisterExplorerResources();
   m_frame = new CMDIFrameWnd;
-  m_frame->LoadFrame(kFrameResource, WS_VISIBLE, nullptr, nullptr);
+  m_frame->LoadFrame(IDR_EXPLORER_TEMPLATE, WS_VISIBLE, nullptr, nullptr);
   m_frame->SetWindowText("Demo Desktop");
   m_window = std::make_unique<MainWindow>(*m_frame, m_peers);
   m_window->resize(900, 640);
@@ -126,7 +128,7 @@ DemoDesktop::~DemoDesktop() {
 
 DemoChildFrame* DemoDesktop::OpenChild(const std::string& title, const CRect& rect) {
   auto* child = new DemoChildFrame;
-  if (!child->LoadFrame(kFrameResource, WS_CHILD | WS_VISIBLE, m_frame->MDIClient(), nullptr)) return nullptr;
+  if (!child->LoadFrame(IDR_EXPLORER_TEMPLATE, WS_CHILD | WS_VISIBLE, m_frame->MDIClient(), nullptr)) return nullptr;
   child->SetWindowText(title);
   child->MoveWindow(rect);
   m_frame->MDIActivate(child);

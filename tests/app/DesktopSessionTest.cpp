@@ -25,6 +25,7 @@
 #include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/PopupMenu.h"
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/resources/CommandIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
@@ -100,11 +101,11 @@ TEST_F(DesktopSessionTest, TheMenusCarryTheExplorerItemsWithTheirStatusTexts) {
   for (QAction* action : Window().menuBar()->actions()) menus << action->text();
   for (const char* title : {"&File", "&Edit", "&View", "&Tools", "&Run", "&Window", "&Help"})
     EXPECT_TRUE(menus.contains(title)) << title << " in " << menus.join(" ").toStdString();
-  QAction* properties = MenuAction(53501);
+  QAction* properties = MenuAction(ID_VIEW_PROPERTIES);
   ASSERT_NE(properties, nullptr);
   EXPECT_EQ(properties->text(), "&Properties\tAlt+Enter");
   EXPECT_EQ(properties->statusTip(), "Display the properties of the currently selected item");
-  QAction* refresh = MenuAction(kCommandRefresh);
+  QAction* refresh = MenuAction(ID_VIEW_REFRESH);
   ASSERT_NE(refresh, nullptr);
   EXPECT_EQ(refresh->text(), "&Refresh\tCtrl+W");
 }
@@ -112,12 +113,12 @@ TEST_F(DesktopSessionTest, TheMenusCarryTheExplorerItemsWithTheirStatusTexts) {
 TEST_F(DesktopSessionTest, AViewStyleChangeIsDrawnAndKeptInTheSettings) {
   ListCtrlPeer* list = ListPeer(explorer);
   ASSERT_NE(list, nullptr);
-  Window().Perform(kCommandDetails);
+  Window().Perform(ID_VIEW_DETAILS);
   ProcessAll();
   EXPECT_EQ(list->CurrentView(), list->DetailsView());
   EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000003"), std::string::npos)
       << config.ReadRegistryFile();
-  Window().Perform(kCommandLargeIcons);
+  Window().Perform(ID_VIEW_LARGE_ICONS);
   ProcessAll();
   EXPECT_EQ(list->CurrentView(), static_cast<QAbstractItemView*>(list->IconView()));
   EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000000"), std::string::npos);
@@ -126,7 +127,7 @@ TEST_F(DesktopSessionTest, AViewStyleChangeIsDrawnAndKeptInTheSettings) {
 TEST_F(DesktopSessionTest, AClickOnAColumnHeaderSortsThePaneAndKeepsTheColumn) {
   ListCtrlPeer* list = ListPeer(explorer);
   ASSERT_NE(list, nullptr);
-  Window().Perform(kCommandDetails);
+  Window().Perform(ID_VIEW_DETAILS);
   ProcessAll();
   QHeaderView* header = list->DetailsView()->header();
   ASSERT_GE(header->count(), 2);
@@ -198,7 +199,7 @@ void ReadAndCloseNextPopup(NextPrompt& prompt) {
 TEST_F(DesktopSessionTest, TheOptionsSheetIsDrawnFromItsTemplateAndClosingItChangesNothing) {
   NextPrompt prompt;
   ReadAndCloseNextModal(prompt);
-  Window().Perform(kCommandOptions);
+  Window().Perform(ID_VIEW_OPTIONS);
   ProcessAll();
   EXPECT_EQ(prompt.title, "Options");
   EXPECT_GT(prompt.widgets, 5) << "the sheet's pages and controls are drawn";

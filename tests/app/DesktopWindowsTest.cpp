@@ -16,6 +16,7 @@
 #include "app/peers/SplitterPeer.h"
 #include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/PopupMenu.h"
+#include "explorer/resources/CommandIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/DemoDesktop.h"
 
@@ -115,7 +116,7 @@ TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
   EXPECT_TRUE(menus.contains("File"));
   EXPECT_TRUE(menus.contains("View"));
 
-  window.Perform(kCommandDetails);
+  window.Perform(ID_VIEW_DETAILS);
   EXPECT_EQ(child->List()->GetViewStyle(), static_cast<DWORD>(LVS_REPORT));
   auto* listPeer = dynamic_cast<ListCtrlPeer*>(desktop.Peers().PeerOf(child->List()->m_hWnd));
   ASSERT_NE(listPeer, nullptr);
@@ -123,11 +124,11 @@ TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
   window.UpdateCommandStates();
   for (QAction* action : window.Toolbar()->actions()) {
     UINT command = CommandOf(action);
-    if (command == kCommandDetails) {
+    if (command == ID_VIEW_DETAILS) {
       EXPECT_TRUE(action->isChecked());
-    } else if (command == kCommandLargeIcons) {
+    } else if (command == ID_VIEW_LARGE_ICONS) {
       EXPECT_FALSE(action->isChecked());
-    } else if (command == kCommandRefresh) {
+    } else if (command == ID_VIEW_REFRESH) {
       EXPECT_FALSE(action->isEnabled()) << "no one handles Refresh here";
     }
   }

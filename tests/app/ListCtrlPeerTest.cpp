@@ -13,13 +13,11 @@
 #include "app/peers/ListCtrlPeer.h"
 #include "app/ui/QtUserInterface.h"
 #include "explorer/resources/ExplorerResources.h"
+#include "explorer/resources/IconIds.h"
 #include "platform/ListCtrl.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
-
-constexpr UINT kModelIcon = 13570;
-constexpr UINT kErrorOverlayIcon = 13685;
 
 class ListCtrlPeerTest : public ::testing::Test {
  protected:
@@ -27,8 +25,8 @@ class ListCtrlPeerTest : public ::testing::Test {
     RegisterExplorerResources();
     for (CImageList* images : {&large, &small}) {
       images->Create(images == &large ? 32 : 16, images == &large ? 32 : 16, ILC_MASK, 0, 10);
-      images->Add(LoadIcon(kModelIcon));
-      images->SetOverlayImage(images->Add(LoadIcon(kErrorOverlayIcon)), 1);
+      images->Add(LoadIcon(IDI_MODEL));
+      images->SetOverlayImage(images->Add(LoadIcon(IDI_OVERLAY_ERROR_MARK)), 1);
     }
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | LVS_SHOWSELALWAYS,
                             CRect(0, 0, 420, 300), &host.Parent(), 102));

@@ -7,13 +7,12 @@
 
 #include "app/ui/PopupMenu.h"
 #include "app/ui/QtUserInterface.h"
+#include "explorer/resources/CommandIds.h"
 #include "explorer/resources/ExplorerResources.h"
 #include "platform/Menu.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
-
-constexpr UINT kLargeIcons = 53503;
 
 class PopupMenuTest : public ::testing::Test {
  protected:
@@ -24,7 +23,7 @@ class PopupMenuTest : public ::testing::Test {
     menu.AppendMenu(MF_STRING, 101, "&Open\tCtrl+O");
     menu.AppendMenu(MF_SEPARATOR);
     menu.AppendMenu(MF_STRING | MF_GRAYED, 102, "Grayed");
-    menu.AppendMenu(MF_STRING | MF_CHECKED, kLargeIcons, "Lar&ge Icons");
+    menu.AppendMenu(MF_STRING | MF_CHECKED, ID_VIEW_LARGE_ICONS, "Lar&ge Icons");
     auto more = std::make_shared<CMenu>();
     more->CreatePopupMenu();
     more->AppendMenu(MF_STRING, 104, "Inner");
@@ -85,8 +84,8 @@ TEST_F(PopupMenuTest, APlatformPopupMenuIsTrackedThroughTheProvider) {
   WindowPeerFactory peers;
   QtUserInterface ui(peers);
   ScopedUserInterface installed(ui);
-  ChooseWhenOpen(kLargeIcons);
-  EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, nullptr), kLargeIcons);
+  ChooseWhenOpen(ID_VIEW_LARGE_ICONS);
+  EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, nullptr), ID_VIEW_LARGE_ICONS);
 }
 
 }  // namespace

@@ -11,23 +11,20 @@
 #include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/QtUserInterface.h"
 #include "explorer/resources/ExplorerResources.h"
+#include "explorer/resources/IconIds.h"
 #include "platform/TreeCtrl.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
-
-constexpr UINT kFolderIcon = 13530;
-constexpr UINT kModelIcon = 13570;
-constexpr UINT kErrorOverlayIcon = 13685;
 
 class TreeCtrlPeerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RegisterExplorerResources();
     images.Create(16, 16, ILC_MASK, 0, 10);
-    folderImage = images.Add(LoadIcon(kFolderIcon));
-    modelImage = images.Add(LoadIcon(kModelIcon));
-    images.SetOverlayImage(images.Add(LoadIcon(kErrorOverlayIcon)), 1);
+    folderImage = images.Add(LoadIcon(IDI_FOLDER));
+    modelImage = images.Add(LoadIcon(IDI_MODEL));
+    images.SetOverlayImage(images.Add(LoadIcon(IDI_OVERLAY_ERROR_MARK)), 1);
     ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS |
                                 TVS_SHOWSELALWAYS,
                             CRect(0, 0, 320, 260), &host.Parent(), 101));

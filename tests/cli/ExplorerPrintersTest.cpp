@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 
+#include "explorer/resources/CommandIds.h"
 #include "platform/ImageList.h"
 #include "platform/Window.h"
 
@@ -97,11 +98,11 @@ TEST_F(ExplorerPrintersTest, ListPrintsHeadingsCellsAndAFinalOverlayCell) {
 TEST_F(ExplorerPrintersTest, MenuKeepsTextsAsHeldWithSeparatorsAndIndentedPopups) {
   CMenu menu;
   menu.CreatePopupMenu();
-  menu.AppendMenu(MF_STRING, 54001, "&Open");
+  menu.AppendMenu(MF_STRING, ID_EXPLORER_DEFAULT_ACTION, "&Open");
   menu.AppendMenu(MF_SEPARATOR);
   auto popup = std::make_shared<CMenu>();
   popup->CreatePopupMenu();
-  popup->AppendMenu(MF_STRING, 54010, "&Model");
+  popup->AppendMenu(MF_STRING, ID_EXPLORER_RENAME, "&Model");
   popup->AppendMenu(MF_SEPARATOR);
   menu.AppendPopup("&New", popup);
   menu.AppendMenu(MF_STRING | MF_GRAYED, 54020, "P&roperties...\tAlt+Enter");

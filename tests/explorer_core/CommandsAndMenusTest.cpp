@@ -2,6 +2,8 @@
 // built only from the commands a node can do.
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
 
 namespace {
@@ -30,8 +32,10 @@ TEST_F(CommandsAndMenusTest, SharedCommandsCarryTheirMenuAndStatusTexts) {
     }
     if (command.statusTextId) {
       EXPECT_FALSE(ExplorerCommandStatusText(command.id).empty()) << command.id;
+      EXPECT_EQ(command.statusTextId, command.id) << "a status text is the string of its command";
     }
-    EXPECT_EQ(IsExplorerCommand(command.id), command.id >= 54001 && command.id <= 54500) << command.id;
+    EXPECT_EQ(IsExplorerCommand(command.id), command.id >= ID_EXPLORER_FIRST && command.id <= ID_EXPLORER_LAST)
+        << command.id;
   }
   EXPECT_EQ(FindExplorerCommand(54011), nullptr);
 }
@@ -41,11 +45,11 @@ TEST_F(CommandsAndMenusTest, MenusOfferOnlyWhatTheNodeCanDoNow) {
   node.enabled = {ID_EXPLORER_EXPLORE, ID_EXPLORER_DELETE, ID_HOST_RUN};
   CMenu menu;
   CContextMenuBuilder build(node, menu);
-  EXPECT_TRUE(build.Add(ID_EXPLORER_EXPLORE, 53519));
-  EXPECT_FALSE(build.Add(ID_EXPLORER_PASTE, 53642));
+  EXPECT_TRUE(build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE));
+  EXPECT_FALSE(build.Add(ID_EXPLORER_PASTE, IDS_MENU_PASTE));
   build.AddSeparator();
-  EXPECT_TRUE(build.Add(ID_EXPLORER_DELETE, 53522));
-  EXPECT_FALSE(build.Add(ID_EXPLORER_RENAME, 53523));
+  EXPECT_TRUE(build.Add(ID_EXPLORER_DELETE, IDS_MENU_DELETE));
+  EXPECT_FALSE(build.Add(ID_EXPLORER_RENAME, IDS_MENU_RENAME));
   EXPECT_TRUE(build.Add(ID_HOST_RUN));  // text 0: the command's own string
   EXPECT_TRUE(build.Add(ID_EXPLORER_DELETE, 0, MF_STRING | MF_GRAYED));
 

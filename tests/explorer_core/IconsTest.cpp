@@ -1,6 +1,7 @@
 // The process-wide image lists with their overlays, and node icons added once
 // per process through the icon cache.
 #include "explorer/core/ExplorerImageLists.h"
+#include "explorer/resources/IconIds.h"
 #include "host/com/ComObject.h"
 #include "host/store/HostClassIds.h"
 #include "host/store/IFInstance.h"
@@ -42,12 +43,12 @@ TEST_F(IconsTest, BothListsHoldTheSevenOverlaysInOrder) {
     EXPECT_EQ(large.GetIcon(large.OverlayImage(overlay)), expected) << overlay;
     EXPECT_EQ(small.GetIcon(small.OverlayImage(overlay)), expected) << overlay;
   }
-  EXPECT_EQ(kOverlayIconIds[0], 13685u);  // overlay 1 is the error mark
+  EXPECT_EQ(kOverlayIconIds[0], IDI_OVERLAY_ERROR_MARK);  // overlay 1 is the error mark
 }
 
 TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
   const int largeBefore = CExplorerImageLists::Large().GetImageCount();
-  TestLeaf first(TestLeaf::ForType{}, nullptr, 13539, 13537, nullptr);
+  TestLeaf first(TestLeaf::ForType{}, nullptr, IDI_FORM, IDI_BLOCK, nullptr);
   const int added = CExplorerImageLists::Large().GetImageCount() - largeBefore;
   EXPECT_LE(added, 2);
   const int open = first.GetImage(1, 1);
@@ -55,15 +56,15 @@ TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
   ASSERT_GE(open, 0);
   ASSERT_GE(normal, 0);
   EXPECT_NE(open, normal);
-  EXPECT_EQ(CExplorerImageLists::Large().GetIcon(open), LoadIcon(13539));
-  EXPECT_EQ(CExplorerImageLists::Small().GetIcon(first.GetImage(0, 1)), LoadIcon(13539));
-  EXPECT_EQ(CExplorerImageLists::Small().GetIcon(first.GetImage(0, 0)), LoadIcon(13537));
+  EXPECT_EQ(CExplorerImageLists::Large().GetIcon(open), LoadIcon(IDI_FORM));
+  EXPECT_EQ(CExplorerImageLists::Small().GetIcon(first.GetImage(0, 1)), LoadIcon(IDI_FORM));
+  EXPECT_EQ(CExplorerImageLists::Small().GetIcon(first.GetImage(0, 0)), LoadIcon(IDI_BLOCK));
 
   // Thousands of nodes with the same icons add nothing more.
   const int largeAfter = CExplorerImageLists::Large().GetImageCount();
   const int smallAfter = CExplorerImageLists::Small().GetImageCount();
   for (int i = 0; i < 2000; ++i) {
-    TestLeaf again(TestLeaf::ForType{}, nullptr, i % 2 ? 13539 : 13537, 13537, nullptr);
+    TestLeaf again(TestLeaf::ForType{}, nullptr, i % 2 ? IDI_FORM : IDI_BLOCK, IDI_BLOCK, nullptr);
     ASSERT_EQ(again.GetImage(1, 0), normal);
   }
   EXPECT_EQ(CExplorerImageLists::Large().GetImageCount(), largeAfter);
@@ -71,7 +72,7 @@ TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
 }
 
 TEST_F(IconsTest, EqualOpenAndNormalIconsGiveEqualImagesInBothLists) {
-  TestLeaf leaf(TestLeaf::ForType{}, nullptr, 13537, 13537, nullptr);
+  TestLeaf leaf(TestLeaf::ForType{}, nullptr, IDI_BLOCK, IDI_BLOCK, nullptr);
   EXPECT_EQ(leaf.GetImage(1, 1), leaf.GetImage(1, 0));
   EXPECT_EQ(leaf.GetImage(0, 1), leaf.GetImage(0, 0));
   EXPECT_GE(leaf.GetImage(0, 0), 0);
@@ -86,18 +87,18 @@ TEST_F(IconsTest, PlotAndProfileFormsShowThePlotIconInsteadOfTheFormIcon) {
   CComPtr<IFInstance> plot = MakeComObject<ClassedInstance>(CLSID_QVPlotForm);
   CComPtr<IFInstance> profile = MakeComObject<ClassedInstance>(CLSID_QVProfileForm);
   CComPtr<IFInstance> table = MakeComObject<ClassedInstance>(CLSID_QVTableForm);
-  TestLeaf plotNode(CExplorerObject::ForInstance{}, plot, 13539, 13537, nullptr);
-  TestLeaf profileNode(CExplorerObject::ForInstance{}, profile, 13539, 13537, nullptr);
-  TestLeaf tableNode(CExplorerObject::ForInstance{}, table, 13539, 13537, nullptr);
+  TestLeaf plotNode(CExplorerObject::ForInstance{}, plot, IDI_FORM, IDI_BLOCK, nullptr);
+  TestLeaf profileNode(CExplorerObject::ForInstance{}, profile, IDI_FORM, IDI_BLOCK, nullptr);
+  TestLeaf tableNode(CExplorerObject::ForInstance{}, table, IDI_FORM, IDI_BLOCK, nullptr);
   CImageList& large = CExplorerImageLists::Large();
-  EXPECT_EQ(large.GetIcon(plotNode.GetImage(1, 1)), LoadIcon(13771));
-  EXPECT_EQ(large.GetIcon(plotNode.GetImage(1, 0)), LoadIcon(13771));
-  EXPECT_EQ(large.GetIcon(profileNode.GetImage(1, 0)), LoadIcon(13771));
-  EXPECT_EQ(large.GetIcon(tableNode.GetImage(1, 1)), LoadIcon(13539));
-  EXPECT_EQ(large.GetIcon(tableNode.GetImage(1, 0)), LoadIcon(13537));
+  EXPECT_EQ(large.GetIcon(plotNode.GetImage(1, 1)), LoadIcon(IDI_PLOT_FORM));
+  EXPECT_EQ(large.GetIcon(plotNode.GetImage(1, 0)), LoadIcon(IDI_PLOT_FORM));
+  EXPECT_EQ(large.GetIcon(profileNode.GetImage(1, 0)), LoadIcon(IDI_PLOT_FORM));
+  EXPECT_EQ(large.GetIcon(tableNode.GetImage(1, 1)), LoadIcon(IDI_FORM));
+  EXPECT_EQ(large.GetIcon(tableNode.GetImage(1, 0)), LoadIcon(IDI_BLOCK));
   // Only the form icon is replaced.
-  TestLeaf other(CExplorerObject::ForInstance{}, plot, 13537, 13537, nullptr);
-  EXPECT_EQ(large.GetIcon(other.GetImage(1, 0)), LoadIcon(13537));
+  TestLeaf other(CExplorerObject::ForInstance{}, plot, IDI_BLOCK, IDI_BLOCK, nullptr);
+  EXPECT_EQ(large.GetIcon(other.GetImage(1, 0)), LoadIcon(IDI_BLOCK));
 }
 
 TEST_F(IconsTest, PicturesFromTheHostAreCachedLikeResources) {

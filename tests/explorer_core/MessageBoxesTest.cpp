@@ -1,6 +1,8 @@
 // The system's message boxes: string-table texts, the "Add ... Error" captions
 // of failed creations naming the requested type once, and the literal boxes.
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
 #include "tests/host/FakeHost.h"
 
@@ -12,7 +14,7 @@ using MessageBoxesTest = ExplorerCoreTest;
 TEST_F(MessageBoxesTest, FailedCreationGetsTheAddErrorCaptionAndNamesTheTypeOnce) {
   CQVExplorer::SetName("Reactor");
   ui.AnswerOk();
-  CQVExplorer::DisplayMessage(53593, 0, MB_ICONEXCLAMATION, nullptr);
+  CQVExplorer::DisplayMessage(IDS_MODEL_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   ASSERT_EQ(ui.Prompts().size(), 1u);
   EXPECT_EQ(ui.Prompts()[0].caption, "Add Model Error");
   EXPECT_EQ(ui.Prompts()[0].text, "A type definition named \"Reactor\" already exists.");
@@ -21,7 +23,7 @@ TEST_F(MessageBoxesTest, FailedCreationGetsTheAddErrorCaptionAndNamesTheTypeOnce
 
   // The name was used up: the same message now shows its own text.
   ui.AnswerOk();
-  CQVExplorer::DisplayMessage(53593, 0, MB_ICONEXCLAMATION, nullptr);
+  CQVExplorer::DisplayMessage(IDS_MODEL_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   EXPECT_EQ(ui.Prompts()[1].caption, "Add Model Error");
   EXPECT_EQ(ui.Prompts()[1].text, "Cannot create the model, a type definition with this name already exists.");
 }
@@ -29,21 +31,22 @@ TEST_F(MessageBoxesTest, FailedCreationGetsTheAddErrorCaptionAndNamesTheTypeOnce
 TEST_F(MessageBoxesTest, OtherMessagesKeepTheirCaptionAndTextAndStillUseUpTheName) {
   CQVExplorer::SetName("Reactor");
   ui.AnswerYes();
-  EXPECT_EQ(CQVExplorer::DisplayMessage(53588, 53587, MB_YESNO | MB_ICONQUESTION, nullptr), IDYES);
+  EXPECT_EQ(CQVExplorer::DisplayMessage(IDS_CONFIRM_DELETE, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION, nullptr),
+            IDYES);
   EXPECT_EQ(ui.Prompts()[0].caption, "Please Confirm This Operation");
   EXPECT_EQ(ui.Prompts()[0].text, "Are you sure that you want to delete this object?");
   EXPECT_TRUE(CQVExplorer::msName.empty());
 
   // Caption 0 is "Operation Failed".
   ui.AnswerOk();
-  CQVExplorer::DisplayMessage(53630, 0, MB_ICONEXCLAMATION, nullptr);
+  CQVExplorer::DisplayMessage(IDS_MOVE_ONTO_ITSELF, 0, MB_ICONEXCLAMATION, nullptr);
   EXPECT_EQ(ui.Prompts()[1].caption, "Operation Failed");
   EXPECT_EQ(ui.Prompts()[1].text, "Cannot move, source and destination are the same.");
 
   // The text form shows its text as given, with the string caption.
   CQVExplorer::SetName("Reactor");
   ui.AnswerOk();
-  CQVExplorer::DisplayMessage(std::string("Name already exists."), 53585, MB_ICONINFORMATION, nullptr);
+  CQVExplorer::DisplayMessage(std::string("Name already exists."), IDS_RENAME_TYPE, MB_ICONINFORMATION, nullptr);
   EXPECT_EQ(ui.Prompts()[2].caption, "Rename Type");
   EXPECT_EQ(ui.Prompts()[2].text, "Name already exists.");
   EXPECT_EQ(CQVExplorer::msName, "Reactor");  // only the string form uses the name up
@@ -52,10 +55,22 @@ TEST_F(MessageBoxesTest, OtherMessagesKeepTheirCaptionAndTextAndStillUseUpTheNam
 
 TEST_F(MessageBoxesTest, TitlesNameTheKindOfEveryCreateOperation) {
   const std::pair<UINT, const char*> kinds[] = {
-      {53577, "Form"},       {13647, "Parameter"},      {53578, "Form Instance"}, {53593, "Model"},
-      {53594, "Variable"},   {53595, "Port"},           {53596, "Procedure"},     {53597, "Stream"},
-      {53610, "Component List"}, {53615, "Task"},       {53624, "Icon"},          {53627, "Script"},
-      {53670, "User Folder"}, {53691, "Structure Instance"}, {53694, "Structure"}, {53701, "Function"},
+      {IDS_FORM_MESSAGE, "Form"},
+      {IDS_PARAMETER_NAME_TAKEN, "Parameter"},
+      {IDS_FORM_NAME_TAKEN, "Form Instance"},
+      {IDS_MODEL_NAME_TAKEN, "Model"},
+      {IDS_VARIABLE_NAME_TAKEN, "Variable"},
+      {IDS_PORT_NAME_TAKEN, "Port"},
+      {IDS_PROCEDURE_NAME_TAKEN, "Procedure"},
+      {IDS_STREAM_NAME_TAKEN, "Stream"},
+      {IDS_COMPONENT_LIST_NAME_TAKEN, "Component List"},
+      {IDS_TASK_NAME_TAKEN, "Task"},
+      {IDS_ICON_NAME_TAKEN, "Icon"},
+      {IDS_SCRIPT_NAME_TAKEN, "Script"},
+      {IDS_FOLDER_NAME_TAKEN, "User Folder"},
+      {IDS_STRUCTURE_INSTANCE_NAME_TAKEN, "Structure Instance"},
+      {IDS_STRUCTURE_NAME_TAKEN, "Structure"},
+      {IDS_FUNCTION_NAME_TAKEN, "Function"},
   };
   for (const auto& [id, kind] : kinds) {
     std::string title = "left over";
@@ -63,7 +78,7 @@ TEST_F(MessageBoxesTest, TitlesNameTheKindOfEveryCreateOperation) {
     EXPECT_EQ(title, std::string("Add ") + kind + " Error") << id;
   }
   std::string title = "left over";
-  CQVExplorer::CreateTitle(title, 53588);
+  CQVExplorer::CreateTitle(title, IDS_CONFIRM_DELETE);
   EXPECT_TRUE(title.empty());
 }
 
@@ -86,7 +101,7 @@ TEST_F(MessageBoxesTest, DefaultActionIsRefusedWhileTheLastFileLoadFailed) {
 
   document.failed = false;
   leaf.DoDefaultAction();
-  EXPECT_EQ(leaf.performed, std::vector<UINT>{54001});
+  EXPECT_EQ(leaf.performed, std::vector<UINT>{ID_EXPLORER_DEFAULT_ACTION});
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "explorer/dialogs/ExplorerComponentListName.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/dialogs/ExplorerParameterName.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/StringIds.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
 
 namespace {
@@ -11,10 +13,10 @@ using namespace explorer_test;
 using NameDialogsTest = ExplorerCoreTest;
 
 bool OkUsable(CDialog& dialog) { return dialog.IsButtonUsable(IDOK); }
-CDialogItem& NameEdit(CDialog& dialog) { return *dialog.Item(IDC_EXPLORER_NAME_EDIT); }
+CDialogItem& NameEdit(CDialog& dialog) { return *dialog.Item(IDC_OBJECT_NAME); }
 
 TEST_F(NameDialogsTest, TheObjectNameDialogEnablesOkOnlyWhileANameIsTyped) {
-  CQVExplorerObjectNameDialog dialog(53598, nullptr);
+  CQVExplorerObjectNameDialog dialog(IDS_CREATE_MODEL, nullptr);
   ui.AnswerDialog([](CDialog& running) {
     EXPECT_EQ(running.GetWindowText(), "Create Model");
     EXPECT_EQ(running.FocusedItem(), &NameEdit(running));
@@ -33,7 +35,7 @@ TEST_F(NameDialogsTest, TheObjectNameDialogEnablesOkOnlyWhileANameIsTyped) {
   // A proposed name fills the edit and enables OK at once.
   dialog.m_strName = "Copy_of_Tank";
   ui.AnswerDialog([](CDialog& running) {
-    EXPECT_EQ(running.GetDlgItemText(IDC_EXPLORER_NAME_EDIT), "Copy_of_Tank");
+    EXPECT_EQ(running.GetDlgItemText(IDC_OBJECT_NAME), "Copy_of_Tank");
     EXPECT_TRUE(OkUsable(running));
     running.PressButton(IDCANCEL);
   });
@@ -41,7 +43,7 @@ TEST_F(NameDialogsTest, TheObjectNameDialogEnablesOkOnlyWhileANameIsTyped) {
 }
 
 TEST_F(NameDialogsTest, AnInvalidNameIsReportedAndKeepsTheDialogOpenUntilTheNameChanges) {
-  CQVExplorerObjectNameDialog dialog(53668, nullptr);
+  CQVExplorerObjectNameDialog dialog(IDS_CREATE_FOLDER, nullptr);
   ui.AnswerDialog([this](CDialog& running) {
     NameEdit(running).UserType("2 tanks");
     ui.AnswerOk();  // the host's rule says what is wrong
@@ -59,7 +61,7 @@ TEST_F(NameDialogsTest, AnInvalidNameIsReportedAndKeepsTheDialogOpenUntilTheName
 }
 
 TEST_F(NameDialogsTest, TheComponentListDialogReturnsTheNameAndWhetherItIsASet) {
-  CQVExplorerComponentListName dialog(53606, nullptr);
+  CQVExplorerComponentListName dialog(IDS_CREATE_COMPONENT_LIST, nullptr);
   ui.AnswerDialog([](CDialog& running) {
     EXPECT_EQ(running.GetWindowText(), "Create Component List");
     EXPECT_EQ(running.IsDlgButtonChecked(IDC_USE_PHYSICAL_PROPERTIES), BST_CHECKED);
@@ -71,7 +73,7 @@ TEST_F(NameDialogsTest, TheComponentListDialogReturnsTheNameAndWhetherItIsASet) 
   EXPECT_EQ(dialog.m_strName, "Water");
   EXPECT_EQ(dialog.m_nChoice, 0);
 
-  CQVExplorerComponentListName set(53606, nullptr);
+  CQVExplorerComponentListName set(IDS_CREATE_COMPONENT_LIST, nullptr);
   ui.AnswerDialog([](CDialog& running) {
     running.Item(IDC_NO_PHYSICAL_PROPERTIES)->UserClick();
     NameEdit(running).UserType("Inerts");
@@ -82,7 +84,7 @@ TEST_F(NameDialogsTest, TheComponentListDialogReturnsTheNameAndWhetherItIsASet) 
 }
 
 TEST_F(NameDialogsTest, TheParameterDialogWaitsForANameAndAKind) {
-  CQVExplorerParameterName dialog(13692, nullptr);
+  CQVExplorerParameterName dialog(IDS_CREATE_PARAMETER_TYPE, nullptr);
   ui.AnswerDialog([](CDialog& running) {
     EXPECT_EQ(running.GetWindowText(), "Create Parameter Type");
     for (int id : {IDC_PARAMETER_INTEGER, IDC_PARAMETER_LOGICAL, IDC_PARAMETER_REAL, IDC_PARAMETER_STRING})
@@ -105,7 +107,7 @@ TEST_F(NameDialogsTest, TheParameterDialogWaitsForANameAndAKind) {
   const std::pair<int, int> kinds[] = {{IDC_PARAMETER_INTEGER, 0}, {IDC_PARAMETER_LOGICAL, 1},
                                        {IDC_PARAMETER_REAL, 2}, {IDC_PARAMETER_STRING, 3}};
   for (const auto& [button, kind] : kinds) {
-    CQVExplorerParameterName again(13692, nullptr);
+    CQVExplorerParameterName again(IDS_CREATE_PARAMETER_TYPE, nullptr);
     ui.AnswerDialog([button = button](CDialog& running) {
       running.Item(button)->UserClick();
       NameEdit(running).UserType("P");

@@ -4,6 +4,7 @@
 
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/ListSortInfo.h"
+#include "explorer/resources/StringIds.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
 
 namespace {
@@ -110,7 +111,7 @@ TEST_F(NodeBasicsTest, SortingAListWithTiesKeepsTheirOrder) {
   CListCtrl list;
   ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 200), &owner, 1));
   TestFolder folder(nullptr, nullptr, nullptr);
-  const UINT titles[] = {13605};
+  const UINT titles[] = {IDS_NAME};
   folder.InsertColumns(list, 1, titles);
   const int numbers[] = {5, 2, 5, 1, 2};
   for (int i = 0; i < 5; ++i)

@@ -2,6 +2,7 @@
 // column texts by aspect, clearing a list with its nodes, and column widths
 // kept per node class from one fill to the next.
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/ListCtrl.h"
 #include "platform/Registry.h"
 #include "platform/TreeCtrl.h"
@@ -31,7 +32,7 @@ class PaneFillingTest : public ExplorerCoreTest {
   CTreeCtrl tree;
 };
 
-const UINT kTitles[] = {13605, 13606, 13607};
+const UINT kTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 
 TEST_F(PaneFillingTest, ColumnWidthsAreKeptPerNodeClassAcrossFills) {
   TestFolder models(nullptr, nullptr, nullptr, kFolderClass);

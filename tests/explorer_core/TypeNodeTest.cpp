@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "explorer/core/ExplorerMessages.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/store/TypeFlags.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
 
@@ -28,9 +30,9 @@ TEST_F(TypeNodeTest, NodesForTheSameTypeAreEqualOnlyWithinOneClass) {
   EXPECT_FALSE(treeNode == otherType);
 
   // Nodes holding only instances compare their instances.
-  TestLeaf a(CExplorerObject::ForInstance{}, InstanceOf(tank), 13537, 13537, nullptr);
-  TestLeaf b(CExplorerObject::ForInstance{}, InstanceOf(tank), 13537, 13537, nullptr);
-  TestLeaf c(CExplorerObject::ForInstance{}, InstanceOf(pump), 13537, 13537, nullptr);
+  TestLeaf a(CExplorerObject::ForInstance{}, InstanceOf(tank), IDI_BLOCK, IDI_BLOCK, nullptr);
+  TestLeaf b(CExplorerObject::ForInstance{}, InstanceOf(tank), IDI_BLOCK, IDI_BLOCK, nullptr);
+  TestLeaf c(CExplorerObject::ForInstance{}, InstanceOf(pump), IDI_BLOCK, IDI_BLOCK, nullptr);
   EXPECT_TRUE(a == b);
   EXPECT_FALSE(a == c);
   // Nodes that hold nothing at all are equal by class (one of a kind, such as "Libraries").
@@ -88,22 +90,22 @@ TEST_F(TypeNodeTest, StatusFollowsTheTypesCompileStateAndBuiltInTypesAreSystem) 
 
   ok.ComputeStatus();
   EXPECT_EQ(ok.GetStatusCode(), EO_STATUS_OK);
-  EXPECT_EQ(ok.GetStatusTextId(), 13687u);
+  EXPECT_EQ(ok.GetStatusTextId(), IDS_OK);
   failing.ComputeStatus();
   EXPECT_EQ(failing.GetStatusCode(), EO_STATUS_NOT_OK);
-  EXPECT_EQ(failing.GetStatusTextId(), 13686u);
+  EXPECT_EQ(failing.GetStatusTextId(), IDS_NOT_OK);
   builtIn.ComputeStatus();
   EXPECT_EQ(builtIn.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(builtIn.GetStatusTextId(), 13690u);
+  EXPECT_EQ(builtIn.GetStatusTextId(), IDS_SYSTEM);
   none.ComputeStatus();
   EXPECT_EQ(none.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(none.GetStatusTextId(), 13690u);
+  EXPECT_EQ(none.GetStatusTextId(), IDS_SYSTEM);
 
   // A node that is a system node stays one, whatever its type's state.
   ok.SetStatus(EO_STATUS_SYSTEM);
   ok.ComputeStatus();
   EXPECT_EQ(ok.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(ok.GetStatusTextId(), 13687u);
+  EXPECT_EQ(ok.GetStatusTextId(), IDS_OK);
 }
 
 TEST_F(TypeNodeTest, DeletingAsksFirstTellsTheWindowsBeforeAndAfterAndRemovesTheType) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "explorer/core/TypeTemplates.h"
+#include "explorer/resources/StringIds.h"
 
 namespace {
 
@@ -90,14 +91,14 @@ TEST(TypeTemplatesTest, ProcedureAndFunctionTemplatesKeepTheirOneUncommentedLine
 }
 
 TEST(TypeTemplatesTest, EachKindHasItsOwnFailureMessage) {
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Model), 53593u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Structure), 53694u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Stream), 53597u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Variable), 53594u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Parameter), 13647u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Port), 53595u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Procedure), 53596u);
-  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Function), 53701u);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Model), IDS_MODEL_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Structure), IDS_STRUCTURE_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Stream), IDS_STREAM_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Variable), IDS_VARIABLE_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Parameter), IDS_PARAMETER_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Port), IDS_PORT_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Procedure), IDS_PROCEDURE_NAME_TAKEN);
+  EXPECT_EQ(NewTypeFailureMessage(NewTypeKind::Function), IDS_FUNCTION_NAME_TAKEN);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/ExplorerViewOptionsPropertySheet.h"
 #include "explorer/dialogs/PropPageViewOptionsFilter.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Registry.h"
 #include "platform/RegistryText.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
@@ -62,7 +64,7 @@ class ViewOptionsTest : public ExplorerCoreTest {
 
   // Runs the options sheet for root with action, which ends it.
   INT_PTR RunSheet(CExplorerContainerObject& root, std::function<void(CPropPageViewOptionsFilter&)> action) {
-    CExplorerViewOptionsPropertySheet sheet(53570, &root);
+    CExplorerViewOptionsPropertySheet sheet(IDS_OPTIONS, &root);
     ui.AnswerSheet([&](CPropertySheet& running) {
       EXPECT_EQ(running.GetWindowText(), "Options");
       EXPECT_FALSE(running.Button(IDHELP)->IsVisibleFlag());

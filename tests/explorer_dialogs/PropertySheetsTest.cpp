@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "explorer/core/NodeClassIds.h"
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/dialogs/QVFileObjectPropertySheet.h"
 #include "explorer/dialogs/QVModelInstanceObjectPropertySheet.h"
 #include "explorer/dialogs/QVNamedObjectPropertySheet.h"
@@ -46,7 +48,8 @@ class PropertySheetsTest : public DialogsTest {
 
 TEST_F(PropertySheetsTest, ABlockThatIsNotOKShowsNoStatistics) {
   OpenSample();
-  CQVModelInstanceObjectPropertySheet sheet(53538, ModelOf("BufferTank"), "Block", "T101", "BufferTank", 0);
+  CQVModelInstanceObjectPropertySheet sheet(IDS_BLOCK_PROPERTIES, ModelOf("BufferTank"), "Block", "T101", "BufferTank",
+                                            0);
   std::map<int, std::string> shown;
   Show(sheet, [&](CPropertySheet& running) {
     for (int id : {IDC_MODEL_STATUS, IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS,
@@ -63,7 +66,8 @@ TEST_F(PropertySheetsTest, ABlockThatIsNotOKShowsNoStatistics) {
 
 TEST_F(PropertySheetsTest, AnOKBlockShowsItsCountsAndWhereItsModelComesFrom) {
   OpenSample();
-  CQVModelInstanceObjectPropertySheet own(53538, ModelOf("BufferTank"), "Block", "T101", "BufferTank", 1);
+  CQVModelInstanceObjectPropertySheet own(IDS_BLOCK_PROPERTIES, ModelOf("BufferTank"), "Block", "T101", "BufferTank",
+                                          1);
   std::map<int, std::string> shown;
   std::vector<std::string> titles, buttons;
   Show(own, [&](CPropertySheet& running) {
@@ -90,10 +94,11 @@ TEST_F(PropertySheetsTest, AnOKBlockShowsItsCountsAndWhereItsModelComesFrom) {
 
 TEST_F(PropertySheetsTest, AModelTheDocumentCannotCountShowsDashes) {
   OpenSample();
-  CQVModelInstanceObjectPropertySheet sheet(13753, ModelOf("BrokenMixer"), "Flowsheet", "M", "BrokenMixer", 1);
+  CQVModelInstanceObjectPropertySheet sheet(IDS_FLOWSHEET_PROPERTIES, ModelOf("BrokenMixer"), "Flowsheet", "M",
+                                            "BrokenMixer", 1);
   EXPECT_EQ(sheet.Texts().equations, "-");
   EXPECT_EQ(sheet.Texts().degreesOfFreedom, "-");
-  CQVModelInstanceObjectPropertySheet without(13753, nullptr, "Flowsheet", "", "", 1);
+  CQVModelInstanceObjectPropertySheet without(IDS_FLOWSHEET_PROPERTIES, nullptr, "Flowsheet", "", "", 1);
   EXPECT_EQ(without.Texts().unknowns, "-");
   EXPECT_EQ(without.Texts().library, "Custom Modeling");
 }
@@ -105,7 +110,7 @@ TEST_F(PropertySheetsTest, ATypeWithoutDescriptionShowsNoDescriptionField) {
   explorer_test::TestLeaf node(valve.DefaultInstance(), nullptr);
   node.texts[EOAspectName] = "Opening";
 
-  CQVNamedObjectPropertySheet plain(53551, &node, "", 0);
+  CQVNamedObjectPropertySheet plain(IDS_MODEL_PROPERTIES, &node, "", 0);
   bool labelShown = true, fieldShown = true;
   std::string name;
   Show(plain, [&](CPropertySheet& running) {
@@ -117,7 +122,7 @@ TEST_F(PropertySheetsTest, ATypeWithoutDescriptionShowsNoDescriptionField) {
   EXPECT_FALSE(fieldShown);
   EXPECT_EQ(name, "Opening");
 
-  CQVNamedObjectPropertySheet described(53551, &node, "How far a valve is open", 0);
+  CQVNamedObjectPropertySheet described(IDS_MODEL_PROPERTIES, &node, "How far a valve is open", 0);
   std::string description;
   Show(described, [&](CPropertySheet& running) {
     labelShown = ActiveVisible(running, IDC_DESCRIPTION_LABEL);
@@ -130,7 +135,7 @@ TEST_F(PropertySheetsTest, ATypeWithoutDescriptionShowsNoDescriptionField) {
 TEST_F(PropertySheetsTest, AReadOnlyTypeOffersOnlyClose) {
   explorer_test::TestLeaf node(nullptr, nullptr);
   node.texts[EOAspectName] = "Valve";
-  CQVNamedObjectPropertySheet readOnly(53551, &node, "", 1);
+  CQVNamedObjectPropertySheet readOnly(IDS_MODEL_PROPERTIES, &node, "", 1);
   std::vector<std::string> buttons;
   bool contextHelp = false;
   ui.AnswerSheet([&](CPropertySheet& running) {
@@ -142,7 +147,7 @@ TEST_F(PropertySheetsTest, AReadOnlyTypeOffersOnlyClose) {
   EXPECT_EQ(buttons, (std::vector<std::string>{"Close"}));
   EXPECT_TRUE(contextHelp);
 
-  CQVNamedObjectPropertySheet editable(53551, &node, "", 0);
+  CQVNamedObjectPropertySheet editable(IDS_MODEL_PROPERTIES, &node, "", 0);
   Show(editable, [&](CPropertySheet& running) { buttons = UsableButtons(running); });
   EXPECT_EQ(buttons, (std::vector<std::string>{"OK", "Cancel"}));  // Apply waits for a change
 }
@@ -152,7 +157,7 @@ TEST_F(PropertySheetsTest, ABlockTypeShowsItsModelsDescriptionTrimmedAndCut) {
   model.SetDescription("   Stirred tank " + std::string(300, 'x'));
   explorer_test::TestLeaf blockType(model.DefaultInstance(), nullptr, 0, CLSID_QVEOBlockType);
   blockType.texts[EOAspectName] = "Reactor";
-  CQVNamedObjectPropertySheet sheet(53551, &blockType, "given", 0);
+  CQVNamedObjectPropertySheet sheet(IDS_MODEL_PROPERTIES, &blockType, "given", 0);
   EXPECT_EQ(sheet.Description(), "Stirred tank " + std::string(256 - 16, 'x'));
 
   // Other kinds of node keep the description they were given.

@@ -6,7 +6,9 @@
 #include "explorer/dialogs/DrawBrush.h"
 #include "explorer/dialogs/DrawColorMenu.h"
 #include "explorer/dialogs/DrawLineMenu.h"
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/dialogs/QVNamedObjectPropertySheet.h"
 #include "explorer/dialogs/QVPropPageStreamType.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
@@ -25,7 +27,7 @@ class StreamTypePageTest : public DialogsTest {
   // Runs a stream-type sheet; look sees the stream page, then OK closes the sheet.
   INT_PTR ShowStreamPage(IUnknown* streamType, std::function<void(CPropertySheet&, CPropertyPage&)> look,
                          int readOnly = 0) {
-    CQVNamedObjectPropertySheet sheet(53604, &node, "", readOnly);
+    CQVNamedObjectPropertySheet sheet(IDS_STREAM_TYPE_PROPERTIES, &node, "", readOnly);
     sheet.AddStreamTypePage(streamType);
     ui.AnswerSheet([&](CPropertySheet& running) {
       ASSERT_EQ(running.GetPageCount(), 2);

@@ -1,7 +1,9 @@
 // The User Notes page: lines beginning with EndText are refused with a
 // message naming them, the sheet comes back on the notes page with the text
 // as typed, and only accepted notes are stored.
-#include "explorer/dialogs/PropertyPageIds.h"
+#include "explorer/resources/ControlIds.h"
+#include "explorer/resources/DialogIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/dialogs/QVComponentListPropertySheet.h"
 #include "explorer/dialogs/QVModelInstanceObjectPropertySheet.h"
 #include "explorer/dialogs/QVPropPageUserNotes.h"
@@ -52,7 +54,7 @@ TEST_F(UserNotesTest, TheMessageNamesEachOffendingLine) {
 TEST_F(UserNotesTest, RefusedNotesReopenTheSheetOnTheNotesPageAndAreNotStored) {
   CComPtr<FakeNotes> notes = MakeComObject<FakeNotes>("old notes");
   CComPtr<FakeBlock> block = MakeComObject<FakeBlock>(notes.Get());
-  CQVModelInstanceObjectPropertySheet sheet(53538, block.Get(), "Block", "B1", "BufferTank", 1);
+  CQVModelInstanceObjectPropertySheet sheet(IDS_BLOCK_PROPERTIES, block.Get(), "Block", "B1", "BufferTank", 1);
 
   TypeNotesAndPressOK("Check level\nendtext");
   ui.AnswerOk();  // the message
@@ -99,7 +101,7 @@ TEST_F(UserNotesTest, ANoteTheHostRefusesIsReportedAndOfferedAgain) {
   CComPtr<FakeNotes> notes = MakeComObject<FakeNotes>("");
   notes->writeResult = E_ACCESSDENIED;
   CComPtr<FakeBlock> block = MakeComObject<FakeBlock>(notes.Get());
-  CQVModelInstanceObjectPropertySheet sheet(53538, block.Get(), "Block", "B1", "BufferTank", 1);
+  CQVModelInstanceObjectPropertySheet sheet(IDS_BLOCK_PROPERTIES, block.Get(), "Block", "B1", "BufferTank", 1);
   TypeNotesAndPressOK("keep me");
   ui.AnswerOk();
   std::string shownAgain;
@@ -119,7 +121,7 @@ TEST_F(UserNotesTest, ANoteTheHostRefusesIsReportedAndOfferedAgain) {
 
 TEST_F(UserNotesTest, WithoutANotesObjectTheNotesCannotBeTyped) {
   CComPtr<FakeBlock> block = MakeComObject<FakeBlock>(nullptr);
-  CQVModelInstanceObjectPropertySheet sheet(53538, block.Get(), "Block", "B1", "BufferTank", 1);
+  CQVModelInstanceObjectPropertySheet sheet(IDS_BLOCK_PROPERTIES, block.Get(), "Block", "B1", "BufferTank", 1);
   bool typed = true;
   ui.AnswerSheet([&](CPropertySheet& running) {
     running.SetActivePage(1);
@@ -136,7 +138,7 @@ TEST_F(UserNotesTest, ComponentListNotesAreKeptUnderTheListName) {
   ASSERT_EQ(lists->CreateComponentList("Water", false), S_OK);
   ASSERT_EQ(lists->SetNotes("Water", std::string(1500, 'w')), S_OK);
 
-  CQVComponentListPropertySheet sheet(53560, lists.Get(), "Water");
+  CQVComponentListPropertySheet sheet(IDS_COMPONENT_LIST_PROPERTIES, lists.Get(), "Water");
   std::string name, shown;
   int limit = 0;
   ui.AnswerSheet([&](CPropertySheet& running) {
@@ -162,7 +164,7 @@ TEST_F(UserNotesTest, RefusedComponentListNotesComeBackOnTheNotesPage) {
   CComPtr<IQVPhysicalProperties> lists;
   ASSERT_EQ(app.Document().GetProperties(&lists), S_OK);
   ASSERT_EQ(lists->CreateComponentList("Oil", true), S_OK);
-  CQVComponentListPropertySheet sheet(53560, lists.Get(), "Oil");
+  CQVComponentListPropertySheet sheet(IDS_COMPONENT_LIST_PROPERTIES, lists.Get(), "Oil");
   TypeNotesAndPressOK("ENDTEXT");
   ui.AnswerOk();
   int activeAgain = -1;

@@ -8,6 +8,8 @@
 #include "explorer/dialogs/ExplorerComponentListName.h"
 #include "explorer/dialogs/ExplorerParameterName.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/ControlIds.h"
 #include "host/language/TypeKinds.h"
 #include "host/model/IQVFormContainer.h"
 #include "host/model/IQVFormDef.h"
@@ -183,7 +185,7 @@ TEST_F(AddEntryTest, AParameterTypeTakesItsKindAndATakenNameEndsTheCommand) {
   CQVEOAddParameterType entry(SimulationInstance(), &frame);
   ui.AnswerDialog([](CDialog& dialog) {
     EXPECT_EQ(dialog.GetWindowText(), "Create Parameter Type");
-    dialog.Item(IDC_EXPLORER_NAME_EDIT)->UserType("Gain");
+    dialog.Item(IDC_OBJECT_NAME)->UserType("Gain");
     dialog.Item(IDC_PARAMETER_REAL)->UserClick();
     dialog.PressButton(IDOK);
   });
@@ -193,7 +195,7 @@ TEST_F(AddEntryTest, AParameterTypeTakesItsKindAndATakenNameEndsTheCommand) {
   EXPECT_EQ(LastSession()->Kind(), QV_KIND_PARAMETER_TYPE);
 
   ui.AnswerDialog([](CDialog& dialog) {
-    dialog.Item(IDC_EXPLORER_NAME_EDIT)->UserType("Gain");
+    dialog.Item(IDC_OBJECT_NAME)->UserType("Gain");
     dialog.Item(IDC_PARAMETER_LOGICAL)->UserClick();
     dialog.PressButton(IDOK);
   });
@@ -247,7 +249,7 @@ TEST_F(AddEntryTest, AComponentListOrSetIsMadeByTheDocumentsProperties) {
   CQVEOAddComponentList entry(SimulationInstance(), &frame);
   ui.AnswerDialog([](CDialog& dialog) {
     EXPECT_EQ(dialog.GetWindowText(), "Create Component List");
-    dialog.Item(IDC_EXPLORER_NAME_EDIT)->UserType("Solids");
+    dialog.Item(IDC_OBJECT_NAME)->UserType("Solids");
     dialog.Item(IDC_NO_PHYSICAL_PROPERTIES)->UserClick();
     dialog.PressButton(IDOK);
   });

@@ -9,6 +9,7 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/QVEOTypesFolder.h"
+#include "explorer/resources/CommandIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "tests/explorer_library/LibraryTestSupport.h"
 
@@ -49,7 +50,7 @@ TEST_F(FolderTypesFolderTest, MenusFollowTheReadOnlyFlag) {
   EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_REBUILD));
   EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_PROPERTIES));
   EXPECT_TRUE(locked->CanDoCommand(ID_EXPLORER_INSERT));
-  EXPECT_FALSE(locked->CanDoCommand(54071)) << "close library belongs to libraries";
+  EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_CLOSE_LIBRARY)) << "close library belongs to libraries";
   // Properties shows nothing yet: no prompt may appear.
   TypesFolder(0)->DoCommand(ID_EXPLORER_PROPERTIES);
   EXPECT_TRUE(ui.Prompts().empty());

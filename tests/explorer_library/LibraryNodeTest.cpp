@@ -4,11 +4,11 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/nodes/library/QVEOLibrary.h"
+#include "explorer/resources/CommandIds.h"
 #include "tests/explorer_library/LibraryTestSupport.h"
 
 namespace library_test {
 namespace {
-
 
 class LibraryNodeTest : public LibraryTest {};
 
@@ -37,7 +37,7 @@ TEST_F(LibraryNodeTest, ReadOnlyLibraryOffersNoRebuildPasteOrDrop) {
   EXPECT_EQ(MenuOf(library), (Texts{"Explore", "-", "Export...", "-", "Properties..."}));
   EXPECT_FALSE(library.CanDoCommand(ID_EXPLORER_REBUILD));
   EXPECT_FALSE(library.CanDoCommand(ID_EXPLORER_PASTE));
-  EXPECT_TRUE(library.CanDoCommand(54071));
+  EXPECT_TRUE(library.CanDoCommand(ID_EXPLORER_CLOSE_LIBRARY));
   COleDataObject data(ObjectData(CF_EXPLORER_VARIABLE_TYPE, model));
   EXPECT_EQ(library.OnDragOver(&data, MK_SHIFT), DROPEFFECT_NONE);
   EXPECT_FALSE(library.OnDrop(&data, DROPEFFECT_COPY));
@@ -48,7 +48,7 @@ TEST_F(LibraryNodeTest, CloseLibrarySaysItIsDisabled) {
   OpenSample();
   CQVEOLibrary library(LibraryInstance("Modeler"), &exclusions, &owner);
   ui.AnswerOk();
-  library.DoCommand(54071);
+  library.DoCommand(ID_EXPLORER_CLOSE_LIBRARY);
   ASSERT_EQ(ui.Prompts().size(), 1u);
   EXPECT_EQ(ui.Prompts()[0].text, "Close library current disabled.");
   EXPECT_EQ(ui.Prompts()[0].caption, "Explorer");

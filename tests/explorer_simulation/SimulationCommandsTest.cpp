@@ -5,6 +5,8 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/nodes/simulation/QVEOSimulation.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/ControlIds.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "host/model/IRModel.h"
 #include "host/store/MwInstance.h"
@@ -36,7 +38,8 @@ TEST_F(SimulationCommandsTest, MenuOffersExploreInsertTheRunPopupAndProperties) 
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(MenuTexts(*run), (Strings{"Run", "Step", "Pause", "Pause At...", "Restart", "Rewind...", "Reset",
                                       "Reset All", "Advanced Reset..."}));
-  const UINT runIds[] = {41132, 41133, 50204, 50207, 50244, 50205, 50253, 50275, 50276};
+  const UINT runIds[] = {ID_HOST_RUN,    ID_HOST_STEP,  ID_HOST_PAUSE,     ID_HOST_PAUSE_AT,      ID_HOST_RESTART,
+                         ID_HOST_REWIND, ID_HOST_RESET, ID_HOST_RESET_ALL, ID_HOST_ADVANCED_RESET};
   for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(run->GetMenuItemID(i), runIds[i]);
     EXPECT_EQ(root.CanDoCommand(runIds[i]), 1);
@@ -144,12 +147,12 @@ TEST_F(SimulationPropertiesTest, PropertiesShowTheFileAndTheSimulationsCounts) {
     shown = true;
     EXPECT_EQ(sheet.Caption(), "Simulation Properties");
     ASSERT_EQ(sheet.GetPageCount(), 2);
-    EXPECT_EQ(sheet.GetActivePage()->GetDlgItemText(14001), Document().GetPathName());
+    EXPECT_EQ(sheet.GetActivePage()->GetDlgItemText(IDC_FILE_NAME), Document().GetPathName());
     ASSERT_TRUE(sheet.SetActivePage(1));
     CPropertyPage* counts = sheet.GetActivePage();
-    EXPECT_EQ(counts->GetDlgItemText(14011), std::to_string(equations));
-    EXPECT_EQ(counts->GetDlgItemText(14012), std::to_string(variables));
-    EXPECT_EQ(counts->GetDlgItemText(14010), std::to_string(freedom));
+    EXPECT_EQ(counts->GetDlgItemText(IDC_DOF_EQUATIONS), std::to_string(equations));
+    EXPECT_EQ(counts->GetDlgItemText(IDC_DOF_VARIABLES), std::to_string(variables));
+    EXPECT_EQ(counts->GetDlgItemText(IDC_DOF_DEGREES_OF_FREEDOM), std::to_string(freedom));
     sheet.PressButton(IDOK);
   });
   root.DoCommand(ID_EXPLORER_PROPERTIES);

@@ -4,6 +4,7 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "host/store/IFTypeRename.h"
@@ -13,7 +14,7 @@ namespace window_test {
 
 namespace {
 
-const UINT kColumnTitles[] = {13605, 13606, 13607, 13608};  // Name, Type, Status, Equations
+const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS, IDS_EQUATIONS};  // Name, Type, Status, Equations
 const EOAspect kColumnAspects[] = {EOAspectType, EOAspectStatus, EOAspectEquations};
 
 CStoreType* TypeBehind(IFInstance* instance) { return instance ? StoreTypeOf(instance) : nullptr; }

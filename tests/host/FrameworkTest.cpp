@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "explorer/resources/MenuIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CQVHelpPropertySheet.h"
 #include "host/framework/CRDocTemplate.h"
 #include "host/framework/CRDocument.h"
@@ -51,7 +53,7 @@ class FrameworkTest : public ::testing::Test {
     EXPECT_TRUE(CRQVMDIChildFrame::OpenFrames().empty());
   }
   CRDocTemplate MakeTemplate() {
-    return CRDocTemplate(kExplorerClass, 13501, [] { return std::make_unique<CRDocument>(); },
+    return CRDocTemplate(kExplorerClass, IDR_EXPLORER_TEMPLATE, [] { return std::make_unique<CRDocument>(); },
                          [] { return new TestFrame; });
   }
   CWnd client;
@@ -106,7 +108,7 @@ TEST_F(FrameworkTest, ApplicationFindsTemplatesByClass) {
     app.AddDocTemplate(std::make_unique<CRDocTemplate>(MakeTemplate()));
     app.AddDocTemplate(nullptr);
     ASSERT_NE(app.GetDocTemplate(kExplorerClass), nullptr);
-    EXPECT_EQ(app.GetDocTemplate(kExplorerClass)->ResourceId(), 13501u);
+    EXPECT_EQ(app.GetDocTemplate(kExplorerClass)->ResourceId(), IDR_EXPLORER_TEMPLATE);
     EXPECT_EQ(app.GetDocTemplate(kEditorClass), nullptr);
   }
   EXPECT_EQ(CRBaseApp::GetApp(), nullptr);
@@ -150,7 +152,7 @@ TEST(HelpPropertySheetTest, HelpButtonShowsTheTopic) {
   fake::App app;
   TestUserInterface ui;
   CQVHelpPropertySheet sheet("Model Properties");
-  sheet.SetHelpTopic(53654, 53656);
+  sheet.SetHelpTopic(IDS_HELP_FILE, IDS_HELP_MODEL_PROPERTIES);
   CPropertyPage general(page.id);
   sheet.AddPage(&general);
   ui.AnswerSheet([](CPropertySheet& running) {
@@ -158,7 +160,7 @@ TEST(HelpPropertySheetTest, HelpButtonShowsTheTopic) {
     running.PressButton(IDOK);
   });
   EXPECT_EQ(sheet.DoModal(), IDOK);
-  EXPECT_EQ(app.helpShown, (std::vector<std::pair<UINT, UINT>>{{53654, 53656}}));
+  EXPECT_EQ(app.helpShown, (std::vector<std::pair<UINT, UINT>>{{IDS_HELP_FILE, IDS_HELP_MODEL_PROPERTIES}}));
 
   sheet.SetHelpTopic(0, 0);
   EXPECT_FALSE(sheet.OnHelp()) << "a sheet without a topic shows nothing";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/MenuIds.h"
 #include "platform/Command.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
@@ -14,7 +16,7 @@ class PaneWnd : public CWnd, public CView {
   std::vector<LPARAM> hints;
   void OnUpdate(CView*, LPARAM hint, void*) override { hints.push_back(hint); }
   bool OnCmdMsg(UINT id, int code, CCmdUI* ui) override {
-    if (id != 57637) return false;
+    if (id != ID_EDIT_PASTE) return false;
     if (code == CN_UPDATE_COMMAND_UI) ui->Enable(true);
     else ++pastes;
     return true;
@@ -44,7 +46,7 @@ class TestFrame : public CMDIChildWnd {
 
  protected:
   bool OnFrameCommand(UINT id, int code, CCmdUI* ui) override {
-    if (id != 53502) return false;
+    if (id != ID_EXPLORER_CLOSE) return false;
     if (code == CN_UPDATE_COMMAND_UI) ui->Enable(true);
     else ++closes;
     return true;
@@ -57,7 +59,7 @@ TEST(Frame, ClientFailureDestroysAndDeletesTheFrame) {
   frame->failClient = true;
   CWnd parent;
   ASSERT_TRUE(parent.Create("p", "", WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
-  EXPECT_FALSE(frame->LoadFrame(13501, WS_CHILD | WS_VISIBLE, &parent, nullptr));
+  EXPECT_FALSE(frame->LoadFrame(IDR_EXPLORER_TEMPLATE, WS_CHILD | WS_VISIBLE, &parent, nullptr));
   EXPECT_EQ(TestFrame::alive, 0);
   EXPECT_TRUE(parent.GetChildren().empty());
 }
@@ -78,10 +80,10 @@ TEST(Frame, CommandsGoToTheActiveViewThenTheFrameAndDestroyDeletes) {
   auto* left = static_cast<PaneWnd*>(frame->splitter.GetPane(0, 0));
   frame->splitter.SetActivePane(0, 0);
   EXPECT_EQ(frame->GetActiveView(), left);
-  EXPECT_TRUE(QueryCommandState(&main, 57637).enabled) << "main frame -> child frame -> active view";
-  PerformCommand(&main, 57637);
+  EXPECT_TRUE(QueryCommandState(&main, ID_EDIT_PASTE).enabled) << "main frame -> child frame -> active view";
+  PerformCommand(&main, ID_EDIT_PASTE);
   EXPECT_EQ(left->pastes, 1);
-  PerformCommand(&main, 53502);
+  PerformCommand(&main, ID_EXPLORER_CLOSE);
   EXPECT_EQ(frame->closes, 1);
   EXPECT_FALSE(QueryCommandState(&main, 12345).enabled);
 

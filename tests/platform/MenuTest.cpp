@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "explorer/resources/CommandIds.h"
 #include "platform/Command.h"
 #include "platform/Menu.h"
 #include "platform/Resources.h"
@@ -78,16 +79,16 @@ TEST_F(MenuTest, PopupsAreSearchedByCommand) {
   menu.CreatePopupMenu();
   auto run = std::make_shared<CMenu>();
   run->CreatePopupMenu();
-  run->AppendMenu(MF_STRING, 41132, "R&un\tF5");
-  menu.AppendMenu(MF_STRING, 54005, "E&xplore");
+  run->AppendMenu(MF_STRING, ID_HOST_RUN, "R&un\tF5");
+  menu.AppendMenu(MF_STRING, ID_EXPLORER_EXPLORE, "E&xplore");
   menu.AppendPopup("&Run", run);
   EXPECT_EQ(menu.GetMenuItemID(1), static_cast<UINT>(-1));
   ASSERT_NE(menu.GetSubMenu(1), nullptr);
-  EXPECT_EQ(menu.GetMenuString(41132, MF_BYCOMMAND), "R&un\tF5");
-  EXPECT_EQ(menu.EnableMenuItem(41132, MF_GRAYED), MF_ENABLED);
-  EXPECT_EQ(menu.GetMenuState(41132, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED);
+  EXPECT_EQ(menu.GetMenuString(ID_HOST_RUN, MF_BYCOMMAND), "R&un\tF5");
+  EXPECT_EQ(menu.EnableMenuItem(ID_HOST_RUN, MF_GRAYED), MF_ENABLED);
+  EXPECT_EQ(menu.GetMenuState(ID_HOST_RUN, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED);
   EXPECT_EQ(menu.EnableMenuItem(999, MF_GRAYED), static_cast<UINT>(-1));
-  EXPECT_TRUE(menu.RemoveMenu(41132, MF_BYCOMMAND));
+  EXPECT_TRUE(menu.RemoveMenu(ID_HOST_RUN, MF_BYCOMMAND));
   EXPECT_EQ(menu.GetSubMenu(1)->GetMenuItemCount(), 0);
 }
 
@@ -109,12 +110,12 @@ TEST_F(MenuTest, ResourceMenusLoadAsCopies) {
 
 TEST(Accelerators, MatchRequiresExactModifiers) {
   AcceleratorTable table;
-  table.entries = {{FVIRTKEY | FCONTROL, 'S', 57603}, {FVIRTKEY | FCONTROL | FSHIFT, 'S', 50221}};
-  EXPECT_EQ(table.Find('S', false, true, false), 57603u);
-  EXPECT_EQ(table.Find('S', true, true, false), 50221u);
+  table.entries = {{FVIRTKEY | FCONTROL, 'S', ID_FILE_SAVE}, {FVIRTKEY | FCONTROL | FSHIFT, 'S', ID_HOST_SNAPSHOTS}};
+  EXPECT_EQ(table.Find('S', false, true, false), ID_FILE_SAVE);
+  EXPECT_EQ(table.Find('S', true, true, false), ID_HOST_SNAPSHOTS);
   EXPECT_EQ(table.Find('S', false, false, false), 0u);
   EXPECT_EQ(AcceleratorTable::KeyText(table.entries[1]), "Ctrl+Shift+S");
-  EXPECT_EQ(AcceleratorTable::KeyText({FVIRTKEY | FALT, VK_RETURN, 53501}), "Alt+Enter");
+  EXPECT_EQ(AcceleratorTable::KeyText({FVIRTKEY | FALT, VK_RETURN, ID_VIEW_PROPERTIES}), "Alt+Enter");
 }
 
 }  // namespace

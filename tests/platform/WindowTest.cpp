@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "explorer/resources/CommandIds.h"
 #include "platform/Command.h"
 #include "platform/Menu.h"
 #include "platform/Window.h"
@@ -177,7 +178,7 @@ TEST_F(WindowTest, KeysPassPreTranslateUpTheChainBeforeDispatch) {
 
 TEST_F(WindowTest, AcceleratorsOfTheNearestAncestorTurnKeysIntoCommands) {
   AcceleratorTable table;
-  table.entries = {{FVIRTKEY | FCONTROL, 'C', 54006}, {FVIRTKEY, VK_DELETE, 54009}};
+  table.entries = {{FVIRTKEY | FCONTROL, 'C', ID_EXPLORER_COPY}, {FVIRTKEY, VK_DELETE, ID_EXPLORER_DELETE}};
   RecordingWnd frame, view;
   ASSERT_TRUE(frame.Create("f", "", WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0));
   ASSERT_TRUE(view.Create("v", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &frame, 1));

@@ -3,6 +3,7 @@
 // generated code, inserting files, rebuilding and settings kept in the file.
 #include <gtest/gtest.h>
 
+#include "explorer/resources/CommandIds.h"
 #include "host/framework/UpdateHints.h"
 #include "host/model/IRModel.h"
 #include "host/services/IQVHomotopy.h"
@@ -73,10 +74,10 @@ TEST_F(DocumentTest, MessagesAreKeptInOrderAndHeardByListeners) {
 TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
   CWorkbenchMainFrame* main = app.CreateMainWindow();
   ASSERT_NE(main, nullptr);
-  main->SendMessage(WM_COMMAND, 41132, 0);
-  main->SendMessage(WM_COMMAND, 50204, 0);
-  CCmdUI state(50276);
-  EXPECT_TRUE(main->OnCmdMsg(50276, CN_UPDATE_COMMAND_UI, &state));
+  main->SendMessage(WM_COMMAND, ID_HOST_RUN, 0);
+  main->SendMessage(WM_COMMAND, ID_HOST_PAUSE, 0);
+  CCmdUI state(ID_HOST_ADVANCED_RESET);
+  EXPECT_TRUE(main->OnCmdMsg(ID_HOST_ADVANCED_RESET, CN_UPDATE_COMMAND_UI, &state));
   EXPECT_TRUE(state.IsEnabled());
   Doc().ShowHomotopy();
   Doc().ShowSolverOptions(-1);
@@ -88,7 +89,7 @@ TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
                                       "dialog: Run Options", "dialog: Snapshots", "script: ReportLevels"}));
   EXPECT_TRUE(ui.Announced("run: Run"));
   EXPECT_TRUE(ui.Announced("dialog: Homotopy"));
-  EXPECT_FALSE(Doc().RunCommand(54001));
+  EXPECT_FALSE(Doc().RunCommand(ID_EXPLORER_DEFAULT_ACTION));
 }
 
 TEST_F(DocumentTest, BroadcastReachesTopLevelWindowsAndTheirFrames) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "host/HostCommandIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/UpdateHints.h"
 #include "host/model/IRModel.h"
@@ -32,9 +33,10 @@ struct RunCommandName {
 };
 
 // The host's run commands as the simulation's Run menu offers them.
-constexpr RunCommandName kRunCommands[] = {{41132, "Run"},         {41133, "Step"},     {50204, "Pause"},
-                                           {50207, "Pause At"},    {50244, "Restart"},  {50205, "Rewind"},
-                                           {50253, "Reset"},       {50275, "Reset All"}, {50276, "Advanced Reset"}};
+constexpr RunCommandName kRunCommands[] = {
+    {ID_HOST_RUN, "Run"},           {ID_HOST_STEP, "Step"},           {ID_HOST_PAUSE, "Pause"},
+    {ID_HOST_PAUSE_AT, "Pause At"}, {ID_HOST_RESTART, "Restart"},     {ID_HOST_REWIND, "Rewind"},
+    {ID_HOST_RESET, "Reset"},       {ID_HOST_RESET_ALL, "Reset All"}, {ID_HOST_ADVANCED_RESET, "Advanced Reset"}};
 
 template <class T>
 HRESULT Give(const CComPtr<T>& object, T** out) {

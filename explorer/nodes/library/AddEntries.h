@@ -149,7 +149,7 @@ class CQVEOAddUserFolder : public CQVEOAddEntry {
   CExplorerObject* Clone() override;
   void Create() override;
   IFFolder* GetParentFolder() const { return m_pParentFolder; }
-  // The shared command 54001/54004 of this entry.
+  // The shared command ID_EXPLORER_DEFAULT_ACTION/ID_EXPLORER_OPEN of this entry.
   void CreateUserFolder();
 
  private:

@@ -4,15 +4,11 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/CQVTextEditorFrame.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
-
-namespace {
-
-constexpr UINT kOpenTextId = 53518;  // "&Open"
-
-}  // namespace
 
 CQVEOAddEntry::CQVEOAddEntry(IFInstance* instance, UINT labelId, UINT iconId, CWnd* owner)
     : CExplorerObject(ForInstance{}, instance, iconId, iconId, owner, 0), m_nLabelId(labelId), m_nIconId(iconId) {}
@@ -36,7 +32,7 @@ int CQVEOAddEntry::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOAddEntry::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_OPEN, kOpenTextId);
+  build.Add(ID_EXPLORER_OPEN, IDS_MENU_OPEN);
   return 1;
 }
 

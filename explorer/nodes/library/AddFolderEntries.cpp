@@ -8,6 +8,8 @@
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/AddEntries.h"
 #include "explorer/packaging/ExplorerFileDialog.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/services/IQVPhysicalProperties.h"
@@ -20,11 +22,6 @@
 namespace {
 
 constexpr DWORD kShowHelp = 0x00000010;  // the file dialog shows its Help button
-constexpr UINT kCreateFolderTitle = 53668;
-constexpr UINT kFolderTakenMessage = 53670;
-constexpr UINT kCreateComponentListTitle = 53606;
-constexpr UINT kComponentListTakenMessage = 53610;
-constexpr UINT kLibraryNotOpenedMessage = 53646;
 
 // The sub-folder folderName of the root folder of the instance's palette.
 CComPtr<IFFolder> PaletteFolder(IFInstance* instance, const std::string& folderName) {
@@ -62,10 +59,11 @@ CComPtr<IFType> LibraryReadFrom(IFRoot* root, const std::string& path) {
 // ---- user folders
 
 CQVEOAddUserFolder::CQVEOAddUserFolder(IFInstance* instance, CWnd* owner, IFFolder* parentFolder)
-    : CQVEOAddEntry(instance, 53669, 13705, owner), m_pParentFolder(parentFolder) {}
+    : CQVEOAddEntry(instance, IDS_ADD_FOLDER, IDI_ADD_FOLDER, owner), m_pParentFolder(parentFolder) {}
 
 CQVEOAddUserFolder::CQVEOAddUserFolder(IFInstance* instance, CWnd* owner, const std::string& folderName)
-    : CQVEOAddEntry(instance, 53669, 13705, owner), m_pParentFolder(PaletteFolder(instance, folderName)) {}
+    : CQVEOAddEntry(instance, IDS_ADD_FOLDER, IDI_ADD_FOLDER, owner),
+      m_pParentFolder(PaletteFolder(instance, folderName)) {}
 
 const GUID& CQVEOAddUserFolder::ClassID() { return CLSID_QVEOAddUserFolder; }
 CExplorerObject* CQVEOAddUserFolder::Clone() {
@@ -78,14 +76,14 @@ void CQVEOAddUserFolder::CreateUserFolder() {
   if (!m_pParentFolder) return;
   CComPtr<IFFolder> folder;
   bool made =
-      AskUntilAccepted<CQVExplorerObjectNameDialog>(kCreateFolderTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+      AskUntilAccepted<CQVExplorerObjectNameDialog>(IDS_CREATE_FOLDER, [&](CQVExplorerObjectNameDialog& dialog) {
         CQVExplorer::SetName(dialog.m_strName);
         folder = nullptr;
         if (SUCCEEDED(m_pParentFolder->CreateFolder(dialog.m_strName, FF_USER_FOLDER, &folder)) && folder) {
           CQVExplorer::SetName("");
           return true;
         }
-        CQVExplorer::DisplayMessage(kFolderTakenMessage, 0, MB_ICONEXCLAMATION, nullptr);
+        CQVExplorer::DisplayMessage(IDS_FOLDER_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
         return false;
       });
   if (!made) return;
@@ -100,7 +98,7 @@ void CQVEOAddUserFolder::CreateUserFolder() {
 // ---- component lists
 
 CQVEOAddComponentList::CQVEOAddComponentList(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 13601, 13553, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_COMPONENT_LIST, IDI_ADD_COMPONENT_LIST, owner) {}
 const GUID& CQVEOAddComponentList::ClassID() { return CLSID_QVEOAddComponentList; }
 CExplorerObject* CQVEOAddComponentList::Clone() { return new CQVEOAddComponentList(GetInstance(), GetOwner()); }
 
@@ -109,13 +107,13 @@ void CQVEOAddComponentList::Create() {
   CComPtr<IQVPhysicalProperties> properties;
   if (!document || FAILED(document->GetProperties(&properties)) || !properties) return;
   bool made = AskUntilAccepted<CQVExplorerComponentListName>(
-      kCreateComponentListTitle, [&](CQVExplorerComponentListName& dialog) {
+      IDS_CREATE_COMPONENT_LIST, [&](CQVExplorerComponentListName& dialog) {
         CQVExplorer::SetName(dialog.m_strName);
         if (SUCCEEDED(properties->CreateComponentList(dialog.m_strName, dialog.m_nChoice == 1))) {
           CQVExplorer::SetName("");
           return true;
         }
-        CQVExplorer::DisplayMessage(kComponentListTakenMessage, 0, MB_ICONEXCLAMATION, nullptr);
+        CQVExplorer::DisplayMessage(IDS_COMPONENT_LIST_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
         return false;
       });
   if (made) AnnounceAdded();
@@ -123,7 +121,8 @@ void CQVEOAddComponentList::Create() {
 
 // ---- "Open Library"
 
-CQVEOAddLibrary::CQVEOAddLibrary(IFInstance* instance, CWnd* owner) : CQVEOAddEntry(instance, 13619, 13636, owner) {}
+CQVEOAddLibrary::CQVEOAddLibrary(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, IDS_OPEN_LIBRARY, IDI_OPEN_LIBRARY_FILE, owner) {}
 const GUID& CQVEOAddLibrary::ClassID() { return CLSID_QVEOAddLibrary; }
 CExplorerObject* CQVEOAddLibrary::Clone() { return new CQVEOAddLibrary(GetInstance(), GetOwner()); }
 
@@ -138,7 +137,7 @@ void CQVEOAddLibrary::Create() {
   const std::string path = dialog.GetPathName();
   CComPtr<IFInstance> opened;
   if (FAILED(root->OpenLibrary(path, &opened))) {
-    CQVExplorer::DisplayMessage(kLibraryNotOpenedMessage, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_LIBRARY_NOT_OPENED, 0, MB_ICONEXCLAMATION, nullptr);
     return;
   }
   CComPtr<IFType> library = LibraryReadFrom(root, path);

@@ -7,6 +7,9 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "host/model/IQVFormContainer.h"
 #include "host/model/IQVFormDef.h"
@@ -16,13 +19,6 @@
 
 namespace {
 
-constexpr UINT kCreateIconTitle = 53623;
-constexpr UINT kNameGlobalTableTitle = 13740;
-constexpr UINT kAddHelpLabel = 53709;    // " Add Help"
-constexpr UINT kDeleteQuestion = 53588;  // "Are you sure that you want to delete this object?"
-constexpr UINT kConfirmCaption = 53587;
-constexpr UINT kDeleteTextId = 53522;  // "&Delete\tDel"
-constexpr UINT kOpenTextId = 53518;    // "&Open"
 const char* const kHelpFormName = "$Model_Help$";
 
 CComPtr<IQVFormContainer> FormContainerOf(IFType* owner) { return ComQuery<IQVFormContainer>(owner); }
@@ -31,7 +27,8 @@ CComPtr<IQVFormContainer> FormContainerOf(IFType* owner) { return ComQuery<IQVFo
 
 // ---- icons
 
-CQVEOAddIcon::CQVEOAddIcon(IFInstance* instance, CWnd* owner) : CQVEOAddEntry(instance, 13599, 13551, owner) {}
+CQVEOAddIcon::CQVEOAddIcon(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, IDS_ADD_ICON, IDI_ADD_ICON, owner) {}
 const GUID& CQVEOAddIcon::ClassID() { return CLSID_QVEOAddIcon; }
 CExplorerObject* CQVEOAddIcon::Clone() { return new CQVEOAddIcon(GetInstance(), GetOwner()); }
 
@@ -42,7 +39,7 @@ void CQVEOAddIcon::Create() {
   auto create = [&](const std::string& wanted, IFType** out) {
     return CQVExplorer::CreateIcon(instance, wanted, out, 1, nullptr);
   };
-  if (!AskAndCreateType(kCreateIconTitle, create, name)) return;
+  if (!AskAndCreateType(IDS_CREATE_ICON, create, name)) return;
   OpenView(CLSID_QVIconEditorView, 1, name, nullptr, "", 0);
   AnnounceAdded();
 }
@@ -50,7 +47,7 @@ void CQVEOAddIcon::Create() {
 // ---- forms: the host asks for the new form itself
 
 CQVEOAddFormInstance::CQVEOAddFormInstance(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 53575, 13626, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_FORM, IDI_ADD_FORM, owner) {}
 const GUID& CQVEOAddFormInstance::ClassID() { return CLSID_QVEOAddFormInstance; }
 CExplorerObject* CQVEOAddFormInstance::Clone() { return new CQVEOAddFormInstance(GetInstance(), GetOwner()); }
 
@@ -63,7 +60,7 @@ void CQVEOAddFormInstance::AddFormInstance() {
 // ---- the model's help form
 
 CQVEOAddHelpInstance::CQVEOAddHelpInstance(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, kAddHelpLabel, 13770, owner) {
+    : CQVEOAddEntry(instance, IDS_ADD_HELP, IDI_ADD_HELP, owner) {
   CComPtr<IFType> model = GetPalette();
   if (!model) return;
   model->GetName(m_ownerName);
@@ -77,7 +74,7 @@ CExplorerObject* CQVEOAddHelpInstance::Clone() { return new CQVEOAddHelpInstance
 
 int CQVEOAddHelpInstance::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) {
-    text = m_bHelpExists ? m_ownerName + " Help" : LoadStringOrEmpty(kAddHelpLabel);
+    text = m_bHelpExists ? m_ownerName + " Help" : LoadStringOrEmpty(IDS_ADD_HELP);
     return 1;
   }
   if (aspect == EOAspectType) {
@@ -89,8 +86,8 @@ int CQVEOAddHelpInstance::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOAddHelpInstance::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_OPEN, kOpenTextId);
-  build.Add(ID_EXPLORER_DELETE, kDeleteTextId);
+  build.Add(ID_EXPLORER_OPEN, IDS_MENU_OPEN);
+  build.Add(ID_EXPLORER_DELETE, IDS_MENU_DELETE);
   return 1;
 }
 
@@ -116,7 +113,8 @@ void CQVEOAddHelpInstance::Create() {
 }
 
 void CQVEOAddHelpInstance::DeleteHelp() {
-  if (CQVExplorer::DisplayMessage(kDeleteQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
+  if (CQVExplorer::DisplayMessage(IDS_CONFIRM_DELETE, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION, nullptr) !=
+      IDYES)
     return;
   CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
   if (!forms) return;
@@ -132,7 +130,7 @@ void CQVEOAddHelpInstance::DeleteHelp() {
 // ---- global tables of the simulation
 
 CQVEOAddGlobalTable::CQVEOAddGlobalTable(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 13739, 13626, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_GLOBAL_TABLE, IDI_ADD_FORM, owner) {}
 const GUID& CQVEOAddGlobalTable::ClassID() { return CLSID_QVEOAddGlobalTable; }
 CExplorerObject* CQVEOAddGlobalTable::Clone() { return new CQVEOAddGlobalTable(GetInstance(), GetOwner()); }
 
@@ -140,7 +138,7 @@ void CQVEOAddGlobalTable::Create() {
   CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
   if (!forms) return;
   bool made =
-      AskUntilAccepted<CQVExplorerObjectNameDialog>(kNameGlobalTableTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+      AskUntilAccepted<CQVExplorerObjectNameDialog>(IDS_NAME_GLOBAL_TABLE, [&](CQVExplorerObjectNameDialog& dialog) {
         if (!CQVGeneralUtil::IsValidName(dialog.m_strName, nullptr)) return false;
         CComPtr<IQVFormDef> form;
         return SUCCEEDED(forms->CreateForm(dialog.m_strName, CLSID_QVTableForm, 0, "", &form));

@@ -7,6 +7,8 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/CQVTextEditorFrame.h"
 #include "host/language/TypeKinds.h"
@@ -14,10 +16,6 @@
 #include "host/store/TypeFlags.h"
 
 namespace {
-
-constexpr UINT kCreateScriptTitle = 53611;
-constexpr UINT kCreateTaskTitle = 53613;
-constexpr UINT kTaskTakenMessage = 53615;
 
 // "<path of the instance>.<name>", or the name alone when the path is empty.
 std::string FullTitle(IFInstance* instance, const std::string& name) {
@@ -30,7 +28,8 @@ std::string FullTitle(IFInstance* instance, const std::string& name) {
 
 // ---- scripts
 
-CQVEOAddScript::CQVEOAddScript(IFInstance* instance, CWnd* owner) : CQVEOAddEntry(instance, 13616, 13634, owner) {}
+CQVEOAddScript::CQVEOAddScript(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, IDS_ADD_SCRIPT, IDI_ADD_SCRIPT, owner) {}
 const GUID& CQVEOAddScript::ClassID() { return CLSID_QVEOAddScript; }
 CExplorerObject* CQVEOAddScript::Clone() { return new CQVEOAddScript(GetInstance(), GetOwner()); }
 
@@ -41,7 +40,7 @@ void CQVEOAddScript::Create() {
   auto create = [&](const std::string& wanted, IFType** out) {
     return CQVExplorer::CreateScript(palette, wanted, 1, out);
   };
-  CComPtr<IFType> script = AskAndCreateType(kCreateScriptTitle, create, name);
+  CComPtr<IFType> script = AskAndCreateType(IDS_CREATE_SCRIPT, create, name);
   if (!script) return;
   CQVTextEditorFrame::Launch(GetInstance(), type_access::DescriptorOf(script), FullTitle(GetInstance(), name),
                              QV_KIND_SCRIPT, IsLibraryObject() != 0, 1);
@@ -51,7 +50,7 @@ void CQVEOAddScript::Create() {
 // ---- tasks
 
 CQVEOAddTask::CQVEOAddTask(IFInstance* instance, CWnd* owner, int mode)
-    : CQVEOAddEntry(instance, 13620, 13680, owner), m_nMode(mode) {}
+    : CQVEOAddEntry(instance, IDS_ADD_TASK, IDI_ADD_TASK, owner), m_nMode(mode) {}
 const GUID& CQVEOAddTask::ClassID() { return CLSID_QVEOAddTask; }
 CExplorerObject* CQVEOAddTask::Clone() { return new CQVEOAddTask(GetInstance(), GetOwner(), m_nMode); }
 
@@ -73,14 +72,14 @@ void CQVEOAddTask::CreateDocumentTask() {
   SetDeletable(0);
   CComPtr<IFType> task;
   std::string name;
-  bool made = AskUntilAccepted<CQVExplorerObjectNameDialog>(kCreateTaskTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+  bool made = AskUntilAccepted<CQVExplorerObjectNameDialog>(IDS_CREATE_TASK, [&](CQVExplorerObjectNameDialog& dialog) {
     task = nullptr;
     if (SUCCEEDED(document->CreateTask(dialog.m_strName, &task, palette)) && task) {
       name = dialog.m_strName;
       return true;
     }
     CQVExplorer::SetName(dialog.m_strName);
-    CQVExplorer::DisplayMessage(kTaskTakenMessage, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_TASK_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
     return false;
   });
   SetDeletable(wasDeletable);
@@ -94,7 +93,7 @@ void CQVEOAddTask::CreatePaletteTask() {
   CComPtr<IFType> paletteOwner = GetPalette();
   CComPtr<IFTypePalette> palette = type_access::PaletteOf(paletteOwner);
   if (!palette) return;
-  AskUntilAccepted<CQVExplorerObjectNameDialog>(kCreateTaskTitle, [&](CQVExplorerObjectNameDialog& dialog) {
+  AskUntilAccepted<CQVExplorerObjectNameDialog>(IDS_CREATE_TASK, [&](CQVExplorerObjectNameDialog& dialog) {
     const std::string& name = dialog.m_strName;
     CComPtr<IFTypeDesc> existing = type_access::Find(palette, name);
     if (!existing) {
@@ -116,7 +115,7 @@ void CQVEOAddTask::CreatePaletteTask() {
       return true;
     }
     CQVExplorer::SetName(name);
-    CQVExplorer::DisplayMessage(kTaskTakenMessage, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_TASK_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
     return false;
   });
 }

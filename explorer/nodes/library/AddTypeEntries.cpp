@@ -6,6 +6,8 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/ExplorerParameterName.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 #include "host/store/TypeFlags.h"
 
@@ -34,7 +36,7 @@ void MoveIntoUserFolder(IFType* palette, IFType* created, IFFolder* target, cons
 // ---- the standard creation: announced by a posted notice
 
 CQVEOAddVariableType::CQVEOAddVariableType(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 13595, 13547, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_VARIABLE_TYPE, IDI_ADD_VARIABLE_TYPE, owner) {}
 const GUID& CQVEOAddVariableType::ClassID() { return CLSID_QVEOAddVariableType; }
 CExplorerObject* CQVEOAddVariableType::Clone() { return new CQVEOAddVariableType(GetInstance(), GetOwner()); }
 
@@ -44,11 +46,12 @@ void CQVEOAddVariableType::Create() {
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateVariableType(palette, name, out, 1);
   };
-  if (AskCreateAndEdit(53600, create, QV_KIND_VARIABLE_TYPE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_VARIABLE_TYPE, create, QV_KIND_VARIABLE_TYPE)) AnnounceAdded();
 }
 
 // Ports, procedures and functions are made under the entry's instance.
-CQVEOAddPortType::CQVEOAddPortType(IFInstance* instance, CWnd* owner) : CQVEOAddEntry(instance, 13596, 13548, owner) {}
+CQVEOAddPortType::CQVEOAddPortType(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, IDS_ADD_PORT_TYPE, IDI_ADD_PORT_TYPE, owner) {}
 const GUID& CQVEOAddPortType::ClassID() { return CLSID_QVEOAddPortType; }
 CExplorerObject* CQVEOAddPortType::Clone() { return new CQVEOAddPortType(GetInstance(), GetOwner()); }
 
@@ -58,11 +61,11 @@ void CQVEOAddPortType::Create() {
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreatePortType(instance, name, out, 1);
   };
-  if (AskCreateAndEdit(53601, create, QV_KIND_PORT_TYPE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_PORT_TYPE, create, QV_KIND_PORT_TYPE)) AnnounceAdded();
 }
 
 CQVEOAddProcedure::CQVEOAddProcedure(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 13597, 13549, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_PROCEDURE, IDI_ADD_PROCEDURE, owner) {}
 const GUID& CQVEOAddProcedure::ClassID() { return CLSID_QVEOAddProcedure; }
 CExplorerObject* CQVEOAddProcedure::Clone() { return new CQVEOAddProcedure(GetInstance(), GetOwner()); }
 
@@ -72,10 +75,11 @@ void CQVEOAddProcedure::Create() {
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateProcedure(instance, name, out, 1);
   };
-  if (AskCreateAndEdit(53602, create, QV_KIND_PROCEDURE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_PROCEDURE, create, QV_KIND_PROCEDURE)) AnnounceAdded();
 }
 
-CQVEOAddFunction::CQVEOAddFunction(IFInstance* instance, CWnd* owner) : CQVEOAddEntry(instance, 13642, 13744, owner) {}
+CQVEOAddFunction::CQVEOAddFunction(IFInstance* instance, CWnd* owner)
+    : CQVEOAddEntry(instance, IDS_ADD_FUNCTION, IDI_ADD_FUNCTION, owner) {}
 const GUID& CQVEOAddFunction::ClassID() { return CLSID_QVEOAddFunction; }
 CExplorerObject* CQVEOAddFunction::Clone() { return new CQVEOAddFunction(GetInstance(), GetOwner()); }
 
@@ -85,13 +89,13 @@ void CQVEOAddFunction::Create() {
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateFunction(instance, name, out, 1);
   };
-  if (AskCreateAndEdit(53702, create, QV_KIND_PROCEDURE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_FUNCTION, create, QV_KIND_PROCEDURE)) AnnounceAdded();
 }
 
 // ---- stream types: announced with the node class that shows them
 
 CQVEOAddStreamType::CQVEOAddStreamType(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 53591, 13627, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_STREAM_TYPE, IDI_ADD_STREAM_TYPE, owner) {}
 const GUID& CQVEOAddStreamType::ClassID() { return CLSID_QVEOAddStreamType; }
 CExplorerObject* CQVEOAddStreamType::Clone() { return new CQVEOAddStreamType(GetInstance(), GetOwner()); }
 
@@ -101,14 +105,14 @@ void CQVEOAddStreamType::Create() {
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateStreamType(palette, name, out, 1);
   };
-  if (CComPtr<IFType> created = AskCreateAndEdit(53599, create, QV_KIND_STREAM_TYPE))
+  if (CComPtr<IFType> created = AskCreateAndEdit(IDS_CREATE_STREAM_TYPE, create, QV_KIND_STREAM_TYPE))
     CQVExplorer::SendNewObjectNotify(created, CLSID_QVEOStreamType, this);
 }
 
 // ---- models and structure types: moved into a user folder's kind folder
 
 CQVEOAddModel::CQVEOAddModel(IFInstance* instance, CWnd* owner, IFFolder* targetFolder)
-    : CQVEOAddEntry(instance, 13600, 13552, owner), m_pTargetFolder(targetFolder) {}
+    : CQVEOAddEntry(instance, IDS_ADD_MODEL, IDI_ADD_MODEL, owner), m_pTargetFolder(targetFolder) {}
 const GUID& CQVEOAddModel::ClassID() { return CLSID_QVEOAddModel; }
 CExplorerObject* CQVEOAddModel::Clone() { return new CQVEOAddModel(GetInstance(), GetOwner(), m_pTargetFolder); }
 
@@ -117,8 +121,8 @@ void CQVEOAddModel::Create() {
   if (!palette) return;
   std::string name;
   CComPtr<IFType> created = AskAndCreateType(
-      53598, [&](const std::string& wanted, IFType** out) { return CQVExplorer::CreateModel(palette, wanted, out, 1); },
-      name);
+      IDS_CREATE_MODEL,
+      [&](const std::string& wanted, IFType** out) { return CQVExplorer::CreateModel(palette, wanted, out, 1); }, name);
   if (!created) return;
   MoveIntoUserFolder(palette, created, m_pTargetFolder, "BlockTypeFolder");
   LaunchEditor(palette, created, name, QV_KIND_MODEL);
@@ -126,7 +130,7 @@ void CQVEOAddModel::Create() {
 }
 
 CQVEOAddStructure::CQVEOAddStructure(IFInstance* instance, CWnd* owner, IFFolder* targetFolder)
-    : CQVEOAddEntry(instance, 13733, 13726, owner), m_pTargetFolder(targetFolder) {}
+    : CQVEOAddEntry(instance, IDS_ADD_STRUCTURE_TYPE, IDI_ADD_STRUCTURE_TYPE, owner), m_pTargetFolder(targetFolder) {}
 const GUID& CQVEOAddStructure::ClassID() { return CLSID_QVEOAddStructure; }
 CExplorerObject* CQVEOAddStructure::Clone() {
   return new CQVEOAddStructure(GetInstance(), GetOwner(), m_pTargetFolder);
@@ -137,7 +141,7 @@ void CQVEOAddStructure::Create() {
   if (!palette) return;
   std::string name;
   CComPtr<IFType> created = AskAndCreateType(
-      53693,
+      IDS_CREATE_STRUCTURE_TYPE,
       [&](const std::string& wanted, IFType** out) {
         return CQVExplorer::CreateStructureType(palette, wanted, out, 1);
       },
@@ -151,14 +155,14 @@ void CQVEOAddStructure::Create() {
 // ---- parameter types: the kind comes with the name; a taken name ends the command
 
 CQVEOAddParameterType::CQVEOAddParameterType(IFInstance* instance, CWnd* owner)
-    : CQVEOAddEntry(instance, 13694, 13692, owner) {}
+    : CQVEOAddEntry(instance, IDS_ADD_PARAMETER_TYPE, IDI_ADD_PARAMETER_TYPE, owner) {}
 const GUID& CQVEOAddParameterType::ClassID() { return CLSID_QVEOAddParameterType; }
 CExplorerObject* CQVEOAddParameterType::Clone() { return new CQVEOAddParameterType(GetInstance(), GetOwner()); }
 
 void CQVEOAddParameterType::Create() {
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
-  CQVExplorerParameterName dialog(13692, nullptr);
+  CQVExplorerParameterName dialog(IDS_CREATE_PARAMETER_TYPE, nullptr);
   if (dialog.DoModal() != IDOK) return;
   CComPtr<IFType> created;
   if (!CQVExplorer::CreateParameterType(palette, dialog.m_strName, dialog.m_nKind, &created, 1) || !created) return;

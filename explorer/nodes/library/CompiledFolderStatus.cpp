@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/resources/StringIds.h"
 #include "host/com/ComPtr.h"
 #include "host/store/IFFolder.h"
 #include "host/store/IFFolderCollection.h"
@@ -68,11 +69,11 @@ void ComputeCompiledFolderStatus(IFTypeDesc* desc, const std::string& folderName
   DWORD flags = 0;
   if (desc && SUCCEEDED(desc->GetFlags(&flags)) && (flags & (FT_SYSTEM | FT_BUILTIN))) {
     status = EO_STATUS_SYSTEM;
-    textId = kStatusSystemTextId;
+    textId = IDS_SYSTEM;
     return;
   }
   std::string name;
   const bool listed = desc && SUCCEEDED(desc->GetName(name)) && IsListedInCompiledFolder(desc, folderName, name);
-  textId = listed ? kStatusNotOkTextId : kStatusOkTextId;
+  textId = listed ? IDS_NOT_OK : IDS_OK;
   if (status != EO_STATUS_SYSTEM) status = listed ? EO_STATUS_NOT_OK : EO_STATUS_OK;
 }

@@ -5,14 +5,10 @@
 
 #include <string>
 
+#include "explorer/resources/StringIds.h"
 #include "platform/Types.h"
 
 struct IFTypeDesc;
-
-// Status text ids.
-constexpr UINT kStatusNotOkTextId = 13686;
-constexpr UINT kStatusOkTextId = 13687;
-constexpr UINT kStatusSystemTextId = 13690;
 
 // While one exists, the compiled-types folder of each palette is looked up
 // once: filling a pane makes a node per type, and every one of them asks the

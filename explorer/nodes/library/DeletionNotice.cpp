@@ -3,6 +3,7 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/StringIds.h"
 
 CDeletionNotice::CDeletionNotice(CExplorerObject& node) : m_node(reinterpret_cast<LPARAM>(&node)) {
   if (CWnd* owner = node.GetOwner()) m_hOwner = owner->GetSafeHwnd();
@@ -21,7 +22,6 @@ void CDeletionNotice::PostContentsChanged() {
 }
 
 bool ConfirmDeletion(int confirm, UINT textId) {
-  constexpr UINT kConfirmCaptionId = 53587;  // "Please Confirm This Operation"
   return !confirm ||
-         CQVExplorer::DisplayMessage(textId, kConfirmCaptionId, MB_YESNO | MB_ICONQUESTION, nullptr) == IDYES;
+         CQVExplorer::DisplayMessage(textId, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION, nullptr) == IDYES;
 }

@@ -3,13 +3,14 @@
 // and the later notice goes by window handle alone.
 #pragma once
 
+#include "explorer/resources/StringIds.h"
 #include "platform/Window.h"
 
 class CExplorerObject;
 
 // Asks "Are you sure that you want to delete this object?" (or the question
 // textId) with Yes and No; true for Yes. Without confirm nothing is asked.
-bool ConfirmDeletion(int confirm, UINT textId = 53588);
+bool ConfirmDeletion(int confirm, UINT textId = IDS_CONFIRM_DELETE);
 
 class CDeletionNotice {
  public:

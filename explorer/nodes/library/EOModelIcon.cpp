@@ -4,12 +4,10 @@
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/IconPictureImages.h"
+#include "explorer/resources/IconIds.h"
 #include "host/model/IQVStreamType.h"
 
 namespace {
-
-// Shown for an icon that has no picture of its own.
-constexpr UINT kNoPictureIcon = 13570;
 
 // The instance that stands for the model an icon belongs to.
 CComPtr<IFInstance> ModelInstanceOf(IQVIcon* icon) {
@@ -33,7 +31,7 @@ CEOModelIcon::CEOModelIcon(IQVIcon* icon, CExplorerContainerObject* ownerNode, C
     m_nLargeImage = m_nLargeOpenImage = picture.large;
     m_nSmallImage = m_nSmallOpenImage = picture.small;
   } else {
-    LoadIcons(kNoPictureIcon, kNoPictureIcon);
+    LoadIcons(IDI_MODEL, IDI_MODEL);  // an icon without a picture of its own
   }
 }
 

@@ -11,6 +11,7 @@
 #include "explorer/nodes/library/QVEOScript.h"
 #include "explorer/nodes/library/QVEOTask.h"
 #include "explorer/nodes/library/QVExplorerModelTypeObject.h"
+#include "explorer/resources/StringIds.h"
 #include "host/model/IQVIconCollection.h"
 #include "host/store/CMwScriptEnumerator.h"
 #include "host/store/HostClassIds.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const UINT kColumnTitles[] = {13605, 13606, 13607};  // "Name", "Type", "Status"
+const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
 constexpr const char* kHelpFormName = "$Model_Help$";
 constexpr const char* kTaskFolder = "TaskTypeFolder";

@@ -1,28 +1,22 @@
 #include "explorer/nodes/library/QVEOBlockType.h"
 
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/model/IQVHierarchyType.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr UINT kIcon = 13570;
-constexpr UINT kClassNameId = 53571;  // "Block Type"
-constexpr UINT kTypeTextId = 53566;   // "Model"
-
-}  // namespace
 
 const GUID& CQVEOBlockType::ClassID() { return CLSID_QVEOBlockType; }
 
 CQVEOBlockType::CQVEOBlockType(IFInstance* type, CExplorerExclusionList* exclusionList, CWnd* owner, int readOnly)
-    : CQVExplorerModelTypeObject(type, exclusionList, kIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(type, exclusionList, IDI_MODEL, IDI_MODEL, owner, readOnly) {}
 
 CQVEOBlockType::CQVEOBlockType(IFTypeDesc* typeDesc, CExplorerExclusionList* exclusionList, CWnd* owner,
                                int readOnly)
-    : CQVExplorerModelTypeObject(typeDesc, exclusionList, kIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(typeDesc, exclusionList, IDI_MODEL, IDI_MODEL, owner, readOnly) {}
 
 int CQVEOBlockType::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_BLOCK_TYPE);
   return !name.empty();
 }
 
@@ -33,7 +27,7 @@ CExplorerObject* CQVEOBlockType::Clone() {
 
 int CQVEOBlockType::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect != EOAspectType) return CQVExplorerModelTypeObject::GetDisplayText(aspect, text);
-  text = LoadStringOrEmpty(kTypeTextId);
+  text = LoadStringOrEmpty(IDS_BLOCK_TYPE_TEXT);
   return !text.empty();
 }
 

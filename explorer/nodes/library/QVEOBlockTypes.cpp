@@ -8,14 +8,16 @@
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/nodes/library/ModelPaste.h"
 #include "explorer/nodes/library/TypeVisibility.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOBlockTypes, 13696, 13694, 13693, "BlockTypeFolder", &CLSID_QVEOBlockType,
-    &CLSID_QVEOAddModel, &CF_EXPLORER_MODEL_TYPE,
-    {13605, 13607}, {EOAspectStatus},  // "Name", "Status"
+    &CLSID_QVEOBlockTypes, IDS_MODELS, IDI_OPEN_MODEL_FOLDER, IDI_MODEL_FOLDER,
+    "BlockTypeFolder", &CLSID_QVEOBlockType, &CLSID_QVEOAddModel, &CF_EXPLORER_MODEL_TYPE,
+    {IDS_NAME, IDS_STATUS}, {EOAspectStatus},
     QV_KIND_MODEL, true};
 
 }  // namespace

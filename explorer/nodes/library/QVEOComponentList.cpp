@@ -13,6 +13,9 @@
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/Status.h"
 #include "platform/Resources.h"
@@ -21,27 +24,17 @@
 
 namespace {
 
-constexpr UINT kComponentListIcon = 13541;
-constexpr UINT kClassNameId = 13589;        // "Component List"
-constexpr UINT kPropertiesCaption = 53560;  // "Component List Properties"
-constexpr UINT kConfigureNowQuestion = 53636;
-constexpr UINT kCannotEditMessage = 53637;
-constexpr UINT kConfirmCaption = 53587;
-constexpr UINT kDeleteQuestion = 53588;
-constexpr UINT kCannotDeleteMessage = 53607;
-constexpr UINT kRenameCaption = 53608;
-constexpr UINT kCannotRenameMessage = 53609;
 const char* const kDefaultListName = "Default";
 
 }  // namespace
 
 CQVEOComponentList::CQVEOComponentList(IFInstance*, const std::string& name, CWnd* owner)
-    : CExplorerObject(ForInstance{}, nullptr, kComponentListIcon, kComponentListIcon, owner, 0), m_strName(name) {}
+    : CExplorerObject(ForInstance{}, nullptr, IDI_COMPONENT_LIST, IDI_COMPONENT_LIST, owner, 0), m_strName(name) {}
 
 const GUID& CQVEOComponentList::ClassID() { return CLSID_QVEOComponentList; }
 
 int CQVEOComponentList::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_COMPONENT_LIST);
   return !name.empty();
 }
 
@@ -128,7 +121,7 @@ void CQVEOComponentList::DoCommand(UINT id) {
       break;
     case ID_EXPLORER_PROPERTIES:
       if (CComPtr<IQVPhysicalProperties> properties = Properties()) {
-        CQVComponentListPropertySheet sheet(kPropertiesCaption, properties, m_strName);
+        CQVComponentListPropertySheet sheet(IDS_COMPONENT_LIST_PROPERTIES, properties, m_strName);
         sheet.DoModal();
       }
       break;
@@ -161,12 +154,12 @@ void CQVEOComponentList::DoCommand(UINT id) {
 void CQVEOComponentList::RunConfigured(const std::function<HRESULT(IQVPhysicalProperties&)>& request) {
   CComPtr<IQVPhysicalProperties> properties = Properties();
   if (!properties || request(*properties) != FE_NOTCONFIGURED) return;
-  if (CQVExplorer::DisplayMessage(kConfigureNowQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) ==
-      IDYES) {
+  if (CQVExplorer::DisplayMessage(IDS_CONFIGURE_PROPERTIES_NOW, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION,
+                                  nullptr) == IDYES) {
     properties->ShowConfiguration();
     if (request(*properties) != FE_NOTCONFIGURED) return;
   }
-  CQVExplorer::DisplayMessage(kCannotEditMessage, 0, MB_ICONSTOP, nullptr);
+  CQVExplorer::DisplayMessage(IDS_PROPERTIES_NOT_CONFIGURED, 0, MB_ICONSTOP, nullptr);
 }
 
 void CQVEOComponentList::CopyToClipboard() {
@@ -191,12 +184,12 @@ void CQVEOComponentList::Paste() {
 
 int CQVEOComponentList::SelfDestruct(int confirm) {
   if (!IsDeletable() || IsDefaultList()) return 0;
-  if (confirm &&
-      CQVExplorer::DisplayMessage(kDeleteQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
+  if (confirm && CQVExplorer::DisplayMessage(IDS_CONFIRM_DELETE, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION,
+                                             nullptr) != IDYES)
     return 0;
   CComPtr<IQVPhysicalProperties> properties = Properties();
   if (!properties || FAILED(properties->DeleteComponentList(m_strName))) {
-    CQVExplorer::DisplayMessage(kCannotDeleteMessage, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_COMPONENT_LIST_IN_USE, 0, MB_ICONEXCLAMATION, nullptr);
     return 0;
   }
   CDeletionNotice notice(*this);
@@ -212,7 +205,8 @@ int CQVEOComponentList::EditLabel(std::string newName) {
   CComPtr<IQVPhysicalProperties> properties = Properties();
   if (!properties) return 0;
   if (FAILED(properties->RenameComponentList(m_strName, newName))) {
-    CQVExplorer::DisplayMessage(kCannotRenameMessage, kRenameCaption, MB_ICONINFORMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_COMPONENT_LIST_RENAME_TAKEN, IDS_RENAME_COMPONENT_LIST, MB_ICONINFORMATION,
+                                nullptr);
     return 0;
   }
   PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);

@@ -11,23 +11,19 @@
 #include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/nodes/library/QVEOComponentList.h"
 #include "explorer/nodes/simulation/QVEOConfigure_Props.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/services/IQVPhysicalProperties.h"
 #include "platform/Resources.h"
 
 namespace {
 
-constexpr UINT kStatusOkText = 13687;     // "OK"
-constexpr UINT kStatusNotOkText = 13686;  // "Not OK"
-constexpr UINT kExploreText = 53519;
-constexpr UINT kExportText = 53528;
-constexpr UINT kPasteText = 53642;
-constexpr UINT kPropertiesText = 53517;
-
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOComponentLists, 13615, 13567, 13568, "", &CLSID_QVEOComponentList,
-    &CLSID_QVEOAddComponentList, &CF_EXPLORER_COMPONENT_LIST,
-    {13605, 13606, 53683}, {EOAspectType, EOAspectPropertyFile},  // "Name", "Type", "Property File"
+    &CLSID_QVEOComponentLists, IDS_COMPONENT_LISTS, IDI_OPEN_COMPONENT_LISTS_FOLDER, IDI_COMPONENT_LISTS_FOLDER,
+    "", &CLSID_QVEOComponentList, &CLSID_QVEOAddComponentList, &CF_EXPLORER_COMPONENT_LIST,
+    {IDS_NAME, IDS_TYPE, IDS_PROPERTY_FILE}, {EOAspectType, EOAspectPropertyFile},
     0, false};
 
 CComPtr<IQVPhysicalProperties> PhysicalProperties() {
@@ -67,7 +63,7 @@ CExplorerObject* CQVEOComponentLists::Clone() {
 void CQVEOComponentLists::GetStatus() {
   CComPtr<IQVPhysicalProperties> properties = PhysicalProperties();
   const bool configured = properties && properties->CheckConfigured() != E_FAIL;
-  m_nStatusTextId = configured ? kStatusOkText : kStatusNotOkText;
+  m_nStatusTextId = configured ? IDS_OK : IDS_NOT_OK;
   if (m_nStatus != 0) m_nStatus = configured ? EO_STATUS_OK : EO_STATUS_NOT_OK;
 }
 
@@ -79,17 +75,17 @@ int CQVEOComponentLists::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOComponentLists::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
   if (Clipboard::IsFormatAvailable(CF_EXPLORER_COMPONENT_LIST)) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_PASTE, kPasteText);
+    build.Add(ID_EXPLORER_PASTE, IDS_MENU_PASTE);
   }
   if (CanExport()) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_EXPORT, kExportText);
+    build.Add(ID_EXPLORER_EXPORT, IDS_MENU_EXPORT);
   }
   build.AddSeparator();
-  build.Add(ID_EXPLORER_PROPERTIES, kPropertiesText);
+  build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
   return 1;
 }
 

@@ -1,28 +1,22 @@
 #include "explorer/nodes/library/QVEOControllerType.h"
 
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr UINT kOpenIcon = 13575;
-constexpr UINT kIcon = 13574;
-constexpr UINT kClassNameId = 53573;  // "Controller Type"
-constexpr UINT kTypeTextId = 53568;   // "Controller Type"
-
-}  // namespace
 
 const GUID& CQVEOControllerType::ClassID() { return CLSID_QVEOControllerType; }
 
 CQVEOControllerType::CQVEOControllerType(IFInstance* type, CExplorerExclusionList* exclusionList, CWnd* owner, int readOnly)
-    : CQVExplorerModelTypeObject(type, exclusionList, kOpenIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(type, exclusionList, IDI_OPEN_CONTROLLER_TYPE, IDI_CONTROLLER_TYPE, owner, readOnly) {}
 
 CQVEOControllerType::CQVEOControllerType(IFTypeDesc* typeDesc, CExplorerExclusionList* exclusionList, CWnd* owner,
-                               int readOnly)
-    : CQVExplorerModelTypeObject(typeDesc, exclusionList, kOpenIcon, kIcon, owner, readOnly) {}
+                                         int readOnly)
+    : CQVExplorerModelTypeObject(typeDesc, exclusionList, IDI_OPEN_CONTROLLER_TYPE, IDI_CONTROLLER_TYPE, owner,
+                                 readOnly) {}
 
 int CQVEOControllerType::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_CONTROLLER_TYPE);
   return !name.empty();
 }
 
@@ -33,6 +27,6 @@ CExplorerObject* CQVEOControllerType::Clone() {
 
 int CQVEOControllerType::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect != EOAspectType) return CQVExplorerModelTypeObject::GetDisplayText(aspect, text);
-  text = LoadStringOrEmpty(kTypeTextId);
+  text = LoadStringOrEmpty(IDS_CONTROLLER_TYPE_TEXT);
   return !text.empty();
 }

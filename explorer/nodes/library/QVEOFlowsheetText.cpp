@@ -4,6 +4,9 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/CQVTextEditorFrame.h"
 #include "host/store/MwInstance.h"
 #include "platform/Resources.h"
@@ -11,10 +14,6 @@
 
 namespace {
 
-constexpr UINT kTextIcon = 13678;
-constexpr UINT kFlowsheetTextId = 13703;  // "Flowsheet Text"
-constexpr UINT kHierarchyId = 13625;
-constexpr UINT kFlowsheetId = 13584;
 constexpr DWORD kFlowsheetEditorKind = 0x40000;
 
 }  // namespace
@@ -22,13 +21,14 @@ constexpr DWORD kFlowsheetEditorKind = 0x40000;
 const GUID& CQVEOFlowsheetText::ClassID() { return CLSID_QVEOFlowsheetText; }
 
 CQVEOFlowsheetText::CQVEOFlowsheetText(IFInstance* instance, CWnd* owner, int readOnly, int hierarchy)
-    : CExplorerObject(ForInstance{}, instance, kTextIcon, kTextIcon, owner, readOnly), m_bHierarchy(hierarchy) {
+    : CExplorerObject(ForInstance{}, instance, IDI_MODEL_TEXT, IDI_MODEL_TEXT, owner, readOnly),
+      m_bHierarchy(hierarchy) {
   m_pFlowsheet = ComQuery<IRModelType>(instance);
   if (!m_pFlowsheet) m_pFlowsheet = ComQuery<IRModelType>(type_access::TypeOf(instance));
 }
 
 int CQVEOFlowsheetText::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kFlowsheetTextId);
+  name = LoadStringOrEmpty(IDS_FLOWSHEET_TEXT);
   return !name.empty();
 }
 
@@ -39,8 +39,8 @@ CExplorerObject* CQVEOFlowsheetText::Clone() {
 int CQVEOFlowsheetText::IsValid() { return m_pInstance && MwInstance(m_pInstance.Get()).IsValid(); }
 
 int CQVEOFlowsheetText::GetDisplayText(EOAspect aspect, std::string& text) {
-  if (aspect == EOAspectName) text = LoadStringOrEmpty(m_bHierarchy ? kHierarchyId : kFlowsheetId);
-  else if (aspect == EOAspectType) text = LoadStringOrEmpty(kFlowsheetTextId);
+  if (aspect == EOAspectName) text = LoadStringOrEmpty(m_bHierarchy ? IDS_HIERARCHY : IDS_FLOWSHEET);
+  else if (aspect == EOAspectType) text = LoadStringOrEmpty(IDS_FLOWSHEET_TEXT);
   else return 0;
   return !text.empty();
 }

@@ -7,6 +7,9 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVFormWindows.h"
@@ -19,14 +22,6 @@
 
 namespace {
 
-constexpr UINT kFormIcon = 13539;
-constexpr UINT kFormNameId = 13587;  // "Form Instance"
-constexpr UINT kEditTextId = 53516;
-constexpr UINT kOpenTextId = 53518;
-constexpr UINT kDeleteQuestionId = 53635;
-constexpr UINT kDeleteFailedId = 53603;
-constexpr UINT kRenameFailedId = 53643;
-constexpr UINT kRenameCaptionId = 53639;
 constexpr int kDefaultOverlayState = 512;  // overlay image 2
 constexpr const char* kHelpFormLabel = "Model Help";
 constexpr const char* kFallbackForm = "AllVariables";
@@ -72,7 +67,7 @@ bool CQVEOFormInstance::IsSystemForm(const std::string& name) {
 
 CQVEOFormInstance::CQVEOFormInstance(IQVFormDef* form, CExplorerContainerObject* ownerNode,
                                      IFInstance* ownerInstance, int viewerMode, CWnd* owner, int readOnly)
-    : CExplorerObject(ForType{}, ownerInstance, kFormIcon, kFormIcon, owner, readOnly),
+    : CExplorerObject(ForType{}, ownerInstance, IDI_FORM, IDI_FORM, owner, readOnly),
       m_pForm(form),
       m_pOwnerNode(ownerNode),
       m_pOwnerInstance(ownerInstance),
@@ -87,7 +82,7 @@ CQVEOFormInstance::CQVEOFormInstance(IQVFormDef* form, CExplorerContainerObject*
 }
 
 int CQVEOFormInstance::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kFormNameId);
+  name = LoadStringOrEmpty(IDS_FORM_INSTANCE);
   return !name.empty();
 }
 
@@ -133,7 +128,7 @@ int CQVEOFormInstance::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
   if (m_bViewable) {
     if (m_bEditable) {
-      build.Add(ID_EXPLORER_EDIT, OwnerIsHierarchyForm() ? kOpenTextId : kEditTextId);
+      build.Add(ID_EXPLORER_EDIT, OwnerIsHierarchyForm() ? IDS_MENU_OPEN : IDS_MENU_EDIT);
     } else {
       AddMenuCommand(build, ID_EXPLORER_OPEN);
     }
@@ -240,13 +235,13 @@ int CQVEOFormInstance::GetOverlay(int& state) {
 
 int CQVEOFormInstance::SelfDestruct(int confirm) {
   if (!m_bEditable || !m_bDeletable) return 0;
-  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
+  if (!ConfirmDeletion(confirm, IDS_CONFIRM_DELETE_FORM)) return 0;
   CComPtr<IQVFormContainer> forms = FormContainer();
   CExplorerContainerObject* owner = OwnerNode();
   // Asked before the form goes: the container may forget its default with it.
   const bool wasDefault = owner && owner->IsDefaultForm(m_strName);
   if (!forms || FAILED(forms->RemoveForm(m_strName))) {
-    CQVExplorer::DisplayMessage(kDeleteFailedId, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_FORM_INSTANCE_IN_USE, 0, MB_ICONEXCLAMATION, nullptr);
     return 0;
   }
   if (wasDefault) {
@@ -269,7 +264,7 @@ int CQVEOFormInstance::EditLabel(std::string newName) {
   if (!CQVGeneralUtil::IsValidName(newName, nullptr)) return 0;
   CComPtr<IQVFormContainer> forms = FormContainer();
   if (!forms || FAILED(forms->RenameForm(m_strName, newName))) {
-    CQVExplorer::DisplayMessage(kRenameFailedId, kRenameCaptionId, MB_ICONINFORMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_FORM_RENAME_TAKEN, IDS_RENAME_FORM, MB_ICONINFORMATION, nullptr);
     return 0;
   }
   const std::string oldName = m_strName;

@@ -2,11 +2,13 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
-const TypeLeafTraits kFunctionTraits = {13742, 13743, &CF_EXPLORER_PROCEDURE_TYPE, QV_KIND_PROCEDURE,
+const TypeLeafTraits kFunctionTraits = {IDS_FUNCTION, IDI_FUNCTION, &CF_EXPLORER_PROCEDURE_TYPE, QV_KIND_PROCEDURE,
                                         "CompiledProcedureFolder"};
 
 }  // namespace

@@ -9,33 +9,27 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVInstanceCreation.h"
 #include "host/store/IFTypePalette.h"
 #include "platform/Resources.h"
 
-namespace {
-
-constexpr UINT kIcon = 13732;
-constexpr UINT kClassNameId = 13734;  // "Structure Type"
-constexpr UINT kNameDialogTitleId = 53696;
-constexpr UINT kNameExistsId = 53691;
-
-}  // namespace
-
 const GUID& CQVEOGlobalStructureType::ClassID() { return CLSID_QVEOGlobalStructureType; }
 
 CQVEOGlobalStructureType::CQVEOGlobalStructureType(IFInstance* type, CExplorerExclusionList* exclusionList,
                                                    CWnd* owner, int readOnly)
-    : CQVExplorerModelTypeObject(type, exclusionList, kIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(type, exclusionList, IDI_STRUCTURE_TYPE, IDI_STRUCTURE_TYPE, owner, readOnly) {}
 
 CQVEOGlobalStructureType::CQVEOGlobalStructureType(IFTypeDesc* typeDesc, CExplorerExclusionList* exclusionList,
                                                    CWnd* owner, int readOnly)
-    : CQVExplorerModelTypeObject(typeDesc, exclusionList, kIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(typeDesc, exclusionList, IDI_STRUCTURE_TYPE, IDI_STRUCTURE_TYPE, owner, readOnly) {}
 
 int CQVEOGlobalStructureType::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_STRUCTURE_TYPE);
   return !name.empty();
 }
 
@@ -151,13 +145,13 @@ void CQVEOGlobalStructureType::CreateInstance() {
   CComPtr<IQVInstanceCreation> creation = ComQuery<IQVInstanceCreation>(root);
   CComPtr<IFType> type = GetModelTypeObject();
   if (!creation || !type) return;
-  CQVExplorerObjectNameDialog dialog(kNameDialogTitleId, nullptr);
+  CQVExplorerObjectNameDialog dialog(IDS_NAME_STRUCTURE, nullptr);
   if (dialog.DoModal() != IDOK) return;
   const std::string name = dialog.m_strName;
   CComPtr<IFInstance> instance;
   if (FAILED(creation->CreateGlobalInstance(type, name, &instance))) {
     CQVExplorer::SetName(name);  // the message names the instance asked for
-    CQVExplorer::DisplayMessage(kNameExistsId, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_STRUCTURE_INSTANCE_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
     return;
   }
   document->OutputMessage(std::string(kStructureComponentListWarning) + "\"" + name + "\" structure instance.", -1, 0);

@@ -6,14 +6,16 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/ModelPaste.h"
 #include "explorer/nodes/library/TypeVisibility.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOGlobalStructureTypes, 13735, 13728, 13729, "StructureTypeFolder", &CLSID_QVEOGlobalStructureType,
-    &CLSID_QVEOAddStructure, &CF_EXPLORER_GLOBAL_STRUCTURE_TYPE,
-    {13605, 13607}, {EOAspectStatus},  // "Name", "Status"
+    &CLSID_QVEOGlobalStructureTypes, IDS_STRUCTURE_TYPES, IDI_OPEN_STRUCTURE_TYPES_FOLDER, IDI_STRUCTURE_TYPES_FOLDER,
+    "StructureTypeFolder", &CLSID_QVEOGlobalStructureType, &CLSID_QVEOAddStructure, &CF_EXPLORER_GLOBAL_STRUCTURE_TYPE,
+    {IDS_NAME, IDS_STATUS}, {EOAspectStatus},
     QV_KIND_STRUCTURE, true};
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/model/IQVStreamType.h"
 #include "host/store/HostClassIds.h"
@@ -18,11 +20,6 @@
 
 namespace {
 
-constexpr UINT kIconNameId = 13588;  // "Icon"
-constexpr UINT kDeleteQuestionId = 53588;
-constexpr UINT kDeleteFailedId = 53628;
-constexpr UINT kRenameFailedId = 53626;
-constexpr UINT kRenameCaptionId = 53625;
 constexpr const char* kSystemIconName = "System";
 constexpr int kDefaultOverlayState = 512;  // overlay image 2
 
@@ -51,7 +48,7 @@ CQVEOIcon::CQVEOIcon(IFInstance* iconInstance, CWnd* owner, CExplorerContainerOb
     : CQVEOIcon(IconOfInstance(iconInstance), ownerNode, owner, readOnly) {}
 
 int CQVEOIcon::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kIconNameId);
+  name = LoadStringOrEmpty(IDS_ICON);
   return !name.empty();
 }
 
@@ -59,7 +56,7 @@ CExplorerObject* CQVEOIcon::Clone() { return new CQVEOIcon(m_pIcon, GetOwnerNode
 
 int CQVEOIcon::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) text = m_strName;
-  else if (aspect == EOAspectType) text = LoadStringOrEmpty(kIconNameId);
+  else if (aspect == EOAspectType) text = LoadStringOrEmpty(IDS_ICON);
   else return 0;
   return !text.empty();
 }
@@ -164,10 +161,10 @@ int CQVEOIcon::GetOverlay(int& state) {
 
 int CQVEOIcon::SelfDestruct(int confirm) {
   if (m_bStreamOwner || m_bSystemIcon || m_bReadOnly || !m_bDeletable) return 0;
-  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
+  if (!ConfirmDeletion(confirm, IDS_CONFIRM_DELETE)) return 0;
   CComPtr<IQVIconCollection> icons = GetIconCollection();
   if (!icons || FAILED(icons->RemoveIcon(m_strName))) {
-    CQVExplorer::DisplayMessage(kDeleteFailedId, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_ICON_IN_USE, 0, MB_ICONEXCLAMATION, nullptr);
     return 0;
   }
   CDeletionNotice notice(*this);
@@ -182,7 +179,7 @@ int CQVEOIcon::EditLabel(std::string newName) {
   if (DontEditLabel() || newName.empty() || CompareNoCase(newName, m_strName) == 0) return 0;
   CComPtr<IQVIconCollection> icons = GetIconCollection();
   if (!icons || FAILED(icons->RenameIcon(m_strName, newName))) {
-    CQVExplorer::DisplayMessage(kRenameFailedId, kRenameCaptionId, MB_ICONINFORMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_ICON_RENAME_TAKEN, IDS_RENAME_ICON, MB_ICONINFORMATION, nullptr);
     return 0;
   }
   m_strName = newName;

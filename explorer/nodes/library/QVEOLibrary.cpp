@@ -11,36 +11,30 @@
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/packaging/ExplorerHelperFileDialog.h"
 #include "explorer/packaging/KTRFileDialog.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
 
 namespace {
 
-constexpr UINT kOpenIcon = 13503;
-constexpr UINT kIcon = 13529;
-constexpr UINT kLibraryText = 13577;  // "Library"
-constexpr UINT kPropertiesCaption = 53537;
-constexpr UINT kCloseLibrary = 54071;
-constexpr UINT kExploreText = 53519;
-constexpr UINT kRebuildText = 53531;
-constexpr UINT kExportText = 53528;
-constexpr UINT kPropertiesText = 53517;
 constexpr const char* kLibraryFilter = "Kestrane Language(*.ktrf)|*.ktrf||";
 constexpr const char* kCloseDisabled = "Close library current disabled.";
 
-const UINT kColumnTitles[] = {13605, 13606, 13607};
+const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
 
 }  // namespace
 
 CQVEOLibrary::CQVEOLibrary(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner, int)
-    : CQVEOTypeContainer(instance, exclusionList, kOpenIcon, kIcon, owner, 1) {}
+    : CQVEOTypeContainer(instance, exclusionList, IDI_OPEN_LIBRARY, IDI_LIBRARY, owner, 1) {}
 
 const GUID& CQVEOLibrary::ClassID() { return CLSID_QVEOLibrary; }
 
 int CQVEOLibrary::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kLibraryText);
+  name = LoadStringOrEmpty(IDS_LIBRARY);
   return !name.empty();
 }
 
@@ -64,15 +58,15 @@ int CQVEOLibrary::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOLibrary::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
   if (!m_bReadOnly) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_REBUILD, kRebuildText);
+    build.Add(ID_EXPLORER_REBUILD, IDS_MENU_REBUILD);
   }
   build.AddSeparator();
-  build.Add(ID_EXPLORER_EXPORT, kExportText);
+  build.Add(ID_EXPLORER_EXPORT, IDS_MENU_EXPORT);
   build.AddSeparator();
-  build.Add(ID_EXPLORER_PROPERTIES, kPropertiesText);
+  build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
   return 1;
 }
 
@@ -81,7 +75,7 @@ int CQVEOLibrary::CanDoCommand(UINT id) {
     case ID_EXPLORER_PROPERTIES:
     case ID_EXPLORER_EXPLORE:
     case ID_EXPLORER_INSERT:
-    case kCloseLibrary: return 1;
+    case ID_EXPLORER_CLOSE_LIBRARY: return 1;
     case ID_EXPLORER_PASTE: return !m_bReadOnly && ClipboardHoldsPastableType();
     case ID_EXPLORER_EXPORT: return CanExport();
     case ID_EXPLORER_REBUILD: return !m_bReadOnly;
@@ -97,7 +91,9 @@ void CQVEOLibrary::DoCommand(UINT id) {
     case ID_EXPLORER_CUT: MessageBeep(0); break;
     case ID_EXPLORER_PASTE: PasteFromClipboard(); break;
     case ID_EXPLORER_EXPORT: Export(); break;
-    case kCloseLibrary: CQVExplorer::ShowMessage(kCloseDisabled, kExplorerCaption, MB_ICONEXCLAMATION); break;
+    case ID_EXPLORER_CLOSE_LIBRARY:
+      CQVExplorer::ShowMessage(kCloseDisabled, kExplorerCaption, MB_ICONEXCLAMATION);
+      break;
     case ID_EXPLORER_REBUILD: ReBuild(); break;
     default: break;
   }
@@ -106,13 +102,13 @@ void CQVEOLibrary::DoCommand(UINT id) {
 void CQVEOLibrary::ShowProperties() {
   std::string path;
   if (m_pRoot) m_pRoot->GetFileName(path);
-  CQVFileObjectPropertySheet sheet(LoadStringOrEmpty(kPropertiesCaption), path);
+  CQVFileObjectPropertySheet sheet(LoadStringOrEmpty(IDS_LIBRARY_PROPERTIES), path);
   sheet.DoModal();
 }
 
 void CQVEOLibrary::Export() {
   CRBaseApp* app = CRBaseApp::GetApp();
-  CKTRFileDialog dialog(false, app ? app->GetDefaultExtension() : std::string(), LoadStringOrEmpty(kLibraryText),
+  CKTRFileDialog dialog(false, app ? app->GetDefaultExtension() : std::string(), LoadStringOrEmpty(IDS_LIBRARY),
                         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kLibraryFilter);
   dialog.m_ofn.lpstrTitle = kExportCaption;
   if (dialog.DoModal() == IDOK) ExportLibraryTo(dialog.GetPathName());

@@ -5,6 +5,9 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/CQVTextEditorFrame.h"
 #include "host/store/IFNaming.h"
 #include "host/store/IFTypePalette.h"
@@ -13,8 +16,6 @@
 
 namespace {
 
-constexpr UINT kTextIcon = 13678;
-constexpr UINT kModelTextId = 13624;  // "Model Text"
 constexpr DWORD kModelEditorKind = 0x20000;
 
 }  // namespace
@@ -22,10 +23,10 @@ constexpr DWORD kModelEditorKind = 0x20000;
 const GUID& CQVEOModelText::ClassID() { return CLSID_QVEOModelText; }
 
 CQVEOModelText::CQVEOModelText(IFInstance* model, CWnd* owner, int readOnly)
-    : CExplorerObject(ForType{}, model, kTextIcon, kTextIcon, owner, readOnly) {}
+    : CExplorerObject(ForType{}, model, IDI_MODEL_TEXT, IDI_MODEL_TEXT, owner, readOnly) {}
 
 int CQVEOModelText::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kModelTextId);
+  name = LoadStringOrEmpty(IDS_MODEL_TEXT);
   return !name.empty();
 }
 
@@ -35,9 +36,9 @@ int CQVEOModelText::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) {
     text.clear();
     if (CComPtr<IFNaming> naming = ComQuery<IFNaming>(type_access::TypeOf(GetType()))) naming->GetName(text);
-    if (text.empty()) text = LoadStringOrEmpty(kModelTextId);
+    if (text.empty()) text = LoadStringOrEmpty(IDS_MODEL_TEXT);
   } else if (aspect == EOAspectType) {
-    text = LoadStringOrEmpty(kModelTextId);
+    text = LoadStringOrEmpty(IDS_MODEL_TEXT);
   } else {
     return 0;
   }

@@ -2,12 +2,14 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
-const TypeLeafTraits kParameterTypeTraits = {13695, 13689, &CF_EXPLORER_PARAMETER_TYPE, QV_KIND_PARAMETER_TYPE,
-                                             "CompiledVariableTypeFolder"};
+const TypeLeafTraits kParameterTypeTraits = {IDS_PARAMETER_TYPE, IDI_PARAMETER_TYPE, &CF_EXPLORER_PARAMETER_TYPE,
+                                             QV_KIND_PARAMETER_TYPE, "CompiledVariableTypeFolder"};
 
 }  // namespace
 

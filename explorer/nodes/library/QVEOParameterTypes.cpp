@@ -2,14 +2,16 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOParameterTypes, 13691, 13691, 13690, "ParameterTypeFolder", &CLSID_QVEOParameterType,
-    &CLSID_QVEOAddParameterType, &CF_EXPLORER_PARAMETER_TYPE,
-    {13605, 13607}, {EOAspectStatus},  // "Name", "Status"
+    &CLSID_QVEOParameterTypes, IDS_PARAMETER_TYPES, IDI_OPEN_PARAMETER_TYPES_FOLDER, IDI_PARAMETER_TYPES_FOLDER,
+    "ParameterTypeFolder", &CLSID_QVEOParameterType, &CLSID_QVEOAddParameterType, &CF_EXPLORER_PARAMETER_TYPE,
+    {IDS_NAME, IDS_STATUS}, {EOAspectStatus},
     QV_KIND_PARAMETER_TYPE, false};
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
-const TypeLeafTraits kPortTypeTraits = {13581, 13533, &CF_EXPLORER_PORT_TYPE, QV_KIND_PORT_TYPE, "CompiledModelFolder"};
+const TypeLeafTraits kPortTypeTraits = {IDS_PORT_TYPE, IDI_PORT_TYPE, &CF_EXPLORER_PORT_TYPE, QV_KIND_PORT_TYPE,
+                                        "CompiledModelFolder"};
 
 }  // namespace
 

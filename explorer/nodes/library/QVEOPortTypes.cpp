@@ -2,6 +2,8 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/Exporter.h"
 #include "host/language/TypeKinds.h"
 #include "host/model/IQVPortType.h"
@@ -9,9 +11,9 @@
 namespace {
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOPortTypes, 13613, 13561, 13563, "PortTypeFolder", &CLSID_QVEOPortType,
-    &CLSID_QVEOAddPortType, &CF_EXPLORER_PORT_TYPE,
-    {13605, 13607}, {EOAspectStatus},  // "Name", "Status"
+    &CLSID_QVEOPortTypes, IDS_PORT_TYPES, IDI_OPEN_PORT_TYPES_FOLDER, IDI_PORT_TYPES_FOLDER,
+    "PortTypeFolder", &CLSID_QVEOPortType, &CLSID_QVEOAddPortType, &CF_EXPLORER_PORT_TYPE,
+    {IDS_NAME, IDS_STATUS}, {EOAspectStatus},
     QV_KIND_PORT_TYPE, false};
 
 }  // namespace

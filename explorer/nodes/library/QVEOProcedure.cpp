@@ -7,12 +7,15 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
-const TypeLeafTraits kProcedureTraits = {13582, 13534, &CF_EXPLORER_PROCEDURE_TYPE, QV_KIND_PROCEDURE,
+const TypeLeafTraits kProcedureTraits = {IDS_PROCEDURE, IDI_PROCEDURE, &CF_EXPLORER_PROCEDURE_TYPE, QV_KIND_PROCEDURE,
                                          "CompiledProcedureFolder"};
 
 }  // namespace

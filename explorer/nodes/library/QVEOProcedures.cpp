@@ -6,19 +6,21 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/QVFolderTypeEnum.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
-constexpr UINT kGenerateCodeText = 53665;  // "&Generate Code"
 // Functions with this flag are the host's own and are not listed.
 constexpr DWORD kHiddenFunctionFlag = 0x40000;
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOProcedures, 13614, 13562, 13564, "ProcTypeFolder", &CLSID_QVEOProcedure,
-    &CLSID_QVEOAddProcedure, &CF_EXPLORER_PROCEDURE_TYPE,
-    {13605, 13607}, {EOAspectStatus},  // "Name", "Status"
+    &CLSID_QVEOProcedures, IDS_PROCEDURES, IDI_OPEN_PROCEDURES_FOLDER, IDI_PROCEDURES_FOLDER,
+    "ProcTypeFolder", &CLSID_QVEOProcedure, &CLSID_QVEOAddProcedure, &CF_EXPLORER_PROCEDURE_TYPE,
+    {IDS_NAME, IDS_STATUS}, {EOAspectStatus},
     QV_KIND_PROCEDURE, false};
 
 }  // namespace
@@ -37,7 +39,7 @@ int CQVEOProcedures::BuildContextMenu(CMenu& menu) {
   CQVEOTypeKindFolder::BuildContextMenu(menu);
   CContextMenuBuilder build(*this, menu);
   build.AddSeparator();
-  build.Add(ID_EXPLORER_GENERATE_CODE, kGenerateCodeText);
+  build.Add(ID_EXPLORER_GENERATE_CODE, IDS_MENU_GENERATE_CODE);
   return 1;
 }
 

@@ -10,6 +10,9 @@
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/CQVTextEditorFrame.h"
@@ -23,12 +26,6 @@
 
 namespace {
 
-constexpr UINT kScriptIcon = 13635;
-constexpr UINT kScriptNameId = 13602;  // "Script"
-constexpr UINT kRenameInUseId = 53666;
-constexpr UINT kRenameDuplicateId = 53586;
-constexpr UINT kRenameCaptionId = 53585;
-constexpr UINT kDeleteQuestionId = 53588;
 constexpr const char* kInUseText = "Cannot delete, script is in use.";
 constexpr const char* kFlowsheetPrefix = "Flowsheet";
 // Pauses around a deletion give the host's script engine time to let go of the script.
@@ -45,7 +42,7 @@ bool StartsWithFlowsheet(const std::string& path) {
 const GUID& CQVEOScript::ClassID() { return CLSID_QVEOScript; }
 
 CQVEOScript::CQVEOScript(IFInstance* ownerInstance, IFType* script, CWnd* owner, int readOnly)
-    : CExplorerObject(ForType{}, type_access::InstanceOf(script), kScriptIcon, kScriptIcon, owner, readOnly),
+    : CExplorerObject(ForType{}, type_access::InstanceOf(script), IDI_SCRIPT, IDI_SCRIPT, owner, readOnly),
       m_pOwnerInstance(ownerInstance) {
   m_pTypeDesc = type_access::DescriptorOf(script);
   if (m_pOwnerInstance) MwInstance(m_pOwnerInstance.Get()).StringPath(m_strOwnerPath);
@@ -58,7 +55,7 @@ CQVEOScript::CQVEOScript(IFInstance* ownerInstance, IFInstance* script, CWnd* ow
     : CQVEOScript(ownerInstance, type_access::TypeOf(script).Get(), owner, readOnly) {}
 
 int CQVEOScript::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kScriptNameId);
+  name = LoadStringOrEmpty(IDS_SCRIPT);
   return !name.empty();
 }
 
@@ -77,9 +74,9 @@ std::string CQVEOScript::ScriptName() {
 int CQVEOScript::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) {
     text = ScriptName();
-    if (text.empty()) text = LoadStringOrEmpty(kScriptNameId);
+    if (text.empty()) text = LoadStringOrEmpty(IDS_SCRIPT);
   } else if (aspect == EOAspectType) {
-    text = LoadStringOrEmpty(kScriptNameId);
+    text = LoadStringOrEmpty(IDS_SCRIPT);
   } else {
     return 0;
   }
@@ -201,7 +198,7 @@ void CQVEOScript::PasteFromClipboard() {
 
 int CQVEOScript::SelfDestruct(int confirm) {
   if (!m_bEditable || !m_bDeletable) return 0;
-  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
+  if (!ConfirmDeletion(confirm, IDS_CONFIRM_DELETE)) return 0;
   const std::string name = ScriptName();
   CComPtr<IFTypeTable> table = type_access::TableOf(type_access::HoldingPaletteOf(ScriptType()));
   if (!table || name.empty()) return 0;
@@ -234,13 +231,13 @@ int CQVEOScript::EditLabel(std::string newName) {
   CComPtr<IFTypeTable> table = type_access::TableOf(palette);
   bool inUse = false;
   if (table && SUCCEEDED(table->IsTypeInUse(oldName, &inUse)) && inUse) {
-    CQVExplorer::DisplayMessage(kRenameInUseId, kRenameCaptionId, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_TYPE_IN_USE, IDS_RENAME_TYPE, MB_ICONEXCLAMATION, nullptr);
     return 0;
   }
   if (!CQVGeneralUtil::IsValidName(newName, nullptr)) return 0;
   // Only a change beyond letter case can collide with another definition.
   if (CompareNoCase(newName, oldName) != 0 && palette && type_access::Find(palette, newName)) {
-    CQVExplorer::DisplayMessage(kRenameDuplicateId, kRenameCaptionId, MB_ICONINFORMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_TYPE_NAME_TAKEN, IDS_RENAME_TYPE, MB_ICONINFORMATION, nullptr);
     return 0;
   }
   if (FAILED(m_pTypeDesc->SetName(newName))) return 0;

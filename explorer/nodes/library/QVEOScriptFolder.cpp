@@ -5,15 +5,14 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/nodes/library/AddEntries.h"
 #include "explorer/nodes/library/QVEOScript.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/Exporter.h"
 #include "host/store/CMwScriptEnumerator.h"
 #include "host/store/TypeFlags.h"
 
 namespace {
 
-constexpr UINT kLabelId = 13711;  // "Scripts"
-constexpr UINT kOpenIcon = 13713;
-constexpr UINT kIcon = 13712;
 constexpr DWORD kUnlistedScriptFlags = FT_SYSTEM | FT_BUILTIN | FT_HIDDEN;
 
 }  // namespace
@@ -22,8 +21,8 @@ const GUID& CQVEOScriptFolder::ClassID() { return CLSID_QVEOScriptFolder; }
 
 CQVEOScriptFolder::CQVEOScriptFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
                                      int readOnly)
-    : CQVEOTaskScriptFolder(instance, exclusionList, owner, readOnly, kLabelId, kOpenIcon, kIcon,
-                            CF_EXPLORER_SCRIPT) {}
+    : CQVEOTaskScriptFolder(instance, exclusionList, owner, readOnly, IDS_SCRIPTS, IDI_OPEN_SCRIPTS_FOLDER,
+                            IDI_SCRIPTS_FOLDER, CF_EXPLORER_SCRIPT) {}
 
 CExplorerObject* CQVEOScriptFolder::Clone() {
   return new CQVEOScriptFolder(m_pType, m_pExclusionList, m_pOwner, m_bReadOnly);

@@ -5,31 +5,22 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/dialogs/QVNamedObjectPropertySheet.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr UINT kOpenIcon = 13573;
-constexpr UINT kIcon = 13572;
-constexpr UINT kClassNameId = 53572;  // "Stream Type"
-constexpr UINT kTypeTextId = 53567;   // "Stream Type"
-constexpr UINT kPropertiesCaptionId = 53604;
-constexpr UINT kHelpFileId = 53654;
-constexpr UINT kPropertiesTopicId = 53657;
-
-}  // namespace
 
 const GUID& CQVEOStreamType::ClassID() { return CLSID_QVEOStreamType; }
 
 CQVEOStreamType::CQVEOStreamType(IFInstance* type, CExplorerExclusionList* exclusionList, CWnd* owner, int readOnly)
-    : CQVExplorerModelTypeObject(type, exclusionList, kOpenIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(type, exclusionList, IDI_OPEN_STREAM_TYPE, IDI_STREAM_TYPE, owner, readOnly) {}
 
 CQVEOStreamType::CQVEOStreamType(IFTypeDesc* typeDesc, CExplorerExclusionList* exclusionList, CWnd* owner,
                                  int readOnly)
-    : CQVExplorerModelTypeObject(typeDesc, exclusionList, kOpenIcon, kIcon, owner, readOnly) {}
+    : CQVExplorerModelTypeObject(typeDesc, exclusionList, IDI_OPEN_STREAM_TYPE, IDI_STREAM_TYPE, owner, readOnly) {}
 
 int CQVEOStreamType::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_STREAM_TYPE);
   return !name.empty();
 }
 
@@ -40,7 +31,7 @@ CExplorerObject* CQVEOStreamType::Clone() {
 
 int CQVEOStreamType::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect != EOAspectType) return CQVExplorerModelTypeObject::GetDisplayText(aspect, text);
-  text = LoadStringOrEmpty(kTypeTextId);
+  text = LoadStringOrEmpty(IDS_STREAM_TYPE_TEXT);
   return !text.empty();
 }
 
@@ -102,8 +93,8 @@ int CQVEOStreamType::CanDoCommand(UINT id) {
 }
 
 void CQVEOStreamType::ShowProperties() {
-  CQVNamedObjectPropertySheet sheet(kPropertiesCaptionId, this, "", m_bReadOnly);
+  CQVNamedObjectPropertySheet sheet(IDS_STREAM_TYPE_PROPERTIES, this, "", m_bReadOnly);
   sheet.AddStreamTypePage(GetType());
-  sheet.SetHelpTopic(kHelpFileId, kPropertiesTopicId);
+  sheet.SetHelpTopic(IDS_HELP_FILE, IDS_HELP_STREAM_TYPE_PROPERTIES);
   sheet.DoModal();
 }

@@ -9,14 +9,16 @@
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/nodes/library/TypeVisibility.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOStreamTypes, 13697, 13695, 13696, "StreamTypeFolder", &CLSID_QVEOStreamType,
-    &CLSID_QVEOAddStreamType, &CF_EXPLORER_MODEL_TYPE,
-    {13605, 13607}, {EOAspectStatus},  // "Name", "Status"
+    &CLSID_QVEOStreamTypes, IDS_STREAM_TYPES, IDI_OPEN_STREAM_TYPES_FOLDER, IDI_STREAM_TYPES_FOLDER,
+    "StreamTypeFolder", &CLSID_QVEOStreamType, &CLSID_QVEOAddStreamType, &CF_EXPLORER_MODEL_TYPE,
+    {IDS_NAME, IDS_STATUS}, {EOAspectStatus},
     QV_KIND_STREAM_TYPE, true};
 
 }  // namespace

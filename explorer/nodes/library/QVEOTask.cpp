@@ -10,6 +10,9 @@
 #include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
 #include "host/framework/CRQVDocument.h"
@@ -24,11 +27,6 @@
 
 namespace {
 
-constexpr UINT kTaskIcon = 13679;
-constexpr UINT kTaskNameId = 13622;  // "Task"
-constexpr UINT kActiveTextId = 13688;
-constexpr UINT kInactiveTextId = 13689;
-constexpr UINT kDeleteQuestionId = 53588;
 constexpr DWORD kTaskEditorKind = 0x200000;
 constexpr const char* kActivateFailedText = "Cannot activate task.";
 constexpr const char* kInUseText = "Cannot delete task, it is in use.";
@@ -48,7 +46,7 @@ CComPtr<IFType> PaletteOwnerOf(IFType* type) {
 const GUID& CQVEOTask::ClassID() { return CLSID_QVEOTask; }
 
 CQVEOTask::CQVEOTask(IFInstance* type, CWnd* owner, int readOnly, int taskOwner, IFInstance* ownerInstance)
-    : CExplorerObject(ForType{}, type, kTaskIcon, kTaskIcon, owner, readOnly),
+    : CExplorerObject(ForType{}, type, IDI_TASK, IDI_TASK, owner, readOnly),
       m_nTaskOwner(taskOwner),
       m_pOwnerInstance(ownerInstance) {
   if (type && taskOwner != EO_TASK_NO_OWNER) {
@@ -58,7 +56,7 @@ CQVEOTask::CQVEOTask(IFInstance* type, CWnd* owner, int readOnly, int taskOwner,
 }
 
 int CQVEOTask::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kTaskNameId);
+  name = LoadStringOrEmpty(IDS_TASK);
   return !name.empty();
 }
 
@@ -100,16 +98,16 @@ bool CQVEOTask::IsActivatable() {
 
 void CQVEOTask::GetStatus() {
   ComputeCompiledFolderStatus(m_pTypeDesc, kCompiledTaskFolder, m_nStatus, m_nStatusTextId);
-  if (m_nStatusTextId == kStatusSystemTextId) m_nStatusTextId = kStatusOkTextId;
-  if (m_nStatus != EO_STATUS_NOT_OK && GetTaskInterface()) m_nStatusTextId = IsActive() ? kActiveTextId : kInactiveTextId;
+  if (m_nStatusTextId == IDS_SYSTEM) m_nStatusTextId = IDS_OK;
+  if (m_nStatus != EO_STATUS_NOT_OK && GetTaskInterface()) m_nStatusTextId = IsActive() ? IDS_ACTIVE : IDS_INACTIVE;
 }
 
 int CQVEOTask::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) {
     text = TaskName();
-    if (text.empty()) text = LoadStringOrEmpty(kTaskNameId);
+    if (text.empty()) text = LoadStringOrEmpty(IDS_TASK);
   } else if (aspect == EOAspectType) {
-    text = LoadStringOrEmpty(kTaskNameId);
+    text = LoadStringOrEmpty(IDS_TASK);
   } else if (aspect == EOAspectStatus) {
     text = m_nStatusTextId ? LoadStringOrEmpty(m_nStatusTextId) : std::string();
   } else {
@@ -297,7 +295,7 @@ CComPtr<IQVTasks> CQVEOTask::OwnerTasks() {
 
 int CQVEOTask::SelfDestruct(int confirm) {
   if (!m_bDeletable || ApplicationIsLocked()) return 0;
-  if (!ConfirmDeletion(confirm, kDeleteQuestionId)) return 0;
+  if (!ConfirmDeletion(confirm, IDS_CONFIRM_DELETE)) return 0;
   const std::string name = TaskName();
   CComPtr<IQVTasks> tasks = OwnerTasks();
   if (!tasks || name.empty()) return 0;

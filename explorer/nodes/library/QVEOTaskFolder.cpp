@@ -7,23 +7,22 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/AddEntries.h"
 #include "explorer/nodes/library/QVEOTask.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/Exporter.h"
 #include "host/store/TypeFlags.h"
 
 namespace {
 
-constexpr UINT kLabelId = 13621;  // "Tasks"
-constexpr UINT kOpenIcon = 13682;
-constexpr UINT kIcon = 13683;
 constexpr const char* kTaskFolder = "TaskTypeFolder";
 
 }  // namespace
 
 const GUID& CQVEOTaskFolder::ClassID() { return CLSID_QVEOTaskFolder; }
 
-CQVEOTaskFolder::CQVEOTaskFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
-                                 int readOnly)
-    : CQVEOTaskScriptFolder(instance, exclusionList, owner, readOnly, kLabelId, kOpenIcon, kIcon, CF_EXPLORER_TASK) {}
+CQVEOTaskFolder::CQVEOTaskFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner, int readOnly)
+    : CQVEOTaskScriptFolder(instance, exclusionList, owner, readOnly, IDS_TASKS, IDI_OPEN_TASKS_FOLDER,
+                            IDI_TASKS_FOLDER, CF_EXPLORER_TASK) {}
 
 CExplorerObject* CQVEOTaskFolder::Clone() { return new CQVEOTaskFolder(m_pType, m_pExclusionList, m_pOwner, m_bReadOnly); }
 

@@ -10,18 +10,11 @@
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/packaging/ExportToFile.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/Exporter.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
-
-namespace {
-
-constexpr UINT kFolderTypeText = 13578;  // "Folder"
-constexpr UINT kExploreText = 53519;
-constexpr UINT kExportText = 53528;
-constexpr UINT kPasteText = 53642;
-
-}  // namespace
 
 CQVEOTypeKindFolder::CQVEOTypeKindFolder(const TypeKindFolderTraits& traits, IFInstance* owner,
                                          CExplorerExclusionList* exclusionList, CWnd* ownerWindow, int readOnly)
@@ -37,17 +30,17 @@ int CQVEOTypeKindFolder::GetClassName(std::string& name) {
 int CQVEOTypeKindFolder::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) return GetClassName(text);
   if (aspect != EOAspectType) return 0;
-  text = LoadStringOrEmpty(kFolderTypeText);
+  text = LoadStringOrEmpty(IDS_FOLDER);
   return 1;
 }
 
 int CQVEOTypeKindFolder::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
-  build.Add(ID_EXPLORER_EXPORT, kExportText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
+  build.Add(ID_EXPLORER_EXPORT, IDS_MENU_EXPORT);
   if (!m_bReadOnly && Clipboard::IsFormatAvailable(*m_traits.format)) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_PASTE, kPasteText);
+    build.Add(ID_EXPLORER_PASTE, IDS_MENU_PASTE);
   }
   return 1;
 }

@@ -4,6 +4,9 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/packaging/ExportToFile.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
 #include "platform/Resources.h"
@@ -11,14 +14,6 @@
 
 namespace {
 
-constexpr UINT kOpenIcon = 13707;
-constexpr UINT kIcon = 13706;
-constexpr UINT kCustomModelingText = 13590;  // "Custom Modeling"
-constexpr UINT kLocalLibraryText = 13757;    // "Local Library"
-constexpr UINT kExploreText = 53519;
-constexpr UINT kRebuildText = 53531;
-constexpr UINT kExportText = 53528;
-constexpr UINT kPropertiesText = 53517;
 constexpr const char* kExportFileName = "CustomModeling.ktrf";
 
 std::string Trimmed(const std::string& text) {
@@ -32,7 +27,8 @@ std::string Trimmed(const std::string& text) {
 
 CQVEOTypesFolder::CQVEOTypesFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
                                    int readOnly)
-    : CQVEOTypeContainer(instance, exclusionList, kOpenIcon, kIcon, owner, readOnly) {}
+    : CQVEOTypeContainer(instance, exclusionList, IDI_OPEN_CUSTOM_MODELING_FOLDER, IDI_CUSTOM_MODELING_FOLDER, owner,
+                         readOnly) {}
 
 const GUID& CQVEOTypesFolder::ClassID() { return CLSID_QVEOTypesFolder; }
 
@@ -44,22 +40,22 @@ CExplorerObject* CQVEOTypesFolder::Clone() {
 
 int CQVEOTypesFolder::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect != EOAspectName && aspect != EOAspectType) return 0;
-  text = LoadStringOrEmpty(CRQVDocument::m_bCustomModeling ? kCustomModelingText : kLocalLibraryText);
+  text = LoadStringOrEmpty(CRQVDocument::m_bCustomModeling ? IDS_CUSTOM_MODELING : IDS_LOCAL_LIBRARY);
   return !text.empty();
 }
 
 int CQVEOTypesFolder::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
   build.AddSeparator();
   if (!m_bReadOnly) {
-    build.Add(ID_EXPLORER_REBUILD, kRebuildText);
+    build.Add(ID_EXPLORER_REBUILD, IDS_MENU_REBUILD);
     build.AddSeparator();
   }
-  build.Add(ID_EXPLORER_EXPORT, kExportText);
+  build.Add(ID_EXPLORER_EXPORT, IDS_MENU_EXPORT);
   if (!m_bReadOnly) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_PROPERTIES, kPropertiesText);
+    build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
   }
   return 1;
 }
@@ -92,7 +88,7 @@ void CQVEOTypesFolder::DoCommand(UINT id) {
 
 void CQVEOTypesFolder::Export() {
   std::string path;
-  if (ChooseExportFile(LoadStringOrEmpty(kCustomModelingText), path)) ExportLibraryTo(path);
+  if (ChooseExportFile(LoadStringOrEmpty(IDS_CUSTOM_MODELING), path)) ExportLibraryTo(path);
 }
 
 int CQVEOTypesFolder::ExportForRmplzCustMod(const std::string& path, std::string& written) {

@@ -17,6 +17,9 @@
 #include "explorer/nodes/library/TypeVisibility.h"
 #include "explorer/nodes/library/UserFolderContents.h"
 #include "explorer/packaging/ExportToFile.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "host/framework/CorvaneViewContext.h"
@@ -30,21 +33,9 @@
 
 namespace {
 
-constexpr UINT kOpenIcon = 13694;
-constexpr UINT kIcon = 13693;
-constexpr UINT kModelFolderText = 13700;  // "Model Folder"
-constexpr UINT kExploreText = 53519;
-constexpr UINT kExportText = 53528;
-constexpr UINT kPasteText = 53642;
-constexpr UINT kDeleteText = 53522;
-constexpr UINT kRenameText = 53523;
-constexpr UINT kNotEmptyQuestion = 53704;
-constexpr UINT kConfirmCaption = 53587;
-constexpr UINT kSomeInUse = 53671;
-constexpr UINT kNameTaken = 53672;
 constexpr int kDeleteAttempts = 4;
 
-const UINT kColumnTitles[] = {13605, 13607};  // "Name", "Status"
+const UINT kColumnTitles[] = {IDS_NAME, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectStatus};
 
 // The frame makes user-folder roots and announced user folders through this maker.
@@ -76,7 +67,8 @@ std::vector<CComPtr<IFTypeDesc>> ShownTypes(IFFolder* folder) {
 
 CQVEOUserFolder::CQVEOUserFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
                                  IFFolder* folder, int readOnly)
-    : CExplorerContainerObject(ForType{}, instance, exclusionList, kOpenIcon, kIcon, owner, readOnly),
+    : CExplorerContainerObject(ForType{}, instance, exclusionList, IDI_OPEN_MODEL_FOLDER, IDI_MODEL_FOLDER, owner,
+                               readOnly),
       m_pFolder(folder) {
   (void)kMakerInstalled;
 }
@@ -84,7 +76,7 @@ CQVEOUserFolder::CQVEOUserFolder(IFInstance* instance, CExplorerExclusionList* e
 const GUID& CQVEOUserFolder::ClassID() { return CLSID_QVEOUserFolder; }
 
 int CQVEOUserFolder::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kModelFolderText);
+  name = LoadStringOrEmpty(IDS_MODEL_FOLDER);
   return !name.empty();
 }
 
@@ -100,16 +92,16 @@ int CQVEOUserFolder::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOUserFolder::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
-  build.Add(ID_EXPLORER_EXPORT, kExportText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
+  build.Add(ID_EXPLORER_EXPORT, IDS_MENU_EXPORT);
   if (!m_bReadOnly && ClipboardOffersAny({CF_EXPLORER_MODEL_TYPE, CF_EXPLORER_GLOBAL_STRUCTURE_TYPE})) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_PASTE, kPasteText);
+    build.Add(ID_EXPLORER_PASTE, IDS_MENU_PASTE);
   }
   if (!m_bReadOnly) {
     build.AddSeparator();
-    build.Add(ID_EXPLORER_DELETE, kDeleteText);
-    build.Add(ID_EXPLORER_RENAME, kRenameText);
+    build.Add(ID_EXPLORER_DELETE, IDS_MENU_DELETE);
+    build.Add(ID_EXPLORER_RENAME, IDS_MENU_RENAME);
   }
   return 1;
 }
@@ -198,7 +190,7 @@ int CQVEOUserFolder::EditLabel(std::string newName) {
   if (CQVGeneralUtil::IsValidName(newName, nullptr)) {
     const HRESULT result = m_pFolder->SetName(newName);
     renamed = SUCCEEDED(result);
-    if (result == FE_NAMEEXISTS) CQVExplorer::DisplayMessage(kNameTaken, 0, MB_ICONEXCLAMATION, nullptr);
+    if (result == FE_NAMEEXISTS) CQVExplorer::DisplayMessage(IDS_FOLDER_RENAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
   }
   PostToOwner(EXPLORER_OBJECT_RENAMED, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(this));
   if (renamed) NotifyDocumentChanged(0);
@@ -212,12 +204,13 @@ void CQVEOUserFolder::DeleteFolder() {
   CComPtr<IFFolder> folder = m_pFolder;
   bool emptied = true;
   if (FolderHasContents(folder)) {
-    if (CQVExplorer::DisplayMessage(kNotEmptyQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION, nullptr) != IDYES)
+    if (CQVExplorer::DisplayMessage(IDS_CONFIRM_DELETE_FOLDER_CONTENTS, IDS_CONFIRM_CAPTION, MB_YESNO | MB_ICONQUESTION,
+                                    nullptr) != IDYES)
       return;
     CWaitCursor wait;
     emptied = false;
     for (int attempt = 0; attempt < kDeleteAttempts && !emptied; ++attempt) emptied = DeleteFolderContents(folder);
-    if (!emptied) CQVExplorer::DisplayMessage(kSomeInUse, 0, MB_ICONEXCLAMATION, nullptr);
+    if (!emptied) CQVExplorer::DisplayMessage(IDS_FOLDER_CONTENTS_IN_USE, 0, MB_ICONEXCLAMATION, nullptr);
   }
   const bool removed = emptied && RemoveFolderTree(folder);
   if (removed && CExplorerObject::IsLive(this)) m_pFolder.Release();

@@ -3,6 +3,8 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/TypeKinds.h"
 #include "host/model/IQVPhysicalQuantity.h"
@@ -10,8 +12,8 @@
 
 namespace {
 
-const TypeLeafTraits kVariableTypeTraits = {13580, 13532, &CF_EXPLORER_VARIABLE_TYPE, QV_KIND_VARIABLE_TYPE,
-                                            "CompiledVariableTypeFolder"};
+const TypeLeafTraits kVariableTypeTraits = {IDS_VARIABLE_TYPE, IDI_VARIABLE_TYPE, &CF_EXPLORER_VARIABLE_TYPE,
+                                            QV_KIND_VARIABLE_TYPE, "CompiledVariableTypeFolder"};
 
 // The units the current unit set shows for quantity; empty when it has none.
 std::string CurrentUnits(const std::string& quantity) {

@@ -2,15 +2,17 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
 
 namespace {
 
 const TypeKindFolderTraits kTraits = {
-    &CLSID_QVEOVariableTypes, 13612, 13560, 13565, "VariableTypeFolder", &CLSID_QVEOVariableType,
-    &CLSID_QVEOAddVariableType, &CF_EXPLORER_VARIABLE_TYPE,
-    // "Name", "Physical Quantity", "Current Units", "Status"
-    {13605, 13738, 13633, 13607}, {EOAspectPhysicalQuantity, EOAspectCurrentUnits, EOAspectStatus},
+    &CLSID_QVEOVariableTypes, IDS_VARIABLE_TYPES, IDI_OPEN_VARIABLE_TYPES_FOLDER, IDI_VARIABLE_TYPES_FOLDER,
+    "VariableTypeFolder", &CLSID_QVEOVariableType, &CLSID_QVEOAddVariableType, &CF_EXPLORER_VARIABLE_TYPE,
+    {IDS_NAME, IDS_PHYSICAL_QUANTITY, IDS_CURRENT_UNITS, IDS_STATUS},
+    {EOAspectPhysicalQuantity, EOAspectCurrentUnits, EOAspectStatus},
     QV_KIND_VARIABLE_TYPE, false};
 
 }  // namespace

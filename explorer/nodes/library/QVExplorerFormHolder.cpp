@@ -2,16 +2,11 @@
 
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/resources/StringIds.h"
 #include "host/model/IQVFormDef.h"
 #include "host/store/HostClassIds.h"
 #include "host/store/Status.h"
 #include "platform/TextCompare.h"
-
-namespace {
-
-constexpr UINT kFormNameExistsId = 53578;
-
-}  // namespace
 
 CQVExplorerFormHolder::CQVExplorerFormHolder(IUnknown* owner) {
   m_pForms = ComQuery<IQVFormContainer>(owner);
@@ -34,7 +29,7 @@ bool CQVExplorerFormHolder::CreateForm(const std::string& name, REFCLSID kind, D
   HRESULT hr = m_pForms->CreateForm(name, kind, flags, FormDefinitionText(kind, extra), &form);
   if (hr == FE_NAMEEXISTS) {
     CQVExplorer::SetName(name);  // the message names the form asked for
-    CQVExplorer::DisplayMessage(kFormNameExistsId, 0, MB_ICONEXCLAMATION, nullptr);
+    CQVExplorer::DisplayMessage(IDS_FORM_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
     return false;
   }
   return SUCCEEDED(hr);

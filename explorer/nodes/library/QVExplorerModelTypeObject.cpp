@@ -10,6 +10,8 @@
 #include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/nodes/library/ModelTypeExport.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerTreeView.h"
 #include "host/framework/CRQVDocument.h"
@@ -27,12 +29,6 @@
 
 namespace {
 
-constexpr UINT kFallbackNameId = 13579;  // "Model"
-constexpr UINT kPropertiesCaptionId = 53551;
-constexpr UINT kHelpFileId = 53654;
-constexpr UINT kPropertiesTopicId = 53656;
-constexpr UINT kRenameDuplicateId = 53586;
-constexpr UINT kRenameCaptionId = 53585;
 constexpr std::size_t kMaxNamingName = 80;
 
 CComPtr<IFTypeDesc> DescriptorOfInstance(IFInstance* type) {
@@ -78,7 +74,7 @@ std::string CQVExplorerModelTypeObject::GetName() {
 int CQVExplorerModelTypeObject::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) {
     text = GetName();
-    if (text.empty()) text = LoadStringOrEmpty(kFallbackNameId);
+    if (text.empty()) text = LoadStringOrEmpty(IDS_MODEL);
     return !text.empty();
   }
   if (aspect == EOAspectStatus) {
@@ -208,8 +204,8 @@ void CQVExplorerModelTypeObject::DoCommand(UINT id) {
 }
 
 void CQVExplorerModelTypeObject::ShowProperties() {
-  CQVNamedObjectPropertySheet sheet(kPropertiesCaptionId, this, "", m_bReadOnly);
-  sheet.SetHelpTopic(kHelpFileId, kPropertiesTopicId);
+  CQVNamedObjectPropertySheet sheet(IDS_MODEL_PROPERTIES, this, "", m_bReadOnly);
+  sheet.SetHelpTopic(IDS_HELP_FILE, IDS_HELP_MODEL_PROPERTIES);
   sheet.DoModal();
 }
 
@@ -254,7 +250,7 @@ int CQVExplorerModelTypeObject::EditLabel(std::string newName) {
   if (CompareNoCase(newName, oldName) != 0) {
     CComPtr<IFTypePalette> palette = type_access::HoldingPaletteOf(GetModelTypeObject());
     if (palette && type_access::Find(palette, newName)) {
-      CQVExplorer::DisplayMessage(kRenameDuplicateId, kRenameCaptionId, MB_ICONINFORMATION, nullptr);
+      CQVExplorer::DisplayMessage(IDS_TYPE_NAME_TAKEN, IDS_RENAME_TYPE, MB_ICONINFORMATION, nullptr);
       return 0;
     }
   }

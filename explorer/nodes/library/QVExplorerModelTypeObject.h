@@ -82,7 +82,7 @@ class CQVExplorerModelTypeObject : public CExplorerContainerObject, public IExpl
   virtual bool EditorReadOnly() { return m_bReadOnly != 0; }
   virtual int ExportMode() { return 1; }
   virtual ModelContentsShape ContentsShape() { return {}; }
-  // The properties sheet (54002).
+  // The properties sheet (ID_EXPLORER_PROPERTIES).
   virtual void ShowProperties();
 
   void OpenInEditor();

@@ -7,13 +7,14 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/packaging/ExportToFile.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
 
 namespace {
 
-constexpr UINT kFolderTypeId = 13578;  // "Folder"
-const UINT kColumnTitles[] = {13605, 13607};  // "Name", "Status"
+const UINT kColumnTitles[] = {IDS_NAME, IDS_STATUS};
 
 }  // namespace
 
@@ -34,7 +35,7 @@ int CQVEOTaskScriptFolder::GetClassName(std::string& name) {
 int CQVEOTaskScriptFolder::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) return GetClassName(text);
   if (aspect != EOAspectType) return 0;
-  text = LoadStringOrEmpty(kFolderTypeId);
+  text = LoadStringOrEmpty(IDS_FOLDER);
   return !text.empty();
 }
 

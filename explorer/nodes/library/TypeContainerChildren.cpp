@@ -22,10 +22,11 @@
 #include "explorer/nodes/library/QVEOTypeContainer.h"
 #include "explorer/nodes/library/QVEOUserFolder.h"
 #include "explorer/nodes/library/QVEOVariableTypes.h"
+#include "explorer/resources/StringIds.h"
 
 namespace {
 
-const UINT kColumnTitles[] = {13605, 13606, 13607};  // "Name", "Type", "Status"
+const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
 
 bool FolderHoldsTypes(IFInstance* owner, const char* hostFolder) {

@@ -4,26 +4,21 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/services/IQVPhysicalProperties.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
 
-namespace {
-
-constexpr UINT kConfigureIcon = 13755;
-constexpr UINT kClassNameId = 13756;  // " Configure Properties"
-constexpr UINT kOpenText = 53518;
-
-}  // namespace
-
 CQVEOConfigure_Props::CQVEOConfigure_Props(CWnd* owner)
-    : CExplorerObject(ForType{}, nullptr, kConfigureIcon, kConfigureIcon, owner, 0) {}
+    : CExplorerObject(ForType{}, nullptr, IDI_CONFIGURE_PROPERTIES, IDI_CONFIGURE_PROPERTIES, owner, 0) {}
 
 const GUID& CQVEOConfigure_Props::ClassID() { return CLSID_QVEOConfigure_Props; }
 
 int CQVEOConfigure_Props::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_CONFIGURE_PROPERTIES);
   return !name.empty();
 }
 
@@ -38,7 +33,7 @@ int CQVEOConfigure_Props::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOConfigure_Props::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_OPEN, kOpenText);
+  build.Add(ID_EXPLORER_OPEN, IDS_MENU_OPEN);
   return 1;
 }
 

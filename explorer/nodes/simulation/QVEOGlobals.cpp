@@ -1,15 +1,10 @@
 #include "explorer/nodes/simulation/QVEOGlobals.h"
 
 #include "explorer/core/NodeClassIds.h"
-
-namespace {
-
-constexpr UINT kClassNameId = 13749;  // "Globals"
-
-}  // namespace
+#include "explorer/resources/StringIds.h"
 
 CQVEOGlobals::CQVEOGlobals(IFInstance* simulationType, CWnd* owner, CExplorerExclusionList* exclusionList)
-    : CQVEOTopLevelFolder(simulationType, exclusionList, owner, kClassNameId) {}
+    : CQVEOTopLevelFolder(simulationType, exclusionList, owner, IDS_GLOBALS) {}
 
 const GUID& CQVEOGlobals::ClassID() { return CLSID_QVEOGlobals; }
 

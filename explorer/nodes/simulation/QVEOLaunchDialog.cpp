@@ -5,6 +5,9 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/services/IQVEstimation.h"
 #include "host/services/IQVExternalInterface.h"
@@ -16,9 +19,6 @@
 
 namespace {
 
-constexpr UINT kClassNameId = 13746;  // "LaunchDialog"
-constexpr UINT kOpenText = 53518;
-constexpr UINT kActivateText = 53533;
 constexpr int kOverlayAvailable = 4;
 constexpr int kOverlayActive = 7;
 
@@ -29,10 +29,10 @@ struct LaunchKind {
 
 // By dialog type.
 constexpr LaunchKind kKinds[] = {
-    {"Run Options", 13749},  {"Solver Options", 13543},
-    {"Homotopy", 13750},     {"Snapshots", 13700},
-    {"Simulation Access Extensions", 13753}, {"On Line Links", 13754},
-    {"Estimation", 13759},   {"Optimization", 13747},
+    {"Run Options", IDI_RUN_OPTIONS},  {"Solver Options", IDI_SOLVER_OPTIONS},
+    {"Homotopy", IDI_HOMOTOPY},     {"Snapshots", IDI_SNAPSHOTS},
+    {"Simulation Access Extensions", IDI_SIMULATION_ACCESS_EXTENSIONS}, {"On Line Links", IDI_ON_LINE_LINKS},
+    {"Estimation", IDI_ESTIMATION},   {"Optimization", IDI_OPTIMIZATION},
 };
 constexpr int kKindCount = static_cast<int>(sizeof kKinds / sizeof kKinds[0]);
 
@@ -101,7 +101,7 @@ CQVEOLaunchDialog::CQVEOLaunchDialog(int dialogType, CWnd* owner)
 const GUID& CQVEOLaunchDialog::ClassID() { return CLSID_QVEOLaunchDialog; }
 
 int CQVEOLaunchDialog::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_LAUNCH_DIALOG);
   return !name.empty();
 }
 
@@ -129,8 +129,8 @@ int CQVEOLaunchDialog::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOLaunchDialog::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_OPEN, kOpenText);
-  build.Add(ID_EXPLORER_ACTIVATE, kActivateText);
+  build.Add(ID_EXPLORER_OPEN, IDS_MENU_OPEN);
+  build.Add(ID_EXPLORER_ACTIVATE, IDS_MENU_ACTIVATE);
   return 1;
 }
 

@@ -1,16 +1,8 @@
 #include "explorer/nodes/simulation/QVEOLaunchFolders.h"
 
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr UINT kSimulationOptionsName = 13592;  // "Simulation Options"
-constexpr UINT kOptionsType = 13682;            // "Options"
-constexpr UINT kInterfacingName = 13747;        // "Interfacing"
-constexpr UINT kAnalysisToolsName = 13752;      // "Analysis Tools"
-
-}  // namespace
 
 CQVEOLaunchFolder::CQVEOLaunchFolder(CExplorerExclusionList* exclusionList, CWnd* owner, UINT classNameId,
                                      std::vector<EODialogType> entries)
@@ -23,7 +15,7 @@ void CQVEOLaunchFolder::AddRows(CListCtrl& list) {
 // ---- Simulation Options
 
 CQVEOSimulationOptions::CQVEOSimulationOptions(CWnd* owner, CExplorerExclusionList* exclusionList)
-    : CQVEOLaunchFolder(exclusionList, owner, kSimulationOptionsName,
+    : CQVEOLaunchFolder(exclusionList, owner, IDS_SIMULATION_OPTIONS,
                         {EODialogRunOptions, EODialogSolverOptions, EODialogHomotopy, EODialogSnapshots}) {}
 
 const GUID& CQVEOSimulationOptions::ClassID() { return CLSID_QVEOSimulationOptions; }
@@ -32,14 +24,14 @@ CExplorerObject* CQVEOSimulationOptions::Clone() { return new CQVEOSimulationOpt
 
 int CQVEOSimulationOptions::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect != EOAspectType) return CQVEOLaunchFolder::GetDisplayText(aspect, text);
-  text = LoadStringOrEmpty(kOptionsType);
+  text = LoadStringOrEmpty(IDS_OPTIONS_TYPE);
   return !text.empty();
 }
 
 // ---- Interfacing
 
 CQVEOInterfacing::CQVEOInterfacing(CWnd* owner, CExplorerExclusionList* exclusionList)
-    : CQVEOLaunchFolder(exclusionList, owner, kInterfacingName, {EODialogOnLineLinks, EODialogExternalInterfacing}) {}
+    : CQVEOLaunchFolder(exclusionList, owner, IDS_INTERFACING, {EODialogOnLineLinks, EODialogExternalInterfacing}) {}
 
 const GUID& CQVEOInterfacing::ClassID() { return CLSID_QVEOInterfacing; }
 
@@ -48,7 +40,7 @@ CExplorerObject* CQVEOInterfacing::Clone() { return new CQVEOInterfacing(GetOwne
 // ---- Analysis Tools
 
 CQVEOAnalysisTools::CQVEOAnalysisTools(CWnd* owner, CExplorerExclusionList* exclusionList)
-    : CQVEOLaunchFolder(exclusionList, owner, kAnalysisToolsName, {EODialogEstimation, EODialogOptimization}) {}
+    : CQVEOLaunchFolder(exclusionList, owner, IDS_ANALYSIS_TOOLS, {EODialogEstimation, EODialogOptimization}) {}
 
 const GUID& CQVEOAnalysisTools::ClassID() { return CLSID_QVEOAnalysisTools; }
 

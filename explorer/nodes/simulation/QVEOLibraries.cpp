@@ -4,12 +4,11 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/simulation/LibraryOrder.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/IFRoot.h"
 
 namespace {
-
-constexpr UINT kClassNameId = 13748;  // "Libraries"
 
 CComPtr<IFRoot> DocumentRoot() {
   CRQVDocument* document = CQVExplorer::GetCurrentDocument();
@@ -21,7 +20,7 @@ CComPtr<IFRoot> DocumentRoot() {
 }  // namespace
 
 CQVEOLibraries::CQVEOLibraries(CWnd* owner, CExplorerExclusionList* exclusionList)
-    : CQVEOTopLevelFolder(nullptr, exclusionList, owner, kClassNameId) {}
+    : CQVEOTopLevelFolder(nullptr, exclusionList, owner, IDS_LIBRARIES) {}
 
 const GUID& CQVEOLibraries::ClassID() { return CLSID_QVEOLibraries; }
 

@@ -7,19 +7,14 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
 
 namespace {
-
-constexpr UINT kSimulationOpenIcon = 13502;
-constexpr UINT kSimulationIcon = 13528;
-constexpr UINT kClassNameId = 13576;  // "Simulation"
-constexpr UINT kExploreText = 53519;
-constexpr UINT kInsertText = 53526;
-constexpr UINT kRunPopupText = 53569;  // "&Run"
-constexpr UINT kPropertiesText = 53517;
 
 // The host's run commands, in the order of the "&Run" popup.
 constexpr UINT kRunCommands[] = {ID_HOST_RUN,     ID_HOST_STEP,  ID_HOST_PAUSE,     ID_HOST_PAUSE_AT,
@@ -35,13 +30,13 @@ bool IsRunCommand(UINT id) {
 }  // namespace
 
 CQVEOSimulation::CQVEOSimulation(IFInstance* simulation, CExplorerExclusionList* exclusionList, CWnd* owner)
-    : CExplorerContainerObject(ForType{}, simulation, exclusionList, kSimulationOpenIcon, kSimulationIcon, owner, 0),
+    : CExplorerContainerObject(ForType{}, simulation, exclusionList, IDI_OPEN_SIMULATION, IDI_SIMULATION, owner, 0),
       m_pSimulationType(type_access::TypeOf(simulation)) {}
 
 const GUID& CQVEOSimulation::ClassID() { return CLSID_QVEOSimulation; }
 
 int CQVEOSimulation::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_SIMULATION);
   return !name.empty();
 }
 
@@ -54,16 +49,16 @@ int CQVEOSimulation::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOSimulation::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
   build.AddSeparator();
-  build.Add(ID_EXPLORER_INSERT, kInsertText);
+  build.Add(ID_EXPLORER_INSERT, IDS_MENU_INSERT);
   build.AddSeparator();
   auto run = std::make_shared<CMenu>();
   CContextMenuBuilder runBuild(*this, *run);
   for (UINT command : kRunCommands) runBuild.Add(command);
-  build.AddPopup(kRunPopupText, run);
+  build.AddPopup(IDS_MENU_RUN, run);
   build.AddSeparator();
-  build.Add(ID_EXPLORER_PROPERTIES, kPropertiesText);
+  build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
   return 1;
 }
 

@@ -12,12 +12,13 @@
 #include "explorer/nodes/simulation/QVEOLibraries.h"
 #include "explorer/nodes/simulation/QVEOSimulation.h"
 #include "explorer/nodes/simulation/QVEOUOMs.h"
+#include "explorer/resources/StringIds.h"
 #include "host/diagnostics/IZNDiagnostics.h"
 #include "host/framework/CRQVDocument.h"
 
 namespace {
 
-const UINT kColumnTitles[] = {13605, 13606, 13607};  // "Name", "Type", "Status"
+const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
 
 // Lets child insert itself under item; a child that inserts nothing is deleted at once.

@@ -5,14 +5,13 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/QVFileObjectPropertySheet.h"
 #include "explorer/nodes/simulation/QVEOSimulation.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IRModel.h"
 #include "host/store/MwInstance.h"
 #include "platform/Resources.h"
 
 namespace {
-
-constexpr UINT kPropertiesCaption = 53536;  // "Simulation Properties"
 
 struct ModelCounts {
   int equations = 0;
@@ -34,7 +33,7 @@ std::optional<ModelCounts> CountModel(CRQVDocument& document, IFInstance* simula
 void CQVEOSimulation::ShowProperties() {
   CRQVDocument* document = CQVExplorer::GetCurrentDocument();
   if (!document) return;
-  CQVFileObjectPropertySheet sheet(LoadStringOrEmpty(kPropertiesCaption), document->GetPathName());
+  CQVFileObjectPropertySheet sheet(LoadStringOrEmpty(IDS_SIMULATION_PROPERTIES), document->GetPathName());
   // Without counts the sheet shows no Degrees of Freedom page rather than made-up numbers.
   if (std::optional<ModelCounts> counts = CountModel(*document, GetType()))
     sheet.SetStatistics(counts->equations, counts->variables, counts->degreesOfFreedom);

@@ -6,6 +6,9 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/packaging/ExportToFile.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
 #include "host/store/MwInstance.h"
@@ -14,22 +17,17 @@
 
 namespace {
 
-constexpr UINT kSolverOptionsIcon = 13543;
-constexpr UINT kClassNameId = 13591;  // "Solver Options"
-constexpr UINT kOptionsType = 13682;  // "Options"
-constexpr UINT kOpenText = 53518;
-constexpr UINT kExportText = 53528;
 constexpr const char* kOptionsTypeName = "Options";
 
 }  // namespace
 
 CQVEOSolverOptions::CQVEOSolverOptions(IFInstance* optionsHost, CWnd* owner)
-    : CExplorerObject(ForType{}, optionsHost, kSolverOptionsIcon, kSolverOptionsIcon, owner, 0) {}
+    : CExplorerObject(ForType{}, optionsHost, IDI_SOLVER_OPTIONS, IDI_SOLVER_OPTIONS, owner, 0) {}
 
 const GUID& CQVEOSolverOptions::ClassID() { return CLSID_QVEOSolverOptions; }
 
 int CQVEOSolverOptions::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_SOLVER_OPTIONS);
   return !name.empty();
 }
 
@@ -38,14 +36,14 @@ CExplorerObject* CQVEOSolverOptions::Clone() { return new CQVEOSolverOptions(m_p
 int CQVEOSolverOptions::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) return GetClassName(text);
   if (aspect != EOAspectType) return 0;
-  text = LoadStringOrEmpty(kOptionsType);
+  text = LoadStringOrEmpty(IDS_OPTIONS_TYPE);
   return !text.empty();
 }
 
 int CQVEOSolverOptions::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_OPEN, kOpenText);
-  build.Add(ID_EXPLORER_EXPORT, kExportText);
+  build.Add(ID_EXPLORER_OPEN, IDS_MENU_OPEN);
+  build.Add(ID_EXPLORER_EXPORT, IDS_MENU_EXPORT);
   return 1;
 }
 

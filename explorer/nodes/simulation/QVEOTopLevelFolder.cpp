@@ -2,20 +2,20 @@
 
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "platform/Resources.h"
 
 namespace {
 
-constexpr UINT kFolderOpenIcon = 13504;
-constexpr UINT kFolderIcon = 13530;
-constexpr UINT kExploreText = 53519;
-const UINT kColumnTitles[] = {13605, 13606};  // "Name", "Type"
+const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE};
 
 }  // namespace
 
 CQVEOTopLevelFolder::CQVEOTopLevelFolder(IFInstance* type, CExplorerExclusionList* exclusionList, CWnd* owner,
                                          UINT classNameId)
-    : CExplorerContainerObject(ForType{}, type, exclusionList, kFolderOpenIcon, kFolderIcon, owner, 0),
+    : CExplorerContainerObject(ForType{}, type, exclusionList, IDI_OPEN_FOLDER, IDI_FOLDER, owner, 0),
       m_classNameId(classNameId) {}
 
 int CQVEOTopLevelFolder::GetClassName(std::string& name) {
@@ -30,7 +30,7 @@ int CQVEOTopLevelFolder::GetDisplayText(EOAspect aspect, std::string& text) {
 
 int CQVEOTopLevelFolder::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder build(*this, menu);
-  build.Add(ID_EXPLORER_EXPLORE, kExploreText);
+  build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
   return 1;
 }
 

@@ -4,6 +4,9 @@
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/resources/CommandIds.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "platform/ImageList.h"
 #include "platform/Resources.h"
@@ -11,19 +14,18 @@
 
 namespace {
 
-constexpr UINT kUOMIcon = 13748;
-constexpr UINT kClassNameId = 13751;  // "UOM"
 constexpr int kCurrentSetOverlay = 2;
 
 }  // namespace
 
 CQVEOUOM::CQVEOUOM(const std::string& setName, CWnd* owner)
-    : CExplorerObject(ForType{}, nullptr, kUOMIcon, kUOMIcon, owner, 0), m_setName(setName) {}
+    : CExplorerObject(ForType{}, nullptr, IDI_UNIT_OF_MEASUREMENT_SET, IDI_UNIT_OF_MEASUREMENT_SET, owner, 0),
+      m_setName(setName) {}
 
 const GUID& CQVEOUOM::ClassID() { return CLSID_QVEOUOM; }
 
 int CQVEOUOM::GetClassName(std::string& name) {
-  name = LoadStringOrEmpty(kClassNameId);
+  name = LoadStringOrEmpty(IDS_UOM);
   return !name.empty();
 }
 

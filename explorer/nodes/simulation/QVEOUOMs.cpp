@@ -6,16 +6,11 @@
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/nodes/simulation/QVEOUOM.h"
+#include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 
-namespace {
-
-constexpr UINT kClassNameId = 13750;  // "UOM Sets"
-
-}  // namespace
-
 CQVEOUOMs::CQVEOUOMs(CWnd* owner, CExplorerExclusionList* exclusionList)
-    : CQVEOTopLevelFolder(nullptr, exclusionList, owner, kClassNameId) {}
+    : CQVEOTopLevelFolder(nullptr, exclusionList, owner, IDS_UOM_SETS) {}
 
 const GUID& CQVEOUOMs::ClassID() { return CLSID_QVEOUOMs; }
 
