@@ -38,3 +38,7 @@ inline const CLIPFORMAT CF_EXPLORER_GLOBAL_STRUCTURE_TYPE =
 // to the application's other windows.
 inline const CLIPFORMAT CF_EXPLORER_MODEL_TYPE = RegisterClipboardFormat("Explorer Model Type Format");
 inline const CLIPFORMAT CF_QELI_MODEL_TYPE = RegisterClipboardFormat("QELI Model Type Format");
+
+// Beside an object that was cut: the drop effect its paste should have (4 bytes,
+// DROPEFFECT_MOVE), so the object moves when it is pasted and not before.
+inline const CLIPFORMAT CF_PREFERRED_DROP_EFFECT = RegisterClipboardFormat("Preferred DropEffect");

@@ -69,6 +69,18 @@ CComPtr<IUnknown> ReadHostObjectFromClipboard(CLIPFORMAT format) {
   return ReadHostObject(data, format);
 }
 
+void MarkForMove(COleDataSource& data) {
+  Bytes bytes;
+  PutNumber(bytes, DROPEFFECT_MOVE, 4);
+  Offer(data, CF_PREFERRED_DROP_EFFECT, bytes);
+}
+
+DWORD ClipboardPasteEffect(const COleDataObject& data) {
+  if (!ClipboardWrittenHere()) return DROPEFFECT_COPY;
+  std::optional<Bytes> bytes = ReadPayload(data, CF_PREFERRED_DROP_EFFECT, 4);
+  return bytes && GetNumber(*bytes, 0, 4) == DROPEFFECT_MOVE ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+}
+
 bool OfferModelType(COleDataSource& data, IRModelType* modelType, bool streamType) {
   CHostObjectHandles::Handle handle = CHostObjectHandles::Register(modelType);
   if (handle == CHostObjectHandles::kNoHandle) return false;

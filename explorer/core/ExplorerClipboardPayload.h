@@ -36,6 +36,12 @@ bool ClipboardWrittenHere();
 // The object carried in format on the clipboard; null when another process wrote it.
 CComPtr<IUnknown> ReadHostObjectFromClipboard(CLIPFORMAT format);
 
+// Cut: what data offers moves when it is pasted. Nothing is taken away before
+// that, so a cut that is never pasted loses nothing.
+void MarkForMove(COleDataSource& data);
+// How a paste from the clipboard takes data: a move for what was cut here, else a copy.
+DWORD ClipboardPasteEffect(const COleDataObject& data);
+
 struct ModelTypePayload {
   CComPtr<IRModelType> modelType;
   bool streamType = false;

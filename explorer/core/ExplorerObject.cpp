@@ -52,7 +52,8 @@ CExplorerObject::CExplorerObject(IFInstance* type, IFTypeDesc* typeDesc, IFInsta
       m_pInstance(instance),
       m_bReadOnly(readOnly),
       m_hOwner(owner ? owner->GetSafeHwnd() : nullptr),
-      m_madeForType(type != nullptr || typeDesc != nullptr) {
+      m_madeForType(type != nullptr || typeDesc != nullptr),
+      m_pTypeIdentity(ComQuery<IUnknown>(typeDesc)) {
   if (!node_pool::MarkLive(this, true)) LiveNodesOutsidePool().insert(this);
 }
 
@@ -119,10 +120,17 @@ IFInstance* CExplorerObject::GetType() {
       bool valid = true;
       if (SUCCEEDED(validity->IsValid(&valid)) && !valid) m_pType.Release();
     }
+    if (m_pType && !m_pTypeIdentity) RememberTypeIdentity();
     return m_pType;
   }
   if (m_pTypeDesc) m_pType = InstanceOfDescribedType(m_pTypeDesc);
   return m_pType;
+}
+
+void CExplorerObject::RememberTypeIdentity() {
+  CComPtr<IFTypeDesc> desc;
+  DWORD identity = 0;
+  if (DescribeType(m_pType, desc, identity)) m_pTypeIdentity = ComQuery<IUnknown>(desc);
 }
 
 IFInstance* CExplorerObject::GetInstance() { return m_pInstance; }
@@ -138,8 +146,12 @@ int CExplorerObject::operator==(CExplorerObject& other) {
     return IsSameObject(desc, otherDesc) && identity == otherIdentity;
   }
   if (type || otherType) return 0;
-  // A node whose type is gone stands for nothing any more: it equals only itself.
-  if (MadeForType() || other.MadeForType()) return this == &other;
+  // A node whose type is gone still stands for that type: it equals the nodes
+  // made for the same one (its items in every pane go together), and no other.
+  if (MadeForType() || other.MadeForType()) {
+    if (this == &other) return 1;
+    return m_pTypeIdentity && other.m_pTypeIdentity && IsSameObject(m_pTypeIdentity, other.m_pTypeIdentity);
+  }
   return IsSameObject(m_pInstance, other.m_pInstance);
 }
 

@@ -158,6 +158,11 @@ class CExplorerObject {
   // Made for a type or a descriptor: when neither resolves any more, the type was lost.
   bool MadeForType() const { return m_madeForType; }
 
+  // The descriptor of the type this node was made for, kept once seen: after
+  // the type is gone, the nodes that stood for it still know one another.
+  void RememberTypeIdentity();
+
   HWND m_hOwner = nullptr;  // the owner's window when it had one: messages go by handle
   bool m_madeForType = false;
+  CComPtr<IUnknown> m_pTypeIdentity;
 };

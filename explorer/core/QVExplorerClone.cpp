@@ -1,8 +1,10 @@
 // Copying a type into another palette under a free name, and moving it there
 // when the source is deleted afterwards.
 #include <cstdio>
+#include <optional>
 
 #include "explorer/core/ExplorerClipboardFormats.h"
+#include "explorer/core/NamesakeSetAside.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
@@ -17,6 +19,8 @@
 namespace {
 
 constexpr const char* kLocationErrorsText = "There are compilation errors caused by the change of location.";
+constexpr const char* kCopyFailedText =
+    "The definition could not be copied; the messages window says why. Nothing was changed.";
 
 // What every copy starts from: where it goes, what it says and what it is called.
 struct CopyPlan {
@@ -27,21 +31,35 @@ struct CopyPlan {
   std::string text;
   std::string oldName;
   std::string newName;
+  // On a move, the destination's definition of the same name, replaced once the copy exists.
+  std::optional<CNamesakeSetAside> namesake;
+
+  // The copy exists: the source may go.
+  void Done(int move) {
+    if (!move) return;
+    if (namesake) namesake->Replace();
+    CComPtr<IFTypeTable> table = type_access::TableOf(type_access::HoldingPaletteOf(source));
+    if (table) table->DeleteType(oldName);
+  }
 };
 
-bool PlanCopy(IFType* source, IFType* destination, bool fullText, CopyPlan& plan) {
+bool PlanCopy(IFType* source, IFType* destination, bool fullText, int move, CopyPlan& plan) {
   plan.source = source;
   plan.destination = destination;
   plan.palette = type_access::PaletteOf(destination);
   if (!source || !plan.palette) return false;
   if (!CQVExplorer::ReadTypeText(source, fullText ? 1 : 0, plan.text)) return false;
   plan.oldName = type_access::NameOf(source);
+  if (move) plan.namesake.emplace(plan.palette, plan.oldName, source);
   return CQVExplorer::GenerateName(plan.palette, plan.oldName, plan.newName) != 0;
 }
 
-void DeleteSource(IFType* source) {
-  CComPtr<IFTypeTable> table = type_access::TableOf(type_access::HoldingPaletteOf(source));
-  if (table) table->DeleteType(type_access::NameOf(source));
+// The type of name that palette itself holds: never a namesake seen through a used library.
+CComPtr<IFTypeDesc> HeldType(IFTypePalette* palette, IFTypeDesc* desc, const std::string& name) {
+  CComPtr<IFTypeDesc> held(desc);
+  if (!held) held = type_access::Find(palette, name);
+  if (!type_access::HeldBy(held, palette)) return nullptr;
+  return held;
 }
 
 void ReportCopyErrors(const QVParseReport& report) {
@@ -55,6 +73,13 @@ void ReportCopyErrors(const QVParseReport& report) {
     document->ShowOutputWindow(1);
   }
   CQVExplorer::ShowMessage(kLocationErrorsText, kExplorerCaption, MB_ICONEXCLAMATION);
+}
+
+// No copy was made: the parser says why in the messages window.
+void ReportCopyFailure(const QVParseReport& report) {
+  QVReportParserMessagesToOutput(report);
+  if (CRQVDocument* document = CQVExplorer::GetCurrentDocument()) document->ShowOutputWindow(1);
+  CQVExplorer::ShowMessage(kCopyFailedText, kExplorerCaption, MB_ICONEXCLAMATION);
 }
 
 void CustomModelingUpdated() {
@@ -89,7 +114,7 @@ void HandOut(IFType* copy, IFTypeDesc** out) {
 int CloneCompiled(IFType* source, IFType* destination, int move, IFTypeDesc** out, MakeEmptyType make, bool model) {
   if (out) *out = nullptr;
   CopyPlan plan;
-  if (!PlanCopy(source, destination, true, plan)) return 0;
+  if (!PlanCopy(source, destination, true, move, plan)) return 0;
   CComPtr<IFType> copy;
   {
     CWaitCursor wait;
@@ -101,7 +126,7 @@ int CloneCompiled(IFType* source, IFType* destination, int move, IFTypeDesc** ou
   // The defaults are read from the source while it is still in its palette.
   if (model) CQVExplorer::CopyModelIconDefaults(source, copy);
   CQVExplorer::CopyModelFormDefaults(source, copy);
-  if (move) DeleteSource(source);
+  plan.Done(move);
   if (model) CustomModelingUpdated();
   return 1;
 }
@@ -111,18 +136,24 @@ int CloneCompiled(IFType* source, IFType* destination, int move, IFTypeDesc** ou
 int CQVExplorer::CloneType(IFType* source, IFType* destination, int move, IFTypeDesc** out) {
   if (out) *out = nullptr;
   CopyPlan plan;
-  if (!PlanCopy(source, destination, true, plan)) return 0;
+  if (!PlanCopy(source, destination, true, move, plan)) return 0;
   CComPtr<IFTypeDesc> desc;
+  QVParseReport report;
   {
     CWaitCursor wait;
     std::string text = ChangeNameinText(plan.text, plan.oldName, plan.newName);
-    QVParseReport report = QVNewType(plan.newName, destination, text, &desc, "", 0, 7, 100);
-    if (report.HasErrors()) ReportCopyErrors(report);
+    report = QVNewType(plan.newName, destination, text, &desc, "", 0, 7, 100);
   }
-  if (!desc) desc = type_access::Find(plan.palette, plan.newName);
-  if (!desc) return 0;  // the host kept nothing: there is no copy to hand out, and the source stays
-  if (out) *out = desc.Detach();
-  if (move) DeleteSource(source);
+  // Only a type made in the destination palette is the copy; when the host kept
+  // nothing there, there is no copy to hand out and the source stays.
+  CComPtr<IFTypeDesc> copy = HeldType(plan.palette, desc, plan.newName);
+  if (!copy) {
+    ReportCopyFailure(report);
+    return 0;
+  }
+  if (report.HasErrors()) ReportCopyErrors(report);
+  plan.Done(move);
+  if (out) *out = copy.Detach();
   CustomModelingUpdated();
   return 1;
 }
@@ -137,24 +168,28 @@ int CQVExplorer::CloneGlobalStructureType(IFType* source, IFType* destination, i
 
 int CQVExplorer::CloneScript(IFType* source, IFType* destination, int move) {
   CopyPlan plan;
-  if (!PlanCopy(source, destination, false, plan)) return 0;
+  if (!PlanCopy(source, destination, false, move, plan)) return 0;
   CComPtr<IFType> copy;
   if (!CreateScript(destination, plan.newName, 0, &copy) || !copy) return 0;
-  int written = WriteTypeText(copy, kNonEmbeddedTextFormat, plan.text);
-  if (written && move) DeleteSource(source);
-  return written;
+  if (!WriteTypeText(copy, kNonEmbeddedTextFormat, plan.text)) {
+    // A script without its text is no copy.
+    if (CComPtr<IFTypeTable> table = type_access::TableOf(plan.palette)) table->DeleteType(plan.newName);
+    return 0;
+  }
+  plan.Done(move);
+  return 1;
 }
 
 int CQVExplorer::CloneFlowsheetTask(IFType* source, IFType* destination, int move) {
   CopyPlan plan;
-  if (!PlanCopy(source, destination, true, plan)) return 0;
+  if (!PlanCopy(source, destination, true, move, plan)) return 0;
   CComPtr<IQVTasks> tasks = ComQuery<IQVTasks>(destination);
   CComPtr<IFType> task;
   if (!tasks || FAILED(tasks->AddTask(plan.newName, ChangeNameinText(plan.text, plan.oldName, plan.newName), &task))) {
     ShowMessage("Copy of flowsheet task failed.", kExplorerCaption, MB_ICONEXCLAMATION);
-    return 1;
+    return 0;
   }
-  if (move) DeleteSource(source);
+  plan.Done(move);
   return 1;
 }
 

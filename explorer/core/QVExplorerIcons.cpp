@@ -66,8 +66,17 @@ int CQVExplorer::CreateIcon(IFInstance* owner, const std::string& name, IFType**
   CComPtr<IQVIconCollection> icons = IconsOf(owner);
   CComPtr<IQVIcon> icon;
   if (icons && !HasIcon(icons, name) && SUCCEEDED(icons->CreateIcon(name, &icon)) && icon) {
+    if (initialData && !WriteIconData(icon, *initialData)) {
+      // An icon without the picture it was made for is no copy: it goes again, and the user is told.
+      std::string made = name;
+      icon->GetName(made);
+      icons->RemoveIcon(made);
+      msName.clear();
+      DisplayMessage("The picture of the icon \"" + name + "\" could not be written; no icon was added.", 0,
+                     MB_ICONEXCLAMATION, nullptr);
+      return 0;
+    }
     created = 1;
-    if (initialData) WriteIconData(icon, *initialData);
     // The copied definition may carry its old name: the icon keeps the one asked for.
     std::string current;
     if (SUCCEEDED(icon->GetName(current)) && current != name) icons->RenameIcon(current, name);

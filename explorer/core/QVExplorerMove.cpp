@@ -35,10 +35,8 @@ int CQVExplorer::CheckTypeMove(IFType* source, IFType* destination) {
   if (!found) return 1;
   if (!type_access::HeldBy(found, palette)) return 1;  // seen through a used library: nothing is replaced
   if (IsSameObject(found, type_access::DescriptorOf(source))) return Refuse(IDS_MOVE_ONTO_ITSELF);
-  CComPtr<IFTypeTable> destinationTable = type_access::TableOf(palette);
-  if (InUse(destinationTable, name)) return Refuse(IDS_MOVE_DESTINATION_IN_USE);
-  // The definition of the same name is replaced by the one moving in.
-  if (!destinationTable || FAILED(destinationTable->DeleteType(name))) return Refuse(IDS_MOVE_DESTINATION_IN_USE);
+  if (InUse(type_access::TableOf(palette), name)) return Refuse(IDS_MOVE_DESTINATION_IN_USE);
+  // The definition of the same name is replaced by the moving copy, once that copy exists.
   return 1;
 }
 

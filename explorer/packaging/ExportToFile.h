@@ -20,8 +20,10 @@
 bool ChooseExportFile(const std::string& initialName, std::string& path);
 
 // Asks for the file, has produce append the text, and replaces the file's
-// contents with it in one step. Nothing is written when the person cancels
-// or produce fails (the host reports its own failures); a file that cannot be
-// written ends the export without a message, and the file keeps what it held.
-// True when the file was written.
+// contents with it in one step. Nothing is written when the person cancels or
+// produce fails; a failure of produce or of the write is told in a message box
+// captioned "Export", and the file keeps what it held. True when the file was written.
+// Tells the person that an export failed (message box captioned "Export").
+void ReportExportFailure(const std::string& what);
+
 bool ExportTextToChosenFile(const std::string& initialName, const std::function<HRESULT(std::string&)>& produce);

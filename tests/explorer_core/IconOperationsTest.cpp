@@ -36,6 +36,13 @@ TEST_F(IconOperationsTest, ANewIconTakesItsPictureAndAClashIsReported) {
   EXPECT_EQ(CQVExplorer::CreateIcon(InstanceOf(tank), "Round", nullptr, 1, nullptr), 0);
   EXPECT_EQ(ui.Prompts().back().caption, "Add Icon Error");
   EXPECT_EQ(ui.Prompts().back().text, "A type definition named \"Round\" already exists.");
+  // A picture that cannot be written leaves no empty icon behind and is reported as a failure.
+  STGMEDIUM unreadable;  // no medium at all
+  ui.AnswerOk();
+  EXPECT_EQ(CQVExplorer::CreateIcon(InstanceOf(tank), "Blank", nullptr, 0, &unreadable), 0);
+  EXPECT_EQ(tank.FindIcon("Blank"), nullptr);
+  EXPECT_EQ(ui.Prompts().back().text, "The picture of the icon \"Blank\" could not be written; no icon was added.");
+  EXPECT_EQ(ui.Prompts().back().caption, "Operation Failed");
   // No model to hold icons: nothing is made.
   EXPECT_EQ(CQVExplorer::CreateIcon(nullptr, "Square", nullptr, 0, nullptr), 0);
 }

@@ -109,10 +109,11 @@ TEST_F(TypeOperationsTest, MoveChecksRefuseInUseAndSameAndReplaceAnUnusedNamesak
   EXPECT_EQ(ui.Prompts().back().text, "Cannot move, destination item cannot be overwritten, it is probably in use.");
   EXPECT_NE(library.Find("Flow"), nullptr);
 
+  // An unused namesake may be replaced; the check itself leaves it in place.
   build.Model(library, "Valve", "Model Valve\n  // the old one\nEnd\n");
   CStoreType& valve = build.Model(Simulation(), "Valve");
   EXPECT_EQ(CQVExplorer::CheckTypeMove(&valve, &units), 1);
-  EXPECT_EQ(library.Find("Valve"), nullptr);
+  EXPECT_NE(library.Find("Valve"), nullptr);
 
   // A namesake only seen through a used library is not replaced.
   CStoreType& other = build.Library("Other", false);
@@ -166,7 +167,7 @@ TEST_F(TypeOperationsTest, CompilingWritesItsLinesBetweenTheLockOutBroadcasts) {
   EXPECT_EQ(CQVExplorer::Compile(nullptr, 1, 0), 0);
 }
 
-TEST_F(TypeOperationsTest, CopyingATypeRenamesItsHeaderAndMovingDeletesTheSource) {
+TEST_F(TypeOperationsTest, CopyingATypeRenamesItsHeaderAndATakenNameAsksForAnother) {
   CStoreType& units = build.Library("Units", false);
   CStorePalette& library = build.Palette(units);
   CStoreType& flow = build.Type(Simulation(), StoreKind::Variable, "Flow", "Variable Flow\n  // Flow rate\nEnd\n");
@@ -177,18 +178,73 @@ TEST_F(TypeOperationsTest, CopyingATypeRenamesItsHeaderAndMovingDeletesTheSource
   EXPECT_EQ(LatestText(*library.Find("Flow")), "Variable Flow\n  // Flow rate\nEnd\n");
   EXPECT_TRUE(Document().IsCustomModelingUpdated());
 
-  // The second copy into the same library gets the copy name the user accepts.
+  // The second copy into the same library gets the copy name the user accepts
+  // (a move would replace the first copy instead: see the test below).
   ui.AnswerDialog([](CDialog& dialog) { dialog.PressButton(IDOK); });
-  EXPECT_EQ(CQVExplorer::CloneType(&flow, &units, 1, nullptr), 1);
+  EXPECT_EQ(CQVExplorer::CloneType(&flow, &units, 0, nullptr), 1);
   ASSERT_NE(library.Find("Copy_of_Flow"), nullptr);
   EXPECT_EQ(LatestText(*library.Find("Copy_of_Flow")), "Variable Copy_of_Flow\n  // Flow rate\nEnd\n");
-  EXPECT_EQ(Simulation().Find("Flow"), nullptr);  // moved
+  EXPECT_NE(Simulation().Find("Flow"), nullptr);
 
   // Cancelling the name leaves everything as it was.
   CStoreType& pump = build.Type(library, StoreKind::Variable, "Pump");
   ui.AnswerCancel();
   EXPECT_EQ(CQVExplorer::CloneType(&pump, &units, 1, nullptr), 0);
   EXPECT_NE(library.Find("Pump"), nullptr);
+}
+
+TEST_F(TypeOperationsTest, AMoveReplacesTheDestinationsNamesakeOnlyOnceTheCopyExists) {
+  CStoreType& units = build.Library("Units", false);
+  CStorePalette& library = build.Palette(units);
+  build.Type(library, StoreKind::Variable, "Flow", "Variable Flow\n  // the old one\nEnd\n");
+  build.Type(library, StoreKind::Variable, "Head", "Variable Head\n  // kept\nEnd\n");
+
+  // The copy cannot be made (the source's text defines nothing): the old definition stays as it was.
+  CStoreType& broken = build.Type(Simulation(), StoreKind::Variable, "Head", "// no definition here\n");
+  ASSERT_EQ(CQVExplorer::CheckTypeMove(&broken, &units), 1);
+  ui.AnswerOk();
+  EXPECT_EQ(CQVExplorer::CloneType(&broken, &units, 1, nullptr), 0);
+  EXPECT_EQ(ui.Prompts().back().text,
+            "The definition could not be copied; the messages window says why. Nothing was changed.");
+  ASSERT_NE(library.Find("Head"), nullptr);
+  EXPECT_EQ(LatestText(*library.Find("Head")), "Variable Head\n  // kept\nEnd\n");
+  EXPECT_NE(Simulation().Find("Head"), nullptr) << "nothing was moved, so nothing was deleted";
+
+  // The copy is made: it takes the name, the old definition and the source are gone.
+  CStoreType& flow = build.Type(Simulation(), StoreKind::Variable, "Flow", "Variable Flow\n  // the new one\nEnd\n");
+  ASSERT_EQ(CQVExplorer::CheckTypeMove(&flow, &units), 1);
+  EXPECT_EQ(CQVExplorer::CloneType(&flow, &units, 1, nullptr), 1);
+  ASSERT_NE(library.Find("Flow"), nullptr);
+  EXPECT_EQ(LatestText(*library.Find("Flow")), "Variable Flow\n  // the new one\nEnd\n");
+  EXPECT_EQ(Simulation().Find("Flow"), nullptr);
+  EXPECT_EQ(library.Find("Replaced_1"), nullptr);
+
+  // Models are replaced the same way.
+  build.SystemLibrary();
+  build.Model(library, "Valve", "Model Valve\n  // the old one\nEnd\n");
+  CStoreType& valve = build.Model(Simulation(), "Valve", "Model Valve\n  // the new one\nEnd\n");
+  ASSERT_EQ(CQVExplorer::CheckTypeMove(&valve, &units), 1);
+  EXPECT_EQ(CQVExplorer::CloneModel(&valve, &units, 1, nullptr, 0), 1);
+  ASSERT_NE(library.Find("Valve"), nullptr);
+  EXPECT_EQ(LatestText(*library.Find("Valve")), "Model Valve\n  // the new one\nEnd\n");
+  EXPECT_EQ(Simulation().Find("Valve"), nullptr);
+  EXPECT_EQ(ui.Prompts().size(), 1u) << "a replaced namesake asks for no copy name";
+}
+
+TEST_F(TypeOperationsTest, ANamesakeOfAUsedLibraryIsNeverTakenForTheCopy) {
+  CStoreType& units = build.Library("Units", false);
+  CStoreType& other = build.Library("Other", false);
+  build.Uses(other, units);
+  build.Type(build.Palette(units), StoreKind::Variable, "Flow", "Variable Flow\nEnd\n");
+  CStoreType& flow = build.Type(Simulation(), StoreKind::Variable, "Flow", "// no definition here\n");
+
+  CComPtr<IFTypeDesc> copy;
+  ui.AnswerOk();
+  EXPECT_EQ(CQVExplorer::CloneType(&flow, &other, 1, &copy), 0);
+  EXPECT_FALSE(copy);
+  EXPECT_NE(Simulation().Find("Flow"), nullptr) << "a move whose copy failed keeps its source";
+  EXPECT_EQ(build.Palette(other).Find("Flow"), nullptr);
+  EXPECT_FALSE(Document().IsCustomModelingUpdated());
 }
 
 TEST_F(TypeOperationsTest, CopyingAModelCompilesTheCopyUnderItsNewPlace) {

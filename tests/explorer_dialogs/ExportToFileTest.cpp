@@ -37,21 +37,31 @@ TEST_F(ExportToFileTest, NothingIsWrittenWhenCancelledOrWhenTheHostFails) {
   }));
   EXPECT_FALSE(asked);
 
+  // A failure is told, never passed over in silence.
   std::string existing = scratch.Write("Tank.ktrf", "previous");
   ui.AnswerFile(existing);
   ui.AnswerYes();  // replace the existing file
+  ui.AnswerOk();
   EXPECT_FALSE(ExportTextToChosenFile("Tank", [](std::string& text) {
     text = "half";
     return E_FAIL;
   }));
   EXPECT_EQ(Read(existing), "previous");
+  EXPECT_EQ(ui.Prompts().back().caption, "Export");
+  EXPECT_EQ(ui.Prompts().back().text.rfind("Nothing was exported to \"" + existing + "\": ", 0), 0u)
+      << ui.Prompts().back().text;
 
   ui.AnswerFile(scratch.File("missing/dir/Tank"));
+  ui.AnswerOk();
   EXPECT_FALSE(ExportTextToChosenFile("Tank", [](std::string& text) {
     text = "text";
     return S_OK;
   }));
   EXPECT_FALSE(std::filesystem::exists(scratch.File("missing")));
+  EXPECT_EQ(ui.Prompts().back().caption, "Export");
+  EXPECT_EQ(ui.Prompts().back().text,
+            "Cannot write \"" + scratch.File("missing/dir/Tank.ktrf") +
+                "\": No such file or directory. The file was not changed.");
 }
 
 }  // namespace

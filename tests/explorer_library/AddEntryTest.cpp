@@ -406,9 +406,13 @@ TEST_F(AddEntryTest, AGlobalTableNeedsAValidFreeName) {
   CQVEOAddGlobalTable entry(SimulationInstance(), &frame);
   build.Form(*Store().SimulationType(), "Levels", CLSID_QVTableForm);
   ui.AnswerName("Levels");
+  ui.AnswerOk();  // the taken name is explained before the dialog comes back
   ui.AnswerName("Flows");
   entry.DoDefaultAction();
   EXPECT_EQ(Prompt(0).caption, "Name Global Table");
+  EXPECT_EQ(Prompt(1).text, "A global table named \"Levels\" already exists.");
+  EXPECT_EQ(Prompt(1).caption, "Operation Failed");
+  EXPECT_EQ(Prompt(2).caption, "Name Global Table");
   CComPtr<IQVFormContainer> forms = ComQuery<IQVFormContainer>(SimulationType());
   CComPtr<IQVFormDef> form;
   EXPECT_TRUE(forms && SUCCEEDED(forms->FindForm("Flows", &form)) && form);

@@ -4,7 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
 
+#include "explorer/core/ExplorerClipboardFormats.h"
+#include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ExplorerObject.h"
@@ -15,6 +20,8 @@
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
 #include "host/language/TypeKinds.h"
+#include "platform/PrivateTempDirectory.h"
+#include "platform/SafeFile.h"
 #include "tests/support/ScopedConfigDir.h"
 #include "tests/support/TestUserInterface.h"
 #include "workbench/document/DocumentFiles.h"
@@ -195,6 +202,61 @@ TEST_F(EndToEndTest, RenamingCompilingAndDeletingAVariableTypeShowInThePane) {
   MessageQueue::Pump();
   EXPECT_FALSE(Simulation().Find("Fixed"));
   EXPECT_LT(list->FindRowByLabel("Fixed"), 0);
+}
+
+TEST_F(EndToEndTest, PastingATaskOntoTheTasksFolderWhoseTreeTheCopyRebuildsAddsItOnce) {
+  ASSERT_TRUE(loaded);
+  CStoreBuilder build(app.Document().Store());
+  CStoreType& units = build.Library("Units", false);
+  CStoreType& purge = build.Task(units, "Purge");
+  // The copy marks custom modeling changed, and an Explorer on the simulation rebuilds its tree
+  // at once: the folder node that started the paste is gone before the paste finishes.
+  CExplorerFrame* frame = OpenAt("Tasks");
+  ASSERT_TRUE(frame);
+  CExplorerTreeView* tree = frame->GetTreeView();
+  ASSERT_EQ(tree->GetItemText(tree->GetSelectedItem()), "Tasks");
+  COleDataSource data;
+  ASSERT_TRUE(OfferHostObject(data, CF_EXPLORER_TASK, static_cast<IFType*>(&purge)));
+  data.SetClipboard();
+
+  tree->GetExplorerObject(tree->GetSelectedItem())->DoCommand(ID_EXPLORER_PASTE);
+  MessageQueue::Pump();
+  EXPECT_TRUE(Simulation().Find("Purge"));
+  EXPECT_TRUE(build.Palette(units).Find("Purge")) << "a copy, not a move";
+  const auto& open = CExplorerFrame::m_ActiveExplorers;
+  EXPECT_NE(std::find(open.begin(), open.end(), frame), open.end());
+}
+
+TEST_F(EndToEndTest, AnExportPackageNeverTouchesTheUsersOwnCustomModelingFile) {
+  ASSERT_TRUE(loaded);
+  CPrivateTempDirectory scratch;  // stands for the user's folder
+  CPrivateTempDirectory temporary;
+  // The private copy goes below TMPDIR, here one the test can look into.
+  struct TemporaryDirectoryVariable {
+    std::optional<std::string> previous;
+    explicit TemporaryDirectoryVariable(const std::string& path) {
+      if (const char* value = std::getenv("TMPDIR")) previous = value;
+      setenv("TMPDIR", path.c_str(), 1);
+    }
+    ~TemporaryDirectoryVariable() { previous ? setenv("TMPDIR", previous->c_str(), 1) : unsetenv("TMPDIR"); }
+  } variable(temporary.Path());
+  const std::string mine = scratch.File("CustomModeling.ktrf");
+  ASSERT_EQ(ReplaceFileContents(mine, "// my own notes\n"), 0);
+
+  CExplorerFrame* frame = OpenAt("Models");
+  ASSERT_TRUE(frame);
+  CExplorerListView* list = frame->GetListView();
+  const int row = list->FindRowByLabel("TankFarm");
+  ASSERT_GE(row, 0);
+  ui.AnswerFile(scratch.File("TankFarm.rmplz"));
+  reinterpret_cast<CExplorerObject*>(list->GetItemData(row))->DoCommand(ID_EXPLORER_EXPORT);
+  MessageQueue::Pump();
+
+  EXPECT_EQ(ReadFileImage(mine, 1 << 20).bytes, "// my own notes\n");
+  const std::string package = ReadFileImage(scratch.File("TankFarm.rmplz"), 1 << 22).bytes;
+  EXPECT_NE(package.find("CustomModeling.ktrf"), std::string::npos) << "the package still carries the types";
+  EXPECT_NE(package.find("BufferTank"), std::string::npos) << "the simulation's own types are in it";
+  EXPECT_TRUE(std::filesystem::is_empty(temporary.Path())) << "the private copy is cleaned up";
 }
 
 }  // namespace

@@ -175,17 +175,30 @@ TEST_F(LeafTypeTest, APayloadFromAnotherProcessIsNeverPasted) {
   EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 0);
 }
 
-TEST_F(LeafTypeTest, CutTakesAnEditableTypeAwayButOnlyCopiesALibraryType) {
+TEST_F(LeafTypeTest, CutMovesAnEditableTypeWhenItIsPastedAndLosesNothingBefore) {
   CStoreType& cutMe = build.Compiled(Simulation(), StoreKind::Variable, "CutMe", "Variable CutMe\nEnd\n");
   CStoreType& keep = build.Compiled(Simulation(), StoreKind::Variable, "Keep", "Variable Keep\nEnd\n");
+  CStoreType& units = build.Library("Units", false);
+  CStoreType& target = build.Compiled(build.Palette(units), StoreKind::Variable, "Target", "Variable Target\nEnd\n");
 
+  // A library type is only copied: pasting it makes a copy and leaves it.
   CQVEOVariableType(InstanceOf(keep), &frame, 1).DoCommand(ID_EXPLORER_CUT);
-  EXPECT_TRUE(Simulation().Find("Keep"));
   EXPECT_TRUE(Clipboard::IsFormatAvailable(CF_EXPLORER_VARIABLE_TYPE));
+  CQVEOVariableType(InstanceOf(target), &frame, 0).DoCommand(ID_EXPLORER_PASTE);
+  EXPECT_TRUE(Simulation().Find("Keep"));
+  EXPECT_TRUE(build.Palette(units).Find("Keep"));
 
+  // An editable type stays until it is pasted: a cut the user never pastes loses nothing.
   CQVEOVariableType(InstanceOf(cutMe), &frame, 0).DoCommand(ID_EXPLORER_CUT);
+  EXPECT_TRUE(Simulation().Find("CutMe"));
+  EXPECT_EQ(Posted(EXPLORER_POSTOBJECT_DELETED), 0);
+
+  // Its paste moves it.
+  CQVEOVariableType(InstanceOf(target), &frame, 0).DoCommand(ID_EXPLORER_PASTE);
   EXPECT_FALSE(Simulation().Find("CutMe"));
-  EXPECT_EQ(Posted(EXPLORER_POSTOBJECT_DELETED), 1);
+  ASSERT_TRUE(build.Palette(units).Find("CutMe"));
+  EXPECT_EQ(LatestText(*build.Palette(units).Find("CutMe")), "Variable CutMe\nEnd\n");
+  EXPECT_TRUE(ui.Prompts().empty());
 }
 
 TEST_F(LeafTypeTest, DeleteAsksFirstAndTellsTheDocumentsViews) {

@@ -208,6 +208,32 @@ TEST_F(ModelTypeNodesTest, CopyAndPasteMakesACopyOfTheModelAndAScriptPastedOntoA
   EXPECT_NE(Row("Fill"), nullptr);
 }
 
+TEST_F(ModelTypeNodesTest, ACutModelStaysUntilItsPasteMovesIt) {
+  CStoreType& system = build.SystemLibrary();
+  CStoreType& units = build.Library("Units", false);
+  build.Uses(units, system);
+  CStoreType& tank = build.Model(Simulation(), "Tank", "Model Tank\n  x as Value;\nEnd\n");
+  CStoreType& pump = build.Model(build.Palette(units), "Pump");
+  CQVEOBlockType tankNode(InstanceOf(tank), nullptr, &owner, 0);
+  CQVEOBlockType pumpNode(InstanceOf(pump), nullptr, &owner, 0);
+
+  tankNode.DoCommand(ID_EXPLORER_CUT);
+  EXPECT_TRUE(Simulation().Find("Tank")) << "a cut takes nothing away before its paste";
+  ASSERT_TRUE(Clipboard::IsFormatAvailable(CF_EXPLORER_MODEL_TYPE));
+
+  // Another copy replaces the clipboard: the cut model is still there, nothing was lost.
+  pumpNode.DoCommand(ID_EXPLORER_COPY);
+  EXPECT_TRUE(Simulation().Find("Tank"));
+
+  tankNode.DoCommand(ID_EXPLORER_CUT);
+  pumpNode.DoCommand(ID_EXPLORER_PASTE);
+  EXPECT_FALSE(Simulation().Find("Tank"));
+  ASSERT_TRUE(build.Palette(units).Find("Tank"));
+  EXPECT_EQ(build.Palette(units).Find("Tank")->Text(), "Model Tank\n  x as Value;\nEnd\n");
+  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 1);
+  EXPECT_TRUE(ui.Prompts().empty());
+}
+
 TEST_F(ModelTypeNodesTest, AModelTypeEntryWrittenByAnotherProcessYieldsNothing) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   CStoreType& mixer = build.Model(Simulation(), "Mixer");

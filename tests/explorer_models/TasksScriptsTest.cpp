@@ -132,6 +132,22 @@ TEST_F(TasksScriptsTest, TaskFolderListsItsAddRowAndTasksAndAReadOnlyFolderTakes
   EXPECT_EQ(editable.OnDragOver(&clipboard, MK_SHIFT), DROPEFFECT_MOVE);
 }
 
+TEST_F(TasksScriptsTest, TaskAndScriptFoldersOfferExportOnlyWhenTheyHoldSomething) {
+  CStoreType& units = build.Library("Units", false);
+  CQVEOTaskFolder tasks(units.DefaultInstance(), nullptr, &owner, 0);
+  CStoreType& pump = build.Model(Simulation(), "Pump");
+  CQVEOScriptFolder scripts(InstanceOf(pump), nullptr, &owner, 0);
+  for (CExplorerObject* folder : {static_cast<CExplorerObject*>(&tasks), static_cast<CExplorerObject*>(&scripts)}) {
+    EXPECT_FALSE(folder->CanDoCommand(ID_EXPLORER_EXPORT));
+    EXPECT_EQ(MenuTexts(*folder), (Strings{"Explore"}));
+  }
+  build.Task(units, "StartUp");
+  build.Script(pump, "Fill");
+  EXPECT_TRUE(tasks.CanDoCommand(ID_EXPLORER_EXPORT));
+  EXPECT_TRUE(scripts.CanDoCommand(ID_EXPLORER_EXPORT));
+  EXPECT_EQ(MenuTexts(tasks), (Strings{"Explore", "Export..."}));
+}
+
 TEST_F(TasksScriptsTest, ATaskCopiedFromOneLibraryIsPastedIntoAnother) {
   CStoreType& units = build.Library("Units", false);
   CStoreType& other = build.Library("Other", false);

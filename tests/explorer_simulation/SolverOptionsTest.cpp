@@ -68,12 +68,18 @@ TEST_F(SolverOptionsTest, ExportWritesTheOptionsDefinitionToTheChosenFile) {
   EXPECT_EQ(files(), before);
 }
 
-TEST_F(SolverOptionsTest, ExportAsksNothingWhenThereIsNoOptionsDefinition) {
+TEST_F(SolverOptionsTest, ExportWithoutAnOptionsDefinitionSaysSoInsteadOfDoingNothing) {
   CQVEOSolverOptions options(SimulationInstance(), &owner);
-  options.DoCommand(ID_EXPLORER_EXPORT);  // the scripted user fails the test on any prompt
   CQVEOSolverOptions nothing(nullptr, &owner);
-  nothing.DoCommand(ID_EXPLORER_EXPORT);
-  EXPECT_TRUE(ui.Prompts().empty());
+  for (CQVEOSolverOptions* node : {&options, &nothing}) {
+    ui.AnswerOk();
+    node->DoCommand(ID_EXPLORER_EXPORT);
+    ASSERT_FALSE(ui.Prompts().empty());
+    EXPECT_EQ(ui.Prompts().back().kind, "message") << "no file is asked for";
+    EXPECT_EQ(ui.Prompts().back().caption, "Export");
+    EXPECT_EQ(ui.Prompts().back().text, "There is no solver options definition (\"Options\") to export.");
+  }
+  EXPECT_EQ(ui.Prompts().size(), 2u);
 }
 
 TEST_F(SolverOptionsTest, ConfigurePropertiesOpensThePhysicalPropertiesConfiguration) {

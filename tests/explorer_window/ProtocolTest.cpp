@@ -82,6 +82,20 @@ TEST_F(ProtocolTest, APostedDeletionWhoseNodeARefreshRemovedFirstDoesNothing) {
   EXPECT_TRUE(IsOpen(first));
 }
 
+TEST_F(ProtocolTest, AContainerDeletedFromTheContentsPaneLeavesTheTreeOfItsOwnExplorerToo) {
+  ASSERT_TRUE(first->GetTreeView()->UserClick(Item(first, {"Simulation"})));
+  ASSERT_EQ(Rows(first), (std::vector<std::string>{"Mixer", "Units"}));
+  CExplorerObject* row = first->GetListView()->GetRowObject(1);
+  ASSERT_NE(row, nullptr);
+  ASSERT_EQ(row->SelfDestruct(0), 1);
+  Pump();
+  // The row's type is gone by the time its follow-up arrives; its tree item goes all the same.
+  for (CExplorerFrame* frame : {first, second})
+    EXPECT_EQ(TreeChildren(frame, Item(frame, {"Simulation"})), std::vector<std::string>{"Mixer"});
+  EXPECT_EQ(Rows(first), std::vector<std::string>{"Mixer"});
+  EXPECT_EQ(Simulation().Find("Units"), nullptr);
+}
+
 TEST_F(ProtocolTest, MessagesQueuedForAClosedExplorerAreDropped) {
   first->PostMessage(EXPLORER_CONTENTS_CHANGED, 0, 0);
   first->PostMessage(EXPLORER_OBJECT_RENAMED, static_cast<WPARAM>(-1),

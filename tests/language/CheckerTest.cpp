@@ -2,6 +2,7 @@
 // values and bounds, and the warnings.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "tests/language/LanguageTestSupport.h"
@@ -198,6 +199,33 @@ TEST(CheckerTest, ExpectedKindAndNameAreChecked) {
   EXPECT_EQ(Errors(Check("Port Pressure2\nEnd\n", options)),
             (std::vector<std::string>{"1:the text defines a port type, but a variable type is expected here",
                                       "1:the text defines 'Pressure2', but the type is named 'Pressure'"}));
+}
+
+TEST(CheckerTest, BasesThatComeBackInACircleAreErrorsWhateverTheirLength) {
+  TableResolver types({{"A", DefinitionKind::Variable}, {"B", DefinitionKind::Variable},
+                       {"C", DefinitionKind::Variable}, {"D", DefinitionKind::Variable},
+                       {"Pressure", DefinitionKind::Variable}});
+  // A Uses B (being checked); B Uses C, C Uses A; D Uses C only leads into that circle.
+  const std::map<std::string, std::string> bases{{"a", "B"}, {"b", "C"}, {"c", "A"}, {"d", "C"}};
+  CheckOptions options;
+  options.baseOf = [&bases](std::string_view name) -> std::optional<std::string> {
+    auto it = bases.find(LowerAscii(name));
+    if (it == bases.end()) return std::nullopt;
+    return it->second;
+  };
+  auto check = [&](std::string_view text) { return CheckDefinitionText(text, types.Resolver(), options).report; };
+
+  EXPECT_EQ(Errors(check("Variable B Uses A\n  Value: 1;\nEnd\n")),
+            std::vector<std::string>{"1:variable type 'B' is based on a circle of types (B Uses A Uses B)"});
+  EXPECT_EQ(Errors(check("Variable A Uses B\nEnd\n")),
+            std::vector<std::string>{"1:variable type 'A' is based on a circle of types (A Uses B Uses C Uses A)"});
+  // A type whose bases run into a circle elsewhere cannot be built either; the walk still ends.
+  EXPECT_EQ(Errors(check("Variable E Uses D\nEnd\n")),
+            std::vector<std::string>{
+                "1:variable type 'E' is based on a circle of types (E Uses D Uses C Uses A Uses B Uses C)"});
+  // A chain that ends is fine.
+  EXPECT_TRUE(Errors(check("Variable A Uses Pressure\nEnd\n")).empty());
+  EXPECT_TRUE(Errors(check("Variable A\nEnd\n")).empty());
 }
 
 TEST(CheckerTest, TheResolverIsAskedOnlyAboutNamesThatAreNotBuiltIn) {

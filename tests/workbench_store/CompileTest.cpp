@@ -139,6 +139,32 @@ TEST_F(CompileTest, VariableTypesTellTheirPhysicalQuantityEvenThroughABase) {
   EXPECT_FALSE(ComQuery<IQVPhysicalQuantity>(static_cast<IFType*>(&build.Model(Simulation(), "Tank"))));
 }
 
+TEST_F(CompileTest, TypesBasedOnEachOtherAreRefusedAndNeverRunTheQuantityInCircles) {
+  // As a file may hold them: each stored as written, neither checked against the other.
+  CStoreType& a = build.Type(Simulation(), StoreKind::Variable, "A", "Variable A Uses B\nEnd\n");
+  CStoreType& b = build.Type(Simulation(), StoreKind::Variable, "B", "Variable B Uses A\nEnd\n");
+  std::string name = "unchanged";
+  ASSERT_EQ(ComQuery<IQVPhysicalQuantity>(static_cast<IFType*>(&a))->GetQuantityName(name), S_OK);
+  EXPECT_EQ(name, "");
+  EXPECT_EQ(b.PhysicalQuantity(), "");
+
+  // Compiling either one says why it cannot be built.
+  const QVParseReport report = Compile(b, b.Text());
+  ASSERT_TRUE(report.HasErrors());
+  EXPECT_NE(report.messages.front().Describe().find("variable type 'B' is based on a circle of types (B Uses A Uses B)"),
+            std::string::npos)
+      << report.messages.front().Describe();
+  EXPECT_TRUE(HasErrors(b));
+
+  // So does a new type that closes a longer circle.
+  build.Type(Simulation(), StoreKind::Variable, "C", "Variable C Uses D\nEnd\n");
+  CComPtr<IFTypeDesc> made;
+  const QVParseReport closing =
+      QVNewType("D", SimulationType(), "Variable D Uses C\nEnd\n", &made, "", 0, 7, 100);
+  EXPECT_TRUE(closing.HasErrors());
+  EXPECT_FALSE(made);
+}
+
 TEST_F(CompileTest, ConstraintsAreCheckedAsTheFlowsheetsEquations) {
   CStoreType& flowsheet = build.Type(Simulation(), StoreKind::Flowsheet, "Flowsheet", "Model Flowsheet\nEnd\n");
   build.Type(Simulation(), StoreKind::Variable, "Flow");

@@ -61,6 +61,21 @@ TEST_F(FolderTest, LibrariesAndTheSimulationHaveEveryKindFolderFromTheStart) {
   EXPECT_EQ(folders->GetFolder("bad name", true, &made), FE_INVALIDNAME);
 }
 
+TEST_F(FolderTest, FoldersStopNestingAtTheirDepthLimitSoEveryWalkOverThemEnds) {
+  CStoreFolder* folder = Simulation().RootFolder();
+  for (std::size_t level = 1; level <= CStoreFolder::kMaxDepth; ++level) {
+    folder = folder->MakeSubFolder("F" + std::to_string(level), FF_USER_FOLDER);
+    ASSERT_NE(folder, nullptr) << level;
+  }
+  EXPECT_EQ(folder->Depth(), CStoreFolder::kMaxDepth);
+  EXPECT_EQ(folder->MakeSubFolder("TooDeep", FF_USER_FOLDER), nullptr);
+  CComPtr<IFFolder> made;
+  EXPECT_TRUE(FAILED(folder->CreateFolder("TooDeep", FF_USER_FOLDER, &made)));
+  EXPECT_FALSE(made);
+  EXPECT_EQ(Simulation().RootFolder()->FindHolder("Nothing"), nullptr);
+  EXPECT_EQ(folder->Path().size(), CStoreFolder::kMaxDepth);
+}
+
 TEST_F(FolderTest, UserFoldersNestAtAnyDepthAndKnowTheirPath) {
   CStoreFolder& deepest = build.NestedFolders(Simulation(), 40);
   EXPECT_EQ(deepest.Path().size(), 41u);

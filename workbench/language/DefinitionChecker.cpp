@@ -1,5 +1,7 @@
 #include "workbench/language/DefinitionChecker.h"
 
+#include <set>
+
 #include "workbench/language/BuiltinNames.h"
 #include "workbench/language/CheckContext.h"
 #include "workbench/language/DefinitionParser.h"
@@ -55,6 +57,25 @@ void CheckBase(const CCheckContext& c) {
                                    " can only be based on " + WithArticle(*wanted));
 }
 
+// Follows the bases from this definition's own; a name met twice closes a circle,
+// which no type can be built on. Each name is visited once, so the walk ends.
+void CheckBaseChain(const CCheckContext& c, const TypeBaseResolver& baseOf) {
+  const Definition& d = c.definition;
+  if (d.base.empty() || !baseOf || c.IsSelf(d.base)) return;
+  std::set<std::string> seen{LowerAscii(d.name)};
+  std::string chain = d.name;
+  for (std::string name = d.base; !name.empty();) {
+    chain += " Uses " + name;
+    if (!seen.insert(LowerAscii(name)).second) {
+      c.report.Error(d.baseLine, c.Noun() + " is based on a circle of types (" + chain + ")");
+      return;
+    }
+    std::optional<std::string> next = baseOf(name);
+    if (!next) return;  // unknown: said elsewhere
+    name = std::move(*next);
+  }
+}
+
 void CheckVariableHasValue(const CCheckContext& c) {
   const Definition& d = c.definition;
   if (d.kind != DefinitionKind::Variable || !d.base.empty() || d.FindProperty("Value")) return;
@@ -87,6 +108,7 @@ void CheckDefinition(const Definition& definition, const TypeResolver& resolver,
   const CCheckContext context{definition, resolver, report};
   CheckExpectations(context, options);
   CheckBase(context);
+  CheckBaseChain(context, options.baseOf);
   if (HoldsProperties(definition.kind)) {
     CheckProperties(context);
     CheckVariableHasValue(context);

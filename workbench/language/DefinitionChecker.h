@@ -24,6 +24,9 @@
 struct CheckOptions {
   std::optional<DefinitionKind> expectedKind;  // the text must define this kind
   std::string expectedName;                    // and this name (any case), when not empty
+  // The bases of known types: when given, a chain of bases that comes back on
+  // itself (A Uses B, B Uses A, of any length) is an error.
+  TypeBaseResolver baseOf;
 };
 
 struct CheckedDefinition {

@@ -29,9 +29,15 @@ CStoreFolder* CStoreFolder::SubFolder(std::string_view name) const {
   return entry ? entry->value.Get() : nullptr;
 }
 
+std::size_t CStoreFolder::Depth() const {
+  std::size_t depth = 0;
+  for (const CStoreFolder* f = Parent(); f; f = f->Parent()) ++depth;
+  return depth;
+}
+
 CStoreFolder* CStoreFolder::MakeSubFolder(const std::string& name, DWORD flags) {
   if (CStoreFolder* existing = SubFolder(name)) return existing;
-  if (!CQVGeneralUtil::IsValidNameNoMessage(name)) return nullptr;
+  if (!CQVGeneralUtil::IsValidNameNoMessage(name) || Depth() + 1 > kMaxDepth) return nullptr;
   CComPtr<CStoreFolder> folder = MakeComObject<CStoreFolder>(name, flags, Palette(), this);
   m_folders.Add(name, folder);
   return folder;

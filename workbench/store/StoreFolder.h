@@ -30,8 +30,15 @@ class CStoreFolder : public CComObject<IFFolder>, public CLinkTarget {
   // The names from the palette's root down to this folder ({"BlockTypeFolder", "Units"}).
   std::vector<std::string> Path() const;
 
+  // Folders nest at most this deep below the palette's root: every walk over
+  // folders (listing, saving, finding an item, deleting) goes down them one call per level.
+  static constexpr std::size_t kMaxDepth = 256;
+  // How many folders lie between the palette's root and this one (the root is 0).
+  std::size_t Depth() const;
+
   CStoreFolder* SubFolder(std::string_view name) const;
-  // The sub-folder called name, made (with flags) when missing; null for an invalid name.
+  // The sub-folder called name, made (with flags) when missing; null for an
+  // invalid name or when it would lie deeper than kMaxDepth.
   CStoreFolder* MakeSubFolder(const std::string& name, DWORD flags);
   std::vector<CComPtr<CStoreFolder>> SubFolders() const;
 

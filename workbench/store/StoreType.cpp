@@ -231,17 +231,21 @@ const std::vector<std::string>& CStoreType::ReferencedNames() const {
 
 std::string CStoreType::PhysicalQuantity() const {
   if (m_kind != StoreKind::Variable && m_kind != StoreKind::Parameter) return {};
-  const Definition* definition = ParsedDefinition();
-  const Property* property = definition ? definition->FindProperty("PhysicalQuantity") : nullptr;
-  if (property) {
-    if (std::optional<std::string> text = property->String()) return *text;
-    return property->text;
-  }
-  // A type based on another takes that type's quantity.
-  if (definition && !definition->base.empty()) {
-    const CStorePalette* palette = HoldingPalette();
+  // A type based on another takes that type's quantity. Bases may run in a
+  // circle (the checker refuses one, but a file may hold it): each type is asked once.
+  std::vector<const CStoreType*> seen;
+  for (const CStoreType* type = this; type && std::find(seen.begin(), seen.end(), type) == seen.end();) {
+    seen.push_back(type);
+    const Definition* definition = type->ParsedDefinition();
+    if (!definition) return {};
+    if (const Property* property = definition->FindProperty("PhysicalQuantity")) {
+      if (std::optional<std::string> text = property->String()) return *text;
+      return property->text;
+    }
+    if (definition->base.empty()) return {};
+    const CStorePalette* palette = type->HoldingPalette();
     const CStoreType* base = palette ? palette->FindVisible(definition->base) : nullptr;
-    if (base && base != this && base->m_kind == m_kind) return base->PhysicalQuantity();
+    type = base && base->m_kind == m_kind ? base : nullptr;
   }
   return {};
 }

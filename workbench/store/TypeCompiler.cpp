@@ -11,7 +11,7 @@ namespace {
 
 std::string Quoted(std::string_view name) { return Concat({"'", name, "'"}); }
 
-std::optional<DefinitionKind> KindSeenFrom(const CStorePalette& palette, std::string_view name) {
+const CStoreType* TypeSeenFrom(const CStorePalette& palette, std::string_view name) {
   const CStoreType* type = palette.FindVisible(name);
   if (!type) {
     // A model's own palette (its tasks) sees what the model sees.
@@ -19,8 +19,20 @@ std::optional<DefinitionKind> KindSeenFrom(const CStorePalette& palette, std::st
     const CStorePalette* outer = owner && IsModelLike(owner->Kind()) ? owner->HoldingPalette() : nullptr;
     if (outer) type = outer->FindVisible(name);
   }
+  return type;
+}
+
+std::optional<DefinitionKind> KindSeenFrom(const CStorePalette& palette, std::string_view name) {
+  const CStoreType* type = TypeSeenFrom(palette, name);
   if (!type) return std::nullopt;
   return DefinitionKindOf(type->Kind());
+}
+
+std::optional<std::string> BaseSeenFrom(const CStorePalette& palette, std::string_view name) {
+  const CStoreType* type = TypeSeenFrom(palette, name);
+  if (!type) return std::nullopt;
+  const Definition* definition = type->ParsedDefinition();
+  return definition ? definition->base : std::string();
 }
 
 // Why a type called name cannot be made in palette; nothing when it can.
@@ -43,6 +55,10 @@ std::optional<std::string> PlacementProblem(const CStorePalette& palette, const 
 
 TypeResolver PaletteResolver(const CStorePalette& palette) {
   return [&palette](std::string_view name) { return KindSeenFrom(palette, name); };
+}
+
+TypeBaseResolver PaletteBaseResolver(const CStorePalette& palette) {
+  return [&palette](std::string_view name) { return BaseSeenFrom(palette, name); };
 }
 
 QVParseReport CreateTypeFromText(CStorePalette& palette, const std::string& name, const std::string& text,
@@ -75,6 +91,7 @@ QVParseReport CreateTypeFromText(CStorePalette& palette, const std::string& name
   CheckOptions options;
   options.expectedKind = header->kind;
   options.expectedName = name;
+  options.baseOf = PaletteBaseResolver(palette);
   CheckedDefinition checked = CheckDefinitionText(text, PaletteResolver(palette), options);
   report = checked.report;
 
@@ -100,6 +117,7 @@ QVParseReport CheckTypeText(const CStoreType& type, std::string_view text) {
   CheckOptions options;
   options.expectedKind = *kind;
   options.expectedName = type.Name();
+  options.baseOf = PaletteBaseResolver(*palette);
   // Controllers are written like models, and either may become the other.
   if (const std::optional<DefinitionHeader> header = ReadDefinitionHeader(text);
       header && (header->kind == DefinitionKind::Model || header->kind == DefinitionKind::Controller) &&

@@ -17,6 +17,8 @@ class CStoreType;
 
 // What a name stands for, seen from palette.
 TypeResolver PaletteResolver(const CStorePalette& palette);
+// The bases of the types seen from palette, for the checker's test of circles of bases.
+TypeBaseResolver PaletteBaseResolver(const CStorePalette& palette);
 
 // Makes a type called name in palette from text. The type is made when the
 // text begins with a definition of that name (of kind expected, when given);

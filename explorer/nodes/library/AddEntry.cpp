@@ -73,8 +73,9 @@ CComPtr<IFType> CQVEOAddEntry::AskAndCreateType(UINT titleId, const TypeCreation
 
 CComPtr<IFType> CQVEOAddEntry::AskCreateAndEdit(UINT titleId, const TypeCreation& create, DWORD editorKind) {
   std::string name;
+  CComPtr<IFType> palette = GetPalette();  // taken first: the creation may rebuild the panes
   CComPtr<IFType> created = AskAndCreateType(titleId, create, name);
-  if (created) LaunchEditor(GetPalette(), created, name, editorKind);
+  if (created) LaunchEditor(palette, created, name, editorKind);
   return created;
 }
 
@@ -82,4 +83,3 @@ void CQVEOAddEntry::LaunchEditor(IFType* palette, IFType* type, const std::strin
   CQVTextEditorFrame::Launch(palette, type, name, editorKind, false, 0);
 }
 
-void CQVEOAddEntry::AnnounceAdded() { PostToOwner(EXPLORER_OBJECT_ADDED, 0, 0); }

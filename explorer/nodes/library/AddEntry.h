@@ -59,8 +59,6 @@ class CQVEOAddEntry : public CExplorerObject {
   CComPtr<IFType> AskCreateAndEdit(UINT titleId, const TypeCreation& create, DWORD editorKind);
   // Opens a new definition in the text editor: not read-only, option 0.
   static void LaunchEditor(IFType* palette, IFType* type, const std::string& name, DWORD editorKind);
-  // Tells this entry's Explorer that something was added to the folder it lists (posted).
-  void AnnounceAdded();
 
  private:
   UINT m_nLabelId;

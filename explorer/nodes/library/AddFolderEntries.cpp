@@ -7,6 +7,7 @@
 #include "explorer/dialogs/ExplorerComponentListName.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/packaging/ExplorerFileDialog.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
@@ -103,6 +104,7 @@ const GUID& CQVEOAddComponentList::ClassID() { return CLSID_QVEOAddComponentList
 CExplorerObject* CQVEOAddComponentList::Clone() { return new CQVEOAddComponentList(GetInstance(), GetOwner()); }
 
 void CQVEOAddComponentList::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   CRQVDocument* document = CQVExplorer::GetCurrentDocument();
   CComPtr<IQVPhysicalProperties> properties;
   if (!document || FAILED(document->GetProperties(&properties)) || !properties) return;
@@ -116,7 +118,7 @@ void CQVEOAddComponentList::Create() {
         CQVExplorer::DisplayMessage(IDS_COMPONENT_LIST_NAME_TAKEN, 0, MB_ICONEXCLAMATION, nullptr);
         return false;
       });
-  if (made) AnnounceAdded();
+  if (made) notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 // ---- "Open Library"
@@ -127,6 +129,7 @@ const GUID& CQVEOAddLibrary::ClassID() { return CLSID_QVEOAddLibrary; }
 CExplorerObject* CQVEOAddLibrary::Clone() { return new CQVEOAddLibrary(GetInstance(), GetOwner()); }
 
 void CQVEOAddLibrary::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   CRBaseApp* app = CRBaseApp::GetApp();
   CComPtr<IFRoot> root = DocumentLibraryRoot();
   if (!app || !root) return;
@@ -143,6 +146,6 @@ void CQVEOAddLibrary::Create() {
   CComPtr<IFType> library = LibraryReadFrom(root, path);
   if (!library) return;
   app->UpdateLibraryToolbar(QV_LIBTOOLBAR_LIBRARY_CHANGE_STARTS);
-  CQVExplorer::SendNewObjectNotify(library, CLSID_QVEOLibrary, this);
+  notify.NewObject(library, CLSID_QVEOLibrary);
   app->UpdateLibraryToolbar(QV_LIBTOOLBAR_LIBRARY_CHANGE_ENDS);
 }

@@ -7,6 +7,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
@@ -33,6 +34,7 @@ const GUID& CQVEOAddIcon::ClassID() { return CLSID_QVEOAddIcon; }
 CExplorerObject* CQVEOAddIcon::Clone() { return new CQVEOAddIcon(GetInstance(), GetOwner()); }
 
 void CQVEOAddIcon::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   IFInstance* instance = GetInstance();
   if (!instance || !GetPalette()) return;
   std::string name;
@@ -41,7 +43,7 @@ void CQVEOAddIcon::Create() {
   };
   if (!AskAndCreateType(IDS_CREATE_ICON, create, name)) return;
   OpenView(CLSID_QVIconEditorView, 1, name, nullptr, "", 0);
-  AnnounceAdded();
+  notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 // ---- forms: the host asks for the new form itself
@@ -135,13 +137,22 @@ const GUID& CQVEOAddGlobalTable::ClassID() { return CLSID_QVEOAddGlobalTable; }
 CExplorerObject* CQVEOAddGlobalTable::Clone() { return new CQVEOAddGlobalTable(GetInstance(), GetOwner()); }
 
 void CQVEOAddGlobalTable::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   CComPtr<IQVFormContainer> forms = FormContainerOf(GetPalette());
   if (!forms) return;
   bool made =
       AskUntilAccepted<CQVExplorerObjectNameDialog>(IDS_NAME_GLOBAL_TABLE, [&](CQVExplorerObjectNameDialog& dialog) {
         if (!CQVGeneralUtil::IsValidName(dialog.m_strName, nullptr)) return false;
         CComPtr<IQVFormDef> form;
-        return SUCCEEDED(forms->CreateForm(dialog.m_strName, CLSID_QVTableForm, 0, "", &form));
+        const HRESULT hr = forms->CreateForm(dialog.m_strName, CLSID_QVTableForm, 0, "", &form);
+        if (SUCCEEDED(hr)) return true;
+        // Say why before asking again.
+        const std::string quoted = "\"" + dialog.m_strName + "\"";
+        CQVExplorer::DisplayMessage(hr == FE_NAMEEXISTS ? "A global table named " + quoted + " already exists."
+                                                        : "Cannot create the global table " + quoted + ": " +
+                                                              GetStatusText(hr),
+                                    0, MB_ICONEXCLAMATION, nullptr);
+        return false;
       });
-  if (made) AnnounceAdded();
+  if (made) notify.Post(EXPLORER_OBJECT_ADDED);
 }

@@ -2,11 +2,13 @@
 // full path of what they belong to ("Flowsheet.B1.Startup"; the name alone at
 // the simulation). Tasks come in two modes: tasks of the simulation document,
 // and task definitions held in a palette.
+#include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
@@ -34,6 +36,9 @@ const GUID& CQVEOAddScript::ClassID() { return CLSID_QVEOAddScript; }
 CExplorerObject* CQVEOAddScript::Clone() { return new CQVEOAddScript(GetInstance(), GetOwner()); }
 
 void CQVEOAddScript::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
+  const CComPtr<IFInstance> owner = GetInstance();
+  const bool readOnly = IsLibraryObject() != 0;
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
   std::string name;
@@ -42,9 +47,9 @@ void CQVEOAddScript::Create() {
   };
   CComPtr<IFType> script = AskAndCreateType(IDS_CREATE_SCRIPT, create, name);
   if (!script) return;
-  CQVTextEditorFrame::Launch(GetInstance(), type_access::DescriptorOf(script), FullTitle(GetInstance(), name),
-                             QV_KIND_SCRIPT, IsLibraryObject() != 0, 1);
-  AnnounceAdded();
+  CQVTextEditorFrame::Launch(owner, type_access::DescriptorOf(script), FullTitle(owner, name), QV_KIND_SCRIPT,
+                             readOnly, 1);
+  notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 // ---- tasks
@@ -64,6 +69,8 @@ void CQVEOAddTask::Create() {
 }
 
 void CQVEOAddTask::CreateDocumentTask() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
+  const CComPtr<IFInstance> owner = GetInstance();
   CRQVDocument* document = CQVExplorer::GetCurrentDocument();
   if (!document) return;
   CComPtr<IFTypePalette> palette = type_access::PaletteOf(GetPalette());
@@ -84,9 +91,8 @@ void CQVEOAddTask::CreateDocumentTask() {
   });
   SetDeletable(wasDeletable);
   if (!made) return;
-  CQVTextEditorFrame::Launch(GetInstance(), type_access::DescriptorOf(task), FullTitle(GetInstance(), name),
-                             QV_KIND_TASK, false, 1);
-  AnnounceAdded();
+  CQVTextEditorFrame::Launch(owner, type_access::DescriptorOf(task), FullTitle(owner, name), QV_KIND_TASK, false, 1);
+  notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 void CQVEOAddTask::CreatePaletteTask() {

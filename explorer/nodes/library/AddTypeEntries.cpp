@@ -2,10 +2,12 @@
 // variable, port, parameter and stream types, procedures, functions, models
 // and structure types. Each asks for a name (again after a taken one), creates
 // the type, opens it in the text editor and announces it.
+#include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/dialogs/ExplorerParameterName.h"
 #include "explorer/nodes/library/AddEntries.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
 #include "host/language/TypeKinds.h"
@@ -41,12 +43,13 @@ const GUID& CQVEOAddVariableType::ClassID() { return CLSID_QVEOAddVariableType; 
 CExplorerObject* CQVEOAddVariableType::Clone() { return new CQVEOAddVariableType(GetInstance(), GetOwner()); }
 
 void CQVEOAddVariableType::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateVariableType(palette, name, out, 1);
   };
-  if (AskCreateAndEdit(IDS_CREATE_VARIABLE_TYPE, create, QV_KIND_VARIABLE_TYPE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_VARIABLE_TYPE, create, QV_KIND_VARIABLE_TYPE)) notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 // Ports, procedures and functions are made under the entry's instance.
@@ -56,12 +59,13 @@ const GUID& CQVEOAddPortType::ClassID() { return CLSID_QVEOAddPortType; }
 CExplorerObject* CQVEOAddPortType::Clone() { return new CQVEOAddPortType(GetInstance(), GetOwner()); }
 
 void CQVEOAddPortType::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   IFInstance* instance = GetInstance();
   if (!GetPalette()) return;
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreatePortType(instance, name, out, 1);
   };
-  if (AskCreateAndEdit(IDS_CREATE_PORT_TYPE, create, QV_KIND_PORT_TYPE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_PORT_TYPE, create, QV_KIND_PORT_TYPE)) notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 CQVEOAddProcedure::CQVEOAddProcedure(IFInstance* instance, CWnd* owner)
@@ -70,12 +74,13 @@ const GUID& CQVEOAddProcedure::ClassID() { return CLSID_QVEOAddProcedure; }
 CExplorerObject* CQVEOAddProcedure::Clone() { return new CQVEOAddProcedure(GetInstance(), GetOwner()); }
 
 void CQVEOAddProcedure::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   IFInstance* instance = GetInstance();
   if (!GetPalette()) return;
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateProcedure(instance, name, out, 1);
   };
-  if (AskCreateAndEdit(IDS_CREATE_PROCEDURE, create, QV_KIND_PROCEDURE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_PROCEDURE, create, QV_KIND_PROCEDURE)) notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 CQVEOAddFunction::CQVEOAddFunction(IFInstance* instance, CWnd* owner)
@@ -84,12 +89,13 @@ const GUID& CQVEOAddFunction::ClassID() { return CLSID_QVEOAddFunction; }
 CExplorerObject* CQVEOAddFunction::Clone() { return new CQVEOAddFunction(GetInstance(), GetOwner()); }
 
 void CQVEOAddFunction::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   IFInstance* instance = GetInstance();
   if (!GetPalette()) return;
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateFunction(instance, name, out, 1);
   };
-  if (AskCreateAndEdit(IDS_CREATE_FUNCTION, create, QV_KIND_PROCEDURE)) AnnounceAdded();
+  if (AskCreateAndEdit(IDS_CREATE_FUNCTION, create, QV_KIND_PROCEDURE)) notify.Post(EXPLORER_OBJECT_ADDED);
 }
 
 // ---- stream types: announced with the node class that shows them
@@ -100,13 +106,14 @@ const GUID& CQVEOAddStreamType::ClassID() { return CLSID_QVEOAddStreamType; }
 CExplorerObject* CQVEOAddStreamType::Clone() { return new CQVEOAddStreamType(GetInstance(), GetOwner()); }
 
 void CQVEOAddStreamType::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
   auto create = [&](const std::string& name, IFType** out) {
     return CQVExplorer::CreateStreamType(palette, name, out, 1);
   };
   if (CComPtr<IFType> created = AskCreateAndEdit(IDS_CREATE_STREAM_TYPE, create, QV_KIND_STREAM_TYPE))
-    CQVExplorer::SendNewObjectNotify(created, CLSID_QVEOStreamType, this);
+    notify.NewObject(created, CLSID_QVEOStreamType);
 }
 
 // ---- models and structure types: moved into a user folder's kind folder
@@ -117,6 +124,8 @@ const GUID& CQVEOAddModel::ClassID() { return CLSID_QVEOAddModel; }
 CExplorerObject* CQVEOAddModel::Clone() { return new CQVEOAddModel(GetInstance(), GetOwner(), m_pTargetFolder); }
 
 void CQVEOAddModel::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
+  const CComPtr<IFFolder> target = m_pTargetFolder;
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
   std::string name;
@@ -124,9 +133,9 @@ void CQVEOAddModel::Create() {
       IDS_CREATE_MODEL,
       [&](const std::string& wanted, IFType** out) { return CQVExplorer::CreateModel(palette, wanted, out, 1); }, name);
   if (!created) return;
-  MoveIntoUserFolder(palette, created, m_pTargetFolder, "BlockTypeFolder");
+  MoveIntoUserFolder(palette, created, target, "BlockTypeFolder");
   LaunchEditor(palette, created, name, QV_KIND_MODEL);
-  CQVExplorer::SendNewObjectNotify(created, CLSID_QVEOBlockType, this);
+  notify.NewObject(created, CLSID_QVEOBlockType);
 }
 
 CQVEOAddStructure::CQVEOAddStructure(IFInstance* instance, CWnd* owner, IFFolder* targetFolder)
@@ -137,6 +146,8 @@ CExplorerObject* CQVEOAddStructure::Clone() {
 }
 
 void CQVEOAddStructure::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
+  const CComPtr<IFFolder> target = m_pTargetFolder;
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
   std::string name;
@@ -147,9 +158,9 @@ void CQVEOAddStructure::Create() {
       },
       name);
   if (!created) return;
-  MoveIntoUserFolder(palette, created, m_pTargetFolder, "StructureTypeFolder");
+  MoveIntoUserFolder(palette, created, target, "StructureTypeFolder");
   LaunchEditor(palette, created, name, QV_KIND_STRUCTURE);
-  CQVExplorer::SendNewObjectNotify(created, CLSID_QVEOGlobalStructureType, this);
+  notify.NewObject(created, CLSID_QVEOGlobalStructureType);
 }
 
 // ---- parameter types: the kind comes with the name; a taken name ends the command
@@ -160,6 +171,7 @@ const GUID& CQVEOAddParameterType::ClassID() { return CLSID_QVEOAddParameterType
 CExplorerObject* CQVEOAddParameterType::Clone() { return new CQVEOAddParameterType(GetInstance(), GetOwner()); }
 
 void CQVEOAddParameterType::Create() {
+  const COwnerNotifier notify(*this);  // the host may rebuild the panes and delete this entry
   CComPtr<IFType> palette = GetPalette();
   if (!palette) return;
   CQVExplorerParameterName dialog(IDS_CREATE_PARAMETER_TYPE, nullptr);
@@ -167,5 +179,5 @@ void CQVEOAddParameterType::Create() {
   CComPtr<IFType> created;
   if (!CQVExplorer::CreateParameterType(palette, dialog.m_strName, dialog.m_nKind, &created, 1) || !created) return;
   LaunchEditor(palette, created, dialog.m_strName, QV_KIND_PARAMETER_TYPE);
-  AnnounceAdded();
+  notify.Post(EXPLORER_OBJECT_ADDED);
 }

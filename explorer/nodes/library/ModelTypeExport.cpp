@@ -13,9 +13,9 @@
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
 #include "host/store/IFRoot.h"
+#include "platform/PrivateTempDirectory.h"
 #include "platform/SafeFile.h"
 #include "platform/TextCompare.h"
-#include "platform/TextTrim.h"
 
 namespace {
 
@@ -68,15 +68,15 @@ bool WriteTextDefinition(IFType* type, const std::string& path) {
 bool WriteExportPackage(IFType* type, const std::string& path, CWnd* frame) {
   int first = 0, second = 0, third = 0;
   if (!ExportSettings(first, second, third)) return false;
+  // The package carries the file under its own name; it is written where no file of the user's can be.
+  CPrivateTempDirectory scratch;
   std::string customFile;
   CExplorerObject* customModeling = CustomModelingNode(frame);
-  const bool written = CExplorerObject::IsLive(customModeling) &&
-                       ExportCustomModelingFile(customModeling->GetType(), path, customFile);
-  const bool ok = RunPackageWriter(path, [&] {
+  const bool written = scratch.IsValid() && CExplorerObject::IsLive(customModeling) &&
+                       ExportCustomModelingFile(customModeling->GetType(), scratch.Path(), customFile);
+  return RunPackageWriter(path, [&] {
     return QVExportTypeDLL(type, path, first, second, third, 1, written ? customFile : std::string());
   });
-  if (written) std::remove(customFile.c_str());
-  return ok;
 }
 
 bool WriteInstallationPackage(IFType* type, const std::string& path, int dll) {
@@ -100,12 +100,10 @@ std::string ModelExportFilter(int mode) {
   }
 }
 
-bool ExportCustomModelingFile(IFInstance* customModeling, const std::string& packagePath, std::string& file) {
+bool ExportCustomModelingFile(IFInstance* customModeling, const std::string& folder, std::string& file) {
   CComPtr<IFRoot> root = ComQuery<IFRoot>(type_access::TypeOf(customModeling));
-  if (!root) return false;
-  const std::string path = TrimText(packagePath);
-  const std::string::size_type slash = path.find_last_of("/\\");
-  file = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + kCustomModelingFileName;
+  if (!root || folder.empty()) return false;
+  file = folder + "/" + kCustomModelingFileName;
   std::string text;
   if (FAILED(QVExportLibrary(root, text))) return false;
   return ReplaceFileContents(file, text) == 0;

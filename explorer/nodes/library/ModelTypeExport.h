@@ -23,6 +23,6 @@ std::string ModelExportFilter(int mode);
 void ExportModelType(IFType* type, const std::string& modelName, int mode, CWnd* frame);
 
 // Writes the types that customModeling owns (the simulation's own types) as
-// "CustomModeling.ktrf" in the directory of packagePath; file receives its
-// path. False when nothing was written.
-bool ExportCustomModelingFile(IFInstance* customModeling, const std::string& packagePath, std::string& file);
+// "CustomModeling.ktrf" in folder (a private temporary one: a file of that name
+// there is replaced); file receives its path. False when nothing was written.
+bool ExportCustomModelingFile(IFInstance* customModeling, const std::string& folder, std::string& file);

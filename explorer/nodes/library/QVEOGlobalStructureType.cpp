@@ -9,6 +9,7 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
@@ -131,10 +132,10 @@ int CQVEOGlobalStructureType::PasteData(COleDataObject& data, DWORD effect) {
   if (!source || !destination) return 0;
   const int move = (effect & DROPEFFECT_COPY) ? 0 : 1;
   if (move && !CQVExplorer::CheckTypeMove(source, destination)) return 0;
+  const COwnerNotifier notifier(*this);  // the copy may rebuild the panes and delete this node
   CComPtr<IFTypeDesc> created;
   if (!CQVExplorer::CloneGlobalStructureType(source, destination, move, &created)) return 0;
-  if (CComPtr<IFType> newType = type_access::TypeOf(created))
-    CQVExplorer::SendNewObjectNotify(newType, ClassID(), this);
+  if (CComPtr<IFType> newType = type_access::TypeOf(created)) notifier.NewObject(newType, ClassID());
   return 1;
 }
 

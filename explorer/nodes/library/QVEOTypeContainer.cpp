@@ -49,7 +49,7 @@ int CQVEOTypeContainer::OnDrop(COleDataObject* data, DWORD dropEffect) {
 
 void CQVEOTypeContainer::PasteFromClipboard() {
   COleDataObject data;
-  if (data.AttachClipboard()) PasteData(data, DROPEFFECT_COPY);
+  if (data.AttachClipboard()) PasteData(data, ClipboardPasteEffect(data));
 }
 
 int CQVEOTypeContainer::IsEmpty() {

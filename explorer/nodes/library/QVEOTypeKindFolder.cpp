@@ -67,7 +67,7 @@ void CQVEOTypeKindFolder::DoCommand(UINT id) {
 
 void CQVEOTypeKindFolder::PasteFromClipboard() {
   COleDataObject data;
-  if (data.AttachClipboard()) PasteData(data, DROPEFFECT_COPY);
+  if (data.AttachClipboard()) PasteData(data, ClipboardPasteEffect(data));
 }
 
 bool CQVEOTypeKindFolder::AcceptsData(const COleDataObject& data) { return data.IsDataAvailable(*m_traits.format); }

@@ -126,7 +126,7 @@ void CQVEOUserFolder::DoCommand(UINT id) {
     case ID_EXPLORER_CUT: MessageBeep(0); break;
     case ID_EXPLORER_PASTE: {
       COleDataObject data;
-      if (data.AttachClipboard()) PasteData(data, DROPEFFECT_COPY);
+      if (data.AttachClipboard()) PasteData(data, ClipboardPasteEffect(data));
       break;
     }
     case ID_EXPLORER_DELETE:

@@ -172,12 +172,12 @@ void CQVExplorerModelTypeObject::DoCommand(UINT id) {
       if (m_nStatus != EO_STATUS_NOT_OK) CopyToClipboard();
       break;
     case ID_EXPLORER_CUT:
-      CopyToClipboard();
-      SelfDestruct(0);
+      // The model moves when it is pasted; a read-only or built-in one is only copied.
+      CopyToClipboard(IsEditable());
       break;
     case ID_EXPLORER_PASTE: {
       COleDataObject data;
-      if (data.AttachClipboard()) PasteData(data, DROPEFFECT_COPY);
+      if (data.AttachClipboard()) PasteData(data, ClipboardPasteEffect(data));
       break;
     }
     case ID_EXPLORER_DELETE:
@@ -290,9 +290,11 @@ bool CQVExplorerModelTypeObject::OfferClipboardData(COleDataSource& data) {
   return OfferModelType(data, modelType, streamType);
 }
 
-void CQVExplorerModelTypeObject::CopyToClipboard() {
+void CQVExplorerModelTypeObject::CopyToClipboard(bool forMove) {
   COleDataSource data;
-  if (OfferClipboardData(data)) data.SetClipboard();
+  if (!OfferClipboardData(data)) return;
+  if (forMove) MarkForMove(data);
+  data.SetClipboard();
 }
 
 DWORD CQVExplorerModelTypeObject::DoDragDrop() {

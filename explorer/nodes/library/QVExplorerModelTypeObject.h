@@ -72,7 +72,8 @@ class CQVExplorerModelTypeObject : public CExplorerContainerObject, public IExpl
   // Writes the model's clipboard entries into data; false when the model is gone.
   virtual bool OfferClipboardData(COleDataSource& data);
   // Copies the model to the clipboard.
-  void CopyToClipboard();
+  // forMove: a cut, taken away by its paste.
+  void CopyToClipboard(bool forMove = false);
 
  protected:
   // True for stream-type nodes: the kind dragged models must have to be pasted here.

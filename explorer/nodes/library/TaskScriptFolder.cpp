@@ -6,6 +6,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/packaging/ExportToFile.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/StringIds.h"
@@ -101,8 +102,10 @@ int CQVEOTaskScriptFolder::PasteData(COleDataObject& data, DWORD effect) {
   if (!definition || !owner) return 0;
   const int move = (effect & DROPEFFECT_COPY) ? 0 : 1;
   if (move && !CQVExplorer::CheckTypeMove(definition, owner)) return 0;
+  // The copy tells the document, whose views may rebuild their panes and delete this folder.
+  const COwnerNotifier notifier(*this);
   if (!CloneDefinition(definition, owner, move)) return 0;
-  PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);
+  notifier.Post(EXPLORER_CONTENTS_CHANGED);
   return 1;
 }
 

@@ -26,7 +26,8 @@ class CQVEOTaskScriptFolder : public CExplorerContainerObject {
   int ShowContents(CListCtrl& list) override;
   HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
   void Export() override;
-  int CanExport() override { return 1; }
+  // Export only when there is a definition to write.
+  int CanExport() override { return !IsEmpty(); }
 
   // Copies (or with move in effect and no copy, moves) the definition data carries into the folder's palette.
   int PasteData(COleDataObject& data, DWORD effect);

@@ -151,25 +151,30 @@ void CQVEOTypeLeaf::Edit() {
                              m_bReadOnly || m_nStatus == EO_STATUS_SYSTEM, 0);
 }
 
-bool CQVEOTypeLeaf::CopyToClipboard() {
+bool CQVEOTypeLeaf::CopyToClipboard(bool forMove) {
   COleDataSource data;
   if (!OfferHostObject(data, *m_traits.format, HostType())) return false;
+  if (forMove) MarkForMove(data);
   data.SetClipboard();
   return true;
 }
 
-// A library or built-in type is copied, never taken away.
-void CQVEOTypeLeaf::Cut() {
-  if (CopyToClipboard() && IsChangeable()) SelfDestruct(0);
-}
+// The type moves when it is pasted; until then it stays where it is. A library
+// or built-in type is only copied, never taken away.
+void CQVEOTypeLeaf::Cut() { CopyToClipboard(IsChangeable()); }
 
 void CQVEOTypeLeaf::Paste() {
   if (m_bReadOnly) return;
-  CComPtr<IFType> source = ComQuery<IFType>(ReadHostObjectFromClipboard(*m_traits.format));
+  COleDataObject data;
+  if (!ClipboardWrittenHere() || !data.AttachClipboard()) return;
+  const DWORD effect = ClipboardPasteEffect(data);
+  CComPtr<IFType> source = type_access::TypeOf(ReadHostObject(data, *m_traits.format));
   CComPtr<IFType> destination = PaletteOwner();
   if (!source || !destination) return;
+  const int move = effect == DROPEFFECT_MOVE;
+  if (move && !CQVExplorer::CheckTypeMove(source, destination)) return;
   const COwnerNotifier notifier(*this);  // the copy may rebuild the pane and delete this node
-  if (CQVExplorer::CloneType(source, destination, 0, nullptr)) notifier.Post(EXPLORER_OBJECT_ADDED);
+  if (CQVExplorer::CloneType(source, destination, move, nullptr)) notifier.Post(EXPLORER_OBJECT_ADDED);
 }
 
 void CQVEOTypeLeaf::Delete() {

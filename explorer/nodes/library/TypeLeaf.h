@@ -40,7 +40,8 @@ class CQVEOTypeLeaf : public CExplorerObject {
   // The type's name, from its descriptor; empty when the type is gone.
   std::string TypeName();
   // Offers the type on the clipboard in the kind's format. True when it was put there.
-  bool CopyToClipboard();
+  // forMove: a cut, taken away by its paste.
+  bool CopyToClipboard(bool forMove = false);
 
  protected:
   // instance: an instance whose type the node stands for.

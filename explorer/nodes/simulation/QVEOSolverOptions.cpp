@@ -18,6 +18,7 @@
 namespace {
 
 constexpr const char* kOptionsTypeName = "Options";
+constexpr const char* kNoOptionsText = "There is no solver options definition (\"Options\") to export.";
 
 }  // namespace
 
@@ -68,15 +69,23 @@ void CQVEOSolverOptions::DoCommand(UINT id) {
   }
 }
 
-void CQVEOSolverOptions::ExportOptions() {
-  CComPtr<IFType> type = type_access::TypeOf(GetType());
-  CComPtr<IFTypeDesc> desc = type_access::DescriptorOf(type);
-  if (!desc) return;
+CComPtr<IFType> CQVEOSolverOptions::OptionsDefinition() {
+  CComPtr<IFTypeDesc> desc = type_access::DescriptorOf(type_access::TypeOf(GetType()));
+  if (!desc) return nullptr;
   CComPtr<IFTypePalette> palette;
-  if (FAILED(MwInstance(static_cast<IUnknown*>(desc.Get())).CurrentTypePalette(&palette)) || !palette) return;
+  if (FAILED(MwInstance(static_cast<IUnknown*>(desc.Get())).CurrentTypePalette(&palette)) || !palette) return nullptr;
   CComPtr<IFTypeDesc> options = type_access::Find(palette, kOptionsTypeName);
   CComPtr<IFType> optionsType;
-  if (!options || FAILED(options->GetType(&optionsType)) || !optionsType) return;
+  if (!options || FAILED(options->GetType(&optionsType))) return nullptr;
+  return optionsType;
+}
+
+void CQVEOSolverOptions::ExportOptions() {
+  CComPtr<IFType> optionsType = OptionsDefinition();
+  if (!optionsType) {
+    ReportExportFailure(kNoOptionsText);
+    return;
+  }
   ExportTextToChosenFile(type_access::NameOf(optionsType),
                          [&](std::string& text) { return QVExportType(optionsType, text); });
 }

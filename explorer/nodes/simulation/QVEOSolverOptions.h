@@ -24,4 +24,6 @@ class CQVEOSolverOptions : public CExplorerObject {
 
   // Writes the "Options" definition next to the options to a file the user chooses.
   void ExportOptions();
+  // The "Options" definition of the current type palette, or null.
+  CComPtr<IFType> OptionsDefinition();
 };
