@@ -76,12 +76,6 @@ TEST_F(SimulationRootTest, TreeShowsTheTopLevelNodesInItsOrderOnceEveryClassExis
             static_cast<IFType*>(Store().SimulationType()));
 }
 
-TEST_F(SimulationRootTest, TreeShowsTheNodesWrittenSoFarWhileOtherClassesAreMissing) {
-  CQVEOSimulation root(SimulationInstance(), nullptr, &owner);
-  EXPECT_EQ(ShowTree(root), (Strings{"Component Lists", "Globals", "Custom Modeling", "Libraries",
-                                     "Simulation Options", "Analysis Tools", "UOM Sets", "Interfacing"}));
-}
-
 TEST_F(SimulationRootTest, ContentsPaneListsTheTopLevelNodesInItsOwnOrderWithTypeAndStatus) {
   StandIns standIns;
   CQVEOSimulation root(SimulationInstance(), nullptr, &owner);
