@@ -49,44 +49,17 @@ class AddEntryTest : public LeafTest {
   }
 };
 
-TEST_F(AddEntryTest, EveryEntryIsLabelledAndOffersOnlyOpen) {
-  const std::vector<std::pair<const GUID*, std::string>> entries = {
-      {&CLSID_QVEOAddVariableType, " Add Variable Type"},
-      {&CLSID_QVEOAddPortType, " Add Port Type"},
-      {&CLSID_QVEOAddProcedure, " Add Procedure"},
-      {&CLSID_QVEOAddFunction, " Add Function"},
-      {&CLSID_QVEOAddModel, " Add Model"},
-      {&CLSID_QVEOAddStructure, " Add Structure Type"},
-      {&CLSID_QVEOAddStreamType, " Add Stream Type"},
-      {&CLSID_QVEOAddParameterType, " Add Parameter Type"},
-      {&CLSID_QVEOAddIcon, " Add Icon"},
-      {&CLSID_QVEOAddScript, " Add Script"},
-      {&CLSID_QVEOAddTask, " Add Task"},
-      {&CLSID_QVEOAddComponentList, " Add Component List"},
-      {&CLSID_QVEOAddUserFolder, " Add Folder"},
-      {&CLSID_QVEOAddLibrary, "Open Library"},
-      {&CLSID_QVEOAddFormInstance, " Add Form"},
-  };
-  for (const auto& [classId, label] : entries) {
+TEST_F(AddEntryTest, AnAddEntryOffersOnlyOpenAndItsClipboardCommandsOnlyBeep) {
+  for (const GUID* classId : {&CLSID_QVEOAddVariableType, &CLSID_QVEOAddPortType, &CLSID_QVEOAddProcedure,
+                              &CLSID_QVEOAddFunction, &CLSID_QVEOAddModel, &CLSID_QVEOAddStructure,
+                              &CLSID_QVEOAddStreamType, &CLSID_QVEOAddParameterType, &CLSID_QVEOAddIcon,
+                              &CLSID_QVEOAddScript, &CLSID_QVEOAddTask, &CLSID_QVEOAddComponentList,
+                              &CLSID_QVEOAddUserFolder, &CLSID_QVEOAddLibrary, &CLSID_QVEOAddFormInstance}) {
     std::unique_ptr<CExplorerObject> entry(CQVExplorer::Manufacture(*classId, SimulationInstance(), nullptr, &frame));
-    ASSERT_TRUE(entry) << label;
-    EXPECT_EQ(entry->GetClassID(), *classId);
-    EXPECT_EQ(Text(*entry, EOAspectName), label);
-    std::string type = "unset";
-    EXPECT_NE(entry->GetDisplayText(EOAspectType, type), 0);
-    EXPECT_EQ(type, "");
-    EXPECT_EQ(MenuOf(*entry), Strings{"Open"}) << label;
-    EXPECT_EQ(entry->CanDoCommand(ID_EXPLORER_DELETE), 0);
-    EXPECT_EQ(entry->IsLibraryObject(), 0);
-    EXPECT_GE(entry->GetImage(0, 0), 0);
-    EXPECT_EQ(entry->GetImage(0, 0), entry->GetImage(0, 1));
-    std::unique_ptr<CExplorerObject> copy(entry->Clone());
-    EXPECT_NE(*copy == *entry, 0);
+    ASSERT_TRUE(entry) << classId->ToString();
+    EXPECT_EQ(MenuOf(*entry), Strings{"Open"}) << Text(*entry, EOAspectName);
+    EXPECT_EQ(entry->CanDoCommand(ID_EXPLORER_DELETE), 0) << Text(*entry, EOAspectName);
   }
-  CQVEOAddGlobalTable table(SimulationInstance(), &frame);
-  EXPECT_EQ(Text(table, EOAspectName), "Add Global Table");
-
-  // Clipboard commands only beep.
   CQVEOAddVariableType entry(SimulationInstance(), &frame);
   for (UINT command : {ID_EXPLORER_COPY, ID_EXPLORER_CUT, ID_EXPLORER_PASTE}) entry.DoCommand(command);
   EXPECT_EQ(ui.Beeps(), 3);
