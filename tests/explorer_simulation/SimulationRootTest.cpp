@@ -194,24 +194,5 @@ TEST_F(SimulationRootTest, WithoutASimulationTheRootShowsOnlyItself) {
   EXPECT_TRUE(ShowTree(stale).empty());
 }
 
-TEST_F(SimulationRootTest, NodesAnswerTheirIdentityAndCloneForTheSameSimulation) {
-  CExplorerExclusionList hidden(CLSID_QVEOSimulation, 0);
-  CQVEOSimulation root(SimulationInstance(), &hidden, &owner);
-  EXPECT_EQ(root.GetClassID().ToString(), "{A93D72D0-75CD-11D0-8D84-00C0DF469D39}");
-  std::string text;
-  EXPECT_TRUE(root.GetDisplayText(EOAspectName, text));
-  EXPECT_EQ(text, "Simulation");
-  EXPECT_FALSE(root.GetDisplayText(EOAspectType, text));
-  EXPECT_FALSE(root.GetDisplayText(EOAspectStatus, text));
-  EXPECT_EQ(root.IsEmpty(), 0);
-  EXPECT_EQ(root.IsContainer(), 1);
-  EXPECT_NE(root.GetImage(1, 1), -1);
-  EXPECT_NE(root.GetImage(0, 1), root.GetImage(0, 0));  // open and closed icons differ
-  std::unique_ptr<CExplorerObject> clone(root.Clone());
-  EXPECT_TRUE(*clone == root);
-  EXPECT_EQ(static_cast<CQVEOSimulation*>(clone.get())->GetExclusionList(), &hidden);
-  EXPECT_EQ(clone->GetOwner(), &owner);
-}
-
 }  // namespace
 }  // namespace simulation_test
