@@ -16,11 +16,8 @@
 namespace simulation_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class SimulationRootTest : public SimulationTest {
+class SimulationRootTest : public SampleSimulationTest {
  protected:
-  void SetUp() override { OpenSample(); }
 
   // The root's children in the tree.
   Strings ShowTree(CQVEOSimulation& root) {
