@@ -1,6 +1,7 @@
 // Nodes made for host types: equality across panes and classes, a type
 // deleted elsewhere, the shared status, deleting and renaming through a node.
 #include <memory>
+#include <tuple>
 
 #include "explorer/core/ExplorerMessages.h"
 #include "host/store/TypeFlags.h"
@@ -86,18 +87,15 @@ TEST_F(TypeNodeTest, StatusFollowsTheTypesCompileStateAndBuiltInTypesAreSystem) 
   TestLeaf builtIn(InstanceOf(build.BuiltIn(Simulation(), StoreKind::Variable, "Value")), nullptr);
   TestLeaf none(nullptr, nullptr);
 
-  ok.ComputeStatus();
-  EXPECT_EQ(ok.GetStatusCode(), EO_STATUS_OK);
-  EXPECT_EQ(ok.GetStatusTextId(), 13687u);
-  failing.ComputeStatus();
-  EXPECT_EQ(failing.GetStatusCode(), EO_STATUS_NOT_OK);
-  EXPECT_EQ(failing.GetStatusTextId(), 13686u);
-  builtIn.ComputeStatus();
-  EXPECT_EQ(builtIn.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(builtIn.GetStatusTextId(), 13690u);
-  none.ComputeStatus();
-  EXPECT_EQ(none.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(none.GetStatusTextId(), 13690u);
+  const std::tuple<TestLeaf*, int, UINT> cases[] = {{&ok, EO_STATUS_OK, 13687u},
+                                                    {&failing, EO_STATUS_NOT_OK, 13686u},
+                                                    {&builtIn, EO_STATUS_SYSTEM, 13690u},
+                                                    {&none, EO_STATUS_SYSTEM, 13690u}};
+  for (const auto& [node, code, textId] : cases) {
+    node->ComputeStatus();
+    EXPECT_EQ(node->GetStatusCode(), code) << textId;
+    EXPECT_EQ(node->GetStatusTextId(), textId);
+  }
 
   // A node that is a system node stays one, whatever its type's state.
   ok.SetStatus(EO_STATUS_SYSTEM);
