@@ -1,5 +1,6 @@
 // The Add entries against the stand-in host: labels, menu and commands, and
 // each kind's success, taken-name and cancel paths.
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -74,7 +75,9 @@ TEST_F(AddEntryTest, AnAddEntryOffersOnlyOpenAndItsClipboardCommandsOnlyBeep) {
 TEST_F(AddEntryTest, EachKindMakesAFreeNameAndRefusesItTheSecondTime) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   auto typeExists = [this](const std::string& name) { return Simulation().Find(name) != nullptr; };
-  auto sessionTitled = [this](const std::string& name) { return LastSession() && LastSession()->Title() == name; };
+  auto scriptExists = [this](const std::string& name) {
+    return std::any_of(Sessions().begin(), Sessions().end(), [&](const auto& s) { return s->Title() == name; });
+  };
   auto iconExists = [&tank](const std::string& name) {
     return !tank.Icons().empty() && tank.Icons().back()->Name() == name;
   };
@@ -92,7 +95,7 @@ TEST_F(AddEntryTest, EachKindMakesAFreeNameAndRefusesItTheSecondTime) {
        QV_KIND_PORT_TYPE, typeExists},
       // The simulation's path is empty, so a script's editor is titled with the name alone.
       {"Startup", std::make_shared<CQVEOAddScript>(SimulationInstance(), &frame), "Create Script",
-       "Add Script Error", QV_KIND_SCRIPT, sessionTitled},
+       "Add Script Error", QV_KIND_SCRIPT, scriptExists},
       {"Shutdown", std::make_shared<CQVEOAddTask>(SimulationInstance(), &frame, 0), "Create Task", "Add Task Error",
        QV_KIND_TASK, typeExists},
       {"Large", std::make_shared<CQVEOAddIcon>(InstanceOf(tank), &frame), "Create Icon", "Add Icon Error",
@@ -111,6 +114,7 @@ TEST_F(AddEntryTest, EachKindMakesAFreeNameAndRefusesItTheSecondTime) {
     if (c.sessionKind) {
       ASSERT_EQ(Sessions().size(), sessions + 1);
       EXPECT_EQ(LastSession()->Kind(), *c.sessionKind);
+      EXPECT_EQ(LastSession()->Title(), c.name);
       EXPECT_FALSE(LastSession()->IsReadOnly());
     }
     EXPECT_EQ(c.entry->IsDeletable(), 1) << "the busy mark is cleared when the command ends";
