@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
-#include <QImage>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,7 +18,6 @@
 #include "app/DesktopSession.h"
 #include "app/MainWindow.h"
 #include "app/MessageWindow.h"
-#include "app/Screenshot.h"
 #include "app/peers/ListCtrlPeer.h"
 #include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/PopupMenu.h"
@@ -221,17 +218,6 @@ TEST_F(DesktopSessionTest, ARightClickOnATreeItemShowsTheNodesMenu) {
   ProcessAll();
   EXPECT_TRUE(prompt.texts.contains("E&xplore")) << prompt.texts.join(" | ").toStdString();
   EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u) << "dismissing the menu performs nothing";
-}
-
-TEST_F(DesktopSessionTest, AScreenshotShowsTheExplorer) {
-  auto path = std::filesystem::temp_directory_path() / ("vortan-desktop-" + std::to_string(::getpid()) + ".png");
-  std::string problem;
-  session->Settle(200);
-  ASSERT_TRUE(SaveScreenshot(Window(), path.string(), problem)) << problem;
-  QImage picture(QString::fromStdString(path.string()));
-  std::filesystem::remove(path);
-  ASSERT_FALSE(picture.isNull());
-  EXPECT_GT(ColourCount(picture), 50) << "tree, list, icons and frames are drawn";
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include <QAction>
-#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -11,7 +8,6 @@
 #include <QTreeView>
 
 #include "app/CommandIds.h"
-#include "app/Screenshot.h"
 #include "app/peers/ListCtrlPeer.h"
 #include "app/peers/SplitterPeer.h"
 #include "app/peers/TreeCtrlPeer.h"
@@ -132,20 +128,6 @@ TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
       EXPECT_FALSE(action->isEnabled()) << "no one handles Refresh here";
     }
   }
-}
-
-TEST_F(DesktopWindowsTest, AScreenshotOfTheMainWindowIsWritten) {
-  auto path = std::filesystem::temp_directory_path() / ("vortan-shot-" + std::to_string(::getpid()) + ".png");
-  std::string problem;
-  ASSERT_TRUE(SaveScreenshot(desktop.Window(), path.string(), problem)) << problem;
-  QImage picture(QString::fromStdString(path.string()));
-  ASSERT_FALSE(picture.isNull());
-  EXPECT_EQ(picture.size(), desktop.Window().size() * desktop.Window().devicePixelRatio());
-  EXPECT_GT(ColourCount(picture), 30) << "the windows and pictures are drawn";
-  std::filesystem::remove(path);
-
-  EXPECT_FALSE(SaveScreenshot(desktop.Window(), "/nonexistent-folder/shot.png", problem));
-  EXPECT_NE(problem.find("/nonexistent-folder/shot.png"), std::string::npos);
 }
 
 }  // namespace

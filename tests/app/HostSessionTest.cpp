@@ -44,19 +44,6 @@ TEST_F(HostSessionTest, TheDocumentsMessagesAppearInTheMessagesWindow) {
   EXPECT_EQ(window.Text(), "before\n\nCompiling Tank...");
 }
 
-TEST_F(HostSessionTest, TheStartupExplorerIsAnExplorerWindowRootedAtTheSimulation) {
-  ScopedConfigDir config;
-  std::string problem;
-  ASSERT_TRUE(host.Open("", "", problem)) << problem;
-  ASSERT_NE(host.App().GetDocTemplate(CLSID_ExplorerTemplate), nullptr) << "the explorer module registered its window type";
-  EXPECT_TRUE(host.OpenStartupExplorer());
-  ASSERT_EQ(host.MainFrame()->ChildFrames().size(), 1u);
-  auto* explorer = dynamic_cast<CExplorerFrame*>(host.MainFrame()->ChildFrames().front());
-  ASSERT_NE(explorer, nullptr);
-  EXPECT_EQ(explorer->GetWindowText(), "Exploring - Simulation");
-  explorer->DestroyWindow();
-}
-
 TEST_F(HostSessionTest, AnEditorSessionIsAChildWindowThatCompilesAndKeepsTheText) {
   std::string problem;
   ASSERT_TRUE(host.Open("", "", problem)) << problem;

@@ -29,33 +29,6 @@ TEST_F(NodeBasicsTest, NodesAreLiveFromConstructionToDestruction) {
   EXPECT_EQ(CExplorerObject::LiveCount(), before);
 }
 
-TEST_F(NodeBasicsTest, TextSortValuesComeFromTheFirstThreeAspects) {
-  TestLeaf leaf(nullptr, nullptr);
-  leaf.texts = {{EOAspectName, "Tank"}, {EOAspectType, "Model"}, {EOAspectStatus, "OK"}, {EOAspectDescription, "x"}};
-  std::string text;
-  EXPECT_TRUE(leaf.GetSortVal(0, text));
-  EXPECT_EQ(text, "Tank");
-  EXPECT_TRUE(leaf.GetSortVal(2, text));
-  EXPECT_EQ(text, "OK");
-  text = "unchanged";
-  EXPECT_FALSE(leaf.GetSortVal(3, text));
-  EXPECT_FALSE(leaf.GetSortVal(-1, text));
-  EXPECT_EQ(text, "unchanged");
-  int number = 5;
-  double real = 5;
-  EXPECT_FALSE(leaf.GetSortVal(0, number));
-  EXPECT_FALSE(leaf.GetSortVal(0, real));
-
-  // Containers sort their first two columns as text and no other.
-  TestFolder folder(nullptr, nullptr, nullptr);
-  LISTSORTINFO info{1, LSI_REAL, 1};
-  EXPECT_EQ(folder.GetSortType(info), 1);
-  EXPECT_EQ(info.type, LSI_TEXT);
-  info = {2, LSI_REAL, 1};
-  EXPECT_EQ(folder.GetSortType(info), 0);
-  EXPECT_EQ(info.type, LSI_REAL);
-}
-
 // A row whose integer and real sort values a test sets.
 class NumberedLeaf : public TestLeaf {
  public:

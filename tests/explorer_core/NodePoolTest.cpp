@@ -1,7 +1,6 @@
 // Where nodes live: slots of the node pool for ordinary nodes, the ordinary
 // heap for big ones, and anywhere else (stack, inside other objects) for
 // nodes not made with new. Every kind answers IsLive truthfully.
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -50,28 +49,6 @@ TEST_F(NodePoolTest, EveryKindOfNodeIsLiveExactlyWhileItExists) {
   EXPECT_FALSE(CExplorerObject::IsLive(goneHeld));
   EXPECT_TRUE(CExplorerObject::IsLive(&onStack));
   EXPECT_EQ(CExplorerObject::LiveCount(), before + 1);
-}
-
-TEST_F(NodePoolTest, NewNodesTakeTheLowestFreeSlotsWhateverOrderTheOldOnesWentIn) {
-  std::vector<std::unique_ptr<TestLeaf>> nodes;
-  for (int i = 0; i < 300; ++i) nodes.push_back(std::make_unique<TestLeaf>(nullptr, nullptr));
-  if (node_pool::SlotState(nodes.front().get()) < 0) GTEST_SKIP() << "the pool is off in sanitizer builds";
-  std::vector<CExplorerObject*> addresses;
-  for (const auto& node : nodes) addresses.push_back(node.get());
-  std::sort(addresses.begin(), addresses.end());
-  // Dropped in a scrambled order, as a sorted pane drops its rows.
-  for (std::size_t step = 0; step < 7; ++step)
-    for (std::size_t i = step; i < nodes.size(); i += 7) nodes[i].reset();
-
-  std::vector<CExplorerObject*> again;
-  std::vector<std::unique_ptr<TestLeaf>> remade;
-  for (int i = 0; i < 300; ++i) {
-    remade.push_back(std::make_unique<TestLeaf>(nullptr, nullptr));
-    again.push_back(remade.back().get());
-  }
-  EXPECT_TRUE(std::is_sorted(again.begin(), again.end())) << "slots are handed out by address";
-  EXPECT_EQ(again.front(), addresses.front()) << "the lowest freed slot is used first";
-  for (CExplorerObject* node : again) EXPECT_TRUE(CExplorerObject::IsLive(node));
 }
 
 TEST_F(NodePoolTest, AnAddressInsideASlotIsNoNode) {

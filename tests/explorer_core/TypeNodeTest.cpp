@@ -1,6 +1,7 @@
 // Nodes made for host types: equality across panes and classes, a type
 // deleted elsewhere, the shared status, deleting and renaming through a node.
 #include <memory>
+#include <tuple>
 
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/resources/IconIds.h"
@@ -88,18 +89,15 @@ TEST_F(TypeNodeTest, StatusFollowsTheTypesCompileStateAndBuiltInTypesAreSystem) 
   TestLeaf builtIn(InstanceOf(build.BuiltIn(Simulation(), StoreKind::Variable, "Value")), nullptr);
   TestLeaf none(nullptr, nullptr);
 
-  ok.ComputeStatus();
-  EXPECT_EQ(ok.GetStatusCode(), EO_STATUS_OK);
-  EXPECT_EQ(ok.GetStatusTextId(), IDS_OK);
-  failing.ComputeStatus();
-  EXPECT_EQ(failing.GetStatusCode(), EO_STATUS_NOT_OK);
-  EXPECT_EQ(failing.GetStatusTextId(), IDS_NOT_OK);
-  builtIn.ComputeStatus();
-  EXPECT_EQ(builtIn.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(builtIn.GetStatusTextId(), IDS_SYSTEM);
-  none.ComputeStatus();
-  EXPECT_EQ(none.GetStatusCode(), EO_STATUS_SYSTEM);
-  EXPECT_EQ(none.GetStatusTextId(), IDS_SYSTEM);
+  const std::tuple<TestLeaf*, int, UINT> cases[] = {{&ok, EO_STATUS_OK, IDS_OK},
+                                                    {&failing, EO_STATUS_NOT_OK, IDS_NOT_OK},
+                                                    {&builtIn, EO_STATUS_SYSTEM, IDS_SYSTEM},
+                                                    {&none, EO_STATUS_SYSTEM, IDS_SYSTEM}};
+  for (const auto& [node, code, textId] : cases) {
+    node->ComputeStatus();
+    EXPECT_EQ(node->GetStatusCode(), code) << textId;
+    EXPECT_EQ(node->GetStatusTextId(), textId);
+  }
 
   // A node that is a system node stays one, whatever its type's state.
   ok.SetStatus(EO_STATUS_SYSTEM);

@@ -136,27 +136,35 @@ TEST_F(ExplorerFileDialogTest, AnUnknownSystemIsReportedAndTheNameKept) {
   EXPECT_EQ(ui.Messages()[0].style & MB_ICONMASK, MB_ICONSTOP);
 }
 
+// On a file system of three-letter extensions a typed ".ktr" gets the whole
+// default extension back, unless another length was typed, the initial name had
+// it, or a filter other than All Files was picked.
 TEST_F(ExplorerFileDialogTest, AThreeLetterExtensionGetsTheWholeDefaultExtensionBack) {
-  CExplorerFileDialog repaired(false, "ktrf", "Tank", kExportFlags, "");
-  EXPECT_EQ(ChooseOnShortExtensionSystem(repaired, scratch.File("Tank.KTR")), IDOK);
-  EXPECT_EQ(repaired.GetPathName(), scratch.File("Tank.ktrf"));
-
-  CExplorerFileDialog otherLength(false, "ktrf", "Tank", kExportFlags, "");
-  EXPECT_EQ(ChooseOnShortExtensionSystem(otherLength, scratch.File("Tank.kt")), IDOK);
-  EXPECT_EQ(otherLength.GetPathName(), scratch.File("Tank.kt"));
-
-  CExplorerFileDialog asInitial(false, "ktrf", "Old.ktr", kExportFlags, "");
-  EXPECT_EQ(ChooseOnShortExtensionSystem(asInitial, scratch.File("New.ktr")), IDOK);
-  EXPECT_EQ(asInitial.GetPathName(), scratch.File("New.ktr"));
-
-  app.SetOSIsWin95(0);
-  CExplorerFileDialog fullExtensions(false, "ktrf", "Tank", kExportFlags, "");
-  ui.WorkFileDialog([&](CFileDialog& running) {
-    running.UserType(scratch.File("Tank.ktr"));
-    running.UserPressOK();
-  });
-  EXPECT_EQ(fullExtensions.DoModal(), IDOK);
-  EXPECT_EQ(fullExtensions.GetPathName(), scratch.File("Tank.ktr"));
+  struct Case {
+    bool oldSystem;  // once set, the later cases run on it too
+    bool shortExtensions;
+    const char* initial;
+    int filter;  // 0: none picked
+    const char* typed;
+    const char* chosen;
+  } cases[] = {
+      {false, true, "Tank", 0, "Tank.KTR", "Tank.ktrf"},  {false, true, "Tank", 0, "Tank.kt", "Tank.kt"},
+      {false, true, "Old.ktr", 0, "New.ktr", "New.ktr"},  {false, false, "Tank", 0, "Tank.ktr", "Tank.ktr"},
+      {true, true, "Tank", 4, "Tank.ktr", "Tank.ktrf"},   {true, true, "Tank", 1, "Tank.ktr", "Tank.ktr"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " filter " + std::to_string(c.filter));
+    if (c.oldSystem) UseOldSystem();
+    app.SetOSIsWin95(c.shortExtensions ? 1 : 0);
+    CExplorerFileDialog dialog(false, "ktrf", c.initial, kExportFlags, "");
+    ui.WorkFileDialog([&](CFileDialog& running) {
+      if (c.filter) running.UserChooseFilter(c.filter);
+      running.UserType(scratch.File(c.typed));
+      running.UserPressOK();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), scratch.File(c.chosen));
+  }
   EXPECT_TRUE(ui.Messages().empty());
 }
 
@@ -179,28 +187,6 @@ TEST_F(ExplorerFileDialogTest, TheRepairAsksBeforeReplacingAFile) {
   EXPECT_EQ(messages[0].style & MB_TYPEMASK, MB_YESNO);
   EXPECT_EQ(messages[0].style & MB_ICONMASK, MB_ICONEXCLAMATION);
   EXPECT_TRUE(messages[0].style & MB_DEFBUTTON2);
-}
-
-TEST_F(ExplorerFileDialogTest, AfterPickingAFilterOnlyAllFilesKeepsTheRepair) {
-  UseOldSystem();
-  CExplorerFileDialog allFiles(false, "ktrf", "Tank", kExportFlags, "");
-  app.SetOSIsWin95(1);
-  ui.WorkFileDialog([&](CFileDialog& running) {
-    running.UserChooseFilter(4);
-    running.UserType(scratch.File("Tank.ktr"));
-    running.UserPressOK();
-  });
-  EXPECT_EQ(allFiles.DoModal(), IDOK);
-  EXPECT_EQ(allFiles.GetPathName(), scratch.File("Tank.ktrf"));
-
-  CExplorerFileDialog language(false, "ktrf", "Tank", kExportFlags, "");
-  ui.WorkFileDialog([&](CFileDialog& running) {
-    running.UserChooseFilter(1);
-    running.UserType(scratch.File("Tank.ktr"));
-    running.UserPressOK();
-  });
-  EXPECT_EQ(language.DoModal(), IDOK);
-  EXPECT_EQ(language.GetPathName(), scratch.File("Tank.ktr"));
 }
 
 TEST_F(ExplorerFileDialogTest, ThePathIsEmptyUntilTheDialogEndsWithOK) {

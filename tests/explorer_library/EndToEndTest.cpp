@@ -28,6 +28,7 @@
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
+#include "workbench/store/StoreFolder.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
 
@@ -94,6 +95,34 @@ class EndToEndTest : public ::testing::Test {
     const int row = frame->GetListView()->FindRowByLabel(label);
     ASSERT_GE(row, 0) << label;
     ASSERT_TRUE(frame->GetListView()->UserDoubleClick(row));
+  }
+
+  // The tree item at labels below the root, expanding on the way.
+  static HTREEITEM TreeItem(CExplorerFrame* frame, const Strings& labels) {
+    CExplorerTreeView* tree = frame->GetTreeView();
+    HTREEITEM item = tree->GetRootTreeItem();
+    for (const std::string& label : labels) {
+      if (!item) return nullptr;
+      if (!tree->GetChildItem(item)) tree->UserToggleExpand(item);
+      item = Child(tree, item, label);
+    }
+    return item;
+  }
+  // A person drags a tree item of one Explorer onto a tree item of another (or the same) one.
+  void DragTreeItem(CExplorerFrame* from, HTREEITEM source, CExplorerFrame* to, HTREEITEM target, DWORD keys) {
+    ASSERT_TRUE(source && target);
+    CExplorerTreeView* targetTree = to->GetTreeView();
+    targetTree->EnsureVisible(target);
+    CRect rect;
+    ASSERT_TRUE(targetTree->GetItemRect(target, &rect, TRUE));
+    ui.AnswerDrag(DragAnswer{targetTree->m_hWnd, CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2),
+                             MK_LBUTTON | keys});
+    from->GetTreeView()->UserBeginDrag(source, false);
+    MessageQueue::Pump();
+  }
+  // The models of the user folder Storage.
+  CStoreFolder& Storage() {
+    return *Simulation().KindFolder(StoreKind::Model)->SubFolder("Storage")->SubFolder("BlockTypeFolder");
   }
 
   ScopedConfigDir config;
@@ -257,6 +286,65 @@ TEST_F(EndToEndTest, AnExportPackageNeverTouchesTheUsersOwnCustomModelingFile) {
   EXPECT_NE(package.find("CustomModeling.ktrf"), std::string::npos) << "the package still carries the types";
   EXPECT_NE(package.find("BufferTank"), std::string::npos) << "the simulation's own types are in it";
   EXPECT_TRUE(std::filesystem::is_empty(temporary.Path())) << "the private copy is cleaned up";
+TEST_F(EndToEndTest, AModelDraggedIntoAFolderOfAnotherExplorerMovesAndBothWindowsShowIt) {
+  ASSERT_TRUE(loaded);
+  CExplorerFrame* first = OpenAt("Models");
+  CExplorerFrame* second = OpenAt("Storage");
+  ASSERT_TRUE(first && second);
+  ASSERT_FALSE(Storage().Holds("TankFarm"));
+  DragTreeItem(first, TreeItem(first, {"Custom Modeling", "Models", "TankFarm"}), second,
+               TreeItem(second, {"Custom Modeling", "Storage"}), MK_SHIFT);
+
+  EXPECT_TRUE(Storage().Holds("TankFarm"));
+  EXPECT_FALSE(Simulation().Find("Copy_of_TankFarm")) << "moved, not copied";
+  for (CExplorerFrame* frame : {first, second}) {
+    EXPECT_TRUE(TreeItem(frame, {"Custom Modeling", "Storage", "TankFarm"})) << "in its new folder";
+    EXPECT_FALSE(TreeItem(frame, {"Custom Modeling", "Models", "TankFarm"})) << "and gone from the old one";
+  }
+  EXPECT_TRUE(Lists(second, "TankFarm")) << "the contents pane showing the folder";
+}
+
+TEST_F(EndToEndTest, AModelMovedOntoItsOwnFolderStaysOnceAndUnchanged) {
+  ASSERT_TRUE(loaded);
+  CExplorerFrame* frame = OpenAt("Storage");
+  ASSERT_TRUE(frame);
+  ASSERT_TRUE(Storage().Holds("BufferTank"));
+  const std::string text = Simulation().Find("BufferTank")->Text();
+  const std::size_t typesBefore = Simulation().Types().size();
+  for (int again = 0; again < 2; ++again) {
+    DragTreeItem(frame, TreeItem(frame, {"Custom Modeling", "Storage", "BufferTank"}), frame,
+                 TreeItem(frame, {"Custom Modeling", "Storage"}), MK_SHIFT);
+    ASSERT_TRUE(Simulation().Find("BufferTank")) << "a move onto its own folder lost the model";
+    EXPECT_EQ(Simulation().Find("BufferTank")->Text(), text);
+    EXPECT_TRUE(Storage().Holds("BufferTank"));
+    EXPECT_EQ(Simulation().Types().size(), typesBefore);
+    EXPECT_TRUE(TreeItem(frame, {"Custom Modeling", "Storage", "BufferTank"}));
+    EXPECT_TRUE(Lists(frame, "BufferTank"));
+  }
+}
+
+TEST_F(EndToEndTest, AModelDeletedWhileItIsDraggedIsNeitherMovedNorMadeAgain) {
+  ASSERT_TRUE(loaded);
+  CExplorerFrame* first = OpenAt("Models");
+  CExplorerFrame* second = OpenAt("Storage");
+  ASSERT_TRUE(first && second);
+  // While the pointer travels, the model goes through the other window.
+  ui.onPrompt = [&](const UiPrompt& prompt) {
+    if (prompt.kind != "drag") return;
+    HTREEITEM item = TreeItem(second, {"Custom Modeling", "Models", "TankFarm"});
+    ASSERT_TRUE(item);
+    EXPECT_EQ(second->GetTreeView()->GetExplorerObject(item)->SelfDestruct(0), 1);
+  };
+  DragTreeItem(first, TreeItem(first, {"Custom Modeling", "Models", "TankFarm"}), second,
+               TreeItem(second, {"Custom Modeling", "Storage"}), MK_SHIFT);
+  ui.onPrompt = nullptr;
+
+  EXPECT_FALSE(Simulation().Find("TankFarm")) << "the deleted model came back";
+  EXPECT_FALSE(Storage().Holds("TankFarm"));
+  for (CExplorerFrame* frame : {first, second}) {
+    EXPECT_FALSE(TreeItem(frame, {"Custom Modeling", "Storage", "TankFarm"}));
+    EXPECT_FALSE(TreeItem(frame, {"Custom Modeling", "Models", "TankFarm"}));
+  }
 }
 
 }  // namespace

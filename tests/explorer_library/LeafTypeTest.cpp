@@ -144,26 +144,6 @@ TEST_F(LeafTypeTest, AVariableTypeShowsItsQuantityAndTheCurrentSetsUnits) {
   EXPECT_EQ(CQVEOPortType(InstanceOf(port), &frame, 0).GetDisplayText(EOAspectPhysicalQuantity, text), 0);
 }
 
-TEST_F(LeafTypeTest, CopyAndPasteTwiceIntoTheSameFolderMakesNumberedCopies) {
-  CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
-  CQVEOVariableType node(InstanceOf(head), &frame, 0);
-  EXPECT_EQ(node.CanDoCommand(ID_EXPLORER_PASTE), 0);
-  node.DoCommand(ID_EXPLORER_COPY);
-  EXPECT_EQ(node.CanDoCommand(ID_EXPLORER_PASTE), 1);
-
-  // Each copy's proposed name is offered in the copy dialog; OK takes it.
-  ui.AnswerOk();
-  node.DoCommand(ID_EXPLORER_PASTE);
-  ui.AnswerOk();
-  node.DoCommand(ID_EXPLORER_PASTE);
-  ASSERT_TRUE(Simulation().Find("Copy_of_Head"));
-  ASSERT_TRUE(Simulation().Find("Copy2_of_Head"));
-  EXPECT_EQ(Simulation().Find("Copy2_of_Head")->PhysicalQuantity(), "Pressure");
-  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 2);
-  // A read-only node takes no paste.
-  EXPECT_EQ(CQVEOVariableType(InstanceOf(head), &frame, 1).CanDoCommand(ID_EXPLORER_PASTE), 0);
-}
-
 TEST_F(LeafTypeTest, APayloadFromAnotherProcessIsNeverPasted) {
   CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
   CQVEOVariableType node(InstanceOf(head), &frame, 0);
@@ -199,39 +179,6 @@ TEST_F(LeafTypeTest, CutMovesAnEditableTypeWhenItIsPastedAndLosesNothingBefore) 
   ASSERT_TRUE(build.Palette(units).Find("CutMe"));
   EXPECT_EQ(LatestText(*build.Palette(units).Find("CutMe")), "Variable CutMe\nEnd\n");
   EXPECT_TRUE(ui.Prompts().empty());
-}
-
-TEST_F(LeafTypeTest, DeleteAsksFirstAndTellsTheDocumentsViews) {
-  CStoreType& doomed = build.Compiled(Simulation(), StoreKind::Variable, "Doomed", "Variable Doomed\nEnd\n");
-  CQVEOVariableType node(InstanceOf(doomed), &frame, 0);
-
-  ui.AnswerNo();
-  node.DoCommand(ID_EXPLORER_DELETE);
-  EXPECT_TRUE(Simulation().Find("Doomed"));
-  EXPECT_EQ(ui.Prompts().back().caption, "Please Confirm This Operation");
-
-  ui.AnswerYes();
-  node.DoCommand(ID_EXPLORER_DELETE);
-  EXPECT_FALSE(Simulation().Find("Doomed"));
-  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_DELETED), 1);
-  EXPECT_EQ(Posted(EXPLORER_POSTOBJECT_DELETED), 1);
-  EXPECT_FALSE(node.IsValid());
-}
-
-TEST_F(LeafTypeTest, RenamingGoesThroughThePaletteAndATakenNameKeepsTheOldOne) {
-  CStoreType& first = build.Compiled(Simulation(), StoreKind::Variable, "First", "Variable First\nEnd\n");
-  build.Compiled(Simulation(), StoreKind::Variable, "Second", "Variable Second\nEnd\n");
-  CQVEOVariableType node(InstanceOf(first), &frame, 0);
-
-  ui.AnswerOk();
-  EXPECT_EQ(node.EditLabel("Second"), 0);
-  EXPECT_EQ(ui.Prompts().back().caption, "Rename Type");
-  EXPECT_TRUE(Simulation().Find("First"));
-
-  EXPECT_EQ(node.EditLabel("Renamed"), 1);
-  EXPECT_TRUE(Simulation().Find("Renamed"));
-  EXPECT_EQ(Text(node, EOAspectName), "Renamed");
-  EXPECT_EQ(Posted(EXPLORER_CONTENTS_CHANGED), 1);
 }
 
 TEST_F(LeafTypeTest, CompileReportsToTheMessagesWindowAndTheStatusFollows) {

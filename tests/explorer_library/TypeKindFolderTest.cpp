@@ -168,27 +168,6 @@ TEST_F(TypeKindFolderTest, ModelsAndStreamTypesRefuseEachOthersDrags) {
   EXPECT_EQ(models->OnDragOver(&variable, 0), DROPEFFECT_NONE);
 }
 
-TEST_F(TypeKindFolderTest, VariableTypePastedTwiceGetsNumberedCopyNames) {
-  OpenSample();
-  auto folder = Make<CQVEOVariableTypes>(SimulationInstance());
-  PutOnClipboard(ObjectData(CF_EXPLORER_VARIABLE_TYPE, *Simulation().Find("Level")));
-  ui.AnswerOk();
-  folder->DoCommand(ID_EXPLORER_PASTE);
-  ui.AnswerOk();
-  folder->DoCommand(ID_EXPLORER_PASTE);
-  EXPECT_TRUE(Simulation().Find("Copy_of_Level"));
-  EXPECT_TRUE(Simulation().Find("Copy2_of_Level"));
-  MessageQueue::Pump();
-  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 2);
-  // A move onto its own folder is refused by the move check and changes nothing.
-  ui.AnswerOk();
-  COleDataObject data(ObjectData(CF_EXPLORER_VARIABLE_TYPE, *Simulation().Find("Level")));
-  EXPECT_FALSE(folder->OnDrop(&data, DROPEFFECT_MOVE));
-  ASSERT_FALSE(MessageTexts().empty());
-  EXPECT_EQ(MessageTexts().back().rfind("Cannot move", 0), 0u) << MessageTexts().back();
-  EXPECT_TRUE(Simulation().Find("Level"));
-}
-
 TEST_F(TypeKindFolderTest, ModelMovedOntoItsFolderLeavesItsUserFolder) {
   OpenSample();
   auto folder = Make<CQVEOBlockTypes>(SimulationInstance());

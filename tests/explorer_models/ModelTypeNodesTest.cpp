@@ -15,7 +15,6 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
-#include "explorer/nodes/library/QVEOTypesFolder.h"
 #include "explorer/nodes/library/QVEOIcon.h"
 #include "explorer/nodes/library/QVEOModelText.h"
 #include "explorer/nodes/library/QVEOStreamType.h"
@@ -322,29 +321,6 @@ TEST_F(ModelTypeNodesTest, TheSampleBufferTankShowsTextScriptsIconsWithPicturesF
   const std::size_t pictures = CExplorerImageLists::Large().GetImageCount();
   Show(node);
   EXPECT_EQ(CExplorerImageLists::Large().GetImageCount(), pictures);
-}
-
-TEST_F(ModelTypeNodesTest, TheSampleBufferTankIsReachedThroughCustomModelingAndItsUserFolder) {
-  OpenSample();
-  CQVEOTypesFolder customModeling(Store().SimulationInstance(), nullptr, &owner, 0);
-  Show(customModeling);
-  // The sample keeps its tanks in the user folder "Storage".
-  CExplorerObject* storage = Row("Storage");
-  ASSERT_NE(storage, nullptr);
-  std::unique_ptr<CExplorerObject> modelsFolder(storage->Clone());
-  auto* folder = dynamic_cast<CExplorerContainerObject*>(modelsFolder.get());
-  ASSERT_NE(folder, nullptr);
-  Show(*folder);
-  CExplorerObject* row = Row("BufferTank");
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->GetClassID(), CLSID_QVEOBlockType);
-  std::unique_ptr<CExplorerObject> bufferTank(row->Clone());
-  auto* model = dynamic_cast<CQVEOBlockType*>(bufferTank.get());
-  ASSERT_NE(model, nullptr);
-  Show(*model);
-  EXPECT_EQ(ListColumn(0), (Strings{" Add Form", " Add Icon", " Add Script", " Add Task", "BufferTank Help",
-                                    "BufferTank", "Fill", "System", "Horizontal", "AllVariables", "Levels",
-                                    "LevelTrend", "Drain"}));
 }
 
 }  // namespace

@@ -12,11 +12,8 @@
 namespace simulation_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class LaunchEntriesTest : public SimulationTest {
+class LaunchEntriesTest : public SampleSimulationTest {
  protected:
-  void SetUp() override { OpenSample(); }
 
   Strings Rows(CQVEOTopLevelFolder& folder) {
     ClearPanes();

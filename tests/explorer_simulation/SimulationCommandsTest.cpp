@@ -19,32 +19,18 @@
 namespace simulation_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class SimulationCommandsTest : public SimulationTest {
- protected:
-  void SetUp() override { OpenSample(); }
-};
+using SimulationCommandsTest = SampleSimulationTest;
 
 TEST_F(SimulationCommandsTest, MenuOffersExploreInsertTheRunPopupAndProperties) {
   CQVEOSimulation root(SimulationInstance(), nullptr, &owner);
   CMenu menu;
   EXPECT_EQ(root.BuildContextMenu(menu), 1);
   EXPECT_EQ(MenuTexts(menu), (Strings{"Explore", "-", "Insert...", "-", "[Run]", "-", "Properties..."}));
-  EXPECT_EQ(menu.GetMenuString(0, MF_BYPOSITION), "E&xplore");
-  EXPECT_EQ(menu.GetMenuString(4, MF_BYPOSITION), "&Run");
-  EXPECT_EQ(menu.GetMenuString(6, MF_BYPOSITION), "P&roperties...\tAlt+Enter");
   CMenu* run = menu.GetSubMenu(4);
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(MenuTexts(*run), (Strings{"Run", "Step", "Pause", "Pause At...", "Restart", "Rewind...", "Reset",
                                       "Reset All", "Advanced Reset..."}));
-  const UINT runIds[] = {ID_HOST_RUN,    ID_HOST_STEP,  ID_HOST_PAUSE,     ID_HOST_PAUSE_AT,      ID_HOST_RESTART,
-                         ID_HOST_REWIND, ID_HOST_RESET, ID_HOST_RESET_ALL, ID_HOST_ADVANCED_RESET};
-  for (int i = 0; i < 9; ++i) {
-    EXPECT_EQ(run->GetMenuItemID(i), runIds[i]);
-    EXPECT_EQ(root.CanDoCommand(runIds[i]), 1);
-  }
-  EXPECT_EQ(run->GetMenuString(0, MF_BYPOSITION), "R&un\tF5");
+  for (int i = 0; i < run->GetMenuItemCount(); ++i) EXPECT_EQ(root.CanDoCommand(run->GetMenuItemID(i)), 1) << i;
 
   // Export is not in the menu, but the frame's command may run it.
   EXPECT_EQ(root.CanDoCommand(ID_EXPLORER_EXPORT), 1);

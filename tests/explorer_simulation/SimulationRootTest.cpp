@@ -16,11 +16,8 @@
 namespace simulation_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class SimulationRootTest : public SimulationTest {
+class SimulationRootTest : public SampleSimulationTest {
  protected:
-  void SetUp() override { OpenSample(); }
 
   // The root's children in the tree.
   Strings ShowTree(CQVEOSimulation& root) {
@@ -74,12 +71,6 @@ TEST_F(SimulationRootTest, TreeShowsTheTopLevelNodesInItsOrderOnceEveryClassExis
   EXPECT_EQ(StandInNode::madeFor[CLSID_QVEODiagnostic], SimulationInstance());
   EXPECT_EQ(type_access::TypeOf(StandInNode::madeFor[CLSID_QVEOTypesFolder]).Get(),
             static_cast<IFType*>(Store().SimulationType()));
-}
-
-TEST_F(SimulationRootTest, TreeShowsTheNodesWrittenSoFarWhileOtherClassesAreMissing) {
-  CQVEOSimulation root(SimulationInstance(), nullptr, &owner);
-  EXPECT_EQ(ShowTree(root), (Strings{"Component Lists", "Globals", "Custom Modeling", "Libraries",
-                                     "Simulation Options", "Analysis Tools", "UOM Sets", "Interfacing"}));
 }
 
 TEST_F(SimulationRootTest, ContentsPaneListsTheTopLevelNodesInItsOwnOrderWithTypeAndStatus) {
@@ -198,25 +189,6 @@ TEST_F(SimulationRootTest, WithoutASimulationTheRootShowsOnlyItself) {
   FileProblem problem;
   ASSERT_TRUE(app.OpenDocument(DefaultSamplePath(""), problem));  // the old store goes away
   EXPECT_TRUE(ShowTree(stale).empty());
-}
-
-TEST_F(SimulationRootTest, NodesAnswerTheirIdentityAndCloneForTheSameSimulation) {
-  CExplorerExclusionList hidden(CLSID_QVEOSimulation, 0);
-  CQVEOSimulation root(SimulationInstance(), &hidden, &owner);
-  EXPECT_EQ(root.GetClassID().ToString(), "{A93D72D0-75CD-11D0-8D84-00C0DF469D39}");
-  std::string text;
-  EXPECT_TRUE(root.GetDisplayText(EOAspectName, text));
-  EXPECT_EQ(text, "Simulation");
-  EXPECT_FALSE(root.GetDisplayText(EOAspectType, text));
-  EXPECT_FALSE(root.GetDisplayText(EOAspectStatus, text));
-  EXPECT_EQ(root.IsEmpty(), 0);
-  EXPECT_EQ(root.IsContainer(), 1);
-  EXPECT_NE(root.GetImage(1, 1), -1);
-  EXPECT_NE(root.GetImage(0, 1), root.GetImage(0, 0));  // open and closed icons differ
-  std::unique_ptr<CExplorerObject> clone(root.Clone());
-  EXPECT_TRUE(*clone == root);
-  EXPECT_EQ(static_cast<CQVEOSimulation*>(clone.get())->GetExclusionList(), &hidden);
-  EXPECT_EQ(clone->GetOwner(), &owner);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 namespace simulation_test {
 
 using namespace explorer_test;
+using Strings = std::vector<std::string>;
 
 // A container of a class written elsewhere: it shows itself with a label of
 // its own and remembers, per class, what it was when it inserted itself.
@@ -93,6 +94,12 @@ class SimulationTest : public ExplorerCoreTest {
   CWnd owner;
   CTreeCtrl tree;
   CListCtrl list;
+};
+
+// The tests that start from the sample simulation.
+class SampleSimulationTest : public SimulationTest {
+ protected:
+  void SetUp() override { OpenSample(); }
 };
 
 }  // namespace simulation_test

@@ -14,8 +14,6 @@
 namespace simulation_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class SolverOptionsTest : public SimulationTest {
  protected:
   std::string ExportPath(const std::string& name) const { return config.Path() + "/" + name; }

@@ -10,12 +10,7 @@
 namespace simulation_test {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class UnitSetsTest : public SimulationTest {
- protected:
-  void SetUp() override { OpenSample(); }
-};
+using UnitSetsTest = SampleSimulationTest;
 
 TEST_F(UnitSetsTest, FolderListsEverySetAndMarksTheCurrentOne) {
   CQVEOUOMs sets(&owner);

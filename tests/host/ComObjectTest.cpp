@@ -76,26 +76,26 @@ class ComObjectTest : public ::testing::Test {
   void TearDown() override { EXPECT_EQ(g_alive, 0); }
 };
 
-TEST_F(ComObjectTest, EveryInterfaceGivesTheSameIUnknown) {
-  CComPtr<IDog> dog = MakeComObject<Dog>().Get();
-  CComPtr<IPet> pet = ComQuery<IPet>(dog);
-  CComPtr<IAnimal> animal = ComQuery<IAnimal>(pet);
-  ASSERT_TRUE(pet && animal);
+// The number of references held on object, read without changing it.
+ULONG References(IUnknown* object) {
+  object->AddRef();
+  return object->Release();
+}
+
+TEST_F(ComObjectTest, QueriesFindEveryInterfaceOfOneObjectReflexivelySymmetricallyTransitively) {
+  CComPtr<IPet> pet = MakeComObject<Dog>().Get();
+  EXPECT_TRUE(ComQuery<IPet>(pet));  // reflexive
+  CComPtr<IDog> dog;
+  ASSERT_EQ(pet.QueryInterface(&dog), S_OK);
+  EXPECT_EQ(dog->Bark(), "woof");
+  EXPECT_EQ(ComQuery<IPet>(dog).Get(), pet.Get());  // symmetric
+  CComPtr<IAnimal> animal = ComQuery<IAnimal>(dog);
+  ASSERT_TRUE(animal);
+  EXPECT_EQ(ComQuery<IPet>(animal).Get(), pet.Get());  // transitive
+  EXPECT_EQ(animal->Legs(), 4);
   EXPECT_EQ(UnknownOf(dog).Get(), UnknownOf(pet).Get());
   EXPECT_EQ(UnknownOf(pet).Get(), UnknownOf(animal).Get());
   EXPECT_TRUE(IsSameObject(dog, pet));
-}
-
-TEST_F(ComObjectTest, QueriesAreReflexiveSymmetricAndTransitive) {
-  CComPtr<IPet> pet = MakeComObject<Dog>().Get();
-  EXPECT_TRUE(ComQuery<IPet>(pet));                       // reflexive
-  CComPtr<IDog> dog = ComQuery<IDog>(pet);
-  ASSERT_TRUE(dog);
-  EXPECT_EQ(ComQuery<IPet>(dog).Get(), pet.Get());        // symmetric
-  CComPtr<IAnimal> animal = ComQuery<IAnimal>(dog);
-  ASSERT_TRUE(animal);
-  EXPECT_EQ(ComQuery<IPet>(animal).Get(), pet.Get());     // transitive
-  EXPECT_EQ(animal->Legs(), 4);
 }
 
 TEST_F(ComObjectTest, RefusedQueryGivesNullAndAddsNothing) {
@@ -104,17 +104,60 @@ TEST_F(ComObjectTest, RefusedQueryGivesNullAndAddsNothing) {
   EXPECT_EQ(dog->QueryInterface(IID_IUnknownToAll, &out), E_NOINTERFACE);
   EXPECT_EQ(out, nullptr);
   EXPECT_EQ(dog->QueryInterface(IID_IDog, nullptr), E_POINTER);
-  dog->AddRef();
-  EXPECT_EQ(dog->Release(), 1u) << "a refused query must not keep a reference";
+  EXPECT_EQ(References(static_cast<IDog*>(dog.Get())), 1u) << "a refused query must not keep a reference";
+  CComPtr<IPet> empty, named = ComQuery<IPet>(static_cast<IDog*>(dog.Get()));
+  EXPECT_EQ(empty.QueryInterface(&named), E_POINTER);
+  EXPECT_EQ(named.Get(), nullptr);
+  EXPECT_EQ(ComQuery<IPet>(nullptr).Get(), nullptr);
 }
 
-TEST_F(ComObjectTest, ObjectGoesWithItsLastReference) {
+// Copies, moves, self-assignment, out-parameter slots, detach and attach: each
+// object is released exactly once, when its last reference goes (the fixture
+// fails on a leak).
+TEST_F(ComObjectTest, SmartPointersCountEachReferenceOnceWhateverTheyAreDoneWith) {
+  {
+    CComPtr<Dog> a = MakeComObject<Dog>();
+    IDog* object = a.Get();
+    EXPECT_EQ(References(object), 1u);
+    CComPtr<Dog> b = a;
+    EXPECT_EQ(References(object), 2u);
+    CComPtr<Dog> c = std::move(b);
+    EXPECT_EQ(b.Get(), nullptr);
+    EXPECT_EQ(References(object), 2u);
+    c = nullptr;
+    EXPECT_EQ(References(object), 1u);
+
+    a = MakeComObject<Dog>().Get();
+    EXPECT_EQ(g_alive, 1) << "reassignment released the previous object";
+    CComPtr<Dog> target = MakeComObject<Dog>();
+    ASSERT_EQ(a.CopyTo(&target), S_OK);
+    EXPECT_EQ(g_alive, 1) << "an out-parameter slot drops what it held";
+    EXPECT_EQ(References(static_cast<IDog*>(a.Get())), 2u);
+
+    Dog* raw = target.Detach();
+    EXPECT_EQ(target.Get(), nullptr);
+    CComPtr<Dog> attached;
+    attached.Attach(raw);
+    EXPECT_EQ(References(static_cast<IDog*>(raw)), 2u) << "detach and attach move without counting";
+  }
+  EXPECT_EQ(g_alive, 0);
+
   CComPtr<IPet> pet = MakeComObject<Dog>().Get();
   CComPtr<IAnimal> animal = ComQuery<IAnimal>(pet);
   pet = nullptr;
-  EXPECT_EQ(g_alive, 1);
+  EXPECT_EQ(g_alive, 1) << "held through another interface";
   animal = nullptr;
   EXPECT_EQ(g_alive, 0);
+}
+
+TEST_F(ComObjectTest, SelfAssignmentKeepsTheObject) {
+  CComPtr<Dog> a = MakeComObject<Dog>();
+  CComPtr<Dog>& alias = a;
+  a = alias;
+  a = a.Get();
+  a = std::move(alias);
+  ASSERT_NE(a.Get(), nullptr);
+  EXPECT_EQ(References(static_cast<IDog*>(a.Get())), 1u);
 }
 
 TEST_F(ComObjectTest, FurtherInterfacesAreAnsweredPerObject) {

@@ -165,20 +165,6 @@ TEST_F(DialogTest, NameDialogOkStartsDisabledAndFollowsTyping) {
             (std::vector<std::string>{"Create Model", "  Name: ", "  <OK> (disabled)", "  <Cancel>"}));
 }
 
-TEST_F(DialogTest, RefusedNameKeepsTheDialogOpenUntilASecondAnswer) {
-  TestUserInterface ui;
-  NameDialog dialog;
-  ui.AnswerName("two words");
-  ui.AnswerOk();  // the message about the invalid name
-  ui.AnswerName("Reactor");
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(dialog.m_name, "Reactor");
-  ASSERT_EQ(ui.Prompts().size(), 3u);
-  EXPECT_EQ(ui.Prompts()[1].text, "Invalid name");
-  EXPECT_EQ(ui.Prompts()[2].details[1], "  Name: two words");
-  EXPECT_EQ(ui.Prompts()[2].details[2], "  <OK> (disabled)") << "a refused name leaves OK disabled";
-}
-
 TEST_F(DialogTest, CancelAndMissingTemplatesAndAProviderThatGivesUp) {
   {
     TestUserInterface ui;

@@ -94,47 +94,6 @@ INSTANTIATE_TEST_SUITE_P(AllViews, ListHitTest,
 
 // ---------------------------------------------------------------- the report view
 
-TEST_F(ListViewTest, ReportRowsAreSixteenPixelsBelowATwentyPixelHeader) {
-  Fill(100);  // three columns of 80 pixels
-  CRect rect;
-  ASSERT_TRUE(list.GetItemRect(0, &rect, LVIR_BOUNDS));
-  EXPECT_EQ(rect, CRect(0, 20, 240, 36));
-  ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_LABEL));
-  EXPECT_EQ(rect, CRect(0, 52, 80, 68)) << "no small image list: no room for an icon";
-  ASSERT_TRUE(list.GetSubItemRect(1, 2, LVIR_BOUNDS, rect));
-  EXPECT_EQ(rect, CRect(160, 36, 240, 52));
-  ASSERT_TRUE(list.GetSubItemRect(1, 0, LVIR_BOUNDS, rect));
-  EXPECT_EQ(rect, CRect(0, 36, 240, 52)) << "sub-item 0 bounds are the whole row";
-  EXPECT_FALSE(list.GetSubItemRect(1, 3, LVIR_BOUNDS, rect));
-  ASSERT_TRUE(list.GetHeaderCtrl()->GetItemRect(1, &rect));
-  EXPECT_EQ(rect, CRect(80, 0, 160, 20));
-  EXPECT_EQ(list.GetCountPerPage(), 11);  // (200 - 20) / 16
-  UINT flags = 0;
-  EXPECT_EQ(list.HitTest(CPoint(100, 10), &flags), -1) << "the column header is no row";
-  EXPECT_EQ(flags, LVHT_NOWHERE);
-  EXPECT_EQ(list.HitTest(CPoint(400, -3), &flags), -1);
-  EXPECT_EQ(flags, LVHT_ABOVE | LVHT_TORIGHT) << "outside the client area";
-
-  CImageList small;
-  small.Create(16, 16, ILC_MASK, 0, 10);
-  list.SetImageList(&small, LVSIL_SMALL);
-  ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_ICON));
-  EXPECT_EQ(rect, CRect(0, 52, 16, 68));
-  ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_LABEL));
-  EXPECT_EQ(rect, CRect(16, 52, 80, 68));
-  list.SetImageList(nullptr, LVSIL_SMALL);
-
-  // Vertical scrolling goes by whole rows.
-  list.Scroll(CSize(0, 35));
-  EXPECT_EQ(list.GetTopIndex(), 2);
-  ASSERT_TRUE(list.GetItemRect(2, &rect, LVIR_BOUNDS));
-  EXPECT_EQ(rect.top, 20);
-  list.Scroll(CSize(0, 100000));
-  EXPECT_EQ(list.GetTopIndex(), 89) << "the last row ends at the bottom";
-  list.Scroll(CSize(0, -100000));
-  EXPECT_EQ(list.GetTopIndex(), 0);
-}
-
 TEST_F(ListViewTest, EnsureVisibleScrollsJustEnough) {
   Fill(100);
   ASSERT_TRUE(list.EnsureVisible(50, FALSE));
@@ -173,36 +132,5 @@ TEST_F(ListViewTest, ScrollBarRequestsMoveTheRows) {
 }
 
 // ---------------------------------------------------------------- the icon and list views
-
-TEST_F(ListViewTest, IconAndListViewsLayRowsOnAGrid) {
-  Fill(30);
-  CRect rect;
-  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);  // four 75-pixel cells to a line
-  ASSERT_TRUE(list.GetItemRect(5, &rect, LVIR_BOUNDS));
-  EXPECT_EQ(rect, CRect(75, 70, 150, 140));
-  ASSERT_TRUE(list.GetItemRect(5, &rect, LVIR_ICON));
-  EXPECT_EQ(rect.Height(), kLargeIconAreaHeight);
-  EXPECT_EQ(list.GetTopIndex(), 0);
-  EXPECT_EQ(list.GetCountPerPage(), 30) << "every row in the icon views";
-
-  list.ModifyStyle(LVS_TYPEMASK, LVS_SMALLICON);  // two 150-pixel cells to a line
-  ASSERT_TRUE(list.GetItemRect(3, &rect, LVIR_BOUNDS));
-  EXPECT_EQ(rect, CRect(150, 16, 300, 32));
-
-  list.ModifyStyle(LVS_TYPEMASK, LVS_LIST);  // columns of twelve rows
-  ASSERT_TRUE(list.GetItemRect(13, &rect, LVIR_BOUNDS));
-  EXPECT_EQ(rect, CRect(150, 16, 300, 32));
-  EXPECT_EQ(list.GetCountPerPage(), 24);
-  ASSERT_TRUE(list.EnsureVisible(29, FALSE));
-  EXPECT_EQ(list.GetTopIndex(), 12) << "the list view scrolls by whole columns";
-  ASSERT_TRUE(list.GetItemRect(13, &rect, LVIR_BOUNDS));
-  EXPECT_EQ(rect.left, 0);
-
-  list.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
-  EXPECT_EQ(list.GetScrollPosition(), CPoint()) << "a new view starts at the top";
-  CRect view;
-  ASSERT_TRUE(list.GetViewRect(&view));
-  EXPECT_EQ(view, CRect(0, 20, 240, 20 + 30 * 16));
-}
 
 }  // namespace

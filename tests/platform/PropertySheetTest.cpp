@@ -113,19 +113,23 @@ class CloseOnlySheet : public CPropertySheet {
   }
 };
 
+// Most tests run a sheet of the general page and the notes page.
 class PropertySheetTest : public ::testing::Test {
  protected:
-  void SetUp() override { RegisterTestTemplates(); }
+  void AddBothPages(CPropertySheet& sheet) {
+    sheet.AddPage(&general);
+    sheet.AddPage(&notes);
+  }
+  const bool registered = (RegisterTestTemplates(), true);
   std::vector<std::string> log;
   TestUserInterface ui;
+  LoggingPage general{"general", kGeneralTemplate, log};
+  NotesPage notes{log};
 };
 
 TEST_F(PropertySheetTest, PagesAreCreatedWhenFirstShownAndDestroyedAtTheEnd) {
-  LoggingPage general("general", kGeneralTemplate, log);
-  NotesPage notes(log);
   CPropertySheet sheet("Properties");
-  sheet.AddPage(&general);
-  sheet.AddPage(&notes);
+  AddBothPages(sheet);
   ui.AnswerSheet([&](CPropertySheet& s) {
     EXPECT_TRUE(general.IsCreated());
     EXPECT_FALSE(notes.IsCreated()) << "the second page waits until it is shown";
@@ -174,11 +178,8 @@ TEST_F(PropertySheetTest, OkAppliesOnlyShownPagesInOrderAndARefusalKeepsTheSheet
 }
 
 TEST_F(PropertySheetTest, ApplyFollowsModifiedPagesAndCancelResetsThem) {
-  LoggingPage general("general", kGeneralTemplate, log);
-  NotesPage notes(log);
   CPropertySheet sheet("Properties", nullptr, 1);
-  sheet.AddPage(&general);
-  sheet.AddPage(&notes);
+  AddBothPages(sheet);
   ui.AnswerSheet([&](CPropertySheet& s) {
     EXPECT_FALSE(s.IsButtonUsable(ID_APPLY_NOW)) << "Apply starts disabled";
     EXPECT_TRUE(s.GetActivePage()->Item(kNotesText)->UserType("Pump curve\nfrom the vendor"));
@@ -222,11 +223,8 @@ TEST_F(PropertySheetTest, CancelToCloseTurnsOkIntoCloseAndDisablesCancel) {
 }
 
 TEST_F(PropertySheetTest, ReopenLoopShowsTheSecondPageTheSecondTime) {
-  LoggingPage general("general", kGeneralTemplate, log);
-  NotesPage notes(log);
   CPropertySheet sheet("Reactor Properties");
-  sheet.AddPage(&general);
-  sheet.AddPage(&notes);
+  AddBothPages(sheet);
   ui.AnswerOk();
   ui.AnswerSheet([&](CPropertySheet& s) {
     EXPECT_EQ(s.GetActivePage(), &notes);
@@ -244,11 +242,8 @@ TEST_F(PropertySheetTest, ReopenLoopShowsTheSecondPageTheSecondTime) {
 }
 
 TEST_F(PropertySheetTest, SheetThatClosesWithOkOnlyDescribesItself) {
-  LoggingPage general("general", kGeneralTemplate, log);
-  NotesPage notes(log);
   CloseOnlySheet sheet("Simulation Properties");
-  sheet.AddPage(&general);
-  sheet.AddPage(&notes);
+  AddBothPages(sheet);
   ui.AnswerSheet([&](CPropertySheet& s) {
     CRect ok;
     s.Button(IDOK)->GetWindowRect(&ok);
@@ -267,11 +262,8 @@ TEST_F(PropertySheetTest, SheetThatClosesWithOkOnlyDescribesItself) {
 }
 
 TEST_F(PropertySheetTest, EnterPressesOkExceptInAnEditThatTakesLineBreaks) {
-  LoggingPage general("general", kGeneralTemplate, log);
-  NotesPage notes(log);
   CPropertySheet sheet("Properties", nullptr, 1);
-  sheet.AddPage(&general);
-  sheet.AddPage(&notes);
+  AddBothPages(sheet);
   ui.AnswerSheet([&](CPropertySheet& s) {
     CDialogItem* text = notes.Item(kNotesText);
     text->UserType("line");
@@ -296,9 +288,8 @@ TEST_F(PropertySheetTest, DerivedSheetCanHoldBackOkAndBadSheetsDoNotRun) {
       return CPropertySheet::OnCommand(wParam, lParam);
     }
   };
-  LoggingPage page("general", kGeneralTemplate, log);
   GuardedSheet sheet("Custom Modeling Properties");
-  sheet.AddPage(&page);
+  sheet.AddPage(&general);
   ui.AnswerSheet([&](CPropertySheet& s) {
     s.PressButton(IDOK);
     EXPECT_FALSE(s.IsEnded());

@@ -30,23 +30,6 @@ class TemporaryDirectory {
   std::filesystem::path m_path;
 };
 
-TEST_F(BuilderTest, AHundredThousandModelsAreMadeAndFoundByNameInAnyCase) {
-  const std::vector<CStoreType*> models = build.Models(Simulation(), 100000);
-  ASSERT_EQ(models.size(), 100000u);
-  EXPECT_EQ(Simulation().TypeCount(), 100000u);
-  EXPECT_EQ(Simulation().Find("model77777"), models[77776]);
-  EXPECT_EQ(Simulation().Find("MODEL100000"), models.back());
-  EXPECT_EQ(Simulation().Find("Model100001"), nullptr);
-  EXPECT_EQ(NamedFolder(Simulation(), "BlockTypeFolder") ? Simulation().KindFolder(StoreKind::Model)->ItemCount() : 0,
-            100000u);
-  // The table and its in-use test work at that size too.
-  bool inUse = true;
-  ASSERT_EQ(Table(Simulation())->IsTypeInUse("Model5", &inUse), S_OK);
-  EXPECT_FALSE(inUse);
-  EXPECT_EQ(Table(Simulation())->DeleteType("Model5"), S_OK);
-  EXPECT_EQ(Simulation().TypeCount(), 99999u);
-}
-
 TEST_F(BuilderTest, TypesOfEveryKindWithTheirParts) {
   CStoreType& system = build.SystemLibrary();
   EXPECT_EQ(&build.SystemLibrary(), &system);  // made once

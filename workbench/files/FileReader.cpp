@@ -525,8 +525,27 @@ std::string DefinitionTextFromFile(std::string_view leadingText, std::string_vie
   return out;
 }
 
+namespace {
+
+// A file saved with Windows line ends reads as the same contents: a carriage
+// return before a line feed is part of the line end, not of the texts.
+std::string WithUnixLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') out += text[i];
+  return out;
+}
+
+}  // namespace
+
 std::optional<FileContents> ReadFileContents(std::string_view text, const std::string& path, FileProblem& problem) {
   problem = FileProblem{path, 0, {}};
+  std::string unixText;
+  if (text.find("\r\n") != std::string_view::npos) {
+    unixText = WithUnixLineEnds(text);
+    text = unixText;
+  }
   const std::optional<FileLayout> layout = ReadFileLayout(text, problem);
   if (!layout) return std::nullopt;
   FileContents contents;
