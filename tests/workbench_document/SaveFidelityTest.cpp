@@ -16,20 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A copy of the sample folder, so that saving over its files leaves the real ones alone.
-class SampleCopy {
- public:
-  explicit SampleCopy(const std::string& name) : m_dir(name) {
-    for (const fs::directory_entry& entry : fs::directory_iterator(SampleDirectory()))
-      if (entry.is_regular_file()) fs::copy_file(entry.path(), fs::path(m_dir.Path()) / entry.path().filename());
-  }
-  std::string File(const std::string& name) const { return m_dir.File(name); }
-  const ScratchDirectory& Dir() const { return m_dir; }
-
- private:
-  ScratchDirectory m_dir;
-};
-
 LoadedSimulation Load(const std::string& path) {
   FileProblem problem;
   std::optional<LoadedSimulation> loaded = LoadSimulation(path, problem);

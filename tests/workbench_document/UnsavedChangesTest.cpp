@@ -3,8 +3,6 @@
 // untitled one.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "tests/workbench_document/DocumentTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/StorePalette.h"
@@ -13,9 +11,8 @@
 namespace {
 
 TEST(UnsavedChangesTest, AnyChangeCountsAndSavingUnderANewNameRenamesTheSimulation) {
-  ScratchDirectory dir("unsaved");
-  for (const auto& entry : std::filesystem::directory_iterator(SampleDirectory()))
-    std::filesystem::copy_file(entry.path(), std::filesystem::path(dir.Path()) / entry.path().filename());
+  SampleCopy copy("unsaved");
+  const ScratchDirectory& dir = copy.Dir();
   CWorkbenchApp app;
   CWorkbenchDocument& document = app.Document();
   FileProblem problem;
