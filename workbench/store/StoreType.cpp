@@ -280,8 +280,8 @@ std::vector<CStoreFolder*> CStoreType::HoldingFolders() const {
 }
 
 std::vector<CComPtr<CStoreType>> CStoreType::OwnedOfKind(StoreKind kind) {
-  CStorePalette* palette = OwnedPalette();
-  return palette ? palette->TypesOfKind(kind) : std::vector<CComPtr<CStoreType>>{};
+  // Asking makes nothing: a type whose palette was never made owns nothing yet.
+  return m_ownedPalette ? m_ownedPalette->TypesOfKind(kind) : std::vector<CComPtr<CStoreType>>{};
 }
 
 // ---- COM ----
