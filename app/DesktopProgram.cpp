@@ -67,7 +67,6 @@ int RunDesktopProgram(const CommandLineOptions& options, const std::string& prog
   }
   MainWindow& window = session.Window();
   QuitWithWindow quitWithFrame(session.Host().MainFrame()->m_hWnd);
-  window.onExit = [] { QCoreApplication::quit(); };
   window.show();
 
   std::string problem;

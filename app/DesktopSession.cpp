@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/EditorWindows.h"
 #include "app/MainWindow.h"
@@ -20,6 +21,8 @@ namespace {
 
 // How long the host's announcements stay in the status bar.
 constexpr int kAnnouncementMilliseconds = 6000;
+// How often the title looks for unsaved changes made by any route (a comparison of the whole simulation).
+constexpr int kTitleMilliseconds = 1000;
 
 std::string DocumentName(const std::string& path) {
   return path.empty() ? std::string("the sample simulation") : std::filesystem::path(path).filename().string();
@@ -42,6 +45,20 @@ DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
   m_pump.AddIdleTask([this] { m_peers.FlushAll(); });
   m_pump.AddIdleTask([this] { m_peers.SyncFocus(); });
   m_pump.AddIdleTask([window] { window->UpdateCommandStates(); });
+  onEnd = [] { QCoreApplication::quit(); };
+  // The program ends once nothing unsaved would be lost (or the person said so).
+  window->onExit = [this] {
+    if (MayEnd() && onEnd) onEnd();
+  };
+  m_titleTimer = new QTimer(window);
+  QObject::connect(m_titleTimer, &QTimer::timeout, window, [this] { m_host.UpdateTitle(); });
+  m_titleTimer->start(kTitleMilliseconds);
+}
+
+bool DesktopSession::MayEnd() {
+  m_peers.FlushAll();
+  if (m_editors && !m_editors->CloseAll()) return false;
+  return m_host.Lifecycle().MayDiscardChanges();
 }
 
 DesktopSession::~DesktopSession() {

@@ -6,6 +6,7 @@
 // Qt's event loop. A QApplication must exist before a session is made.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "app/ui/QtUserInterface.h"
 
 class EditorWindows;
+class QTimer;
 class MainWindow;
 
 class DesktopSession {
@@ -37,6 +39,12 @@ class DesktopSession {
   bool Open(const std::string& document, const std::string& programPath, std::string& problem);
   // The Explorer window rooted at the simulation, as at start.
   bool OpenStartupExplorer();
+  // Before the program ends: every editor window and the simulation are asked
+  // about unsaved changes; false when the person chose to stay.
+  bool MayEnd();
+  // What ends the program once the main window is closed or Exit chosen and
+  // MayEnd agreed (by default Qt's event loop stops).
+  std::function<void()> onEnd;
   // Lets Qt and the platform's queue run until quiet, for at most milliseconds.
   void Settle(int milliseconds) { m_pump.Settle(milliseconds); }
 
@@ -49,4 +57,5 @@ class DesktopSession {
   std::unique_ptr<MainWindow> m_window;
   std::unique_ptr<EditorWindows> m_editors;
   EventPump m_pump;
+  QTimer* m_titleTimer = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <vector>
+
 #include "app/EditorWindow.h"
 #include "workbench/document/TextEditorService.h"
 
@@ -16,6 +18,15 @@ EditorWindow* EditorWindows::WindowOf(const CEditorSession& session) const {
   auto it = m_windows.find(&session);
   if (it == m_windows.end() || !it->second) return nullptr;
   return dynamic_cast<EditorWindow*>(it->second->widget());
+}
+
+bool EditorWindows::CloseAll() {
+  std::vector<QPointer<QMdiSubWindow>> open;
+  for (const auto& entry : m_windows)
+    if (entry.second) open.push_back(entry.second);
+  for (const QPointer<QMdiSubWindow>& sub : open)
+    if (sub && !sub->close()) return false;
+  return true;
 }
 
 void EditorWindows::Show(CEditorSession& session) {

@@ -23,6 +23,9 @@ class EditorWindows {
   // The window of session; null when it has none.
   EditorWindow* WindowOf(const CEditorSession& session) const;
   void Show(CEditorSession& session);
+  // Closes every editor window, each asking about its unsaved text first;
+  // false (the rest left open) when one of them stays open.
+  bool CloseAll();
 
  private:
   CTextEditorService& m_service;

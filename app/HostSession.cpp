@@ -9,10 +9,24 @@
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/document/WorkbenchApp.h"
 
-HostSession::HostSession() : m_app(std::make_unique<CWorkbenchApp>()) {
+HostSession::HostSession()
+    : m_app(std::make_unique<CWorkbenchApp>()), m_lifecycle(std::make_unique<CDocumentLifecycle>(*m_app)) {
   // The explorer module's entry point registers the Explorer window type with the application.
   ADInitDll();
-  m_app->CreateMainWindow();
+  if (CWorkbenchMainFrame* frame = m_app->CreateMainWindow()) {
+    frame->SetProgramCommands(CDocumentLifecycle::IsFileCommand, [this](UINT id) {
+      const bool done = m_lifecycle->Do(id);
+      UpdateTitle();
+      return done;
+    });
+  }
+}
+
+void HostSession::UpdateTitle() {
+  if (CMDIFrameWnd* frame = MainFrame()) {
+    const std::string title = m_lifecycle->Title();
+    if (frame->GetWindowText() != title) frame->SetWindowText(title);
+  }
 }
 
 HostSession::~HostSession() {
@@ -29,7 +43,10 @@ bool HostSession::Open(const std::string& document, const std::string& programPa
     return false;
   }
   FileProblem fileProblem;
-  if (m_app->OpenDocument(path, fileProblem)) return true;
+  if (m_app->OpenDocument(path, fileProblem)) {
+    UpdateTitle();
+    return true;
+  }
   problem = fileProblem.message.empty() ? "Cannot open " + path + "." : fileProblem.Describe();
   return false;
 }

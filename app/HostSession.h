@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "app/headless/DocumentLifecycle.h"
+
 class CMDIFrameWnd;
 class CWorkbenchApp;
 class MessageWindow;
@@ -19,6 +21,10 @@ class HostSession {
   HostSession& operator=(const HostSession&) = delete;
 
   CWorkbenchApp& App() { return *m_app; }
+  // New, Open, Save, Save As and the question before unsaved changes are given up.
+  CDocumentLifecycle& Lifecycle() { return *m_lifecycle; }
+  // The main frame's caption follows the simulation's name and its unsaved changes.
+  void UpdateTitle();
   // The host's main frame (made with the session); null only when it could not be made.
   CMDIFrameWnd* MainFrame() const;
 
@@ -37,5 +43,6 @@ class HostSession {
 
  private:
   std::unique_ptr<CWorkbenchApp> m_app;
+  std::unique_ptr<CDocumentLifecycle> m_lifecycle;
   int m_messageListener = 0;
 };

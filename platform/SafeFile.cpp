@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -58,7 +59,26 @@ mode_t NewFileMode(const std::string& path) {
   return 0666 & ~mask;
 }
 
+// Directory syncs done after a rename, for tests that check the new name reached the disk.
+std::atomic<unsigned long> g_directorySyncs{0};
+
+// Flushes the directory that holds path, so that a rename in it survives a power cut.
+int SyncDirectoryOf(const std::string& path) {
+  std::string directory = std::filesystem::path(path).parent_path().string();
+  if (directory.empty()) directory = ".";
+  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int error = ::fsync(fd) == 0 ? 0 : errno;
+  ::close(fd);
+  // Some file systems cannot sync a directory; the rename itself has been done all the same.
+  if (error == EINVAL || error == EROFS) error = 0;
+  if (!error) ++g_directorySyncs;
+  return error;
+}
+
 }  // namespace
+
+unsigned long DirectorySyncCount() { return g_directorySyncs.load(); }
 
 FileIdentity IdentityOf(const std::string& path) {
   struct stat st;
@@ -108,8 +128,13 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes, void (*
   if (::close(fd) != 0 && !error) error = errno;
   if (!error && beforeReplace) beforeReplace();
   if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-  if (error) ::unlink(temporary.c_str());
-  return error;
+  if (error) {
+    ::unlink(temporary.c_str());
+    return error;
+  }
+  // The new file is in place; a failed sync of its folder cannot undo that, so it is not reported.
+  SyncDirectoryOf(target);
+  return 0;
 }
 
 void RemoveLeftoverTemporaries(const std::string& path) {

@@ -1,7 +1,8 @@
 // Whole-file reads, crash-safe replacement of a file's contents, and an
 // exclusive lock between processes. A replaced file is either the old one or
 // the complete new one, never a mix: the new contents go to a temporary file in
-// the same directory, are flushed to disk, and are renamed over the file.
+// the same directory, are flushed to disk, and are renamed over the file,
+// whose directory is then flushed too so that the rename itself is kept.
 #pragma once
 
 #include <string>
@@ -31,6 +32,9 @@ FileImage ReadFileImage(const std::string& path, std::size_t limit);
 // keeping its permissions. beforeReplace, when given, runs just before the rename.
 // Returns 0 or the errno of the step that failed; on failure the file is unchanged.
 int ReplaceFileContents(const std::string& path, std::string_view bytes, void (*beforeReplace)() = nullptr);
+
+// How many directories replacements have flushed after their rename (in this process).
+unsigned long DirectorySyncCount();
 
 // Removes temporary files that interrupted replacements of path left behind.
 // Only for use while no other replacement of path can be under way (under its lock).

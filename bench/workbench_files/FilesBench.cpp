@@ -8,6 +8,7 @@
 
 #include "bench/TimePerItem.h"
 #include "workbench/files/FileReader.h"
+#include "workbench/files/FileRewriter.h"
 #include "workbench/files/FileWriter.h"
 #include "workbench/language/DefinitionSplitter.h"
 
@@ -76,8 +77,23 @@ void BM_WriteLibraryFile(benchmark::State& state) {
   SetPerDefinition(state);
 }
 
+// Saving over the file read: one type changed, every other type and section keeps its bytes.
+void BM_RewriteLibraryFileOneTypeChanged(benchmark::State& state) {
+  const std::string original = Text(static_cast<int>(state.range(0)));
+  FileContents contents = Library(static_cast<int>(state.range(0)));
+  contents.definitions[contents.definitions.size() / 2].text += "// changed\n";
+  for (auto _ : state) {
+    std::string text;
+    FileProblem problem;
+    RewriteFileContents(contents, original, original, text, problem);
+    benchmark::DoNotOptimize(text.data());
+  }
+  SetPerDefinition(state);
+}
+
 BENCHMARK(BM_SplitDefinitionsOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLibraryFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteLibraryFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RewriteLibraryFileOneTypeChanged)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

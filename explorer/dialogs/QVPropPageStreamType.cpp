@@ -1,9 +1,11 @@
 #include "explorer/dialogs/QVPropPageStreamType.h"
 
 #include "explorer/core/TypeAccess.h"
+#include "explorer/core/QVExplorer.h"
 #include "explorer/resources/ControlIds.h"
 #include "explorer/resources/DialogIds.h"
 #include "explorer/resources/StringIds.h"
+#include "host/framework/CRQVDocument.h"
 
 namespace {
 
@@ -51,7 +53,13 @@ bool CQVPropPageStreamType::OnApply() {
     if (line >= 0) record.lineStyle = static_cast<DWORD>(line + 1) | kStreamLineStyleMark;
     if (colour >= 0) record.colour = static_cast<DWORD>(colour);
     record.hideLabels = IsDlgButtonChecked(IDC_HIDE_STREAM_LABELS) == BST_CHECKED;
-    if (SUCCEEDED(m_pStreamType->SetDisplayRecord(record))) m_record = record;
+    const bool changed = record.lineStyle != m_record.lineStyle || record.colour != m_record.colour ||
+                         record.hideLabels != m_record.hideLabels;
+    if (SUCCEEDED(m_pStreamType->SetDisplayRecord(record))) {
+      m_record = record;
+      // How a stream type is drawn is kept in the simulation: it now has changes to save.
+      if (CRQVDocument* document = CQVExplorer::GetCurrentDocument(); document && changed) document->SetModifiedFlag(true);
+    }
   }
   return CPropertyPage::OnApply();
 }

@@ -112,6 +112,7 @@ TEST_F(StreamTypePageTest, AStreamTypeOfTheStoreIsFoundThroughItsInstance) {
   CComPtr<IQVStreamType> stream = ComQuery<IQVStreamType>(static_cast<IFType*>(&line));
   ASSERT_TRUE(stream);
   ASSERT_EQ(stream->SetDisplayRecord({0xF0005, 9, false}), S_OK);
+  app.Document().SetModifiedFlag(false);
   int shown = -1;
   ShowStreamPage(static_cast<IFInstance*>(line.DefaultInstance()), [&](CPropertySheet&, CPropertyPage& page) {
     shown = page.Item(IDC_LINE_STYLE)->GetCurSel();
@@ -122,6 +123,8 @@ TEST_F(StreamTypePageTest, AStreamTypeOfTheStoreIsFoundThroughItsInstance) {
   ASSERT_EQ(stream->GetDisplayRecord(&record), S_OK);
   EXPECT_EQ(record.lineStyle, 5u | 0xF0000u);
   EXPECT_EQ(record.colour, 4u);
+  // The new style is a change of the simulation, to be saved.
+  EXPECT_TRUE(app.Document().IsModified());
 }
 
 TEST(StreamStyleCombos, ColourItemsOutsideThePaletteDrawNothing) {

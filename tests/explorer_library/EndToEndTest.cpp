@@ -286,6 +286,8 @@ TEST_F(EndToEndTest, AnExportPackageNeverTouchesTheUsersOwnCustomModelingFile) {
   EXPECT_NE(package.find("CustomModeling.ktrf"), std::string::npos) << "the package still carries the types";
   EXPECT_NE(package.find("BufferTank"), std::string::npos) << "the simulation's own types are in it";
   EXPECT_TRUE(std::filesystem::is_empty(temporary.Path())) << "the private copy is cleaned up";
+}
+
 TEST_F(EndToEndTest, AModelDraggedIntoAFolderOfAnotherExplorerMovesAndBothWindowsShowIt) {
   ASSERT_TRUE(loaded);
   CExplorerFrame* first = OpenAt("Models");

@@ -43,6 +43,21 @@ class ScratchDirectory {
   std::filesystem::path m_path;
 };
 
+// A copy of the sample folder, so that saving over its files leaves the real ones alone.
+class SampleCopy {
+ public:
+  explicit SampleCopy(const std::string& name) : m_dir(name) {
+    namespace fs = std::filesystem;
+    for (const fs::directory_entry& entry : fs::directory_iterator(SampleDirectory()))
+      if (entry.is_regular_file()) fs::copy_file(entry.path(), fs::path(m_dir.Path()) / entry.path().filename());
+  }
+  std::string File(const std::string& name) const { return m_dir.File(name); }
+  const ScratchDirectory& Dir() const { return m_dir; }
+
+ private:
+  ScratchDirectory m_dir;
+};
+
 inline std::string ReadAll(const std::string& path) { return ReadFileImage(path, 1u << 26).bytes; }
 
 // A scripted provider installed for the test, failing it on any prompt it did not expect.

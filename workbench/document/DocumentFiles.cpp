@@ -7,6 +7,7 @@
 #include "host/store/Status.h"
 #include "workbench/document/StoreContents.h"
 #include "workbench/files/FileReader.h"
+#include "workbench/files/FileRewriter.h"
 #include "workbench/files/FileWriter.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -18,6 +19,21 @@
 namespace {
 
 std::string LeafWithoutExtension(const std::string& path) { return std::filesystem::path(path).stem().string(); }
+
+// The contents as the writer writes them: what a later save compares with to see what changed.
+std::string BaselineOf(const FileContents& contents) {
+  std::string text;
+  FileProblem ignored;
+  return WriteFileContents(contents, text, ignored) ? text : std::string();
+}
+
+// Writes contents to path over the file text owner was read from (or last written), keeping what did not change.
+bool SaveOver(CStoreType& owner, const FileContents& contents, const std::string& path, FileProblem& problem) {
+  std::string written;
+  if (!SaveFileContentsOver(contents, owner.FileText(), owner.FileBaseline(), path, written, problem)) return false;
+  owner.SetFileOrigin(std::move(written), BaselineOf(contents));
+  return true;
+}
 
 // Reads library files for one store; remembers which files are being read so
 // that libraries naming each other in a circle are refused instead of read forever.
@@ -39,7 +55,8 @@ class LibraryFileReader {
  private:
   HRESULT ReadInto(const std::string& path, CStoreType& library) {
     FileProblem problem;
-    std::optional<FileContents> contents = ReadFileContentsFrom(path, problem);
+    std::string text;
+    std::optional<FileContents> contents = ReadFileContentsFrom(path, problem, &text);
     if (contents && contents->kind == FileKind::Simulation) {
       problem.line = 1;
       problem.message = "this is a simulation file; a library file was expected";
@@ -66,6 +83,7 @@ class LibraryFileReader {
       *m_lastProblem = problem;
       return FE_BADFILE;
     }
+    library.SetFileOrigin(std::move(text), BaselineOf(LibraryContents(library, directory)));
     return S_OK;
   }
 
@@ -80,8 +98,11 @@ void UseFileLibraries(CStore& store, std::shared_ptr<FileProblem> lastProblem) {
   store.SetLibraryReader([reader](const std::string& path, CStoreType& library) { return reader->Read(path, library); });
 }
 
-std::optional<LoadedSimulation> LoadSimulation(const std::string& path, FileProblem& problem) {
-  std::optional<FileContents> contents = ReadFileContentsFrom(path, problem);
+std::optional<LoadedSimulation> LoadSimulation(const std::string& givenPath, FileProblem& problem) {
+  // The libraries are found, and later written, relative to where the file is, whatever the working folder.
+  const std::string path = AbsolutePath(givenPath);
+  std::string text;
+  std::optional<FileContents> contents = ReadFileContentsFrom(path, problem, &text);
   if (!contents) return std::nullopt;
   if (contents->kind != FileKind::Simulation) {
     problem.line = 1;
@@ -91,6 +112,7 @@ std::optional<LoadedSimulation> LoadSimulation(const std::string& path, FileProb
   LoadedSimulation loaded;
   loaded.store = std::make_unique<CStore>(LeafWithoutExtension(path));
   loaded.store->SetFileName(path);
+  loaded.path = path;
   auto libraryProblem = std::make_shared<FileProblem>();
   UseFileLibraries(*loaded.store, libraryProblem);
   const std::string directory = DirectoryOf(path);
@@ -106,6 +128,8 @@ std::optional<LoadedSimulation> LoadSimulation(const std::string& path, FileProb
   if (!FillPalette(*contents, *loaded.store->SimulationPalette(), problem) ||
       !FillSimulationObjects(*contents, *loaded.store, problem))
     return std::nullopt;
+  loaded.store->SimulationType()->SetFileOrigin(
+      std::move(text), BaselineOf(SimulationContents(*loaded.store, contents->settings, contents->packages, directory)));
   loaded.settings = contents->settings;
   loaded.packages = contents->packages;
   loaded.skippedSections = contents->skippedSections;
@@ -127,7 +151,8 @@ FileContents SimulationContents(CStore& store, const FileSettings& settings, con
 
 bool SaveSimulation(CStore& store, const FileSettings& settings, const std::vector<FilePackageData>& packages,
                     const std::string& path, FileProblem& problem) {
-  return SaveFileContents(SimulationContents(store, settings, packages, DirectoryOf(path)), path, problem);
+  return SaveOver(*store.SimulationType(), SimulationContents(store, settings, packages, DirectoryOf(AbsolutePath(path))),
+                  path, problem);
 }
 
 FileContents LibraryContents(CStoreType& library, const std::string& directory, FileKind kind) {
@@ -144,7 +169,7 @@ FileContents LibraryContents(CStoreType& library, const std::string& directory, 
 }
 
 bool SaveLibrary(CStoreType& library, const std::string& path, FileProblem& problem) {
-  return SaveFileContents(LibraryContents(library, DirectoryOf(path)), path, problem);
+  return SaveOver(library, LibraryContents(library, DirectoryOf(AbsolutePath(path))), path, problem);
 }
 
 std::string DefaultSamplePath(const std::string& executablePath) {

@@ -16,6 +16,7 @@
 class CStoreType;
 
 struct LoadedSimulation {
+  std::string path;  // the file read, as an absolute path
   std::unique_ptr<CStore> store;
   FileSettings settings;
   std::vector<FilePackageData> packages;
@@ -28,6 +29,8 @@ std::optional<LoadedSimulation> LoadSimulation(const std::string& path, FileProb
 // The whole of a simulation as file contents (libraries relative to directory).
 FileContents SimulationContents(CStore& store, const FileSettings& settings, const std::vector<FilePackageData>& packages,
                                 const std::string& directory);
+// Saving keeps what the file said as it was last read or written (comments,
+// layout, order) wherever the simulation or library has not changed it.
 bool SaveSimulation(CStore& store, const FileSettings& settings, const std::vector<FilePackageData>& packages,
                     const std::string& path, FileProblem& problem);
 

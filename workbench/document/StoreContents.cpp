@@ -65,8 +65,8 @@ void OwnedItemsOf(CStoreType& owner, const std::string& ownerName, FileContents&
     items.forms.push_back(FileForm{form->Name(), form->ClassId(), form->Text()});
   }
   if (!owner.Forms().empty()) items.defaultForm = owner.DefaultFormName();
-  for (const CComPtr<CStoreType>& icon : owner.Icons()) items.icons.push_back(FileIcon{icon->Name(), icon->Text()});
-  if (!items.icons.empty()) items.defaultIcon = owner.DefaultIconName();
+  for (const CComPtr<CStoreType>& icon : owner.KeptIcons()) items.icons.push_back(FileIcon{icon->Name(), icon->Text()});
+  items.defaultIcon = owner.KeptDefaultIconName();
   for (const CComPtr<CStoreType>& script : owner.OwnedOfKind(StoreKind::Script))
     items.scripts.push_back(FileScript{script->Name(), script->Text()});
   if (owner.Kind() != StoreKind::Simulation && owner.Kind() != StoreKind::Library)
@@ -97,7 +97,7 @@ void FoldersOf(CStoreFolder& folder, FileContents& contents) {
 std::string RelativePath(const std::string& path, const std::string& directory) {
   if (path.empty() || directory.empty()) return path;
   const std::filesystem::path relative =
-      std::filesystem::path(path).lexically_normal().lexically_relative(std::filesystem::path(directory).lexically_normal());
+      std::filesystem::path(AbsolutePath(path)).lexically_relative(std::filesystem::path(AbsolutePath(directory)));
   return relative.empty() ? path : relative.generic_string();
 }
 
@@ -198,6 +198,12 @@ VARIANT VariantOf(const FileOptionValue& value) {
 }  // namespace
 
 std::string DirectoryOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error || path.empty() ? path : absolute.lexically_normal().string();
+}
 
 std::string ResolveFilePath(const std::string& directory, const std::string& path) {
   const std::filesystem::path p(path);

@@ -32,3 +32,5 @@ bool FillSimulationObjects(const FileContents& contents, CStore& store, FileProb
 std::string ResolveFilePath(const std::string& directory, const std::string& path);
 // The directory of a file path ("" for a bare name).
 std::string DirectoryOf(const std::string& path);
+// The path made absolute against the working folder (unchanged when it cannot be).
+std::string AbsolutePath(const std::string& path);

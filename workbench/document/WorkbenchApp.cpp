@@ -57,6 +57,14 @@ bool CWorkbenchMainFrame::OnCmdMsg(UINT id, int code, CCmdUI* ui) {
     }
     return m_app.Document().RunCommand(id);
   }
+  if (m_handlesProgramCommand && m_performProgramCommand && m_handlesProgramCommand(id)) {
+    if (code == CN_UPDATE_COMMAND_UI) {
+      if (ui) ui->Enable(true);
+      return true;
+    }
+    m_performProgramCommand(id);
+    return true;
+  }
   return CMDIFrameWnd::OnCmdMsg(id, code, ui);
 }
 

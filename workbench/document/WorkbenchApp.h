@@ -6,6 +6,7 @@
 // are answered here.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,8 +29,17 @@ class CWorkbenchMainFrame : public CMDIFrameWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCmdMsg(UINT id, int code, CCmdUI* ui) override;
 
+  // Commands the program performs itself (the file commands): those handles
+  // answers for are enabled, and perform carries them out.
+  void SetProgramCommands(std::function<bool(UINT)> handles, std::function<bool(UINT)> perform) {
+    m_handlesProgramCommand = std::move(handles);
+    m_performProgramCommand = std::move(perform);
+  }
+
  private:
   CWorkbenchApp& m_app;
+  std::function<bool(UINT)> m_handlesProgramCommand;
+  std::function<bool(UINT)> m_performProgramCommand;
 };
 
 class CWorkbenchApp : public CRBaseApp {

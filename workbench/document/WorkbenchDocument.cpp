@@ -17,6 +17,7 @@
 #include "workbench/document/ProcedureCode.h"
 #include "workbench/document/TopLevelWindows.h"
 #include "workbench/files/FileReader.h"
+#include "workbench/files/FileWriter.h"
 #include "workbench/language/Definition.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/store/Builder.h"
@@ -62,6 +63,7 @@ CWorkbenchDocument::CWorkbenchDocument(std::unique_ptr<CStore> store) {
   WatchTopLevelWindows();
   AdoptStore(store ? std::move(store) : std::make_unique<CStore>());
   ApplySettings();
+  MarkSaved();
 }
 
 CWorkbenchDocument::~CWorkbenchDocument() {
@@ -110,9 +112,9 @@ bool CWorkbenchDocument::Open(const std::string& path, FileProblem& problem) {
   m_packages = std::move(loaded->packages);
   ApplySettings();
   m_fileLoadFailed = false;
-  SetPathName(path);
+  SetPathName(loaded->path);
   SetTitle(std::filesystem::path(path).filename().string());
-  SetModifiedFlag(false);
+  MarkSaved();
   for (const std::string& section : loaded->skippedSections)
     OutputMessage("The section '" + section + "' of " + path + " was written by a later program and is left out.\n",
                   -1, 0);
@@ -128,7 +130,8 @@ bool CWorkbenchDocument::Save(FileProblem& problem) {
   return SaveAs(GetPathName(), problem);
 }
 
-bool CWorkbenchDocument::SaveAs(const std::string& path, FileProblem& problem) {
+bool CWorkbenchDocument::SaveAs(const std::string& givenPath, FileProblem& problem) {
+  const std::string path = AbsolutePath(givenPath);
   CollectSettings();
   if (!SaveSimulation(*m_store, m_settings, m_packages, path, problem)) {
     OutputMessage(problem.Describe() + "\n", -1, 0);
@@ -136,8 +139,41 @@ bool CWorkbenchDocument::SaveAs(const std::string& path, FileProblem& problem) {
   }
   m_store->SetFileName(path);
   SetPathName(path);
-  SetModifiedFlag(false);
+  // The simulation takes the name of its new file.
+  SetTitle(std::filesystem::path(path).filename().string());
+  MarkSaved();
   return true;
+}
+
+void CWorkbenchDocument::NewSimulation() {
+  AdoptStore(std::make_unique<CStore>());
+  m_settings = FileSettings{};
+  m_packages.clear();
+  ApplySettings();
+  m_fileLoadFailed = false;
+  SetPathName("");
+  SetTitle("Untitled");
+  MarkSaved();
+  UpdateAllViews(nullptr, QV_HINT_DOCUMENT_RELOADED, nullptr);
+}
+
+std::string CWorkbenchDocument::WrittenText() {
+  CollectSettings();
+  std::string text;
+  FileProblem ignored;
+  const std::string directory = GetPathName().empty() ? std::string() : DirectoryOf(GetPathName());
+  WriteFileContents(SimulationContents(*m_store, m_settings, m_packages, directory), text, ignored);
+  return text;
+}
+
+void CWorkbenchDocument::MarkSaved() {
+  m_savedText = WrittenText();
+  SetModifiedFlag(false);
+}
+
+bool CWorkbenchDocument::HasUnsavedChanges() {
+  if (!IsModified() && WrittenText() != m_savedText) SetModifiedFlag(true);
+  return IsModified();
 }
 
 bool CWorkbenchDocument::InsertFile(const std::string& path) {

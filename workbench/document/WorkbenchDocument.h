@@ -31,6 +31,12 @@ class CWorkbenchDocument : public CRQVDocument {
   // Writes the simulation to its file, or to path (which becomes its file).
   bool Save(FileProblem& problem);
   bool SaveAs(const std::string& path, FileProblem& problem);
+  // Replaces the simulation with an empty one that has no file yet ("Untitled").
+  void NewSimulation();
+  // Whether the simulation says something its file does not: the modified
+  // flag, else a comparison with what was last read or written, so that a
+  // change made by any route counts (the flag is set when one is found).
+  bool HasUnsavedChanges();
   // Reads the definitions of a file (plain definitions or a library) into
   // the simulation's own types; each one's report goes to the messages.
   bool InsertFile(const std::string& path);
@@ -126,6 +132,10 @@ class CWorkbenchDocument : public CRQVDocument {
   void AdoptStore(std::unique_ptr<CStore> store);
   void ApplySettings();
   void CollectSettings();
+  // The simulation as a file would hold it, in the writer's own layout.
+  std::string WrittenText();
+  // Takes the simulation as it stands for what its file holds.
+  void MarkSaved();
 
   std::unique_ptr<CStore> m_store;
   CMessageLog m_messages;
@@ -143,4 +153,5 @@ class CWorkbenchDocument : public CRQVDocument {
   std::vector<HWND> m_modelessWindows;  // the dialogs' windows, to close only those still alive
   CComPtr<IRModelType> m_selectedModelType;
   std::string m_generatedCode;
+  std::string m_savedText;  // WrittenText() when the file was last read or written
 };

@@ -64,6 +64,7 @@ class LayoutReader {
       m_layout.kind = header->first;
       m_layout.version = header->second;
       pos = firstLineEnd;
+      m_layout.headerEnd = firstLineEnd;
     }
     if (!ReadItems(pos)) return std::nullopt;
     if (m_layout.kind != FileKind::Definitions && !HasClosingLine()) return std::nullopt;
@@ -113,6 +114,8 @@ class LayoutReader {
     const int lineBase = m_lines.LineOf(pos) - 1;
     std::size_t consumed = 0;
     for (SourceDefinition& d : split.definitions) {
+      const std::size_t begin = pos + consumed;
+      m_layout.spans.push_back({begin, begin + d.leadingText.size(), begin + d.leadingText.size() + d.text.size()});
       consumed += d.leadingText.size() + d.text.size();
       d.line += lineBase;
       m_layout.items.emplace_back(std::move(d));
@@ -157,6 +160,7 @@ class LayoutReader {
       const std::string_view trimmed = TrimBlanks(lineText);
       if (trimmed == "EndSection") {
         m_layout.items.emplace_back(std::move(section));
+        m_layout.spans.push_back({pos, startOfLine, std::min(next, m_text.size())});
         pos = std::min(next, m_text.size());
         return true;
       }

@@ -22,11 +22,24 @@ struct FileSection {
   std::vector<Record> records;
 };
 
+// Where an item stands in the text: its leading comments and blank lines
+// from begin, the item itself (a definition's keyword, a section's
+// 'Section' line) from body up to end, just after its last line.
+struct FileItemSpan {
+  std::size_t begin = 0;
+  std::size_t body = 0;
+  std::size_t end = 0;
+};
+
 struct FileLayout {
   FileKind kind = FileKind::Definitions;
   FileFormatVersion version;
   // Definitions carry their file line; their leading text is what stood between the previous item and the keyword.
   std::vector<std::variant<SourceDefinition, FileSection>> items;
+  // Where each of items stands, in the same order.
+  std::vector<FileItemSpan> spans;
+  // The end of the header line (0 for a file without one).
+  std::size_t headerEnd = 0;
 };
 
 // Fills problem.line and problem.message on failure (problem.path is the caller's).

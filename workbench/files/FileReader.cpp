@@ -559,7 +559,7 @@ std::optional<FileContents> ReadFileContents(std::string_view text, const std::s
   return contents;
 }
 
-std::optional<FileContents> ReadFileContentsFrom(const std::string& path, FileProblem& problem) {
+std::optional<FileContents> ReadFileContentsFrom(const std::string& path, FileProblem& problem, std::string* text) {
   problem = FileProblem{path, 0, {}};
   const FileImage image = ReadFileImage(path, kMaxFileSize);
   if (!image.identity.exists) {
@@ -578,5 +578,7 @@ std::optional<FileContents> ReadFileContentsFrom(const std::string& path, FilePr
     problem.message = "the file is too large to be a simulation or library file";
     return std::nullopt;
   }
-  return ReadFileContents(image.bytes, path, problem);
+  std::optional<FileContents> contents = ReadFileContents(image.bytes, path, problem);
+  if (contents && text) *text = std::move(image.bytes);
+  return contents;
 }

@@ -12,8 +12,10 @@
 
 std::optional<FileContents> ReadFileContents(std::string_view text, const std::string& path, FileProblem& problem);
 
-// Reads the file at path (at most limit bytes: a larger file is refused).
-std::optional<FileContents> ReadFileContentsFrom(const std::string& path, FileProblem& problem);
+// Reads the file at path (at most limit bytes: a larger file is refused);
+// text, when given, receives the file's bytes.
+std::optional<FileContents> ReadFileContentsFrom(const std::string& path, FileProblem& problem,
+                                                 std::string* text = nullptr);
 
 // The text of a type as it stands in a file: the comment lines right above
 // its keyword (after the last blank line) belong to it.

@@ -1,5 +1,6 @@
 #include "workbench/files/FileWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "workbench/files/Record.h"
 #include "workbench/files/RecordFields.h"
 #include "workbench/language/DefinitionSplitter.h"
+#include "workbench/language/TextCase.h"
 #include "workbench/language/Utf8Validation.h"
 
 namespace {
@@ -80,10 +82,8 @@ class SectionText {
     record.AppendTo(m_body);
     m_empty = false;
   }
-  void AppendTo(std::string& out) const {
-    if (m_empty) return;
-    out += "\nSection " + m_name + "\n" + m_body + "EndSection\n";
-  }
+  const std::string& Name() const { return m_name; }
+  std::string Text() const { return m_empty ? std::string() : "\nSection " + m_name + "\n" + m_body + "EndSection\n"; }
 
  private:
   std::string m_name;
@@ -93,10 +93,10 @@ class SectionText {
 
 class ContentsWriter {
  public:
-  ContentsWriter(const FileContents& contents, std::string& out) : c(contents), m_out(out) {}
+  ContentsWriter(const FileContents& contents, std::vector<FilePiece>& pieces) : c(contents), m_pieces(pieces) {}
 
   void Write() {
-    if (c.kind != FileKind::Definitions) m_out += FileHeaderLine(c.kind) + "\n";
+    if (c.kind != FileKind::Definitions) Add(std::string(kHeaderPiece), FileHeaderLine(c.kind) + "\n");
     WriteLibraries();
     WriteDefinitions();
     WriteFolders();
@@ -110,14 +110,19 @@ class ContentsWriter {
     }
     if (c.kind == FileKind::Package) WritePackageDescription();
     if (c.kind == FileKind::Simulation) WriteSettings();
-    if (c.kind != FileKind::Definitions) m_out += "\n" + FileClosingLine(c.kind) + "\n";
+    if (c.kind != FileKind::Definitions) Add(std::string(kClosingPiece), "\n" + FileClosingLine(c.kind) + "\n");
   }
 
  private:
+  void Add(std::string key, std::string text) {
+    if (!text.empty()) m_pieces.push_back(FilePiece{std::move(key), std::move(text)});
+  }
+  void Add(const SectionText& section) { Add(SectionPieceKey(section.Name()), section.Text()); }
+
   void WriteLibraries() {
     SectionText section("Libraries");
     for (const std::string& library : c.libraries) section.Add(RecordLine("Library").String(library));
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   // The attributes of a type besides its text, on a Type or Task record.
@@ -152,15 +157,15 @@ class ContentsWriter {
     SectionText attributes("Types");
     for (const FileDefinition& d : c.definitions) {
       if (CanWriteDefinitionAsIs(d.name, d.kind, d.text)) {
-        m_out += "\n" + d.text;
+        Add(TypePieceKey(d.name), "\n" + d.text);
         if (HasAttributes(d)) attributes.Add(TypeRecord(d));
         continue;
       }
       SectionText section("Types");
       section.Add(TypeRecord(d).Named("kind", DefinitionKeyword(d.kind)).Text(d.text));
-      section.AppendTo(m_out);
+      Add(TypePieceKey(d.name), section.Text());
     }
-    attributes.AppendTo(m_out);
+    Add(attributes);
   }
 
   void WriteFolders() {
@@ -174,12 +179,19 @@ class ContentsWriter {
       section.Add(record);
       for (const std::string& item : folder.items) section.Add(RecordLine("Item").String(item));
     }
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WriteOwned() {
     SectionText forms("Forms"), icons("Icons"), scripts("Scripts"), tasks("Tasks");
-    for (const FileOwnedItems& items : c.owned) {
+    // Owners by name (the file's own first): what the sections say does not depend on the order owners were listed in.
+    std::vector<const FileOwnedItems*> owners;
+    for (const FileOwnedItems& items : c.owned) owners.push_back(&items);
+    std::stable_sort(owners.begin(), owners.end(), [](const FileOwnedItems* a, const FileOwnedItems* b) {
+      return LowerAscii(a->owner) < LowerAscii(b->owner);
+    });
+    for (const FileOwnedItems* owner : owners) {
+      const FileOwnedItems& items = *owner;
       for (const FileForm& form : items.forms) {
         RecordLine record("Form");
         record.String(items.owner).String(form.name);
@@ -206,10 +218,10 @@ class ContentsWriter {
         tasks.Add(AddTypeAttributes(record, task).Text(task.text));
       }
     }
-    forms.AppendTo(m_out);
-    icons.AppendTo(m_out);
-    scripts.AppendTo(m_out);
-    tasks.AppendTo(m_out);
+    Add(forms);
+    Add(icons);
+    Add(scripts);
+    Add(tasks);
   }
 
   static bool EqualsDefault(const std::string& defaultName, const std::string& name) {
@@ -229,7 +241,7 @@ class ContentsWriter {
       section.Add(record);
       for (const std::string& component : list.components) section.Add(RecordLine("Component").String(component));
     }
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WriteUnitSets() {
@@ -247,7 +259,7 @@ class ContentsWriter {
       for (const FileUnitChoice& choice : set.units)
         section.Add(RecordLine("Unit").String(choice.quantity).String(choice.unit));
     }
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WriteTools() {
@@ -266,7 +278,7 @@ class ContentsWriter {
                     .NamedLogical("inputs", t.linkInputs)
                     .NamedLogical("outputs", t.linkOutputs)
                     .NamedLogical("active", t.linksActive));
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WriteSolverOptions() {
@@ -282,7 +294,7 @@ class ContentsWriter {
       }
       section.Add(record);
     }
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WritePackages() {
@@ -295,7 +307,7 @@ class ContentsWriter {
       if (!data.description.empty()) record.NamedString("description", data.description);
       section.Add(record);
     }
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WritePackageDescription() {
@@ -308,7 +320,7 @@ class ContentsWriter {
     section.Add(RecordLine("Settings").Integers(package.settings));
     for (const FileScript& attachment : package.attachments)
       section.Add(RecordLine("Attachment").String(attachment.name).Text(attachment.text));
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   void WriteSettings() {
@@ -320,11 +332,11 @@ class ContentsWriter {
     section.Add(RecordLine("CustomModeling").Word(s.customModeling ? "true" : "false"));
     section.Add(RecordLine("ExportedModels").Integers(s.exportedModels));
     if (!s.currentUnitSet.empty()) section.Add(RecordLine("CurrentUnitSet").String(s.currentUnitSet));
-    section.AppendTo(m_out);
+    Add(section);
   }
 
   const FileContents& c;
-  std::string& m_out;
+  std::vector<FilePiece>& m_pieces;
 };
 
 // The first text of the contents that is not UTF-8, described for a message.
@@ -355,9 +367,18 @@ bool CanWriteDefinitionAsIs(const std::string& name, DefinitionKind kind, const 
   return d.name == name && d.kind == kind && DefinitionTextFromFile(d.leadingText, d.text) == text;
 }
 
+std::string TypePieceKey(std::string_view typeName) { return "Type " + LowerAscii(typeName); }
+std::string SectionPieceKey(std::string_view sectionName) { return "Section " + std::string(sectionName); }
+
+std::vector<FilePiece> WriteFilePieces(const FileContents& contents) {
+  std::vector<FilePiece> pieces;
+  ContentsWriter(contents, pieces).Write();
+  return pieces;
+}
+
 bool WriteFileContents(const FileContents& contents, std::string& text, FileProblem& problem) {
   std::string out;
-  ContentsWriter(contents, out).Write();
+  for (const FilePiece& piece : WriteFilePieces(contents)) out += piece.text;
   if (FindInvalidUtf8(out) != std::string::npos) {
     problem.line = 0;
     problem.message = "cannot be written: " + FindNonUtf8Text(contents) + " is not UTF-8 text";

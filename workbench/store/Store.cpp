@@ -94,15 +94,27 @@ HRESULT CStore::OpenLibrary(const std::string& path, CStoreType** library) {
   if (!IsUsableLibraryName(name)) return FE_BADFILE;
   if (FindLibrary(name) || EqualsNoCase(name, m_simulation->Name())) return FE_NAMEEXISTS;
   CComPtr<CStoreType> made = MakeLibrary(this, name, path, true);
+  const std::size_t openBefore = m_libraries.size();
   const HRESULT hr = m_reader ? m_reader(path, *made) : ReadDefinitionsLibrary(path, *made);
   if (FAILED(hr)) {
+    CloseLibrariesFrom(openBefore);
     made->MarkDeleted();
     return hr;
   }
-  m_libraries.push_back(made);
-  SimulationPalette()->AddUsedLibrary(made);
+  const CStoreType* firstPulledIn = openBefore < m_libraries.size() ? m_libraries[openBefore].Get() : nullptr;
+  m_libraries.insert(m_libraries.begin() + static_cast<std::ptrdiff_t>(openBefore), made);
+  SimulationPalette()->AddUsedLibrary(made, firstPulledIn);
   if (library) *library = made.Detach();
   return S_OK;
+}
+
+void CStore::CloseLibrariesFrom(std::size_t first) {
+  while (m_libraries.size() > first) {
+    CComPtr<CStoreType> closing = m_libraries.back();
+    m_libraries.pop_back();
+    SimulationPalette()->RemoveUsedLibrary(closing);
+    closing->MarkDeleted();
+  }
 }
 
 HRESULT CStore::CloseLibrary(std::string_view name) {

@@ -49,7 +49,8 @@ class CStore : public CLinkTarget {
   // Opens a library file with the library reader (by default: a file of
   // definitions, each created and compiled in order). The library is named
   // after the file's leaf name without its extension. Opening a file that is
-  // open already gives the open library.
+  // open already gives the open library. The library comes before the ones
+  // its file pulled in; when it cannot be read, those are closed again.
   HRESULT OpenLibrary(const std::string& path, CStoreType** library = nullptr);
   void SetLibraryReader(LibraryReader reader) { m_reader = std::move(reader); }
   // Closes a library: its types become unusable for whoever still holds them.
@@ -78,6 +79,9 @@ class CStore : public CLinkTarget {
   CComPtr<IQVOnLineLinks> OnLineLinksInterface() const;
 
  private:
+  // Closes the libraries opened after the first `first` ones (those a failed open pulled in).
+  void CloseLibrariesFrom(std::size_t first);
+
   CComPtr<CStoreType> m_simulation;
   std::vector<CComPtr<CStoreType>> m_libraries;
   LibraryReader m_reader;

@@ -221,11 +221,13 @@ void CStorePalette::NoteCompileState(CStoreType* type) {
 
 // ---- used libraries ----
 
-void CStorePalette::AddUsedLibrary(CStoreType* library) {
+void CStorePalette::AddUsedLibrary(CStoreType* library, const CStoreType* before) {
   if (!library || library == Owner()) return;
   for (const CStoreType* used : UsedLibraries())
     if (used == library) return;
-  m_usedLibraries.emplace_back(library);
+  auto at = std::find_if(m_usedLibraries.begin(), m_usedLibraries.end(),
+                         [&](const CBackLink<CStoreType>& link) { return before && link.Get() == before; });
+  m_usedLibraries.emplace(at, library);
   if (CStorePalette* palette = library->OwnedPalette()) palette->m_users.emplace_back(this);
 }
 

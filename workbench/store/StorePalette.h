@@ -82,7 +82,8 @@ class CStorePalette : public CComObject<IFTypePalette, IFFolderCollection, IFTyp
   std::vector<CStoreType*> ReferrersOf(std::string_view name) const;
 
   // ---- libraries this palette uses (a library's used libraries; every open library for the simulation) ----
-  void AddUsedLibrary(CStoreType* library);
+  // Adds library last, or just before `before` when this palette uses that one.
+  void AddUsedLibrary(CStoreType* library, const CStoreType* before = nullptr);
   void RemoveUsedLibrary(CStoreType* library);
   std::vector<CStoreType*> UsedLibraries() const;
   // Palettes that use this one and are still there.

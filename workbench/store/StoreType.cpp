@@ -73,6 +73,12 @@ const std::string& CStoreType::Constraints() const { return Less() ? Less()->con
 void CStoreType::SetConstraints(std::string text) { More().constraints = std::move(text); }
 const std::string& CStoreType::FileName() const { return Less() ? Less()->fileName : kNoText; }
 void CStoreType::SetFileName(std::string fileName) { More().fileName = std::move(fileName); }
+const std::string& CStoreType::FileText() const { return Less() ? Less()->fileText : kNoText; }
+const std::string& CStoreType::FileBaseline() const { return Less() ? Less()->fileBaseline : kNoText; }
+void CStoreType::SetFileOrigin(std::string text, std::string baseline) {
+  More().fileText = std::move(text);
+  More().fileBaseline = std::move(baseline);
+}
 bool CStoreType::IsTaskActive() const { return Less() && Less()->taskActive; }
 int CStoreType::InstanceUses() const { return Less() ? Less()->instanceUses : 0; }
 void CStoreType::AddInstanceUse() { ++More().instanceUses; }
@@ -278,8 +284,8 @@ std::vector<CStoreFolder*> CStoreType::HoldingFolders() const {
 }
 
 std::vector<CComPtr<CStoreType>> CStoreType::OwnedOfKind(StoreKind kind) {
-  CStorePalette* palette = OwnedPalette();
-  return palette ? palette->TypesOfKind(kind) : std::vector<CComPtr<CStoreType>>{};
+  // Asking makes nothing: a type whose palette was never made owns nothing yet.
+  return m_ownedPalette ? m_ownedPalette->TypesOfKind(kind) : std::vector<CComPtr<CStoreType>>{};
 }
 
 // ---- COM ----

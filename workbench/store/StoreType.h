@@ -114,6 +114,12 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   // Libraries and the simulation: the file it was read from, and the store it belongs to.
   const std::string& FileName() const;
   void SetFileName(std::string fileName);
+  // The text of that file as last read or written, and the same written
+  // afresh from what the program made of it: saving keeps the file's own
+  // text wherever the program still says what the baseline says.
+  const std::string& FileText() const;
+  const std::string& FileBaseline() const;
+  void SetFileOrigin(std::string text, std::string baseline);
   CStore* Store() const;
 
   // ---- forms, icons, scripts, tasks of an owner ----
@@ -133,6 +139,11 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   HRESULT RenameIcon(std::string_view oldName, const std::string& newName);
   const std::string& DefaultIconName();
   HRESULT SetDefaultIconName(const std::string& name);
+  // The icons a file keeps for a model: those made so far, without the
+  // "System" icon while it is still the generated one. Asking makes nothing.
+  std::vector<CComPtr<CStoreType>> KeptIcons();
+  // The default icon when it is one of KeptIcons; empty otherwise.
+  std::string KeptDefaultIconName();
   // Scripts and tasks this type owns (in its owned palette), in the order they were added.
   std::vector<CComPtr<CStoreType>> OwnedOfKind(StoreKind kind);
 

@@ -17,6 +17,8 @@ struct CStoreType::Extras {
   CBackLink<CStoreType> owner;   // forms
   CBackLink<CStore> store;       // libraries and the simulation
   std::string fileName;          // libraries and the simulation
+  std::string fileText;          // libraries and the simulation: the file as last read or written
+  std::string fileBaseline;      // ... and what the program made of it, as the writer writes it
   QVParseReport lastReport;      // types made or compiled by the parser
   std::string description;
   std::string constraints;             // flowsheets

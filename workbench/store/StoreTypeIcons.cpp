@@ -17,6 +17,11 @@ bool HasIcons(StoreKind kind) {
   return kind == StoreKind::Model || kind == StoreKind::Controller || kind == StoreKind::Stream;
 }
 
+// The picture the "System" icon of the model called modelName starts with.
+std::string SystemIconText(std::string_view modelName) {
+  return SetIconNameInText(DefaultIconText(modelName), kSystemIcon);
+}
+
 }  // namespace
 
 std::vector<CComPtr<CStoreType>> CStoreType::Icons() {
@@ -25,7 +30,7 @@ std::vector<CComPtr<CStoreType>> CStoreType::Icons() {
   if (!palette->Find(kSystemIcon)) {
     // The system icon shows the model's own default picture under the name "System".
     CComPtr<CStoreType> icon = MakeComObject<CStoreType>(StoreKind::Icon, std::string(kSystemIcon));
-    icon->SetText(SetIconNameInText(DefaultIconText(m_name), kSystemIcon));
+    icon->SetText(SystemIconText(m_name));
     palette->Place(icon);
   }
   if (More().defaultIcon.empty()) More().defaultIcon = std::string(kSystemIcon);
@@ -89,4 +94,20 @@ HRESULT CStoreType::SetDefaultIconName(const std::string& name) {
   if (!icon) return FE_NOTFOUND;
   More().defaultIcon = icon->Name();
   return S_OK;
+}
+
+std::vector<CComPtr<CStoreType>> CStoreType::KeptIcons() {
+  if (!HasIcons(m_kind) || !m_ownedPalette) return {};
+  std::vector<CComPtr<CStoreType>> kept = m_ownedPalette->TypesOfKind(StoreKind::Icon);
+  std::erase_if(kept, [&](const CComPtr<CStoreType>& icon) {
+    return EqualsNoCase(icon->Name(), kSystemIcon) && icon->Text() == SystemIconText(m_name);
+  });
+  return kept;
+}
+
+std::string CStoreType::KeptDefaultIconName() {
+  const std::string chosen = Less() ? Less()->defaultIcon : std::string();
+  for (const CComPtr<CStoreType>& icon : KeptIcons())
+    if (icon->Name() == chosen) return chosen;
+  return {};
 }
