@@ -1,5 +1,8 @@
 #include "host/language/Parser.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/Status.h"
@@ -41,7 +44,11 @@ void QVReportParserMessagesToOutput(const QVParseReport& report) {
   CRBaseApp* app = CRBaseApp::GetApp();
   CRQVDocument* document = app ? app->GetCurrentDocument() : nullptr;
   if (!document) return;
-  for (const QVParseMessage& message : report.messages) {
+  // In the order of the text, whatever order the checks found them in.
+  std::vector<QVParseMessage> messages = report.messages;
+  std::stable_sort(messages.begin(), messages.end(),
+                   [](const QVParseMessage& a, const QVParseMessage& b) { return a.line < b.line; });
+  for (const QVParseMessage& message : messages) {
     const char* prefix = message.IsError() ? "Error: " : message.IsWarning() ? "Warning: " : "";
     document->OutputMessage(prefix + message.Describe() + "\n", -1, 0);
   }
