@@ -1,6 +1,7 @@
 #include "app/HostSession.h"
 
 #include "app/MessageWindow.h"
+#include "app/ViewPlacement.h"
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ExplorerTemplateId.h"
 #include "explorer/window/ExplorerDocTemplate.h"
@@ -20,6 +21,9 @@ HostSession::HostSession()
       return done;
     });
   }
+  m_app->placeNewView = [this](tag_CorvaneViewContext& context) {
+    if (CMDIFrameWnd* main = MainFrame()) context.placement = PlaceNewView(*main);
+  };
 }
 
 void HostSession::UpdateTitle() {
@@ -66,12 +70,7 @@ bool HostSession::OpenStartupExplorer() {
   CMDIFrameWnd* frame = MainFrame();
   if (!frame || !m_app->GetDocTemplate(CLSID_ExplorerTemplate)) return false;
   tag_CorvaneViewContext context;
-  context.viewClass = CLSID_ExplorerTemplate;
-  // The first Explorer fills the area of child windows (the frame's own default is a narrow strip).
-  CRect area;
-  frame->MDIClient()->GetClientRect(&area);
-  if (area.Width() > 0 && area.Height() > 0)
-    context.placement = CorvaneWindowPlacement{SW_SHOW, 0, 0, area.Width(), area.Height()};
+  context.viewClass = CLSID_ExplorerTemplate;  // placed by PlaceNewView: the first window fills the area
   static const UINT showView = RegisterWindowMessage(SHOW_CORVANEVIEW);
   return frame->SendMessage(showView, 0, reinterpret_cast<LPARAM>(&context)) != 0;
 }

@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextCursor>
 
 MessageWindow::MessageWindow(QWidget* parent) : QDockWidget(QStringLiteral("Messages"), parent) {
   setObjectName(QStringLiteral("Messages"));
@@ -16,9 +15,14 @@ MessageWindow::MessageWindow(QWidget* parent) : QDockWidget(QStringLiteral("Mess
 }
 
 void MessageWindow::Append(const std::string& text) {
-  QTextCursor cursor(m_text->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  QString message = QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // "\nCompiling..." and "Error: ...\n" alike: the blank lines around a message are the writer's habit.
+  qsizetype first = 0;
+  while (first < message.size() && message[first] == '\n') ++first;
+  qsizetype last = message.size();
+  while (last > first && message[last - 1] == '\n') --last;
+  if (first == last) return;
+  m_text->appendPlainText(message.mid(first, last - first));
   m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
 }
 

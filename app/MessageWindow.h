@@ -1,5 +1,6 @@
-// The messages window: every line the document writes with OutputMessage
-// (compile reports, diagnostics problems) in the order it came.
+// The messages window: every message the document writes with OutputMessage
+// (compile reports, diagnostics problems) in the order it came, each on a
+// line of its own whatever line feeds its writer put around it.
 #pragma once
 
 #include <string>
@@ -12,7 +13,7 @@ class MessageWindow : public QDockWidget {
  public:
   explicit MessageWindow(QWidget* parent = nullptr);
 
-  // Appends text as it came (texts carry their own line feeds).
+  // Appends one message below the last; line feeds inside it are kept.
   void Append(const std::string& text);
   QString Text() const;
   void Clear();

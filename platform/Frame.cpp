@@ -105,5 +105,15 @@ bool CMDIFrameWnd::OnCmdMsg(UINT id, int code, CCmdUI* ui) {
   if (CMDIChildWnd* child = MDIGetActive()) {
     if (child->OnCmdMsg(id, code, ui)) return true;
   }
+  if (id == ID_WINDOW_CASCADE || id == ID_WINDOW_TILE_HORZ || id == ID_WINDOW_TILE_VERT) {
+    if (code == CN_UPDATE_COMMAND_UI) {
+      if (ui) ui->Enable(!ArrangeableFrames().empty());
+    } else if (id == ID_WINDOW_CASCADE) {
+      MDICascade();
+    } else {
+      MDITile(id == ID_WINDOW_TILE_HORZ);
+    }
+    return true;
+  }
   return CFrameWnd::OnCmdMsg(id, code, ui);
 }

@@ -34,6 +34,12 @@ struct CCreateContext {
 constexpr DWORD FWS_ADDTOTITLE = 0x8000;
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
+// The Window menu's arrangements, performed by the MDI frame itself.
+constexpr UINT ID_WINDOW_ARRANGE = 57649;
+constexpr UINT ID_WINDOW_CASCADE = 57650;
+constexpr UINT ID_WINDOW_TILE_HORZ = 57651;
+constexpr UINT ID_WINDOW_TILE_VERT = 57652;
+
 class CFrameWnd : public CWnd {
  public:
   CFrameWnd();
@@ -100,8 +106,19 @@ class CMDIFrameWnd : public CFrameWnd {
   void MDIActivate(CMDIChildWnd* child);
   std::vector<CMDIChildWnd*> ChildFrames() const;
 
-  // Commands go to the active child frame first.
+  // Commands go to the active child frame first; the Window menu's Cascade
+  // and Tile are the frame's own.
   bool OnCmdMsg(UINT id, int code, CCmdUI* ui) override;
+
+  // Arranging the visible child frames (hidden ones and minimised ones keep
+  // their places): overlapping from the top-left corner, each a title bar
+  // lower and further right than the one before, the active one in front; or
+  // side by side filling the client area, in rows one above the other
+  // (horizontally) or in columns (vertically), a grid when there are many.
+  void MDICascade();
+  void MDITile(bool horizontally);
+  // The frames an arrangement moves, in the order they were opened.
+  std::vector<CMDIChildWnd*> ArrangeableFrames() const;
 
  protected:
   int OnCreate() override;

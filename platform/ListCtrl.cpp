@@ -162,6 +162,7 @@ int CListCtrl::InsertColumn(int col, const LVCOLUMN* column) {
   if (column->mask & LVCF_FMT) c.format = column->fmt & LVCFMT_JUSTIFYMASK;
   c.width = (column->mask & LVCF_WIDTH) && column->cx >= 0 ? column->cx : TextWidth(c.heading);
   m_columns.insert(m_columns.begin() + col, std::move(c));
+  m_sortMarkColumn = -1;
   // Row labels stay in column 0; sub-item texts from this column on move one to the right.
   std::size_t at = static_cast<std::size_t>(std::max(col, 1));
   for (Row& row : m_rows) {
@@ -183,12 +184,21 @@ int CListCtrl::InsertColumn(int col, const std::string& heading, int format, int
 BOOL CListCtrl::DeleteColumn(int col) {
   if (col < 0 || col >= GetColumnCount()) return FALSE;
   m_columns.erase(m_columns.begin() + col);
+  m_sortMarkColumn = -1;
   std::size_t at = static_cast<std::size_t>(std::max(col, 1));
   for (Row& row : m_rows) {
     if (row.texts.size() > at) row.texts.erase(at);
   }
   Tell([&](ListCtrlObserver& o) { o.ListColumnsChanged(*this); }, false);
   return TRUE;
+}
+
+void CListCtrl::SetSortMark(int col, bool ascending) {
+  if (col < -1 || col >= GetColumnCount()) col = -1;
+  if (col == m_sortMarkColumn && (col < 0 || ascending == m_sortMarkAscending)) return;
+  m_sortMarkColumn = col;
+  m_sortMarkAscending = ascending;
+  Tell([&](ListCtrlObserver& o) { o.ListColumnsChanged(*this); }, false);
 }
 
 BOOL CListCtrl::GetColumn(int col, LVCOLUMN* column) const {

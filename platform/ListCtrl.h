@@ -298,6 +298,12 @@ class CListCtrl : public CWnd {
   int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
   CHeaderCtrl* GetHeaderCtrl() { return &m_header; }
   const CHeaderCtrl* GetHeaderCtrl() const { return &m_header; }
+  // The header's sort arrow: the column the rows are sorted by and the
+  // direction, shown in the report view (the header's up and down marks).
+  // Column -1 shows none; inserting or deleting a column removes it.
+  void SetSortMark(int col, bool ascending);
+  int GetSortMarkColumn() const { return m_sortMarkColumn; }
+  bool IsSortMarkAscending() const { return m_sortMarkAscending; }
 
   // ---- rows
   // Inserts a row at iItem (appended when past the end); returns its index or
@@ -517,6 +523,8 @@ class CListCtrl : public CWnd {
 
   std::vector<Row> m_rows;
   std::vector<Column> m_columns;
+  int m_sortMarkColumn = -1;
+  bool m_sortMarkAscending = true;
   std::uint32_t m_nextId = 1;
   std::uint64_t m_generation = 0;  // changes whenever rows are inserted, removed or reordered
   UINT m_selectedCount = 0;

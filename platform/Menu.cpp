@@ -1,5 +1,7 @@
 #include "platform/Menu.h"
 
+#include <algorithm>
+
 #include "platform/Command.h"
 #include "platform/Resources.h"
 #include "platform/UserInterface.h"
@@ -231,4 +233,55 @@ std::string AcceleratorTable::KeyText(const Accelerator& a) {
   }
   if ((a.key >= '0' && a.key <= '9') || (a.key >= 'A' && a.key <= 'Z')) return text + static_cast<char>(a.key);
   return text + "Key" + std::to_string(a.key);
+}
+
+namespace {
+
+// Keys with a name of their own, by the upper-case name.
+UINT NamedKey(const std::string& name) {
+  static const std::pair<const char*, UINT> kNames[] = {
+      {"ENTER", VK_RETURN}, {"RETURN", VK_RETURN}, {"DEL", VK_DELETE}, {"DELETE", VK_DELETE},
+      {"INSERT", VK_INSERT}, {"INS", VK_INSERT},   {"TAB", VK_TAB},    {"APPS", VK_APPS},
+      {"ESC", VK_ESCAPE},    {"ESCAPE", VK_ESCAPE}, {"SPACE", VK_SPACE}, {"BACKSPACE", VK_BACK},
+      {"UP", VK_UP},         {"DOWN", VK_DOWN},     {"LEFT", VK_LEFT},   {"RIGHT", VK_RIGHT},
+      {"MULTIPLY", VK_MULTIPLY},
+  };
+  for (const auto& [text, key] : kNames)
+    if (name == text) return key;
+  if (name.size() == 1 && ((name[0] >= '0' && name[0] <= '9') || (name[0] >= 'A' && name[0] <= 'Z'))) return name[0];
+  if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F' &&
+      std::all_of(name.begin() + 1, name.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const int number = std::stoi(name.substr(1));
+    if (number >= 1 && number <= 12) return VK_F1 + static_cast<UINT>(number - 1);
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool AcceleratorTable::ParseKeyText(const std::string& text, Accelerator& key) {
+  std::string upper;
+  for (char c : text) upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  Accelerator parsed;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t plus = upper.find('+', start + 1);  // "Ctrl++" is not a key; a lone "+" neither
+    const std::string part = upper.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+    if (plus == std::string::npos) {
+      parsed.key = NamedKey(part);
+      if (!parsed.key) return false;
+      key = parsed;
+      return true;
+    }
+    if (part == "CTRL" || part == "CONTROL") {
+      parsed.flags |= FCONTROL;
+    } else if (part == "ALT") {
+      parsed.flags |= FALT;
+    } else if (part == "SHIFT") {
+      parsed.flags |= FSHIFT;
+    } else {
+      return false;
+    }
+    start = plus + 1;
+  }
 }

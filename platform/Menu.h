@@ -120,4 +120,8 @@ struct AcceleratorTable {
   UINT Find(UINT key, bool shift, bool control, bool alt) const;
   // "Ctrl+Shift+S" style text for an entry.
   static std::string KeyText(const Accelerator& a);
+  // The key that text names, read as KeyText writes it and without regard to
+  // case ("Ctrl+X", "del", "Shift+F1"; also "Delete", "Escape", "Return",
+  // "Up", "Space", "Backspace", "Multiply"). False when text names no key.
+  static bool ParseKeyText(const std::string& text, Accelerator& key);
 };

@@ -484,8 +484,20 @@ int CWnd::OnCreate() { return 0; }
 
 void CWnd::OnClose() { DestroyWindow(); }
 
-bool CWnd::OnCommand(WPARAM wParam, LPARAM) {
-  return OnCmdMsg(LOWORD(wParam), static_cast<int>(static_cast<short>(HIWORD(wParam))), nullptr);
+// A command from a menu, an accelerator or a toolbar (no control window) runs
+// only when the routing enables it now, as a menu would show it: the command
+// may have become unavailable since its menu was built, and a key skips the
+// menu altogether. A refused command beeps and changes nothing.
+bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const UINT id = LOWORD(wParam);
+  if (lParam == 0) {
+    if (!QueryCommandState(this, id).enabled) {
+      MessageBeep(0);
+      return true;
+    }
+    return OnCmdMsg(id, CN_COMMAND, nullptr);
+  }
+  return OnCmdMsg(id, static_cast<int>(static_cast<short>(HIWORD(wParam))), nullptr);
 }
 
 bool CWnd::OnNotify(WPARAM, NMHDR*, LRESULT*) { return false; }

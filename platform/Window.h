@@ -214,7 +214,9 @@ class CWnd {
   virtual void OnDestroy() {}
   virtual void OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
   virtual void OnClose();                            // default: DestroyWindow
-  virtual bool OnCommand(WPARAM wParam, LPARAM lParam);  // default: routes CN_COMMAND to OnCmdMsg
+  // Default: a command from a menu, key or toolbar (lParam 0) runs only when
+  // the routing enables it (else a beep); control notifications pass as they are.
+  virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
   virtual bool OnNotify(WPARAM wParam, NMHDR* header, LRESULT* result);
   virtual void OnKeyDown(UINT /*key*/, UINT /*repeat*/, UINT /*flags*/) {}
   virtual void OnSetFocus(CWnd* /*old*/) {}

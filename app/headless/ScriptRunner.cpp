@@ -15,6 +15,7 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
+#include "platform/Menu.h"
 #include "platform/RegistryStore.h"
 #include "platform/RegistryText.h"
 #include "platform/TextCompare.h"
@@ -87,6 +88,8 @@ bool ScriptRunner::RunAction(const std::string& line, std::string& problem) {
     done = Row(TrimRightText(rest), problem);
   } else if (verb == "do") {
     done = Do(argument, problem);
+  } else if (verb == "key") {
+    done = Key(argument, problem);
   } else if (verb == "answer") {
     done = Answer(rest, problem);
   } else if (verb == "sort") {
@@ -183,6 +186,25 @@ bool ScriptRunner::Do(const std::string& command, std::string& problem) {
     problem = "the command is not available" + (current ? " for \"" + NodeLabel(*current) + "\"" : std::string());
     return false;
   }
+  return true;
+}
+
+// The key goes where a key pressed at the desktop goes: to the window that has
+// the focus (the pane clicked last, or an open label edit), through its
+// ancestors' PreTranslateMessage and the accelerator table of the Explorer.
+bool ScriptRunner::Key(const std::string& keys, std::string& problem) {
+  CExplorerFrame* frame = Frame(problem);
+  if (!frame) return false;
+  Accelerator key;
+  if (!AcceleratorTable::ParseKeyText(keys, key)) {
+    problem = "a key is written like Del, F8, Ctrl+X or Ctrl+Shift+S";
+    return false;
+  }
+  CWnd* target = CWnd::GetFocus();
+  if (!target || !frame->IsChild(target)) target = frame->GetTreeView();
+  Keyboard::SetModifiers((key.flags & FSHIFT) != 0, (key.flags & FCONTROL) != 0, (key.flags & FALT) != 0);
+  DispatchKeyDown(target->m_hWnd, key.key);
+  Keyboard::SetModifiers(false, false, false);
   return true;
 }
 

@@ -1,6 +1,6 @@
 // Runs a script of user actions against the Explorers of a headless session,
 // one action per line ("#" starts a comment):
-//   select PATH | row NAME | do COMMAND | sort COLUMN | rename TEXT
+//   select PATH | row NAME | do COMMAND | key KEYS | sort COLUMN | rename TEXT
 //   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
@@ -32,6 +32,8 @@ class ScriptRunner {
   bool Select(const std::string& path, std::string& problem);
   bool Row(const std::string& name, std::string& problem);
   bool Do(const std::string& command, std::string& problem);
+  // Presses KEYS ("Del", "Ctrl+X") as a person at the desktop would.
+  bool Key(const std::string& keys, std::string& problem);
   bool Answer(const std::string& what, std::string& problem);
   bool Sort(const std::string& column, std::string& problem);
   bool Rename(const std::string& text, std::string& problem);

@@ -5,6 +5,7 @@
 #include "app/models/ItemRoles.h"
 
 QSize PlatformItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  if (m_cellSize.isValid()) return m_cellSize;
   QSize size = QStyledItemDelegate::sizeHint(option, index);
   if (m_rowHeight > 0) size.setHeight(m_rowHeight);
   return size;

@@ -13,6 +13,10 @@ class PlatformItemDelegate : public QStyledItemDelegate {
   // detailed lists keep the control's row height so both agree on positions.
   void SetRowHeight(int height) { m_rowHeight = height; }
   int RowHeight() const { return m_rowHeight; }
+  // Items of this size (an invalid size: as Qt measures them). The large-icon
+  // grid gives every item its whole cell, so that a label wraps onto the
+  // lines the cell has room for rather than being cut after the first.
+  void SetCellSize(QSize size) { m_cellSize = size; }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
@@ -21,4 +25,5 @@ class PlatformItemDelegate : public QStyledItemDelegate {
 
  private:
   int m_rowHeight = 0;
+  QSize m_cellSize;
 };

@@ -1,5 +1,8 @@
 #include "app/peers/ListCtrlPeer.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QListView>
 #include <QScrollBar>
@@ -55,7 +58,7 @@ ListCtrlPeer::ListCtrlPeer(WindowPeerFactory& factory, CListCtrl& list, QWidget*
   header->setStretchLastSection(false);
   header->setSectionsMovable(false);
   header->setSectionsClickable(true);
-  header->setSortIndicatorShown(false);
+  header->setSortIndicatorShown(false);  // until the control has a sort mark
   m_stack->addWidget(m_detailsView);
 
   new ListViewInput(*m_iconView, *m_model, list.m_hWnd, 0);
@@ -66,16 +69,22 @@ ListCtrlPeer::ListCtrlPeer(WindowPeerFactory& factory, CListCtrl& list, QWidget*
   QObject::connect(header, &QHeaderView::sectionClicked, m_detailsView, [this](int column) {
     if (m_model) m_model->Flush();
     if (CListCtrl* control = List()) control->UserClickColumn(column);
+    ShowSortMark();  // the header turned its arrow itself; the control's mark says where it belongs
   });
   QObject::connect(header, &QHeaderView::sectionResized, m_detailsView,
                    [this](int column, int, int width) { ColumnResized(column, width); });
   QObject::connect(m_detailsView->verticalScrollBar(), &QScrollBar::valueChanged, m_detailsView,
                    [this] { ScrollToControl(); });
   m_model->onReset = [this] {
+    FitNameColumn();
     ShowColumnWidths();
+    ShowSortMark();
     ScrollFromControl();
   };
-  m_model->onColumnWidthsChanged = [this] { ShowColumnWidths(); };
+  m_model->onColumnWidthsChanged = [this] {
+    ShowColumnWidths();
+    ShowSortMark();
+  };
   list.AddObserver(this);
   ShowViewStyle();
   ShowColumnWidths();
@@ -128,6 +137,7 @@ void ListCtrlPeer::ShowViewStyle() {
     m_iconView->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
     m_iconView->setGridSize(large ? QSize(kLargeIconCellWidth, kLargeIconCellHeight)
                                   : QSize(kSmallIconCellWidth, rowHeight));
+    m_delegate->SetCellSize(large ? QSize(kLargeIconCellWidth, kLargeIconCellHeight) : QSize());
     m_stack->setCurrentWidget(m_iconView);
   }
   ScrollFromControl();
@@ -143,6 +153,41 @@ void ListCtrlPeer::ShowColumnWidths() {
     if (header->sectionSize(col) != width) header->resizeSection(col, width);
   }
   m_showingWidths = false;
+}
+
+void ListCtrlPeer::ShowSortMark() {
+  CListCtrl* list = List();
+  if (!list || !m_detailsView) return;
+  QHeaderView* header = m_detailsView->header();
+  const int column = list->GetSortMarkColumn();
+  if (column < 0 || column >= header->count()) {
+    header->setSortIndicatorShown(false);
+    return;
+  }
+  const Qt::SortOrder order = list->IsSortMarkAscending() ? Qt::AscendingOrder : Qt::DescendingOrder;
+  if (header->sortIndicatorSection() != column || header->sortIndicatorOrder() != order)
+    header->setSortIndicator(column, order);
+  header->setSortIndicatorShown(true);
+}
+
+// The Explorer gives a Name column it has no stored width for 100 pixels;
+// names longer than that are widened to (up to half the pane), and the width
+// goes back to the control, which keeps it as the user's.
+void ListCtrlPeer::FitNameColumn() {
+  constexpr int kUnsizedNameWidth = 100;
+  constexpr int kRowsMeasured = 1000;  // enough to see the names' length without reading every row
+  constexpr int kIconAndPadding = 16 + 4 + 12;
+  CListCtrl* list = List();
+  if (!list || !m_model || !m_detailsView || list->GetColumnCount() == 0) return;
+  if (list->GetColumnWidth(0) != kUnsizedNameWidth) return;
+  const QFontMetrics metrics(m_detailsView->font());
+  int widest = 0;
+  const int rows = std::min(m_model->rowCount(), kRowsMeasured);
+  for (int row = 0; row < rows; ++row)
+    widest = std::max(widest, metrics.horizontalAdvance(m_model->index(row, 0).data().toString()));
+  const int most = std::max(kUnsizedNameWidth, m_stack->width() / 2);
+  const int wanted = std::min(most, widest + kIconAndPadding);
+  if (wanted > kUnsizedNameWidth) list->SetColumnWidth(0, wanted);
 }
 
 void ListCtrlPeer::ColumnResized(int column, int width) {

@@ -2,7 +2,9 @@
 // over one ListCtrlModel — a QListView for large icons, small icons and the
 // list, a QTreeView with a header for details. The view style, column widths
 // and (in details) the scroll position follow the control; a header click is
-// the control's UserClickColumn, so the pane hears LVN_COLUMNCLICK.
+// the control's UserClickColumn, so the pane hears LVN_COLUMNCLICK, and the
+// header's arrow shows the control's sort mark. A Name column nobody has
+// sized is widened to its names when the rows are filled in.
 #pragma once
 
 #include "app/models/ListCtrlModel.h"
@@ -36,6 +38,8 @@ class ListCtrlPeer : public WindowPeer, private ListCtrlObserver {
   CListCtrl* List() const;
   void ShowViewStyle();
   void ShowColumnWidths();
+  void ShowSortMark();
+  void FitNameColumn();
   void ColumnResized(int column, int width);
   void ScrollFromControl();
   void ScrollToControl();

@@ -3,6 +3,7 @@
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/resources/StringIds.h"
+#include "host/framework/CQVGeneralUtil.h"
 #include "host/store/IFCompileStatus.h"
 #include "host/store/IFTypePalette.h"
 #include "host/store/IFTypeRename.h"
@@ -48,7 +49,10 @@ int CExplorerObject::RenameType(const std::string& newName) {
   if (!rename) return 0;
   HRESULT hr = rename->RenameType(oldName, newName);
   if (FAILED(hr)) {
-    CQVExplorer::DisplayMessage(GetStatusText(hr), IDS_RENAME_TYPE, MB_ICONINFORMATION, nullptr);
+    // A name the host's rule refuses is explained as the name dialogs explain it.
+    std::string text = hr == FE_INVALIDNAME ? CQVGeneralUtil::NameComplaint(newName) : std::string();
+    if (text.empty()) text = GetStatusText(hr);
+    CQVExplorer::DisplayMessage(text, IDS_RENAME_TYPE, MB_ICONINFORMATION, nullptr);
     return 0;
   }
   PostToOwner(EXPLORER_CONTENTS_CHANGED, 0, 0);

@@ -39,6 +39,11 @@ void CQVExplorerNameDialogBase::OnOK() {
     EndDialog(IDOK);
     return;
   }
-  // OK stays disabled until the name is changed.
+  // OK stays disabled until the name is changed; the name is ready to be
+  // typed over (the button that had the focus may just have been disabled).
   if (CDialogItem* ok = Item(IDOK)) ok->EnableWindow(false);
+  if (CDialogItem* edit = Item(IDC_OBJECT_NAME)) {
+    GotoDlgCtrl(edit);
+    edit->SetSel(0, -1);
+  }
 }

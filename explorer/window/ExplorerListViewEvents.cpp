@@ -90,7 +90,7 @@ void CExplorerListView::OnClick(NMITEMACTIVATE* info) {
       TrimText(GetColumnHeading(info->iSubItem)) == "Calculated") {
     SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     CExplorerObject* node = GetRowObject(row);
-    if (IsVariable(node)) node->DoCommand(ID_EXPLORER_FIND_GROUP);
+    if (IsVariable(node) && node->CanDoCommand(ID_EXPLORER_FIND_GROUP)) node->DoCommand(ID_EXPLORER_FIND_GROUP);
   }
   // The link may have changed the rows: the row is read again.
   CExplorerObject* node = GetRowObject(row);

@@ -41,6 +41,7 @@ std::vector<Value> SortValues(const std::vector<CExplorerObject*>& nodes, int co
 }  // namespace
 
 void CExplorerListView::SortRows(LISTSORTINFO info) {
+  SetSortMark(info.column, info.ascending != 0);  // the header's arrow
   const int count = GetItemCount();
   if (count < 2) return;
   std::vector<CExplorerObject*> nodes(static_cast<std::size_t>(count));

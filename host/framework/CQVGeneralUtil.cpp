@@ -35,6 +35,8 @@ std::string Complaint(const std::string& name) {
 
 int CQVGeneralUtil::IsValidNameNoMessage(const std::string& name) { return Complaint(name).empty() ? 1 : 0; }
 
+std::string CQVGeneralUtil::NameComplaint(const std::string& name) { return Complaint(name); }
+
 int CQVGeneralUtil::IsValidName(const std::string& name, CWnd* window) {
   const std::string complaint = Complaint(name);
   if (complaint.empty()) return 1;

@@ -12,6 +12,8 @@ class CQVGeneralUtil {
   static int IsValidName(const std::string& name, CWnd* window);
   // 1 when name is valid, 0 otherwise; says nothing.
   static int IsValidNameNoMessage(const std::string& name);
+  // Why name is not valid, in the words IsValidName shows; empty when it is valid.
+  static std::string NameComplaint(const std::string& name);
 
   // A valid name has 1 to kMaxNameLength characters: a letter or an underscore,
   // then letters, digits and underscores (ASCII).

@@ -1,5 +1,9 @@
 #include "host/language/Parser.h"
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/Status.h"
@@ -41,7 +45,13 @@ void QVReportParserMessagesToOutput(const QVParseReport& report) {
   CRBaseApp* app = CRBaseApp::GetApp();
   CRQVDocument* document = app ? app->GetCurrentDocument() : nullptr;
   if (!document) return;
-  for (const QVParseMessage& message : report.messages) {
+  // In the order of the text, whatever order the checks found them in; those
+  // about the whole definition (no line) after them.
+  std::vector<QVParseMessage> messages = report.messages;
+  const auto place = [](const QVParseMessage& m) { return m.line > 0 ? m.line : INT_MAX; };
+  std::stable_sort(messages.begin(), messages.end(),
+                   [&](const QVParseMessage& a, const QVParseMessage& b) { return place(a) < place(b); });
+  for (const QVParseMessage& message : messages) {
     const char* prefix = message.IsError() ? "Error: " : message.IsWarning() ? "Warning: " : "";
     document->OutputMessage(prefix + message.Describe() + "\n", -1, 0);
   }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QTreeView>
@@ -128,6 +129,42 @@ TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
       EXPECT_FALSE(action->isEnabled()) << "no one handles Refresh here";
     }
   }
+}
+
+TEST_F(DesktopWindowsTest, WindowMenuCascadesAndTilesTheChildWindows) {
+  MainWindow& window = desktop.Window();
+  DemoChildFrame* second = desktop.OpenChild("Exploring - UOM Sets", CRect(40, 40, 215, 575));
+  ProcessAll();
+  QMenu* windowMenu = nullptr;
+  for (QAction* action : window.menuBar()->actions())
+    if (action->text().remove('&') == "Window") windowMenu = action->menu();
+  ASSERT_NE(windowMenu, nullptr);
+  QAction* cascade = nullptr;
+  QAction* tile = nullptr;
+  for (QAction* action : windowMenu->actions()) {
+    const QString text = action->text().remove('&');
+    if (text == "Cascade") cascade = action;
+    if (text == "Tile Vertically") tile = action;
+  }
+  ASSERT_NE(cascade, nullptr);
+  ASSERT_NE(tile, nullptr);
+  Q_EMIT windowMenu->aboutToShow();
+  EXPECT_TRUE(cascade->isEnabled());
+  EXPECT_TRUE(tile->isEnabled());
+
+  tile->trigger();
+  ProcessAll();
+  const QSize area = window.MdiArea()->viewport()->size();
+  const QRect left = AreaRect(child), right = AreaRect(second);
+  EXPECT_EQ(std::min(left.left(), right.left()), 0);
+  EXPECT_NEAR(left.width() + right.width(), area.width(), 20) << "side by side across the area";
+  EXPECT_NEAR(left.height(), area.height(), 30);
+
+  cascade->trigger();
+  ProcessAll();
+  EXPECT_EQ(child->Record()->rect.Width(), second->Record()->rect.Width());
+  EXPECT_NE(child->Record()->rect.TopLeft(), second->Record()->rect.TopLeft());
+  EXPECT_EQ(window.MdiArea()->activeSubWindow(), WidgetOf(second)) << "the active window stays in front";
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "app/EventPump.h"
 #include "app/ui/QtUserInterface.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/resources/ExplorerResources.h"
@@ -115,6 +116,41 @@ TEST_F(DialogRendererTest, ABadNameIsRefusedWithAMessageBoxAndEscapeCancels) {
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_TRUE(shown.contains("must begin with a letter")) << shown.toStdString();
   EXPECT_EQ(caption, "Invalid Name");
+}
+
+TEST_F(DialogRendererTest, AfterABadNameTheNameHasTheFocusAgainAndTypingEnablesOk) {
+  EventPump pump;  // the desktop's idle work: the Qt focus follows the platform's
+  pump.AddIdleTask([this] { peers.SyncFocus(); });
+  CQVExplorerObjectNameDialog dialog(0, nullptr);
+  bool focused = false, enabledAgain = false;
+  WhenModalOpens([&](QWidget& window) {
+    QLineEdit* edit = window.findChild<QLineEdit*>();
+    QPushButton* ok = ButtonNamed(window, "OK");
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(ok, nullptr);
+    edit->setFocus();
+    TypeText(edit, "1st");
+    QTimer::singleShot(0, [] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      CloseLater(box);
+      box->button(QMessageBox::Ok)->click();
+    });
+    ok->setFocus();
+    ok->click();  // the person clicks OK rather than pressing Enter
+    // The person's next key comes after the program has gone idle.
+    QTimer::singleShot(100, [&, edit, ok, dialogWindow = &window] {
+      // The dialog's own focus: without a window manager the dialog is not made active again.
+      focused = dialogWindow->focusWidget() == edit;
+      EXPECT_FALSE(ok->isEnabled());
+      TypeText(edit, "x");
+      enabledAgain = ok->isEnabled();
+      PressKey(edit, Qt::Key_Escape);
+    });
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_TRUE(focused) << "the name field has the keyboard again";
+  EXPECT_TRUE(enabledAgain) << "typing reaches the name and enables OK";
 }
 
 // A page with a check box and a page with an edit, on templates of their own.

@@ -13,6 +13,7 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "host/framework/CRDocTemplate.h"
 #include "host/framework/CRDocument.h"
+#include "host/framework/HostMessages.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/ScopedConfigDir.h"
 #include "workbench/document/WorkbenchApp.h"
@@ -41,7 +42,46 @@ TEST_F(HostSessionTest, TheDocumentsMessagesAppearInTheMessagesWindow) {
   MessageWindow window;
   host.ShowMessagesIn(window);
   host.App().Document().OutputMessage("\nCompiling Tank...", -1, 0);
-  EXPECT_EQ(window.Text(), "before\n\nCompiling Tank...");
+  host.App().Document().OutputMessage("Error: Line 6: unknown type 'Pressur' for 'P'\n", -1, 0);
+  host.App().Document().OutputMessage("\nCompilation completed. 1 error(s), 0 warning(s)\n", -1, 0);
+  // One message a line, whatever line feeds came around it.
+  EXPECT_EQ(window.Text(),
+            "before\nCompiling Tank...\nError: Line 6: unknown type 'Pressur' for 'P'\n"
+            "Compilation completed. 1 error(s), 0 warning(s)");
+}
+
+TEST_F(HostSessionTest, TheFirstExplorerFillsTheAreaAndAFurtherOneIsRoomyAndStepsAside) {
+  ScopedConfigDir config;
+  std::string problem;
+  ASSERT_TRUE(host.Open("", "", problem)) << problem;
+  CMDIFrameWnd* main = host.MainFrame();
+  main->MoveWindow(CRect(0, 0, 1000, 700));
+  CRect area;
+  main->MDIClient()->GetClientRect(&area);
+  ASSERT_TRUE(host.OpenStartupExplorer());
+  CMDIChildWnd* first = main->MDIGetActive();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->Record()->rect, CRect(0, 0, area.Width(), area.Height()));
+
+  // Tools > Explorer asks for another without saying where.
+  tag_CorvaneViewContext context;
+  context.viewClass = CLSID_ExplorerTemplate;
+  static const UINT showView = RegisterWindowMessage(SHOW_CORVANEVIEW);
+  ASSERT_NE(main->SendMessage(showView, 0, reinterpret_cast<LPARAM>(&context)), 0);
+  CMDIChildWnd* second = main->MDIGetActive();
+  ASSERT_NE(second, first);
+  const CRect rect = second->Record()->rect;
+  EXPECT_GE(rect.Width(), area.Width() / 2) << "not a strip of 180 pixels";
+  EXPECT_GE(rect.Height(), area.Height() / 2);
+  EXPECT_GT(rect.left, 0) << "a step aside from the first";
+  EXPECT_LE(rect.right, area.Width());
+  EXPECT_LE(rect.bottom, area.Height());
+  // One more steps further from the active one, still inside the area.
+  ASSERT_NE(main->SendMessage(showView, 0, reinterpret_cast<LPARAM>(&context)), 0);
+  const CRect third = main->MDIGetActive()->Record()->rect;
+  EXPECT_GT(third.left, rect.left);
+  EXPECT_LE(third.bottom, area.Height());
+  for (CMDIChildWnd* frame : main->ChildFrames()) frame->DestroyWindow();
 }
 
 TEST_F(HostSessionTest, AnEditorSessionIsAChildWindowThatCompilesAndKeepsTheText) {

@@ -146,6 +146,61 @@ TEST_F(ListCtrlPeerTest, AHeaderClickReachesTheOwnerAsAColumnClickAndWidthsGoBot
   EXPECT_EQ(list.GetColumnWidth(0), 200) << "a width the person drags is the control's width";
 }
 
+TEST_F(ListCtrlPeerTest, TheHeaderShowsTheSortMarkAndNotAnotherColumnAQtClickWouldMark) {
+  QHeaderView* header = Peer().DetailsView()->header();
+  ProcessAll();
+  EXPECT_FALSE(header->isSortIndicatorShown()) << "nothing sorted yet";
+  list.SetSortMark(1, false);
+  ProcessAll();
+  EXPECT_TRUE(header->isSortIndicatorShown());
+  EXPECT_EQ(header->sortIndicatorSection(), 1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  // The owner here sorts nothing on a click: the arrow stays where the control has it.
+  int x = header->sectionViewportPosition(2) + header->sectionSize(2) / 2;
+  ClickAt(header->viewport(), QPoint(x, header->height() / 2));
+  ProcessAll();
+  EXPECT_EQ(header->sortIndicatorSection(), 1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  list.SetSortMark(-1, true);
+  ProcessAll();
+  EXPECT_FALSE(header->isSortIndicatorShown());
+}
+
+TEST_F(ListCtrlPeerTest, ANameColumnNobodySizedIsWidenedToItsNamesAndAUsersWidthStays) {
+  host.Host().resize(800, 400);
+  list.MoveWindow(CRect(0, 0, 800, 300));
+  list.DeleteAllItems();
+  list.SetColumnWidth(0, 100);
+  const std::string longName = "Simulation_Options_of_the_second_reactor_train";
+  list.InsertItem(0, longName, 0);
+  list.InsertItem(1, "Tank", 0);
+  ProcessAll();
+  const int needed = QFontMetrics(Peer().DetailsView()->font()).horizontalAdvance(QString::fromStdString(longName));
+  EXPECT_GT(list.GetColumnWidth(0), needed) << "the long name is not cut";
+  EXPECT_LE(list.GetColumnWidth(0), 400) << "at most half the pane";
+  EXPECT_EQ(Peer().DetailsView()->header()->sectionSize(0), list.GetColumnWidth(0));
+
+  // A width somebody chose is kept, however long the names.
+  list.SetColumnWidth(0, 90);
+  list.DeleteAllItems();
+  list.InsertItem(0, longName, 0);
+  ProcessAll();
+  EXPECT_EQ(list.GetColumnWidth(0), 90);
+}
+
+TEST_F(ListCtrlPeerTest, LargeIconLabelsGetEveryLineTheirCellHasRoomFor) {
+  list.DeleteAllItems();
+  list.InsertItem(0, "Tank", 0);  // a short first label must not decide the others' room
+  list.InsertItem(1, "Simulation Options", 0);
+  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);
+  ProcessAll();
+  QListView* view = Peer().IconView();
+  const QRect cell = view->visualRect(Model().index(1, 0));
+  const int line = view->fontMetrics().height();
+  EXPECT_GE(cell.height(), 32 + 2 * line) << "room for the icon and two lines of label";
+  EXPECT_GE(cell.width(), kLargeIconCellWidth - 2);
+}
+
 TEST_F(ListCtrlPeerTest, ClicksSelectRowsAndLabelsAreEditedInPlace) {
   QTreeView* view = Peer().DetailsView();
   ProcessAll();

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "tests/cli/ProgramRun.h"
 #include "tests/support/ScopedConfigDir.h"
+#include "workbench/document/DocumentFiles.h"
 
 namespace {
 
@@ -316,4 +318,98 @@ TEST_F(CommandLineTest, SaveWritesTheDocumentThatTheNextRunReads) {
   ProgramResult reread = RunProgram({"--list", "Simulation/Custom Modeling/Models", saved});
   ASSERT_EQ(reread.exitCode, 0) << reread.err;
   EXPECT_TRUE(Has(reread.out, "\nReactor\t")) << reread.out;
+}
+
+// The sample with custom modeling switched off, beside copies of its libraries:
+// its own types are then shown as the read-only "Local Library".
+class ReadOnlyKeysTest : public CommandLineTest {
+ protected:
+  std::string LocalLibrarySample() {
+    namespace fs = std::filesystem;
+    const fs::path samples = fs::path(DefaultSamplePath(ProgramPath())).parent_path();
+    for (const auto& entry : fs::directory_iterator(samples)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      const std::size_t setting = text.find("CustomModeling true;");
+      if (setting != std::string::npos) text.replace(setting, 20, "CustomModeling false;");
+      ScratchFile(entry.path().filename().string(), text);
+    }
+    return config.Path() + "/" + kSampleFileName;
+  }
+  ProgramResult ScriptOn(const std::string& document, const std::string& text) {
+    return RunProgram({"--script", "-", document}, text);
+  }
+};
+
+TEST_F(ReadOnlyKeysTest, KeysOnTheLocalLibraryBeepAndChangeNothing) {
+  const std::string sample = LocalLibrarySample();
+  ProgramResult deleted = ScriptOn(sample,
+                                   "select Simulation/Local Library/Models\n"
+                                   "row TankFarm\n"
+                                   "key Del\n"
+                                   "key Ctrl+X\n"
+                                   "key Ctrl+M\n"
+                                   "key F8\n"
+                                   "list\n");
+  ASSERT_EQ(deleted.exitCode, 0) << deleted.err << deleted.out;
+  EXPECT_TRUE(Has(deleted.out, "beep\nbeep\nbeep\nbeep\n")) << deleted.out;
+  EXPECT_TRUE(Has(deleted.out, "\nTankFarm\t")) << "kept:\n" << deleted.out;
+  EXPECT_FALSE(Has(deleted.out, "message box:")) << deleted.out;
+
+  // Copy is allowed in a read-only folder; pasting back into it is not.
+  ProgramResult pasted = ScriptOn(sample,
+                                  "select Simulation/Local Library/Variable Types\n"
+                                  "row Level\n"
+                                  "do Copy\n"
+                                  "select Simulation/Local Library\n"
+                                  "select Simulation/Local Library/Variable Types\n"
+                                  "key Ctrl+V\n"
+                                  "row Level\n"
+                                  "key Ctrl+V\n"
+                                  "list\n");
+  ASSERT_EQ(pasted.exitCode, 0) << pasted.err << pasted.out;
+  EXPECT_TRUE(Has(pasted.out, "beep\nbeep\n")) << pasted.out;
+  EXPECT_FALSE(Has(pasted.out, "Copy_of_Level")) << pasted.out;
+
+  // A library is never rebuilt from the Explorer; the menu's refusal holds for the key too.
+  ProgramResult rebuilt = ScriptOn(sample,
+                                   "select Simulation/Libraries/Modeler\n"
+                                   "key Ctrl+R\n"
+                                   "messages\n");
+  ASSERT_EQ(rebuilt.exitCode, 0) << rebuilt.err << rebuilt.out;
+  EXPECT_TRUE(Has(rebuilt.out, "beep\n")) << rebuilt.out;
+  EXPECT_FALSE(Has(rebuilt.out, "Rebuilding")) << rebuilt.out;
+  ProgramResult refused = ScriptOn(sample, "select Simulation/Libraries/Modeler\ndo Rebuild\n");
+  EXPECT_EQ(refused.exitCode, 1) << "the menu command is refused as well";
+}
+
+TEST_F(CommandLineTest, KeysReachTheFocusedPaneAsAtTheDesktop) {
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row TankFarm\n"
+      "answer no\n"
+      "key Del\n"
+      "key F8\n"
+      "messages\n"
+      "list\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err << result.out;
+  EXPECT_TRUE(Has(result.out, "Are you sure that you want to delete this object?\n  [Yes No]\n")) << result.out;
+  EXPECT_TRUE(Has(result.out, "\nTankFarm\t")) << "kept after No:\n" << result.out;
+  EXPECT_TRUE(Has(result.out, "Compil")) << "F8 compiles the model:\n" << result.out;
+  EXPECT_FALSE(Has(result.out, "beep")) << result.out;
+
+  // Renaming with the key opens the label for the next "rename".
+  ProgramResult renamed = Script(
+      "select Simulation/Custom Modeling/Models\n"
+      "row TankFarm\n"
+      "key Ctrl+M\n"
+      "rename Farm\n"
+      "list\n");
+  ASSERT_EQ(renamed.exitCode, 0) << renamed.err << renamed.out;
+  EXPECT_TRUE(Has(renamed.out, "\nFarm\t")) << renamed.out;
+
+  ProgramResult unknown = Script("select Simulation\nkey Ctrl+Hyper\n");
+  EXPECT_EQ(unknown.exitCode, 1);
+  EXPECT_TRUE(Has(unknown.err, "stdin:2:")) << unknown.err;
 }

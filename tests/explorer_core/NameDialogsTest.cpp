@@ -50,6 +50,10 @@ TEST_F(NameDialogsTest, AnInvalidNameIsReportedAndKeepsTheDialogOpenUntilTheName
     running.PressButton(IDOK);
     EXPECT_FALSE(running.IsEnded());
     EXPECT_FALSE(OkUsable(running));
+    // The clicked button went grey: the name has the focus, selected to be typed over.
+    EXPECT_EQ(running.FocusedItem(), &NameEdit(running));
+    EXPECT_EQ(NameEdit(running).SelStart(), 0);
+    EXPECT_EQ(NameEdit(running).SelEnd(), 7);
     NameEdit(running).UserType("Tanks2");
     EXPECT_TRUE(OkUsable(running));
     running.PressButton(IDOK);

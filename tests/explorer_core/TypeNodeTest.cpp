@@ -171,6 +171,16 @@ TEST_F(TypeNodeTest, RenamingGoesThroughThePaletteAndReportsARefusal) {
   MessageQueue::Pump();
   EXPECT_EQ(frame.Count(EXPLORER_CONTENTS_CHANGED), 1);
 
+  // A name the host's rule refuses: the message says what is wrong with it.
+  ui.AnswerOk();
+  EXPECT_EQ(node.RenameType("2nd Reactor"), 0);
+  EXPECT_EQ(ui.Prompts().back().text, "The name \"2nd Reactor\" must begin with a letter or an underscore.");
+  ui.AnswerOk();
+  EXPECT_EQ(node.RenameType("Re-actor"), 0);
+  EXPECT_NE(ui.Prompts().back().text.find("only letters, digits and underscores"), std::string::npos)
+      << ui.Prompts().back().text;
+  EXPECT_NE(Simulation().Find("Reactor"), nullptr);
+
   TestLeaf nothing(nullptr, nullptr);
   EXPECT_EQ(nothing.RenameType("Other"), 0);
 }

@@ -110,6 +110,16 @@ TEST_F(TypeKindFolderTest, ReadOnlyFolderHasNoAddEntryPasteOrDrop) {
 
   auto editable = Make<CQVEOVariableTypes>(SimulationInstance());
   EXPECT_EQ(MenuOf(*editable), (Texts{"Explore", "Export...", "-", "Paste"}));
+
+  // The simulation's own folder shown read-only (custom modeling off): the
+  // host would take the copy, the folder must not ask it to.
+  auto local = Make<CQVEOVariableTypes>(SimulationInstance(), 1);
+  EXPECT_EQ(local->OnDragOver(&data, 0), DROPEFFECT_NONE);
+  EXPECT_FALSE(local->OnDrop(&data, DROPEFFECT_COPY)) << "a drop arrives whatever drag-over said";
+  local->DoCommand(ID_EXPLORER_PASTE);
+  EXPECT_EQ(Simulation().Find("Copy_of_Level"), nullptr);
+  MessageQueue::Pump();
+  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 0);
 }
 
 TEST_F(TypeKindFolderTest, ModelsFolderShowsConnectionAndControlSignalButNeverFlowsheet) {

@@ -15,6 +15,8 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
+#include "explorer/nodes/library/QVEOGlobalStructureType.h"
+#include "explorer/nodes/library/QVEOTypesFolder.h"
 #include "explorer/nodes/library/QVEOIcon.h"
 #include "explorer/nodes/library/QVEOModelText.h"
 #include "explorer/nodes/library/QVEOStreamType.h"
@@ -231,6 +233,41 @@ TEST_F(ModelTypeNodesTest, ACutModelStaysUntilItsPasteMovesIt) {
   EXPECT_EQ(build.Palette(units).Find("Tank")->Text(), "Model Tank\n  x as Value;\nEnd\n");
   EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 1);
   EXPECT_TRUE(ui.Prompts().empty());
+}
+
+// "Local Library" with custom modeling off: its models and structure types are
+// shown read-only although the host would let them change.
+TEST_F(ModelTypeNodesTest, AReadOnlyModelOrStructureTypeTakesNoPasteAndNoDrop) {
+  CStoreType& tank = build.Model(Simulation(), "Tank");
+  CStoreType& mixer = build.Model(Simulation(), "Mixer");
+  CStoreType& pipe = build.Type(Simulation(), StoreKind::Structure, "Piping");
+  CStoreType& fill = build.Script(tank, "Fill", "BOOLEAN VB\n' fill the tank\n");
+  CQVEOBlockType tankNode(InstanceOf(tank), nullptr, &owner, 0);
+  CQVEOBlockType readOnlyMixer(InstanceOf(mixer), nullptr, &owner, 1);
+  CQVEOGlobalStructureType readOnlyPipe(InstanceOf(pipe), nullptr, &owner, 1);
+
+  COleDataSource scriptData;
+  ASSERT_TRUE(OfferHostObject(scriptData, CF_EXPLORER_SCRIPT, static_cast<IFType*>(&fill)));
+  COleDataObject script(scriptData.Copy());
+  for (CQVExplorerModelTypeObject* node : {static_cast<CQVExplorerModelTypeObject*>(&readOnlyMixer),
+                                           static_cast<CQVExplorerModelTypeObject*>(&readOnlyPipe)}) {
+    EXPECT_EQ(node->OnDragOver(&script, 0), DROPEFFECT_NONE);
+    EXPECT_EQ(node->OnDrop(&script, DROPEFFECT_COPY), 0) << "a drop arrives whatever drag-over said";
+    EXPECT_EQ(node->OnDrop(&script, DROPEFFECT_MOVE), 0);
+  }
+  Show(readOnlyMixer);
+  EXPECT_EQ(Row("Fill"), nullptr);
+
+  tankNode.DoCommand(ID_EXPLORER_COPY);
+  ASSERT_TRUE(Clipboard::IsFormatAvailable(CF_EXPLORER_MODEL_TYPE));
+  EXPECT_FALSE(readOnlyMixer.CanDoCommand(ID_EXPLORER_PASTE));
+  EXPECT_FALSE(readOnlyMixer.CanDoCommand(ID_EXPLORER_RENAME)) << "its menu offers no Rename; Ctrl+M neither";
+  COleDataObject clipboard;
+  ASSERT_TRUE(clipboard.AttachClipboard());
+  EXPECT_EQ(readOnlyMixer.PasteData(clipboard, DROPEFFECT_COPY), 0);
+  EXPECT_EQ(readOnlyMixer.OnDrop(&clipboard, DROPEFFECT_COPY), 0);
+  EXPECT_EQ(Simulation().Find("Copy_of_Tank"), nullptr);
+  EXPECT_EQ(owner.Count(EXPLORER_OBJECT_ADDED), 0);
 }
 
 TEST_F(ModelTypeNodesTest, AModelTypeEntryWrittenByAnotherProcessYieldsNothing) {

@@ -56,8 +56,13 @@ class ContentsPaneTest : public ExplorerWindowTest {
 TEST_F(ContentsPaneTest, ColumnClicksSortStablyAndTheChoiceIsKeptForTheNextExplorer) {
   // The context's default: column 0, ascending, without regard to case.
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"alpha", "bravo", "Charlie", "Delta"}));
+  // The header's arrow shows the order.
+  EXPECT_EQ(list->GetSortMarkColumn(), 0);
+  EXPECT_TRUE(list->IsSortMarkAscending());
   ASSERT_TRUE(list->UserClickColumn(0));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"Delta", "Charlie", "bravo", "alpha"}));
+  EXPECT_EQ(list->GetSortMarkColumn(), 0);
+  EXPECT_FALSE(list->IsSortMarkAscending());
   EXPECT_EQ(StoredSortColumn(), "Name");
   EXPECT_EQ(StoredSortUp(), 0u);
 
@@ -68,10 +73,13 @@ TEST_F(ContentsPaneTest, ColumnClicksSortStablyAndTheChoiceIsKeptForTheNextExplo
   EXPECT_EQ(StoredSortUp(), 1u);
   ASSERT_TRUE(list->UserClickColumn(3));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"Delta", "Charlie", "bravo", "alpha"}));
+  EXPECT_EQ(list->GetSortMarkColumn(), 3);
+  EXPECT_FALSE(list->IsSortMarkAscending());
 
   // A column the context cannot sort on changes nothing and keeps nothing.
   ASSERT_TRUE(list->UserClickColumn(2));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"Delta", "Charlie", "bravo", "alpha"}));
+  EXPECT_EQ(list->GetSortMarkColumn(), 3) << "the rows are still in that order";
   EXPECT_EQ(StoredSortColumn(), "Equations");
   EXPECT_EQ(StoredSortUp(), 0u);
 

@@ -78,13 +78,18 @@ TEST(HostEntryPointsTest, ParserMessagesGoToTheMessagesWindow) {
   fake::App app;
   fake::Document document;
   QVParseReport report;
-  report.AddError(7, "unknown type 'Pressur' for variable 'P'");
   report.AddWarning(0, "the model has no equations");
+  report.AddError(7, "unknown type 'Pressur' for variable 'P'");
+  report.AddWarning(3, "'Q' is not declared in a model");
+  report.AddError(3, "'T' is used before it is declared");
 
   QVReportParserMessagesToOutput(report);  // no current document: nothing happens
   app.document = &document;
   QVReportParserMessagesToOutput(report);
-  EXPECT_EQ(document.output, (std::vector<std::string>{"Error: Line 7: unknown type 'Pressur' for variable 'P'\n",
+  // In line order, a line's messages as they came, those about the whole model last.
+  EXPECT_EQ(document.output, (std::vector<std::string>{"Warning: Line 3: 'Q' is not declared in a model\n",
+                                                       "Error: Line 3: 'T' is used before it is declared\n",
+                                                       "Error: Line 7: unknown type 'Pressur' for variable 'P'\n",
                                                        "Warning: the model has no equations\n"}));
 }
 

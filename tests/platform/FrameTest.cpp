@@ -184,3 +184,72 @@ TEST(Frame, ChildFramesDeleteThemselvesWhenTheMainWindowGoesFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// Frames of the Window menu's tests: nothing inside them.
+class PlainChildFrame : public CMDIChildWnd {
+ protected:
+  bool OnCreateClient(CREATESTRUCT*, CCreateContext*) override { return true; }
+};
+
+class WindowMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    main.SetAutoDelete(false);
+    ASSERT_TRUE(main.LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
+    main.MoveWindow(CRect(0, 0, 900, 600));
+  }
+  CMDIChildWnd* Open(const CRect& rect, bool visible = true) {
+    auto* frame = new PlainChildFrame;
+    EXPECT_TRUE(frame->LoadFrame(0, WS_CHILD | (visible ? WS_VISIBLE : 0), main.MDIClient(), nullptr));
+    frame->MoveWindow(rect);
+    return frame;
+  }
+  static CRect Rect(CWnd* w) { return w->Record()->rect; }
+  CMDIFrameWnd main;
+};
+
+}  // namespace
+
+TEST_F(WindowMenuTest, CascadeAndTileArrangeTheVisibleFramesAndNeedOne) {
+  EXPECT_FALSE(QueryCommandState(&main, ID_WINDOW_CASCADE).enabled) << "nothing to arrange";
+  CMDIChildWnd* hidden = Open(CRect(5, 5, 50, 50), false);  // a hidden Explorer keeps its place
+  EXPECT_FALSE(QueryCommandState(&main, ID_WINDOW_TILE_HORZ).enabled);
+  CMDIChildWnd* a = Open(CRect(0, 0, 175, 535));
+  CMDIChildWnd* b = Open(CRect(10, 10, 185, 545));
+  CMDIChildWnd* c = Open(CRect(20, 20, 195, 555));
+  a->MDIActivate();
+  for (UINT id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT})
+    EXPECT_TRUE(QueryCommandState(&main, id).enabled) << id;
+
+  PerformCommand(&main, ID_WINDOW_TILE_HORZ);  // one above the other, full width
+  EXPECT_EQ(Rect(a), CRect(0, 0, 900, 200));
+  EXPECT_EQ(Rect(b), CRect(0, 200, 900, 400));
+  EXPECT_EQ(Rect(c), CRect(0, 400, 900, 600));
+  PerformCommand(&main, ID_WINDOW_TILE_VERT);  // side by side, full height
+  EXPECT_EQ(Rect(a), CRect(0, 0, 300, 600));
+  EXPECT_EQ(Rect(c), CRect(600, 0, 900, 600));
+  EXPECT_EQ(Rect(hidden), CRect(5, 5, 50, 50));
+
+  // Cascade: the same size for all, each a step further, the active one in front (last).
+  PerformCommand(&main, ID_WINDOW_CASCADE);
+  EXPECT_EQ(Rect(b).TopLeft(), CPoint(0, 0));
+  EXPECT_EQ(Rect(c).left - Rect(b).left, Rect(c).top - Rect(b).top);
+  EXPECT_GT(Rect(a).left, Rect(c).left);
+  EXPECT_EQ(Rect(a).Width(), Rect(b).Width());
+  EXPECT_EQ(Rect(a).bottom, 600) << "the lowest frame ends at the bottom of the area";
+  EXPECT_EQ(main.MDIGetActive(), a);
+
+  // Five frames tile as a grid that fills the area.
+  Open(CRect(0, 0, 10, 10));
+  Open(CRect(0, 0, 10, 10));
+  PerformCommand(&main, ID_WINDOW_TILE_HORZ);
+  long area = 0;
+  for (CMDIChildWnd* frame : main.ArrangeableFrames()) {
+    area += static_cast<long>(Rect(frame).Width()) * Rect(frame).Height();
+    EXPECT_GE(Rect(frame).Width(), 300) << "no sliver";
+  }
+  EXPECT_EQ(area, 900L * 600L);
+  for (CMDIChildWnd* frame : main.ChildFrames()) frame->DestroyWindow();
+}

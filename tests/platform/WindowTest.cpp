@@ -8,6 +8,7 @@
 #include "explorer/resources/CommandIds.h"
 #include "platform/Command.h"
 #include "platform/Menu.h"
+#include "platform/UserInterface.h"
 #include "platform/Window.h"
 
 namespace {
@@ -219,6 +220,52 @@ TEST_F(WindowTest, CommandStateComesFromTheRoutingAndUnhandledIsDisabled) {
   EXPECT_TRUE(PerformCommand(&w, 100));
   EXPECT_EQ(w.performed, std::vector<UINT>{100});
   EXPECT_FALSE(PerformCommand(nullptr, 100));
+}
+
+TEST_F(WindowTest, AKeyOrMenuCommandRunsOnlyWhenEnabledAndARefusedOneBeeps) {
+  ScriptedUserInterface ui;
+  ScopedUserInterface installed(ui);
+  AcceleratorTable table;
+  table.entries = {{FVIRTKEY, VK_F5, 100}, {FVIRTKEY, VK_F6, 101}, {FVIRTKEY, VK_F7, 999}};
+  CommandWnd frame;
+  ASSERT_TRUE(frame.Create("f", "", WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0));
+  frame.Record()->accelerators = &table;
+  DispatchKeyDown(frame.m_hWnd, VK_F5);
+  DispatchKeyDown(frame.m_hWnd, VK_F6);  // disabled
+  DispatchKeyDown(frame.m_hWnd, VK_F7);  // nobody answers for it: disabled, as in a menu
+  EXPECT_EQ(frame.performed, std::vector<UINT>{100});
+  EXPECT_EQ(ui.Beeps(), 2);
+  // A menu's choice arrives posted, after the menu was built: it is asked again.
+  frame.PostMessage(WM_COMMAND, MAKEWPARAM(101, 0), 0);
+  MessageQueue::Pump();
+  EXPECT_EQ(frame.performed, std::vector<UINT>{100});
+  EXPECT_EQ(ui.Beeps(), 3);
+  // A control's notification names its window and is not a command to check.
+  frame.SendMessage(WM_COMMAND, MAKEWPARAM(101, 0), reinterpret_cast<LPARAM>(frame.m_hWnd));
+  EXPECT_EQ(frame.performed, (std::vector<UINT>{100, 101}));
+  EXPECT_EQ(ui.Beeps(), 3);
+}
+
+TEST(AcceleratorText, KeyNamesReadBackAsTheyAreWritten) {
+  AcceleratorTable table;
+  table.entries = {{FVIRTKEY | FCONTROL, 'X', 1}, {FVIRTKEY, VK_DELETE, 2},       {FVIRTKEY, VK_F8, 3},
+                   {FVIRTKEY | FCONTROL | FSHIFT, 'S', 4}, {FVIRTKEY | FALT, VK_RETURN, 5}, {FVIRTKEY | FCONTROL | FALT, VK_INSERT, 6},
+                   {FVIRTKEY, VK_APPS, 7}, {FVIRTKEY | FSHIFT, VK_F1, 8}, {FVIRTKEY, VK_F12, 9}};
+  for (const Accelerator& a : table.entries) {
+    Accelerator read;
+    ASSERT_TRUE(AcceleratorTable::ParseKeyText(AcceleratorTable::KeyText(a), read)) << AcceleratorTable::KeyText(a);
+    EXPECT_EQ(read.key, a.key) << AcceleratorTable::KeyText(a);
+    EXPECT_EQ(read.flags, a.flags) << AcceleratorTable::KeyText(a);
+  }
+  Accelerator key;
+  ASSERT_TRUE(AcceleratorTable::ParseKeyText("ctrl+shift+s", key));
+  EXPECT_EQ(key.key, static_cast<UINT>('S'));
+  EXPECT_EQ(key.flags, FVIRTKEY | FCONTROL | FSHIFT);
+  ASSERT_TRUE(AcceleratorTable::ParseKeyText("Delete", key));
+  EXPECT_EQ(key.key, VK_DELETE);
+  EXPECT_EQ(key.flags, FVIRTKEY);
+  for (const char* bad : {"", "+", "Ctrl+", "Ctrl++", "Hyper+X", "F13", "F0", "XY", "Ctrl+F123"})
+    EXPECT_FALSE(AcceleratorTable::ParseKeyText(bad, key)) << bad;
 }
 
 TEST_F(WindowTest, ForeignWindowsReportTheirOwnProcess) {

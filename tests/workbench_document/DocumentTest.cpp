@@ -71,6 +71,19 @@ TEST_F(DocumentTest, MessagesAreKeptInOrderAndHeardByListeners) {
   EXPECT_EQ(shown, 1);
 }
 
+TEST_F(DocumentTest, EachMessageStartsALineWhateverLineFeedsItsWriterPutAroundIt) {
+  Doc().OutputMessage("\nCompiling Reactor...", -1, 0);
+  Doc().OutputMessage("Error: Line 6: unknown type 'Pressur'\n", -1, 0);
+  Doc().OutputMessage("\n\nTwo lines\n\nof one message\n\n", -1, 0);
+  Doc().OutputMessage("\n", -1, 0);
+  EXPECT_EQ(Doc().Messages().Lines(), (std::vector<std::string>{"Compiling Reactor...",
+                                                                "Error: Line 6: unknown type 'Pressur'", "Two lines",
+                                                                "of one message"}));
+  EXPECT_EQ(CMessageLog::MessageLines("\r\nTwo lines\r\n\r\nof one message\r\n"),
+            (std::vector<std::string>{"Two lines", "", "of one message"}));
+  EXPECT_TRUE(CMessageLog::MessageLines("\n\n").empty());
+}
+
 TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
   CWorkbenchMainFrame* main = app.CreateMainWindow();
   ASSERT_NE(main, nullptr);

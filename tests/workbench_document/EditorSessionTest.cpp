@@ -56,6 +56,35 @@ TEST_F(EditorSessionTest, CompilingReportsToTheMessagesAndUpdatesTheType) {
   EXPECT_TRUE(app.Document().IsModified());
 }
 
+TEST_F(EditorSessionTest, ACompileReportsEachMessageOnItsOwnLineInTheOrderOfTheText) {
+  CEditorSession& session = Launch("BufferTank");
+  std::string text = session.Text();
+  // An undeclared name in an equation near the top, a declaration of an unknown type further down.
+  const std::string header = "Model BufferTank\n";
+  ASSERT_NE(text.find(header), std::string::npos) << text;
+  text.insert(text.find(header) + header.size(), "  Overflow = Spillway;\n");
+  text.insert(text.rfind("End"), "  Leak as Nonsense;\n");
+  session.SetText(text);
+  app.Document().Messages().Clear();
+  const QVParseReport report = session.Compile();
+  ASSERT_TRUE(report.HasErrors());
+  // The checks find the declaration's error before the equation's warning above it.
+  ASSERT_EQ(report.messages.size(), 3u);
+  EXPECT_GT(report.messages.front().line, report.messages.back().line);
+  const std::vector<std::string> lines = app.Document().Messages().Lines();
+  ASSERT_GE(lines.size(), 4u) << app.Document().Messages().Text();
+  EXPECT_EQ(lines.front(), "Compiling BufferTank...");
+  int previous = 0;
+  for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+    const std::size_t at = lines[i].find("Line ");
+    ASSERT_NE(at, std::string::npos) << lines[i];
+    const int line = std::stoi(lines[i].substr(at + 5));
+    EXPECT_GE(line, previous) << lines[i];
+    previous = line;
+  }
+  EXPECT_EQ(lines.back().rfind("Compilation completed.", 0), 0u) << lines.back();
+}
+
 TEST_F(EditorSessionTest, SavingKeepsTheTextWithoutCompiling) {
   CEditorSession& session = Launch("ControlValve");
   const std::string edited = "// Edited by hand.\n" + session.Text();

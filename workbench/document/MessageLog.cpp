@@ -17,16 +17,25 @@ std::string CMessageLog::Text() const {
 
 std::vector<std::string> CMessageLog::Lines() const {
   std::vector<std::string> lines;
-  const std::string text = Text();
+  for (const MessageLogEntry& e : m_entries) {
+    for (std::string& line : MessageLines(e.text))
+      if (!line.empty()) lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::vector<std::string> CMessageLog::MessageLines(const std::string& text) {
+  std::vector<std::string> lines;
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(std::move(line));
+    if (!line.empty() || !lines.empty()) lines.push_back(std::move(line));  // none before the first
     start = end + 1;
   }
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
   return lines;
 }
 

@@ -1,7 +1,8 @@
 // The messages window's contents: every OutputMessage text as it came, kept
 // in order, with listeners that the desktop program (a window) and the
-// command line (printing) attach. Texts carry their own line feeds, as the
-// explorer writes them ("\nCompiling...").
+// command line (printing) attach. Writers put line feeds before or after a
+// message as they please ("\nCompiling...", "Error: ...\n"); each message is
+// shown on a line of its own all the same.
 #pragma once
 
 #include <cstddef>
@@ -25,8 +26,11 @@ class CMessageLog {
   const std::vector<MessageLogEntry>& Entries() const { return m_entries; }
   // Everything written, one text after another.
   std::string Text() const;
-  // The written text cut into lines, leaving out empty ones.
+  // Every message's lines, each message starting a line of its own, leaving out empty lines.
   std::vector<std::string> Lines() const;
+  // The lines of one message: its text cut at line feeds, without the empty
+  // lines before and after it.
+  static std::vector<std::string> MessageLines(const std::string& text);
   void Clear() { m_entries.clear(); }
 
   // Called for each new entry; returns an id for RemoveListener.

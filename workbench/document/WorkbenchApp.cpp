@@ -126,7 +126,9 @@ bool CWorkbenchApp::ShowView(const tag_CorvaneViewContext& context) {
   std::unique_ptr<CDocument> document = documentTemplate->CreateNewDocument();
   auto* viewDocument = dynamic_cast<CRDocument*>(document.get());
   if (!viewDocument) return false;
-  viewDocument->SetViewContext(context);
+  tag_CorvaneViewContext placed = context;
+  if (!placed.placement && placeNewView) placeNewView(placed);
+  viewDocument->SetViewContext(placed);
   CComPtr<IUnknown> root;
   if (SUCCEEDED(m_document->GetRootModel(&root))) viewDocument->SetRootModel(root);
   CFrameWnd* frame = documentTemplate->CreateNewFrame(document.get(), m_mainWindow->MDIClient(), true);

@@ -59,6 +59,9 @@ class CWorkbenchApp : public CRBaseApp {
   CWorkbenchMainFrame* MainWindow() const { return m_mainWindow; }
   // Opens what a SHOW_CORVANEVIEW request asks for; false when it cannot be shown.
   bool ShowView(const tag_CorvaneViewContext& context);
+  // Gives a window that a request opens without a placement one of the
+  // program's choosing (the desktop program sets it; unset, the window sizes itself).
+  std::function<void(tag_CorvaneViewContext&)> placeNewView;
 
   CTextEditorService& Editor() { return m_editor; }
   CFileExporter& Exporter() { return m_exporter; }

@@ -29,6 +29,8 @@ CComPtr<IFType> HoldingPaletteOwner(IFType* type) {
 }  // namespace
 
 int CQVExplorerModelTypeObject::PasteData(COleDataObject& data, DWORD effect) {
+  // Nothing is pasted or dropped into a library's model or a built-in one.
+  if (!IsEditable()) return 0;
   if (data.IsDataAvailable(CF_EXPLORER_MODEL_TYPE)) return PasteModel(data, effect);
   if (data.IsDataAvailable(CF_EXPLORER_SCRIPT)) return PasteScript(data, effect);
   if (data.IsDataAvailable(CF_EXPLORER_MODEL_ICON)) return PasteIcon(data, effect);

@@ -122,6 +122,7 @@ bool CQVEOGlobalStructureType::OfferClipboardData(COleDataSource& data) {
 }
 
 int CQVEOGlobalStructureType::PasteData(COleDataObject& data, DWORD effect) {
+  if (!IsEditable()) return 0;
   if (data.IsDataAvailable(CF_EXPLORER_SCRIPT)) return PasteScript(data, effect);
   if (!data.IsDataAvailable(CF_EXPLORER_GLOBAL_STRUCTURE_TYPE) || !(effect & (DROPEFFECT_COPY | DROPEFFECT_MOVE)))
     return 0;

@@ -66,6 +66,7 @@ void CQVEOTypeKindFolder::DoCommand(UINT id) {
 }
 
 void CQVEOTypeKindFolder::PasteFromClipboard() {
+  if (m_bReadOnly) return;
   COleDataObject data;
   if (data.AttachClipboard()) PasteData(data, ClipboardPasteEffect(data));
 }
@@ -78,7 +79,8 @@ DWORD CQVEOTypeKindFolder::OnDragOver(COleDataObject* data, DWORD keyState) {
 }
 
 int CQVEOTypeKindFolder::OnDrop(COleDataObject* data, DWORD dropEffect) {
-  return data ? PasteData(*data, dropEffect) : 0;
+  // A drop arrives whatever OnDragOver answered (a right-drag's menu, a drop from another program).
+  return data && !m_bReadOnly ? PasteData(*data, dropEffect) : 0;
 }
 
 CComPtr<IFType> CQVEOTypeKindFolder::PaletteOwner() { return type_access::TypeOf(GetType()); }

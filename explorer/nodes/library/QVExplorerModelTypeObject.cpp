@@ -130,13 +130,13 @@ int CQVExplorerModelTypeObject::CanDoCommand(UINT id) {
     case ID_EXPLORER_PROPERTIES:
     case ID_EXPLORER_EDIT:
     case ID_EXPLORER_EXPLORE:
-    case ID_EXPLORER_RENAME:
       return notSystem;
     case ID_EXPLORER_COPY:
       return m_nStatus != EO_STATUS_NOT_OK;
     case ID_EXPLORER_PASTE:
       return IsEditable() && ClipboardOffersAny({CF_EXPLORER_FORM_DEFINITION, CF_EXPLORER_MODEL_TYPE,
                                                  CF_EXPLORER_SCRIPT, CF_EXPLORER_MODEL_ICON});
+    case ID_EXPLORER_RENAME:  // a library's model offers no rename, and Ctrl+M must not either
     case ID_EXPLORER_DELETE:
     case ID_EXPLORER_COMPILE:
     case ID_EXPLORER_UPDATE_TO_CUSTOM_MODEL:
@@ -310,7 +310,7 @@ DWORD CQVExplorerModelTypeObject::DoDragDrop() {
 }
 
 DWORD CQVExplorerModelTypeObject::OnDragOver(COleDataObject* data, DWORD keyState) {
-  if (!data) return DROPEFFECT_NONE;
+  if (!data || !IsEditable()) return DROPEFFECT_NONE;
   if (data->IsDataAvailable(CF_EXPLORER_FORM_DEFINITION)) return DROPEFFECT_LINK;
   if (data->IsDataAvailable(CF_EXPLORER_SCRIPT)) return (keyState & MK_SHIFT) ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
   return DROPEFFECT_NONE;
