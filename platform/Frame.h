@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FrameworkCommandIds.h"
 #include "platform/Menu.h"
 #include "platform/Window.h"
 
@@ -34,11 +35,6 @@ struct CCreateContext {
 constexpr DWORD FWS_ADDTOTITLE = 0x8000;
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
-// The Window menu's arrangements, performed by the MDI frame itself.
-constexpr UINT ID_WINDOW_ARRANGE = 57649;
-constexpr UINT ID_WINDOW_CASCADE = 57650;
-constexpr UINT ID_WINDOW_TILE_HORZ = 57651;
-constexpr UINT ID_WINDOW_TILE_VERT = 57652;
 
 class CFrameWnd : public CWnd {
  public:

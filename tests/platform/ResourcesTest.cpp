@@ -66,7 +66,8 @@ struct ResourceHeaders {
     menus = ReadIds({"explorer/resources/MenuIds.h"}, problems);
     dialogs = ReadIds({"explorer/resources/DialogIds.h"}, problems);
     controls = ReadIds({"explorer/resources/ControlIds.h"}, problems);
-    commands = ReadIds({"explorer/resources/CommandIds.h", "host/HostCommandIds.h"}, problems);
+    commands = ReadIds({"explorer/resources/CommandIds.h", "host/HostCommandIds.h", "platform/FrameworkCommandIds.h"},
+                       problems);
   }
 };
 
