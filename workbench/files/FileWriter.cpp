@@ -356,6 +356,15 @@ bool CanWriteDefinitionAsIs(const std::string& name, DefinitionKind kind, const 
 }
 
 bool WriteFileContents(const FileContents& contents, std::string& text, FileProblem& problem) {
+  // A file the reader would refuse is not written.
+  for (const FileFolder& folder : contents.folders) {
+    if (folder.path.size() <= kMaxFolderDepth) continue;
+    problem.line = 0;
+    problem.message = "cannot be written: the folder '" + folder.path.back() + "' lies " +
+                      std::to_string(folder.path.size()) + " folders deep; a file holds folders at most " +
+                      std::to_string(kMaxFolderDepth) + " deep";
+    return false;
+  }
   std::string out;
   ContentsWriter(contents, out).Write();
   if (FindInvalidUtf8(out) != std::string::npos) {
