@@ -16,20 +16,27 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-// Line numbers of byte offsets, from a table of where each line starts.
+// Line numbers of byte offsets, counted on from the last offset asked for.
+// The reader asks in file order, so a file is counted through once, and no
+// table grows with the number of lines (a file of empty lines costs nothing more).
 class LineTable {
  public:
-  explicit LineTable(std::string_view text) {
-    m_starts.push_back(0);
-    for (std::size_t i = 0; i < text.size(); ++i)
-      if (text[i] == '\n') m_starts.push_back(i + 1);
-  }
-  int LineOf(std::size_t offset) const {
-    return static_cast<int>(std::upper_bound(m_starts.begin(), m_starts.end(), offset) - m_starts.begin());
+  explicit LineTable(std::string_view text) : m_text(text) {}
+  int LineOf(std::size_t offset) {
+    offset = std::min(offset, m_text.size());
+    if (offset < m_offset) {
+      m_offset = 0;
+      m_line = 1;
+    }
+    m_line += std::count(m_text.begin() + m_offset, m_text.begin() + offset, '\n');
+    m_offset = offset;
+    return static_cast<int>(m_line);
   }
 
  private:
-  std::vector<std::size_t> m_starts;
+  std::string_view m_text;
+  std::size_t m_offset = 0;  // lines before this offset are counted
+  std::size_t m_line = 1;    // the line the offset is on
 };
 
 // The first token of text (comments and blanks passed over).

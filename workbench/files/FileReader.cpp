@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -17,6 +18,10 @@ namespace {
 
 // Files larger than this are not simulation files (the reader would only waste memory on them).
 constexpr std::size_t kMaxFileSize = 512u * 1024u * 1024u;
+
+// The range of the whole-number fields the contents keep as int.
+constexpr int kIntLow = std::numeric_limits<int>::min();
+constexpr int kIntHigh = std::numeric_limits<int>::max();
 
 bool IsBlankLine(std::string_view line) { return line.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
@@ -229,13 +234,16 @@ class ContentsReader {
     if (k == "Folder") {
       FileFolder folder;
       folder.path = f.Strings("a folder name", true);
+      if (folder.path.size() > kMaxFolderDepth)
+        f.Fail("the folder lies " + std::to_string(folder.path.size()) + " folders deep; a file holds folders at most " +
+               std::to_string(kMaxFolderDepth) + " deep");
       for (const std::string& part : folder.path)
         if (part.empty()) f.Fail("a folder name must not be empty");
       const std::optional<long long> flags = f.NamedInteger("flags");
       if (flags && (*flags < 0 || *flags > 0xFFFFFFFFLL)) f.Fail("flags= must fit in 32 bits");
       folder.flags = static_cast<DWORD>(flags.value_or(0));
-      folder.toolbarOrder = static_cast<int>(f.NamedInteger("order").value_or(0));
-      folder.tankIcon = static_cast<int>(f.NamedInteger("tankIcon").value_or(-1));
+      folder.toolbarOrder = f.NamedIntegerIn("order", kIntLow, kIntHigh).value_or(0);
+      folder.tankIcon = f.NamedIntegerIn("tankIcon", kIntLow, kIntHigh).value_or(-1);
       folder.description = f.NamedString("description");
       f.NoText();
       std::string key;
@@ -414,10 +422,10 @@ class ContentsReader {
     if (k == "Packaged") {
       package.model = f.String("the packaged model's name");
       package.format = f.NamedString("format").value_or("");
-      package.option = static_cast<int>(f.NamedInteger("option").value_or(0));
+      package.option = f.NamedIntegerIn("option", kIntLow, kIntHigh).value_or(0);
       f.NoText();
     } else if (k == "Settings") {
-      for (int& setting : package.settings) setting = static_cast<int>(f.Integer("an export setting"));
+      for (int& setting : package.settings) setting = f.IntegerIn("an export setting", kIntLow, kIntHigh);
       f.NoText();
     } else if (k == "Attachment") {
       package.attachments.push_back(FileScript{f.String("the attached file's name"), f.Text()});
@@ -430,10 +438,9 @@ class ContentsReader {
     const std::string& k = f.Source().keyword;
     FileSettings& s = m_contents.settings;
     f.NoText();
-    auto integer = [&](std::string_view what) { return static_cast<int>(f.Integer(what)); };
+    auto integer = [&](std::string_view what) { return f.IntegerIn(what, kIntLow, kIntHigh); };
     if (k == "GroupsPerPage") {
-      s.groupsPerPage = integer("the number of groups per page");
-      if (s.groupsPerPage <= 0) f.Fail("the number of groups per page must be at least 1");
+      s.groupsPerPage = f.IntegerIn("the number of groups per page", 1, kIntHigh);
     } else if (k == "ScriptDoubleClick") {
       s.scriptDoubleClick = integer("what double-clicking a script does");
     } else if (k == "TaskDoubleClick") {
@@ -541,6 +548,10 @@ std::string WithUnixLineEnds(std::string_view text) {
 
 std::optional<FileContents> ReadFileContents(std::string_view text, const std::string& path, FileProblem& problem) {
   problem = FileProblem{path, 0, {}};
+  if (text.size() > kMaxFileSize) {
+    problem.message = "the file is too large to be a simulation or library file";
+    return std::nullopt;
+  }
   std::string unixText;
   if (text.find("\r\n") != std::string_view::npos) {
     unixText = WithUnixLineEnds(text);

@@ -10,6 +10,9 @@
 #include "workbench/files/FileContents.h"
 #include "workbench/files/FileProblem.h"
 
+// The deepest folder path a file may give; deeper ones are refused, by the writer too.
+inline constexpr std::size_t kMaxFolderDepth = 256;
+
 std::optional<FileContents> ReadFileContents(std::string_view text, const std::string& path, FileProblem& problem);
 
 // Reads the file at path (at most limit bytes: a larger file is refused);

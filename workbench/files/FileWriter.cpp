@@ -377,6 +377,15 @@ std::vector<FilePiece> WriteFilePieces(const FileContents& contents) {
 }
 
 bool WriteFileContents(const FileContents& contents, std::string& text, FileProblem& problem) {
+  // A file the reader would refuse is not written.
+  for (const FileFolder& folder : contents.folders) {
+    if (folder.path.size() <= kMaxFolderDepth) continue;
+    problem.line = 0;
+    problem.message = "cannot be written: the folder '" + folder.path.back() + "' lies " +
+                      std::to_string(folder.path.size()) + " folders deep; a file holds folders at most " +
+                      std::to_string(kMaxFolderDepth) + " deep";
+    return false;
+  }
   std::string out;
   for (const FilePiece& piece : WriteFilePieces(contents)) out += piece.text;
   if (FindInvalidUtf8(out) != std::string::npos) {

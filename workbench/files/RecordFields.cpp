@@ -20,6 +20,8 @@ std::string Shown(const RecordValue& value) {
   return value.kind == RecordValue::Kind::String ? QuoteRecordString(value.text) : value.text;
 }
 
+std::string RangeText(int low, int high) { return "from " + std::to_string(low) + " to " + std::to_string(high); }
+
 }  // namespace
 
 std::optional<long long> ParseFileInteger(std::string_view text) {
@@ -83,6 +85,13 @@ long long RecordFields::Integer(std::string_view what) {
   return *number;
 }
 
+int RecordFields::IntegerIn(std::string_view what, int low, int high) {
+  const long long number = Integer(what);
+  if (number < low || number > high)
+    Fail(Concat({"expected ", what, " ", RangeText(low, high), " but found ", m_record.values[m_next - 1].text}));
+  return static_cast<int>(number);
+}
+
 bool RecordFields::Logical(std::string_view what) {
   const RecordValue& value = NextValue(what);
   if (value.kind == RecordValue::Kind::Word && EqualsNoCase(value.text, "true")) return true;
@@ -131,6 +140,15 @@ std::optional<long long> RecordFields::NamedInteger(std::string_view name) {
       value->kind == RecordValue::Kind::Number ? ParseFileInteger(value->text) : std::nullopt;
   if (!number) Fail(Concat({"expected ", name, "= to be a whole number but found ", Shown(*value)}));
   return number;
+}
+
+std::optional<int> RecordFields::NamedIntegerIn(std::string_view name, int low, int high) {
+  const std::optional<long long> number = NamedInteger(name);
+  if (!number) return std::nullopt;
+  if (*number < low || *number > high)
+    Fail(Concat({"expected ", name, "= to be a whole number ", RangeText(low, high), " but found ",
+                 std::to_string(*number)}));
+  return static_cast<int>(*number);
 }
 
 std::optional<double> RecordFields::NamedReal(std::string_view name) {

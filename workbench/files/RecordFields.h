@@ -29,6 +29,8 @@ class RecordFields {
   // Positional values, in order.
   std::string String(std::string_view what);
   long long Integer(std::string_view what);
+  // A whole number the field can hold, from low to high; anything else is refused, never cut down.
+  int IntegerIn(std::string_view what, int low, int high);
   bool Logical(std::string_view what);
   // All remaining positional strings (at least one when atLeastOne).
   std::vector<std::string> Strings(std::string_view what, bool atLeastOne);
@@ -37,6 +39,7 @@ class RecordFields {
   std::optional<std::string> NamedString(std::string_view name);
   std::optional<std::string> NamedWordOrString(std::string_view name);
   std::optional<long long> NamedInteger(std::string_view name);
+  std::optional<int> NamedIntegerIn(std::string_view name, int low, int high);
   std::optional<double> NamedReal(std::string_view name);
   std::optional<bool> NamedLogical(std::string_view name);
 
