@@ -14,6 +14,9 @@ constexpr UINT ID_DROP_COPY = 53512;
 constexpr UINT ID_DROP_LINK = 53513;
 constexpr UINT ID_DROP_CANCEL = 53514;
 
+// What a pane's OnDropEx answers for a drop it leaves to OnDrop (one not made with the right button).
+constexpr DROPEFFECT EXPLORER_DROP_DECLINED = static_cast<DROPEFFECT>(-1);
+
 class CExplorerDropEffectMenu : public CMenu {
  public:
   CExplorerDropEffectMenu(DROPEFFECT allowed, DROPEFFECT defaultEffect);

@@ -9,7 +9,7 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
-#include "explorer/window/ExplorerFrame.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVInstanceCreation.h"
 #include "host/store/IFTypePalette.h"
@@ -92,8 +92,8 @@ int CQVEOGlobalStructureType::CanDoCommand(UINT id) {
     case ID_EXPLORER_CREATE_INSTANCE:
       return 1;
     case ID_HOST_PACKAGE_MODEL: {
-      auto* frame = dynamic_cast<CExplorerFrame*>(GetOwner());
-      return frame && frame->IsStructureBlockSelected();
+      IExplorerWindow* window = GetOwnerWindow();
+      return window && window->IsStructureBlockSelected();
     }
     case ID_EXPLORER_UPDATE_TO_CUSTOM_MODEL:
     case ID_EXPLORER_EXPORTED_MODEL_PROPERTIES:

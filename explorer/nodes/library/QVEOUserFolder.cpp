@@ -17,7 +17,6 @@
 #include "explorer/nodes/library/TypeVisibility.h"
 #include "explorer/nodes/library/UserFolderContents.h"
 #include "explorer/packaging/ExportToFile.h"
-#include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/framework/CQVGeneralUtil.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "host/language/Exporter.h"
@@ -47,15 +46,6 @@ constexpr int kDeleteAttempts = 4;
 const UINT kColumnTitles[] = {13605, 13607};  // "Name", "Status"
 const EOAspect kRowAspects[] = {EOAspectStatus};
 
-// The frame makes user-folder roots and announced user folders through this maker.
-const bool kMakerInstalled = [] {
-  CExplorerDirectMakers::userFolder = [](IFInstance* parent, CExplorerExclusionList* exclusionList, CWnd* owner,
-                                         IFFolder* folder, int readOnly) -> CExplorerObject* {
-    return new CQVEOUserFolder(parent, exclusionList, owner, folder, readOnly);
-  };
-  return true;
-}();
-
 bool OffersPastableModel(const COleDataObject& data) {
   if (data.IsDataAvailable(CF_EXPLORER_GLOBAL_STRUCTURE_TYPE)) return true;
   std::optional<ModelTypePayload> model = ReadModelType(data);
@@ -77,8 +67,11 @@ std::vector<CComPtr<IFTypeDesc>> ShownTypes(IFFolder* folder) {
 CQVEOUserFolder::CQVEOUserFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
                                  IFFolder* folder, int readOnly)
     : CExplorerContainerObject(ForType{}, instance, exclusionList, kOpenIcon, kIcon, owner, readOnly),
-      m_pFolder(folder) {
-  (void)kMakerInstalled;
+      m_pFolder(folder) {}
+
+CExplorerObject* CQVEOUserFolder::Make(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
+                                       IFFolder* folder, int readOnly) {
+  return new CQVEOUserFolder(instance, exclusionList, owner, folder, readOnly);
 }
 
 const GUID& CQVEOUserFolder::ClassID() { return CLSID_QVEOUserFolder; }
