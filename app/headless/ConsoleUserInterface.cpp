@@ -1,6 +1,7 @@
 #include "app/headless/ConsoleUserInterface.h"
 
 #include <memory>
+#include <ostream>
 
 #include "platform/Ole.h"
 #include "platform/Types.h"

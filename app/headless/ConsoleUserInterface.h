@@ -7,7 +7,7 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
+#include <iosfwd>
 #include <string>
 #include <vector>
 

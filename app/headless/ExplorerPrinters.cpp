@@ -1,5 +1,6 @@
 #include "app/headless/ExplorerPrinters.h"
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>

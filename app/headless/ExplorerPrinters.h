@@ -11,7 +11,7 @@
 // keeps its shape.
 #pragma once
 
-#include <ostream>
+#include <iosfwd>
 
 #include "platform/ListCtrl.h"
 #include "platform/Menu.h"

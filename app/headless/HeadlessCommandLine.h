@@ -7,7 +7,7 @@
 // single operand after --tree, an existing file is taken as DOC.
 #pragma once
 
-#include <ostream>
+#include <iosfwd>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,8 @@
 #include "app/headless/ScriptRunner.h"
 
 #include <algorithm>
+#include <istream>
+#include <ostream>
 #include <set>
 #include <vector>
 

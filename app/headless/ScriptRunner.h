@@ -9,8 +9,7 @@
 // stops the script with a message that names its line.
 #pragma once
 
-#include <istream>
-#include <ostream>
+#include <iosfwd>
 #include <string>
 
 class CExplorerFrame;

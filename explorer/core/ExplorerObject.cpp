@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/core/NodePool.h"
 #include "explorer/core/QVExplorer.h"
 #include "host/store/IFNaming.h"
@@ -102,6 +103,8 @@ CWnd* CExplorerObject::GetOwner() const {
   if (m_hOwner) return CWnd::FromHandle(m_hOwner);
   return m_pOwner;
 }
+
+IExplorerWindow* CExplorerObject::GetOwnerWindow() const { return dynamic_cast<IExplorerWindow*>(GetOwner()); }
 
 LRESULT CExplorerObject::SendToOwner(UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* owner = GetOwner();

@@ -32,6 +32,8 @@ constexpr int EO_STATUS_OK = 2;
 // The overlay that marks a node whose status is "not OK".
 constexpr int EO_OVERLAY_ERROR = 1;
 
+class IExplorerWindow;
+
 class CExplorerObject {
  public:
   // Which of the host objects a constructor stores: the type, or an instance.
@@ -117,6 +119,8 @@ class CExplorerObject {
 
   // ---- state
   CWnd* GetOwner() const;
+  // The Explorer window that owns this node; null when the owner is some other window or is gone.
+  IExplorerWindow* GetOwnerWindow() const;
   int GetStatusCode() const { return m_nStatus; }
   UINT GetStatusTextId() const { return m_nStatusTextId; }
   int IsDeletable() const { return m_bDeletable; }

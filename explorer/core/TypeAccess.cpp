@@ -35,6 +35,12 @@ CComPtr<IFTypeDesc> DescriptorOf(IFType* type) {
   return desc;
 }
 
+CComPtr<IFTypeDesc> DescriptorOfInstance(IFInstance* instance) {
+  CComPtr<IFType> type;
+  if (!instance || FAILED(instance->GetType(&type))) return nullptr;
+  return DescriptorOf(type);
+}
+
 CComPtr<IFType> TypeOf(IUnknown* object) {
   CComPtr<IFType> type;
   if (object) MwInstance::TypeOf(object, &type);

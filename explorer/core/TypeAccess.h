@@ -21,6 +21,8 @@ CComPtr<IFTypePalette> HoldingPaletteOf(IFType* type);
 CComPtr<IFTypeTable> TableOf(IFTypePalette* palette);
 std::string NameOf(IFType* type);
 CComPtr<IFTypeDesc> DescriptorOf(IFType* type);
+// The descriptor of the type an instance reports (GetType); null when it reports none.
+CComPtr<IFTypeDesc> DescriptorOfInstance(IFInstance* instance);
 // The type an instance (or any store object) stands for.
 CComPtr<IFType> TypeOf(IUnknown* object);
 // The instance that stands for a type (its default instance).

@@ -4,7 +4,7 @@
 #include "explorer/dialogs/QVPropPageUserNotes.h"
 
 namespace {
-constexpr int kNotesPage = 1;
+constexpr int kComponentListNotesPage = 1;
 }  // namespace
 
 CQVComponentListPropertySheet::CQVComponentListPropertySheet(UINT captionId, IQVPhysicalProperties* componentLists,
@@ -20,5 +20,5 @@ INT_PTR CQVComponentListPropertySheet::DoModal() {
     AddPage(m_generalPage.get());
     AddPage(m_notesPage.get());
   }
-  return RunReopening(kNotesPage);
+  return RunReopening(kComponentListNotesPage);
 }

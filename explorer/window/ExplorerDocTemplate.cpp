@@ -4,6 +4,7 @@
 
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ExplorerTemplateId.h"
+#include "explorer/nodes/ExplorerNodeClasses.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "host/language/CQVTextEditorFrame.h"
 #include "host/framework/CRBaseApp.h"
@@ -12,6 +13,7 @@
 
 int ADInitDll() {
   ExplorerModule::Initialize();
+  RegisterExplorerNodeClasses();
   CRBaseApp* app = CRBaseApp::GetApp();
   // One template per application, however often the module is started.
   if (app && !app->GetDocTemplate(CLSID_ExplorerTemplate)) {

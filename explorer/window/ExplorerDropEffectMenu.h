@@ -10,6 +10,9 @@
 
 class CWnd;
 
+// What a pane's OnDropEx answers for a drop it leaves to OnDrop (one not made with the right button).
+constexpr DROPEFFECT EXPLORER_DROP_DECLINED = static_cast<DROPEFFECT>(-1);
+
 class CExplorerDropEffectMenu : public CMenu {
  public:
   CExplorerDropEffectMenu(DROPEFFECT allowed, DROPEFFECT defaultEffect);

@@ -4,6 +4,7 @@
 #include "explorer/window/ExplorerFrame.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "explorer/core/ExplorerContainerObject.h"
@@ -179,8 +180,7 @@ CExplorerContainerObject* CExplorerFrame::MakeRoot(CCreateContext* context,
     if (!record->libraryName.empty()) {
       CComPtr<IFInstance> instance = RecordInstance(document, *record);
       if (*classId == CLSID_QVEOUserFolder) {
-        if (CExplorerDirectMakers::userFolder)
-          root = CExplorerDirectMakers::userFolder(instance, nullptr, this, record->folder, 0);
+        root = MakeUserFolder(instance, record->folder);
       } else {
         root = CQVExplorer::Manufacture(*classId, instance, nullptr, this);
       }
@@ -198,6 +198,16 @@ CExplorerContainerObject* CExplorerFrame::MakeRoot(CCreateContext* context,
   auto* container = AsContainer(root);
   if (!container) delete root;
   return container;
+}
+
+CExplorerObject* CExplorerFrame::MakeUserFolder(IFInstance* parent, IFFolder* folder) {
+  if (!CExplorerDirectMakers::userFolder) {
+    // A program that forgot the start-up registration would otherwise show nothing, silently.
+    std::fputs("Explorer: no maker for user folders is registered; call RegisterExplorerNodeClasses() at start-up\n",
+               stderr);
+    return nullptr;
+  }
+  return CExplorerDirectMakers::userFolder(parent, nullptr, this, folder, 0);
 }
 
 bool CExplorerFrame::CreateSplitters(unsigned treeWidth) {

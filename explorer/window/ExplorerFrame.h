@@ -17,9 +17,11 @@
 #include <memory>
 #include <string>
 #include <unordered_set>  // unordered_multiset
+#include <utility>
 #include <vector>
 
 #include "explorer/core/ExplorerPanes.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/resources/CommandIds.h"
 #include "platform/Guid.h"
 #include "explorer/window/ExplorerSplitterWnd.h"
@@ -31,6 +33,8 @@ class CExplorerListView;
 class CExplorerObject;
 class CExplorerTreeView;
 class CPaneLabelView;
+struct IFFolder;
+struct IFInstance;
 struct tag_CorvaneViewContext;
 
 // Contents-pane view types (SetListViewType, "ListViewType").
@@ -42,7 +46,7 @@ constexpr unsigned long EXPLORER_VIEW_DETAILS = 3;
 // The tree pane's width when nothing is stored.
 constexpr unsigned kDefaultTreePaneWidth = 233;
 
-class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerPanes {
+class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerWindow {
  public:
   CExplorerFrame();
   ~CExplorerFrame() override;
@@ -89,14 +93,18 @@ class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerPanes {
   // Performs a command the way a menu does: only when it is enabled. False when it is not.
   bool RunCommand(UINT id);
 
+  // IExplorerWindow
   // Nodes stop and restart the tree pane's reaction to host updates while they change the store.
-  void SuspendUpdates();
-  void ResumeUpdates();
+  void SuspendUpdates() override;
+  void ResumeUpdates() override;
+  CExplorerObject* FindTopLevelNode(const std::string& label) override;
+  void MarkCopyOnlyDrag(bool copyOnly) override { m_copyOnlyDrag = copyOnly; }
+  bool TakeCopyOnlyDrag() override { return std::exchange(m_copyOnlyDrag, false); }
 
   // ---- selection questions of the commands
-  int IsModelBlockSelected();
-  int IsStructureBlockSelected();
-  int IsModelInCustomModeling();
+  int IsModelBlockSelected() override;
+  int IsStructureBlockSelected() override;
+  int IsModelInCustomModeling() override;
   // The host says the custom-modeling types changed: close or refresh by the root's class.
   void CheckOwnerIsCustomModeling();
 
@@ -142,6 +150,8 @@ class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerPanes {
   // Creation steps.
   void SizeFrame(const tag_CorvaneViewContext* context);
   CExplorerContainerObject* MakeRoot(CCreateContext* context, const tag_CorvaneViewContext* record);
+  // A user folder below parent (the library's or simulation's instance); null when none can be made.
+  CExplorerObject* MakeUserFolder(IFInstance* parent, IFFolder* folder);
   bool CreateSplitters(unsigned treeWidth);
   bool CreatePanes(const CREATESTRUCT& cs, unsigned treeWidth, CDocument* document);
   void ApplyStoredSettings();
@@ -207,4 +217,6 @@ class CExplorerFrame : public CRQVMDIChildFrame, public IExplorerPanes {
   std::unordered_multiset<const CExplorerObject*> m_pendingObjects;
   bool m_activating = false;
   bool m_routingToHost = false;
+  // Set by a pane around a drag that may only copy; the dragged node takes it.
+  bool m_copyOnlyDrag = false;
 };

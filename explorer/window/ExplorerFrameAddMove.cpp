@@ -67,9 +67,7 @@ LRESULT CExplorerFrame::OnObjectAdded(WPARAM wParam, LPARAM lParam) {
     CExplorerObject* node = nullptr;
     if (userFolder) {
       CExplorerObject* current = m_pTreeView->GetCurrentObject();
-      if (CExplorerDirectMakers::userFolder)
-        node = CExplorerDirectMakers::userFolder(current ? current->GetType() : nullptr, nullptr, this,
-                                                 reinterpret_cast<IFFolder*>(lParam), 0);
+      node = MakeUserFolder(current ? current->GetType() : nullptr, reinterpret_cast<IFFolder*>(lParam));
     } else {
       node = CQVExplorer::Manufacture(*classId, reinterpret_cast<IFInstance*>(lParam), m_pExclusionList, this);
     }

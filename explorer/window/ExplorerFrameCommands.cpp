@@ -221,6 +221,16 @@ int CExplorerFrame::IsModelInCustomModeling() {
   return 0;
 }
 
+CExplorerObject* CExplorerFrame::FindTopLevelNode(const std::string& label) {
+  if (!m_pTreeView) return nullptr;
+  HTREEITEM root = m_pTreeView->GetRootTreeItem();
+  for (HTREEITEM item = root ? m_pTreeView->GetChildItem(root) : nullptr; item;
+       item = m_pTreeView->GetNextSiblingItem(item)) {
+    if (m_pTreeView->GetItemText(item) == label) return m_pTreeView->GetExplorerObject(item);
+  }
+  return nullptr;
+}
+
 void CExplorerFrame::CheckOwnerIsCustomModeling() {
   if (!m_pRootObject) return;
   const GUID& rootClass = m_pRootObject->GetClassID();

@@ -28,9 +28,6 @@ class CExplorerListView : public CListCtrl, public CView {
   CExplorerListView();
   ~CExplorerListView() override;
 
-  // Set around a drag made on behalf of the library toolbar that may only copy (icon rows read it).
-  static inline int m_bCopyOnlyDrag = 0;
-
   using CListCtrl::Create;
   using CListCtrl::DeleteItem;
   using CListCtrl::FindItem;

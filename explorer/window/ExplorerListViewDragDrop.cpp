@@ -3,18 +3,13 @@
 // row, and the drop-effect menu of right-button drops.
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/window/ExplorerContainerCast.h"
+#include "explorer/window/CopyOnlyDrag.h"
 #include "explorer/window/DraggedModelType.h"
 #include "explorer/window/ExplorerDropEffectMenu.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/framework/CRBaseApp.h"
 #include "platform/Resources.h"
-
-namespace {
-
-constexpr DROPEFFECT kDeclined = static_cast<DROPEFFECT>(-1);
-
-}  // namespace
 
 void CExplorerListView::OnBeginDrag(NMLISTVIEW* info, bool rightButton) {
   if (CRBaseApp* app = CRBaseApp::GetApp()) {
@@ -33,9 +28,7 @@ void CExplorerListView::DragRow(int row, bool copyOnly) {
   IRModelType* modelType = nullptr;
   if (!CExplorerObject::IsLive(node) || !DraggedModelType(*node, modelType)) return;
   if (modelType) SetPFSModelType(modelType);
-  m_bCopyOnlyDrag = copyOnly ? 1 : 0;
-  node->DoDragDrop();
-  m_bCopyOnlyDrag = 0;
+  DragNode(*node, copyOnly);
   SetPFSModelType(nullptr);  // this pane may be gone after the drop: the call uses none of it
 }
 
@@ -81,7 +74,7 @@ bool CExplorerListView::OnDrop(COleDataObject* data, DROPEFFECT effect, CPoint p
 
 DROPEFFECT CExplorerListView::OnDropEx(COleDataObject* data, DROPEFFECT dropDefault, DROPEFFECT dropList,
                                        CPoint point) {
-  if (!m_bRightDrag) return kDeclined;
+  if (!m_bRightDrag) return EXPLORER_DROP_DECLINED;
   CExplorerDropEffectMenu menu(dropList, dropDefault);
   const DROPEFFECT chosen = menu.Track(*this, point);
   if (chosen == DROPEFFECT_NONE) {

@@ -2,7 +2,7 @@
 // interface. The panes and the frame find these abilities with dynamic_cast,
 // so a node class offers one by deriving from its interface; a node without
 // it is simply treated as not having that ability. Nodes the frame makes
-// directly (not through the factory) are made by makers their classes install.
+// directly (not through the factory) are made by makers installed at start-up.
 #pragma once
 
 #include <string>
@@ -62,9 +62,11 @@ class IExplorerFrameTools {
   virtual void DoCommand(CExplorerFrame& frame, UINT id) = 0;
 };
 
-// Makers of the nodes the frame makes directly. Each is null until its node
-// class installs it; an Explorer asked for such a node without a maker makes
-// none (the window then does not open, or the added node is not shown).
+// Makers of the nodes the frame makes directly. Each is null until
+// RegisterExplorerNodeClasses (explorer/nodes/ExplorerNodeClasses.h) installs
+// it at start-up; an Explorer asked for such a node without a maker makes none
+// and says so on standard error (the window then does not open, or the added
+// node is not shown).
 struct CExplorerDirectMakers {
   // A user folder below parent showing folder.
   using UserFolderMaker = CExplorerObject* (*)(IFInstance* parent, CExplorerExclusionList* exclusionList,

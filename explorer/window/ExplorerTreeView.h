@@ -31,8 +31,6 @@ class CExplorerTreeView : public CTreeCtrl, public CView {
 
   // Set when the last right-click on the diagnostics item found an unconverged group.
   static inline int mbfHasUnconverged = 0;
-  // Set around a drag made on behalf of the library toolbar that may only copy.
-  static inline int m_bCopyOnlyDrag = 0;
 
   using CTreeCtrl::Create;
   using CTreeCtrl::HitTest;

@@ -3,6 +3,7 @@
 // bands at the pane's edges, and the drop-effect menu of right-button drops.
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/window/ExplorerContainerCast.h"
+#include "explorer/window/CopyOnlyDrag.h"
 #include "explorer/window/DraggedModelType.h"
 #include "explorer/window/ExplorerDropEffectMenu.h"
 #include "explorer/window/ExplorerListView.h"
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int kScrollInset = 15;
-constexpr DROPEFFECT kDeclined = static_cast<DROPEFFECT>(-1);
 
 }  // namespace
 
@@ -37,9 +37,7 @@ void CExplorerTreeView::DragItem(HTREEITEM item, bool copyOnly) {
   IRModelType* modelType = nullptr;
   if (!DraggedModelType(*object, modelType)) return;
   if (modelType) CExplorerListView::SetPFSModelType(modelType);
-  m_bCopyOnlyDrag = copyOnly ? 1 : 0;
-  object->DoDragDrop();
-  m_bCopyOnlyDrag = 0;
+  DragNode(*object, copyOnly);
   CExplorerListView::SetPFSModelType(nullptr);  // this pane may be gone after the drop: the call uses none of it
 }
 
@@ -110,7 +108,7 @@ bool CExplorerTreeView::OnDrop(COleDataObject* data, DROPEFFECT effect, CPoint p
 
 DROPEFFECT CExplorerTreeView::OnDropEx(COleDataObject* data, DROPEFFECT dropDefault, DROPEFFECT dropList,
                                        CPoint point) {
-  if (!m_bRightDrag) return kDeclined;
+  if (!m_bRightDrag) return EXPLORER_DROP_DECLINED;
   CExplorerDropEffectMenu menu(dropList, dropDefault);
   const DROPEFFECT chosen = menu.Track(*this, point);
   if (chosen == DROPEFFECT_NONE) {

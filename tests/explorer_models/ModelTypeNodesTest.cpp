@@ -13,6 +13,8 @@
 #include "explorer/core/ExplorerTemplateId.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "explorer/window/ExplorerFrame.h"
+#include "explorer/window/ExplorerListView.h"
+#include "explorer/window/ExplorerTreeView.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
 #include "explorer/nodes/library/QVEOGlobalStructureType.h"
@@ -29,6 +31,16 @@ namespace models_test {
 namespace {
 
 using ModelTypeNodesTest = ModelsTest;
+
+// The request that explores a block type of a library.
+tag_CorvaneViewContext ExploreBlockType(const std::string& library, const std::string& model) {
+  tag_CorvaneViewContext context;
+  context.viewClass = CLSID_ExplorerTemplate;
+  context.libraryName = library;
+  context.typeName = model;
+  context.text = CLSID_QVEOBlockType.ToString();
+  return context;
+}
 
 TEST_F(ModelTypeNodesTest, AnEditableModelListsItsAddEntriesTextScriptsIconsFormsAndTasksInThatOrder) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
@@ -127,11 +139,7 @@ TEST_F(ModelTypeNodesTest, AModelOfAReadOnlyLibraryOffersPackageModelWhenItIsThe
   CStoreType& pump = build.Model(build.Palette(library), "Pump");
   ADInitDll();
   app.CreateMainWindow();
-  tag_CorvaneViewContext context;
-  context.viewClass = CLSID_ExplorerTemplate;
-  context.libraryName = "Units";
-  context.typeName = "Pump";
-  context.text = CLSID_QVEOBlockType.ToString();
+  const tag_CorvaneViewContext context = ExploreBlockType("Units", "Pump");
   CExplorerFrame* frame = CExplorerFrame::Open(&context);
   ASSERT_NE(frame, nullptr);
   {
@@ -142,6 +150,48 @@ TEST_F(ModelTypeNodesTest, AModelOfAReadOnlyLibraryOffersPackageModelWhenItIsThe
     frame->SetCurrentObject(nullptr);
   }
   frame->DestroyWindow();
+  MessageQueue::Clear();
+}
+
+// Records what each drag allows and drops nothing.
+class DragRecorder : public TestUserInterface {
+ public:
+  DROPEFFECT DoDragDrop(COleDataSource&, DROPEFFECT allowed) override {
+    offered.push_back(allowed);
+    return DROPEFFECT_NONE;
+  }
+  std::vector<DROPEFFECT> offered;
+};
+
+TEST_F(ModelTypeNodesTest, ACopyOnlyDragOffersOnlyCopyingAndItsMarkStaysInItsOwnWindow) {
+  CStoreType& library = build.Library("Units", true);
+  build.Model(build.Palette(library), "Pump");
+  ADInitDll();
+  app.CreateMainWindow();
+  const tag_CorvaneViewContext context = ExploreBlockType("Units", "Pump");
+  CExplorerFrame* first = CExplorerFrame::Open(&context);
+  CExplorerFrame* second = CExplorerFrame::Open(&context);
+  ASSERT_TRUE(first && second);
+  CExplorerTreeView& firstTree = *first->GetTreeView();
+  const int icon = first->GetListView()->FindRowByLabel("System");
+  ASSERT_GE(icon, 0);
+  {
+    DragRecorder drags;
+    // A mark one window holds does not reach a drag in the other.
+    first->MarkCopyOnlyDrag(true);
+    second->GetTreeView()->OnBeginDragTreehItem(second->GetTreeView()->GetRootTreeItem(), false);
+    EXPECT_TRUE(first->TakeCopyOnlyDrag());
+    // Copy-only drags of the model (tree) and of its icon (contents), then an ordinary one.
+    firstTree.OnBeginDragTreehItem(firstTree.GetRootTreeItem(), true);
+    first->GetListView()->OnBeginDragListItem(icon, true);
+    firstTree.OnBeginDragTreehItem(firstTree.GetRootTreeItem(), false);
+    const DROPEFFECT either = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(drags.offered, (std::vector<DROPEFFECT>{either, DROPEFFECT_COPY, DROPEFFECT_COPY, either}));
+    EXPECT_FALSE(first->TakeCopyOnlyDrag());
+    EXPECT_FALSE(second->TakeCopyOnlyDrag());
+  }
+  first->DestroyWindow();
+  second->DestroyWindow();
   MessageQueue::Clear();
 }
 

@@ -3,10 +3,12 @@
 // settings kept for all Explorers.
 #include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/ExplorerTemplateId.h"
+#include "explorer/nodes/ExplorerNodeClasses.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "host/framework/CRDocTemplate.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "platform/Registry.h"
+#include "workbench/store/StoreFolder.h"
 #include "tests/explorer_window/ExplorerWindowTestSupport.h"
 
 namespace window_test {
@@ -129,6 +131,28 @@ TEST_F(FrameCreationTest, NoWindowIsLeftWhenTheRootCannotBeMadeOrIsNotAContainer
   EXPECT_TRUE(CRQVMDIChildFrame::OpenFrames().empty());
   EXPECT_EQ(CExplorerObject::LiveCount(), nodesBefore);
   (void)leaf;
+}
+
+TEST_F(FrameCreationTest, AUserFolderRootNeedsTheNodeClassesRegisteredAndSaysSoWithoutThem) {
+  CStoreFolder& units = build.Folder(Simulation(), "BlockTypeFolder/Units");
+  tag_CorvaneViewContext record;
+  record.libraryName = SimulationType().Name();
+  record.text = CLSID_QVEOUserFolder.ToString();
+  record.folder = &units;
+
+  // A program that left out the start-up registration gets no window and a reason.
+  CExplorerDirectMakers::userFolder = nullptr;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(CExplorerFrame::Open(&record), nullptr);
+  const std::string said = testing::internal::GetCapturedStderr();
+  RegisterExplorerNodeClasses();
+  EXPECT_NE(said.find("RegisterExplorerNodeClasses"), std::string::npos) << said;
+  EXPECT_TRUE(CExplorerFrame::ActiveExplorers().empty());
+
+  CExplorerFrame* frame = Open(&record);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->GetRootObject()->GetClassID(), CLSID_QVEOUserFolder);
+  EXPECT_EQ(frame->GetWindowText(), "Exploring - Units");
 }
 
 TEST_F(FrameCreationTest, PaneOrientationFollowsTheStoredKeyAndValue) {

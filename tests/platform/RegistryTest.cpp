@@ -342,7 +342,9 @@ TEST(Registry, TheFileIsFoundThroughTheEnvironment) {
   EXPECT_EQ(Registry::UserStorePath(), "/xdg/config/vortan/registry.reg");
   ::unsetenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
-  if (home && *home) EXPECT_EQ(Registry::UserStorePath(), std::string(home) + "/.config/vortan/registry.reg");
+  if (home && *home) {
+    EXPECT_EQ(Registry::UserStorePath(), std::string(home) + "/.config/vortan/registry.reg");
+  }
   if (xdg) ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
   ::setenv("VORTAN_CONFIG_DIR", config.Path().c_str(), 1);
 }

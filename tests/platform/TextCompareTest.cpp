@@ -68,9 +68,13 @@ TEST(TextCompareTest, EqualityHashAndSortKeyAgreeWithTheComparison) {
     for (const std::string& b : texts) {
       const int order = Sign(CompareNoCase(a, b));
       EXPECT_EQ(EqualNoCase(a, b), order == 0) << '"' << a << "\" vs \"" << b << '"';
-      if (order == 0) EXPECT_EQ(HashNoCase(a), HashNoCase(b)) << '"' << a << '"';
+      if (order == 0) {
+        EXPECT_EQ(HashNoCase(a), HashNoCase(b)) << '"' << a << '"';
+      }
       const CaselessSortKey keyA = CaselessSortKey::Of(a), keyB = CaselessSortKey::Of(b);
-      if (!(keyA == keyB)) EXPECT_EQ(keyA < keyB ? -1 : 1, order) << '"' << a << "\" vs \"" << b << '"';
+      if (!(keyA == keyB)) {
+        EXPECT_EQ(keyA < keyB ? -1 : 1, order) << '"' << a << "\" vs \"" << b << '"';
+      }
     }
   }
   EXPECT_NE(HashNoCase("Model1"), HashNoCase("Model2"));

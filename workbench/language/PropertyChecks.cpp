@@ -66,26 +66,37 @@ bool HasShape(const CCheckContext& c, const Property& p, PropertyShape shape) {
   return true;
 }
 
+// The property's number into number; false when there is no property or it is not a number.
+bool ReadNumber(const Property* property, double& number) {
+  if (!property) return false;
+  const std::optional<double> read = property->Number();
+  if (!read) return false;
+  number = *read;
+  return true;
+}
+
 void CheckBounds(const CCheckContext& c) {
   const Definition& d = c.definition;
   const Property* lower = d.FindProperty("Lower");
   const Property* upper = d.FindProperty("Upper");
   const Property* value = d.FindProperty("Value");
-  const std::optional<double> low = lower ? lower->Number() : std::nullopt;
-  const std::optional<double> high = upper ? upper->Number() : std::nullopt;
-  const std::string lowText = low ? FormatNumber(*low) : std::string("-");
-  const std::string highText = high ? FormatNumber(*high) : std::string("-");
-  if (low && high && *low > *high) {
+  // Plain numbers with flags: the optimiser cannot follow an optional's
+  // engaged flag across the branches below and warns of an uninitialised read.
+  double low = 0.0, high = 0.0, v = 0.0;
+  const bool hasLow = ReadNumber(lower, low);
+  const bool hasHigh = ReadNumber(upper, high);
+  const std::string lowText = hasLow ? FormatNumber(low) : std::string("-");
+  const std::string highText = hasHigh ? FormatNumber(high) : std::string("-");
+  if (hasLow && hasHigh && low > high) {
     c.report.Error(upper->line,
                    Concat({"Lower (", lowText, ") is greater than Upper (", highText, ") in ", c.Noun()}));
     return;
   }
-  const std::optional<double> v = value ? value->Number() : std::nullopt;
-  if (!v) return;
-  const bool below = low.has_value() && *v < low.value_or(0.0);
-  const bool above = high.has_value() && *v > high.value_or(0.0);
+  if (!ReadNumber(value, v)) return;
+  const bool below = hasLow && v < low;
+  const bool above = hasHigh && v > high;
   if (below || above)
-    c.report.Warning(value->line, Concat({"Value ", FormatNumber(*v), " lies outside the bounds (", lowText, " to ",
+    c.report.Warning(value->line, Concat({"Value ", FormatNumber(v), " lies outside the bounds (", lowText, " to ",
                                           highText, ") of ", c.Noun()}));
 }
 

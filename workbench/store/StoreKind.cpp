@@ -49,12 +49,12 @@ const std::array<KindInfo, 16>& Kinds() {
 
 const KindInfo& Info(StoreKind kind) { return Kinds()[static_cast<std::size_t>(kind)]; }
 
+}  // namespace
+
 bool IsFormClass(REFCLSID id) {
   return id == CLSID_QVTableForm || id == CLSID_QVPlotForm || id == CLSID_QVProfileForm || id == CLSID_QVCustomForm ||
          id == CLSID_QVModelHelpForm;
 }
-
-}  // namespace
 
 const CLSID& StoreKindClassId(StoreKind kind) { return Info(kind).classId; }
 

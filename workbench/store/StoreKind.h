@@ -36,6 +36,8 @@ enum class StoreKind {
 const CLSID& StoreKindClassId(StoreKind kind);
 // The kind whose types report classId (forms: any of the five form classes).
 std::optional<StoreKind> StoreKindFromClassId(REFCLSID classId);
+// One of the five form classes.
+bool IsFormClass(REFCLSID classId);
 
 // The palette folder that holds the types of a kind ("BlockTypeFolder"...);
 // empty for kinds no folder holds (simulation, library, form).

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool IsFormClass(REFCLSID id) { return StoreKindFromClassId(id) == StoreKind::Form; }
-
 bool IsValidFormName(const std::string& name) {
   return name == kModelHelpForm || CQVGeneralUtil::IsValidNameNoMessage(name);
 }

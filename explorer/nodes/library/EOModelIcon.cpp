@@ -2,6 +2,7 @@
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/IconPictureImages.h"
 #include "explorer/resources/IconIds.h"
@@ -71,7 +72,10 @@ DWORD CEOModelIcon::DoDragDrop() {
       if (const STGMEDIUM* companion = entries.Find(CF_QELI_MODEL_TYPE)) data.CacheData(CF_QELI_MODEL_TYPE, *companion);
     }
   }
-  return data.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
+  // A drag that creates a block on the flowsheet may only copy.
+  IExplorerWindow* window = GetOwnerWindow();
+  const bool copyOnly = window && window->TakeCopyOnlyDrag();
+  return data.DoDragDrop(copyOnly ? DROPEFFECT_COPY : DROPEFFECT_COPY | DROPEFFECT_MOVE);
 }
 
 DWORD CEOModelIcon::OnDragOver(COleDataObject* data, DWORD keyState) {

@@ -4,11 +4,10 @@
 #include <functional>
 
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/packaging/ExplorerFileDialog.h"
-#include "explorer/window/ExplorerFrame.h"
-#include "explorer/window/ExplorerTreeView.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
@@ -46,18 +45,6 @@ bool ExportSettings(int& first, int& second, int& third) {
   return document && SUCCEEDED(document->GetExportedModelsSettings(first, second, third));
 }
 
-// The node of the "Custom Modeling" item directly below the root of frame's tree.
-CExplorerObject* CustomModelingNode(CWnd* frameWindow) {
-  auto* frame = dynamic_cast<CExplorerFrame*>(frameWindow);
-  CExplorerTreeView* tree = frame ? frame->GetTreeView() : nullptr;
-  if (!tree) return nullptr;
-  HTREEITEM root = tree->GetRootTreeItem();
-  for (HTREEITEM item = root ? tree->GetChildItem(root) : nullptr; item; item = tree->GetNextSiblingItem(item)) {
-    if (tree->GetItemText(item) == kCustomModelingLabel)
-      return reinterpret_cast<CExplorerObject*>(tree->GetItemData(item));
-  }
-  return nullptr;
-}
 
 bool WriteTextDefinition(IFType* type, const std::string& path) {
   std::string text;
@@ -65,13 +52,13 @@ bool WriteTextDefinition(IFType* type, const std::string& path) {
   return ReplaceFileContents(path, text) == 0;
 }
 
-bool WriteExportPackage(IFType* type, const std::string& path, CWnd* frame) {
+bool WriteExportPackage(IFType* type, const std::string& path, IExplorerWindow* window) {
   int first = 0, second = 0, third = 0;
   if (!ExportSettings(first, second, third)) return false;
   // The package carries the file under its own name; it is written where no file of the user's can be.
   CPrivateTempDirectory scratch;
   std::string customFile;
-  CExplorerObject* customModeling = CustomModelingNode(frame);
+  CExplorerObject* customModeling = window ? window->FindTopLevelNode(kCustomModelingLabel) : nullptr;
   const bool written = scratch.IsValid() && CExplorerObject::IsLive(customModeling) &&
                        ExportCustomModelingFile(customModeling->GetType(), scratch.Path(), customFile);
   return RunPackageWriter(path, [&] {
@@ -109,7 +96,7 @@ bool ExportCustomModelingFile(IFInstance* customModeling, const std::string& fol
   return ReplaceFileContents(file, text) == 0;
 }
 
-void ExportModelType(IFType* type, const std::string& modelName, int mode, CWnd* frame) {
+void ExportModelType(IFType* type, const std::string& modelName, int mode, IExplorerWindow* window) {
   if (!type) return;
   CRBaseApp* app = CRBaseApp::GetApp();
   CExplorerFileDialog dialog(false, app ? app->GetDefaultExtension() : std::string(), modelName,
@@ -123,7 +110,7 @@ void ExportModelType(IFType* type, const std::string& modelName, int mode, CWnd*
   if (CompareNoCase(extension, "ktrf") == 0) {
     ok = WriteTextDefinition(type, path);
   } else if (CompareNoCase(extension, "rmplz") == 0) {
-    ok = WriteExportPackage(type, path, frame);
+    ok = WriteExportPackage(type, path, window);
   } else if (CompareNoCase(extension, "dll") == 0 || CompareNoCase(extension, "msi") == 0) {
     ok = WriteInstallationPackage(type, path, CompareNoCase(extension, "dll") == 0 ? 1 : 0);
   }

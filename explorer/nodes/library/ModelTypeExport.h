@@ -12,15 +12,15 @@
 
 struct IFInstance;
 struct IFType;
-class CWnd;
+class IExplorerWindow;
 
 // The save dialog's filter for an export mode (1 text, 2 installation package, 3 export package, else text or package).
 std::string ModelExportFilter(int mode);
 
 // Asks for the file (initial name modelName) and writes type there as its
-// extension says. frame: the Explorer window whose "Custom Modeling" item
+// extension says. window: the Explorer window whose "Custom Modeling" item
 // supplies the custom-modeling types of a ".rmplz" package (may be null).
-void ExportModelType(IFType* type, const std::string& modelName, int mode, CWnd* frame);
+void ExportModelType(IFType* type, const std::string& modelName, int mode, IExplorerWindow* window);
 
 // Writes the types that customModeling owns (the simulation's own types) as
 // "CustomModeling.ktrf" in folder (a private temporary one: a file of that name

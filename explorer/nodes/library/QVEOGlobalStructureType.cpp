@@ -9,6 +9,7 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
@@ -87,8 +88,8 @@ int CQVEOGlobalStructureType::CanDoCommand(UINT id) {
     case ID_EXPLORER_CREATE_INSTANCE:
       return 1;
     case ID_HOST_PACKAGE_MODEL: {
-      auto* frame = dynamic_cast<CExplorerFrame*>(GetOwner());
-      return frame && frame->IsStructureBlockSelected();
+      IExplorerWindow* window = GetOwnerWindow();
+      return window && window->IsStructureBlockSelected();
     }
     case ID_EXPLORER_UPDATE_TO_CUSTOM_MODEL:
     case ID_EXPLORER_EXPORTED_MODEL_PROPERTIES:

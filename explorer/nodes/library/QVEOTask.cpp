@@ -10,6 +10,7 @@
 #include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
@@ -304,14 +305,15 @@ int CQVEOTask::SelfDestruct(int confirm) {
     CQVExplorer::ShowMessage(kInUseText, kExplorerCaption, MB_ICONEXCLAMATION);
     return 0;
   }
-  auto* frame = dynamic_cast<CExplorerFrame*>(GetOwner());
-  HWND frameWindow = frame ? frame->GetSafeHwnd() : nullptr;
+  CWnd* owner = GetOwner();
+  const HWND ownerHandle = owner ? owner->GetSafeHwnd() : nullptr;
+  IExplorerWindow* window = GetOwnerWindow();
   CDeletionNotice notice(*this);
   notice.SendDeleted();
   // The tree must not rebuild from the store while the task goes.
-  if (frame && IsWindow(frameWindow)) frame->SuspendUpdates();
+  if (window && IsWindow(ownerHandle)) window->SuspendUpdates();
   HRESULT hr = tasks->DeleteTask(name);
-  if (frame && IsWindow(frameWindow)) frame->ResumeUpdates();
+  if (window && IsWindow(ownerHandle)) window->ResumeUpdates();
   if (FAILED(hr)) {
     CQVExplorer::ShowMessage(GetStatusText(hr), kExplorerCaption, MB_ICONEXCLAMATION);
     notice.PostContentsChanged();

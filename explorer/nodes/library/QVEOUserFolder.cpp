@@ -38,15 +38,6 @@ constexpr int kDeleteAttempts = 4;
 const UINT kColumnTitles[] = {IDS_NAME, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectStatus};
 
-// The frame makes user-folder roots and announced user folders through this maker.
-const bool kMakerInstalled = [] {
-  CExplorerDirectMakers::userFolder = [](IFInstance* parent, CExplorerExclusionList* exclusionList, CWnd* owner,
-                                         IFFolder* folder, int readOnly) -> CExplorerObject* {
-    return new CQVEOUserFolder(parent, exclusionList, owner, folder, readOnly);
-  };
-  return true;
-}();
-
 bool OffersPastableModel(const COleDataObject& data) {
   if (data.IsDataAvailable(CF_EXPLORER_GLOBAL_STRUCTURE_TYPE)) return true;
   std::optional<ModelTypePayload> model = ReadModelType(data);
@@ -67,10 +58,12 @@ std::vector<CComPtr<IFTypeDesc>> ShownTypes(IFFolder* folder) {
 
 CQVEOUserFolder::CQVEOUserFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
                                  IFFolder* folder, int readOnly)
-    : CExplorerContainerObject(ForType{}, instance, exclusionList, IDI_OPEN_MODEL_FOLDER, IDI_MODEL_FOLDER, owner,
-                               readOnly),
-      m_pFolder(folder) {
-  (void)kMakerInstalled;
+    : CExplorerContainerObject(ForType{}, instance, exclusionList, IDI_OPEN_MODEL_FOLDER, IDI_MODEL_FOLDER, owner, readOnly),
+      m_pFolder(folder) {}
+
+CExplorerObject* CQVEOUserFolder::Make(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
+                                       IFFolder* folder, int readOnly) {
+  return new CQVEOUserFolder(instance, exclusionList, owner, folder, readOnly);
 }
 
 const GUID& CQVEOUserFolder::ClassID() { return CLSID_QVEOUserFolder; }

@@ -18,6 +18,9 @@ class CQVEOUserFolder : public CExplorerContainerObject {
   // instance: the library's or the simulation's instance whose palette holds folder.
   CQVEOUserFolder(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner, IFFolder* folder,
                   int readOnly);
+  // The same as a maker function: the frame makes user-folder roots and announced user folders with it.
+  static CExplorerObject* Make(IFInstance* instance, CExplorerExclusionList* exclusionList, CWnd* owner,
+                               IFFolder* folder, int readOnly);
   static const GUID& ClassID();
   const GUID& GetClassID() override { return ClassID(); }
   int GetClassName(std::string& name) override;

@@ -4,6 +4,7 @@
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerMessages.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/QVNamedObjectPropertySheet.h"
@@ -31,19 +32,13 @@ namespace {
 
 constexpr std::size_t kMaxNamingName = 80;
 
-CComPtr<IFTypeDesc> DescriptorOfInstance(IFInstance* type) {
-  CComPtr<IFType> described;
-  if (type) type->GetType(&described);
-  return type_access::DescriptorOf(described);
-}
-
 }  // namespace
 
 CQVExplorerModelTypeObject::CQVExplorerModelTypeObject(IFInstance* type, CExplorerExclusionList* exclusionList,
                                                        UINT openIconId, UINT normalIconId, CWnd* owner,
                                                        int readOnly)
     : CExplorerContainerObject(ForType{}, type, exclusionList, openIconId, normalIconId, owner, readOnly) {
-  m_pTypeDesc = DescriptorOfInstance(type);
+  m_pTypeDesc = type_access::DescriptorOfInstance(type);
   CQVExplorerModelTypeObject::GetStatus();
 }
 
@@ -145,12 +140,12 @@ int CQVExplorerModelTypeObject::CanDoCommand(UINT id) {
     case ID_EXPLORER_EXPORT:
       return CanExport();
     case ID_HOST_PACKAGE_MODEL: {
-      auto* frame = dynamic_cast<CExplorerFrame*>(GetOwner());
-      return frame && frame->IsModelBlockSelected();
+      IExplorerWindow* window = GetOwnerWindow();
+      return window && window->IsModelBlockSelected();
     }
     case ID_HOST_CREATE_INITIALIZATION_SCRIPT: {
-      auto* frame = dynamic_cast<CExplorerFrame*>(GetOwner());
-      return frame && frame->IsModelBlockSelected() && frame->IsModelInCustomModeling();
+      IExplorerWindow* window = GetOwnerWindow();
+      return window && window->IsModelBlockSelected() && window->IsModelInCustomModeling();
     }
     default:
       return 0;
@@ -232,7 +227,7 @@ void CQVExplorerModelTypeObject::ShowPackageProperties() {
   if (CComPtr<IFType> type = GetModelTypeObject()) QVPackageProperties(type);
 }
 
-void CQVExplorerModelTypeObject::Export() { ExportModelType(GetModelTypeObject(), GetName(), ExportMode(), GetOwner()); }
+void CQVExplorerModelTypeObject::Export() { ExportModelType(GetModelTypeObject(), GetName(), ExportMode(), GetOwnerWindow()); }
 
 int CQVExplorerModelTypeObject::SelfDestruct(int confirm) {
   const std::string name = GetName();
@@ -302,10 +297,8 @@ DWORD CQVExplorerModelTypeObject::DoDragDrop() {
   if (!OfferClipboardData(data)) return DROPEFFECT_NONE;
   DROPEFFECT allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
   // A drag that creates an instance on the flowsheet may only copy.
-  if (CExplorerTreeView::m_bCopyOnlyDrag) {
-    CExplorerTreeView::m_bCopyOnlyDrag = 0;
-    allowed = DROPEFFECT_COPY;
-  }
+  IExplorerWindow* window = GetOwnerWindow();
+  if (window && window->TakeCopyOnlyDrag()) allowed = DROPEFFECT_COPY;
   return data.DoDragDrop(allowed);
 }
 

@@ -15,19 +15,8 @@
 #include "host/language/Exporter.h"
 #include "platform/Resources.h"
 
-namespace {
-
-// The descriptor of the type an instance stands for.
-CComPtr<IFTypeDesc> DescriptorOfInstance(IFInstance* instance) {
-  CComPtr<IFType> type;
-  if (!instance || FAILED(instance->GetType(&type))) return nullptr;
-  return type_access::DescriptorOf(type);
-}
-
-}  // namespace
-
 CQVEOTypeLeaf::CQVEOTypeLeaf(IFInstance* instance, CWnd* owner, int readOnly, const TypeLeafTraits& traits)
-    : CQVEOTypeLeaf(DescriptorOfInstance(instance), owner, readOnly, traits) {}
+    : CQVEOTypeLeaf(type_access::DescriptorOfInstance(instance), owner, readOnly, traits) {}
 
 CQVEOTypeLeaf::CQVEOTypeLeaf(IFTypeDesc* desc, CWnd* owner, int readOnly, const TypeLeafTraits& traits)
     : CExplorerObject(desc, traits.iconId, traits.iconId, owner, readOnly), m_traits(traits) {

@@ -3,15 +3,9 @@
 #include "host/store/IFTypeDesc.h"
 #include "platform/TextCompare.h"
 
-namespace {
-
-bool SameName(const std::string& a, const char* b) { return CompareNoCase(a, b) == 0; }
-
-}  // namespace
-
 bool IsTypeShown(const std::string& name, DWORD flags) {
-  if (flags & kHiddenTypeFlags) return SameName(name, "Connection") || SameName(name, "ControlSignal");
-  return !SameName(name, "Flowsheet");
+  if (flags & kHiddenTypeFlags) return EqualNoCase(name, "Connection") || EqualNoCase(name, "ControlSignal");
+  return !EqualNoCase(name, "Flowsheet");
 }
 
 bool IsTypeShown(IFTypeDesc* desc) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool SameName(const std::string& a, const char* b) { return CompareNoCase(a, b) == 0; }
-
 std::string NameOf(IFFolder* folder) {
   std::string name;
   if (folder) folder->GetName(name);
@@ -62,7 +60,7 @@ bool DeleteType(IFFolder* folder, IFTypeDesc* desc) {
 }  // namespace
 
 bool IsKindSubFolder(const std::string& name) {
-  return SameName(name, "BlockTypeFolder") || SameName(name, "StructureTypeFolder");
+  return EqualNoCase(name, "BlockTypeFolder") || EqualNoCase(name, "StructureTypeFolder");
 }
 
 bool FolderHasContents(IFFolder* folder) {
