@@ -45,7 +45,9 @@ TEST(TypeTemplatesTest, EveryTemplateReadsWithoutErrorsAsItsKindAndName) {
     EXPECT_TRUE(checked.definition->closed);
     const bool procedure = c.kind == NewTypeKind::Procedure || c.kind == NewTypeKind::Function;
     ASSERT_EQ(checked.definition->properties.size(), procedure ? 1u : 0u) << "only comments to fill in";
-    if (procedure) EXPECT_EQ(checked.definition->properties[0].String(), "KTR2004");
+    if (procedure) {
+      EXPECT_EQ(checked.definition->properties[0].String(), "KTR2004");
+    }
   }
 }
 
