@@ -1,10 +1,12 @@
 #include "app/DesktopSession.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -51,7 +53,14 @@ DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
     if (MayEnd() && onEnd) onEnd();
   };
   m_titleTimer = new QTimer(window);
-  QObject::connect(m_titleTimer, &QTimer::timeout, window, [this] { m_host.UpdateTitle(); });
+  QObject::connect(m_titleTimer, &QTimer::timeout, window, [this] {
+    // Finding an unsaved change may write the whole simulation to text: on a large one the
+    // check is spaced out so that it never takes more than a fiftieth of the time.
+    QElapsedTimer took;
+    took.start();
+    m_host.UpdateTitle();
+    m_titleTimer->setInterval(std::max<qint64>(kTitleMilliseconds, took.elapsed() * 50));
+  });
   m_titleTimer->start(kTitleMilliseconds);
 }
 
