@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::string kHeader = "// Vortan simulation file, format 1.0\n";
-const std::string kClosing = "\n// End of Vortan simulation file\n";
 
 std::string Simulation(const std::string& body) { return kHeader + "\n" + body + kClosing; }
 

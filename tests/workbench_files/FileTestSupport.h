@@ -7,6 +7,10 @@
 #include "host/store/HostClassIds.h"
 #include "workbench/files/FileContents.h"
 
+// The first and last lines of a simulation file.
+inline const std::string kHeader = "// Vortan simulation file, format 1.0\n";
+inline const std::string kClosing = "\n// End of Vortan simulation file\n";
+
 inline FileDefinition MakeDefinition(const std::string& name, DefinitionKind kind, const std::string& text) {
   FileDefinition d;
   d.name = name;

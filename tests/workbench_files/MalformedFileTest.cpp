@@ -33,8 +33,6 @@ void ExpectRefused(const std::string& text, int line, const std::string& words) 
   }
 }
 
-const std::string kHeader = "// Vortan simulation file, format 1.0\n";
-const std::string kClosing = "\n// End of Vortan simulation file\n";
 
 TEST(MalformedFileTest, EmptyAndBlankFiles) {
   ExpectRefused("", 1, "the file is empty");
