@@ -11,7 +11,7 @@
 // Cell sizes, in pixels.
 constexpr int kListHeaderHeight = 20;        // column header of the report view
 constexpr int kListRowHeight = 16;           // rows of the report, small-icon and list views
-constexpr int kLargeIconCellWidth = 75;      // one cell of the large-icon grid
+constexpr int kLargeIconCellWidth = 90;      // one cell of the large-icon grid: room for a long word of a label
 constexpr int kLargeIconCellHeight = 70;
 constexpr int kLargeIconAreaHeight = 38;     // upper part of a large-icon cell; the label lies below
 constexpr int kSmallIconCellWidth = 150;     // one cell of the small-icon grid and of the list columns

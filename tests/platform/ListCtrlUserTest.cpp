@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Draw.h"
+#include "platform/ListLayout.h"
 #include "tests/platform/ListTestOwner.h"
 
 namespace {
@@ -188,12 +189,13 @@ TEST_F(ListUserTest, KeysAreToldThenMoveTheSelection) {
   list.UserKeyDown(VK_RETURN);
   EXPECT_EQ(owner.Count(NM_RETURN), 1);
 
-  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);  // four to a line
+  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);  // as many cells to a line as the 300 pixels hold
+  const int perLine = 300 / kLargeIconCellWidth;
   list.UserKeyDown(0x24);  // Home
   list.UserKeyDown(VK_DOWN);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 4);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), perLine);
   list.UserKeyDown(VK_RIGHT);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 5);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), perLine + 1);
   EXPECT_EQ(list.GetSelectedCount(), 1u);
 }
 
