@@ -45,6 +45,20 @@ TEST(FileEncodingTest, AByteOrderMarkAndWindowsLineEndsReadAsTheSameContents) {
   const std::string damaged = WithWindowsLineEnds("// Vortan simulation file, format 1.0\n\nModle Tank\nEnd\n");
   EXPECT_FALSE(ReadFileContents("\xEF\xBB\xBF" + damaged, "plant.vsim", problem));
   EXPECT_EQ(problem.line, 3) << problem.Describe();
+
+  // Several carriage returns before a line end all belong to it: read, written and read
+  // again, the contents stay the same (one of them used to be lost on every save).
+  const std::string doubled = "// Vortan simulation file, format 1.0\r\r\n\r\nModel Tank\r\r\r\n  x as Value;\r\r\nEnd\r\n"
+                              "\r\n// End of Vortan simulation file\r\n";
+  const auto first = ReadFileContents(doubled, "plant.vsim", problem);
+  ASSERT_TRUE(first) << problem.Describe();
+  ASSERT_EQ(first->definitions.size(), 1u);
+  EXPECT_EQ(first->definitions[0].text, "Model Tank\n  x as Value;\nEnd\n");
+  std::string written;
+  ASSERT_TRUE(WriteFileContents(*first, written, problem));
+  const auto second = ReadFileContents(written, "plant.vsim", problem);
+  ASSERT_TRUE(second) << problem.Describe();
+  EXPECT_TRUE(*second == *first);
 }
 
 TEST(FileEncodingTest, DamagedUtf8AnywhereIsRefusedAtItsLine) {

@@ -534,13 +534,23 @@ std::string DefinitionTextFromFile(std::string_view leadingText, std::string_vie
 
 namespace {
 
-// A file saved with Windows line ends reads as the same contents: a carriage
-// return before a line feed is part of the line end, not of the texts.
+// A file saved with Windows line ends reads as the same contents: carriage
+// returns before a line feed are part of the line end, not of the texts (all of
+// them, so that a text read and written again reads the same).
 std::string WithUnixLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') out += text[i];
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] != '\r') {
+      out += text[i++];
+      continue;
+    }
+    std::size_t end = text.find_first_not_of('\r', i);
+    if (end == std::string_view::npos) end = text.size();
+    if (end == text.size() || text[end] != '\n') out.append(text.substr(i, end - i));
+    i = end;
+  }
   return out;
 }
 
