@@ -59,6 +59,11 @@ TEST(FileEncodingTest, AByteOrderMarkAndWindowsLineEndsReadAsTheSameContents) {
   const auto second = ReadFileContents(written, "plant.vsim", problem);
   ASSERT_TRUE(second) << problem.Describe();
   EXPECT_TRUE(*second == *first);
+  // A plain definitions file cut short after a carriage return: the same.
+  const auto cut = ReadFileContents("Model Tank\n  x as Value;\nEnd\r", "tank.ktrf", problem);
+  ASSERT_TRUE(cut) << problem.Describe();
+  ASSERT_EQ(cut->definitions.size(), 1u);
+  EXPECT_EQ(cut->definitions[0].text.find('\r'), std::string::npos);
 }
 
 TEST(FileEncodingTest, DamagedUtf8AnywhereIsRefusedAtItsLine) {

@@ -535,8 +535,8 @@ std::string DefinitionTextFromFile(std::string_view leadingText, std::string_vie
 namespace {
 
 // A file saved with Windows line ends reads as the same contents: carriage
-// returns before a line feed are part of the line end, not of the texts (all of
-// them, so that a text read and written again reads the same).
+// returns before a line feed or at the end of the file are part of the line end,
+// not of the texts (all of them, so that a text read and written again reads the same).
 std::string WithUnixLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -548,7 +548,7 @@ std::string WithUnixLineEnds(std::string_view text) {
     }
     std::size_t end = text.find_first_not_of('\r', i);
     if (end == std::string_view::npos) end = text.size();
-    if (end == text.size() || text[end] != '\n') out.append(text.substr(i, end - i));
+    if (end < text.size() && text[end] != '\n') out.append(text.substr(i, end - i));
     i = end;
   }
   return out;
@@ -563,7 +563,7 @@ std::optional<FileContents> ReadFileContents(std::string_view text, const std::s
     return std::nullopt;
   }
   std::string unixText;
-  if (text.find("\r\n") != std::string_view::npos) {
+  if (text.find('\r') != std::string_view::npos) {
     unixText = WithUnixLineEnds(text);
     text = unixText;
   }
