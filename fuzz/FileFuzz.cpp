@@ -21,7 +21,10 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-int LineCount(std::string_view text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1; }
+// A carriage return alone is a line end too, so the file has at most this many lines.
+int LineCount(std::string_view text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\r')) + 1;
+}
 
 }  // namespace
 

@@ -64,6 +64,15 @@ TEST(FileEncodingTest, AByteOrderMarkAndWindowsLineEndsReadAsTheSameContents) {
   ASSERT_TRUE(cut) << problem.Describe();
   ASSERT_EQ(cut->definitions.size(), 1u);
   EXPECT_EQ(cut->definitions[0].text.find('\r'), std::string::npos);
+  // A carriage return alone ends a line: the definition before it keeps no trace of it.
+  const auto macintosh = ReadFileContents("Variable Flow;\rEnd\rVariable Level;\rEnd\r", "flows.ktrf", problem);
+  ASSERT_TRUE(macintosh) << problem.Describe();
+  ASSERT_EQ(macintosh->definitions.size(), 2u);
+  EXPECT_EQ(macintosh->definitions[0].text, "Variable Flow;\nEnd\n");
+  ASSERT_TRUE(WriteFileContents(*macintosh, written, problem));
+  const auto macintoshAgain = ReadFileContents(written, "flows.ktrf", problem);
+  ASSERT_TRUE(macintoshAgain) << problem.Describe();
+  EXPECT_TRUE(*macintoshAgain == *macintosh);
 }
 
 TEST(FileEncodingTest, DamagedUtf8AnywhereIsRefusedAtItsLine) {

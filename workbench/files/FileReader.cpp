@@ -534,9 +534,10 @@ std::string DefinitionTextFromFile(std::string_view leadingText, std::string_vie
 
 namespace {
 
-// A file saved with Windows line ends reads as the same contents: carriage
-// returns before a line feed or at the end of the file are part of the line end,
-// not of the texts (all of them, so that a text read and written again reads the same).
+// Files saved with Windows or old Macintosh line ends read as the same
+// contents, so that a text read and written again reads the same: carriage
+// returns before a line feed or at the end of the file are part of that line
+// end (all of them), and each carriage return elsewhere is a line end of its own.
 std::string WithUnixLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -548,7 +549,7 @@ std::string WithUnixLineEnds(std::string_view text) {
     }
     std::size_t end = text.find_first_not_of('\r', i);
     if (end == std::string_view::npos) end = text.size();
-    if (end < text.size() && text[end] != '\n') out.append(text.substr(i, end - i));
+    if (end < text.size() && text[end] != '\n') out.append(end - i, '\n');
     i = end;
   }
   return out;
