@@ -42,39 +42,28 @@ TEST_F(TypeKindFolderTest, EachKindShowsItsLabelColumnsAndAddEntry) {
   IFInstance* simulation = SimulationInstance();
   struct Expected {
     std::unique_ptr<CQVEOTypeKindFolder> folder;
-    const GUID* classId;
     const char* label;
     Texts headings;
     const char* addEntry;
   };
   Expected kinds[] = {
-      {Make<CQVEOBlockTypes>(simulation), &CLSID_QVEOBlockTypes, "Models", {"Name", "Status"}, " Add Model"},
-      {Make<CQVEOGlobalStructureTypes>(simulation), &CLSID_QVEOGlobalStructureTypes, "Structure Types",
-       {"Name", "Status"}, " Add Structure Type"},
-      {Make<CQVEOStreamTypes>(simulation), &CLSID_QVEOStreamTypes, "Stream Types", {"Name", "Status"},
-       " Add Stream Type"},
-      {Make<CQVEOParameterTypes>(simulation), &CLSID_QVEOParameterTypes, "Parameter Types", {"Name", "Status"},
-       " Add Parameter Type"},
-      {Make<CQVEOVariableTypes>(simulation), &CLSID_QVEOVariableTypes, "Variable Types",
+      {Make<CQVEOBlockTypes>(simulation), "Models", {"Name", "Status"}, " Add Model"},
+      {Make<CQVEOGlobalStructureTypes>(simulation), "Structure Types", {"Name", "Status"}, " Add Structure Type"},
+      {Make<CQVEOStreamTypes>(simulation), "Stream Types", {"Name", "Status"}, " Add Stream Type"},
+      {Make<CQVEOParameterTypes>(simulation), "Parameter Types", {"Name", "Status"}, " Add Parameter Type"},
+      {Make<CQVEOVariableTypes>(simulation), "Variable Types",
        {"Name", "Physical Quantity", "Current Units", "Status"}, " Add Variable Type"},
-      {Make<CQVEOPortTypes>(simulation), &CLSID_QVEOPortTypes, "Port Types", {"Name", "Status"}, " Add Port Type"},
-      {Make<CQVEOProcedures>(simulation), &CLSID_QVEOProcedures, "Procedures", {"Name", "Status"},
-       " Add Procedure"},
+      {Make<CQVEOPortTypes>(simulation), "Port Types", {"Name", "Status"}, " Add Port Type"},
+      {Make<CQVEOProcedures>(simulation), "Procedures", {"Name", "Status"}, " Add Procedure"},
   };
   for (Expected& kind : kinds) {
     SCOPED_TRACE(kind.label);
-    EXPECT_EQ(kind.folder->GetClassID(), *kind.classId);
     EXPECT_EQ(Text(*kind.folder, EOAspectName), kind.label);
     EXPECT_EQ(Text(*kind.folder, EOAspectType), "Folder");
     ShowInList(*kind.folder);
     EXPECT_EQ(ListHeadings(), kind.headings);
     ASSERT_GT(list.GetItemCount(), 1);
     EXPECT_EQ(ListColumn(0)[0], kind.addEntry);
-    LISTSORTINFO info;
-    info.column = 2;
-    EXPECT_TRUE(kind.folder->GetSortType(info));
-    info.column = 3;
-    EXPECT_FALSE(kind.folder->GetSortType(info));
     ClearPanes();
   }
 }
