@@ -52,12 +52,6 @@ void ClickAt(QWidget* widget, QPoint position, Qt::MouseButton button, Qt::Keybo
   SendMouse(widget, QEvent::MouseButtonRelease, position, button, modifiers);
 }
 
-void DoubleClickAt(QWidget* widget, QPoint position) {
-  ClickAt(widget, position);
-  SendMouse(widget, QEvent::MouseButtonDblClick, position, Qt::LeftButton, Qt::NoModifier);
-  SendMouse(widget, QEvent::MouseButtonRelease, position, Qt::LeftButton, Qt::NoModifier);
-}
-
 void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
   QApplication::sendEvent(widget, &press);

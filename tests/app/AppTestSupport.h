@@ -21,10 +21,9 @@ QApplication& TestApplication();
 // Handles Qt events (zero-timers, posted events) and the platform's posted messages until both are quiet.
 void ProcessAll();
 
-// Sends a mouse press and release (or a double-click) at position in widget.
+// Sends a mouse press and release at position in widget.
 void ClickAt(QWidget* widget, QPoint position, Qt::MouseButton button = Qt::LeftButton,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void DoubleClickAt(QWidget* widget, QPoint position);
 void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {});
 void TypeText(QWidget* widget, const QString& text);
 

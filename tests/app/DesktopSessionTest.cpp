@@ -4,15 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
-#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QTreeView>
-#include <unistd.h>
 
 #include "app/CommandIds.h"
 #include "app/DesktopSession.h"
@@ -105,46 +102,6 @@ TEST_F(DesktopSessionTest, TheMenusCarryTheExplorerItemsWithTheirStatusTexts) {
   QAction* refresh = MenuAction(ID_VIEW_REFRESH);
   ASSERT_NE(refresh, nullptr);
   EXPECT_EQ(refresh->text(), "&Refresh\tCtrl+W");
-}
-
-TEST_F(DesktopSessionTest, AViewStyleChangeIsDrawnAndKeptInTheSettings) {
-  ListCtrlPeer* list = ListPeer(explorer);
-  ASSERT_NE(list, nullptr);
-  Window().Perform(ID_VIEW_DETAILS);
-  ProcessAll();
-  EXPECT_EQ(list->CurrentView(), list->DetailsView());
-  EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000003"), std::string::npos)
-      << config.ReadRegistryFile();
-  Window().Perform(ID_VIEW_LARGE_ICONS);
-  ProcessAll();
-  EXPECT_EQ(list->CurrentView(), static_cast<QAbstractItemView*>(list->IconView()));
-  EXPECT_NE(config.ReadRegistryFile().find("\"ListViewType\"=dword:00000000"), std::string::npos);
-}
-
-TEST_F(DesktopSessionTest, AClickOnAColumnHeaderSortsThePaneAndKeepsTheColumn) {
-  ListCtrlPeer* list = ListPeer(explorer);
-  ASSERT_NE(list, nullptr);
-  Window().Perform(ID_VIEW_DETAILS);
-  ProcessAll();
-  QHeaderView* header = list->DetailsView()->header();
-  ASSERT_GE(header->count(), 2);
-  const QString column = list->Model()->headerData(1, Qt::Horizontal).toString();
-  ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-  ProcessAll();
-  EXPECT_NE(config.ReadRegistryFile().find("\"SortColumn\"=\"" + column.toStdString() + "\""), std::string::npos)
-      << config.ReadRegistryFile();
-  const std::string firstBefore = list->Model()->index(0, 0).data().toString().toStdString();
-  ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
-  ClickAt(header->viewport(), QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
-  ProcessAll();
-  EXPECT_NE(config.ReadRegistryFile().find("\"SortColumnUp\"=dword:00000000"), std::string::npos)
-      << "a second click on the same column turns the order";
-  const int rows = list->Model()->rowCount();
-  ASSERT_GT(rows, 1);
-  EXPECT_GE(list->Model()->index(0, 0).data().toString().trimmed().compare(
-                list->Model()->index(rows - 1, 0).data().toString().trimmed(), Qt::CaseInsensitive),
-            0)
-      << "names descending after " << firstBefore;
 }
 
 TEST_F(DesktopSessionTest, ExploreOpensAFurtherExplorerAndClosingItsSubWindowClosesIt) {

@@ -1,84 +1,98 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QTreeView>
 
 #include "app/CommandIds.h"
+#include "app/DesktopSession.h"
+#include "app/MainWindow.h"
 #include "app/peers/ListCtrlPeer.h"
 #include "app/peers/SplitterPeer.h"
-#include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/PopupMenu.h"
 #include "explorer/resources/CommandIds.h"
+#include "explorer/window/ExplorerFrame.h"
+#include "explorer/window/ExplorerListView.h"
+#include "explorer/window/ExplorerTreeView.h"
 #include "tests/app/AppTestSupport.h"
-#include "tests/app/DemoDesktop.h"
+#include "tests/support/ScopedConfigDir.h"
 
 namespace {
 
+// The program's Explorer windows as sub-windows of its main window: their
+// splitter, activation, closing and moving, the commands of the menus and
+// toolbar, and the Window menu.
 class DesktopWindowsTest : public ::testing::Test {
  protected:
-  void SetUp() override { child = desktop.OpenChild("Exploring - Simulation", CRect(10, 10, 520, 380)); }
+  void SetUp() override {
+    TestApplication();
+    session = std::make_unique<DesktopSession>();
+    ASSERT_TRUE(session->IsReady());
+    session->Window().show();
+    std::string problem;
+    ASSERT_TRUE(session->Open("", "", problem)) << problem;
+    ASSERT_TRUE(session->OpenStartupExplorer());
+    ProcessAll();
+    ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+    first = CExplorerFrame::ActiveExplorers().front();
+  }
+  void TearDown() override { session.reset(); }
 
+  QMdiArea& Area() { return *session->Window().MdiArea(); }
   QWidget* WidgetOf(CWnd* window) {
-    WindowPeer* peer = window ? desktop.Peers().PeerOf(window->m_hWnd) : nullptr;
+    WindowPeer* peer = window ? session->Peers().PeerOf(window->m_hWnd) : nullptr;
     return peer ? peer->Widget() : nullptr;
   }
   QRect AreaRect(CWnd* window) {  // the widget's rectangle in the MDI area's viewport
     QWidget* widget = WidgetOf(window);
-    QWidget* area = desktop.Window().MdiArea()->viewport();
-    return QRect(widget->mapTo(area, QPoint(0, 0)), widget->size());
+    return QRect(widget->mapTo(Area().viewport(), QPoint(0, 0)), widget->size());
+  }
+  // The splitter with the bar between the tree and the contents pane.
+  static CSplitterWnd& PanesOf(CExplorerFrame* frame) {
+    return *dynamic_cast<CSplitterWnd*>(frame->GetTreeView()->GetParent()->GetParent());
+  }
+  // A further Explorer, rooted at the simulation's libraries.
+  CExplorerFrame* ExploreLibraries() {
+    CExplorerTreeView* tree = first->GetTreeView();
+    tree->SelectItem(tree->FindItemByLabels({"Simulation", "Libraries"}));
+    ProcessAll();
+    session->Window().Perform(ID_EXPLORER_EXPLORE);
+    ProcessAll();
+    return CExplorerFrame::ActiveExplorers().size() == 2 ? CExplorerFrame::ActiveExplorers().front() : nullptr;
+  }
+  void SetSideBySide(CExplorerFrame* frame, bool sideBySide) {
+    frame->SavePaneOrientation(sideBySide ? 1 : 0);
+    frame->SetPaneOrientation();
+    ProcessAll();
   }
 
-  DemoDesktop desktop;
-  DemoChildFrame* child = nullptr;
+  ScopedConfigDir config;
+  std::unique_ptr<DesktopSession> session;
+  CExplorerFrame* first = nullptr;
 };
 
-TEST_F(DesktopWindowsTest, AChildFrameIsASubWindowWithItsSplitterTreeAndList) {
-  ASSERT_NE(child, nullptr);
-  QMdiArea& area = *desktop.Window().MdiArea();
-  ASSERT_EQ(area.subWindowList().size(), 1);
-  QMdiSubWindow* sub = area.subWindowList().front();
-  EXPECT_EQ(sub->windowTitle(), "Exploring - Simulation");
-  EXPECT_EQ(sub->geometry(), QRect(10, 10, 510, 370)) << "the frame's rectangle is the sub-window's";
-  EXPECT_EQ(area.activeSubWindow(), sub);
+TEST_F(DesktopWindowsTest, TheSplitterBarIsDraggedAndThePanesCanBeSideBySideOrStacked) {
+  auto* splitter = dynamic_cast<SplitterPeer*>(session->Peers().PeerOf(PanesOf(first).m_hWnd));
+  ASSERT_NE(splitter, nullptr);
 
-  QRect tree = AreaRect(child->Tree());
-  QRect list = AreaRect(child->List());
-  EXPECT_EQ(tree.width(), 160) << "the splitter's first column";
+  SetSideBySide(first, true);
+  QRect tree = AreaRect(first->GetTreeView()), list = AreaRect(first->GetListView());
   EXPECT_GT(list.left(), tree.right()) << "side by side";
   EXPECT_EQ(list.top(), tree.top());
-  CRect frameClient;
-  child->Splitter().GetClientRect(&frameClient);
-  EXPECT_EQ(frameClient.Width(), sub->widget()->width()) << "the view fills the frame's client area";
-
-  auto* treePeer = dynamic_cast<TreeCtrlPeer*>(desktop.Peers().PeerOf(child->Tree()->m_hWnd));
-  ASSERT_NE(treePeer, nullptr);
-  EXPECT_EQ(treePeer->Model()->rowCount(treePeer->Model()->index(0, 0)), 4) << "the tree's top-level items";
-}
-
-TEST_F(DesktopWindowsTest, TheSplitterBarIsDraggedAndThePanesCanBeStacked) {
-  auto* splitter = dynamic_cast<SplitterPeer*>(desktop.Peers().PeerOf(child->Splitter().m_hWnd));
-  ASSERT_NE(splitter, nullptr);
   std::vector<SplitterPeer::Bar> bars = splitter->Bars();
   ASSERT_EQ(bars.size(), 1u);
   EXPECT_TRUE(bars[0].vertical);
   splitter->DragBar(bars[0], 220);
-  EXPECT_EQ(AreaRect(child->Tree()).width(), 220);
+  EXPECT_EQ(AreaRect(first->GetTreeView()).width(), 220);
 
-  // Stack the panes the way the Explorer frame turns its layout.
-  CSplitterWnd& grid = child->Splitter();
-  std::swap(grid.m_nRows, grid.m_nCols);
-  std::swap(grid.m_nMaxRows, grid.m_nMaxCols);
-  std::swap(grid.m_pRowInfo, grid.m_pColInfo);
-  child->List()->SetDlgCtrlID(grid.IdFromRowCol(1, 0));
-  grid.RecalcLayout();
-  ProcessAll();
-  QRect tree = AreaRect(child->Tree());
-  QRect list = AreaRect(child->List());
+  SetSideBySide(first, false);
+  tree = AreaRect(first->GetTreeView());
+  list = AreaRect(first->GetListView());
   EXPECT_EQ(list.left(), tree.left());
   EXPECT_GT(list.top(), tree.bottom()) << "one above the other";
   bars = splitter->Bars();
@@ -87,54 +101,53 @@ TEST_F(DesktopWindowsTest, TheSplitterBarIsDraggedAndThePanesCanBeStacked) {
 }
 
 TEST_F(DesktopWindowsTest, ActivationClosingAndMovingGoBothWays) {
-  DemoChildFrame* second = desktop.OpenChild("Exploring - Libraries", CRect(40, 40, 400, 300));
+  CExplorerFrame* second = ExploreLibraries();
   ASSERT_NE(second, nullptr);
-  QMdiArea& area = *desktop.Window().MdiArea();
-  EXPECT_EQ(area.activeSubWindow()->windowTitle(), "Exploring - Libraries");
-  desktop.Frame().MDIActivate(child);
-  EXPECT_EQ(area.activeSubWindow()->windowTitle(), "Exploring - Simulation");
-  area.setActiveSubWindow(area.subWindowList().back());
-  EXPECT_EQ(desktop.Frame().MDIGetActive(), second) << "activating a sub-window activates its frame";
+  ASSERT_EQ(Area().subWindowList().size(), 2);
+  EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Libraries");
+  session->Host().MainFrame()->MDIActivate(first);
+  EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Simulation");
+  Area().setActiveSubWindow(Area().subWindowList().back());
+  EXPECT_EQ(session->Host().MainFrame()->MDIGetActive(), second) << "activating a sub-window activates its frame";
 
-  area.activeSubWindow()->move(60, 70);
+  Area().activeSubWindow()->move(60, 70);
   EXPECT_EQ(second->Record()->rect.TopLeft(), CPoint(60, 70));
 
   HWND closing = second->m_hWnd;
-  area.activeSubWindow()->close();
+  Area().activeSubWindow()->close();
   ProcessAll();
   EXPECT_FALSE(IsWindow(closing)) << "closing the sub-window closes the frame";
-  EXPECT_EQ(area.subWindowList().size(), 1);
+  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+  EXPECT_EQ(Area().subWindowList().size(), 1);
 }
 
 TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
-  MainWindow& window = desktop.Window();
-  QStringList menus;
-  for (QAction* action : window.menuBar()->actions()) menus << action->text().remove('&');
-  EXPECT_TRUE(menus.contains("File"));
-  EXPECT_TRUE(menus.contains("View"));
-
+  MainWindow& window = session->Window();
   window.Perform(ID_VIEW_DETAILS);
-  EXPECT_EQ(child->List()->GetViewStyle(), static_cast<DWORD>(LVS_REPORT));
-  auto* listPeer = dynamic_cast<ListCtrlPeer*>(desktop.Peers().PeerOf(child->List()->m_hWnd));
+  ProcessAll();
+  EXPECT_EQ(first->GetListView()->GetViewStyle(), static_cast<DWORD>(LVS_REPORT));
+  auto* listPeer = dynamic_cast<ListCtrlPeer*>(session->Peers().PeerOf(first->GetListView()->m_hWnd));
   ASSERT_NE(listPeer, nullptr);
   EXPECT_EQ(listPeer->CurrentView(), listPeer->DetailsView()) << "the new view style is drawn";
   window.UpdateCommandStates();
+  int seen = 0;
   for (QAction* action : window.Toolbar()->actions()) {
     UINT command = CommandOf(action);
     if (command == ID_VIEW_DETAILS) {
       EXPECT_TRUE(action->isChecked());
+      ++seen;
     } else if (command == ID_VIEW_LARGE_ICONS) {
       EXPECT_FALSE(action->isChecked());
-    } else if (command == ID_VIEW_REFRESH) {
-      EXPECT_FALSE(action->isEnabled()) << "no one handles Refresh here";
+      ++seen;
     }
   }
+  EXPECT_EQ(seen, 2);
 }
 
 TEST_F(DesktopWindowsTest, WindowMenuCascadesAndTilesTheChildWindows) {
-  MainWindow& window = desktop.Window();
-  DemoChildFrame* second = desktop.OpenChild("Exploring - UOM Sets", CRect(40, 40, 215, 575));
-  ProcessAll();
+  MainWindow& window = session->Window();
+  CExplorerFrame* second = ExploreLibraries();
+  ASSERT_NE(second, nullptr);
   QMenu* windowMenu = nullptr;
   for (QAction* action : window.menuBar()->actions())
     if (action->text().remove('&') == "Window") windowMenu = action->menu();
@@ -154,17 +167,17 @@ TEST_F(DesktopWindowsTest, WindowMenuCascadesAndTilesTheChildWindows) {
 
   tile->trigger();
   ProcessAll();
-  const QSize area = window.MdiArea()->viewport()->size();
-  const QRect left = AreaRect(child), right = AreaRect(second);
+  const QSize area = Area().viewport()->size();
+  const QRect left = AreaRect(first), right = AreaRect(second);
   EXPECT_EQ(std::min(left.left(), right.left()), 0);
   EXPECT_NEAR(left.width() + right.width(), area.width(), 20) << "side by side across the area";
   EXPECT_NEAR(left.height(), area.height(), 30);
 
   cascade->trigger();
   ProcessAll();
-  EXPECT_EQ(child->Record()->rect.Width(), second->Record()->rect.Width());
-  EXPECT_NE(child->Record()->rect.TopLeft(), second->Record()->rect.TopLeft());
-  EXPECT_EQ(window.MdiArea()->activeSubWindow(), WidgetOf(second)) << "the active window stays in front";
+  EXPECT_EQ(first->Record()->rect.Width(), second->Record()->rect.Width());
+  EXPECT_NE(first->Record()->rect.TopLeft(), second->Record()->rect.TopLeft());
+  EXPECT_EQ(Area().activeSubWindow(), WidgetOf(second)) << "the active window stays in front";
 }
 
 }  // namespace

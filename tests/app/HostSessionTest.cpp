@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -84,7 +86,7 @@ TEST_F(HostSessionTest, TheFirstExplorerFillsTheAreaAndAFurtherOneIsRoomyAndStep
   for (CMDIChildWnd* frame : main->ChildFrames()) frame->DestroyWindow();
 }
 
-TEST_F(HostSessionTest, AnEditorSessionIsAChildWindowThatCompilesAndKeepsTheText) {
+TEST_F(HostSessionTest, AnEditorSessionIsAChildWindowThatCompilesAndKeepsTheTextUnlessItIsReadOnly) {
   std::string problem;
   ASSERT_TRUE(host.Open("", "", problem)) << problem;
   MessageWindow messages;
@@ -94,10 +96,13 @@ TEST_F(HostSessionTest, AnEditorSessionIsAChildWindowThatCompilesAndKeepsTheText
   CStorePalette* palette = host.App().Document().Store().SimulationPalette();
   CStoreType* level = palette->Find("Level");
   ASSERT_NE(level, nullptr);
-  ASSERT_TRUE(SUCCEEDED(host.App().Editor().Launch(static_cast<IFType*>(palette->Owner()),
-                                                   static_cast<IFType*>(level), "Level", 0, false, 0)));
-  ASSERT_EQ(area.subWindowList().size(), 1);
-  auto* editor = dynamic_cast<EditorWindow*>(area.subWindowList().front()->widget());
+  const auto launch = [&](bool readOnly) {
+    host.App().Editor().Launch(static_cast<IFType*>(palette->Owner()), static_cast<IFType*>(level), "Level", 0,
+                               readOnly, 0);
+    return area.subWindowList().size() == 1 ? dynamic_cast<EditorWindow*>(area.subWindowList().front()->widget())
+                                            : nullptr;
+  };
+  EditorWindow* editor = launch(false);
   ASSERT_NE(editor, nullptr);
   EXPECT_TRUE(editor->TextEdit()->toPlainText().contains("Variable Level"));
   EXPECT_FALSE(editor->TextEdit()->isReadOnly());
@@ -109,29 +114,16 @@ TEST_F(HostSessionTest, AnEditorSessionIsAChildWindowThatCompilesAndKeepsTheText
   editor->CompileAction()->trigger();
   EXPECT_TRUE(messages.Text().contains("Compilation completed")) << messages.Text().toStdString();
   EXPECT_NE(level->Text().find("Upper: 8;"), std::string::npos) << "the compiled text is the type's";
+  EXPECT_EQ(launch(false), editor) << "launching the same definition again brings the open window back";
 
-  // Launching the same definition again brings the open window back.
-  host.App().Editor().Launch(static_cast<IFType*>(palette->Owner()), static_cast<IFType*>(level), "Level", 0, false, 0);
-  EXPECT_EQ(area.subWindowList().size(), 1);
-}
-
-TEST_F(HostSessionTest, AReadOnlySessionCannotBeChanged) {
-  std::string problem;
-  ASSERT_TRUE(host.Open("", "", problem)) << problem;
-  QMdiArea area;
-  EditorWindows editors(host.App().Editor(), area);
-  CStorePalette* palette = host.App().Document().Store().SimulationPalette();
-  CStoreType* level = palette->Find("Level");
-  ASSERT_NE(level, nullptr);
-  host.App().Editor().Launch(static_cast<IFType*>(palette->Owner()), static_cast<IFType*>(level), "Level", 0, true, 0);
-  ASSERT_EQ(area.subWindowList().size(), 1);
-  auto* editor = dynamic_cast<EditorWindow*>(area.subWindowList().front()->widget());
-  ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(editor->TextEdit()->isReadOnly());
-  EXPECT_FALSE(editor->CompileAction()->isEnabled());
-  EXPECT_TRUE(editor->windowTitle().contains("read-only"));
   area.subWindowList().front()->close();
   EXPECT_TRUE(host.App().Editor().Sessions().empty()) << "closing the window ends the session";
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed window goes, as after an event loop turn
+  EditorWindow* readOnly = launch(true);
+  ASSERT_NE(readOnly, nullptr);
+  EXPECT_TRUE(readOnly->TextEdit()->isReadOnly());
+  EXPECT_FALSE(readOnly->CompileAction()->isEnabled());
+  EXPECT_TRUE(readOnly->windowTitle().contains("read-only"));
 }
 
 }  // namespace

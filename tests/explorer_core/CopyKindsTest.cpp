@@ -1,4 +1,4 @@
-// Copies of scripts, flowsheet tasks, component lists and structure types,
+// Copies of scripts and flowsheet tasks,
 // and the texts the copies are made from.
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/QVExplorer.h"
@@ -51,21 +51,6 @@ TEST_F(CopyKindsTest, AFlowsheetTaskIsCopiedUnderAFreeName) {
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->Text().rfind("Task Copy_of_Fill", 0), 0u) << copy->Text();
   EXPECT_NE(Simulation().Find("Fill"), nullptr);
-}
-
-TEST_F(CopyKindsTest, AComponentListIsCopiedUnderANameTheListsDoNotKnow) {
-  ASSERT_EQ(Store().ComponentLists().CreateComponentList("Water", false), S_OK);
-  ui.AnswerName("Default");  // known: refused
-  ui.AnswerOk();
-  ui.AnswerName("Steam");
-  EXPECT_EQ(CQVExplorer::CloneComponentList("Water"), 1);
-  EXPECT_EQ(ui.Prompts()[1].text, "Cannot copy the definition, a definition with this name already exists.");
-  bool exists = false;
-  Store().ComponentLists().HasComponentList("Steam", &exists);
-  EXPECT_TRUE(exists);
-
-  ui.AnswerCancel();
-  EXPECT_EQ(CQVExplorer::CloneComponentList("Water"), 0);
 }
 
 }  // namespace

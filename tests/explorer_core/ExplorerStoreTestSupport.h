@@ -4,6 +4,7 @@
 
 #include "host/store/IFTypeTable.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
+#include "workbench/document/DocumentFiles.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
@@ -22,6 +23,11 @@ class ExplorerStoreTest : public ExplorerCoreTest {
   CStorePalette& Simulation() { return *Store().SimulationPalette(); }
   IFType* SimulationType() { return Store().SimulationType(); }
   CWorkbenchDocument& Document() { return app.Document(); }
+  // Opens the sample simulation in the document (fails the test when it does not load).
+  void OpenSample() {
+    FileProblem problem;
+    ASSERT_TRUE(app.OpenDocument(DefaultSamplePath(""), problem)) << problem.Describe();
+  }
 
   // The instance that stands for a type, as nodes hold it.
   static IFInstance* InstanceOf(CStoreType& type) { return type.DefaultInstance(); }

@@ -7,6 +7,7 @@
 
 #include "explorer/core/ExplorerObject.h"
 #include "platform/ListCtrl.h"
+#include "platform/Menu.h"
 #include "platform/TreeCtrl.h"
 
 namespace explorer_test {
@@ -44,6 +45,23 @@ inline std::vector<std::string> ListHeadingTexts(const CListCtrl& list) {
     headings.push_back(text);
   }
   return headings;
+}
+
+// The plain texts of a menu's items: "-" for a separator, "[Run]" for a popup.
+inline std::vector<std::string> MenuTexts(const CMenu& menu) {
+  std::vector<std::string> texts;
+  for (const MenuItem& item : menu.Items()) {
+    const std::string text = item.IsSeparator() ? "-" : PlainMenuText(item.text);
+    texts.push_back(item.IsPopup() ? "[" + text + "]" : text);
+  }
+  return texts;
+}
+
+// The texts of the context menu a node builds.
+inline std::vector<std::string> MenuTexts(CExplorerObject& node) {
+  CMenu menu;
+  node.BuildContextMenu(menu);
+  return MenuTexts(menu);
 }
 
 // Deletes every row and tree item with the node it holds, and the columns.

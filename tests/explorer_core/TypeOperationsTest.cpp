@@ -10,6 +10,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/QVFolderTypeEnum.h"
 #include "explorer/core/TypeTemplates.h"
+#include "host/language/Parser.h"
 #include "host/store/HostClassIds.h"
 #include "host/store/IFFolderCollection.h"
 #include "platform/Dialog.h"
@@ -44,6 +45,37 @@ TEST_F(TypeOperationsTest, CreatingATypeWritesItsTemplateAndRemembersTheName) {
   EXPECT_EQ(LatestText(*Simulation().Find("Material")), NewTypeTemplate(NewTypeKind::Port, "Material"));
   EXPECT_TRUE(ui.Prompts().empty());
   CQVExplorer::SetName("");
+}
+
+// Every template the Explorer writes makes, through the host, a type of its
+// kind in its kind folder, its text kept exactly as written.
+TEST_F(TypeOperationsTest, EveryTemplateMakesATypeOfItsKindInItsKindFolder) {
+  const struct {
+    NewTypeKind kind;
+    int parameterKind;
+    StoreKind made;
+  } cases[] = {
+      {NewTypeKind::Model, -1, StoreKind::Model},         {NewTypeKind::Structure, -1, StoreKind::Structure},
+      {NewTypeKind::Stream, -1, StoreKind::Stream},       {NewTypeKind::Variable, -1, StoreKind::Variable},
+      {NewTypeKind::Parameter, 0, StoreKind::Parameter},  {NewTypeKind::Parameter, 1, StoreKind::Parameter},
+      {NewTypeKind::Parameter, 2, StoreKind::Parameter},  {NewTypeKind::Parameter, 3, StoreKind::Parameter},
+      {NewTypeKind::Parameter, 9, StoreKind::Parameter},  {NewTypeKind::Port, -1, StoreKind::Port},
+      {NewTypeKind::Procedure, -1, StoreKind::Procedure}, {NewTypeKind::Function, -1, StoreKind::Function},
+  };
+  int made = 0;
+  for (const auto& c : cases) {
+    const std::string name = "Made" + std::to_string(++made);
+    const std::string text = NewTypeTemplate(c.kind, name, c.parameterKind);
+    SCOPED_TRACE(text);
+    CComPtr<IFTypeDesc> desc;
+    EXPECT_EQ(QVNewType(name, SimulationType(), text, &desc, "", 0, 7, 100).ErrorCount(), 0);
+    CStoreType* type = Simulation().Find(name);
+    ASSERT_NE(type, nullptr);
+    EXPECT_TRUE(IsSameObject(desc, static_cast<IFType*>(type)));
+    EXPECT_EQ(type->Kind(), c.made);
+    EXPECT_EQ(type->Text(), text);
+    EXPECT_TRUE(Simulation().KindFolder(c.made)->Holds(name));
+  }
 }
 
 // The box a failed creation shows is checked by the Add entry tests; without

@@ -189,17 +189,6 @@ TEST_F(ExplorerFileDialogTest, TheRepairAsksBeforeReplacingAFile) {
   EXPECT_TRUE(messages[0].style & MB_DEFBUTTON2);
 }
 
-TEST_F(ExplorerFileDialogTest, ThePathIsEmptyUntilTheDialogEndsWithOK) {
-  CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
-  EXPECT_EQ(dialog.GetPathName(), "");
-  ui.AnswerCancel();
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(dialog.GetPathName(), "");
-  ui.AnswerFile(scratch.File("Plant"));
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(dialog.GetPathName(), scratch.File("Plant.ktrf"));
-}
-
 TEST_F(ExplorerFileDialogTest, TheLocaleIsCAfterEveryFileDialog) {
   auto expectCAfter = [&](const std::function<void()>& run) {
     ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);

@@ -32,13 +32,7 @@ class AddEntryTest : public LeafTest {
  protected:
   IFInstance* SimulationInstance() { return InstanceOf(*Store().SimulationType()); }
 
-  // The prompt at index: kind, caption and, for dialogs, whether name is proposed in it.
   const UiPrompt& Prompt(std::size_t index) { return ui.Prompts().at(index); }
-  static bool Proposes(const UiPrompt& dialog, const std::string& name) {
-    for (const std::string& line : dialog.details)
-      if (line == "  Name: " + name) return true;
-    return false;
-  }
   // The folder at path ("Units/BlockTypeFolder") below the simulation palette's root folder.
   CComPtr<IFFolder> FolderAt(const std::vector<std::string>& path) {
     CComPtr<IFFolder> folder = ComQuery<IFFolder>(static_cast<IFTypePalette*>(&Simulation()));
@@ -63,7 +57,7 @@ TEST_F(AddEntryTest, AnAddEntryOffersOnlyOpenAndItsClipboardCommandsOnlyBeep) {
                               &CLSID_QVEOAddUserFolder, &CLSID_QVEOAddLibrary, &CLSID_QVEOAddFormInstance}) {
     std::unique_ptr<CExplorerObject> entry(CQVExplorer::Manufacture(*classId, SimulationInstance(), nullptr, &frame));
     ASSERT_TRUE(entry) << classId->ToString();
-    EXPECT_EQ(MenuOf(*entry), Strings{"Open"}) << Text(*entry, EOAspectName);
+    EXPECT_EQ(MenuTexts(*entry), Strings{"Open"}) << Text(*entry, EOAspectName);
     EXPECT_EQ(entry->CanDoCommand(ID_EXPLORER_DELETE), 0) << Text(*entry, EOAspectName);
   }
   CQVEOAddVariableType entry(SimulationInstance(), &frame);
@@ -131,26 +125,6 @@ TEST_F(AddEntryTest, EachKindMakesAFreeNameAndRefusesItTheSecondTime) {
     EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), added + 1);
   }
   EXPECT_EQ(LatestText(*Simulation().Find("Head")).rfind("Variable Head", 0), 0u);
-}
-
-TEST_F(AddEntryTest, ATakenNameIsNamedAndAskedForAgainUntilCancel) {
-  build.Model(Simulation(), "Tank");
-  CQVEOAddModel entry(SimulationInstance(), &frame);
-  ui.AnswerName("Tank");
-  ui.AnswerOk();
-  ui.AnswerCancel();
-  entry.DoCommand(ID_EXPLORER_OPEN);
-
-  ASSERT_EQ(ui.Prompts().size(), 3u);
-  EXPECT_EQ(Prompt(0).caption, "Create Model");
-  EXPECT_EQ(Prompt(1).caption, "Add Model Error");
-  EXPECT_EQ(Prompt(1).text, "A type definition named \"Tank\" already exists.");
-  EXPECT_EQ(Prompt(2).caption, "Create Model");
-  EXPECT_TRUE(Proposes(Prompt(2), "Tank"));
-  EXPECT_FALSE(Proposes(Prompt(0), "Tank"));
-  EXPECT_TRUE(Sessions().empty());
-  EXPECT_EQ(Simulation().Types().size(), 1u);
-  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 0);
 }
 
 TEST_F(AddEntryTest, ModelsStreamsAndStructuresAreAnnouncedWithTheClassThatShowsThem) {
@@ -345,11 +319,11 @@ TEST_F(AddEntryTest, TheHelpEntryFollowsTheHelpForm) {
   CQVEOAddHelpInstance entry(InstanceOf(tank), &frame);
   EXPECT_EQ(Text(entry, EOAspectName), " Add Help");
   EXPECT_EQ(Text(entry, EOAspectType), "Model Help");
-  EXPECT_EQ(MenuOf(entry), Strings{"Open"});
+  EXPECT_EQ(MenuTexts(entry), Strings{"Open"});
 
   entry.DoDefaultAction();
   EXPECT_EQ(Text(entry, EOAspectName), "Tank Help");
-  EXPECT_EQ(MenuOf(entry), (Strings{"Open", "Delete"}));
+  EXPECT_EQ(MenuTexts(entry), (Strings{"Open", "Delete"}));
   EXPECT_EQ(Posted(EXPLORER_CONTENTS_CHANGED), 1);
   // A new entry on the same model sees the help at once.
   CQVEOAddHelpInstance second(InstanceOf(tank), &frame);

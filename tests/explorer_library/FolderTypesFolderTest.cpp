@@ -44,9 +44,9 @@ TEST_F(FolderTypesFolderTest, LabelFollowsTheCustomModelingSetting) {
 
 TEST_F(FolderTypesFolderTest, MenusFollowTheReadOnlyFlag) {
   OpenSample();
-  EXPECT_EQ(MenuOf(*TypesFolder(0)), (Texts{"Explore", "-", "Rebuild", "-", "Export...", "-", "Properties..."}));
+  EXPECT_EQ(MenuTexts(*TypesFolder(0)), (Texts{"Explore", "-", "Rebuild", "-", "Export...", "-", "Properties..."}));
   auto locked = TypesFolder(1);
-  EXPECT_EQ(MenuOf(*locked), (Texts{"Explore", "-", "Export..."}));
+  EXPECT_EQ(MenuTexts(*locked), (Texts{"Explore", "-", "Export..."}));
   EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_REBUILD));
   EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_PROPERTIES));
   EXPECT_TRUE(locked->CanDoCommand(ID_EXPLORER_INSERT));

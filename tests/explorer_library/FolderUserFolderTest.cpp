@@ -49,7 +49,7 @@ TEST_F(FolderUserFolderTest, ReadOnlyFolderOffersNothingThatChangesIt) {
   CStoreFolder* valves = Store().FindLibrary("ProcessUnits")->OwnedPalette()->KindFolder(StoreKind::Model)->SubFolder("Valves");
   ASSERT_TRUE(valves);
   CQVEOUserFolder node(LibraryInstance("ProcessUnits"), &exclusions, &owner, valves, 1);
-  EXPECT_EQ(MenuOf(node), (Texts{"Explore", "Export..."}));
+  EXPECT_EQ(MenuTexts(node), (Texts{"Explore", "Export..."}));
   EXPECT_FALSE(node.CanDoCommand(ID_EXPLORER_DELETE));
   EXPECT_FALSE(node.CanDoCommand(ID_EXPLORER_RENAME));
   EXPECT_TRUE(node.DontEditLabel());

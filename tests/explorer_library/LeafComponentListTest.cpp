@@ -38,10 +38,10 @@ TEST_F(LeafComponentListTest, ListsAndSetsShowTheirKindAndPropertyFile) {
   EXPECT_EQ(Text(solids, EOAspectType), "Set");
   EXPECT_EQ(Text(solids, EOAspectPropertyFile), "None");
 
-  EXPECT_EQ(MenuOf(water), (Strings{"Copy", "Delete", "Rename", "-", "Edit", "Physical Properties Options", "Convert",
+  EXPECT_EQ(MenuTexts(water), (Strings{"Copy", "Delete", "Rename", "-", "Edit", "Physical Properties Options", "Convert",
                                     "-", "Properties..."}));
   // A set uses no physical properties: no options for it.
-  EXPECT_EQ(MenuOf(solids), (Strings{"Copy", "Delete", "Rename", "-", "Edit", "Convert", "-", "Properties..."}));
+  EXPECT_EQ(MenuTexts(solids), (Strings{"Copy", "Delete", "Rename", "-", "Edit", "Convert", "-", "Properties..."}));
 
   solids.DoCommand(ID_EXPLORER_CONVERT);
   EXPECT_EQ(Text(solids, EOAspectType), "List");
@@ -50,7 +50,7 @@ TEST_F(LeafComponentListTest, ListsAndSetsShowTheirKindAndPropertyFile) {
 
 TEST_F(LeafComponentListTest, TheDefaultListIsNeverDeletedOrRenamedWhateverItsCase) {
   CQVEOComponentList standard(nullptr, "Default", &frame);
-  EXPECT_EQ(MenuOf(standard),
+  EXPECT_EQ(MenuTexts(standard),
             (Strings{"Copy", "-", "Edit", "Physical Properties Options", "Convert", "-", "Properties..."}));
   EXPECT_NE(standard.DontEditLabel(), 0);
   EXPECT_EQ(standard.CanDoCommand(ID_EXPLORER_DELETE), 0);

@@ -11,11 +11,13 @@
 #include "explorer/core/ExplorerMessages.h"
 #include "platform/Menu.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 #include "workbench/document/EditorSession.h"
 
 namespace leaf_test {
 
 using Strings = std::vector<std::string>;
+using explorer_test::MenuTexts;
 
 class LeafTest : public explorer_test::ExplorerStoreTest {
  protected:
@@ -25,14 +27,6 @@ class LeafTest : public explorer_test::ExplorerStoreTest {
 
   explorer_test::RecordingWindow frame;
 
-  // The menu a node builds, as plain texts ("-" for a separator).
-  static Strings MenuOf(CExplorerObject& node) {
-    CMenu menu;
-    node.BuildContextMenu(menu);
-    Strings texts;
-    for (const MenuItem& item : menu.Items()) texts.push_back(item.IsSeparator() ? "-" : PlainMenuText(item.text));
-    return texts;
-  }
   static std::string Text(CExplorerObject& node, EOAspect aspect) {
     std::string text;
     node.GetDisplayText(aspect, text);

@@ -54,18 +54,18 @@ TEST_F(LeafTypeTest, MenusFollowTheReadOnlyFlagAndTheStatus) {
   CStoreType& builtIn = build.BuiltIn(Simulation(), StoreKind::Variable, "Fixed");
 
   CQVEOVariableType editable(InstanceOf(good), &frame, 0);
-  EXPECT_EQ(MenuOf(editable),
+  EXPECT_EQ(MenuTexts(editable),
             (Strings{"Export...", "-", "Edit", "-", "Copy", "-", "Delete", "Rename", "-", "Compile"}));
   EXPECT_EQ(editable.DontEditLabel(), 0);
 
   CQVEOVariableType notOk(InstanceOf(bad), &frame, 0);
-  EXPECT_EQ(MenuOf(notOk), (Strings{"Export...", "-", "Edit", "-", "Delete", "Rename", "-", "Compile"}));
+  EXPECT_EQ(MenuTexts(notOk), (Strings{"Export...", "-", "Edit", "-", "Delete", "Rename", "-", "Compile"}));
   EXPECT_EQ(notOk.CanDoCommand(ID_EXPLORER_COPY), 0);
 
   // Library types and built-in types can be looked at and copied, never changed.
   for (CQVEOVariableType* node :
        {new CQVEOVariableType(InstanceOf(good), &frame, 1), new CQVEOVariableType(InstanceOf(builtIn), &frame, 0)}) {
-    EXPECT_EQ(MenuOf(*node), (Strings{"Export...", "-", "Edit", "-", "Copy"}));
+    EXPECT_EQ(MenuTexts(*node), (Strings{"Export...", "-", "Edit", "-", "Copy"}));
     EXPECT_EQ(node->CanDoCommand(ID_EXPLORER_DELETE), 0);
     EXPECT_EQ(node->CanDoCommand(ID_EXPLORER_RENAME), 0);
     EXPECT_EQ(node->CanDoCommand(ID_EXPLORER_COMPILE), 0);
@@ -85,8 +85,8 @@ TEST_F(LeafTypeTest, ProceduresAndFunctionsOfferGenerateCodeAfterTheirOwnMenu) {
   CQVEOFunction functionNode(InstanceOf(function), &frame, 0);
   const Strings editable{"Export...", "-", "Edit",    "-", "Copy",         "Delete",
                          "Rename",    "-", "Compile", "-", "Generate Code"};
-  EXPECT_EQ(MenuOf(procedureNode), editable);
-  EXPECT_EQ(MenuOf(functionNode), editable);
+  EXPECT_EQ(MenuTexts(procedureNode), editable);
+  EXPECT_EQ(MenuTexts(functionNode), editable);
   std::string name;
   functionNode.GetClassName(name);
   EXPECT_EQ(name, "Function");

@@ -34,7 +34,7 @@ TEST_F(LibraryNodeTest, ReadOnlyLibraryOffersNoRebuildPasteOrDrop) {
   CQVEOLibrary library(LibraryInstance("ProcessUnits"), &exclusions, &owner);
   PutOnClipboard(ObjectData(CF_EXPLORER_VARIABLE_TYPE, model));
 
-  EXPECT_EQ(MenuOf(library), (Texts{"Explore", "-", "Export...", "-", "Properties..."}));
+  EXPECT_EQ(MenuTexts(library), (Texts{"Explore", "-", "Export...", "-", "Properties..."}));
   EXPECT_FALSE(library.CanDoCommand(ID_EXPLORER_REBUILD));
   EXPECT_FALSE(library.CanDoCommand(ID_EXPLORER_PASTE));
   EXPECT_TRUE(library.CanDoCommand(ID_EXPLORER_CLOSE_LIBRARY));

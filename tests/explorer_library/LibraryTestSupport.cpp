@@ -25,11 +25,6 @@ LibraryTest::~LibraryTest() {
   CRQVDocument::m_bCustomModeling = true;
 }
 
-void LibraryTest::OpenSample() {
-  FileProblem problem;
-  ASSERT_TRUE(app.OpenDocument(DefaultSamplePath(""), problem)) << problem.Describe();
-}
-
 IFInstance* LibraryTest::SimulationInstance() { return Store().SimulationInstance(); }
 
 IFInstance* LibraryTest::LibraryInstance(const std::string& name) {
@@ -54,14 +49,6 @@ HTREEITEM LibraryTest::FindChild(HTREEITEM item, const std::string& label) const
 std::vector<std::string> LibraryTest::ListColumn(int column) const { return ListColumnTexts(list, column); }
 
 std::vector<std::string> LibraryTest::ListHeadings() const { return ListHeadingTexts(list); }
-
-std::vector<std::string> LibraryTest::MenuOf(CExplorerObject& node) {
-  CMenu menu;
-  node.BuildContextMenu(menu);
-  std::vector<std::string> texts;
-  for (const MenuItem& item : menu.Items()) texts.push_back(item.IsSeparator() ? "-" : PlainMenuText(item.text));
-  return texts;
-}
 
 void LibraryTest::ClearPanes() { ClearPanesAndNodes(tree, list); }
 

@@ -26,8 +26,6 @@ class LibraryTest : public ExplorerStoreTest {
   LibraryTest();
   ~LibraryTest() override;
 
-  // Opens the sample simulation in the document (fails the test when it does not load).
-  void OpenSample();
   IFInstance* SimulationInstance();
   // A builder on the document's current store (opening a simulation replaces the store).
   CStoreBuilder Build() { return CStoreBuilder(Store()); }
@@ -48,8 +46,6 @@ class LibraryTest : public ExplorerStoreTest {
   CExplorerObject* ItemNode(HTREEITEM item) const {
     return reinterpret_cast<CExplorerObject*>(tree.GetItemData(item));
   }
-  // The plain texts of a node's context menu ("-" for a separator).
-  static std::vector<std::string> MenuOf(CExplorerObject& node);
   // Deletes every row and tree item with the node it holds.
   void ClearPanes();
 

@@ -42,39 +42,28 @@ TEST_F(TypeKindFolderTest, EachKindShowsItsLabelColumnsAndAddEntry) {
   IFInstance* simulation = SimulationInstance();
   struct Expected {
     std::unique_ptr<CQVEOTypeKindFolder> folder;
-    const GUID* classId;
     const char* label;
     Texts headings;
     const char* addEntry;
   };
   Expected kinds[] = {
-      {Make<CQVEOBlockTypes>(simulation), &CLSID_QVEOBlockTypes, "Models", {"Name", "Status"}, " Add Model"},
-      {Make<CQVEOGlobalStructureTypes>(simulation), &CLSID_QVEOGlobalStructureTypes, "Structure Types",
-       {"Name", "Status"}, " Add Structure Type"},
-      {Make<CQVEOStreamTypes>(simulation), &CLSID_QVEOStreamTypes, "Stream Types", {"Name", "Status"},
-       " Add Stream Type"},
-      {Make<CQVEOParameterTypes>(simulation), &CLSID_QVEOParameterTypes, "Parameter Types", {"Name", "Status"},
-       " Add Parameter Type"},
-      {Make<CQVEOVariableTypes>(simulation), &CLSID_QVEOVariableTypes, "Variable Types",
+      {Make<CQVEOBlockTypes>(simulation), "Models", {"Name", "Status"}, " Add Model"},
+      {Make<CQVEOGlobalStructureTypes>(simulation), "Structure Types", {"Name", "Status"}, " Add Structure Type"},
+      {Make<CQVEOStreamTypes>(simulation), "Stream Types", {"Name", "Status"}, " Add Stream Type"},
+      {Make<CQVEOParameterTypes>(simulation), "Parameter Types", {"Name", "Status"}, " Add Parameter Type"},
+      {Make<CQVEOVariableTypes>(simulation), "Variable Types",
        {"Name", "Physical Quantity", "Current Units", "Status"}, " Add Variable Type"},
-      {Make<CQVEOPortTypes>(simulation), &CLSID_QVEOPortTypes, "Port Types", {"Name", "Status"}, " Add Port Type"},
-      {Make<CQVEOProcedures>(simulation), &CLSID_QVEOProcedures, "Procedures", {"Name", "Status"},
-       " Add Procedure"},
+      {Make<CQVEOPortTypes>(simulation), "Port Types", {"Name", "Status"}, " Add Port Type"},
+      {Make<CQVEOProcedures>(simulation), "Procedures", {"Name", "Status"}, " Add Procedure"},
   };
   for (Expected& kind : kinds) {
     SCOPED_TRACE(kind.label);
-    EXPECT_EQ(kind.folder->GetClassID(), *kind.classId);
     EXPECT_EQ(Text(*kind.folder, EOAspectName), kind.label);
     EXPECT_EQ(Text(*kind.folder, EOAspectType), "Folder");
     ShowInList(*kind.folder);
     EXPECT_EQ(ListHeadings(), kind.headings);
     ASSERT_GT(list.GetItemCount(), 1);
     EXPECT_EQ(ListColumn(0)[0], kind.addEntry);
-    LISTSORTINFO info;
-    info.column = 2;
-    EXPECT_TRUE(kind.folder->GetSortType(info));
-    info.column = 3;
-    EXPECT_FALSE(kind.folder->GetSortType(info));
     ClearPanes();
   }
 }
@@ -100,7 +89,7 @@ TEST_F(TypeKindFolderTest, ReadOnlyFolderHasNoAddEntryPasteOrDrop) {
   CStoreType& level = *Simulation().Find("Level");
   PutOnClipboard(ObjectData(CF_EXPLORER_VARIABLE_TYPE, level));
   auto folder = Make<CQVEOVariableTypes>(LibraryInstance("SystemLibrary"), 1);
-  EXPECT_EQ(MenuOf(*folder), (Texts{"Explore", "Export..."}));
+  EXPECT_EQ(MenuTexts(*folder), (Texts{"Explore", "Export..."}));
   EXPECT_FALSE(folder->CanDoCommand(ID_EXPLORER_PASTE));
   COleDataObject data(ObjectData(CF_EXPLORER_VARIABLE_TYPE, level));
   EXPECT_EQ(folder->OnDragOver(&data, 0), DROPEFFECT_NONE);
@@ -109,7 +98,7 @@ TEST_F(TypeKindFolderTest, ReadOnlyFolderHasNoAddEntryPasteOrDrop) {
   EXPECT_NE(ListColumn(0).front(), " Add Variable Type");
 
   auto editable = Make<CQVEOVariableTypes>(SimulationInstance());
-  EXPECT_EQ(MenuOf(*editable), (Texts{"Explore", "Export...", "-", "Paste"}));
+  EXPECT_EQ(MenuTexts(*editable), (Texts{"Explore", "Export...", "-", "Paste"}));
 
   // The simulation's own folder shown read-only (custom modeling off): the
   // host would take the copy, the folder must not ask it to.
@@ -197,7 +186,7 @@ TEST_F(TypeKindFolderTest, ProceduresListFunctionsTheHostDoesNotKeepAndGenerateC
   auto folder = Make<CQVEOProcedures>(SimulationInstance());
   ShowInList(*folder);
   EXPECT_EQ(ListColumn(0), (Texts{" Add Procedure", "PumpCurve", "FlaggedProcedure", "ValveGain"}));
-  EXPECT_EQ(MenuOf(*folder).back(), "Generate Code");
+  EXPECT_EQ(MenuTexts(*folder).back(), "Generate Code");
   folder->DoCommand(ID_EXPLORER_GENERATE_CODE);
   EXPECT_NE(Document().GeneratedCode().find("PumpCurve"), std::string::npos);
 }
@@ -207,7 +196,7 @@ TEST_F(TypeKindFolderTest, ComponentListsFollowTheConfiguration) {
   auto folder = std::make_unique<CQVEOComponentLists>(SimulationInstance(), &exclusions, &owner);
   EXPECT_EQ(Text(*folder, EOAspectStatus), "OK");
   EXPECT_EQ(folder->GetStatusCode(), EO_STATUS_OK);
-  EXPECT_EQ(MenuOf(*folder), (Texts{"Explore", "-", "Properties..."}));
+  EXPECT_EQ(MenuTexts(*folder), (Texts{"Explore", "-", "Properties..."}));
   ShowInList(*folder);
   EXPECT_EQ(ListHeadings(), (Texts{"Name", "Type", "Property File"}));
   EXPECT_EQ(ListColumn(0), (Texts{" Add Component List", " Configure Properties", "Default", "Inerts"}));
@@ -230,7 +219,7 @@ TEST_F(TypeKindFolderTest, ComponentListPastedByNameIsCopied) {
   const std::string name = "Inerts";
   data->CacheGlobalData(CF_EXPLORER_COMPONENT_LIST, std::vector<std::uint8_t>(name.begin(), name.end() + 1));
   PutOnClipboard(data);
-  EXPECT_EQ(MenuOf(*folder), (Texts{"Explore", "-", "Paste", "-", "Properties..."}));
+  EXPECT_EQ(MenuTexts(*folder), (Texts{"Explore", "-", "Paste", "-", "Properties..."}));
   COleDataObject pasted(data);
   EXPECT_FALSE(folder->OnDrop(&pasted, DROPEFFECT_MOVE)) << "a component list is only copied";
   ui.AnswerName("MoreInerts");

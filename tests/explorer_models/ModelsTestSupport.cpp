@@ -15,11 +15,6 @@ ModelsTest::~ModelsTest() {
   Clipboard::Empty();
 }
 
-void ModelsTest::OpenSample() {
-  FileProblem problem;
-  ASSERT_TRUE(app.OpenDocument(DefaultSamplePath(""), problem)) << problem.Describe();
-}
-
 IFInstance* ModelsTest::SimulationTypeInstance(const std::string& name) {
   CComPtr<IFTypeDesc> desc = type_access::Find(type_access::PaletteOf(Store().SimulationType()), name);
   CComPtr<IFInstance> instance = type_access::InstanceOf(type_access::TypeOf(desc));
@@ -29,12 +24,6 @@ IFInstance* ModelsTest::SimulationTypeInstance(const std::string& name) {
 void ModelsTest::Show(CExplorerContainerObject& container) {
   ClearList();
   container.ShowContents(list);
-}
-
-Strings ModelsTest::ListColumn(int column) const {
-  Strings texts;
-  for (int row = 0; row < list.GetItemCount(); ++row) texts.push_back(list.GetItemText(row, column));
-  return texts;
 }
 
 CExplorerObject* ModelsTest::RowNode(int row) const {
@@ -61,14 +50,6 @@ void ModelsTest::ClearList() {
     if (CExplorerObject::IsLive(node)) delete node;
   }
   while (list.GetColumnCount() > 0) list.DeleteColumn(list.GetColumnCount() - 1);
-}
-
-Strings ModelsTest::MenuTexts(CExplorerObject& node) {
-  CMenu menu;
-  node.BuildContextMenu(menu);
-  Strings texts;
-  for (const MenuItem& item : menu.Items()) texts.push_back(item.IsSeparator() ? "-" : PlainMenuText(item.text));
-  return texts;
 }
 
 void ModelsTest::PutOnClipboard(std::initializer_list<CLIPFORMAT> formats) {

@@ -11,32 +11,30 @@
 #include "platform/ListCtrl.h"
 #include "platform/Menu.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 
 namespace models_test {
 
 using Strings = std::vector<std::string>;
+using explorer_test::MenuTexts;
 
 class ModelsTest : public explorer_test::ExplorerStoreTest {
  protected:
   ModelsTest();
   ~ModelsTest() override;
 
-  // Opens the sample simulation (fails the test when it does not load).
-  void OpenSample();
   // The instance that stands for the type called name in the simulation's own types (null when missing).
   IFInstance* SimulationTypeInstance(const std::string& name);
 
   // Fills the contents pane from container (clearing it first).
   void Show(CExplorerContainerObject& container);
-  Strings ListColumn(int column) const;
+  Strings ListColumn(int column) const { return explorer_test::ListColumnTexts(list, column); }
   CExplorerObject* RowNode(int row) const;
   // The node of the first row labelled label, or null.
   CExplorerObject* Row(const std::string& label) const;
   int RowOverlay(int row) const;
   void ClearList();
 
-  // The plain texts of a node's menu ("-" for a separator).
-  static Strings MenuTexts(CExplorerObject& node);
   // Puts formats (empty payloads) on the clipboard as written by this process.
   static void PutOnClipboard(std::initializer_list<CLIPFORMAT> formats);
 

@@ -2,6 +2,7 @@
 // them: names and order, opening each dialog, "&Activate" on the three tools
 // that can be switched with its check mark, and the overlays that show a
 // tool's state.
+#include <functional>
 #include <memory>
 
 #include "explorer/core/ExplorerCommands.h"
@@ -46,18 +47,6 @@ TEST_F(LaunchEntriesTest, EachFolderListsItsEntriesInOrderWithAnEmptyType) {
   // Rows carry the sample's tool states: homotopy can be switched on, the links
   // have their inputs configured, the optimisation has a problem.
   EXPECT_EQ(RowOverlay(1), 1792);
-
-  // The folders' own texts.
-  std::string text;
-  EXPECT_TRUE(options.GetDisplayText(EOAspectName, text));
-  EXPECT_EQ(text, "Simulation Options");
-  EXPECT_TRUE(options.GetDisplayText(EOAspectType, text));
-  EXPECT_EQ(text, "Options");
-  EXPECT_TRUE(interfacing.GetDisplayText(EOAspectType, text));
-  EXPECT_EQ(text, "Interfacing");
-  EXPECT_TRUE(tools.GetDisplayText(EOAspectName, text));
-  EXPECT_EQ(text, "Analysis Tools");
-  EXPECT_FALSE(tools.GetDisplayText(EOAspectStatus, text));
 }
 
 TEST_F(LaunchEntriesTest, OpeningAnEntryOpensItsHostDialog) {
@@ -80,11 +69,9 @@ TEST_F(LaunchEntriesTest, OpeningAnEntryOpensItsHostDialog) {
 TEST_F(LaunchEntriesTest, OnlyTheSwitchableToolsOfferActivate) {
   for (int type = 0; type < 8; ++type) {
     CQVEOLaunchDialog entry(type, &owner);
-    CMenu menu;
-    EXPECT_EQ(entry.BuildContextMenu(menu), 1);
     const bool switchable = type == EODialogHomotopy || type == EODialogExternalInterfacing ||
                             type == EODialogOnLineLinks;
-    EXPECT_EQ(MenuTexts(menu), (switchable ? Strings{"Open", "Activate"} : Strings{"Open"})) << type;
+    EXPECT_EQ(MenuTexts(entry), (switchable ? Strings{"Open", "Activate"} : Strings{"Open"})) << type;
     EXPECT_EQ(entry.CanDoCommand(ID_EXPLORER_ACTIVATE), switchable ? 1 : 0) << type;
     EXPECT_EQ(entry.CanDoCommand(ID_EXPLORER_OPEN), 1);
     EXPECT_EQ(entry.CanDoCommand(ID_EXPLORER_PROPERTIES), 0);
@@ -96,69 +83,45 @@ TEST_F(LaunchEntriesTest, OnlyTheSwitchableToolsOfferActivate) {
   }
 }
 
-TEST_F(LaunchEntriesTest, HomotopySwitchesItsActiveFlagWithCheckMarkAndOverlay) {
-  CHomotopy& homotopy = Store().Homotopy();
-  CQVEOLaunchDialog entry(EODialogHomotopy, &owner);
-  // Available but not active: overlay 4, an unchecked enabled command.
-  EXPECT_EQ(Overlay(entry), 1024);
-  CCmdUI ui = ActivateState(entry);
-  EXPECT_TRUE(ui.IsEnabled());
-  EXPECT_EQ(ui.GetCheck(), 0);
-
-  entry.DoCommand(ID_EXPLORER_ACTIVATE);
-  EXPECT_TRUE(homotopy.active);
-  EXPECT_EQ(Overlay(entry), 1792);
-  EXPECT_EQ(ActivateState(entry).GetCheck(), 1);
-  entry.DoCommand(ID_EXPLORER_ACTIVATE);
-  EXPECT_FALSE(homotopy.active);
-
-  // Not set up: no overlay and nothing to switch.
-  homotopy.available = false;
-  EXPECT_EQ(Overlay(entry), 0);
-  EXPECT_FALSE(ActivateState(entry).IsEnabled());
-}
-
-TEST_F(LaunchEntriesTest, SimulationAccessExtensionsSwitchAndRefreshTheDetailsOfEveryExplorer) {
-  CExternalInterface& external = Store().ExternalInterface();
+// Homotopy, the extensions and the links: "&Activate" flips the tool's flag,
+// its check mark and its overlay, and is disabled while the tool cannot be used.
+TEST_F(LaunchEntriesTest, TheSwitchableToolsFlipTheirFlagCheckMarkAndOverlay) {
   RecordingWindow frame;
-  CQVEOLaunchDialog entry(EODialogExternalInterfacing, &frame);
-  EXPECT_EQ(Overlay(entry), 0);
-  EXPECT_EQ(ActivateState(entry).GetCheck(), 0);
-  EXPECT_TRUE(ActivateState(entry).IsEnabled());
-
-  entry.DoCommand(ID_EXPLORER_ACTIVATE);
-  EXPECT_TRUE(external.enabled);
-  EXPECT_EQ(Overlay(entry), 1792);
-  EXPECT_EQ(ActivateState(entry).GetCheck(), 1);
-  // The frame hears of it once the queue is pumped (the message is posted).
+  struct Case {
+    int type;
+    bool* flag;
+    int idleOverlay;
+    std::function<void()> makeUnusable;
+  } cases[] = {
+      {EODialogHomotopy, &Store().Homotopy().active, 1024, [&] { Store().Homotopy().available = false; }},
+      {EODialogOnLineLinks, &Store().OnLineLinks().active, 1024,
+       [&] { Store().OnLineLinks().inputsConfigured = false; }},
+      {EODialogExternalInterfacing, &Store().ExternalInterface().enabled, 0,
+       [&] { Store().ExternalInterface().status = E_FAIL; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    CQVEOLaunchDialog entry(c.type, &frame);
+    EXPECT_EQ(Overlay(entry), c.idleOverlay);
+    EXPECT_TRUE(ActivateState(entry).IsEnabled());
+    EXPECT_EQ(ActivateState(entry).GetCheck(), 0);
+    entry.DoCommand(ID_EXPLORER_ACTIVATE);
+    EXPECT_TRUE(*c.flag);
+    EXPECT_EQ(Overlay(entry), 1792);
+    EXPECT_EQ(ActivateState(entry).GetCheck(), 1);
+    entry.DoCommand(ID_EXPLORER_ACTIVATE);
+    EXPECT_FALSE(*c.flag);
+    c.makeUnusable();
+    EXPECT_FALSE(ActivateState(entry).IsEnabled());
+  }
+  CQVEOLaunchDialog homotopy(EODialogHomotopy, &frame), links(EODialogOnLineLinks, &frame);
+  EXPECT_EQ(Overlay(homotopy), 0) << "homotopy not set up shows no mark";
+  Store().OnLineLinks().outputsConfigured = true;
+  EXPECT_TRUE(ActivateState(links).IsEnabled()) << "either side configured will do";
+  // Switching the extensions refreshes the details of every Explorer, posted.
   EXPECT_EQ(frame.Count(EXPLORER_DETAILS_CHANGED), 0);
   MessageQueue::Pump();
-  ASSERT_EQ(frame.Count(EXPLORER_DETAILS_CHANGED), 1);
-  EXPECT_EQ(frame.received.back().wParam, 0u);
-  EXPECT_EQ(frame.received.back().lParam, 0);
-
-  // Extensions that cannot be used: the command is disabled.
-  external.status = E_FAIL;
-  EXPECT_FALSE(ActivateState(entry).IsEnabled());
-}
-
-TEST_F(LaunchEntriesTest, OnLineLinksSwitchBetweenOnAndOffWhileConfigured) {
-  COnLineLinks& links = Store().OnLineLinks();
-  CQVEOLaunchDialog entry(EODialogOnLineLinks, &owner);
-  EXPECT_EQ(Overlay(entry), 1024);  // configured, not active
-  entry.DoCommand(ID_EXPLORER_ACTIVATE);
-  EXPECT_TRUE(links.active);
-  EXPECT_EQ(Overlay(entry), 1792);
-  EXPECT_EQ(ActivateState(entry).GetCheck(), 1);
-  entry.DoCommand(ID_EXPLORER_ACTIVATE);
-  EXPECT_FALSE(links.active);
-  EXPECT_EQ(ActivateState(entry).GetCheck(), 0);
-
-  links.inputsConfigured = false;
-  EXPECT_EQ(Overlay(entry), 0);
-  EXPECT_FALSE(ActivateState(entry).IsEnabled());
-  links.outputsConfigured = true;
-  EXPECT_TRUE(ActivateState(entry).IsEnabled());
+  EXPECT_EQ(frame.Count(EXPLORER_DETAILS_CHANGED), 2);
 }
 
 TEST_F(LaunchEntriesTest, EstimationAndOptimizationMarkADefinedProblem) {

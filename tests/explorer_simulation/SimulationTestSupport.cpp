@@ -114,18 +114,4 @@ std::vector<std::string> SimulationTest::ListHeadings() const { return ListHeadi
 
 void SimulationTest::ClearPanes() { ClearPanesAndNodes(tree, list); }
 
-std::vector<std::string> SimulationTest::MenuTexts(const CMenu& menu) {
-  std::vector<std::string> texts;
-  for (const MenuItem& item : menu.Items()) {
-    if (item.IsSeparator()) {
-      texts.push_back("-");
-    } else if (item.IsPopup()) {
-      texts.push_back("[" + PlainMenuText(item.text) + "]");
-    } else {
-      texts.push_back(PlainMenuText(item.text));
-    }
-  }
-  return texts;
-}
-
 }  // namespace simulation_test

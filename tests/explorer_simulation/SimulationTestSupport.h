@@ -13,6 +13,7 @@
 
 #include "explorer/core/ExplorerNodeFactory.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
@@ -87,8 +88,6 @@ class SimulationTest : public ExplorerCoreTest {
   int RowOverlay(int row) const { return static_cast<int>(list.GetItemState(row, LVIS_OVERLAYMASK)); }
   // Deletes every row and tree item with the node it holds.
   void ClearPanes();
-  // The plain texts of a menu's items ("-" for a separator, "[Run]" for a popup).
-  static std::vector<std::string> MenuTexts(const CMenu& menu);
 
   CWorkbenchApp app;
   CWnd owner;

@@ -8,6 +8,7 @@
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "host/store/IFTypeRename.h"
+#include "tests/explorer_core/PaneTestSupport.h"
 #include "workbench/store/StorePalette.h"
 
 namespace window_test {
@@ -238,18 +239,11 @@ CExplorerFrame* ExplorerWindowTest::Open(const tag_CorvaneViewContext* context) 
 }
 
 std::vector<std::string> ExplorerWindowTest::TreeChildren(CExplorerFrame* frame, HTREEITEM item) {
-  std::vector<std::string> labels;
-  CExplorerTreeView* tree = frame->GetTreeView();
-  for (HTREEITEM child = tree->GetChildItem(item); child; child = tree->GetNextSiblingItem(child))
-    labels.push_back(tree->GetItemText(child));
-  return labels;
+  return explorer_test::TreeLabels(*frame->GetTreeView(), item);
 }
 
 std::vector<std::string> ExplorerWindowTest::Rows(CExplorerFrame* frame, int column) {
-  std::vector<std::string> rows;
-  CExplorerListView* list = frame->GetListView();
-  for (int row = 0; row < list->GetItemCount(); ++row) rows.push_back(list->GetItemText(row, column));
-  return rows;
+  return explorer_test::ListColumnTexts(*frame->GetListView(), column);
 }
 
 HTREEITEM ExplorerWindowTest::Item(CExplorerFrame* frame, const std::vector<std::string>& labels) {

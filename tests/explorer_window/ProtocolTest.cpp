@@ -3,7 +3,6 @@
 // closes its window, and messages that arrive after their node or window has
 // gone do nothing. Drags between windows with the right button ask what to do.
 #include "explorer/core/ExplorerMessages.h"
-#include "platform/Registry.h"
 #include "platform/Services.h"
 #include "tests/explorer_window/ExplorerWindowTestSupport.h"
 
@@ -166,18 +165,6 @@ TEST_F(ProtocolTest, DraggingNearTheEdgeScrollsOnlyAfterTheDelay) {
   tree->OnDragOver(nullptr, MK_LBUTTON, nearBottom);
   EXPECT_EQ(tree->GetScrollPos(SB_VERT), start + 1);
   tree->OnDragLeave();
-}
-
-TEST_F(ProtocolTest, AViewStyleChosenFromTheMenuIsKeptForTheNextExplorer) {
-  ASSERT_TRUE(first->RunCommand(ID_VIEW_DETAILS));
-  CRegKey key;
-  DWORD stored = 99;
-  ASSERT_EQ(key.Open(HKEY_CURRENT_USER, "Software\\Velloran\\ZNSystem\\38.0\\Explorer\\Settings"), ERROR_SUCCESS);
-  key.QueryDWORDValue("ListViewType", stored);
-  EXPECT_EQ(stored, EXPLORER_VIEW_DETAILS);
-  CExplorerFrame* third = Open();
-  ASSERT_NE(third, nullptr);
-  EXPECT_EQ(third->GetListView()->GetStyle() & LVS_TYPEMASK, static_cast<DWORD>(LVS_REPORT));
 }
 
 }  // namespace

@@ -67,6 +67,3 @@ inline bool HasMessage(const QVParseReport& report, int severity, int line, std:
 inline bool HasError(const QVParseReport& report, int line, std::string_view words) {
   return HasMessage(report, QV_SEVERITY_ERROR, line, words);
 }
-inline bool HasWarning(const QVParseReport& report, int line, std::string_view words) {
-  return HasMessage(report, QV_SEVERITY_WARNING, line, words);
-}

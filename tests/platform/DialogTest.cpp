@@ -140,31 +140,6 @@ using Commands = std::vector<std::pair<int, UINT>>;
 
 // ---------------------------------------------------------------- name dialog and the provider
 
-TEST_F(DialogTest, NameDialogOkStartsDisabledAndFollowsTyping) {
-  TestUserInterface ui;
-  NameDialog dialog;
-  ui.AnswerDialog([](CDialog& d) {
-    EXPECT_FALSE(d.IsButtonUsable(IDOK));
-    EXPECT_EQ(d.FocusedItem(), d.Item(kNameEdit)) << "the edit has the focus";
-    EXPECT_TRUE(d.Item(kNameEdit)->UserType("R"));
-    EXPECT_TRUE(d.IsButtonUsable(IDOK));
-    EXPECT_TRUE(d.Item(kNameEdit)->UserType(""));
-    EXPECT_FALSE(d.IsButtonUsable(IDOK));
-    EXPECT_FALSE(d.PressButton(IDOK)) << "a disabled button cannot be pressed";
-    EXPECT_FALSE(d.IsEnded());
-  });
-  ui.AnswerName("Reactor");
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(dialog.m_name, "Reactor");
-  EXPECT_EQ(dialog.m_hWnd, nullptr) << "the window is gone after DoModal";
-  EXPECT_TRUE(dialog.Items().empty());
-  ASSERT_EQ(ui.Prompts().size(), 2u);
-  EXPECT_EQ(ui.Prompts()[0].kind, "dialog");
-  EXPECT_EQ(ui.Prompts()[0].caption, "Create Model");
-  EXPECT_EQ(ui.Prompts()[0].details,
-            (std::vector<std::string>{"Create Model", "  Name: ", "  <OK> (disabled)", "  <Cancel>"}));
-}
-
 TEST_F(DialogTest, CancelAndMissingTemplatesAndAProviderThatGivesUp) {
   {
     TestUserInterface ui;

@@ -235,27 +235,6 @@ TEST_F(ExplorerResourcesTest, SettingsKeysHaveSingleBackslashesAndFormatTheVersi
   EXPECT_STREQ(key, "ZN_Equivalence_0007");
 }
 
-// The radio groups work in a running dialog: a click selects one kind and
-// clears the others, and the kind reads back as its position in tab order.
-TEST_F(ExplorerResourcesTest, ParameterKindsFormOneRadioGroupInARunningDialog) {
-  CDialog dialog(IDD_EXPLORER_PARAMETER_NAME);
-  ASSERT_TRUE(dialog.CreateFromTemplate(nullptr, false));
-  auto kind = [&dialog] {
-    int value = -2;
-    CDataExchange dx(&dialog, true);
-    DDX_Radio(&dx, IDC_PARAMETER_INTEGER, value);
-    return value;
-  };
-  EXPECT_EQ(kind(), -1) << "no kind is chosen at first";
-  dialog.Item(IDC_PARAMETER_REAL)->UserClick();
-  EXPECT_EQ(kind(), 2);
-  dialog.Item(IDC_PARAMETER_LOGICAL)->UserClick();
-  EXPECT_EQ(kind(), 1);
-  EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_PARAMETER_REAL), BST_UNCHECKED);
-  EXPECT_FALSE(dialog.IsButtonUsable(IDOK)) << "OK starts disabled";
-  dialog.DestroyWindow();
-}
-
 TEST_F(ExplorerResourcesTest, RegisteringAgainChangesNothing) {
   const DialogTemplate* before = FindDialogTemplate(IDD_EXPLORER_OBJECT_NAME);
   const std::vector<MenuResourceItem>* menuBefore = FindMenuResource(IDM_CONTENTS_VIEW);

@@ -300,23 +300,6 @@ TEST_F(TreeCtrlTest, StaleNullAndForeignHandlesResolveToNothing) {
   EXPECT_EQ(tree.GetSelectedItem(), nullptr);
 }
 
-TEST_F(TreeCtrlTest, ItemsDeletedInAnyOrderLeaveNoHandleAliveAndTheirPlacesAreReused) {
-  std::vector<HTREEITEM> first;
-  for (int i = 0; i < 300; ++i) first.push_back(tree.InsertItem("Item" + std::to_string(i)));
-  // Every seventh first, then the rest: the free places are scattered.
-  for (int step = 0; step < 7; ++step)
-    for (std::size_t i = static_cast<std::size_t>(step); i < first.size(); i += 7) ASSERT_TRUE(tree.DeleteItem(first[i]));
-  EXPECT_EQ(tree.GetCount(), 0u);
-  std::vector<HTREEITEM> second;
-  for (int i = 0; i < 350; ++i) second.push_back(tree.InsertItem("New" + std::to_string(i)));
-  EXPECT_EQ(tree.GetCount(), 350u);
-  for (HTREEITEM old : first) EXPECT_FALSE(tree.IsValidItem(old));
-  for (int i = 0; i < 350; ++i) ASSERT_EQ(tree.GetItemText(second[i]), "New" + std::to_string(i));
-  std::vector<HTREEITEM> sorted = second;
-  std::sort(sorted.begin(), sorted.end());
-  EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end()) << "every handle is new";
-}
-
 // A view derived from the control handles its own notifications.
 class ReflectingTree : public CTreeCtrl {
  public:

@@ -82,14 +82,6 @@ TEST_F(WindowTest, HandlesAreNeverReused) {
   for (HWND h : seen) EXPECT_EQ(CWnd::FromHandle(h), nullptr);
 }
 
-TEST_F(WindowTest, RegisteredIdsAreStablePerName) {
-  UINT first = RegisterWindowMessage("EXPLORER_OBJECT_ADDED");
-  EXPECT_GE(first, kFirstRegisteredId);
-  EXPECT_EQ(RegisterWindowMessage("EXPLORER_OBJECT_ADDED"), first);
-  EXPECT_NE(RegisterWindowMessage("EXPLORER_OBJECT_MOVED"), first);
-  EXPECT_EQ(RegisterWindowMessage(""), 0u);
-}
-
 TEST_F(WindowTest, DestroyingAParentDestroysChildrenAfterIt) {
   std::vector<std::string> log;
   RecordingWnd parent, child, grandchild;
@@ -108,24 +100,6 @@ TEST_F(WindowTest, DestroyingAParentDestroysChildrenAfterIt) {
   EXPECT_EQ(log, expected);
   EXPECT_EQ(child.m_hWnd, nullptr);
   EXPECT_EQ(grandchild.m_hWnd, nullptr);
-}
-
-TEST_F(WindowTest, RefusedCreationLeavesNoWindow) {
-  RecordingWnd w;
-  w.refuseCreate = true;
-  EXPECT_FALSE(w.Create("test", "", 0, CRect(), nullptr, 0));
-  EXPECT_EQ(w.m_hWnd, nullptr);
-}
-
-TEST_F(WindowTest, VisibilityFollowsParents) {
-  CWnd parent, child;
-  ASSERT_TRUE(parent.Create("p", "", 0, CRect(0, 0, 10, 10), nullptr, 0));
-  ASSERT_TRUE(child.Create("c", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 5, 5), &parent, 1));
-  EXPECT_FALSE(child.IsWindowVisible()) << "a hidden parent hides its children";
-  parent.ShowWindow(SW_SHOW);
-  EXPECT_TRUE(child.IsWindowVisible());
-  child.ShowWindow(SW_HIDE);
-  EXPECT_FALSE(child.IsWindowVisible());
 }
 
 TEST_F(WindowTest, CoordinatesTranslateThroughParents) {

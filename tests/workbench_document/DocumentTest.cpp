@@ -6,7 +6,6 @@
 #include "explorer/resources/CommandIds.h"
 #include "host/framework/UpdateHints.h"
 #include "host/model/IRModel.h"
-#include "host/services/IQVHomotopy.h"
 #include "host/store/Status.h"
 #include "platform/Command.h"
 #include "tests/workbench_document/DocumentTestSupport.h"
@@ -152,7 +151,7 @@ TEST_F(DocumentTest, ModelStatisticsComeFromTheCompiledTexts) {
   EXPECT_LT(Doc().GetModelStatistics(nullptr, equations, variables, dof), 0);
 }
 
-TEST_F(DocumentTest, UnitSetsTasksAndTheSimulationsTools) {
+TEST_F(DocumentTest, UnitSetsAndTasks) {
   HintView view;
   Doc().AddView(&view);
   std::vector<std::string> sets;
@@ -171,16 +170,6 @@ TEST_F(DocumentTest, UnitSetsTasksAndTheSimulationsTools) {
   ASSERT_TRUE(task);
   EXPECT_EQ(Doc().Store().SimulationPalette()->Find("Shutdown")->Kind(), StoreKind::Task);
   EXPECT_EQ(Doc().CreateTask("shutdown", &task, nullptr), FE_NAMEEXISTS);
-
-  CComPtr<IQVHomotopy> homotopy;
-  ASSERT_EQ(Doc().GetHomotopy(&homotopy), S_OK);
-  bool available = false;
-  homotopy->IsAvailable(&available);
-  EXPECT_TRUE(available);
-  EXPECT_EQ(Doc().GetPrintLevel(), 2);
-  int a = -1, b = -1, c = -1;
-  Doc().GetExportedModelsSettings(a, b, c);
-  EXPECT_EQ(a + b + c, 0);
 }
 
 TEST_F(DocumentTest, GeneratedCodeDeclaresTheProcedures) {

@@ -76,15 +76,6 @@ TEST(FileRewriterTest, UnchangedContentsGiveTheTextBackByteForByte) {
   EXPECT_EQ(Rewrite(Read(kOriginal), "// Vortan library file, format 1.0\nModel"), fresh);
 }
 
-TEST(FileRewriterTest, AChangedTypeIsWrittenInPlaceAndTheRestKeepsItsBytes) {
-  FileContents contents = Read(kOriginal);
-  Find(contents, "Width")->text = "Variable Width\n  Value: 3.0;\nEnd\n";
-  const std::string text = Rewrite(contents, kOriginal);
-  std::string expected = kOriginal;
-  expected.replace(expected.find("Value: 2.0"), 10, "Value: 3.0");
-  EXPECT_EQ(text, expected);
-}
-
 TEST(FileRewriterTest, ARemovedTypeTakesOnlyItsOwnLines) {
   FileContents contents = Read(kOriginal);
   std::erase_if(contents.definitions, [](const FileDefinition& d) { return d.name == "Width"; });

@@ -39,11 +39,6 @@ TEST(MalformedFileTest, EmptyAndBlankFiles) {
   ExpectRefused(" \n\n\t\r\n", 1, "the file is empty");
 }
 
-TEST(MalformedFileTest, TextThatIsNotUtf8NamesItsLine) {
-  ExpectRefused(kHeader + "\nModel A\n  // caf\xe9\nEnd\n" + kClosing, 4, "not UTF-8");
-  ExpectRefused("\xff\xfe" "M\0o", 1, "not UTF-8");
-}
-
 TEST(MalformedFileTest, HeadersThisProgramCannotRead) {
   ExpectRefused("// Vortan simulation file, format x\n" + kClosing, 1, "header line is not understood");
   ExpectRefused("// Vortan spreadsheet file, format 1.0\n", 1, "header line is not understood");

@@ -128,13 +128,6 @@ TEST_F(SimulationObjectsTest, ToolsRefuseWhatTheirStateDoesNotAllow) {
   EXPECT_EQ(links.SetMode(QV_LINKS_OFF), S_OK);
   links.IsActive(&flag);
   EXPECT_FALSE(flag);
-
-  std::string description;
-  EXPECT_EQ(store.Optimisation().GetDescription(description), E_FAIL);
-  store.Optimisation().description = "Minimise energy";
-  EXPECT_EQ(store.Optimisation().GetDescription(description), S_OK);
-  EXPECT_EQ(description, "Minimise energy");
-  EXPECT_TRUE(store.EstimationInterface());
 }
 
 }  // namespace

@@ -67,15 +67,5 @@ class StoreTest : public ::testing::Test {
   }
 };
 
-// The texts the explorer makes new types from, exactly as it writes them.
-std::string ModelTemplate(const std::string& name);
-std::string StructureTemplate(const std::string& name);
-std::string StreamTemplate(const std::string& name);
-std::string VariableTemplate(const std::string& name);
-std::string ParameterTemplate(const std::string& name, int kind);
-std::string PortTemplate(const std::string& name);
-std::string ProcedureTemplate(const std::string& name);
-std::string FunctionTemplate(const std::string& name);
-
 // "3:message" for each error of a report.
 std::vector<std::string> ErrorLines(const QVParseReport& report);

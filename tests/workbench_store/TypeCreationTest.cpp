@@ -1,7 +1,7 @@
-// Making types: from every template the explorer writes, from the type
-// catalogue (scripts), and the refusals that leave nothing behind.
+// Making types from texts and from the type catalogue (scripts), and the
+// refusals that leave nothing behind. The explorer's own templates are tried
+// by its type operation tests.
 #include "host/language/Parser.h"
-#include "host/model/IQVPortType.h"
 #include "host/store/HostClassIds.h"
 #include "host/store/IFNaming.h"
 #include "host/store/MwInstance.h"
@@ -10,13 +10,6 @@
 #include "tests/workbench_store/StoreTestSupport.h"
 
 namespace {
-
-struct TemplateCase {
-  std::string name;
-  std::string text;
-  StoreKind kind;
-  std::string_view folder;
-};
 
 struct Made {
   QVParseReport report;
@@ -32,43 +25,9 @@ class TypeCreationTest : public StoreTest {
   }
 };
 
-TEST_F(TypeCreationTest, EveryTemplateMakesATypeOfItsKindInItsKindFolder) {
-  const std::vector<TemplateCase> cases = {
-      {"Reactor", ModelTemplate("Reactor"), StoreKind::Model, kBlockTypeFolder},
-      {"Props", StructureTemplate("Props"), StoreKind::Structure, kStructureTypeFolder},
-      {"Steam", StreamTemplate("Steam"), StoreKind::Stream, kStreamTypeFolder},
-      {"Pressure", VariableTemplate("Pressure"), StoreKind::Variable, kVariableTypeFolder},
-      {"Stages", ParameterTemplate("Stages", 0), StoreKind::Parameter, kParameterTypeFolder},
-      {"Enabled", ParameterTemplate("Enabled", 1), StoreKind::Parameter, kParameterTypeFolder},
-      {"Gain", ParameterTemplate("Gain", 2), StoreKind::Parameter, kParameterTypeFolder},
-      {"Mode", ParameterTemplate("Mode", 3), StoreKind::Parameter, kParameterTypeFolder},
-      {"Other", ParameterTemplate("Other", 9), StoreKind::Parameter, kParameterTypeFolder},
-      {"Material", PortTemplate("Material"), StoreKind::Port, kPortTypeFolder},
-      {"Flash", ProcedureTemplate("Flash"), StoreKind::Procedure, kProcTypeFolder},
-      {"Enthalpy", FunctionTemplate("Enthalpy"), StoreKind::Function, kFunctionTypeFolder},
-  };
-  for (const TemplateCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto [report, desc] = NewType(c.name, c.text, SimulationType());
-    EXPECT_EQ(report.ErrorCount(), 0) << ::testing::PrintToString(ErrorLines(report));
-    ASSERT_TRUE(desc);
-    CStoreType* type = Simulation().Find(c.name);
-    ASSERT_NE(type, nullptr);
-    EXPECT_TRUE(IsSameObject(desc, static_cast<IFType*>(type)));
-    EXPECT_EQ(type->Kind(), c.kind);
-    EXPECT_FALSE(type->HasErrors());
-    EXPECT_EQ(Text(desc), c.text);  // kept exactly as written
-    EXPECT_EQ(TypeNames(NamedFolder(Simulation(), std::string(c.folder))).back(), c.name);
-  }
-  // The variable template says nothing of a default value: a warning, not an error.
-  EXPECT_EQ(Simulation().Find("Pressure")->LastReport().WarningCount(), 1);
-  EXPECT_TRUE(ComQuery<IQVPortType>(static_cast<IFType*>(Simulation().Find("Material"))));
-  EXPECT_FALSE(ComQuery<IQVPortType>(static_cast<IFType*>(Simulation().Find("Reactor"))));
-}
-
 TEST_F(TypeCreationTest, ATakenNameIsAnErrorReportAndNothingIsMade) {
   build.Model(Simulation(), "Tank", "Model Tank\n  // mine\nEnd\n");
-  const auto [report, desc] = NewType("TANK", ModelTemplate("TANK"), SimulationType());
+  const auto [report, desc] = NewType("TANK", "Model TANK\nEnd\n", SimulationType());
   EXPECT_TRUE(report.HasErrors());
   EXPECT_FALSE(desc);
   EXPECT_EQ(Simulation().TypeCount(), 1u);
@@ -77,7 +36,7 @@ TEST_F(TypeCreationTest, ATakenNameIsAnErrorReportAndNothingIsMade) {
   // A name only visible through a used library may be taken by the simulation's own type.
   CStoreType& library = build.Library("Units");
   build.Model(build.Palette(library), "Pump");
-  EXPECT_EQ(NewType("Pump", ModelTemplate("Pump"), SimulationType()).report.ErrorCount(), 0);
+  EXPECT_EQ(NewType("Pump", "Model Pump\nEnd\n", SimulationType()).report.ErrorCount(), 0);
   EXPECT_EQ(Simulation().FindVisible("Pump"), Simulation().Find("Pump"));
 }
 
@@ -89,8 +48,8 @@ TEST_F(TypeCreationTest, TextsThatCannotMakeTheTypeAreRefusedWithoutLeavingAType
   const std::vector<Refusal> refusals = {
       {"Tank", "Model Vessel\nEnd\n"},          // the text names another type
       {"Tank", "// nothing but a comment\n"},  // no definition at all
-      {"9Tank", ModelTemplate("9Tank")},       // not a valid name
-      {"", ModelTemplate("")},
+      {"9Tank", "Model 9Tank\nEnd\n"},       // not a valid name
+      {"", "Model \nEnd\n"},
       {"Tank", std::string("\x01\x02\xff garbage", 12)},
   };
   for (const Refusal& r : refusals) {
@@ -101,18 +60,18 @@ TEST_F(TypeCreationTest, TextsThatCannotMakeTheTypeAreRefusedWithoutLeavingAType
   }
   EXPECT_EQ(Simulation().TypeCount(), 0u);
   // No parent at all: a report, not a crash.
-  EXPECT_TRUE(NewType("Tank", ModelTemplate("Tank"), nullptr).report.HasErrors());
+  EXPECT_TRUE(NewType("Tank", "Model Tank\nEnd\n", nullptr).report.HasErrors());
 }
 
 TEST_F(TypeCreationTest, AReadOnlyLibraryTakesNoNewType) {
   CStoreType& library = build.Library("Units");
-  const QVParseReport report = NewType("Pump", ModelTemplate("Pump"), &library).report;
+  const QVParseReport report = NewType("Pump", "Model Pump\nEnd\n", &library).report;
   ASSERT_TRUE(report.HasErrors());
   EXPECT_NE(report.messages.front().message.find("read-only"), std::string::npos);
   EXPECT_EQ(build.Palette(library).TypeCount(), 0u);
   // A library that may be written takes it.
   CStoreType& writable = build.Library("Mine", false);
-  EXPECT_EQ(NewType("Pump", ModelTemplate("Pump"), &writable).report.ErrorCount(), 0);
+  EXPECT_EQ(NewType("Pump", "Model Pump\nEnd\n", &writable).report.ErrorCount(), 0);
   EXPECT_NE(build.Palette(writable).Find("Pump"), nullptr);
 }
 
@@ -186,7 +145,7 @@ TEST_F(TypeCreationTest, DefaultNamesAreTheFirstFreeOfTheKeyword) {
 TEST_F(TypeCreationTest, WithoutTheServicesTheEntryPointsFailCleanly) {
   ScopedHostService<IQVParser> noParser(nullptr);
   ScopedHostService<IFTypeCatalogue> noCatalogue(nullptr);
-  EXPECT_TRUE(NewType("Tank", ModelTemplate("Tank"), SimulationType()).report.HasErrors());
+  EXPECT_TRUE(NewType("Tank", "Model Tank\nEnd\n", SimulationType()).report.HasErrors());
   CComPtr<IFType> script;
   EXPECT_EQ(typecatCreateType(CLSID_QVScriptType, &script), FE_NOSERVICE);
   EXPECT_EQ(Simulation().TypeCount(), 0u);

@@ -72,10 +72,8 @@ class CWorkbenchApp : public CRBaseApp {
   void SetLibraryToolbarPresent(bool present) { m_toolbarPresent = present; }
   void UpdateLibraryToolbar(int notification) override;
   const std::vector<int>& LibraryToolbarUpdates() const { return m_toolbarUpdates; }
-  void BeginDrag() override { ++m_drags; }
-  void BeginRightDrag() override { ++m_rightDrags; }
-  int Drags() const { return m_drags; }
-  int RightDrags() const { return m_rightDrags; }
+  void BeginDrag() override {}
+  void BeginRightDrag() override {}
 
   // ---- file types ----
   std::string GetDefaultExtension() const override;
@@ -108,8 +106,6 @@ class CWorkbenchApp : public CRBaseApp {
   std::vector<std::pair<HWND, std::unique_ptr<CDocument>>> m_viewDocuments;
   bool m_toolbarPresent = false;
   std::vector<int> m_toolbarUpdates;
-  int m_drags = 0;
-  int m_rightDrags = 0;
   int m_win95 = 0;
   int m_appState = 0;
 };
