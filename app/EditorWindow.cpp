@@ -44,6 +44,7 @@ EditorWindow::EditorWindow(CTextEditorService& service, CEditorSession& session,
 }
 
 CEditorSession* EditorWindow::Session() const {
+  if (!m_session) return nullptr;
   for (const auto& session : m_service.Sessions()) {
     if (session.get() == m_session) return session.get();
   }
@@ -108,5 +109,8 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   if (CEditorSession* session = Session()) m_service.CloseSession(session);
+  // The window lingers until the event loop deletes it; a session made at the
+  // freed address meanwhile is not this window's.
+  m_session = nullptr;
   event->accept();
 }

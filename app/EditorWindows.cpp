@@ -17,7 +17,9 @@ EditorWindows::~EditorWindows() { m_service.onSessionShown = nullptr; }
 EditorWindow* EditorWindows::WindowOf(const CEditorSession& session) const {
   auto it = m_windows.find(&session);
   if (it == m_windows.end() || !it->second) return nullptr;
-  return dynamic_cast<EditorWindow*>(it->second->widget());
+  auto* editor = dynamic_cast<EditorWindow*>(it->second->widget());
+  // A closed window still waiting to be deleted shows no session any more.
+  return editor && editor->Session() == &session ? editor : nullptr;
 }
 
 bool EditorWindows::CloseAll() {
