@@ -5,7 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -218,6 +221,49 @@ TEST_F(DesktopSessionTest, ARightClickOnATreeItemShowsTheNodesMenu) {
   ProcessAll();
   EXPECT_TRUE(prompt.texts.contains("E&xplore")) << prompt.texts.join(" | ").toStdString();
   EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u) << "dismissing the menu performs nothing";
+}
+
+TEST_F(DesktopSessionTest, CustomModelingPropertiesIsARealGridWhoseNameButtonsSelectInBold) {
+  CExplorerTreeView* tree = explorer->GetTreeView();
+  HTREEITEM custom = nullptr;
+  for (HTREEITEM child = tree->GetChildItem(tree->GetRootTreeItem()); child; child = tree->GetNextSiblingItem(child))
+    if (tree->GetItemText(child) == "Custom Modeling") custom = child;
+  ASSERT_TRUE(custom);
+  ASSERT_TRUE(tree->UserClick(custom));
+  QString title, visibleTip;
+  bool boldAfterClick = false, scrollBarShown = true, moveUpEnabled = false;
+  QStringList names;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    title = modal->windowTitle();
+    for (QLabel* label : modal->findChildren<QLabel*>())
+      if (label->text() == "Visible") visibleTip = label->toolTip();
+    for (QScrollBar* bar : modal->findChildren<QScrollBar*>()) scrollBarShown = scrollBarShown && bar->isVisible();
+    QPushButton* obsolete = nullptr;
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->isEnabled() && !button->text().isEmpty()) names << button->text();
+      if (button->text() == "Obsolete") obsolete = button;
+    }
+    if (obsolete) {
+      obsolete->click();
+      ProcessAll();
+      boldAfterClick = obsolete->font().bold();
+    }
+    for (QPushButton* button : modal->findChildren<QPushButton*>())
+      if (button->text() == "Move Up") moveUpEnabled = button->isEnabled();
+    modal->close();
+  });
+  ASSERT_TRUE(explorer->OnCmdMsg(ID_EXPLORER_PROPERTIES, CN_COMMAND, nullptr));
+  ProcessAll();
+  EXPECT_EQ(title, "Custom Modeling Properties");
+  EXPECT_TRUE(names.contains("Storage") && names.contains("FlowControl") && names.contains("Obsolete"))
+      << names.join(" | ").toStdString();
+  EXPECT_FALSE(scrollBarShown) << "three folders fit the grid";
+  EXPECT_EQ(visibleTip, "If checked then a folder is visible in Model Libraries toolbar");
+  EXPECT_TRUE(boldAfterClick) << "the selected folder's name is bold";
+  EXPECT_TRUE(moveUpEnabled);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the sheet is gone";
 }
 
 }  // namespace

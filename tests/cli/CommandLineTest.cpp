@@ -413,3 +413,26 @@ TEST_F(CommandLineTest, KeysReachTheFocusedPaneAsAtTheDesktop) {
   EXPECT_EQ(unknown.exitCode, 1);
   EXPECT_TRUE(Has(unknown.err, "stdin:2:")) << unknown.err;
 }
+
+TEST_F(CommandLineTest, CustomModelingPropertiesListsTheFoldersAndOkKeepsTheirSettings) {
+  const std::string saved = config.Path() + "/Plant.vsim";
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling\n"
+      "answer ok\n"
+      "do Properties...\n"
+      "save " + saved + "\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::vector<std::string> lines = Lines(result.out);
+  const auto sheet = std::find(lines.begin(), lines.end(), "sheet: Custom Modeling Properties");
+  ASSERT_NE(sheet, lines.end()) << result.out;
+  // The three folders in toolbar order, each with its description and its two marks.
+  EXPECT_EQ(std::vector<std::string>(sheet + 6, sheet + 18),
+            (std::vector<std::string>{"  <Storage>", "  Edit 14106: Tanks and vessels", "  [x] ", "  [x] ",
+                                      "  <FlowControl>", "  Edit 14109: Valves, pumps and their control", "  [x] ",
+                                      "  [ ] ", "  <Obsolete>", "  Edit 14111: ", "  [ ] ", "  [ ] "}));
+  std::ifstream file(saved);
+  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Storage\" flags=0x10000 order=1 tankIcon=1 description=\"Tanks and vessels\";"))
+      << text;
+  EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Obsolete\" flags=0x10000 order=-1 tankIcon=-1;")) << text;
+}
