@@ -47,13 +47,20 @@ class DesktopSessionTest : public ::testing::Test {
     ASSERT_TRUE(session->Open("", "", problem)) << problem;
     ASSERT_TRUE(session->OpenStartupExplorer());
     ProcessAll();
-    ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
-    explorer = CExplorerFrame::ActiveExplorers().front();
+    ASSERT_EQ(ShownExplorers().size(), 1u);
+    explorer = ShownExplorers().front();
   }
   void TearDown() override { session.reset(); }
 
   MainWindow& Window() { return session->Window(); }
   QMdiArea& Area() { return *session->Window().MdiArea(); }
+  // The sub-windows a person sees (the toolbar provider's Explorer has a hidden one).
+  QList<QMdiSubWindow*> SubWindows() {
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* sub : Area().subWindowList())
+      if (!sub->isHidden()) shown << sub;
+    return shown;
+  }
   TreeCtrlPeer* TreePeer(CExplorerFrame* frame) {
     return dynamic_cast<TreeCtrlPeer*>(session->Peers().PeerOf(frame->GetTreeView()->m_hWnd));
   }
@@ -73,8 +80,8 @@ class DesktopSessionTest : public ::testing::Test {
 };
 
 TEST_F(DesktopSessionTest, TheSampleOpensInAnExplorerRootedAtTheSimulationWithItsTopLevelItems) {
-  ASSERT_EQ(Area().subWindowList().size(), 1);
-  QMdiSubWindow* sub = Area().subWindowList().front();
+  ASSERT_EQ(SubWindows().size(), 1);
+  QMdiSubWindow* sub = SubWindows().front();
   EXPECT_EQ(sub->windowTitle(), "Exploring - Simulation");
   EXPECT_EQ(sub->geometry(), Area().viewport()->rect()) << "the first Explorer fills the area";
 
@@ -158,16 +165,16 @@ TEST_F(DesktopSessionTest, ExploreOpensAFurtherExplorerAndClosingItsSubWindowClo
   ProcessAll();
   Window().Perform(ID_EXPLORER_EXPLORE);
   ProcessAll();
-  ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 2u);
-  ASSERT_EQ(Area().subWindowList().size(), 2);
+  ASSERT_EQ(ShownExplorers().size(), 2u);
+  ASSERT_EQ(SubWindows().size(), 2);
   EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Libraries");
 
-  HWND second = CExplorerFrame::ActiveExplorers().front()->m_hWnd;
+  HWND second = ShownExplorers().front()->m_hWnd;
   Area().activeSubWindow()->close();
   ProcessAll();
   EXPECT_FALSE(IsWindow(second));
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
-  EXPECT_EQ(Area().subWindowList().size(), 1);
+  EXPECT_EQ(ShownExplorers().size(), 1u);
+  EXPECT_EQ(SubWindows().size(), 1);
 }
 
 // What a modal window or popup that opens next shows, read once it is up and then closed.
@@ -203,7 +210,7 @@ TEST_F(DesktopSessionTest, TheOptionsSheetIsDrawnFromItsTemplateAndClosingItChan
   ProcessAll();
   EXPECT_EQ(prompt.title, "Options");
   EXPECT_GT(prompt.widgets, 5) << "the sheet's pages and controls are drawn";
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+  EXPECT_EQ(ShownExplorers().size(), 1u);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the sheet is gone";
 }
 
@@ -220,7 +227,7 @@ TEST_F(DesktopSessionTest, ARightClickOnATreeItemShowsTheNodesMenu) {
   ClickAt(tree->View()->viewport(), tree->View()->visualRect(libraries).center(), Qt::RightButton);
   ProcessAll();
   EXPECT_TRUE(prompt.texts.contains("E&xplore")) << prompt.texts.join(" | ").toStdString();
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u) << "dismissing the menu performs nothing";
+  EXPECT_EQ(ShownExplorers().size(), 1u) << "dismissing the menu performs nothing";
 }
 
 TEST_F(DesktopSessionTest, CustomModelingPropertiesIsARealGridWhoseNameButtonsSelectInBold) {
