@@ -436,3 +436,28 @@ TEST_F(CommandLineTest, CustomModelingPropertiesListsTheFoldersAndOkKeepsTheirSe
       << text;
   EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Obsolete\" flags=0x10000 order=-1 tankIcon=-1;")) << text;
 }
+
+TEST_F(CommandLineTest, TheToolbarShowsTabsInFolderOrderAndFollowsARename) {
+  ProgramResult result = Script(
+      "toolbar Custom Modeling\n"
+      "select Simulation/Custom Modeling/Storage\n"
+      "row BufferTank\n"
+      "rename SurgeTank\n"
+      "toolbar Custom Modeling\n"
+      "explore\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(Has(result.out,
+                  "Model Libraries:\n"
+                  "  library Custom Modeling\n"
+                  "    tab Tanks and vessels: BufferTank, ProductTank\n"
+                  "    tab Valves, pumps and their control: ControlValve, TransferPump, LevelController\n"
+                  "    tab Models: FeedSource, Hierarchy, TankFarm\n"
+                  "    stream type LiquidLine (line 2, colour 9)\n"))
+      << result.out;
+  EXPECT_FALSE(Has(result.out, "Obsolete")) << "the hidden folder has no tab";
+  EXPECT_TRUE(Has(result.out, "toolbar: contents changed\n")) << "the Explorer told the toolbar of the rename";
+  EXPECT_TRUE(Has(result.out, "    tab Tanks and vessels: SurgeTank, ProductTank\n")) << result.out;
+  // The toolbar's own Explorer is never a window of the script.
+  EXPECT_TRUE(Has(result.out, "window 2: ")) << result.out;
+  EXPECT_EQ(Script("toolbar Nowhere\n").exitCode, 1);
+}
