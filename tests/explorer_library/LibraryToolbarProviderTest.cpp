@@ -219,4 +219,44 @@ TEST_F(LibraryToolbarProviderTest, ARenameAndAnAddInAnotherExplorerReachTheToolb
   EXPECT_EQ(Models("Custom Modeling", "Storage").size(), 3u);
 }
 
+TEST_F(LibraryToolbarProviderTest, AModelDraggedFromTheToolbarIsCopiedWhereItIsDropped) {
+  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Provider().GetParseTree());
+  CExplorerFrame* explorer = CExplorerFrame::Open(nullptr);
+  ASSERT_TRUE(explorer);
+  CExplorerTreeView* tree = explorer->GetTreeView();
+  HTREEITEM storage = tree->FindItemByLabels({"Simulation", "Custom Modeling", "Storage"});
+  ASSERT_TRUE(storage);
+  tree->EnsureVisible(storage);
+  CRect rect;
+  ASSERT_TRUE(tree->GetItemRect(storage, &rect, TRUE));
+
+  Strings names;
+  std::vector<HTREEITEM> items;
+  std::vector<CInvLibTBModelIcons> icons;
+  const Strings tabs = Tabs("ProcessUnits");
+  const int valves = static_cast<int>(std::find(tabs.begin(), tabs.end(), "Valves") - tabs.begin());
+  Provider().GetLibTabModelList(LibraryNamed("ProcessUnits"), valves, names, items, icons, CSize(32, 32), 0);
+  ASSERT_EQ(names, (Strings{"Valve"}));
+  ui.AnswerDrag(DragAnswer{tree->m_hWnd, CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2), MK_LBUTTON});
+  Provider().OnBeginDragTreeItem(items.front(), true);
+  MessageQueue::Pump();
+  CStoreFolder* held = Simulation().KindFolder(StoreKind::Model)->SubFolder("Storage")->SubFolder("BlockTypeFolder");
+  ASSERT_TRUE(held);
+  EXPECT_TRUE(held->FindHolder("Valve")) << "the library's model is copied into the folder it was dropped on";
+  EXPECT_TRUE(app.Document().Store().FindLibrary("ProcessUnits")->OwnedPalette()->Find("Valve")) << "and stays in its library";
+}
+
+TEST_F(LibraryToolbarProviderTest, AHiddenExplorerThatWentIsMadeAgain) {
+  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Provider().GetParseTree());
+  CInvLibTBExplorer* provider = &Provider();
+  provider->GetInvExplorer()->DestroyWindow();
+  EXPECT_EQ(provider->GetInvExplorer(), nullptr);
+  EXPECT_GT(provider->GetTreeCount(), 0) << "a new hidden Explorer fills its tree";
+  EXPECT_EQ(&Provider(), provider) << "the provider itself stays";
+  EXPECT_TRUE(provider->GetParseTree()) << "the new tree is read afresh";
+  EXPECT_EQ(Tabs("Custom Modeling"), (Strings{"FlowControl", "Models", "Obsolete", "Storage"}));
+}
+
 }  // namespace
