@@ -1,3 +1,4 @@
+// The desktop program as a user starts it: the sample in its Explorer, menus, views, sheets and the Model Libraries palette.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -5,10 +6,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,12 +24,14 @@
 
 #include "app/CommandIds.h"
 #include "app/DesktopSession.h"
+#include "app/LibraryToolbar.h"
 #include "app/MainWindow.h"
 #include "app/MessageWindow.h"
 #include "app/peers/ListCtrlPeer.h"
 #include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/PopupMenu.h"
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerObject.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
@@ -72,6 +79,17 @@ class DesktopSessionTest : public ::testing::Test {
       for (QAction* action : menu->actions())
         if (CommandOf(action) == command) return action;
     return nullptr;
+  }
+
+  static QStringList Texts(QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
+  }
+  static QStringList Tabs(QTabBar* tabs) {
+    QStringList texts;
+    for (int tab = 0; tab < tabs->count(); ++tab) texts << tabs->tabText(tab);
+    return texts;
   }
 
   ScopedConfigDir config;
@@ -261,7 +279,7 @@ TEST_F(DesktopSessionTest, CustomModelingPropertiesIsARealGridWhoseNameButtonsSe
       if (button->text() == "Move Up") moveUpEnabled = button->isEnabled();
     modal->close();
   });
-  ASSERT_TRUE(explorer->OnCmdMsg(ID_EXPLORER_PROPERTIES, CN_COMMAND, nullptr));
+  ASSERT_TRUE(explorer->RunCommand(ID_EXPLORER_PROPERTIES));
   ProcessAll();
   EXPECT_EQ(title, "Custom Modeling Properties");
   EXPECT_TRUE(names.contains("Storage") && names.contains("FlowControl") && names.contains("Obsolete"))
@@ -271,6 +289,36 @@ TEST_F(DesktopSessionTest, CustomModelingPropertiesIsARealGridWhoseNameButtonsSe
   EXPECT_TRUE(boldAfterClick) << "the selected folder's name is bold";
   EXPECT_TRUE(moveUpEnabled);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the sheet is gone";
+}
+
+TEST_F(DesktopSessionTest, TheModelLibrariesPaletteShowsTheSampleLibrariesTabsModelsAndStreamTypes) {
+  ASSERT_NE(session->Toolbar(), nullptr);
+  EXPECT_TRUE(session->Toolbar()->isVisible());
+  QStringList libraries;
+  for (int i = 0; i < session->Toolbar()->Libraries()->count(); ++i) libraries << session->Toolbar()->Libraries()->itemText(i);
+  EXPECT_EQ(libraries, (QStringList{"Custom Modeling", "ProcessUnits", "Modeler", "SystemLibrary"}));
+  EXPECT_EQ(Tabs(session->Toolbar()->Tabs()), (QStringList{"Tanks and vessels", "Valves, pumps and their control", "Models"}))
+      << "the hidden folder Obsolete has no tab";
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"BufferTank", "ProductTank"}));
+  const QImage picture = session->Toolbar()->Models()->item(0)->icon().pixmap(32, 32).toImage();
+  EXPECT_GT(ColourCount(picture), 1) << "the model's picture is drawn";
+  EXPECT_EQ(Texts(session->Toolbar()->Streams()), (QStringList{"LiquidLine"}));
+  EXPECT_GT(ColourCount(session->Toolbar()->Streams()->item(0)->icon().pixmap(48, 16).toImage()), 1) << "its line is drawn";
+
+  session->Toolbar()->Tabs()->setCurrentIndex(1);
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"ControlValve", "TransferPump", "LevelController"}));
+  session->Toolbar()->Libraries()->setCurrentIndex(1);
+  EXPECT_EQ(Tabs(session->Toolbar()->Tabs()), (QStringList{"Tanks and drums", "Control and hand valves", "Models"}));
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"OpenTank"}));
+}
+
+TEST_F(DesktopSessionTest, AModelRenamedInTheExplorerIsShownInThePaletteUnderItsNewName) {
+  CExplorerTreeView* tree = explorer->GetTreeView();
+  HTREEITEM item = tree->FindItemByLabels({"Simulation", "Custom Modeling", "Storage", "BufferTank"});
+  ASSERT_TRUE(item);
+  ASSERT_TRUE(tree->GetExplorerObject(item)->EditLabel("SurgeTank"));
+  ProcessAll();
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"SurgeTank", "ProductTank"}));
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ class FolderPropertiesTest : public ::testing::Test {
       ASSERT_TRUE(page);
       work(sheet, *page);
     });
-    frame->OnCmdMsg(ID_EXPLORER_PROPERTIES, CN_COMMAND, nullptr);
+    EXPECT_TRUE(frame->RunCommand(ID_EXPLORER_PROPERTIES));
     MessageQueue::Pump();
     ui.ExpectAllAnswersUsed();
   }

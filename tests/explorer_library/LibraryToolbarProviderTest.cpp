@@ -196,14 +196,8 @@ TEST_F(LibraryToolbarProviderTest, ARenameAndAnAddInAnotherExplorerReachTheToolb
   CExplorerFrame* explorer = CExplorerFrame::Open(nullptr);
   ASSERT_TRUE(explorer);
   CExplorerTreeView* tree = explorer->GetTreeView();
-  HTREEITEM item = tree->GetRootTreeItem();
-  for (const char* label : {"Custom Modeling", "Storage", "BufferTank"}) {
-    tree->Expand(item, TVE_EXPAND);
-    HTREEITEM child = tree->GetChildItem(item);
-    while (child && tree->GetItemText(child) != label) child = tree->GetNextSiblingItem(child);
-    ASSERT_TRUE(child) << label;
-    item = child;
-  }
+  HTREEITEM item = tree->FindItemByLabels({"Simulation", "Custom Modeling", "Storage", "BufferTank"});
+  ASSERT_TRUE(item);
   ASSERT_TRUE(tree->GetExplorerObject(item)->EditLabel("SurgeTank"));
   MessageQueue::Pump();
   EXPECT_FALSE(app.LibraryToolbarUpdates().empty()) << "the Explorer told the toolbar";
