@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
+#include <unordered_map>
 
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/ExplorerPanes.h"
@@ -370,17 +372,25 @@ bool CFolderProperties::PreTranslateMessage(MSG* msg) {
 bool CFolderProperties::FindDuplicateDescription() {
   for (Folder& folder : m_folders) folder.description = TrimText(folder.description);
   if (m_folders.size() < 2) return false;
+  // The pair reported is the one whose first folder comes first, then whose
+  // second does: each description's first two holders, found in one pass.
+  std::unordered_map<std::string, std::pair<std::size_t, std::size_t>> holders;
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   for (std::size_t i = 0; i < m_folders.size(); ++i) {
     if (m_folders[i].description.empty()) continue;
-    for (std::size_t j = i + 1; j < m_folders.size(); ++j) {
-      if (!EqualNoCase(m_folders[i].description, m_folders[j].description)) continue;
-      m_duplicate = m_folders[i].description;
-      m_duplicateFirst = m_folders[i].name;
-      m_duplicateSecond = m_folders[j].name;
-      return true;
-    }
+    std::string key = m_folders[i].description;
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return AsciiLower(c); });
+    auto [entry, added] = holders.try_emplace(std::move(key), i, kNone);
+    if (!added && entry->second.second == kNone) entry->second.second = i;
   }
-  return false;
+  std::size_t first = kNone, second = kNone;
+  for (const auto& [key, pair] : holders)
+    if (pair.second != kNone && (first == kNone || pair.first < first)) std::tie(first, second) = pair;
+  if (first == kNone) return false;
+  m_duplicate = m_folders[first].description;
+  m_duplicateFirst = m_folders[first].name;
+  m_duplicateSecond = m_folders[second].name;
+  return true;
 }
 
 std::string CFolderProperties::DuplicateMessage() const {

@@ -229,12 +229,16 @@ TEST_F(FolderPropertiesTest, TwentyFoldersScrollAndMoveAcrossTheLastRow) {
 
 TEST_F(FolderPropertiesTest, DuplicateDescriptionsKeepTheSheetOpen) {
   ASSERT_TRUE(Open(DefaultSamplePath("")));
+  AddFoldersWithModels(1);  // rows: Storage, FlowControl, F01, Obsolete
   ChooseProperties([&](CPropertySheet& sheet, CFolderProperties& page) {
-    page.Item(kFolderRows[2].description)->UserType("  tanks AND vessels ");
+    // Two pairs: the one whose first folder comes first is reported.
+    page.Item(kFolderRows[2].description)->UserType("Valves, pumps and their control");
+    page.Item(kFolderRows[3].description)->UserType("  tanks AND vessels ");
     ui.AnswerOk();  // the duplicate message
     EXPECT_TRUE(sheet.PressButton(IDOK));
     EXPECT_FALSE(sheet.IsEnded()) << "the sheet stays open";
-    page.Item(kFolderRows[2].description)->UserType("  Old models ");
+    page.Item(kFolderRows[2].description)->UserType("");
+    page.Item(kFolderRows[3].description)->UserType("  Old models ");
     EXPECT_TRUE(sheet.PressButton(IDOK));
     EXPECT_TRUE(sheet.IsEnded());
   });
@@ -245,6 +249,7 @@ TEST_F(FolderPropertiesTest, DuplicateDescriptionsKeepTheSheetOpen) {
             "Folders  \"Storage\"  and  \"Obsolete\"  have duplicate description  \"Tanks and vessels\"  !  ");
   EXPECT_EQ(Description(UserFolder("Obsolete")), "Old models") << "saved without the blanks around it";
   EXPECT_EQ(Description(UserFolder("Storage")), "Tanks and vessels");
+  EXPECT_FALSE(Description(UserFolder("F01")).has_value());
 }
 
 TEST_F(FolderPropertiesTest, SavedSettingsAreReadBackFromTheReopenedSimulation) {
