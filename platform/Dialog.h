@@ -302,6 +302,9 @@ class CDialog : public CWnd {
   bool PreTranslateMessage(MSG* msg) override;
 
   virtual bool OnInitDialog();  // default: UpdateData(false); true (the first control gets the focus)
+  // The dialog as a person reads it, for the command line and tests: the
+  // caption, then its controls (DescribeDialog unless the dialog knows better).
+  virtual std::vector<std::string> Describe() const;
   virtual void OnOK();          // default: UpdateData(true), then EndDialog(IDOK)
   virtual void OnCancel();      // default: EndDialog(IDCANCEL)
 

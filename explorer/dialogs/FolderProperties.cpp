@@ -151,6 +151,24 @@ void CFolderProperties::LoadFolders() {
     std::move(group->begin(), group->end(), std::back_inserter(m_folders));
 }
 
+std::vector<std::string> CFolderProperties::Describe() const {
+  std::vector<std::string> lines{GetWindowText(), "  Folder Name | Description | Visible | Tank Icon"};
+  const auto mark = [this](int id) { return IsDlgButtonChecked(id) == BST_CHECKED ? "[x]" : "[ ]"; };
+  for (int row = 0; row < RowsInUse(); ++row) {
+    const FolderRowIds& ids = kFolderRows[row];
+    lines.push_back("  <" + GetDlgItemText(ids.name) + ">" + (row == m_selectedRow ? " (selected)" : "") +
+                    "  Description: " + GetDlgItemText(ids.description) + "  " + mark(ids.visible) + " Visible  " +
+                    mark(ids.tankIcon) + " Tank Icon");
+  }
+  if (CDialogItem* bar = Item(IDC_FOLDER_SCROLL); bar && bar->IsVisibleFlag())
+    lines.push_back("  Scroll bar: " + std::to_string(bar->GetScrollPos()) + " (" + std::to_string(bar->ScrollMin()) +
+                    "-" + std::to_string(bar->ScrollMax()) + ")");
+  for (int id : {IDC_FOLDER_MOVE_UP, IDC_FOLDER_MOVE_DOWN})
+    if (CDialogItem* button = Item(id))
+      lines.push_back("  <" + button->GetWindowText() + ">" + (button->IsWindowEnabled() ? "" : " (disabled)"));
+  return lines;
+}
+
 bool CFolderProperties::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   for (const FolderRowIds& ids : kFolderRows)

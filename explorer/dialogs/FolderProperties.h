@@ -51,6 +51,8 @@ class CFolderProperties : public CPropertyPage {
   std::string DuplicateMessage() const;
 
   bool OnInitDialog() override;
+  // One line per folder shown: its name (marked when selected), description and both marks.
+  std::vector<std::string> Describe() const override;
   // Writes orders, tank marks and descriptions; false (the sheet stays open)
   // when the host refused a value, after putting back what was written.
   bool OnApply() override;

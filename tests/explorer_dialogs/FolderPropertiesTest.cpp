@@ -188,6 +188,10 @@ TEST_F(FolderPropertiesTest, TwentyFoldersScrollAndMoveAcrossTheLastRow) {
     EXPECT_EQ(FolderNames(page).at(14), "F12");
     EXPECT_EQ(Names(page).at(13), "F12");
     EXPECT_TRUE(page.Item(kFolderRows[13].name)->GetFont().IsBold());
+    // As the command line reads it: the selected folder marked, the bar where it stands.
+    const std::vector<std::string> read = page.Describe();
+    EXPECT_EQ(read.at(15), "  <F12> (selected)  Description:   [x] Visible  [x] Tank Icon");
+    EXPECT_EQ(read.at(16), "  Scroll bar: 1 (0-6)");
 
     // Page requests leave the list where it is; the bottom shows folders 7 to 20.
     bar->UserScroll(SB_PAGEDOWN);
