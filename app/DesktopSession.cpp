@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/EditorWindows.h"
+#include "app/LibraryToolbar.h"
 #include "app/MainWindow.h"
 #include "app/MessageWindow.h"
 #include "explorer/resources/ExplorerResources.h"
@@ -44,6 +45,8 @@ DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
   };
   m_host.ShowMessagesIn(*window->Messages());
   m_editors = std::make_unique<EditorWindows>(m_host.App().Editor(), *window->MdiArea());
+  m_libraryToolbar = new LibraryToolbar(m_host.App(), window);
+  window->addDockWidget(Qt::LeftDockWidgetArea, m_libraryToolbar);
   m_pump.AddIdleTask([this] { m_peers.FlushAll(); });
   m_pump.AddIdleTask([this] { m_peers.SyncFocus(); });
   m_pump.AddIdleTask([window] { window->UpdateCommandStates(); });
@@ -82,6 +85,8 @@ bool DesktopSession::Open(const std::string& document, const std::string& progra
   m_provider.Progress("Opening " + DocumentName(document), 0);
   bool opened = m_host.Open(document, programPath, problem);
   m_provider.Progress({}, 100);
+  // The palette shows the libraries of the simulation now open.
+  if (opened && m_libraryToolbar) m_libraryToolbar->Refresh();
   return opened;
 }
 

@@ -17,6 +17,7 @@
 #include "app/ui/QtUserInterface.h"
 
 class EditorWindows;
+class LibraryToolbar;
 class QTimer;
 class MainWindow;
 
@@ -33,6 +34,8 @@ class DesktopSession {
   HostSession& Host() { return m_host; }
   WindowPeerFactory& Peers() { return m_peers; }
   QtUserInterface& Provider() { return m_provider; }
+  // The Model Libraries palette (null when the main window could not be made).
+  LibraryToolbar* Toolbar() const { return m_libraryToolbar; }
 
   // Opens document (empty: the bundled sample found from programPath) under
   // the busy cursor with progress shown. False with problem set when it cannot.
@@ -58,4 +61,5 @@ class DesktopSession {
   std::unique_ptr<EditorWindows> m_editors;
   EventPump m_pump;
   QTimer* m_titleTimer = nullptr;
+  LibraryToolbar* m_libraryToolbar = nullptr;  // owned by the main window
 };

@@ -123,3 +123,5 @@ std::vector<std::string> DescribeDialog(const CDialog& dialog) {
   }
   return lines;
 }
+
+std::vector<std::string> CDialog::Describe() const { return DescribeDialog(*this); }

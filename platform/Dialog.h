@@ -182,6 +182,13 @@ class CDialogItem : public CWnd {
   // Owner-drawn combos: the attached wrapper draws each item.
   void SetOwnerDraw(CComboBox* drawer) { m_drawer = drawer; }
   CComboBox* OwnerDraw() const { return m_drawer; }
+
+  // The font the control shows its text in (a copy is kept); an uncreated font is the dialog's own.
+  void SetFont(const CFont& font);
+  const CFont& GetFont() const { return m_font; }
+  // The tip shown while the pointer rests on the control (empty: none); set by a CToolTipCtrl.
+  void SetToolTipText(const std::string& text);
+  const std::string& ToolTipText() const { return m_toolTip; }
   // Draws item index (-1: the empty field) into a display list (for peers and
   // tests); empty without a drawer or for an index out of range.
   CDC DrawItem(int index, bool selected, const CRect& rect);
@@ -219,6 +226,8 @@ class CDialogItem : public CWnd {
   int m_scrollPos = 0;
   std::vector<Entry> m_entries;
   CComboBox* m_drawer = nullptr;
+  CFont m_font;
+  std::string m_toolTip;
 };
 
 // Data exchange between controls and members (UpdateData).
@@ -293,6 +302,9 @@ class CDialog : public CWnd {
   bool PreTranslateMessage(MSG* msg) override;
 
   virtual bool OnInitDialog();  // default: UpdateData(false); true (the first control gets the focus)
+  // The dialog as a person reads it, for the command line and tests: the
+  // caption, then its controls (DescribeDialog unless the dialog knows better).
+  virtual std::vector<std::string> Describe() const;
   virtual void OnOK();          // default: UpdateData(true), then EndDialog(IDOK)
   virtual void OnCancel();      // default: EndDialog(IDCANCEL)
 

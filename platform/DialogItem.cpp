@@ -370,3 +370,15 @@ LRESULT CDialogItem::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return CWnd::WindowProc(message, wParam, lParam);
   }
 }
+
+void CDialogItem::SetFont(const CFont& font) {
+  if (m_font == font) return;
+  m_font = font;
+  if (m_hWnd) NotifyWindowChanged(*this);
+}
+
+void CDialogItem::SetToolTipText(const std::string& text) {
+  if (m_toolTip == text) return;
+  m_toolTip = text;
+  if (m_hWnd) NotifyWindowChanged(*this);
+}

@@ -82,6 +82,34 @@ class CBrush {
   bool m_created = false;
 };
 
+// Font weights.
+constexpr int FW_NORMAL = 400;
+constexpr int FW_BOLD = 700;
+
+// A font by face, height in pixels and weight; a control shows its text in it.
+class CFont {
+ public:
+  bool CreateFont(int height, int weight, const std::string& face) {
+    m_height = height;
+    m_weight = weight;
+    m_face = face;
+    m_created = true;
+    return true;
+  }
+  int Height() const { return m_height; }
+  int Weight() const { return m_weight; }
+  const std::string& Face() const { return m_face; }
+  bool IsBold() const { return m_weight >= FW_BOLD; }
+  bool IsCreated() const { return m_created; }
+  friend bool operator==(const CFont&, const CFont&) = default;
+
+ private:
+  int m_height = 0;
+  int m_weight = FW_NORMAL;
+  std::string m_face;
+  bool m_created = false;
+};
+
 struct DrawOp {
   enum class Kind { FillRect, FrameRect, Rectangle, Line, Text };
   Kind kind = Kind::FillRect;

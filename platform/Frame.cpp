@@ -84,8 +84,11 @@ void CMDIFrameWnd::OnSize(UINT, int cx, int cy) {
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
   if (auto* active = dynamic_cast<CMDIChildWnd*>(CWnd::FromHandle(m_active))) return active;
-  auto children = ChildFrames();
-  return children.empty() ? nullptr : children.back();
+  // A hidden child (a window a provider keeps for itself) is never the active one.
+  const auto children = ChildFrames();
+  for (auto child = children.rbegin(); child != children.rend(); ++child)
+    if ((*child)->IsVisibleFlag()) return *child;
+  return nullptr;
 }
 
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child) {

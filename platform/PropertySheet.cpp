@@ -329,7 +329,7 @@ std::vector<std::string> DescribeSheet(const CPropertySheet& sheet) {
   lines.push_back(pages);
   CPropertyPage* active = sheet.GetActivePage();
   if (active && active->IsCreated()) {
-    std::vector<std::string> page = DescribeDialog(*active);
+    std::vector<std::string> page = active->Describe();
     lines.insert(lines.end(), page.begin() + 1, page.end());
   }
   for (const auto& b : kSheetButtons) {

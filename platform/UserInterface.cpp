@@ -239,7 +239,7 @@ UINT ScriptedUserInterface::ChooseFromMenu(const CMenu& menu, CPoint, CWnd*) {
 
 void ScriptedUserInterface::RunModalDialog(CDialog& dialog) {
   while (!dialog.IsEnded() && IsWindow(dialog.m_hWnd)) {
-    UiPrompt prompt{"dialog", dialog.GetWindowText(), "", 0, DescribeDialog(dialog)};
+    UiPrompt prompt{"dialog", dialog.GetWindowText(), "", 0, dialog.Describe()};
     UiAnswer answer;
     if (!Take(prompt, answer)) break;
     switch (answer.kind) {

@@ -4,6 +4,7 @@
 
 #include "explorer/core/ExplorerModule.h"
 #include "explorer/core/HostObjectHandles.h"
+#include "explorer/libtoolbar/InvLibTBExplorer.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "platform/Window.h"
@@ -24,6 +25,7 @@ HeadlessSession::HeadlessSession(ConsoleUserInterface& ui) : m_install(ui) {
 }
 
 HeadlessSession::~HeadlessSession() {
+  CInvLibTBExplorer::DestroyInvInstance();
   for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::ActiveExplorers())) frame->DestroyWindow();
   MessageQueue::Clear();
   CHostObjectHandles::Clear();

@@ -12,6 +12,7 @@
 #include "app/headless/ExplorerPlace.h"
 #include "app/headless/ExplorerPrinters.h"
 #include "app/headless/HeadlessSession.h"
+#include "app/headless/LibraryToolbarPrinter.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/window/ExplorerFrame.h"
@@ -39,10 +40,14 @@ std::string NodeLabel(CExplorerObject& node) {
   return label;
 }
 
-// Explorer windows in the order they were opened (window 1 is the first).
+// Explorer windows in the order they were opened (window 1 is the first); the
+// toolbar's own hidden Explorer is none of them.
 std::vector<CExplorerFrame*> WindowsInOpeningOrder() {
+  std::vector<CExplorerFrame*> windows;
   const auto& newestFirst = CExplorerFrame::ActiveExplorers();
-  return std::vector<CExplorerFrame*>(newestFirst.rbegin(), newestFirst.rend());
+  for (auto frame = newestFirst.rbegin(); frame != newestFirst.rend(); ++frame)
+    if ((*frame)->IsVisibleFlag()) windows.push_back(*frame);
+  return windows;
 }
 
 CPoint Middle(const CRect& rect) { return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2); }
@@ -118,6 +123,9 @@ bool ScriptRunner::RunAction(const std::string& line, std::string& problem) {
     done = true;
   } else if (verb == "save") {
     done = Save(argument, problem);
+  } else if (verb == "toolbar") {
+    done = PrintLibraryToolbar(m_out, argument);
+    if (!done) problem = "the Model Libraries toolbar has no library \"" + argument + "\"";
   } else {
     problem = "unknown action";
   }

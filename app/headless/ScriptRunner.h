@@ -4,6 +4,7 @@
 //   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
+//   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
 // script knows which N to come back to. The first action that cannot be done
 // stops the script with a message that names its line.

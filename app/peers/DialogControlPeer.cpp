@@ -1,5 +1,8 @@
 #include "app/peers/DialogControlPeer.h"
 
+#include <QFont>
+#include <QWidget>
+
 #include "app/peers/ButtonControlPeer.h"
 #include "app/peers/ComboBoxControlPeer.h"
 #include "app/peers/EditControlPeer.h"
@@ -24,8 +27,22 @@ void DialogControlPeer::Sync() {
   CDialogItem* item = Item();
   if (!item || !Widget()) return;
   m_syncing = true;
+  SyncLook(*item);
   SyncState(*item);
   m_syncing = false;
+}
+
+void DialogControlPeer::SyncLook(CDialogItem& item) {
+  QWidget* widget = Widget();
+  const QString tip = QString::fromStdString(item.ToolTipText());
+  if (widget->toolTip() != tip) widget->setToolTip(tip);
+  // Only the weight of a control's own font is shown; face and size stay the desktop's.
+  const bool bold = item.GetFont().IsCreated() && item.GetFont().IsBold();
+  if (widget->font().bold() != bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+  }
 }
 
 void DialogControlPeer::Act(const std::function<void(CDialogItem&)>& action) {

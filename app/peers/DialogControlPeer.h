@@ -31,6 +31,9 @@ class DialogControlPeer : public WindowPeer {
   void Act(const std::function<void(CDialogItem&)>& action);
 
  private:
+  // What every kind of control shows alike: its tool tip and a bold font.
+  void SyncLook(CDialogItem& item);
+
   bool m_syncing = false;
 };
 

@@ -8,31 +8,6 @@ namespace {
 
 using namespace template_controls;
 
-// The controls of one folder row: name button, description edit, "Visible" and "Tank Icon" boxes.
-struct FolderRowIds {
-  int name;
-  int description;
-  int visible;
-  int tankIcon;
-};
-
-constexpr FolderRowIds kRows[] = {
-    {IDC_FOLDER_NAME_1, IDC_FOLDER_DESCRIPTION_1, IDC_FOLDER_VISIBLE_1, IDC_FOLDER_TANK_ICON_1},
-    {IDC_FOLDER_NAME_2, IDC_FOLDER_DESCRIPTION_2, IDC_FOLDER_VISIBLE_2, IDC_FOLDER_TANK_ICON_2},
-    {IDC_FOLDER_NAME_3, IDC_FOLDER_DESCRIPTION_3, IDC_FOLDER_VISIBLE_3, IDC_FOLDER_TANK_ICON_3},
-    {IDC_FOLDER_NAME_4, IDC_FOLDER_DESCRIPTION_4, IDC_FOLDER_VISIBLE_4, IDC_FOLDER_TANK_ICON_4},
-    {IDC_FOLDER_NAME_5, IDC_FOLDER_DESCRIPTION_5, IDC_FOLDER_VISIBLE_5, IDC_FOLDER_TANK_ICON_5},
-    {IDC_FOLDER_NAME_6, IDC_FOLDER_DESCRIPTION_6, IDC_FOLDER_VISIBLE_6, IDC_FOLDER_TANK_ICON_6},
-    {IDC_FOLDER_NAME_7, IDC_FOLDER_DESCRIPTION_7, IDC_FOLDER_VISIBLE_7, IDC_FOLDER_TANK_ICON_7},
-    {IDC_FOLDER_NAME_8, IDC_FOLDER_DESCRIPTION_8, IDC_FOLDER_VISIBLE_8, IDC_FOLDER_TANK_ICON_8},
-    {IDC_FOLDER_NAME_9, IDC_FOLDER_DESCRIPTION_9, IDC_FOLDER_VISIBLE_9, IDC_FOLDER_TANK_ICON_9},
-    {IDC_FOLDER_NAME_10, IDC_FOLDER_DESCRIPTION_10, IDC_FOLDER_VISIBLE_10, IDC_FOLDER_TANK_ICON_10},
-    {IDC_FOLDER_NAME_11, IDC_FOLDER_DESCRIPTION_11, IDC_FOLDER_VISIBLE_11, IDC_FOLDER_TANK_ICON_11},
-    {IDC_FOLDER_NAME_12, IDC_FOLDER_DESCRIPTION_12, IDC_FOLDER_VISIBLE_12, IDC_FOLDER_TANK_ICON_12},
-    {IDC_FOLDER_NAME_13, IDC_FOLDER_DESCRIPTION_13, IDC_FOLDER_VISIBLE_13, IDC_FOLDER_TANK_ICON_13},
-    {IDC_FOLDER_NAME_14, IDC_FOLDER_DESCRIPTION_14, IDC_FOLDER_VISIBLE_14, IDC_FOLDER_TANK_ICON_14},
-};
-
 constexpr int kFirstRowTop = 16;
 constexpr int kRowPitch = 13;
 constexpr int kRowHeight = 12;
@@ -48,9 +23,9 @@ DialogTemplate FolderPropertiesPage() {
       Label("Tank Icon", At(290, 4, 40, 9), IDC_FOLDER_TANK_ICON_LABEL),
   };
   int top = kFirstRowTop;
-  for (const FolderRowIds& row : kRows) {
+  for (const FolderRowIds& row : kFolderRows) {
     controls.push_back(Button(row.name, "", At(7, top, 110, kRowHeight)));
-    controls.push_back(Edit(row.description, At(120, top, 130, kRowHeight)));
+    controls.push_back(Edit(row.description, At(120, top, 130, kRowHeight), ES_AUTOHSCROLL));
     controls.push_back(CheckBox(row.visible, "", At(266, top + 1, 10, 10)));
     controls.push_back(CheckBox(row.tankIcon, "", At(305, top + 1, 10, 10)));
     top += kRowPitch;

@@ -37,6 +37,7 @@ struct IFFolder : IUnknown {
   virtual HRESULT AddItem(IFDesc* item) = 0;
   virtual HRESULT RemoveItem(const std::string& name) = 0;
 
+  // The setters answer FE_READONLY in a read-only library and FE_STALE once the folder was removed.
   // Place among the shown toolbar groups: 1, 2, 3...; negative: not shown; 0: never set.
   virtual HRESULT GetToolbarOrder(int* order) = 0;
   virtual HRESULT SetToolbarOrder(int order) = 0;

@@ -1,5 +1,7 @@
 #include "tests/app/AppTestSupport.h"
 
+#include "explorer/window/ExplorerFrame.h"
+
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -153,3 +155,10 @@ std::vector<int> PeerTestHost::Codes() const {
 
 void PeerTestHost::ClearNotifications() { m_parent->notifications.clear(); }
 void PeerTestHost::Answer(int code, LRESULT result) { m_parent->answers[code] = result; }
+
+std::vector<CExplorerFrame*> ShownExplorers() {
+  std::vector<CExplorerFrame*> shown;
+  for (CExplorerFrame* frame : CExplorerFrame::ActiveExplorers())
+    if (frame->IsVisibleFlag()) shown.push_back(frame);
+  return shown;
+}

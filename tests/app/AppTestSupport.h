@@ -14,9 +14,13 @@
 #include "app/peers/WindowPeerFactory.h"
 #include "platform/Window.h"
 
+class CExplorerFrame;
 class QApplication;
 
 QApplication& TestApplication();
+
+// The Explorer windows a person sees, newest first (the toolbar provider's own is never shown).
+std::vector<CExplorerFrame*> ShownExplorers();
 
 // Handles Qt events (zero-timers, posted events) and the platform's posted messages until both are quiet.
 void ProcessAll();

@@ -1,9 +1,19 @@
+// The desktop program as a user starts it: the sample in its Explorer, menus, views, sheets and the Model Libraries palette.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -13,12 +23,14 @@
 
 #include "app/CommandIds.h"
 #include "app/DesktopSession.h"
+#include "app/LibraryToolbar.h"
 #include "app/MainWindow.h"
 #include "app/MessageWindow.h"
 #include "app/peers/ListCtrlPeer.h"
 #include "app/peers/TreeCtrlPeer.h"
 #include "app/ui/PopupMenu.h"
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerObject.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
@@ -41,13 +53,20 @@ class DesktopSessionTest : public ::testing::Test {
     ASSERT_TRUE(session->Open("", "", problem)) << problem;
     ASSERT_TRUE(session->OpenStartupExplorer());
     ProcessAll();
-    ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
-    explorer = CExplorerFrame::ActiveExplorers().front();
+    ASSERT_EQ(ShownExplorers().size(), 1u);
+    explorer = ShownExplorers().front();
   }
   void TearDown() override { session.reset(); }
 
   MainWindow& Window() { return session->Window(); }
   QMdiArea& Area() { return *session->Window().MdiArea(); }
+  // The sub-windows a person sees (the toolbar provider's Explorer has a hidden one).
+  QList<QMdiSubWindow*> SubWindows() {
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* sub : Area().subWindowList())
+      if (!sub->isHidden()) shown << sub;
+    return shown;
+  }
   TreeCtrlPeer* TreePeer(CExplorerFrame* frame) {
     return dynamic_cast<TreeCtrlPeer*>(session->Peers().PeerOf(frame->GetTreeView()->m_hWnd));
   }
@@ -61,14 +80,25 @@ class DesktopSessionTest : public ::testing::Test {
     return nullptr;
   }
 
+  static QStringList Texts(QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
+  }
+  static QStringList Tabs(QTabBar* tabs) {
+    QStringList texts;
+    for (int tab = 0; tab < tabs->count(); ++tab) texts << tabs->tabText(tab);
+    return texts;
+  }
+
   ScopedConfigDir config;
   std::unique_ptr<DesktopSession> session;
   CExplorerFrame* explorer = nullptr;
 };
 
 TEST_F(DesktopSessionTest, TheSampleOpensInAnExplorerRootedAtTheSimulationWithItsTopLevelItems) {
-  ASSERT_EQ(Area().subWindowList().size(), 1);
-  QMdiSubWindow* sub = Area().subWindowList().front();
+  ASSERT_EQ(SubWindows().size(), 1);
+  QMdiSubWindow* sub = SubWindows().front();
   EXPECT_EQ(sub->windowTitle(), "Exploring - Simulation");
   EXPECT_EQ(sub->geometry(), Area().viewport()->rect()) << "the first Explorer fills the area";
 
@@ -112,16 +142,16 @@ TEST_F(DesktopSessionTest, ExploreOpensAFurtherExplorerAndClosingItsSubWindowClo
   ProcessAll();
   Window().Perform(ID_EXPLORER_EXPLORE);
   ProcessAll();
-  ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 2u);
-  ASSERT_EQ(Area().subWindowList().size(), 2);
+  ASSERT_EQ(ShownExplorers().size(), 2u);
+  ASSERT_EQ(SubWindows().size(), 2);
   EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Libraries");
 
-  HWND second = CExplorerFrame::ActiveExplorers().front()->m_hWnd;
+  HWND second = ShownExplorers().front()->m_hWnd;
   Area().activeSubWindow()->close();
   ProcessAll();
   EXPECT_FALSE(IsWindow(second));
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
-  EXPECT_EQ(Area().subWindowList().size(), 1);
+  EXPECT_EQ(ShownExplorers().size(), 1u);
+  EXPECT_EQ(SubWindows().size(), 1);
 }
 
 // What a modal window or popup that opens next shows, read once it is up and then closed.
@@ -157,7 +187,7 @@ TEST_F(DesktopSessionTest, TheOptionsSheetIsDrawnFromItsTemplateAndClosingItChan
   ProcessAll();
   EXPECT_EQ(prompt.title, "Options");
   EXPECT_GT(prompt.widgets, 5) << "the sheet's pages and controls are drawn";
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+  EXPECT_EQ(ShownExplorers().size(), 1u);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the sheet is gone";
 }
 
@@ -174,7 +204,80 @@ TEST_F(DesktopSessionTest, ARightClickOnATreeItemShowsTheNodesMenu) {
   ClickAt(tree->View()->viewport(), tree->View()->visualRect(libraries).center(), Qt::RightButton);
   ProcessAll();
   EXPECT_TRUE(prompt.texts.contains("E&xplore")) << prompt.texts.join(" | ").toStdString();
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u) << "dismissing the menu performs nothing";
+  EXPECT_EQ(ShownExplorers().size(), 1u) << "dismissing the menu performs nothing";
+}
+
+TEST_F(DesktopSessionTest, CustomModelingPropertiesIsARealGridWhoseNameButtonsSelectInBold) {
+  CExplorerTreeView* tree = explorer->GetTreeView();
+  HTREEITEM custom = nullptr;
+  for (HTREEITEM child = tree->GetChildItem(tree->GetRootTreeItem()); child; child = tree->GetNextSiblingItem(child))
+    if (tree->GetItemText(child) == "Custom Modeling") custom = child;
+  ASSERT_TRUE(custom);
+  ASSERT_TRUE(tree->UserClick(custom));
+  QString title, visibleTip;
+  bool boldAfterClick = false, scrollBarShown = true, moveUpEnabled = false;
+  QStringList names;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    title = modal->windowTitle();
+    for (QLabel* label : modal->findChildren<QLabel*>())
+      if (label->text() == "Visible") visibleTip = label->toolTip();
+    for (QScrollBar* bar : modal->findChildren<QScrollBar*>()) scrollBarShown = scrollBarShown && bar->isVisible();
+    QPushButton* obsolete = nullptr;
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->isEnabled() && !button->text().isEmpty()) names << button->text();
+      if (button->text() == "Obsolete") obsolete = button;
+    }
+    if (obsolete) {
+      obsolete->click();
+      ProcessAll();
+      boldAfterClick = obsolete->font().bold();
+    }
+    for (QPushButton* button : modal->findChildren<QPushButton*>())
+      if (button->text() == "Move Up") moveUpEnabled = button->isEnabled();
+    modal->close();
+  });
+  ASSERT_TRUE(explorer->RunCommand(ID_EXPLORER_PROPERTIES));
+  ProcessAll();
+  EXPECT_EQ(title, "Custom Modeling Properties");
+  EXPECT_TRUE(names.contains("Storage") && names.contains("FlowControl") && names.contains("Obsolete"))
+      << names.join(" | ").toStdString();
+  EXPECT_FALSE(scrollBarShown) << "three folders fit the grid";
+  EXPECT_EQ(visibleTip, "If checked then a folder is visible in Model Libraries toolbar");
+  EXPECT_TRUE(boldAfterClick) << "the selected folder's name is bold";
+  EXPECT_TRUE(moveUpEnabled);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the sheet is gone";
+}
+
+TEST_F(DesktopSessionTest, TheModelLibrariesPaletteShowsTheSampleLibrariesTabsModelsAndStreamTypes) {
+  ASSERT_NE(session->Toolbar(), nullptr);
+  EXPECT_TRUE(session->Toolbar()->isVisible());
+  QStringList libraries;
+  for (int i = 0; i < session->Toolbar()->Libraries()->count(); ++i) libraries << session->Toolbar()->Libraries()->itemText(i);
+  EXPECT_EQ(libraries, (QStringList{"Custom Modeling", "ProcessUnits", "Modeler", "SystemLibrary"}));
+  EXPECT_EQ(Tabs(session->Toolbar()->Tabs()), (QStringList{"Tanks and vessels", "Valves, pumps and their control", "Models"}))
+      << "the hidden folder Obsolete has no tab";
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"BufferTank", "ProductTank"}));
+  const QImage picture = session->Toolbar()->Models()->item(0)->icon().pixmap(32, 32).toImage();
+  EXPECT_GT(ColourCount(picture), 1) << "the model's picture is drawn";
+  EXPECT_EQ(Texts(session->Toolbar()->Streams()), (QStringList{"LiquidLine"}));
+  EXPECT_GT(ColourCount(session->Toolbar()->Streams()->item(0)->icon().pixmap(48, 16).toImage()), 1) << "its line is drawn";
+
+  session->Toolbar()->Tabs()->setCurrentIndex(1);
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"ControlValve", "TransferPump", "LevelController"}));
+  session->Toolbar()->Libraries()->setCurrentIndex(1);
+  EXPECT_EQ(Tabs(session->Toolbar()->Tabs()), (QStringList{"Tanks and drums", "Control and hand valves", "Models"}));
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"OpenTank"}));
+}
+
+TEST_F(DesktopSessionTest, AModelRenamedInTheExplorerIsShownInThePaletteUnderItsNewName) {
+  CExplorerTreeView* tree = explorer->GetTreeView();
+  HTREEITEM item = tree->FindItemByLabels({"Simulation", "Custom Modeling", "Storage", "BufferTank"});
+  ASSERT_TRUE(item);
+  ASSERT_TRUE(tree->GetExplorerObject(item)->EditLabel("SurgeTank"));
+  ProcessAll();
+  EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"SurgeTank", "ProductTank"}));
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(DocumentLifecycleTest, CloseAsksAndCancelKeepsEverythingOpenThenSaveWrite
   ProcessAll();
   EXPECT_EQ(question, "Save the changes to Tanks.vsim?");
   EXPECT_EQ(ends, 0) << "Cancel keeps the program running";
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
+  EXPECT_EQ(ShownExplorers().size(), 1u);
   EXPECT_EQ(ReadFileImage(Path(), 1u << 24).bytes, original);
 
   question.clear();

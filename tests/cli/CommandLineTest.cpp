@@ -362,3 +362,56 @@ TEST_F(CommandLineTest, KeysReachTheFocusedPaneAsAtTheDesktop) {
   EXPECT_EQ(unknown.exitCode, 1);
   EXPECT_TRUE(Has(unknown.err, "stdin:2:")) << unknown.err;
 }
+
+TEST_F(CommandLineTest, CustomModelingPropertiesListsTheFoldersAndOkKeepsTheirSettings) {
+  const std::string saved = config.Path() + "/Plant.vsim";
+  ProgramResult result = Script(
+      "select Simulation/Custom Modeling\n"
+      "answer ok\n"
+      "do Properties...\n"
+      "save " + saved + "\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::vector<std::string> lines = Lines(result.out);
+  const auto sheet = std::find(lines.begin(), lines.end(), "sheet: Custom Modeling Properties");
+  ASSERT_NE(sheet, lines.end()) << result.out;
+  // The three folders in toolbar order, each with its description and its two marks.
+  EXPECT_EQ(std::vector<std::string>(sheet + 2, sheet + 9),
+            (std::vector<std::string>{
+                "  Folder Name | Description | Visible | Tank Icon",
+                "  <Storage>  Description: Tanks and vessels  [x] Visible  [x] Tank Icon",
+                "  <FlowControl>  Description: Valves, pumps and their control  [x] Visible  [ ] Tank Icon",
+                "  <Obsolete>  Description:   [ ] Visible  [ ] Tank Icon",
+                "  <Move Up> (disabled)",
+                "  <Move Down> (disabled)",
+                "  <OK>"}));
+  std::ifstream file(saved);
+  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Storage\" flags=0x10000 order=1 tankIcon=1 description=\"Tanks and vessels\";"))
+      << text;
+  EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Obsolete\" flags=0x10000 order=-1 tankIcon=-1;")) << text;
+}
+
+TEST_F(CommandLineTest, TheToolbarShowsTabsInFolderOrderAndFollowsARename) {
+  ProgramResult result = Script(
+      "toolbar Custom Modeling\n"
+      "select Simulation/Custom Modeling/Storage\n"
+      "row BufferTank\n"
+      "rename SurgeTank\n"
+      "toolbar Custom Modeling\n"
+      "explore\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(Has(result.out,
+                  "Model Libraries:\n"
+                  "  library Custom Modeling\n"
+                  "    tab Tanks and vessels: BufferTank, ProductTank\n"
+                  "    tab Valves, pumps and their control: ControlValve, TransferPump, LevelController\n"
+                  "    tab Models: FeedSource, Hierarchy, TankFarm\n"
+                  "    stream type LiquidLine (line 2, colour 9)\n"))
+      << result.out;
+  EXPECT_FALSE(Has(result.out, "Obsolete")) << "the hidden folder has no tab";
+  EXPECT_TRUE(Has(result.out, "toolbar: contents changed\n")) << "the Explorer told the toolbar of the rename";
+  EXPECT_TRUE(Has(result.out, "    tab Tanks and vessels: SurgeTank, ProductTank\n")) << result.out;
+  // The toolbar's own Explorer is never a window of the script.
+  EXPECT_TRUE(Has(result.out, "window 2: ")) << result.out;
+  EXPECT_EQ(Script("toolbar Nowhere\n").exitCode, 1);
+}

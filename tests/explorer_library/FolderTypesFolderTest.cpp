@@ -51,7 +51,7 @@ TEST_F(FolderTypesFolderTest, MenusFollowTheReadOnlyFlag) {
   EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_PROPERTIES));
   EXPECT_TRUE(locked->CanDoCommand(ID_EXPLORER_INSERT));
   EXPECT_FALSE(locked->CanDoCommand(ID_EXPLORER_CLOSE_LIBRARY)) << "close library belongs to libraries";
-  // Properties shows nothing yet: no prompt may appear.
+  // Properties reads the folders from an Explorer's tree; a node owned by no Explorer opens nothing.
   TypesFolder(0)->DoCommand(ID_EXPLORER_PROPERTIES);
   EXPECT_TRUE(ui.Prompts().empty());
 }

@@ -253,3 +253,12 @@ TEST_F(WindowMenuTest, CascadeAndTileArrangeTheVisibleFramesAndNeedOne) {
   EXPECT_EQ(area, 900L * 600L);
   for (CMDIChildWnd* frame : main.ChildFrames()) frame->DestroyWindow();
 }
+
+TEST_F(WindowMenuTest, AHiddenFrameIsNeverTheActiveOneEvenWhenItWasOpenedLast) {
+  CMDIChildWnd* shown = Open(CRect(0, 0, 100, 100));
+  CMDIChildWnd* hidden = Open(CRect(5, 5, 50, 50), false);  // a toolbar provider's own Explorer
+  EXPECT_EQ(main.MDIGetActive(), shown) << "commands go to the frame a person sees";
+  shown->DestroyWindow();
+  EXPECT_EQ(main.MDIGetActive(), nullptr) << "not to the hidden one once the last shown frame closed";
+  hidden->DestroyWindow();
+}

@@ -62,13 +62,17 @@ TEST(FileLimitsTest, NumbersBeyondTheirFieldAreRefusedNotCutDown) {
   FileProblem problem;
   const auto contents = ReadFileContents(
       Simulation(Section("Settings", "  GroupsPerPage 2147483647;\n  ScriptDoubleClick -2147483648;\n") + "\n" +
-                 Section("Folders", "  Folder \"BlockTypeFolder\" order=2147483647 tankIcon=-2147483648;\n")),
+                 Section("Folders", "  Folder \"BlockTypeFolder\" order=2147483647 tankIcon=-2147483648;\n"
+                                    "  Folder \"BlockTypeFolder\" \"Pumps\" flags=0x10000;\n")),
       "plant.vsim", problem);
   ASSERT_TRUE(contents) << problem.Describe();
   EXPECT_EQ(contents->settings.groupsPerPage, 2147483647);
   EXPECT_EQ(contents->settings.scriptDoubleClick, -2147483647 - 1);
   EXPECT_EQ(contents->folders.at(0).toolbarOrder, 2147483647);
   EXPECT_EQ(contents->folders.at(0).tankIcon, -2147483647 - 1);
+  // A folder whose toolbar settings were never written has none: never ordered, its models keep the tank icon.
+  EXPECT_EQ(contents->folders.at(1).toolbarOrder, 0);
+  EXPECT_EQ(contents->folders.at(1).tankIcon, 0);
 }
 
 TEST(FileLimitsTest, FoldersNestedBeyondTheLimitAreRefusedAtTheirLine) {

@@ -156,6 +156,13 @@ TEST_F(FolderTest, AReadOnlyLibrarysFoldersDoNotChange) {
   CComPtr<IFFolder> pumps;
   ASSERT_EQ(models->FindFolder("Pumps", &pumps), S_OK);
   EXPECT_EQ(pumps->SetName("Fans"), FE_READONLY);
+  // Nor do its toolbar settings: a refused setting is reported, never kept.
+  EXPECT_EQ(pumps->SetToolbarOrder(3), FE_READONLY);
+  EXPECT_EQ(pumps->SetTankIcon(-1), FE_READONLY);
+  EXPECT_EQ(pumps->SetDescription(std::string("Fans")), FE_READONLY);
+  int order = -5;
+  pumps->GetToolbarOrder(&order);
+  EXPECT_EQ(order, 0);
 }
 
 TEST_F(FolderTest, UserFoldersKeepTheirToolbarSettings) {
@@ -184,3 +191,17 @@ TEST_F(FolderTest, UserFoldersKeepTheirToolbarSettings) {
 }
 
 }  // namespace
+
+TEST_F(FolderTest, ARemovedFolderRefusesEveryChange) {
+  CStoreFolder& models = *Simulation().KindFolder(StoreKind::Model);
+  CComPtr<CStoreFolder> units(&build.Folder(Simulation(), "BlockTypeFolder/Units"));
+  ASSERT_EQ(units->RemoveFolder("BlockTypeFolder"), S_OK);
+  ASSERT_EQ(units->RemoveFolder("StructureTypeFolder"), S_OK);
+  ASSERT_EQ(models.RemoveFolder("Units"), S_OK);
+  // Whoever still holds it is told it is gone rather than keeping settings nobody will see.
+  EXPECT_EQ(units->SetToolbarOrder(2), FE_STALE);
+  EXPECT_EQ(units->SetTankIcon(-1), FE_STALE);
+  EXPECT_EQ(units->CreateFolder("Heat", FF_USER_FOLDER, nullptr), FE_STALE);
+  CComPtr<IFFolder> parent;
+  EXPECT_EQ(units->GetParent(&parent), E_FAIL);
+}

@@ -141,6 +141,7 @@ bool CWorkbenchApp::ShowView(const tag_CorvaneViewContext& context) {
 void CWorkbenchApp::UpdateLibraryToolbar(int notification) {
   m_toolbarUpdates.push_back(notification);
   UI().Announce(std::string("toolbar: ") + ToolbarNotificationName(notification));
+  if (onLibraryToolbarUpdate) onLibraryToolbarUpdate(notification);
 }
 
 std::string CWorkbenchApp::GetDefaultExtension() const { return std::string(kLanguageExtension); }

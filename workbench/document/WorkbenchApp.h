@@ -71,6 +71,8 @@ class CWorkbenchApp : public CRBaseApp {
   bool IsLibraryToolbarPresent() const override { return m_toolbarPresent; }
   void SetLibraryToolbarPresent(bool present) { m_toolbarPresent = present; }
   void UpdateLibraryToolbar(int notification) override;
+  // Told of every toolbar notification after it is recorded (the desktop's toolbar re-reads its provider).
+  std::function<void(int notification)> onLibraryToolbarUpdate;
   const std::vector<int>& LibraryToolbarUpdates() const { return m_toolbarUpdates; }
   void BeginDrag() override {}
   void BeginRightDrag() override {}

@@ -119,6 +119,7 @@ bool CWorkbenchDocument::Open(const std::string& path, FileProblem& problem) {
     OutputMessage("The section '" + section + "' of " + path + " was written by a later program and is left out.\n",
                   -1, 0);
   UpdateAllViews(nullptr, QV_HINT_DOCUMENT_RELOADED, nullptr);
+  TellLibraryToolbarOfNewLibraries();
   return true;
 }
 
@@ -155,6 +156,13 @@ void CWorkbenchDocument::NewSimulation() {
   SetTitle("Untitled");
   MarkSaved();
   UpdateAllViews(nullptr, QV_HINT_DOCUMENT_RELOADED, nullptr);
+  TellLibraryToolbarOfNewLibraries();
+}
+
+void CWorkbenchDocument::TellLibraryToolbarOfNewLibraries() {
+  // Another simulation brings other libraries: the toolbar reads them all again.
+  if (CRBaseApp* app = CRBaseApp::GetApp(); app && app->IsLibraryToolbarPresent())
+    app->UpdateLibraryToolbar(QV_LIBTOOLBAR_REFRESH);
 }
 
 std::string CWorkbenchDocument::WrittenText() {

@@ -129,6 +129,7 @@ class CWorkbenchDocument : public CRQVDocument {
   void RemoveModelessDialog(CDialog* dialog) override;
 
  private:
+  void TellLibraryToolbarOfNewLibraries();
   void AdoptStore(std::unique_ptr<CStore> store);
   void ApplySettings();
   void CollectSettings();

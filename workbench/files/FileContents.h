@@ -64,7 +64,7 @@ struct FileFolder {
   DWORD flags = 0;
   int toolbarOrder = 0;
   std::optional<std::string> description;
-  int tankIcon = -1;
+  int tankIcon = 0;  // negative: no tank icon on the folder's models
   std::vector<std::string> items;
   friend bool operator==(const FileFolder&, const FileFolder&) = default;
 };

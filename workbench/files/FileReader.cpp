@@ -243,7 +243,7 @@ class ContentsReader {
       if (flags && (*flags < 0 || *flags > 0xFFFFFFFFLL)) f.Fail("flags= must fit in 32 bits");
       folder.flags = static_cast<DWORD>(flags.value_or(0));
       folder.toolbarOrder = f.NamedIntegerIn("order", kIntLow, kIntHigh).value_or(0);
-      folder.tankIcon = f.NamedIntegerIn("tankIcon", kIntLow, kIntHigh).value_or(-1);
+      folder.tankIcon = f.NamedIntegerIn("tankIcon", kIntLow, kIntHigh).value_or(0);  // never set: the models keep their tank icon
       folder.description = f.NamedString("description");
       f.NoText();
       std::string key;

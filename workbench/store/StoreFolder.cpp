@@ -16,6 +16,9 @@ void CStoreFolder::Dismantle() {
   m_items.Clear();
   for (const auto& entry : m_folders.Entries()) entry.value->Dismantle();
   m_folders.Clear();
+  // Whoever still holds the folder finds it stale: it belongs to no palette any more.
+  m_palette.Reset();
+  m_parent.Reset();
 }
 
 std::vector<std::string> CStoreFolder::Path() const {
@@ -187,6 +190,7 @@ HRESULT CStoreFolder::GetToolbarOrder(int* order) {
 }
 
 HRESULT CStoreFolder::SetToolbarOrder(int order) {
+  if (!IsWritable()) return Palette() ? FE_READONLY : FE_STALE;
   m_toolbarOrder = order;
   return S_OK;
 }
@@ -197,6 +201,7 @@ HRESULT CStoreFolder::GetDescription(std::optional<std::string>& description) {
 }
 
 HRESULT CStoreFolder::SetDescription(const std::optional<std::string>& description) {
+  if (!IsWritable()) return Palette() ? FE_READONLY : FE_STALE;
   if (description && description->empty()) {
     m_description.reset();
   } else {
@@ -212,6 +217,7 @@ HRESULT CStoreFolder::GetTankIcon(int* tankIcon) {
 }
 
 HRESULT CStoreFolder::SetTankIcon(int tankIcon) {
+  if (!IsWritable()) return Palette() ? FE_READONLY : FE_STALE;
   m_tankIcon = tankIcon;
   return S_OK;
 }

@@ -55,7 +55,8 @@ class CStoreFolder : public CComObject<IFFolder>, public CLinkTarget {
   // No types here or in any folder below.
   bool IsEmptyTree() const;
 
-  // Detaches everything below (the palette is going away).
+  // Detaches this folder and everything below (the palette is going away, or
+  // the folder was removed): what is left answers FE_STALE to every change.
   void Dismantle();
 
   // ---- IFFolder ----

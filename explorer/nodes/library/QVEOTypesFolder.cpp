@@ -2,15 +2,21 @@
 
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/ExplorerCommands.h"
+#include "explorer/core/ExplorerWindow.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/dialogs/CustomModelingProperties.h"
 #include "explorer/packaging/ExportToFile.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
+#include "host/framework/CRBaseApp.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/language/Exporter.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
+#include "platform/TextCompare.h"
+#include "platform/TreeCtrl.h"
+#include "platform/UserInterface.h"
 
 namespace {
 
@@ -74,8 +80,7 @@ int CQVEOTypesFolder::CanDoCommand(UINT id) {
 
 void CQVEOTypesFolder::DoCommand(UINT id) {
   switch (id) {
-    // The custom-modeling properties sheet is not part of this window yet: nothing visible happens.
-    case ID_EXPLORER_PROPERTIES: break;
+    case ID_EXPLORER_PROPERTIES: ShowFolderProperties(); break;
     case ID_EXPLORER_EXPLORE: Explore(); break;
     case ID_EXPLORER_COPY:
     case ID_EXPLORER_CUT: MessageBeep(0); break;
@@ -84,6 +89,23 @@ void CQVEOTypesFolder::DoCommand(UINT id) {
     case ID_EXPLORER_REBUILD: ReBuild(); break;
     default: break;
   }
+}
+
+void CQVEOTypesFolder::ShowFolderProperties() {
+  IExplorerWindow* window = GetOwnerWindow();
+  CTreeCtrl* tree = window ? window->GetTreePaneControl() : nullptr;
+  if (!tree || !tree->IsWindowVisible()) return;
+  HTREEITEM root = tree->GetRootItem();
+  const std::string rootText = root ? tree->GetItemText(root) : std::string();
+  if (!EqualNoCase(rootText, "Simulation") && !EqualNoCase(rootText, "Custom Modeling")) return;
+  CCustomModelingProperties sheet("Custom Modeling Properties", GetOwner());
+  const INT_PTR result = sheet.DoModal();
+  if (result == -1) {
+    AfxMessageBox("Dialog box could not be created!");
+    return;
+  }
+  CRBaseApp* app = CRBaseApp::GetApp();
+  if (result == IDOK && app && app->IsLibraryToolbarPresent()) app->UpdateLibraryToolbar(QV_LIBTOOLBAR_REFRESH);
 }
 
 void CQVEOTypesFolder::Export() {

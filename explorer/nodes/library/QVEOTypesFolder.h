@@ -23,6 +23,9 @@ class CQVEOTypesFolder : public CQVEOTypeContainer {
   int CanDoCommand(UINT id) override;
   void DoCommand(UINT id) override;
   void Export() override;
+  // Properties: the Custom Modeling Properties sheet over this window's tree
+  // (only while the tree is shown and rooted at the simulation or Custom Modeling).
+  void ShowFolderProperties();
 
   // Writes the palette to "CustomModeling.ktrf" in the directory of path (up to
   // its last "/" or "\"); the file written is given back in written. True when exported.
