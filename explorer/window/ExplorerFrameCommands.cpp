@@ -47,7 +47,7 @@ bool CExplorerFrame::OnFrameCommand(UINT id, int code, CCmdUI* ui) {
     case ID_VIEW_PROPERTIES:
       if (update) {
         Enable(ui, current && current->CanDoCommand(ID_EXPLORER_PROPERTIES));
-      } else if (current) {
+      } else if (current && current->CanDoCommand(ID_EXPLORER_PROPERTIES)) {
         current->DoCommand(ID_EXPLORER_PROPERTIES);
       }
       return true;

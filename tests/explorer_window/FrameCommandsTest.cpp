@@ -43,6 +43,12 @@ TEST_F(FrameCommandsTest, ExplorerCommandsGoToTheCurrentNodeWhenItCanDoThem) {
   EXPECT_EQ(Fixtures::Log().commands,
             (Done{{"Reactor", ID_EXPLORER_DELETE}, {"Reactor", ID_EXPLORER_PROPERTIES}, {"Reactor", ID_EXPLORER_COPY}}));
 
+  // Routed straight to the frame, Properties still asks the node first.
+  ClickItem({"Simulation", "Mixer"});
+  EXPECT_TRUE(frame->OnCmdMsg(ID_VIEW_PROPERTIES, CN_COMMAND, nullptr));
+  EXPECT_EQ(Fixtures::Log().commands.size(), 3u) << "Mixer cannot show properties";
+  ClickItem({"Simulation", "Reactor"});
+
   // A node that sets its own check mark is asked, not its CanDoCommand.
   EXPECT_TRUE(QueryCommandState(frame, ID_EXPLORER_ACTIVATE).enabled);
   // Go to first unconverged needs the tree to have found one, whatever the node says.
