@@ -1,5 +1,8 @@
 #include "tests/app/AppTestSupport.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 #include "explorer/window/ExplorerFrame.h"
 
 #include <cstdlib>
@@ -160,5 +163,12 @@ std::vector<CExplorerFrame*> ShownExplorers() {
   std::vector<CExplorerFrame*> shown;
   for (CExplorerFrame* frame : CExplorerFrame::ActiveExplorers())
     if (frame->IsVisibleFlag()) shown.push_back(frame);
+  return shown;
+}
+
+QList<QMdiSubWindow*> ShownSubWindows(QMdiArea& area) {
+  QList<QMdiSubWindow*> shown;
+  for (QMdiSubWindow* sub : area.subWindowList())
+    if (!sub->isHidden()) shown << sub;
   return shown;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QWidget>
 
@@ -16,11 +17,15 @@
 
 class CExplorerFrame;
 class QApplication;
+class QMdiArea;
+class QMdiSubWindow;
 
 QApplication& TestApplication();
 
 // The Explorer windows a person sees, newest first (the toolbar provider's own is never shown).
 std::vector<CExplorerFrame*> ShownExplorers();
+// The sub-windows of area a person sees, in the area's order.
+QList<QMdiSubWindow*> ShownSubWindows(QMdiArea& area);
 
 // Handles Qt events (zero-timers, posted events) and the platform's posted messages until both are quiet.
 void ProcessAll();

@@ -61,12 +61,7 @@ class DesktopSessionTest : public ::testing::Test {
   MainWindow& Window() { return session->Window(); }
   QMdiArea& Area() { return *session->Window().MdiArea(); }
   // The sub-windows a person sees (the toolbar provider's Explorer has a hidden one).
-  QList<QMdiSubWindow*> SubWindows() {
-    QList<QMdiSubWindow*> shown;
-    for (QMdiSubWindow* sub : Area().subWindowList())
-      if (!sub->isHidden()) shown << sub;
-    return shown;
-  }
+  QList<QMdiSubWindow*> SubWindows() { return ShownSubWindows(Area()); }
   TreeCtrlPeer* TreePeer(CExplorerFrame* frame) {
     return dynamic_cast<TreeCtrlPeer*>(session->Peers().PeerOf(frame->GetTreeView()->m_hWnd));
   }

@@ -38,8 +38,8 @@ class DesktopWindowsTest : public ::testing::Test {
     ASSERT_TRUE(session->Open("", "", problem)) << problem;
     ASSERT_TRUE(session->OpenStartupExplorer());
     ProcessAll();
-    ASSERT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
-    first = CExplorerFrame::ActiveExplorers().front();
+    ASSERT_EQ(ShownExplorers().size(), 1u);
+    first = ShownExplorers().front();
   }
   void TearDown() override { session.reset(); }
 
@@ -63,7 +63,7 @@ class DesktopWindowsTest : public ::testing::Test {
     ProcessAll();
     session->Window().Perform(ID_EXPLORER_EXPLORE);
     ProcessAll();
-    return CExplorerFrame::ActiveExplorers().size() == 2 ? CExplorerFrame::ActiveExplorers().front() : nullptr;
+    return ShownExplorers().size() == 2 ? ShownExplorers().front() : nullptr;
   }
   void SetSideBySide(CExplorerFrame* frame, bool sideBySide) {
     frame->SavePaneOrientation(sideBySide ? 1 : 0);
@@ -103,11 +103,11 @@ TEST_F(DesktopWindowsTest, TheSplitterBarIsDraggedAndThePanesCanBeSideBySideOrSt
 TEST_F(DesktopWindowsTest, ActivationClosingAndMovingGoBothWays) {
   CExplorerFrame* second = ExploreLibraries();
   ASSERT_NE(second, nullptr);
-  ASSERT_EQ(Area().subWindowList().size(), 2);
+  ASSERT_EQ(ShownSubWindows(Area()).size(), 2);
   EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Libraries");
   session->Host().MainFrame()->MDIActivate(first);
   EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Simulation");
-  Area().setActiveSubWindow(Area().subWindowList().back());
+  Area().setActiveSubWindow(ShownSubWindows(Area()).back());
   EXPECT_EQ(session->Host().MainFrame()->MDIGetActive(), second) << "activating a sub-window activates its frame";
 
   Area().activeSubWindow()->move(60, 70);
@@ -117,8 +117,8 @@ TEST_F(DesktopWindowsTest, ActivationClosingAndMovingGoBothWays) {
   Area().activeSubWindow()->close();
   ProcessAll();
   EXPECT_FALSE(IsWindow(closing)) << "closing the sub-window closes the frame";
-  EXPECT_EQ(CExplorerFrame::ActiveExplorers().size(), 1u);
-  EXPECT_EQ(Area().subWindowList().size(), 1);
+  EXPECT_EQ(ShownExplorers().size(), 1u);
+  EXPECT_EQ(ShownSubWindows(Area()).size(), 1);
 }
 
 TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
