@@ -6,6 +6,7 @@
 #include "host/HostCommandIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/UpdateHints.h"
+#include "host/model/IQVHierarchyType.h"
 #include "host/model/IRModel.h"
 #include "host/model/IRModelType.h"
 #include "host/store/Status.h"
@@ -20,6 +21,7 @@
 #include "workbench/files/FileWriter.h"
 #include "workbench/language/Definition.h"
 #include "workbench/language/TextCase.h"
+#include "workbench/simulation/FlowsheetInstantiation.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StorePalette.h"
@@ -49,14 +51,6 @@ HRESULT Give(const CComPtr<T>& object, T** out) {
 
 CStorePalette* StorePaletteOf(IFTypePalette* palette) { return dynamic_cast<CStorePalette*>(palette); }
 
-// The store instance behind a model (a block, a hierarchy, the simulation).
-CStoreInstance* InstanceOf(IRModel* model) {
-  if (!model) return nullptr;
-  CComPtr<IFInstance> instance;
-  if (FAILED(model->GetInstance(&instance)) || !instance) return nullptr;
-  return dynamic_cast<CStoreInstance*>(instance.Get());
-}
-
 }  // namespace
 
 CWorkbenchDocument::CWorkbenchDocument(std::unique_ptr<CStore> store) {
@@ -73,8 +67,12 @@ CWorkbenchDocument::~CWorkbenchDocument() {
 }
 
 void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
+  m_flowsheet.reset();
   m_store = std::move(store);
   UseFileLibraries(*m_store, m_libraryProblem);
+  m_flowsheet = std::make_unique<CFlowsheetHost>(*m_store);
+  m_flowsheet->onProblem = [this](const std::string& problem) { OutputMessage(problem + "\n", -1, 0); };
+  m_flowsheet->isLocked = [this] { return m_flowsheetLocked; };
   SetRootModel(static_cast<IFInstance*>(m_store->SimulationInstance()));
 }
 
@@ -83,6 +81,18 @@ void CWorkbenchDocument::ApplySettings() {
   m_ApplicationSettings.m_iScriptDoubleClick = m_settings.scriptDoubleClick;
   m_ApplicationSettings.m_iTaskDoubleClick = m_settings.taskDoubleClick;
   m_bCustomModeling = m_settings.customModeling;
+  CFlowsheetValues& values = m_flowsheet->Values();
+  values.Clear();
+  for (const FileVariableValue& v : m_settings.values) {
+    VariableChange& change = values.Change(v.path);
+    change.value = v.value;
+    change.spec = VariableSpecFromText(v.spec);
+    change.lower = v.lower;
+    change.upper = v.upper;
+  }
+  m_flowsheet->ValuesChanged();
+  // Instantiated now, so that what is wrong with the flowsheet is reported as the file opens.
+  m_flowsheet->Current();
 }
 
 void CWorkbenchDocument::CollectSettings() {
@@ -90,6 +100,12 @@ void CWorkbenchDocument::CollectSettings() {
   m_settings.scriptDoubleClick = m_ApplicationSettings.m_iScriptDoubleClick;
   m_settings.taskDoubleClick = m_ApplicationSettings.m_iTaskDoubleClick;
   m_settings.customModeling = m_bCustomModeling;
+  m_settings.values.clear();
+  for (const auto& [key, entry] : m_flowsheet->Values().Entries()) {
+    const VariableChange& c = entry.change;
+    m_settings.values.push_back(
+        FileVariableValue{entry.path, c.value, c.spec ? VariableSpecText(*c.spec) : std::string(), c.lower, c.upper});
+  }
 }
 
 FilePackageData* CWorkbenchDocument::FindPackageData(const std::string& model) {
@@ -251,15 +267,33 @@ HRESULT CWorkbenchDocument::ImportFlowsheet(IQVHierarchyType* /*hierarchy*/) {
   return S_OK;
 }
 
-HRESULT CWorkbenchDocument::PasteIntoFlowsheet(IQVHierarchyType* /*hierarchy*/) {
-  m_actions.Record("flowsheet: Paste");
+HRESULT CWorkbenchDocument::PasteIntoFlowsheet(IQVHierarchyType* hierarchy) {
+  CStoreType* type = StoreTypeOf(hierarchy);
+  if (!type) return E_INVALIDARG;
+  // The selection goes into the flowsheet, or into the model of the first hierarchy that uses the type.
+  const CFlowsheet& flowsheet = m_flowsheet->Current();
+  std::optional<std::string> path;
+  if (type == FindFlowsheetType(*m_store) || type->Kind() == StoreKind::Simulation) path = "";
+  for (std::size_t i = 1; !path && i < flowsheet.Units().size(); ++i)
+    if (flowsheet.Units()[i].kind == UnitKind::Hierarchy && flowsheet.Units()[i].type.Get() == type)
+      path = flowsheet.Units()[i].path;
+  if (!path) return FE_NOTFOUND;
+  const HRESULT hr = m_flowsheet->PasteFromClipboard(*path);
+  if (FAILED(hr)) {
+    OutputMessage("Nothing was pasted: " + GetStatusText(hr) + "\n", -1, 0);
+    return hr;
+  }
+  SetModifiedFlag(true);
   return S_OK;
 }
 
 HRESULT CWorkbenchDocument::ExportFlowsheetCode(IFInstance* flowsheet) {
   std::string path;
-  if (flowsheet) flowsheet->GetPath(path);
-  m_actions.Record("flowsheet: Export Code" + (path.empty() ? std::string() : " " + path));
+  if (flowsheet && FAILED(flowsheet->GetPath(path))) return FE_STALE;
+  CStoreType* type = m_flowsheet->ContainerType(path, false);
+  if (!type) return FE_NOTFOUND;
+  m_flowsheetCode = type->Text();
+  OutputMessage(m_flowsheetCode, -1, 0);
   return S_OK;
 }
 
@@ -459,10 +493,28 @@ HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, i
 
 HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, int& variables, int& unknowns,
                                                int& degreesOfFreedom) {
-  CStoreInstance* instance = InstanceOf(model);
-  if (!instance) return E_INVALIDARG;
+  if (!model) return E_INVALIDARG;
+  CComPtr<IFInstance> instance;
+  if (FAILED(model->GetInstance(&instance)) || !instance) return E_INVALIDARG;
+  // The simulation answers for its flowsheet; units of the flowsheet by their path.
+  std::string path;
+  CStoreInstance* stored = dynamic_cast<CStoreInstance*>(instance.Get());
+  const bool simulation = stored && stored->IsDefault() && stored->Type() == m_store->SimulationType();
+  if (!stored || simulation) {
+    if (!simulation && FAILED(instance->GetPath(path))) return FE_STALE;
+    const CFlowsheet& flowsheet = m_flowsheet->Current();
+    const int unit = flowsheet.FindUnit(path);
+    if (unit < 0) return FE_STALE;
+    const FlowsheetUnit& u = flowsheet.Unit(unit);
+    if (!u.problem.empty()) return E_FAIL;
+    equations = u.counts.equations;
+    variables = u.counts.variables;
+    unknowns = u.counts.variables - u.counts.fixed;
+    degreesOfFreedom = u.counts.DegreesOfFreedom();
+    return S_OK;
+  }
   ModelCounts counts;
-  const HRESULT hr = CountInstance(*instance, counts);
+  const HRESULT hr = CountInstance(*stored, counts);
   if (FAILED(hr)) return hr;
   equations = counts.equations;
   variables = counts.variables;

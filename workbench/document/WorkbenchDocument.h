@@ -15,6 +15,7 @@
 #include "workbench/document/MessageLog.h"
 #include "workbench/files/FileContents.h"
 #include "workbench/files/FileProblem.h"
+#include "workbench/simulation/FlowsheetHost.h"
 #include "workbench/store/Store.h"
 
 class CWorkbenchDocument : public CRQVDocument {
@@ -42,6 +43,9 @@ class CWorkbenchDocument : public CRQVDocument {
   bool InsertFile(const std::string& path);
 
   CStore& Store() { return *m_store; }
+  CFlowsheetHost& Flowsheet() { return *m_flowsheet; }
+  // The text ExportFlowsheetCode gave last.
+  const std::string& FlowsheetCode() const { return m_flowsheetCode; }
   CMessageLog& Messages() { return m_messages; }
   CHostActions& Actions() { return m_actions; }
   // What the simulation file keeps besides the store (m_ApplicationSettings and
@@ -153,5 +157,7 @@ class CWorkbenchDocument : public CRQVDocument {
   std::vector<HWND> m_modelessWindows;  // the dialogs' windows, to close only those still alive
   CComPtr<IRModelType> m_selectedModelType;
   std::string m_generatedCode;
+  std::string m_flowsheetCode;
+  std::unique_ptr<CFlowsheetHost> m_flowsheet;  // after the store: goes first
   std::string m_savedText;  // WrittenText() when the file was last read or written
 };

@@ -12,6 +12,7 @@ std::string_view ModeWord(DeclarationMode mode) {
     case DeclarationMode::Input: return "Input ";
     case DeclarationMode::Output: return "Output ";
     case DeclarationMode::External: return "external ";
+    case DeclarationMode::Global: return "global ";
   }
   return "";
 }

@@ -1,0 +1,313 @@
+// The sample's flowsheet through the host interfaces the explorer uses:
+// walking blocks, streams, hierarchies and structures; statistics against
+// hand counts; renaming, copying, cutting and pasting blocks; changed values;
+// saving and opening again; damaged flowsheets.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "host/model/IQVGlobalInstances.h"
+#include "host/model/IQVGraphicalCopy.h"
+#include "host/model/IQVHierarchyType.h"
+#include "host/model/IQVInstanceCreation.h"
+#include "host/model/IQVRename.h"
+#include "host/model/IQVVariable.h"
+#include "host/model/IQVVariableLookup.h"
+#include "host/model/IRModel.h"
+#include "host/model/IRModelType.h"
+#include "host/store/IFChildCollection.h"
+#include "host/store/IFType.h"
+#include "host/store/MwInstance.h"
+#include "host/store/Status.h"
+#include "tests/workbench_document/DocumentTestSupport.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/StoreInstance.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class FlowsheetTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Open(copy.File("Tanks.vsim")); }
+
+  void Open(const std::string& path) {
+    FileProblem problem;
+    ASSERT_TRUE(app.OpenDocument(path, problem)) << problem.Describe();
+  }
+  CWorkbenchDocument& Doc() { return app.Document(); }
+  IFInstance* Simulation() { return static_cast<IFInstance*>(Doc().Store().SimulationInstance()); }
+
+  static std::vector<std::string> Names(IEnum<IFInstance>* children) {
+    std::vector<std::string> names;
+    CComPtr<IFInstance> child;
+    while (children && children->Next(&child) == S_OK) {
+      std::string name;
+      child->GetName(name);
+      names.push_back(name);
+    }
+    return names;
+  }
+  std::vector<std::string> Children(IFInstance* parent, DWORD mask) {
+    CComPtr<IEnum<IFInstance>> children;
+    EXPECT_EQ(ComQuery<IFChildCollection>(parent)->EnumChildren(mask, &children), S_OK);
+    return Names(children);
+  }
+  std::vector<std::string> Streams(IFInstance* parent) {
+    CComPtr<IEnum<IFInstance>> streams;
+    EXPECT_EQ(ComQuery<IFChildCollection>(parent)->EnumStreams(&streams), S_OK);
+    return Names(streams);
+  }
+  CComPtr<IFInstance> Unit(const std::string& path) { return Doc().Flowsheet().Instance(path); }
+  std::string Property(const std::string& variable, const std::string& property) {
+    CComPtr<IQVVariable> found;
+    if (ComQuery<IQVVariableLookup>(Simulation())->FindVariable(variable, &found) != S_OK) return "<none>";
+    std::string text;
+    return found->GetPropertyText(property, text) == S_OK ? text : "<refused>";
+  }
+  // Equations, variables and degrees of freedom, as the block nodes show them.
+  std::vector<int> Statistics(IUnknown* unit) {
+    int equations = 0, variables = 0, dof = 0;
+    if (Doc().GetModelStatistics(ComQuery<IRModel>(unit), equations, variables, dof) != S_OK) return {};
+    return {equations, variables, dof};
+  }
+  std::string FlowsheetText() { return Doc().Store().SimulationPalette()->Find("Flowsheet")->Text(); }
+
+  ScriptedTestUi ui;
+  CWorkbenchApp app;
+  SampleCopy copy{"flowsheet"};
+};
+
+TEST_F(FlowsheetTest, TheSampleFlowsheetIsWalkedThroughTheHostInterfaces) {
+  EXPECT_EQ(Children(Simulation(), 0x501E0000),
+            (std::vector<std::string>{"Water", "Feed", "V101", "T101", "P101", "T102", "LC101", "Train2"}));
+  EXPECT_EQ(Children(Simulation(), 0x40000000), (std::vector<std::string>{"Water"}));
+  EXPECT_TRUE(Children(Simulation(), 0x80000000).empty());
+  EXPECT_EQ(Streams(Simulation()), (std::vector<std::string>{"S1", "S2", "S3", "S4", "S5", "M1", "C1"}));
+
+  CComPtr<IFInstance> train = Unit("Train2");
+  DWORD attributes = 0;
+  ASSERT_EQ(train->GetAttributes(&attributes), S_OK);
+  EXPECT_TRUE(attributes & 0x10000000);
+  CComPtr<IFType> trainType;
+  ASSERT_EQ(train->GetType(&trainType), S_OK);
+  EXPECT_TRUE(ComQuery<IQVHierarchyType>(trainType));
+  EXPECT_EQ(Children(train, 0x501E0000), (std::vector<std::string>{"Supply", "T201", "Drain"}));
+  EXPECT_EQ(Streams(train), (std::vector<std::string>{"L1", "L2"}));
+
+  CComPtr<IFInstance> tank = Unit("Train2.T201");
+  std::string path;
+  ASSERT_EQ(MwInstance(tank).StringPath(path), S_OK);
+  EXPECT_EQ(path, "Train2.T201");
+  CComPtr<IRModel> model = ComQuery<IRModel>(Unit("T101"));
+  std::string name, description;
+  model->GetName(name);
+  model->GetDescription(description);
+  EXPECT_EQ(name, "T101");
+  EXPECT_EQ(description, "buffer tank");
+  CComPtr<IRModelType> type;
+  ASSERT_EQ(model->GetModelType(&type), S_OK);
+  type->GetName(name);
+  EXPECT_EQ(name, "BufferTank");
+
+  // Variables by path, with what the declarations and variable types give them.
+  EXPECT_EQ(Property("T101.Level", "Value"), "1.5");
+  EXPECT_EQ(Property("T101.Level", "Spec"), "Initial");
+  EXPECT_EQ(Property("T101.Level", "Lower"), "0");
+  EXPECT_EQ(Property("T101.Level", "Upper"), "6");
+  EXPECT_EQ(Property("T101.Level", "Units"), "m");
+  EXPECT_EQ(Property("T101.Level", "Description"), "liquid level");
+  EXPECT_EQ(Property("T101.Level", "Derivative"), "0");
+  EXPECT_EQ(Property("T101.Area", "Derivative"), "<refused>");  // not a state
+  EXPECT_EQ(Property("LC101.SP", "Spec"), "Fixed");          // the flowsheet's Spec
+  EXPECT_EQ(Property("P101.H0", "Spec"), "Free");
+  // Shown in the current set's units (Metric: bar, kg/h), kept in base units.
+  EXPECT_EQ(Property("Train2.Drain.P", "Value"), "1.111154");
+  EXPECT_EQ(Property("Train2.Drain.P", "Units"), "bar");
+  CComPtr<IQVVariable> drain;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.Drain.P", &drain), S_OK);
+  double pressure = 0;
+  ASSERT_EQ(drain->GetPropertyReal("Value", &pressure), S_OK);
+  EXPECT_DOUBLE_EQ(pressure, 111115.4);
+  EXPECT_EQ(Property("S1.Source.F", "Value"), "3600");  // the port type's own 1 kg/s
+  EXPECT_EQ(Property("S1.Source.F", "Units"), "kg/h");
+  EXPECT_EQ(Property("Water.g", "Value"), "9.81");
+  EXPECT_EQ(Property("T101.Nothing", "Value"), "<none>");
+  EXPECT_EQ(Doc().Messages().Text().find("Flowsheet"), std::string::npos) << Doc().Messages().Text();
+}
+
+TEST_F(FlowsheetTest, StatisticsOfTheSampleAgreeWithHandCounts) {
+  // BufferTank: Area, Level, rho, Patm, Inlet.F, Inlet.P, Outlet.F, Outlet.P,
+  // Measurement.S = 9 variables; mass, static, Inlet.P, Measurement.S = 4
+  // equations; Area, rho, Patm fixed: 9 - 4 - 3 = 2.
+  EXPECT_EQ(Statistics(Unit("T101")), (std::vector<int>{4, 9, 2}));
+  // FeedSource on Source: F, P, T, Outlet.F, Outlet.P; two equations; F, P, T fixed.
+  EXPECT_EQ(Statistics(Unit("Feed")), (std::vector<int>{2, 5, 0}));
+  // ControlValve: Cv, Demand, Stem, Tau, rho, dP, Inlet (2), Outlet (2), Command (1) = 11;
+  // actuator, demand, drop, flow, Outlet.F = 5; Cv, Tau, rho fixed: 11 - 5 - 3 = 3.
+  EXPECT_EQ(Statistics(Unit("V101")), (std::vector<int>{5, 11, 3}));
+  // A pipe: Source (F, P), Destination (F, P); its two equations and two at each connected end.
+  EXPECT_EQ(Statistics(Unit("S1")), (std::vector<int>{6, 4, -2}));
+  EXPECT_EQ(Statistics(Unit("S5")), (std::vector<int>{4, 4, 0}));  // the product end is open
+  // The train: Supply 4 variables (2 equations, P freed so 1 fixed), T201 9 (4, 3 fixed),
+  // Drain 3 (1, 1 fixed), two pipes 4 each (6 equations each): 24 variables, 19 equations, 5 fixed.
+  EXPECT_EQ(Statistics(Unit("Train2")), (std::vector<int>{19, 24, 0}));
+  // The whole flowsheet is square at steady state.
+  EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{76, 103, 0}));
+  EXPECT_EQ(Statistics(Unit("T102"))[2], 1);  // its level is fixed by the flowsheet
+
+  Open(copy.File("Overspecified.vsim"));
+  // Supply 4 variables, 2 fixed, 2 equations; Drain 3 variables, Inlet.F fixed, 1 equation;
+  // the pipe 4 variables and 6 equations: 11 - 9 - 3 = -1, one specification too many.
+  EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{9, 11, -1}));
+}
+
+TEST_F(FlowsheetTest, RenamingABlockTakesItsConnectionsSpecificationsAndValuesAlong) {
+  CComPtr<IQVVariable> level;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("T102.Level", &level), S_OK);
+  ASSERT_EQ(level->SetPropertyText("Upper", "5.8"), S_OK);
+  CComPtr<IFInstance> tank = Unit("T102");
+  EXPECT_EQ(ComQuery<IQVRename>(tank)->Rename("P101"), FE_NAMEEXISTS);
+  EXPECT_EQ(ComQuery<IQVRename>(tank)->Rename("9lives"), FE_INVALIDNAME);
+  ASSERT_EQ(ComQuery<IQVRename>(tank)->Rename("T105"), S_OK);
+  const std::string text = FlowsheetText();
+  EXPECT_NE(text.find("T105 as ProductTank"), std::string::npos) << text;
+  EXPECT_NE(text.find("Destination = T105.Inlet"), std::string::npos) << text;
+  EXPECT_NE(text.find("Spec T105.Level (2.5, Fixed);"), std::string::npos) << text;
+  EXPECT_EQ(text.find("T102"), std::string::npos) << text;
+  std::string path;
+  tank->GetPath(path);
+  EXPECT_EQ(path, "T105");
+  EXPECT_EQ(Property("T105.Level", "Upper"), "5.8");
+  EXPECT_EQ(Property("T105.Level", "Spec"), "Fixed");
+  // A variable held under the old path reports itself gone rather than showing another.
+  std::string old;
+  EXPECT_EQ(level->GetPropertyText("Value", old), FE_STALE);
+  EXPECT_EQ(Property("T102.Level", "Value"), "<none>");
+  EXPECT_EQ(Statistics(Simulation())[2], 0);
+}
+
+TEST_F(FlowsheetTest, CopiedBlocksPasteUnderNewNamesWithTheirValuesAndCutDeletesOnlyAfterTheCopy) {
+  CComPtr<IQVVariable> area;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("T101.Area", &area), S_OK);
+  ASSERT_EQ(area->SetPropertyText("Value", "5"), S_OK);
+  ASSERT_EQ(ComQuery<IQVGraphicalCopy>(Unit("T101"))->Copy(), S_OK);
+  CComPtr<IFType> flowsheetType;
+  ASSERT_EQ(Unit("")->GetType(&flowsheetType), S_OK);
+  ASSERT_EQ(Doc().PasteIntoFlowsheet(ComQuery<IQVHierarchyType>(flowsheetType)), S_OK);
+  ASSERT_EQ(Doc().PasteIntoFlowsheet(ComQuery<IQVHierarchyType>(flowsheetType)), S_OK);
+  EXPECT_TRUE(Unit("T101_1"));
+  EXPECT_TRUE(Unit("T101_2"));
+  EXPECT_EQ(Property("T101_1.Area", "Value"), "5");
+  EXPECT_EQ(Property("T101_2.Area", "Value"), "5");
+  // Into the hierarchy: the train's model takes the block.
+  CComPtr<IFType> trainType;
+  ASSERT_EQ(Unit("Train2")->GetType(&trainType), S_OK);
+  ASSERT_EQ(Doc().PasteIntoFlowsheet(ComQuery<IQVHierarchyType>(trainType)), S_OK);
+  EXPECT_TRUE(Unit("Train2.T101"));
+
+  // Cut: the block goes, and with it the connections and specifications that named it.
+  CComPtr<IQVGraphicalCopy> cut = ComQuery<IQVGraphicalCopy>(Unit("T102"));
+  bool possible = false;
+  ASSERT_EQ(cut->CanCopyCut(&possible), S_OK);
+  EXPECT_TRUE(possible);
+  ASSERT_EQ(cut->Copy(), S_OK);
+  ASSERT_EQ(cut->Delete(), S_OK);
+  EXPECT_FALSE(Unit("T102"));
+  EXPECT_EQ(FlowsheetText().find("T102"), std::string::npos) << FlowsheetText();
+  EXPECT_TRUE(Unit("S4"));  // the stream stays, open at its end
+
+  // While a run holds the flowsheet, nothing is deleted.
+  Doc().SetFlowsheetLocked(true);
+  EXPECT_EQ(ComQuery<IQVGraphicalCopy>(Unit("P101"))->Delete(), FE_LOCKED);
+  EXPECT_TRUE(Unit("P101"));
+  Doc().SetFlowsheetLocked(false);
+  // A foreign payload pastes nothing.
+  EXPECT_EQ(Doc().Flowsheet().PasteText("", "PRINT T101.Level\n"), E_INVALIDARG);
+}
+
+TEST_F(FlowsheetTest, EveryChangeSurvivesSavingAndOpeningAgain) {
+  CComPtr<IQVVariable> level;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("T101.Level", &level), S_OK);
+  ASSERT_EQ(level->SetPropertyText("Value", "2.25"), S_OK);
+  ASSERT_EQ(level->SetPropertyText("Spec", "Fixed"), S_OK);
+  EXPECT_EQ(level->SetPropertyText("Spec", "Sometimes"), E_INVALIDARG);
+  ASSERT_EQ(ComQuery<IQVRename>(Unit("P101"))->Rename("P201"), S_OK);
+  CStoreType* structure = Doc().Store().SimulationPalette()->Find("FluidProperties");
+  CComPtr<IFInstance> made;
+  ASSERT_EQ(ComQuery<IQVInstanceCreation>(Simulation())->CreateGlobalInstance(structure, "Brine", &made), S_OK);
+  EXPECT_EQ(ComQuery<IQVInstanceCreation>(Simulation())->CreateGlobalInstance(structure, "Brine", nullptr),
+            FE_NAMEEXISTS);
+  ASSERT_EQ(ComQuery<IQVGlobalInstances>(Simulation())->RemoveGlobalInstance(Unit("Water")), S_OK);
+  FileProblem problem;
+  ASSERT_TRUE(Doc().Save(problem)) << problem.Describe();
+  const std::string saved = ReadAll(copy.File("Tanks.vsim"));
+
+  Open(copy.File("Tanks.vsim"));
+  EXPECT_EQ(Property("T101.Level", "Value"), "2.25");
+  EXPECT_EQ(Property("T101.Level", "Spec"), "Fixed");
+  EXPECT_TRUE(Unit("P201"));
+  EXPECT_TRUE(Unit("Brine"));
+  EXPECT_FALSE(Unit("Water"));
+  EXPECT_EQ(Children(Simulation(), 0x40000000), (std::vector<std::string>{"Brine"}));
+  // Saved again unchanged, the file keeps its bytes.
+  ASSERT_TRUE(Doc().Save(problem)) << problem.Describe();
+  EXPECT_EQ(ReadAll(copy.File("Tanks.vsim")), saved);
+}
+
+// A simulation of its own whose flowsheet is text; the libraries are the sample's.
+std::string SimulationWith(const std::string& definitions) {
+  return "// Vortan simulation file, format 1.0\n\nSection Libraries\n  Library \"SystemLibrary.vlib\";\n"
+         "  Library \"Modeler.vlib\";\nEndSection\n\n" +
+         definitions + "\n// End of Vortan simulation file\n";
+}
+
+TEST_F(FlowsheetTest, DamagedFlowsheetsLoadReportAndKeepTheirText) {
+  std::string hierarchies;
+  std::string types = "Section Types\n  Type \"Flowsheet\" class=\"{AF77DF66-45D3-11D4-907D-00A02451BB94}\";\n";
+  // A hierarchy that contains itself through another, and a chain deeper than any limit.
+  hierarchies += "Model Loop1\n  Inner as Loop2;\nEnd\n\nModel Loop2\n  Inner as Loop1;\nEnd\n\n";
+  types += "  Type \"Loop1\" class=\"{AF77DF66-45D3-11D4-907D-00A02451BB94}\";\n"
+           "  Type \"Loop2\" class=\"{AF77DF66-45D3-11D4-907D-00A02451BB94}\";\n";
+  for (int i = 0; i < 80; ++i) {
+    hierarchies += "Model Deep" + std::to_string(i) + "\n" +
+                   (i < 79 ? "  Next as Deep" + std::to_string(i + 1) + ";\n" : std::string()) + "End\n\n";
+    types += "  Type \"Deep" + std::to_string(i) + "\" class=\"{AF77DF66-45D3-11D4-907D-00A02451BB94}\";\n";
+  }
+  const std::string text = SimulationWith(
+      hierarchies +
+      "Model Flowsheet\n  A as Source;\n  B as NoSuchModel;\n  C as Sink;\n"
+      "  S as Pipe (Source = A.Outlet, Destination = C.Nowhere);\n  W as Pipe (Source = C.Inlet);\n"
+      "  L as Loop1;\n  D as Deep0;\nEnd\n\n" +
+      types + "EndSection\n");
+  const std::string path = copy.Dir().Write("Damaged.vsim", text);
+  Doc().Messages().Clear();
+  Open(path);
+  const std::string log = Doc().Messages().Text();
+  EXPECT_NE(log.find("'B': the model type 'NoSuchModel' does not exist"), std::string::npos) << log;
+  EXPECT_NE(log.find("'S': cannot connect Destination to C.Nowhere"), std::string::npos) << log;
+  EXPECT_NE(log.find("'W': cannot connect Source to C.Inlet: both ports are"), std::string::npos) << log;
+  EXPECT_NE(log.find("contains itself"), std::string::npos) << log;
+  EXPECT_NE(log.find("nested more than"), std::string::npos) << log;
+  // The block without a type is still there, Not OK, and shows no statistics.
+  CComPtr<IFInstance> missing = Unit("B");
+  ASSERT_TRUE(missing);
+  EXPECT_TRUE(Statistics(missing).empty());
+  CComPtr<IFType> type;
+  ASSERT_EQ(missing->GetType(&type), S_OK);
+  EXPECT_TRUE(Unit("A"));
+  // Saving writes the user's text back unchanged.
+  FileProblem problem;
+  ASSERT_TRUE(Doc().Save(problem)) << problem.Describe();
+  EXPECT_EQ(ReadAll(path), text);
+}
+
+}  // namespace
