@@ -263,6 +263,61 @@ TEST_F(FlowsheetTest, EveryChangeSurvivesSavingAndOpeningAgain) {
   EXPECT_EQ(ReadAll(copy.File("Tanks.vsim")), saved);
 }
 
+TEST_F(FlowsheetTest, AHierarchyExportsAsASimulationAndAFlowsheetImportsIntoAHierarchy) {
+  CComPtr<IQVVariable> level;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.T201.Level", &level), S_OK);
+  ASSERT_EQ(level->SetPropertyText("Spec", "Fixed"), S_OK);
+  const std::string exported = copy.File("Train.vsim");
+  ASSERT_EQ(Doc().ExportSimulation("Train2", exported), S_OK);
+  EXPECT_EQ(Doc().ExportSimulation("T101", exported), FE_NOTFOUND);  // a block is not a hierarchy
+
+  // Opened, the train is the whole flowsheet, with the value changed inside it.
+  Open(exported);
+  EXPECT_EQ(Children(Simulation(), 0x501E0000), (std::vector<std::string>{"Supply", "T201", "Drain"}));
+  EXPECT_EQ(Property("T201.Level", "Spec"), "Fixed");
+  EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{19, 24, -1}));
+
+  // Back in the sample, that flowsheet becomes the contents of another hierarchy.
+  Open(copy.File("Tanks.vsim"));
+  CStoreType* train = Doc().Store().SimulationPalette()->Find("TankTrain");
+  ASSERT_EQ(Doc().ImportFlowsheetFile(*train, copy.File("Overspecified.vsim")), S_OK);
+  EXPECT_EQ(Children(Unit("Train2"), 0x501E0000), (std::vector<std::string>{"Supply", "Drain"}));
+  // The model keeps its own name and the comment above it.
+  EXPECT_NE(train->Text().find("// A second tank train, drawn as one block"), std::string::npos) << train->Text();
+  EXPECT_NE(train->Text().find("Model TankTrain\n  Supply as Source"), std::string::npos) << train->Text();
+  EXPECT_EQ(Statistics(Unit("Train2")), (std::vector<int>{9, 11, -1}));
+  // A file that is not a simulation imports nothing.
+  const std::string before = train->Text();
+  EXPECT_EQ(Doc().ImportFlowsheetFile(*train, copy.Dir().Write("Bad.vsim", "nonsense")), FE_BADFILE);
+  EXPECT_EQ(train->Text(), before);
+}
+
+TEST_F(FlowsheetTest, TheActiveModelOfABlockIsViewedMadeAndUsed) {
+  CComPtr<IQVVariable> area;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("T101.Area", &area), S_OK);
+  ASSERT_EQ(area->SetPropertyText("Value", "4.5"), S_OK);
+  ASSERT_EQ(Doc().DoCreateActiveModel(Unit("T101"), ActiveModelView, "", "", "", false, false), S_OK);
+  const std::string viewed = Doc().ActiveModelText();
+  EXPECT_EQ(viewed.rfind("Model BufferTank_T101\n", 0), 0u) << viewed;
+  EXPECT_NE(viewed.find("Area as Value (4.5, Fixed, description:\"cross-section, m2\");"), std::string::npos) << viewed;
+  EXPECT_EQ(Doc().Store().SimulationPalette()->Find("BufferTank_T101"), nullptr);  // viewing makes nothing
+
+  ASSERT_EQ(Doc().DoCreateActiveModel(Unit("T101"), ActiveModelUse, "", "", "", false, false), S_OK);
+  CStoreType* made = Doc().Store().SimulationPalette()->Find("BufferTank_T101");
+  ASSERT_NE(made, nullptr);
+  EXPECT_FALSE(made->HasErrors());
+  CComPtr<IRModelType> type;
+  ASSERT_EQ(ComQuery<IRModel>(Unit("T101"))->GetModelType(&type), S_OK);
+  std::string name;
+  type->GetName(name);
+  EXPECT_EQ(name, "BufferTank_T101");
+  EXPECT_EQ(Property("T101.Area", "Value"), "4.5");
+  EXPECT_EQ(Statistics(Unit("T101")), (std::vector<int>{4, 9, 2}));
+  // Made again from the same block, the new model takes a name of its own.
+  ASSERT_EQ(Doc().DoCreateActiveModel(Unit("T101"), ActiveModelCreate, "", "", "", false, false), S_OK);
+  EXPECT_NE(Doc().Store().SimulationPalette()->Find("BufferTank_T101_T101"), nullptr);
+}
+
 // A simulation of its own whose flowsheet is text; the libraries are the sample's.
 std::string SimulationWith(const std::string& definitions) {
   return "// Vortan simulation file, format 1.0\n\nSection Libraries\n  Library \"SystemLibrary.vlib\";\n"

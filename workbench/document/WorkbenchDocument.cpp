@@ -22,6 +22,10 @@
 #include "workbench/language/Definition.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/simulation/FlowsheetInstantiation.h"
+#include "workbench/simulation/FlowsheetText.h"
+#include "host/store/HostClassIds.h"
+#include "platform/SafeFile.h"
+#include <algorithm>
 #include "workbench/store/Builder.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StorePalette.h"
@@ -73,6 +77,10 @@ void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
   m_flowsheet = std::make_unique<CFlowsheetHost>(*m_store);
   m_flowsheet->onProblem = [this](const std::string& problem) { OutputMessage(problem + "\n", -1, 0); };
   m_flowsheet->isLocked = [this] { return m_flowsheetLocked; };
+  m_flowsheet->onChanged = [this](LPARAM hint) {
+    SetModifiedFlag(true);
+    UpdateAllViews(nullptr, hint, nullptr);
+  };
   SetRootModel(static_cast<IFInstance*>(m_store->SimulationInstance()));
 }
 
@@ -259,11 +267,45 @@ void CWorkbenchDocument::Broadcast(UINT message, WPARAM wParam, LPARAM lParam, i
 
 // ---- flowsheet ----
 
-HRESULT CWorkbenchDocument::ImportFlowsheet(IQVHierarchyType* /*hierarchy*/) {
+HRESULT CWorkbenchDocument::ImportFlowsheet(IQVHierarchyType* hierarchy) {
+  CStoreType* target = FlowsheetContainer(hierarchy);
+  if (!target) return E_INVALIDARG;
+  if (FlowsheetIsLocked()) return FE_LOCKED;
   CFileDialog dialog(true, "vsim", {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                      "Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
   if (dialog.DoModal() != IDOK) return S_FALSE;
-  m_actions.Record("flowsheet: Import " + dialog.GetPathName());
+  return ImportFlowsheetFile(*target, dialog.GetPathName());
+}
+
+CStoreType* CWorkbenchDocument::FlowsheetContainer(IUnknown* hierarchy) {
+  CStoreType* type = StoreTypeOf(hierarchy);
+  if (!type) return nullptr;
+  // The simulation stands for its flowsheet.
+  if (type->Kind() == StoreKind::Simulation || type == FindFlowsheetType(*m_store))
+    return m_flowsheet->ContainerType("", true);
+  return type->Kind() == StoreKind::Flowsheet ? type : nullptr;
+}
+
+HRESULT CWorkbenchDocument::ImportFlowsheetFile(CStoreType& target, const std::string& path) {
+  FileProblem problem;
+  std::optional<LoadedSimulation> other = LoadSimulation(path, problem);
+  if (!other) {
+    OutputMessage(problem.Describe() + "\n", -1, 0);
+    return FE_BADFILE;
+  }
+  CStoreType* source = FindFlowsheetType(*other->store);
+  if (!source) {
+    OutputMessage(path + " has no flowsheet to import.\n", -1, 0);
+    return FE_NOTFOUND;
+  }
+  const HRESULT hr = m_flowsheet->ImportInto(target, source->Texts().Good());
+  if (FAILED(hr)) {
+    OutputMessage("The flowsheet of " + path + " was not imported into " + target.Name() + ": " + GetStatusText(hr) +
+                      "\n",
+                  -1, 0);
+    return hr;
+  }
+  m_actions.Record("flowsheet: Import " + path);
   return S_OK;
 }
 
@@ -298,39 +340,106 @@ HRESULT CWorkbenchDocument::ExportFlowsheetCode(IFInstance* flowsheet) {
 }
 
 HRESULT CWorkbenchDocument::FileExport(const std::string& instancePath) {
+  if (!instancePath.empty()) {
+    const int unit = m_flowsheet->Current().FindUnit(instancePath);
+    if (unit <= 0 || m_flowsheet->Current().Unit(unit).kind != UnitKind::Hierarchy) return FE_NOTFOUND;
+  }
   CFileDialog dialog(false, "vsim", std::filesystem::path(GetPathName()).stem().string(),
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
   if (dialog.DoModal() != IDOK) return S_FALSE;
-  if (!instancePath.empty()) {
-    // A hierarchy becomes a simulation of its own once flowsheets are kept in files.
-    m_actions.Record("flowsheet: Export " + instancePath + " to " + dialog.GetPathName());
-    return S_OK;
-  }
+  return ExportSimulation(instancePath, dialog.GetPathName());
+}
+
+HRESULT CWorkbenchDocument::ExportSimulation(const std::string& hierarchyPath, const std::string& path) {
   CollectSettings();
   FileProblem problem;
-  if (!SaveSimulation(*m_store, m_settings, m_packages, dialog.GetPathName(), problem)) {
-    OutputMessage(problem.Describe() + "\n", -1, 0);
+  if (hierarchyPath.empty()) {
+    if (!SaveSimulation(*m_store, m_settings, m_packages, path, problem)) {
+      OutputMessage(problem.Describe() + "\n", -1, 0);
+      return FE_BADFILE;
+    }
+    return S_OK;
+  }
+  CStoreType* hierarchy = m_flowsheet->ContainerType(hierarchyPath, false);
+  if (!hierarchy) return FE_NOTFOUND;
+  // The simulation as it is, with the hierarchy's contents as its flowsheet and
+  // the values changed inside the hierarchy taken to the new flowsheet's paths.
+  FileSettings settings = m_settings;
+  settings.values.clear();
+  const std::string prefix = LowerAscii(hierarchyPath) + ".";
+  for (const FileVariableValue& value : m_settings.values)
+    if (LowerAscii(value.path).compare(0, prefix.size(), prefix) == 0) {
+      settings.values.push_back(value);
+      settings.values.back().path = value.path.substr(prefix.size());
+    }
+  FileContents contents = SimulationContents(*m_store, settings, m_packages, DirectoryOf(AbsolutePath(path)));
+  const std::string flowsheetText = ReplaceBody("Model Flowsheet\nEnd\n", hierarchy->Texts().Good());
+  auto found = std::find_if(contents.definitions.begin(), contents.definitions.end(),
+                            [](const FileDefinition& d) { return EqualsNoCase(d.name, "Flowsheet"); });
+  if (found == contents.definitions.end()) {
+    FileDefinition flowsheet;
+    flowsheet.name = "Flowsheet";
+    flowsheet.classId = CLSID_QVHierarchyType;
+    contents.definitions.push_back(std::move(flowsheet));
+    found = std::prev(contents.definitions.end());
+  }
+  found->text = flowsheetText;
+  found->goodText.reset();
+  found->hasErrors = false;
+  std::string text;
+  if (!WriteFileContents(contents, text, problem) || ReplaceFileContents(path, text) != 0) {
+    OutputMessage("The hierarchy " + hierarchyPath + " could not be exported to " + path + ".\n", -1, 0);
     return FE_BADFILE;
   }
+  m_actions.Record("flowsheet: Export " + hierarchyPath + " to " + path);
   return S_OK;
 }
 
 void CWorkbenchDocument::OnRenameBlock(const std::string& oldName, const std::string& newName) {
   m_actions.Record("flowsheet: Rename block " + oldName + " to " + newName);
+  UpdateAllViews(nullptr, QV_HINT_BLOCK_CHANGED, nullptr);
 }
 
 void CWorkbenchDocument::OnRenameStream(const std::string& oldName, const std::string& newName) {
   m_actions.Record("flowsheet: Rename stream " + oldName + " to " + newName);
+  UpdateAllViews(nullptr, QV_HINT_STREAM_CHANGED, nullptr);
 }
 
 HRESULT CWorkbenchDocument::DoCreateActiveModel(IFInstance* block, ActiveModelMode mode, const std::string&,
                                                 const std::string&, const std::string&, bool, bool) {
   if (!block) return E_POINTER;
-  std::string name;
-  block->GetName(name);
-  static const char* const kModes[] = {"View", "Create", "Use"};
-  const int index = mode >= ActiveModelView && mode <= ActiveModelUse ? static_cast<int>(mode) : 0;
-  m_actions.Record(std::string("flowsheet: Active Model ") + kModes[index] + " " + name);
+  std::string path, name;
+  if (FAILED(block->GetPath(path)) || FAILED(block->GetName(name))) return FE_STALE;
+  const int unit = m_flowsheet->Current().FindUnit(path);
+  if (unit <= 0) return FE_STALE;
+  CStorePalette& own = *m_store->SimulationPalette();
+  // The new model's name: the block's type and the block ("BufferTank_T101"), made unique.
+  const std::string stem = m_flowsheet->Current().Unit(unit).typeName + "_" + name;
+  std::string modelName = stem;
+  for (int n = 1; own.FindVisible(modelName); ++n) modelName = stem + "_" + std::to_string(n);
+  std::string text;
+  HRESULT hr = m_flowsheet->ActiveModelText(path, modelName, text);
+  if (FAILED(hr)) return hr;
+  m_activeModelText = text;
+  if (mode == ActiveModelView) {
+    OutputMessage("Active model of " + path + ":\n" + text, -1, 0);
+    m_actions.Record("flowsheet: Active Model View " + path);
+    return S_OK;
+  }
+  if (FlowsheetIsLocked() && mode == ActiveModelUse) return FE_LOCKED;
+  CComPtr<CStoreType> made;
+  const QVParseReport report = CreateTypeFromText(own, modelName, text, StoreKind::Model, std::addressof(made));
+  if (!made || report.HasErrors()) {
+    if (made) own.Remove(modelName);
+    return FE_BADCHANGE;
+  }
+  UpdateAllViews(nullptr, QV_HINT_TYPES_CHANGED, nullptr);
+  if (mode == ActiveModelUse) {
+    hr = m_flowsheet->UseModel(path, modelName);
+    if (FAILED(hr)) return hr;
+  }
+  m_actions.Record(std::string("flowsheet: Active Model ") + (mode == ActiveModelCreate ? "Create " : "Use ") + path +
+                   " as " + modelName);
   return S_OK;
 }
 

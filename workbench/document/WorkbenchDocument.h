@@ -44,6 +44,14 @@ class CWorkbenchDocument : public CRQVDocument {
 
   CStore& Store() { return *m_store; }
   CFlowsheetHost& Flowsheet() { return *m_flowsheet; }
+  // Imports the flowsheet of the simulation file at path into a flowsheet-like type.
+  HRESULT ImportFlowsheetFile(CStoreType& target, const std::string& path);
+  // Writes the simulation to path; with a hierarchy's path, a simulation whose flowsheet is that hierarchy's.
+  HRESULT ExportSimulation(const std::string& hierarchyPath, const std::string& path);
+  // The flowsheet-like type a hierarchy interface stands for (the simulation's: its flowsheet).
+  CStoreType* FlowsheetContainer(IUnknown* hierarchy);
+  // The model text DoCreateActiveModel made last.
+  const std::string& ActiveModelText() const { return m_activeModelText; }
   // The text ExportFlowsheetCode gave last.
   const std::string& FlowsheetCode() const { return m_flowsheetCode; }
   CMessageLog& Messages() { return m_messages; }
@@ -158,6 +166,7 @@ class CWorkbenchDocument : public CRQVDocument {
   CComPtr<IRModelType> m_selectedModelType;
   std::string m_generatedCode;
   std::string m_flowsheetCode;
+  std::string m_activeModelText;
   std::unique_ptr<CFlowsheetHost> m_flowsheet;  // after the store: goes first
   std::string m_savedText;  // WrittenText() when the file was last read or written
 };

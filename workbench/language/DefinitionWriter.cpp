@@ -85,6 +85,12 @@ std::string WriteDefinition(const Definition& d) {
   for (const StatementBlock& block : d.blocks) out += std::string(kIndent) + block.text + "\n";
   for (const ProcedureCall& call : d.calls)
     if (!call.inBlock) WriteCall(out, call);
+  for (const Specification& spec : d.specifications) {
+    out += std::string(kIndent) + "Spec " + spec.path;
+    WriteAttributes(out, spec.attributes);
+    if (spec.attributes.empty()) out += " ()";
+    out += ";\n";
+  }
   return out + "End\n";
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "host/framework/CQVGeneralUtil.h"
+#include "host/framework/UpdateHints.h"
 #include "host/model/IQVVariable.h"
 #include "host/store/IFInstance.h"
 #include "host/store/MwString.h"
@@ -10,6 +11,7 @@
 #include "platform/Ole.h"
 #include "workbench/language/BoundedReport.h"
 #include "workbench/language/DefinitionParser.h"
+#include "workbench/language/DefinitionWriter.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/simulation/FlowsheetInstantiation.h"
 #include "workbench/simulation/FlowsheetObjects.h"
@@ -128,7 +130,7 @@ HRESULT CFlowsheetHost::RenameUnit(const std::string& path, const std::string& n
   hr = ReplaceText(*container, RenameUnitInText(container->Text(), oldName, newName));
   if (FAILED(hr)) return hr;
   m_values.RenameUnit(path, newPath);
-  m_built.reset();
+  Changed(QV_HINT_FLOWSHEET_CONTENTS);
   return S_OK;
 }
 
@@ -141,7 +143,7 @@ HRESULT CFlowsheetHost::DeleteUnit(const std::string& path) {
   hr = ReplaceText(*container, RemoveUnitFromText(container->Text(), Current().Unit(unit).name));
   if (FAILED(hr)) return hr;
   m_values.RemoveUnit(path);
-  m_built.reset();
+  Changed(QV_HINT_BLOCKS_REMOVED);
   return S_OK;
 }
 
@@ -212,7 +214,7 @@ HRESULT CFlowsheetHost::PasteText(const std::string& path, const std::string& te
   if (!container) return FE_READONLY;
   const HRESULT hr = ReplaceText(*container, InsertBeforeEnd(container->Text(), statements));
   if (FAILED(hr)) return hr;
-  m_built.reset();
+  Changed(QV_HINT_BLOCKS_ADDED);
   if (pastedNames) *pastedNames = std::move(names);
   return S_OK;
 }
@@ -233,7 +235,7 @@ HRESULT CFlowsheetHost::AddGlobalStructure(CStoreType& structureType, const std:
   if (!container) return FE_READONLY;
   const HRESULT hr =
       ReplaceText(*container, InsertBeforeEnd(container->Text(), name + " as global " + structureType.Name() + ";\n"));
-  if (SUCCEEDED(hr)) m_built.reset();
+  if (SUCCEEDED(hr)) Changed(QV_HINT_BLOCKS_ADDED);
   return hr;
 }
 
@@ -262,6 +264,54 @@ HRESULT CFlowsheetHost::SetVariable(const std::string& path, const std::string& 
   if (change.spec) kept.spec = change.spec;
   if (change.lower) kept.lower = change.lower;
   if (change.upper) kept.upper = change.upper;
-  m_built.reset();
+  Changed(QV_HINT_VALUES_CHANGED);
   return S_OK;
+}
+
+void CFlowsheetHost::Changed(LPARAM hint) {
+  m_built.reset();
+  if (onChanged) onChanged(hint);
+}
+
+HRESULT CFlowsheetHost::ImportInto(CStoreType& container, const std::string& flowsheetText) {
+  if (IsLocked()) return FE_LOCKED;
+  const HRESULT hr = ReplaceText(container, ReplaceBody(container.Text(), flowsheetText));
+  if (SUCCEEDED(hr)) Changed(QV_HINT_FLOWSHEET_REPLACED);
+  return hr;
+}
+
+HRESULT CFlowsheetHost::ActiveModelText(const std::string& path, const std::string& name, std::string& text) {
+  const int unit = Current().FindUnit(path);
+  if (unit <= 0) return FE_NOTFOUND;
+  const FlowsheetUnit& block = Current().Unit(unit);
+  if (block.kind != UnitKind::Block || !block.type || !block.problem.empty()) return E_FAIL;
+  CBoundedReport report = CBoundedReport::Discarding();
+  std::optional<Definition> definition = ParseDefinition(block.type->Texts().Good(), report);
+  if (!definition) return E_FAIL;
+  definition->name = name;
+  for (Declaration& declaration : definition->declarations) {
+    const InstanceVariable* variable = Current().FindVariable(JoinPath(path, declaration.name));
+    if (!variable) continue;
+    std::vector<DeclarationAttribute> kept;
+    for (DeclarationAttribute& attribute : declaration.attributes)
+      if (attribute.connection || !attribute.name.empty()) kept.push_back(std::move(attribute));
+    DeclarationAttribute value, spec;
+    value.value = MwString::FormatReal_S(variable->value, 17, true);
+    spec.value = VariableSpecText(variable->spec);
+    kept.insert(kept.begin(), {value, spec});
+    declaration.attributes = std::move(kept);
+  }
+  text = WriteDefinition(*definition);
+  return S_OK;
+}
+
+HRESULT CFlowsheetHost::UseModel(const std::string& path, const std::string& typeName) {
+  int unit = 0;
+  HRESULT hr = CheckChange(path, &unit);
+  if (FAILED(hr)) return hr;
+  CStoreType* container = ContainerType(ParentOf(path), false);
+  if (!container) return FE_READONLY;
+  hr = ReplaceText(*container, SetUnitTypeInText(container->Text(), Current().Unit(unit).name, typeName));
+  if (SUCCEEDED(hr)) Changed(QV_HINT_BLOCK_CHANGED);
+  return hr;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/com/ComPtr.h"
+#include "platform/Types.h"
 #include "workbench/simulation/Flowsheet.h"
 #include "workbench/simulation/FlowsheetValues.h"
 #include "workbench/store/BackLink.h"
@@ -36,6 +37,8 @@ class CFlowsheetHost : public CLinkTarget {
   CFlowsheetValues& Values() { return m_values; }
   // Takes the values as they stand for what the flowsheet shows (after a change of Values()).
   void ValuesChanged() { m_built.reset(); }
+  // Told after every change the host made to the flowsheet, with the update hint it calls for.
+  std::function<void(LPARAM hint)> onChanged;
   // Told each problem line of an instantiation whose problems differ from the last one's.
   std::function<void(const std::string&)> onProblem;
   // Whether changes are refused (a dynamic run is active).
@@ -65,6 +68,13 @@ class CFlowsheetHost : public CLinkTarget {
   HRESULT AddGlobalStructure(CStoreType& structureType, const std::string& name);
   // A variable's value (base units), spec or bound, kept with the values.
   HRESULT SetVariable(const std::string& path, const std::string& property, const std::string& text);
+  // The contents of another flowsheet's text (its body) become the contents of container.
+  HRESULT ImportInto(CStoreType& container, const std::string& flowsheetText);
+  // A model text for a block as it stands: its type's definition named name,
+  // each variable it declares given the block's value and status.
+  HRESULT ActiveModelText(const std::string& path, const std::string& name, std::string& text);
+  // The block at path becomes an instance of another model type.
+  HRESULT UseModel(const std::string& path, const std::string& typeName);
   // The flowsheet-like type whose text declares the unit's children: the top
   // flowsheet's type (made in the simulation's own types when it has none of
   // its own) or a hierarchy's model.
@@ -73,6 +83,7 @@ class CFlowsheetHost : public CLinkTarget {
  private:
   HRESULT ReplaceText(CStoreType& type, const std::string& text);
   HRESULT CheckChange(const std::string& path, int* unit);
+  void Changed(LPARAM hint);
 
   CStore& m_store;
   CFlowsheetValues m_values;

@@ -1,5 +1,6 @@
 #include "workbench/simulation/FlowsheetText.h"
 
+#include <utility>
 #include <vector>
 
 #include "workbench/language/BoundedReport.h"
@@ -159,6 +160,47 @@ std::string UnitStatements(std::string_view text, std::string_view name) {
       out += '\n';
     }
   return out;
+}
+
+std::string SetUnitTypeInText(std::string_view text, std::string_view name, std::string_view newType) {
+  const Body body = ReadBody(text);
+  std::vector<Cut> cuts;
+  for (const Statement& s : body.statements) {
+    if (!IsDeclaration(body, s) || !IsDeclarationOf(body, s, name)) continue;
+    for (std::size_t i = s.first; i <= s.last; ++i)
+      if (IsTypePosition(body.tokens, i) && body.tokens[i].Is(TokenKind::Identifier)) {
+        cuts.push_back(Cut{body.tokens[i].offset, body.tokens[i].End(), std::string(newType)});
+        break;
+      }
+  }
+  return Apply(text, std::move(cuts));
+}
+
+namespace {
+
+// Where the body of a definition's text starts (after its header line) and ends (at its closing End).
+std::pair<std::size_t, std::size_t> BodyRange(std::string_view text) {
+  const Body body = ReadBody(text);
+  std::size_t start = 0;
+  for (std::size_t i = 1; i < body.end; ++i)
+    if (body.tokens[i].firstOnLine) {
+      start = body.tokens[i].offset;
+      while (start > 0 && text[start - 1] != '\n') --start;
+      break;
+    }
+  std::size_t end = body.tokens[body.end].offset;
+  while (end > 0 && text[end - 1] != '\n') --end;
+  if (start == 0 || start > end) start = end;
+  return {start, end};
+}
+
+}  // namespace
+
+std::string ReplaceBody(std::string_view text, std::string_view bodyFrom) {
+  const auto [start, end] = BodyRange(text);
+  const auto [fromStart, fromEnd] = BodyRange(bodyFrom);
+  return std::string(text.substr(0, start)) + std::string(bodyFrom.substr(fromStart, fromEnd - fromStart)) +
+         std::string(text.substr(end));
 }
 
 std::string InsertBeforeEnd(std::string_view text, std::string_view statements) {

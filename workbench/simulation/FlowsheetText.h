@@ -16,5 +16,10 @@ std::string RenameUnitInText(std::string_view text, std::string_view oldName, st
 std::string RemoveUnitFromText(std::string_view text, std::string_view name);
 // The unit's declaration and Specs, one statement a line; empty when the text does not declare it.
 std::string UnitStatements(std::string_view text, std::string_view name);
+// The unit's declaration names newType as its type.
+std::string SetUnitTypeInText(std::string_view text, std::string_view name, std::string_view newType);
+// A definition's text with its body (the lines between the header line and
+// the closing End) replaced by the body of another definition's text.
+std::string ReplaceBody(std::string_view text, std::string_view bodyFrom);
 // statements inserted before the text's closing End, each line indented by two blanks.
 std::string InsertBeforeEnd(std::string_view text, std::string_view statements);
