@@ -83,13 +83,17 @@ bool IsDeclaration(const Body& body, const Statement& s) {
   return false;
 }
 
-// From the start of the token's line (when only blanks stand before it) to past the line end after `to`.
+// From the start of the token's line (when only blanks stand before it) to
+// past the line end after `to` (when only blanks or a comment follow).
 void WholeLines(std::string_view text, std::size_t& from, std::size_t& to) {
   std::size_t start = from;
   while (start > 0 && (text[start - 1] == ' ' || text[start - 1] == '\t')) --start;
   if (start == 0 || text[start - 1] == '\n') from = start;
   std::size_t end = to;
   while (end < text.size() && (text[end] == ' ' || text[end] == '\t' || text[end] == '\r')) ++end;
+  // A comment after the statement on its own line goes with it.
+  if (from == start && text.substr(end, 2) == "//")
+    while (end < text.size() && text[end] != '\n') ++end;
   if (end < text.size() && text[end] == '\n') to = end + 1;
 }
 
