@@ -20,6 +20,8 @@
 #include "host/store/IFType.h"
 #include "host/store/MwInstance.h"
 #include "host/store/Status.h"
+#include "host/com/DataObject.h"
+#include "host/language/Parser.h"
 #include "tests/workbench_document/DocumentTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/StoreInstance.h"
@@ -318,6 +320,28 @@ TEST_F(FlowsheetTest, TheActiveModelOfABlockIsViewedMadeAndUsed) {
   EXPECT_NE(Doc().Store().SimulationPalette()->Find("BufferTank_T101_T101"), nullptr);
 }
 
+TEST_F(FlowsheetTest, CompilingTheFlowsheetTextMakesItsInstancesAnew) {
+  // The flowsheet node reads the text through the simulation's type and compiles it there.
+  CComPtr<IFType> simulation;
+  ASSERT_EQ(Simulation()->GetType(&simulation), S_OK);
+  std::string text;
+  ASSERT_EQ(ReadDataObjectText(ComQuery<IDataObject>(simulation), "MORROW Modelling Language for flowsheet constraints edits",
+                               text),
+            S_OK);
+  EXPECT_EQ(text, FlowsheetText());
+  const std::string edited = text.substr(0, text.rfind("End")) + "  T103 as BufferTank;\nEnd\n";
+  QVParseReport report = QVCompileConstraints(simulation, edited, "", 524800, 4, 25);
+  EXPECT_FALSE(report.HasErrors());
+  EXPECT_TRUE(Unit("T103")) << FlowsheetText() << report.messages.size();
+  EXPECT_EQ(Statistics(Unit("T103")), (std::vector<int>{4, 9, 2}));
+  // A text with errors is kept as the latest, and the instances stay those of the last good one.
+  report = QVCompileConstraints(simulation, text.substr(0, text.rfind("End")) + "  T104 as NoSuchTank;\nEnd\n", "",
+                                524800, 4, 25);
+  EXPECT_TRUE(report.HasErrors());
+  EXPECT_TRUE(Unit("T103"));
+  EXPECT_FALSE(Unit("T104"));
+}
+
 // A simulation of its own whose flowsheet is text; the libraries are the sample's.
 std::string SimulationWith(const std::string& definitions) {
   return "// Vortan simulation file, format 1.0\n\nSection Libraries\n  Library \"SystemLibrary.vlib\";\n"
@@ -359,6 +383,8 @@ TEST_F(FlowsheetTest, DamagedFlowsheetsLoadReportAndKeepTheirText) {
   CComPtr<IFType> type;
   ASSERT_EQ(missing->GetType(&type), S_OK);
   EXPECT_TRUE(Unit("A"));
+  // A stream that does not fit still counts: only the connection that failed is missing.
+  EXPECT_EQ(Statistics(Unit("S")), (std::vector<int>{4, 4, 0}));
   // Saving writes the user's text back unchanged.
   FileProblem problem;
   ASSERT_TRUE(Doc().Save(problem)) << problem.Describe();

@@ -448,8 +448,8 @@ void CWorkbenchDocument::OnSelectModelType(IRModelType* type) { m_selectedModelT
 HRESULT CWorkbenchDocument::GetFlowsheetType(IFType** type) {
   if (!type) return E_POINTER;
   *type = nullptr;
-  CStoreType* flowsheet = m_store->SimulationPalette()->FindVisible("Flowsheet");
-  if (!flowsheet || flowsheet->Kind() != StoreKind::Flowsheet) return FE_NOTFOUND;
+  CStoreType* flowsheet = FindFlowsheetType(*m_store);
+  if (!flowsheet) return FE_NOTFOUND;
   return flowsheet->QueryInterface(IFType::Iid(), reinterpret_cast<void**>(type));
 }
 
@@ -615,7 +615,7 @@ HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, i
     const int unit = flowsheet.FindUnit(path);
     if (unit < 0) return FE_STALE;
     const FlowsheetUnit& u = flowsheet.Unit(unit);
-    if (!u.problem.empty()) return E_FAIL;
+    if (!u.complete) return E_FAIL;
     equations = u.counts.equations;
     variables = u.counts.variables;
     unknowns = u.counts.variables - u.counts.fixed;

@@ -1,5 +1,7 @@
 #include "workbench/simulation/Flowsheet.h"
 
+#include <cstdlib>
+
 #include "workbench/language/TextCase.h"
 #include "workbench/store/StoreType.h"
 
@@ -21,6 +23,17 @@ const char* VariableSpecText(VariableSpec spec) {
   return "Free";
 }
 
+std::optional<double> ReadNumber(std::string_view text) {
+  std::string copy;
+  for (char c : text)
+    if (c != ' ' && c != '\t') copy += c;
+  if (copy.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(copy.c_str(), &end);
+  if (end != copy.c_str() + copy.size()) return std::nullopt;
+  return value;
+}
+
 std::string JoinPath(std::string_view path, std::string_view name) {
   if (path.empty()) return std::string(name);
   if (name.empty()) return std::string(path);
@@ -35,6 +48,8 @@ CFlowsheet::CFlowsheet() {
   top.kind = UnitKind::Flowsheet;
   AddUnit(std::move(top));
 }
+
+CFlowsheet::~CFlowsheet() = default;
 
 int CFlowsheet::AddUnit(FlowsheetUnit unit) {
   const int index = static_cast<int>(m_units.size());

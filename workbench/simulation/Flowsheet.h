@@ -41,7 +41,8 @@ struct FlowsheetUnit {
   std::string description;
   std::vector<int> blocks;   // blocks, hierarchies and global structures, in the order written
   std::vector<int> streams;  // streams, in the order written
-  std::string problem;       // why the unit cannot be used ("Not OK"); empty when it can
+  std::string problem;       // what is wrong with the unit; empty when nothing is
+  bool complete = true;      // its contents could be made, so its counts say something
   UnitCounts counts;         // of the unit with everything inside it
 };
 
@@ -69,6 +70,9 @@ struct InstanceEquation {
 class CFlowsheet {
  public:
   CFlowsheet();
+  ~CFlowsheet();
+  CFlowsheet(const CFlowsheet&) = delete;
+  CFlowsheet& operator=(const CFlowsheet&) = delete;
 
   const std::vector<FlowsheetUnit>& Units() const { return m_units; }
   const FlowsheetUnit& Unit(int index) const { return m_units[static_cast<std::size_t>(index)]; }
@@ -101,6 +105,9 @@ class CFlowsheet {
   std::vector<InstanceEquation> m_equations;
   std::vector<std::string> m_problems;
 };
+
+// A number as the user or a text writes it ("1.5", " -2e3 "); nothing for anything else.
+std::optional<double> ReadNumber(std::string_view text);
 
 // "a.b" from a path and a name; the name alone when the path is empty.
 std::string JoinPath(std::string_view path, std::string_view name);

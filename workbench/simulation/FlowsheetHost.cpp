@@ -29,17 +29,6 @@ std::string ParentOf(const std::string& path) {
   return dot == std::string::npos ? std::string() : path.substr(0, dot);
 }
 
-std::optional<double> ParseNumber(const std::string& text) {
-  const char* begin = text.c_str();
-  while (*begin == ' ') ++begin;
-  if (!*begin) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(begin, &end);
-  while (end && *end == ' ') ++end;
-  if (!end || *end) return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 CFlowsheetHost::CFlowsheetHost(CStore& store) : m_store(store) {
@@ -47,6 +36,8 @@ CFlowsheetHost::CFlowsheetHost(CStore& store) : m_store(store) {
 }
 
 CFlowsheetHost::~CFlowsheetHost() { m_store.SetFlowsheetInterfaces(nullptr); }
+
+void CFlowsheetHost::ValuesChanged() { m_built.reset(); }
 
 const CFlowsheet& CFlowsheetHost::Current() {
   const unsigned generation = CStoreType::DefinitionsGeneration();
@@ -247,7 +238,7 @@ HRESULT CFlowsheetHost::SetVariable(const std::string& path, const std::string& 
     change.spec = VariableSpecFromText(text);
     if (!change.spec) return E_INVALIDARG;
   } else if (EqualsNoCase(property, "Value") || EqualsNoCase(property, "Lower") || EqualsNoCase(property, "Upper")) {
-    std::optional<double> number = ParseNumber(text);
+    std::optional<double> number = ReadNumber(text);
     if (!number) return E_INVALIDARG;
     // Numbers are typed in the unit the variable is shown in.
     if (!variable->quantity.empty()) {
@@ -284,7 +275,7 @@ HRESULT CFlowsheetHost::ActiveModelText(const std::string& path, const std::stri
   const int unit = Current().FindUnit(path);
   if (unit <= 0) return FE_NOTFOUND;
   const FlowsheetUnit& block = Current().Unit(unit);
-  if (block.kind != UnitKind::Block || !block.type || !block.problem.empty()) return E_FAIL;
+  if (block.kind != UnitKind::Block || !block.type || !block.complete) return E_FAIL;
   CBoundedReport report = CBoundedReport::Discarding();
   std::optional<Definition> definition = ParseDefinition(block.type->Texts().Good(), report);
   if (!definition) return E_FAIL;

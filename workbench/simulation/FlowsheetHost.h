@@ -36,7 +36,7 @@ class CFlowsheetHost : public CLinkTarget {
   const CFlowsheet& Current();
   CFlowsheetValues& Values() { return m_values; }
   // Takes the values as they stand for what the flowsheet shows (after a change of Values()).
-  void ValuesChanged() { m_built.reset(); }
+  void ValuesChanged();
   // Told after every change the host made to the flowsheet, with the update hint it calls for.
   std::function<void(LPARAM hint)> onChanged;
   // Told each problem line of an instantiation whose problems differ from the last one's.

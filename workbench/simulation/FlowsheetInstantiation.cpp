@@ -16,16 +16,6 @@ namespace {
 // Submodels nest no deeper than this inside one block.
 constexpr int kMaxSubmodelDepth = 32;
 
-std::optional<double> ReadNumber(std::string_view text) {
-  std::string copy(text);
-  copy.erase(std::remove(copy.begin(), copy.end(), ' '), copy.end());
-  if (copy.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  if (end != copy.c_str() + copy.size()) return std::nullopt;
-  return value;
-}
-
 std::string WithoutBlanks(std::string_view text) {
   std::string out;
   for (char c : text)
@@ -65,11 +55,11 @@ struct ModelTemplate {
   std::string problem;
 };
 
-// The definition a type was last compiled to (its good text); null when it has none.
+// The definition a type was last compiled to without errors (its good text); null when it has none.
 class CDefinitions {
  public:
   const Definition* Of(CStoreType& type) {
-    if (type.HasErrors() || !type.Texts().HasGood()) return nullptr;
+    if (!type.Texts().HasGood()) return nullptr;
     if (type.Texts().Good() == type.Text()) return type.ParsedDefinition();
     auto [it, added] = m_parsed.try_emplace(&type);
     if (added) {
@@ -107,6 +97,7 @@ class CInstantiation {
       if (!m_definitions.Of(*type)) {
         SetProblem(0, "the flowsheet does not compile");
       } else {
+        if (type->HasErrors()) SetProblem(0, "its latest text does not compile; the last good one is used", true);
         std::vector<const CStoreType*> open{type};
         FillFlowsheet(0, *type, open);
       }
@@ -119,9 +110,11 @@ class CInstantiation {
  private:
   // ---- units ----
 
-  void SetProblem(int unit, std::string problem) {
+  // complete: the unit's contents were made all the same (a connection that does not fit).
+  void SetProblem(int unit, std::string problem, bool complete = false) {
     FlowsheetUnit& u = m_flowsheet.MutableUnit(unit);
     if (u.problem.empty()) u.problem = problem;
+    if (!complete) u.complete = false;
     const std::string where = u.path.empty() ? std::string("Flowsheet") : Quoted(u.path);
     m_flowsheet.AddProblem("Flowsheet " + where + ": " + problem);
   }
@@ -186,8 +179,18 @@ class CInstantiation {
       if (stream > 0 && m_flowsheet.Unit(stream).kind == UnitKind::Stream && m_flowsheet.Unit(stream).parent == unit)
         Connect(unit, stream, declaration);
     }
-    AddEquations(unit, prefix, definition->equations);
+    int unnamed = 0;
+    AddEquations(unit, prefix, definition->equations, unnamed);
     for (const Specification& specification : definition->specifications) ApplySpecification(prefix, specification);
+    // Constraints compiled on their own are more equations and Specs of the same flowsheet.
+    if (!type.Constraints().empty()) {
+      CBoundedReport discard = CBoundedReport::Discarding();
+      if (std::optional<Definition> constraints =
+              ParseDefinition("Model " + type.Name() + "\n" + type.Constraints() + "\nEnd\n", discard)) {
+        AddEquations(unit, prefix, constraints->equations, unnamed);
+        for (const Specification& specification : constraints->specifications) ApplySpecification(prefix, specification);
+      }
+    }
   }
 
   void AddHierarchy(int parent, const Declaration& declaration, CStoreType& type, std::vector<const CStoreType*>& open) {
@@ -204,6 +207,8 @@ class CInstantiation {
       SetProblem(made, "the hierarchy " + Quoted(type.Name()) + " does not compile");
       return;
     }
+    if (type.HasErrors())
+      SetProblem(made, "the latest text of " + Quoted(type.Name()) + " does not compile; the last good one is used", true);
     if (m_flowsheet.Unit(made).description.empty()) m_flowsheet.MutableUnit(made).description = type.Description();
     open.push_back(&type);
     FillFlowsheet(made, type, open);
@@ -258,7 +263,7 @@ class CInstantiation {
       model.problem = "submodels are nested more than " + std::to_string(kMaxSubmodelDepth) + " deep";
       return;
     }
-    const Definition* definition = m_definitions.Of(type);
+    const Definition* definition = type.HasErrors() ? nullptr : m_definitions.Of(type);
     if (!definition) {
       model.problem = "the model type " + Quoted(type.Name()) + " does not compile";
       return;
@@ -303,7 +308,7 @@ class CInstantiation {
   }
 
   void FlattenPort(CStoreType& port, const std::string& path, ModelTemplate& model) {
-    const Definition* definition = m_definitions.Of(port);
+    const Definition* definition = port.HasErrors() ? nullptr : m_definitions.Of(port);
     if (!definition) {
       model.problem = "the port type " + Quoted(port.Name()) + " does not compile";
       return;
@@ -412,8 +417,8 @@ class CInstantiation {
 
   // ---- equations and connections ----
 
-  void AddEquations(int unit, const std::string& scope, const std::vector<Equation>& equations) {
-    int unnamed = 0;
+  // Unnamed equations are numbered in the order they are written ("#1", "#2"...), on from unnamed.
+  void AddEquations(int unit, const std::string& scope, const std::vector<Equation>& equations, int& unnamed) {
     for (const Equation& equation : equations) {
       const std::string name = equation.name.empty() ? "#" + std::to_string(++unnamed) : equation.name;
       m_flowsheet.AddEquation(InstanceEquation{JoinPath(scope, name), scope, equation.text, unit});
@@ -425,7 +430,7 @@ class CInstantiation {
   // same port type and the opposite direction; each pair of variables is one equation.
   void Connect(int flowsheetUnit, int stream, const Declaration& declaration) {
     const FlowsheetUnit& s = m_flowsheet.Unit(stream);
-    if (!s.type || !s.problem.empty()) return;
+    if (!s.type || !s.complete) return;
     const ModelTemplate& streamModel = Template(*s.type);
     const std::string streamPath = s.path;
     const std::string scope = m_flowsheet.Unit(flowsheetUnit).path;
@@ -433,7 +438,7 @@ class CInstantiation {
       if (!attribute.connection) continue;
       const std::string target = WithoutBlanks(attribute.value);
       const auto bad = [&](const std::string& why) {
-        SetProblem(stream, "cannot connect " + attribute.name + " to " + target + ": " + why);
+        SetProblem(stream, "cannot connect " + attribute.name + " to " + target + ": " + why, true);
       };
       const MemberPort* streamPort = FindPort(streamModel, attribute.name);
       if (!streamPort) {
@@ -447,7 +452,7 @@ class CInstantiation {
         continue;
       }
       const FlowsheetUnit& b = m_flowsheet.Unit(block);
-      if (!b.type || !b.problem.empty()) continue;  // the block's own problem says enough
+      if (!b.type || !b.complete) continue;  // the block's own problem says enough
       const MemberPort* blockPort = FindPort(Template(*b.type), target.substr(dot + 1));
       if (!blockPort) {
         bad(Quoted(b.name) + " has no port " + Quoted(target.substr(dot + 1)));
@@ -491,9 +496,7 @@ class CInstantiation {
 }  // namespace
 
 CStoreType* FindFlowsheetType(CStore& store) {
-  CStorePalette* palette = store.SimulationPalette();
-  CStoreType* type = palette ? palette->FindVisible("Flowsheet") : nullptr;
-  return type && type->Kind() == StoreKind::Flowsheet ? type : nullptr;
+  return store.SimulationType() ? VisibleFlowsheet(*store.SimulationType()) : nullptr;
 }
 
 std::unique_ptr<CFlowsheet> InstantiateFlowsheet(CStore& store, const CFlowsheetValues& values) {

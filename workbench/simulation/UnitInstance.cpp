@@ -57,7 +57,7 @@ class CUnitInstance : public CComObject<IFInstance, IFValidity, IFChildCollectio
     *type = nullptr;
     const FlowsheetUnit* unit = Unit();
     if (!unit) return FE_STALE;
-    CStoreType* held = unit->type ? unit->type.Get() : m_host.Get()->MissingType(unit->typeName);
+    CStoreType* held = TypeOf(*unit);
     return held ? CComPtr<IFType>(held).CopyTo(type) : FE_NOTFOUND;
   }
   HRESULT GetClassID(CLSID* classId) override {
@@ -121,7 +121,7 @@ class CUnitInstance : public CComObject<IFInstance, IFValidity, IFChildCollectio
     *type = nullptr;
     const FlowsheetUnit* unit = Unit();
     if (!unit) return FE_STALE;
-    CStoreType* held = unit->type ? unit->type.Get() : m_host.Get()->MissingType(unit->typeName);
+    CStoreType* held = TypeOf(*unit);
     if (!held) return E_FAIL;
     return held->QueryInterface(IID_IRModelType, reinterpret_cast<void**>(type));
   }
@@ -175,6 +175,12 @@ class CUnitInstance : public CComObject<IFInstance, IFValidity, IFChildCollectio
     const CFlowsheet& flowsheet = host->Current();
     const int index = flowsheet.FindUnit(m_path);
     return index < 0 ? nullptr : &flowsheet.Unit(index);
+  }
+
+  // The unit's type; a unit whose type is missing gets one that never compiled (so it shows Not OK).
+  CStoreType* TypeOf(const FlowsheetUnit& unit) const {
+    if (unit.type) return unit.type.Get();
+    return unit.typeName.empty() ? nullptr : m_host.Get()->MissingType(unit.typeName);
   }
 
   std::string ParentPath() const {

@@ -229,6 +229,9 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   std::unique_ptr<Extras> m_extras;
 };
 
+// The flowsheet a simulation type sees: its own "Flowsheet", else a library's; null when none.
+CStoreType* VisibleFlowsheet(CStoreType& simulation);
+
 // The store type behind any store object (a type, a view of one, a default
 // instance, a palette's owner), or null.
 CStoreType* StoreTypeOf(IUnknown* object);
