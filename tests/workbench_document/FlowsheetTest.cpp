@@ -24,6 +24,7 @@
 #include "host/language/Parser.h"
 #include "tests/workbench_document/DocumentTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/StoreFolder.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -227,6 +228,15 @@ TEST_F(FlowsheetTest, CopiedBlocksPasteUnderNewNamesWithTheirValuesAndCutDeletes
   EXPECT_EQ(FlowsheetText().find("T102"), std::string::npos) << FlowsheetText();
   EXPECT_TRUE(Unit("S4"));  // the stream stays, open at its end
 
+  // A unit held from before a rename cannot be copied, so its cut deletes nothing.
+  CComPtr<IFInstance> held = Unit("P101");
+  ASSERT_EQ(ComQuery<IQVRename>(Unit("P101"))->Rename("P102"), S_OK);
+  CComPtr<IQVGraphicalCopy> stale = ComQuery<IQVGraphicalCopy>(held);
+  EXPECT_EQ(stale, nullptr);  // a stale unit offers no copy
+  std::string heldPath;
+  EXPECT_EQ(held->GetPath(heldPath), FE_STALE);
+  ASSERT_EQ(ComQuery<IQVRename>(Unit("P102"))->Rename("P101"), S_OK);
+
   // While a run holds the flowsheet, nothing is deleted.
   Doc().SetFlowsheetLocked(true);
   EXPECT_EQ(ComQuery<IQVGraphicalCopy>(Unit("P101"))->Delete(), FE_LOCKED);
@@ -234,6 +244,14 @@ TEST_F(FlowsheetTest, CopiedBlocksPasteUnderNewNamesWithTheirValuesAndCutDeletes
   Doc().SetFlowsheetLocked(false);
   // A foreign payload pastes nothing.
   EXPECT_EQ(Doc().Flowsheet().PasteText("", "PRINT T101.Level\n"), E_INVALIDARG);
+}
+
+TEST_F(FlowsheetTest, TheFlowsheetCodeIsTheTextOfTheFlowsheetOrHierarchy) {
+  ASSERT_EQ(Doc().ExportFlowsheetCode(Simulation()), S_OK);
+  EXPECT_EQ(Doc().FlowsheetCode(), FlowsheetText());
+  ASSERT_EQ(Doc().ExportFlowsheetCode(Unit("Train2")), S_OK);
+  EXPECT_EQ(Doc().FlowsheetCode(), Doc().Store().SimulationPalette()->Find("TankTrain")->Text());
+  EXPECT_EQ(Doc().ExportFlowsheetCode(Unit("T101")), FE_NOTFOUND);  // a block has no flowsheet
 }
 
 TEST_F(FlowsheetTest, EveryChangeSurvivesSavingAndOpeningAgain) {
@@ -332,7 +350,7 @@ TEST_F(FlowsheetTest, CompilingTheFlowsheetTextMakesItsInstancesAnew) {
   const std::string edited = text.substr(0, text.rfind("End")) + "  T103 as BufferTank;\nEnd\n";
   QVParseReport report = QVCompileConstraints(simulation, edited, "", 524800, 4, 25);
   EXPECT_FALSE(report.HasErrors());
-  EXPECT_TRUE(Unit("T103")) << FlowsheetText() << report.messages.size();
+  EXPECT_TRUE(Unit("T103"));
   EXPECT_EQ(Statistics(Unit("T103")), (std::vector<int>{4, 9, 2}));
   // A text with errors is kept as the latest, and the instances stay those of the last good one.
   report = QVCompileConstraints(simulation, text.substr(0, text.rfind("End")) + "  T104 as NoSuchTank;\nEnd\n", "",
@@ -340,6 +358,10 @@ TEST_F(FlowsheetTest, CompilingTheFlowsheetTextMakesItsInstancesAnew) {
   EXPECT_TRUE(report.HasErrors());
   EXPECT_TRUE(Unit("T103"));
   EXPECT_FALSE(Unit("T104"));
+  // The flowsheet is marked Not OK where the explorer looks for it.
+  CStoreFolder* failing = Doc().Store().SimulationPalette()->Folder("CompiledModelFolder", false);
+  ASSERT_NE(failing, nullptr);
+  EXPECT_TRUE(failing->Holds("Flowsheet"));
 }
 
 // A simulation of its own whose flowsheet is text; the libraries are the sample's.
