@@ -51,6 +51,14 @@ CFlowsheet::CFlowsheet() {
 
 CFlowsheet::~CFlowsheet() = default;
 
+void CFlowsheet::Reserve(std::size_t units, std::size_t variables, std::size_t equations) {
+  m_units.reserve(m_units.size() + units);
+  m_unitIndex.reserve(m_units.size() + units);
+  m_variables.reserve(m_variables.size() + variables);
+  m_variableIndex.reserve(m_variables.size() + variables);
+  m_equations.reserve(m_equations.size() + equations);
+}
+
 int CFlowsheet::AddUnit(FlowsheetUnit unit) {
   const int index = static_cast<int>(m_units.size());
   m_unitIndex.emplace(LowerAscii(unit.path), index);

@@ -89,6 +89,8 @@ class CFlowsheet {
   const std::vector<std::string>& Problems() const { return m_problems; }
 
   // ---- filled by the instantiation ----
+  // Room for about this many more, so that a large flowsheet is not moved and rehashed as it grows.
+  void Reserve(std::size_t units, std::size_t variables, std::size_t equations);
   int AddUnit(FlowsheetUnit unit);
   FlowsheetUnit& MutableUnit(int index) { return m_units[static_cast<std::size_t>(index)]; }
   void AddVariable(InstanceVariable variable);

@@ -144,6 +144,7 @@ class CInstantiation {
     if (!definition) return;
     const CStorePalette* palette = type.HoldingPalette();
     const std::string prefix = m_flowsheet.Unit(unit).path;
+    Reserve(*definition, palette);
     for (const Declaration& declaration : definition->declarations) {
       CStoreType* member = palette ? palette->FindVisible(declaration.typeName) : nullptr;
       if (declaration.mode == DeclarationMode::Global) {
@@ -191,6 +192,19 @@ class CInstantiation {
         for (const Specification& specification : constraints->specifications) ApplySpecification(prefix, specification);
       }
     }
+  }
+
+  // Room for what the blocks and streams written here will make (hierarchies make more as they are filled).
+  void Reserve(const Definition& definition, const CStorePalette* palette) {
+    std::size_t variables = 0, equations = definition.equations.size();
+    for (const Declaration& declaration : definition.declarations) {
+      CStoreType* member = palette ? palette->FindVisible(declaration.typeName) : nullptr;
+      if (!member || !IsModelLike(member->Kind()) || member->Kind() == StoreKind::Flowsheet) continue;
+      const ModelTemplate& model = Template(*member);
+      variables += model.variables.size();
+      equations += model.equations.size() + 2 * model.variables.size();  // a stream's connections at most
+    }
+    m_flowsheet.Reserve(definition.declarations.size(), variables, equations);
   }
 
   void AddHierarchy(int parent, const Declaration& declaration, CStoreType& type, std::vector<const CStoreType*>& open) {
