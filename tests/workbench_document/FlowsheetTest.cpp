@@ -365,10 +365,44 @@ TEST_F(FlowsheetTest, CompilingTheFlowsheetTextMakesItsInstancesAnew) {
 }
 
 // A simulation of its own whose flowsheet is text; the libraries are the sample's.
-std::string SimulationWith(const std::string& definitions) {
+std::string SimulationWith(const std::string& definitions, const std::string& moreLibraries = "") {
   return "// Vortan simulation file, format 1.0\n\nSection Libraries\n  Library \"SystemLibrary.vlib\";\n"
-         "  Library \"Modeler.vlib\";\nEndSection\n\n" +
-         definitions + "\n// End of Vortan simulation file\n";
+         "  Library \"Modeler.vlib\";\n" +
+         moreLibraries + "EndSection\n\n" + definitions + "\n// End of Vortan simulation file\n";
+}
+
+TEST_F(FlowsheetTest, AHierarchyIsConnectedByItsOwnPortsInsideAndOut) {
+  const std::string text = SimulationWith(
+      "Model Leg\n  Inlet as Input Material;\n  Outlet as Output Material;\n  T as OpenTank;\n"
+      "  In as Pipe (Source = Inlet, Destination = T.Inlet);\n  Out as Pipe (Source = T.Outlet, Destination = Outlet);\n"
+      "End\n\n"
+      "Model Flowsheet\n  Supply as Source;\n  L1, L2 as Leg;\n  Drain as Sink;\n"
+      "  S1 as Pipe (Source = Supply.Outlet, Destination = L1.Inlet);\n"
+      "  S2 as Pipe (Source = L1.Outlet, Destination = L2.Inlet);\n"
+      "  S3 as Pipe (Source = L2.Outlet, Destination = Drain.Inlet);\n  Bad as Pipe (Source = L1.Inlet);\nEnd\n\n"
+      "Section Types\n  Type \"Leg\" class=\"{AF77DF66-45D3-11D4-907D-00A02451BB94}\";\n"
+      "  Type \"Flowsheet\" class=\"{AF77DF66-45D3-11D4-907D-00A02451BB94}\";\nEndSection\n",
+      "  Library \"ProcessUnits.vlib\";\n");
+  Open(copy.Dir().Write("Legs.vsim", text));
+  // A leg: its ports' 4 variables; the tank's 9 (4 equations, 3 fixed); two pipes of 4
+  // variables with their 2 equations and 2 at each end: 21 variables, 16 equations, 3 fixed.
+  EXPECT_EQ(Statistics(Unit("L1")), (std::vector<int>{16, 21, 2}));
+  // Supply 4 (2, 2 fixed), Drain 3 (1, 1 fixed), three joining pipes 4 (6) each, two legs:
+  // 61 variables, 53 equations, 9 fixed; the pipe that cannot connect adds 4 and its own 2.
+  EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{53 + 2, 61 + 4, -1 + 2}));
+  const auto& equations = Doc().Flowsheet().Current().Equations();
+  const auto has = [&](const std::string& equation) {
+    for (const InstanceEquation& e : equations)
+      if (e.text == equation) return true;
+    return false;
+  };
+  EXPECT_TRUE(has("L1.In.Source.F = L1.Inlet.F"));    // inside: the leg's inlet feeds its first pipe
+  EXPECT_TRUE(has("L2.Out.Destination.P = L2.Outlet.P"));
+  EXPECT_TRUE(has("S2.Source.F = L1.Outlet.F"));      // outside: pipes meet the legs' ports
+  EXPECT_TRUE(has("S2.Destination.F = L2.Inlet.F"));
+  EXPECT_NE(Doc().Messages().Text().find("'Bad': cannot connect Source to L1.Inlet: both ports are inputs"),
+            std::string::npos)
+      << Doc().Messages().Text();
 }
 
 TEST_F(FlowsheetTest, DamagedFlowsheetsLoadReportAndKeepTheirText) {

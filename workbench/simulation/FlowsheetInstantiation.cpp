@@ -169,6 +169,12 @@ class CInstantiation {
         case StoreKind::Controller: AddModelMembers(AddUnit(unit, declaration, UnitKind::Block, member), *member); break;
         case StoreKind::Structure: break;  // a reference to a global instance: nothing of its own
         case StoreKind::Variable: AddVariable(unit, JoinPath(prefix, declaration.name), *member, declaration); break;
+        case StoreKind::Port:
+          if (declaration.mode == DeclarationMode::Input || declaration.mode == DeclarationMode::Output) {
+            AddOwnPort(unit, declaration, *member);
+            break;
+          }
+          [[fallthrough]];
         default:
           Report(JoinPath(prefix, declaration.name),
                  Quoted(declaration.typeName) + " is neither a model, a stream type nor a structure type");
@@ -459,25 +465,33 @@ class CInstantiation {
         bad(Quoted(s.typeName) + " has no port " + Quoted(attribute.name));
         continue;
       }
+      // "Unit.Port" is a port of a block or hierarchy here; a port's name alone is one of this
+      // hierarchy's own ports, seen from inside: its input feeds the stream's input.
       const std::size_t dot = target.find('.');
-      const int block = dot == std::string::npos ? -1 : m_flowsheet.FindUnit(JoinPath(scope, target.substr(0, dot)));
-      if (block < 0 || m_flowsheet.Unit(block).parent != flowsheetUnit || m_flowsheet.Unit(block).kind != UnitKind::Block) {
+      const bool own = dot == std::string::npos;
+      const int block = own ? flowsheetUnit : m_flowsheet.FindUnit(JoinPath(scope, target.substr(0, dot)));
+      const bool connectable = block >= 0 && (own || (m_flowsheet.Unit(block).parent == flowsheetUnit &&
+                                                      (m_flowsheet.Unit(block).kind == UnitKind::Block ||
+                                                       m_flowsheet.Unit(block).kind == UnitKind::Hierarchy)));
+      if (!connectable) {
         bad("there is no block " + Quoted(target.substr(0, dot)) + " in this flowsheet");
         continue;
       }
       const FlowsheetUnit& b = m_flowsheet.Unit(block);
       if (!b.type || !b.complete) continue;  // the block's own problem says enough
-      const MemberPort* blockPort = FindPort(Template(*b.type), target.substr(dot + 1));
+      const std::string portName = own ? target : target.substr(dot + 1);
+      const MemberPort* blockPort = FindPort(PortsOf(block), portName);
       if (!blockPort) {
-        bad(Quoted(b.name) + " has no port " + Quoted(target.substr(dot + 1)));
+        bad((own ? std::string("the flowsheet") : Quoted(b.name)) + " has no port " + Quoted(portName));
         continue;
       }
       if (!EqualsNoCase(blockPort->portType, streamPort->portType)) {
         bad("the ports are of different types (" + blockPort->portType + ", " + streamPort->portType + ")");
         continue;
       }
-      if (blockPort->mode == streamPort->mode) {
-        bad(std::string("both ports are ") + (blockPort->mode == DeclarationMode::Input ? "inputs" : "outputs"));
+      if ((blockPort->mode == streamPort->mode) != own) {
+        bad(std::string(own ? "the flowsheet's own port must be of the stream port's direction" : "both ports are ") +
+            (own ? "" : blockPort->mode == DeclarationMode::Input ? "inputs" : "outputs"));
         continue;
       }
       const std::string streamSide = JoinPath(streamPath, streamPort->path);
@@ -493,10 +507,37 @@ class CInstantiation {
     }
   }
 
-  static const MemberPort* FindPort(const ModelTemplate& model, std::string_view name) {
-    for (const MemberPort& port : model.ports)
+  static const MemberPort* FindPort(const std::vector<MemberPort>& ports, std::string_view name) {
+    for (const MemberPort& port : ports)
       if (EqualsNoCase(port.path, name)) return &port;
     return nullptr;
+  }
+  static const MemberPort* FindPort(const ModelTemplate& model, std::string_view name) { return FindPort(model.ports, name); }
+
+  // The ports a unit is connected by: a block's model's, a hierarchy's own.
+  const std::vector<MemberPort>& PortsOf(int unit) {
+    const FlowsheetUnit& u = m_flowsheet.Unit(unit);
+    if (u.kind == UnitKind::Block) return Template(*u.type).ports;
+    static const std::vector<MemberPort> none;
+    const auto found = m_ownPorts.find(unit);
+    return found == m_ownPorts.end() ? none : found->second;
+  }
+
+  // "Inlet as Input Material;" in a hierarchy's model: a port of the hierarchy block, with its variables.
+  void AddOwnPort(int unit, const Declaration& declaration, CStoreType& port) {
+    ModelTemplate model;
+    FlattenPort(port, declaration.name, model);
+    if (!model.problem.empty()) {
+      SetProblem(unit, model.problem);
+      return;
+    }
+    for (const MemberVariable& member : model.variables) {
+      InstanceVariable variable = MakeVariable(unit, JoinPath(m_flowsheet.Unit(unit).path, member.path), *member.type);
+      if (member.value) variable.value = *member.value;
+      if (!member.description.empty()) variable.description = member.description;
+      m_flowsheet.AddVariable(std::move(variable));
+    }
+    m_ownPorts[unit].push_back(MemberPort{declaration.name, port.Name(), declaration.mode});
   }
 
   CStore& m_store;
@@ -505,6 +546,7 @@ class CInstantiation {
   CDefinitions m_definitions;
   std::unordered_map<const CStoreType*, std::unique_ptr<ModelTemplate>> m_templates;
   std::unordered_map<const CStoreType*, VariableTypeDefaults> m_variableDefaults;
+  std::unordered_map<int, std::vector<MemberPort>> m_ownPorts;  // a hierarchy's own ports, by unit
 };
 
 }  // namespace
