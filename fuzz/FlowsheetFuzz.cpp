@@ -31,10 +31,7 @@ CStore& Store() {
     CStoreBuilder build(*made);
     CStorePalette& palette = *made->SimulationPalette();
     palette.AddUsedLibrary(&build.SystemLibrary());
-    build.Compiled(palette, StoreKind::Port, "Material", "Port Material\n  F as MassFlow;\n  P as Pressure;\nEnd\n");
-    build.Compiled(palette, StoreKind::Stream, "Pipe",
-                   "Stream Pipe\n  Source as Input Material;\n  Destination as Output Material;\n"
-                   "  Destination.F = Source.F;\nEnd\n");
+    build.MaterialPipe(palette);
     build.Compiled(palette, StoreKind::Model, "Tank",
                    "Model Tank\n  Level as Value (1, Initial);\n  Inlet as Input Material;\n"
                    "  Outlet as Output Material;\n  $Level = Inlet.F - Outlet.F;\nEnd\n");
