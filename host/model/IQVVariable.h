@@ -20,6 +20,10 @@ struct IQVVariable : IUnknown {
   virtual HRESULT GetPropertyText(const std::string& property, std::string& text) = 0;
   // A property as a number in base units; a failure code when it has no numeric value.
   virtual HRESULT GetPropertyReal(const std::string& property, double* value) = 0;
+  // Changes "Value" (text in the current units), "Spec" (Free, Fixed, Initial,
+  // RateInitial), "Lower" or "Upper"; kept with the simulation. E_INVALIDARG
+  // for a text that is not a number or a status, FE_READONLY for any other property.
+  virtual HRESULT SetPropertyText(const std::string& property, const std::string& text) = 0;
   // The variable's attributes (units-aware reading, physical type); E_NOINTERFACE when it has none.
   virtual HRESULT GetAttributes(IQVVariableAttributes** attributes) = 0;
 };

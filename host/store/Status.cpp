@@ -14,6 +14,8 @@ std::string GetStatusText(HRESULT code) {
     case FE_BADFILE: return "The file is not a valid model library or simulation file.";
     case FE_NOSERVICE: return "The host does not offer this service.";
     case FE_STALE: return "The object no longer exists.";
+    case FE_LOCKED: return "The flowsheet cannot be changed while the simulation runs.";
+    case FE_BADCHANGE: return "The flowsheet would not compile after this change, so it was not made.";
     case E_FAIL: return "Unspecified error.";
     case E_NOINTERFACE: return "The object does not offer this interface.";
     case E_INVALIDARG: return "One or more arguments are not valid.";

@@ -15,6 +15,8 @@ constexpr HRESULT FE_NOTCONFIGURED = static_cast<HRESULT>(0x8004F007u);  // phys
 constexpr HRESULT FE_BADFILE = static_cast<HRESULT>(0x8004F008u);     // the file is not what it should be
 constexpr HRESULT FE_NOSERVICE = static_cast<HRESULT>(0x8004F009u);   // the host offers no such service
 constexpr HRESULT FE_STALE = static_cast<HRESULT>(0x8004F00Au);       // the object no longer exists
+constexpr HRESULT FE_LOCKED = static_cast<HRESULT>(0x8004F00Bu);      // the flowsheet is locked by a run
+constexpr HRESULT FE_BADCHANGE = static_cast<HRESULT>(0x8004F00Cu);   // the text would not compile after the change
 
 // The message for a status code, one sentence ending with a full stop. Codes
 // without a text of their own give "Operation failed (error 0x8004F0FF)."; success codes "OK.".

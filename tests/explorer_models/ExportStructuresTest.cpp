@@ -100,8 +100,9 @@ TEST_F(ExportStructuresTest, CreatingAnInstanceNamesItWarnsAboutItsComponentList
   ui.AnswerName("Steam");
   structure.DoCommand(ID_EXPLORER_CREATE_INSTANCE);
   EXPECT_EQ(ui.Prompts().front().caption, "Name Structure");
-  CComPtr<IFInstance> made;
-  EXPECT_EQ(Store().SimulationInstance()->GetProperty("Steam", nullptr, &made), S_OK);
+  // The instance is a global structure of the flowsheet, declared in its text.
+  EXPECT_TRUE(Document().Flowsheet().Instance("Steam"));
+  EXPECT_NE(Store().SimulationPalette()->Find("Flowsheet")->Text().find("Steam as global Props;"), std::string::npos);
   const std::string messages = Document().Messages().Text();
   EXPECT_NE(messages.find("Warning: (Create and/or) set up correct Component List in AllVariables Table for "
                           "\"Steam\" structure instance."),

@@ -1,5 +1,6 @@
 #include "workbench/document/ModelStatistics.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "workbench/language/Definition.h"
@@ -14,7 +15,13 @@ namespace {
 // through others) would otherwise be counted forever.
 constexpr int kMaxDepth = 32;
 
-HRESULT Count(CStoreType& type, ModelCounts& counts, std::vector<const CStoreType*>& path) {
+// Each type's own counts, made once per count: a submodel used many times
+// (or by many submodels) is not walked again.
+using CountMemo = std::unordered_map<const CStoreType*, ModelCounts>;
+
+HRESULT CountOnce(CStoreType& type, ModelCounts& counts, std::vector<const CStoreType*>& path, CountMemo& memo);
+
+HRESULT Count(CStoreType& type, ModelCounts& counts, std::vector<const CStoreType*>& path, CountMemo& memo) {
   if (type.HasErrors()) return E_FAIL;
   for (const CStoreType* outer : path)
     if (outer == &type) return E_FAIL;
@@ -28,7 +35,7 @@ HRESULT Count(CStoreType& type, ModelCounts& counts, std::vector<const CStoreTyp
   // A model based on another has the base's members too.
   if (!definition->base.empty()) {
     CStoreType* base = palette ? palette->FindVisible(definition->base) : nullptr;
-    if (base && FAILED(Count(*base, counts, path))) result = E_FAIL;
+    if (base && FAILED(CountOnce(*base, counts, path, memo))) result = E_FAIL;
   }
   for (const Declaration& declaration : definition->declarations) {
     CStoreType* declared = palette ? palette->FindVisible(declaration.typeName) : nullptr;
@@ -40,7 +47,7 @@ HRESULT Count(CStoreType& type, ModelCounts& counts, std::vector<const CStoreTyp
         break;
       case StoreKind::Model:
       case StoreKind::Controller:
-        if (FAILED(Count(*declared, counts, path))) result = E_FAIL;
+        if (FAILED(CountOnce(*declared, counts, path, memo))) result = E_FAIL;
         break;
       case StoreKind::Port:
         // A port's variables are the model's unknowns; connections give their equations.
@@ -54,12 +61,27 @@ HRESULT Count(CStoreType& type, ModelCounts& counts, std::vector<const CStoreTyp
   return result;
 }
 
+HRESULT CountOnce(CStoreType& type, ModelCounts& counts, std::vector<const CStoreType*>& path, CountMemo& memo) {
+  auto found = memo.find(&type);
+  if (found == memo.end()) {
+    ModelCounts own;
+    const HRESULT hr = Count(type, own, path, memo);
+    if (FAILED(hr)) return hr;
+    found = memo.emplace(&type, own).first;
+  }
+  counts.equations += found->second.equations;
+  counts.variables += found->second.variables;
+  counts.fixed += found->second.fixed;
+  return S_OK;
+}
+
 }  // namespace
 
 HRESULT CountType(CStoreType& type, ModelCounts& counts) {
   std::vector<const CStoreType*> path;
+  CountMemo memo;
   ModelCounts found;
-  const HRESULT hr = Count(type, found, path);
+  const HRESULT hr = Count(type, found, path, memo);
   if (SUCCEEDED(hr)) counts = found;
   return hr;
 }

@@ -6,6 +6,7 @@
 #include "host/HostCommandIds.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/framework/UpdateHints.h"
+#include "host/model/IQVHierarchyType.h"
 #include "host/model/IRModel.h"
 #include "host/model/IRModelType.h"
 #include "host/store/Status.h"
@@ -20,6 +21,11 @@
 #include "workbench/files/FileWriter.h"
 #include "workbench/language/Definition.h"
 #include "workbench/language/TextCase.h"
+#include "workbench/simulation/FlowsheetInstantiation.h"
+#include "workbench/simulation/FlowsheetText.h"
+#include "host/store/HostClassIds.h"
+#include "platform/SafeFile.h"
+#include <algorithm>
 #include "workbench/store/Builder.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StorePalette.h"
@@ -49,14 +55,6 @@ HRESULT Give(const CComPtr<T>& object, T** out) {
 
 CStorePalette* StorePaletteOf(IFTypePalette* palette) { return dynamic_cast<CStorePalette*>(palette); }
 
-// The store instance behind a model (a block, a hierarchy, the simulation).
-CStoreInstance* InstanceOf(IRModel* model) {
-  if (!model) return nullptr;
-  CComPtr<IFInstance> instance;
-  if (FAILED(model->GetInstance(&instance)) || !instance) return nullptr;
-  return dynamic_cast<CStoreInstance*>(instance.Get());
-}
-
 }  // namespace
 
 CWorkbenchDocument::CWorkbenchDocument(std::unique_ptr<CStore> store) {
@@ -73,8 +71,16 @@ CWorkbenchDocument::~CWorkbenchDocument() {
 }
 
 void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
+  m_flowsheet.reset();
   m_store = std::move(store);
   UseFileLibraries(*m_store, m_libraryProblem);
+  m_flowsheet = std::make_unique<CFlowsheetHost>(*m_store);
+  m_flowsheet->onProblem = [this](const std::string& problem) { OutputMessage(problem + "\n", -1, 0); };
+  m_flowsheet->isLocked = [this] { return m_flowsheetLocked; };
+  m_flowsheet->onChanged = [this](LPARAM hint) {
+    SetModifiedFlag(true);
+    UpdateAllViews(nullptr, hint, nullptr);
+  };
   SetRootModel(static_cast<IFInstance*>(m_store->SimulationInstance()));
 }
 
@@ -83,6 +89,18 @@ void CWorkbenchDocument::ApplySettings() {
   m_ApplicationSettings.m_iScriptDoubleClick = m_settings.scriptDoubleClick;
   m_ApplicationSettings.m_iTaskDoubleClick = m_settings.taskDoubleClick;
   m_bCustomModeling = m_settings.customModeling;
+  CFlowsheetValues& values = m_flowsheet->Values();
+  values.Clear();
+  for (const FileVariableValue& v : m_settings.values) {
+    VariableChange& change = values.Change(v.path);
+    change.value = v.value;
+    change.spec = VariableSpecFromText(v.spec);
+    change.lower = v.lower;
+    change.upper = v.upper;
+  }
+  m_flowsheet->ValuesChanged();
+  // Instantiated now, so that what is wrong with the flowsheet is reported as the file opens.
+  m_flowsheet->Current();
 }
 
 void CWorkbenchDocument::CollectSettings() {
@@ -90,6 +108,12 @@ void CWorkbenchDocument::CollectSettings() {
   m_settings.scriptDoubleClick = m_ApplicationSettings.m_iScriptDoubleClick;
   m_settings.taskDoubleClick = m_ApplicationSettings.m_iTaskDoubleClick;
   m_settings.customModeling = m_bCustomModeling;
+  m_settings.values.clear();
+  for (const auto& [key, entry] : m_flowsheet->Values().Entries()) {
+    const VariableChange& c = entry.change;
+    m_settings.values.push_back(
+        FileVariableValue{entry.path, c.value, c.spec ? VariableSpecText(*c.spec) : std::string(), c.lower, c.upper});
+  }
 }
 
 FilePackageData* CWorkbenchDocument::FindPackageData(const std::string& model) {
@@ -251,60 +275,179 @@ void CWorkbenchDocument::Broadcast(UINT message, WPARAM wParam, LPARAM lParam, i
 
 // ---- flowsheet ----
 
-HRESULT CWorkbenchDocument::ImportFlowsheet(IQVHierarchyType* /*hierarchy*/) {
+HRESULT CWorkbenchDocument::ImportFlowsheet(IQVHierarchyType* hierarchy) {
+  CStoreType* target = FlowsheetContainer(hierarchy);
+  if (!target) return E_INVALIDARG;
+  if (FlowsheetIsLocked()) return FE_LOCKED;
   CFileDialog dialog(true, "vsim", {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                      "Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
   if (dialog.DoModal() != IDOK) return S_FALSE;
-  m_actions.Record("flowsheet: Import " + dialog.GetPathName());
+  return ImportFlowsheetFile(*target, dialog.GetPathName());
+}
+
+CStoreType* CWorkbenchDocument::FlowsheetContainer(IUnknown* hierarchy) {
+  CStoreType* type = StoreTypeOf(hierarchy);
+  if (!type) return nullptr;
+  // The simulation stands for its flowsheet.
+  if (type->Kind() == StoreKind::Simulation || type == FindFlowsheetType(*m_store))
+    return m_flowsheet->ContainerType("", true);
+  return type->Kind() == StoreKind::Flowsheet ? type : nullptr;
+}
+
+HRESULT CWorkbenchDocument::ImportFlowsheetFile(CStoreType& target, const std::string& path) {
+  FileProblem problem;
+  std::optional<LoadedSimulation> other = LoadSimulation(path, problem);
+  if (!other) {
+    OutputMessage(problem.Describe() + "\n", -1, 0);
+    return FE_BADFILE;
+  }
+  CStoreType* source = FindFlowsheetType(*other->store);
+  if (!source) {
+    OutputMessage(path + " has no flowsheet to import.\n", -1, 0);
+    return FE_NOTFOUND;
+  }
+  const HRESULT hr = m_flowsheet->ImportInto(target, source->Texts().Good());
+  if (FAILED(hr)) {
+    OutputMessage("The flowsheet of " + path + " was not imported into " + target.Name() + ": " + GetStatusText(hr) +
+                      "\n",
+                  -1, 0);
+    return hr;
+  }
+  m_actions.Record("flowsheet: Import " + path);
   return S_OK;
 }
 
-HRESULT CWorkbenchDocument::PasteIntoFlowsheet(IQVHierarchyType* /*hierarchy*/) {
-  m_actions.Record("flowsheet: Paste");
+HRESULT CWorkbenchDocument::PasteIntoFlowsheet(IQVHierarchyType* hierarchy) {
+  CStoreType* type = StoreTypeOf(hierarchy);
+  if (!type) return E_INVALIDARG;
+  // The selection goes into the flowsheet, or into the model of the first hierarchy that uses the type.
+  const CFlowsheet& flowsheet = m_flowsheet->Current();
+  std::optional<std::string> path;
+  if (type == FindFlowsheetType(*m_store) || type->Kind() == StoreKind::Simulation) path = "";
+  for (std::size_t i = 1; !path && i < flowsheet.Units().size(); ++i)
+    if (flowsheet.Units()[i].kind == UnitKind::Hierarchy && flowsheet.Units()[i].type.Get() == type)
+      path = flowsheet.Units()[i].path;
+  if (!path) return FE_NOTFOUND;
+  const HRESULT hr = m_flowsheet->PasteFromClipboard(*path);
+  if (FAILED(hr)) {
+    OutputMessage("Nothing was pasted: " + GetStatusText(hr) + "\n", -1, 0);
+    return hr;
+  }
+  SetModifiedFlag(true);
   return S_OK;
 }
 
 HRESULT CWorkbenchDocument::ExportFlowsheetCode(IFInstance* flowsheet) {
   std::string path;
-  if (flowsheet) flowsheet->GetPath(path);
-  m_actions.Record("flowsheet: Export Code" + (path.empty() ? std::string() : " " + path));
+  if (flowsheet && FAILED(flowsheet->GetPath(path))) return FE_STALE;
+  CStoreType* type = m_flowsheet->ContainerType(path, false);
+  if (!type) return FE_NOTFOUND;
+  m_flowsheetCode = type->Text();
+  OutputMessage(m_flowsheetCode, -1, 0);
   return S_OK;
 }
 
 HRESULT CWorkbenchDocument::FileExport(const std::string& instancePath) {
+  if (!instancePath.empty()) {
+    const int unit = m_flowsheet->Current().FindUnit(instancePath);
+    if (unit <= 0 || m_flowsheet->Current().Unit(unit).kind != UnitKind::Hierarchy) return FE_NOTFOUND;
+  }
   CFileDialog dialog(false, "vsim", std::filesystem::path(GetPathName()).stem().string(),
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
   if (dialog.DoModal() != IDOK) return S_FALSE;
-  if (!instancePath.empty()) {
-    // A hierarchy becomes a simulation of its own once flowsheets are kept in files.
-    m_actions.Record("flowsheet: Export " + instancePath + " to " + dialog.GetPathName());
-    return S_OK;
-  }
+  return ExportSimulation(instancePath, dialog.GetPathName());
+}
+
+HRESULT CWorkbenchDocument::ExportSimulation(const std::string& hierarchyPath, const std::string& path) {
   CollectSettings();
   FileProblem problem;
-  if (!SaveSimulation(*m_store, m_settings, m_packages, dialog.GetPathName(), problem)) {
-    OutputMessage(problem.Describe() + "\n", -1, 0);
+  if (hierarchyPath.empty()) {
+    if (!SaveSimulation(*m_store, m_settings, m_packages, path, problem)) {
+      OutputMessage(problem.Describe() + "\n", -1, 0);
+      return FE_BADFILE;
+    }
+    return S_OK;
+  }
+  CStoreType* hierarchy = m_flowsheet->ContainerType(hierarchyPath, false);
+  if (!hierarchy) return FE_NOTFOUND;
+  // The simulation as it is, with the hierarchy's contents as its flowsheet and
+  // the values changed inside the hierarchy taken to the new flowsheet's paths.
+  FileSettings settings = m_settings;
+  settings.values.clear();
+  const std::string prefix = LowerAscii(hierarchyPath) + ".";
+  for (const FileVariableValue& value : m_settings.values)
+    if (LowerAscii(value.path).compare(0, prefix.size(), prefix) == 0) {
+      settings.values.push_back(value);
+      settings.values.back().path = value.path.substr(prefix.size());
+    }
+  FileContents contents = SimulationContents(*m_store, settings, m_packages, DirectoryOf(AbsolutePath(path)));
+  const std::string flowsheetText = ReplaceBody("Model Flowsheet\nEnd\n", hierarchy->Texts().Good());
+  auto found = std::find_if(contents.definitions.begin(), contents.definitions.end(),
+                            [](const FileDefinition& d) { return EqualsNoCase(d.name, "Flowsheet"); });
+  if (found == contents.definitions.end()) {
+    FileDefinition flowsheet;
+    flowsheet.name = "Flowsheet";
+    flowsheet.classId = CLSID_QVHierarchyType;
+    contents.definitions.push_back(std::move(flowsheet));
+    found = std::prev(contents.definitions.end());
+  }
+  found->text = flowsheetText;
+  found->goodText.reset();
+  found->hasErrors = false;
+  std::string text;
+  if (!WriteFileContents(contents, text, problem) || ReplaceFileContents(path, text) != 0) {
+    OutputMessage("The hierarchy " + hierarchyPath + " could not be exported to " + path + ".\n", -1, 0);
     return FE_BADFILE;
   }
+  m_actions.Record("flowsheet: Export " + hierarchyPath + " to " + path);
   return S_OK;
 }
 
 void CWorkbenchDocument::OnRenameBlock(const std::string& oldName, const std::string& newName) {
   m_actions.Record("flowsheet: Rename block " + oldName + " to " + newName);
+  UpdateAllViews(nullptr, QV_HINT_BLOCK_CHANGED, nullptr);
 }
 
 void CWorkbenchDocument::OnRenameStream(const std::string& oldName, const std::string& newName) {
   m_actions.Record("flowsheet: Rename stream " + oldName + " to " + newName);
+  UpdateAllViews(nullptr, QV_HINT_STREAM_CHANGED, nullptr);
 }
 
 HRESULT CWorkbenchDocument::DoCreateActiveModel(IFInstance* block, ActiveModelMode mode, const std::string&,
                                                 const std::string&, const std::string&, bool, bool) {
   if (!block) return E_POINTER;
-  std::string name;
-  block->GetName(name);
-  static const char* const kModes[] = {"View", "Create", "Use"};
-  const int index = mode >= ActiveModelView && mode <= ActiveModelUse ? static_cast<int>(mode) : 0;
-  m_actions.Record(std::string("flowsheet: Active Model ") + kModes[index] + " " + name);
+  std::string path, name;
+  if (FAILED(block->GetPath(path)) || FAILED(block->GetName(name))) return FE_STALE;
+  const int unit = m_flowsheet->Current().FindUnit(path);
+  if (unit <= 0) return FE_STALE;
+  CStorePalette& own = *m_store->SimulationPalette();
+  // The new model's name: the block's type and the block ("BufferTank_T101"), made unique.
+  const std::string stem = m_flowsheet->Current().Unit(unit).typeName + "_" + name;
+  std::string modelName = stem;
+  for (int n = 1; own.FindVisible(modelName); ++n) modelName = stem + "_" + std::to_string(n);
+  std::string text;
+  HRESULT hr = m_flowsheet->ActiveModelText(path, modelName, text);
+  if (FAILED(hr)) return hr;
+  m_activeModelText = text;
+  if (mode == ActiveModelView) {
+    OutputMessage("Active model of " + path + ":\n" + text, -1, 0);
+    m_actions.Record("flowsheet: Active Model View " + path);
+    return S_OK;
+  }
+  if (FlowsheetIsLocked() && mode == ActiveModelUse) return FE_LOCKED;
+  CComPtr<CStoreType> made;
+  const QVParseReport report = CreateTypeFromText(own, modelName, text, StoreKind::Model, std::addressof(made));
+  if (!made || report.HasErrors()) {
+    if (made) own.Remove(modelName);
+    return FE_BADCHANGE;
+  }
+  UpdateAllViews(nullptr, QV_HINT_TYPES_CHANGED, nullptr);
+  if (mode == ActiveModelUse) {
+    hr = m_flowsheet->UseModel(path, modelName);
+    if (FAILED(hr)) return hr;
+  }
+  m_actions.Record(std::string("flowsheet: Active Model ") + (mode == ActiveModelCreate ? "Create " : "Use ") + path +
+                   " as " + modelName);
   return S_OK;
 }
 
@@ -313,8 +456,8 @@ void CWorkbenchDocument::OnSelectModelType(IRModelType* type) { m_selectedModelT
 HRESULT CWorkbenchDocument::GetFlowsheetType(IFType** type) {
   if (!type) return E_POINTER;
   *type = nullptr;
-  CStoreType* flowsheet = m_store->SimulationPalette()->FindVisible("Flowsheet");
-  if (!flowsheet || flowsheet->Kind() != StoreKind::Flowsheet) return FE_NOTFOUND;
+  CStoreType* flowsheet = FindFlowsheetType(*m_store);
+  if (!flowsheet) return FE_NOTFOUND;
   return flowsheet->QueryInterface(IFType::Iid(), reinterpret_cast<void**>(type));
 }
 
@@ -467,10 +610,28 @@ HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, i
 
 HRESULT CWorkbenchDocument::GetModelStatistics(IRModel* model, int& equations, int& variables, int& unknowns,
                                                int& degreesOfFreedom) {
-  CStoreInstance* instance = InstanceOf(model);
-  if (!instance) return E_INVALIDARG;
+  if (!model) return E_INVALIDARG;
+  CComPtr<IFInstance> instance;
+  if (FAILED(model->GetInstance(&instance)) || !instance) return E_INVALIDARG;
+  // The simulation answers for its flowsheet; units of the flowsheet by their path.
+  std::string path;
+  CStoreInstance* stored = dynamic_cast<CStoreInstance*>(instance.Get());
+  const bool simulation = stored && stored->IsDefault() && stored->Type() == m_store->SimulationType();
+  if (!stored || simulation) {
+    if (!simulation && FAILED(instance->GetPath(path))) return FE_STALE;
+    const CFlowsheet& flowsheet = m_flowsheet->Current();
+    const int unit = flowsheet.FindUnit(path);
+    if (unit < 0) return FE_STALE;
+    const FlowsheetUnit& u = flowsheet.Unit(unit);
+    if (!u.complete) return E_FAIL;
+    equations = u.counts.equations;
+    variables = u.counts.variables;
+    unknowns = u.counts.variables - u.counts.fixed;
+    degreesOfFreedom = u.counts.DegreesOfFreedom();
+    return S_OK;
+  }
   ModelCounts counts;
-  const HRESULT hr = CountInstance(*instance, counts);
+  const HRESULT hr = CountInstance(*stored, counts);
   if (FAILED(hr)) return hr;
   equations = counts.equations;
   variables = counts.variables;

@@ -15,6 +15,7 @@
 #include "workbench/document/MessageLog.h"
 #include "workbench/files/FileContents.h"
 #include "workbench/files/FileProblem.h"
+#include "workbench/simulation/FlowsheetHost.h"
 #include "workbench/store/Store.h"
 
 class CWorkbenchDocument : public CRQVDocument {
@@ -42,6 +43,17 @@ class CWorkbenchDocument : public CRQVDocument {
   bool InsertFile(const std::string& path);
 
   CStore& Store() { return *m_store; }
+  CFlowsheetHost& Flowsheet() { return *m_flowsheet; }
+  // Imports the flowsheet of the simulation file at path into a flowsheet-like type.
+  HRESULT ImportFlowsheetFile(CStoreType& target, const std::string& path);
+  // Writes the simulation to path; with a hierarchy's path, a simulation whose flowsheet is that hierarchy's.
+  HRESULT ExportSimulation(const std::string& hierarchyPath, const std::string& path);
+  // The flowsheet-like type a hierarchy interface stands for (the simulation's: its flowsheet).
+  CStoreType* FlowsheetContainer(IUnknown* hierarchy);
+  // The model text DoCreateActiveModel made last.
+  const std::string& ActiveModelText() const { return m_activeModelText; }
+  // The text ExportFlowsheetCode gave last.
+  const std::string& FlowsheetCode() const { return m_flowsheetCode; }
   CMessageLog& Messages() { return m_messages; }
   CHostActions& Actions() { return m_actions; }
   // What the simulation file keeps besides the store (m_ApplicationSettings and
@@ -154,5 +166,8 @@ class CWorkbenchDocument : public CRQVDocument {
   std::vector<HWND> m_modelessWindows;  // the dialogs' windows, to close only those still alive
   CComPtr<IRModelType> m_selectedModelType;
   std::string m_generatedCode;
+  std::string m_flowsheetCode;
+  std::string m_activeModelText;
+  std::unique_ptr<CFlowsheetHost> m_flowsheet;  // after the store: goes first
   std::string m_savedText;  // WrittenText() when the file was last read or written
 };

@@ -189,6 +189,16 @@ struct FileTools {
   friend bool operator==(const FileTools&, const FileTools&) = default;
 };
 
+// A flowsheet variable the user changed: "Value "T101.Level" value=1.5 spec=Initial lower=0 upper=6;".
+struct FileVariableValue {
+  std::string path;
+  std::optional<double> value;
+  std::string spec;  // empty when unchanged
+  std::optional<double> lower;
+  std::optional<double> upper;
+  friend bool operator==(const FileVariableValue&, const FileVariableValue&) = default;
+};
+
 struct FileSettings {
   int groupsPerPage = 1000;
   int scriptDoubleClick = 0;
@@ -196,6 +206,7 @@ struct FileSettings {
   bool customModeling = true;
   std::array<int, 3> exportedModels{};
   std::string currentUnitSet;
+  std::vector<FileVariableValue> values;
   friend bool operator==(const FileSettings&, const FileSettings&) = default;
 };
 

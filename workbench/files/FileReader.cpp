@@ -451,9 +451,17 @@ class ContentsReader {
       for (int& setting : s.exportedModels) setting = integer("an exported-model setting");
     } else if (k == "CurrentUnitSet") {
       s.currentUnitSet = f.String("the current unit set's name");
+    } else if (k == "Value") {
+      FileVariableValue value;
+      value.path = f.String("the variable's path");
+      value.value = f.NamedReal("value");
+      value.spec = f.NamedWordOrString("spec").value_or(std::string());
+      value.lower = f.NamedReal("lower");
+      value.upper = f.NamedReal("upper");
+      s.values.push_back(std::move(value));
     } else {
-      Unknown(f, "GroupsPerPage, ScriptDoubleClick, TaskDoubleClick, CustomModeling, ExportedModels or "
-                 "CurrentUnitSet");
+      Unknown(f, "GroupsPerPage, ScriptDoubleClick, TaskDoubleClick, CustomModeling, ExportedModels, "
+                 "CurrentUnitSet or Value");
     }
   }
 

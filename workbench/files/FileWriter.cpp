@@ -332,6 +332,15 @@ class ContentsWriter {
     section.Add(RecordLine("CustomModeling").Word(s.customModeling ? "true" : "false"));
     section.Add(RecordLine("ExportedModels").Integers(s.exportedModels));
     if (!s.currentUnitSet.empty()) section.Add(RecordLine("CurrentUnitSet").String(s.currentUnitSet));
+    for (const FileVariableValue& v : s.values) {
+      RecordLine line("Value");
+      line.String(v.path);
+      if (v.value) line.Named("value", FormatFileReal(*v.value));
+      if (!v.spec.empty()) line.Named("spec", v.spec);
+      if (v.lower) line.Named("lower", FormatFileReal(*v.lower));
+      if (v.upper) line.Named("upper", FormatFileReal(*v.upper));
+      section.Add(line);
+    }
     Add(section);
   }
 

@@ -28,7 +28,7 @@ std::optional<std::string> KindRuleBroken(DefinitionKind owner, DefinitionKind k
       if (mode == DeclarationMode::Input || mode == DeclarationMode::Output) return std::nullopt;
       return what + "; declare ports 'as Input " + typeName + "' or 'as Output " + typeName + "'";
     case DefinitionKind::Structure:
-      if (mode == DeclarationMode::External) return std::nullopt;
+      if (mode == DeclarationMode::External || mode == DeclarationMode::Global) return std::nullopt;
       return what + "; declare structures 'as external " + typeName + " (\"<default instance>\")'";
     case DefinitionKind::Variable:
     case DefinitionKind::Parameter:
@@ -37,6 +37,7 @@ std::optional<std::string> KindRuleBroken(DefinitionKind owner, DefinitionKind k
     case DefinitionKind::Stream:
       if (mode == DeclarationMode::Plain) return std::nullopt;
       if (mode == DeclarationMode::External) return what + "; only structure types are declared external";
+      if (mode == DeclarationMode::Global) return what + "; only structure types are declared global";
       return what + "; only port types are declared as Input or Output";
     case DefinitionKind::Procedure: return what + "; call procedures with 'Call (...) = " + typeName + "(...)'";
     case DefinitionKind::Function: return what + "; use functions inside equations";
@@ -96,6 +97,24 @@ void CheckDeclarationType(const CCheckContext& c, const Declaration& d) {
   CheckAttributes(c, d, *kind);
 }
 
+// A flowsheet's "Spec path (value, status, lower:..., upper:...)".
+void CheckSpecification(const CCheckContext& c, const Specification& s) {
+  int values = 0, specs = 0;
+  for (const DeclarationAttribute& a : s.attributes) {
+    if (a.connection) {
+      c.report.Error(a.line, "Spec " + s.path + " connects nothing; write its value, status and bounds");
+    } else if (!a.name.empty()) {
+      if (!EqualsNoCase(a.name, "lower") && !EqualsNoCase(a.name, "upper") && !EqualsNoCase(a.name, "description"))
+        c.report.Error(a.line, "unknown attribute '" + a.name + "' of Spec " + s.path +
+                                   "; Spec takes lower:, upper: and description:");
+    } else if (IsSpecWord(a.value)) {
+      if (++specs == 2) c.report.Error(a.line, "Spec " + s.path + " has more than one fixing status");
+    } else if (++values == 2) {
+      c.report.Error(a.line, "Spec " + s.path + " has more than one value");
+    }
+  }
+}
+
 void CheckCall(const CCheckContext& c, const ProcedureCall& call) {
   const std::optional<DefinitionKind> kind = c.KindOf(call.procedure);
   if (!kind)
@@ -131,5 +150,9 @@ void CheckDeclarations(const CCheckContext& c) {
   for (const ProcedureCall& call : d.calls) {
     if (c.report.Full()) return;
     CheckCall(c, call);
+  }
+  for (const Specification& specification : d.specifications) {
+    if (c.report.Full()) return;
+    CheckSpecification(c, specification);
   }
 }

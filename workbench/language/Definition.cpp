@@ -78,22 +78,40 @@ std::vector<std::string> Property::Strings() const {
   return strings;
 }
 
-std::optional<std::string> Declaration::Description() const {
+namespace {
+
+std::optional<std::string> NamedAttribute(const std::vector<DeclarationAttribute>& attributes, std::string_view name) {
   for (const DeclarationAttribute& a : attributes)
-    if (!a.connection && EqualsNoCase(a.name, "description")) return a.stringValue ? a.stringValue : a.value;
+    if (!a.connection && EqualsNoCase(a.name, name)) return a.stringValue ? a.stringValue : a.value;
   return std::nullopt;
 }
 
-std::optional<std::string> Declaration::Spec() const {
+std::optional<std::string> SpecAttribute(const std::vector<DeclarationAttribute>& attributes) {
   for (const DeclarationAttribute& a : attributes)
     if (a.name.empty() && IsSpecWord(a.value)) return a.value;
   return std::nullopt;
 }
 
-std::optional<std::string> Declaration::DefaultValue() const {
+std::optional<std::string> PlainValue(const std::vector<DeclarationAttribute>& attributes) {
   for (const DeclarationAttribute& a : attributes)
     if (a.name.empty() && !IsSpecWord(a.value)) return a.value;
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> Declaration::Description() const { return NamedAttribute(attributes, "description"); }
+
+std::optional<std::string> Declaration::Spec() const { return SpecAttribute(attributes); }
+
+std::optional<std::string> Declaration::DefaultValue() const { return PlainValue(attributes); }
+
+std::optional<std::string> Specification::Spec() const { return SpecAttribute(attributes); }
+
+std::optional<std::string> Specification::Value() const { return PlainValue(attributes); }
+
+std::optional<std::string> Specification::Named(std::string_view attributeName) const {
+  return NamedAttribute(attributes, attributeName);
 }
 
 const Property* Definition::FindProperty(std::string_view propertyName) const {

@@ -45,6 +45,7 @@ enum class DeclarationMode {
   Input,     // x as Input PortType
   Output,    // x as Output PortType
   External,  // x as external StructureType ("default instance")
+  Global,    // x as global StructureType: a global structure instance of a flowsheet
 };
 
 // One item of a declaration's parenthesised list.
@@ -87,6 +88,18 @@ struct ProcedureCall {
   std::vector<std::string> inputs;
   int line = 0;
   bool inBlock = false;
+};
+
+// "Spec T101.Level (1.5, Initial, lower:0, upper:6);" in a flowsheet: the
+// value, fixing status and bounds of a variable of one of its blocks.
+struct Specification {
+  std::string path;  // as written, blanks removed: "T101.Level"
+  std::vector<DeclarationAttribute> attributes;
+  int line = 0;
+
+  std::optional<std::string> Spec() const;
+  std::optional<std::string> Value() const;
+  std::optional<std::string> Named(std::string_view attributeName) const;
 };
 
 // A For or If block at the top of a body, kept as written ("For ... EndFor;").
@@ -133,6 +146,7 @@ struct Definition {
   std::vector<Declaration> declarations;
   std::vector<Equation> equations;
   std::vector<ProcedureCall> calls;
+  std::vector<Specification> specifications;
   std::vector<StatementBlock> blocks;
   std::vector<TypeReference> references;
   std::vector<NameUse> nameUses;

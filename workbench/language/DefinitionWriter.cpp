@@ -12,6 +12,7 @@ std::string_view ModeWord(DeclarationMode mode) {
     case DeclarationMode::Input: return "Input ";
     case DeclarationMode::Output: return "Output ";
     case DeclarationMode::External: return "external ";
+    case DeclarationMode::Global: return "global ";
   }
   return "";
 }
@@ -84,6 +85,12 @@ std::string WriteDefinition(const Definition& d) {
   for (const StatementBlock& block : d.blocks) out += std::string(kIndent) + block.text + "\n";
   for (const ProcedureCall& call : d.calls)
     if (!call.inBlock) WriteCall(out, call);
+  for (const Specification& spec : d.specifications) {
+    out += std::string(kIndent) + "Spec " + spec.path;
+    WriteAttributes(out, spec.attributes);
+    if (spec.attributes.empty()) out += " ()";
+    out += ";\n";
+  }
   return out + "End\n";
 }
 

@@ -31,6 +31,13 @@ void CStatementParser::ParseStatement(int depth) {
   } else if (portBody) {
     m_cursor.ErrorAtCurrent("a port type holds only declarations ('x as VariableType;') but found " +
                             DescribeToken(t));
+  } else if (t.IsWord("Spec") && m_cursor.Peek(1).Is(TokenKind::Identifier) &&
+             (m_cursor.Peek(2).IsSymbol(".") || m_cursor.Peek(2).IsSymbol("("))) {
+    if (depth > 0) {
+      m_cursor.ErrorAtCurrent("specifications cannot stand inside For or If blocks");
+    } else {
+      ok = ParseSpecification();
+    }
   } else if (t.IsWord("Call") && m_cursor.Peek(1).IsSymbol("(")) {
     ok = ParseCall(depth);
   } else if (t.IsWord("For") && m_cursor.Peek(1).Is(TokenKind::Identifier) && m_cursor.Peek(2).IsWord("In")) {
@@ -66,6 +73,7 @@ bool CStatementParser::ParseDeclaration() {
     if (first.IsWord("Input")) declaration.mode = DeclarationMode::Input;
     if (first.IsWord("Output")) declaration.mode = DeclarationMode::Output;
     if (first.IsWord("external")) declaration.mode = DeclarationMode::External;
+    if (first.IsWord("global")) declaration.mode = DeclarationMode::Global;
     if (declaration.mode != DeclarationMode::Plain) m_cursor.Next();
   }
   const Token& typeToken = m_cursor.Peek();
@@ -85,6 +93,30 @@ bool CStatementParser::ParseDeclaration() {
     m_definition.declarations.push_back(declaration);
     AddReference(typeToken, ReferenceRole::Declaration);
   }
+  return true;
+}
+
+bool CStatementParser::ParseSpecification() {
+  Specification specification;
+  specification.line = m_cursor.Next().line;  // "Spec"
+  // The path is names joined by '.': the first names a member of this body.
+  const Token& first = m_cursor.Peek();
+  m_definition.nameUses.push_back(NameUse{std::string(first.text), first.line, first.offset, false});
+  do {
+    std::string name;
+    if (!m_cursor.ExpectName("a variable path after Spec", name)) return false;
+    if (!specification.path.empty()) specification.path += '.';
+    specification.path += name;
+  } while (m_cursor.AcceptSymbol("."));
+  if (!m_cursor.ExpectSymbol("(", "after the variable of Spec")) return false;
+  if (!m_cursor.AcceptSymbol(")")) {
+    do {
+      if (!ParseAttribute(specification.attributes)) return false;
+    } while (m_cursor.AcceptSymbol(","));
+    if (!m_cursor.ExpectSymbol(")", "to close the list of Spec " + specification.path)) return false;
+  }
+  if (!m_cursor.ExpectSymbol(";", "after Spec " + specification.path)) return false;
+  m_definition.specifications.push_back(std::move(specification));
   return true;
 }
 

@@ -120,6 +120,14 @@ std::vector<CStoreType*> CStoreBuilder::Models(CStorePalette& palette, int count
   return models;
 }
 
+CStoreBuilder& CStoreBuilder::MaterialPipe(CStorePalette& palette) {
+  Compiled(palette, StoreKind::Port, "Material", "Port Material\n  F as MassFlow;\n  P as Pressure;\nEnd\n");
+  Compiled(palette, StoreKind::Stream, "Pipe",
+           "Stream Pipe\n  Source as Input Material;\n  Destination as Output Material;\n"
+           "  Destination.F = Source.F;\n  Destination.P = Source.P;\nEnd\n");
+  return *this;
+}
+
 CStoreType& CStoreBuilder::Compiled(CStorePalette& palette, StoreKind kind, const std::string& name,
                                     std::string text) {
   CComPtr<CStoreType> made;

@@ -54,6 +54,9 @@ class CStoreBuilder {
   std::vector<CStoreType*> Models(CStorePalette& palette, int count, std::string_view prefix = "Model");
   // A type whose text is compiled by the language library against the palette (errors are recorded).
   CStoreType& Compiled(CStorePalette& palette, StoreKind kind, const std::string& name, std::string text);
+  // What flowsheets are joined by, compiled in palette: the port type "Material"
+  // (F as MassFlow, P as Pressure) and the stream type "Pipe" between two of them.
+  CStoreBuilder& MaterialPipe(CStorePalette& palette);
   // A type that failed its last compile: text as given, errors recorded with its report.
   CStoreType& Failing(CStorePalette& palette, StoreKind kind, const std::string& name, std::string text);
   // A built-in type (flag bit 20, and bit 22 when both is set).

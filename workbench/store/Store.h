@@ -41,6 +41,12 @@ class CStore : public CLinkTarget {
   const std::string& FileName() const;
   void SetFileName(std::string path);
 
+  // What the simulation's instance answers beyond the store's own interfaces:
+  // the instantiated flowsheet (IFChildCollection, IQVVariableLookup,
+  // IQVInstanceCreation, IQVGlobalInstances). Held until replaced.
+  void SetFlowsheetInterfaces(IUnknown* flowsheet) { m_flowsheetInterfaces = flowsheet; }
+  IUnknown* FlowsheetInterfaces() const { return m_flowsheetInterfaces; }
+
   // ---- libraries ----
   // A new, empty library (read-only unless said otherwise) used by the simulation.
   // FE_NAMEEXISTS when a library of that name is open, FE_INVALIDNAME for an empty name.
@@ -93,6 +99,7 @@ class CStore : public CLinkTarget {
   CComPtr<COptimisation> m_optimisation;
   CComPtr<CExternalInterface> m_externalInterface;
   CComPtr<COnLineLinks> m_onLineLinks;
+  CComPtr<IUnknown> m_flowsheetInterfaces;
 };
 
 // The default library reader: a file of modelling-language definitions

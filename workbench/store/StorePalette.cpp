@@ -94,6 +94,7 @@ CStoreType* CStorePalette::FindVisible(std::string_view name) const {
 }
 
 HRESULT CStorePalette::Place(CStoreType* type, CStoreFolder* folder) {
+  CStoreType::NoteDefinitionsChanged();
   if (!type) return E_POINTER;
   if (type->HoldingPalette() || type->IsDeleted()) return E_INVALIDARG;
   if (!CQVGeneralUtil::IsValidNameNoMessage(type->Name())) return FE_INVALIDNAME;
@@ -108,6 +109,7 @@ HRESULT CStorePalette::Place(CStoreType* type, CStoreFolder* folder) {
 }
 
 HRESULT CStorePalette::Remove(std::string_view name) {
+  CStoreType::NoteDefinitionsChanged();
   CComPtr<CStoreType> type(Find(name));
   if (!type) return FE_NOTFOUND;
   for (CStoreFolder* folder : type->HoldingFolders()) folder->Erase(type->Name());
@@ -124,6 +126,7 @@ HRESULT CStorePalette::Delete(std::string_view name) {
 }
 
 HRESULT CStorePalette::Rename(std::string_view oldName, const std::string& newName, bool patchReferences) {
+  CStoreType::NoteDefinitionsChanged();
   CComPtr<CStoreType> type(Find(oldName));
   if (!type) return FE_NOTFOUND;
   if (!CQVGeneralUtil::IsValidNameNoMessage(newName)) return FE_INVALIDNAME;

@@ -3,6 +3,7 @@
 #include "host/com/DataObject.h"
 #include "host/store/Status.h"
 #include "workbench/language/DefinitionChecker.h"
+#include "workbench/language/DefinitionHeader.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -51,10 +52,18 @@ QVParseReport CStoreParser::CompileConstraints(IFType* flowsheetType, const std:
                                                const std::string& /*extra*/, DWORD /*flags*/, DWORD /*options*/,
                                                DWORD /*mode*/) {
   CStoreType* flowsheet = StoreTypeOf(flowsheetType);
+  // The simulation stands for the flowsheet it sees.
+  if (flowsheet && flowsheet->Kind() == StoreKind::Simulation) flowsheet = VisibleFlowsheet(*flowsheet);
   if (!flowsheet || flowsheet->Kind() != StoreKind::Flowsheet) return Refusal("there is no flowsheet to constrain");
   if (!flowsheet->IsUsable()) return Refusal("the flowsheet no longer exists");
   CStorePalette* palette = flowsheet->HoldingPalette();
   if (!palette) return Refusal("the flowsheet no longer exists");
+  // A whole definition of the flowsheet is its new text: compiled, it makes the flowsheet's instances anew.
+  if (const std::optional<DefinitionHeader> header = ReadDefinitionHeader(text);
+      header && EqualsNoCase(header->name, flowsheet->Name())) {
+    if (flowsheet->IsBuiltIn() || flowsheet->IsInReadOnlyLibrary()) return Refusal("the flowsheet cannot be changed");
+    return CompileTypeText(*flowsheet, text);
+  }
   // The constraints are read as the body of the flowsheet's model; line 1 is the header added here.
   const std::string wrapped = "Model " + flowsheet->Name() + "\n" + text + "\nEnd\n";
   const CheckedDefinition checked = CheckDefinitionText(wrapped, PaletteResolver(*palette));

@@ -200,7 +200,16 @@ void CStoreType::RecordCompile(std::string text, QVParseReport report) {
   UpdateCompiledFolder();
 }
 
+namespace {
+unsigned g_definitionsGeneration = 0;
+}  // namespace
+
+unsigned CStoreType::DefinitionsGeneration() { return g_definitionsGeneration; }
+
+void CStoreType::NoteDefinitionsChanged() { ++g_definitionsGeneration; }
+
 void CStoreType::TextChanged() {
+  NoteDefinitionsChanged();
   ++m_textVersion;
   m_parsed.reset();
   m_parsedValid = false;

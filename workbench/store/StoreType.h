@@ -91,6 +91,11 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   const Definition* ParsedDefinition() const;
   // The type names the latest text refers to, each once.
   const std::vector<std::string>& ReferencedNames() const;
+  // Counts every change of any definition in the process (a text, a compile,
+  // a type placed, removed or renamed): what is built from the definitions is
+  // built again when it moves.
+  static unsigned DefinitionsGeneration();
+  static void NoteDefinitionsChanged();
   // Counts changes of the latest text (instances re-read their declared members when it moves).
   unsigned TextVersion() const { return m_textVersion; }
 
@@ -223,6 +228,9 @@ class CStoreType : public CComObject<IFType, IFTypeDesc, IFCompileStatus, IFNami
   mutable std::optional<std::vector<std::string>> m_references;
   std::unique_ptr<Extras> m_extras;
 };
+
+// The flowsheet a simulation type sees: its own "Flowsheet", else a library's; null when none.
+CStoreType* VisibleFlowsheet(CStoreType& simulation);
 
 // The store type behind any store object (a type, a view of one, a default
 // instance, a palette's owner), or null.

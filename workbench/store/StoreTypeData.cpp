@@ -9,6 +9,7 @@
 #include "workbench/language/DefinitionHeader.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/store/IconPicture.h"
+#include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
 #include "workbench/store/TextFormats.h"
 
@@ -17,13 +18,14 @@ namespace {
 // The data object offers no such format.
 constexpr HRESULT DV_E_FORMATETC = static_cast<HRESULT>(0x80040064u);
 
-enum class TextFormat { None, Latest, Full, Plain };
+enum class TextFormat { None, Latest, Full, Plain, Flowsheet };
 
 TextFormat FormatOf(CLIPFORMAT format) {
   const std::string name = GetClipboardFormatName(format);
   if (name == kModellingLanguageFormat) return TextFormat::Latest;
   if (name == kFullModellingLanguageFormat) return TextFormat::Full;
   if (name == kPlainTextFormat) return TextFormat::Plain;
+  if (name == kFlowsheetFormat) return TextFormat::Flowsheet;
   return TextFormat::None;
 }
 
@@ -55,7 +57,12 @@ bool DefinesType(std::string_view text, const CStoreType& type) {
 HRESULT CStoreType::GetData(CLIPFORMAT format, STGMEDIUM* medium) {
   if (!medium) return E_POINTER;
   if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-  const std::string text = FormatOf(format) == TextFormat::Full ? FullText() : Text();
+  std::string text;
+  switch (FormatOf(format)) {
+    case TextFormat::Full: text = FullText(); break;
+    case TextFormat::Flowsheet: text = m_kind == StoreKind::Flowsheet ? Text() : VisibleFlowsheet(*this)->Text(); break;
+    default: text = Text(); break;
+  }
   STGMEDIUM result;
   result.tymed = TYMED_ISTREAM;
   result.pstm = std::make_shared<CMemoryStream>();
@@ -68,13 +75,17 @@ HRESULT CStoreType::GetData(CLIPFORMAT format, STGMEDIUM* medium) {
 HRESULT CStoreType::QueryGetData(CLIPFORMAT format) {
   const TextFormat kind = FormatOf(format);
   if (kind == TextFormat::None) return S_FALSE;
+  if (kind == TextFormat::Flowsheet)
+    return m_kind == StoreKind::Flowsheet || (m_kind == StoreKind::Simulation && VisibleFlowsheet(*this)) ? S_OK
+                                                                                                          : S_FALSE;
   if (IsPlainText()) return kind == TextFormat::Plain ? S_OK : S_FALSE;
   if (m_kind == StoreKind::Simulation || m_kind == StoreKind::Library) return S_FALSE;
   return kind == TextFormat::Plain ? S_FALSE : S_OK;
 }
 
 HRESULT CStoreType::SetData(CLIPFORMAT format, const STGMEDIUM& medium) {
-  if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+  // The flowsheet's text changes by compiling it (QVCompileConstraints).
+  if (QueryGetData(format) != S_OK || FormatOf(format) == TextFormat::Flowsheet) return DV_E_FORMATETC;
   if (!medium.IsValid()) return E_INVALIDARG;
   // A type not placed yet (a new script) takes its first text; a deleted one takes nothing.
   const bool freeStanding = !HoldingPalette() && !OwnerType() && !m_deleted;
@@ -104,4 +115,10 @@ HRESULT CStoreType::SetData(CLIPFORMAT format, const STGMEDIUM& medium) {
   if (!DefinesType(text, *this)) return E_INVALIDARG;
   SetText(std::move(text));
   return S_OK;
+}
+
+CStoreType* VisibleFlowsheet(CStoreType& simulation) {
+  CStorePalette* palette = simulation.OwnedPalette();
+  CStoreType* flowsheet = palette ? palette->FindVisible("Flowsheet") : nullptr;
+  return flowsheet && flowsheet->Kind() == StoreKind::Flowsheet ? flowsheet : nullptr;
 }

@@ -11,3 +11,5 @@ inline constexpr std::string_view kFullModellingLanguageFormat =
     "Full MORROW Modelling Language (last good version with embedded uncompiled latest version)";
 // The plain text of a script.
 inline constexpr std::string_view kPlainTextFormat = "Non-embedded Text";
+// The text of the simulation's flowsheet (asked of the simulation or of a flowsheet type).
+inline constexpr std::string_view kFlowsheetFormat = "MORROW Modelling Language for flowsheet constraints edits";

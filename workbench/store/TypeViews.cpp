@@ -3,6 +3,10 @@
 #include "host/com/PersistStream.h"
 #include "host/model/IQVDataSource.h"
 #include "host/model/IQVFormContainer.h"
+#include "host/model/IQVGlobalInstances.h"
+#include "host/model/IQVVariableLookup.h"
+#include "host/store/IFChildCollection.h"
+#include "workbench/store/Store.h"
 #include "host/model/IQVFormDef.h"
 #include "host/model/IQVHierarchyForm.h"
 #include "host/model/IQVHierarchyType.h"
@@ -68,6 +72,13 @@ HRESULT MakeTypeView(CStoreType* type, REFIID iid, void** out) {
 HRESULT MakeInstanceView(CStoreInstance* instance, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
+  // The simulation answers for its flowsheet with the flowsheet's own objects.
+  if (iid == IID_IFChildCollection || iid == IID_IQVVariableLookup || iid == IID_IQVGlobalInstances ||
+      iid == IID_IQVInstanceCreation) {
+    CStoreType* type = instance ? instance->Type() : nullptr;
+    CStore* store = type && instance->IsDefault() && type->Kind() == StoreKind::Simulation ? type->Store() : nullptr;
+    if (store && store->FlowsheetInterfaces()) return store->FlowsheetInterfaces()->QueryInterface(iid, out);
+  }
   // Asked for anything else (as callers probing an instance for IFType do), the
   // answer is known without looking at the instance's type.
   if (iid != IID_IFRoot && iid != IID_IRModel && iid != IID_IQVInstanceCreation) return E_NOINTERFACE;

@@ -1,0 +1,108 @@
+#include "workbench/simulation/Flowsheet.h"
+
+#include <cstdlib>
+
+#include "workbench/language/TextCase.h"
+#include "workbench/store/StoreType.h"
+
+std::optional<VariableSpec> VariableSpecFromText(std::string_view text) {
+  if (EqualsNoCase(text, "Free")) return VariableSpec::Free;
+  if (EqualsNoCase(text, "Fixed")) return VariableSpec::Fixed;
+  if (EqualsNoCase(text, "Initial")) return VariableSpec::Initial;
+  if (EqualsNoCase(text, "RateInitial")) return VariableSpec::RateInitial;
+  return std::nullopt;
+}
+
+const char* VariableSpecText(VariableSpec spec) {
+  switch (spec) {
+    case VariableSpec::Free: return "Free";
+    case VariableSpec::Fixed: return "Fixed";
+    case VariableSpec::Initial: return "Initial";
+    case VariableSpec::RateInitial: return "RateInitial";
+  }
+  return "Free";
+}
+
+std::optional<double> ReadNumber(std::string_view text) {
+  std::string copy;
+  for (char c : text)
+    if (c != ' ' && c != '\t') copy += c;
+  if (copy.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(copy.c_str(), &end);
+  if (end != copy.c_str() + copy.size()) return std::nullopt;
+  return value;
+}
+
+std::string JoinPath(std::string_view path, std::string_view name) {
+  if (path.empty()) return std::string(name);
+  if (name.empty()) return std::string(path);
+  std::string joined;
+  joined.reserve(path.size() + 1 + name.size());
+  joined.append(path).append(1, '.').append(name);
+  return joined;
+}
+
+CFlowsheet::CFlowsheet() {
+  FlowsheetUnit top;
+  top.kind = UnitKind::Flowsheet;
+  AddUnit(std::move(top));
+}
+
+CFlowsheet::~CFlowsheet() = default;
+
+void CFlowsheet::Reserve(std::size_t units, std::size_t variables, std::size_t equations) {
+  m_units.reserve(m_units.size() + units);
+  m_unitIndex.reserve(m_units.size() + units);
+  m_variables.reserve(m_variables.size() + variables);
+  m_variableIndex.reserve(m_variables.size() + variables);
+  m_equations.reserve(m_equations.size() + equations);
+}
+
+int CFlowsheet::AddUnit(FlowsheetUnit unit) {
+  const int index = static_cast<int>(m_units.size());
+  m_unitIndex.emplace(LowerAscii(unit.path), index);
+  m_units.push_back(std::move(unit));
+  return index;
+}
+
+int CFlowsheet::FindUnit(std::string_view path) const {
+  const auto found = m_unitIndex.find(LowerAscii(path));
+  return found == m_unitIndex.end() ? -1 : found->second;
+}
+
+void CFlowsheet::AddVariable(InstanceVariable variable) {
+  // The first declaration of a path wins; a repeat was reported when its text was compiled.
+  if (!m_variableIndex.emplace(LowerAscii(variable.path), m_variables.size()).second) return;
+  m_variables.push_back(std::move(variable));
+}
+
+const InstanceVariable* CFlowsheet::FindVariable(std::string_view path) const {
+  const auto found = m_variableIndex.find(LowerAscii(path));
+  return found == m_variableIndex.end() ? nullptr : &m_variables[found->second];
+}
+
+InstanceVariable* CFlowsheet::FindVariable(std::string_view path) {
+  const auto found = m_variableIndex.find(LowerAscii(path));
+  return found == m_variableIndex.end() ? nullptr : &m_variables[found->second];
+}
+
+void CFlowsheet::Count() {
+  for (FlowsheetUnit& unit : m_units) unit.counts = UnitCounts{};
+  for (const InstanceVariable& variable : m_variables) {
+    UnitCounts& own = m_units[static_cast<std::size_t>(variable.unit)].counts;
+    ++own.variables;
+    if (variable.spec == VariableSpec::Fixed) ++own.fixed;
+  }
+  for (const InstanceEquation& equation : m_equations) ++m_units[static_cast<std::size_t>(equation.unit)].counts.equations;
+  // A unit's parent always comes before it, so one backward pass adds every
+  // unit into its parent after everything inside it was added into it.
+  for (std::size_t i = m_units.size(); i-- > 1;) {
+    const FlowsheetUnit& unit = m_units[i];
+    if (unit.parent < 0) continue;
+    UnitCounts& outer = m_units[static_cast<std::size_t>(unit.parent)].counts;
+    outer.equations += unit.counts.equations;
+    outer.variables += unit.counts.variables;
+    outer.fixed += unit.counts.fixed;
+  }
+}

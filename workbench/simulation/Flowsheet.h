@@ -1,0 +1,115 @@
+// The flowsheet as instantiated from the modelling language: its units
+// (blocks, hierarchies, streams, global structure instances), every variable
+// they declare with its value, fixing status and bounds, and every equation
+// with the scope its names are read in. Built in one pass by
+// InstantiateFlowsheet and replaced whole after a change of the definitions;
+// nothing here points back into the store except the units' types.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "host/com/ComPtr.h"
+
+class CStoreType;
+
+enum class UnitKind { Flowsheet, Block, Hierarchy, Stream, GlobalStructure };
+
+enum class VariableSpec { Free, Fixed, Initial, RateInitial };
+
+// "Free", "Fixed", "Initial", "RateInitial"; nothing for another word (any case).
+std::optional<VariableSpec> VariableSpecFromText(std::string_view text);
+const char* VariableSpecText(VariableSpec spec);
+
+struct UnitCounts {
+  int equations = 0;
+  int variables = 0;
+  int fixed = 0;
+  int DegreesOfFreedom() const { return variables - equations - fixed; }
+};
+
+struct FlowsheetUnit {
+  std::string name;  // "T101"; the top flowsheet has none
+  std::string path;  // "Farm.T101"; empty for the top flowsheet
+  UnitKind kind = UnitKind::Block;
+  int parent = -1;
+  std::string typeName;
+  CComPtr<CStoreType> type;  // null when no type of that name exists
+  std::string description;
+  std::vector<int> blocks;   // blocks, hierarchies and global structures, in the order written
+  std::vector<int> streams;  // streams, in the order written
+  std::string problem;       // what is wrong with the unit; empty when nothing is
+  bool complete = true;      // its contents could be made, so its counts say something
+  UnitCounts counts;         // of the unit with everything inside it
+};
+
+struct InstanceVariable {
+  std::string path;  // "T101.Level"
+  int unit = 0;      // the unit that holds it
+  std::string typeName;
+  std::string quantity;  // physical quantity, empty when the type names none
+  std::string description;
+  double value = 0.0;
+  double derivative = 0.0;
+  std::optional<double> lower;
+  std::optional<double> upper;
+  VariableSpec spec = VariableSpec::Free;
+  bool state = false;  // its derivative appears in an equation ($x)
+};
+
+struct InstanceEquation {
+  std::string name;   // "T101.mass", or "T101.#3" for the third unnamed equation of T101
+  std::string scope;  // the path the names in text are read from ("T101"; "" for the top flowsheet)
+  std::string text;   // "lhs = rhs" as written
+  int unit = 0;
+};
+
+class CFlowsheet {
+ public:
+  CFlowsheet();
+  ~CFlowsheet();
+  CFlowsheet(const CFlowsheet&) = delete;
+  CFlowsheet& operator=(const CFlowsheet&) = delete;
+
+  const std::vector<FlowsheetUnit>& Units() const { return m_units; }
+  const FlowsheetUnit& Unit(int index) const { return m_units[static_cast<std::size_t>(index)]; }
+  const FlowsheetUnit& Top() const { return m_units.front(); }
+  // The unit at a path ("" is the top flowsheet); -1 when none. Paths compare without regard to case.
+  int FindUnit(std::string_view path) const;
+
+  const std::vector<InstanceVariable>& Variables() const { return m_variables; }
+  std::vector<InstanceVariable>& Variables() { return m_variables; }
+  const InstanceVariable* FindVariable(std::string_view path) const;
+  InstanceVariable* FindVariable(std::string_view path);
+  const std::vector<InstanceEquation>& Equations() const { return m_equations; }
+  // What the instantiation found wrong, one line each, naming the unit and the reason.
+  const std::vector<std::string>& Problems() const { return m_problems; }
+
+  // ---- filled by the instantiation ----
+  // Room for about this many more, so that a large flowsheet is not moved and rehashed as it grows.
+  void Reserve(std::size_t units, std::size_t variables, std::size_t equations);
+  int AddUnit(FlowsheetUnit unit);
+  FlowsheetUnit& MutableUnit(int index) { return m_units[static_cast<std::size_t>(index)]; }
+  void AddVariable(InstanceVariable variable);
+  void AddEquation(InstanceEquation equation) { m_equations.push_back(std::move(equation)); }
+  void AddProblem(std::string problem) { m_problems.push_back(std::move(problem)); }
+  // Counts every unit's variables, equations and fixed variables, inside out.
+  void Count();
+
+ private:
+  std::vector<FlowsheetUnit> m_units;
+  std::unordered_map<std::string, int> m_unitIndex;  // lower-case path -> unit
+  std::vector<InstanceVariable> m_variables;
+  std::unordered_map<std::string, std::size_t> m_variableIndex;  // lower-case path -> variable
+  std::vector<InstanceEquation> m_equations;
+  std::vector<std::string> m_problems;
+};
+
+// A number as the user or a text writes it ("1.5", " -2e3 "); nothing for anything else.
+std::optional<double> ReadNumber(std::string_view text);
+
+// "a.b" from a path and a name; the name alone when the path is empty.
+std::string JoinPath(std::string_view path, std::string_view name);
