@@ -256,7 +256,7 @@ TEST_F(DesktopSessionTest, TheModelLibrariesPaletteShowsTheSampleLibrariesTabsMo
   EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"BufferTank", "ProductTank"}));
   const QImage picture = session->Toolbar()->Models()->item(0)->icon().pixmap(32, 32).toImage();
   EXPECT_GT(ColourCount(picture), 1) << "the model's picture is drawn";
-  EXPECT_EQ(Texts(session->Toolbar()->Streams()), (QStringList{"LiquidLine"}));
+  EXPECT_EQ(Texts(session->Toolbar()->Streams()), (QStringList{"LiquidLine", "SignalLine"}));
   EXPECT_GT(ColourCount(session->Toolbar()->Streams()->item(0)->icon().pixmap(48, 16).toImage()), 1) << "its line is drawn";
 
   session->Toolbar()->Tabs()->setCurrentIndex(1);

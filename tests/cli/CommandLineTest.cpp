@@ -405,8 +405,9 @@ TEST_F(CommandLineTest, TheToolbarShowsTabsInFolderOrderAndFollowsARename) {
                   "  library Custom Modeling\n"
                   "    tab Tanks and vessels: BufferTank, ProductTank\n"
                   "    tab Valves, pumps and their control: ControlValve, TransferPump, LevelController\n"
-                  "    tab Models: FeedSource, Hierarchy, TankFarm\n"
-                  "    stream type LiquidLine (line 2, colour 9)\n"))
+                  "    tab Models: FeedSource, Hierarchy, TankFarm, TankTrain\n"
+                  "    stream type LiquidLine (line 2, colour 9)\n"
+                  "    stream type SignalLine (line 1, colour 0)\n"))
       << result.out;
   EXPECT_FALSE(Has(result.out, "Obsolete")) << "the hidden folder has no tab";
   EXPECT_TRUE(Has(result.out, "toolbar: contents changed\n")) << "the Explorer told the toolbar of the rename";

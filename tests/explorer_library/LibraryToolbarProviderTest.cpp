@@ -157,8 +157,8 @@ TEST_F(LibraryToolbarProviderTest, ModelsCarryTheirPicturesAndStreamTypesTheirLi
   std::vector<HTREEITEM> items;
   std::vector<int> styles;
   Provider().GetLibStreamList(LibraryNamed("Custom Modeling"), streams, items, styles);
-  EXPECT_EQ(streams, (Strings{"LiquidLine"}));
-  EXPECT_EQ(styles, (std::vector<int>{0x8000 | (2 << 8) | 9}));
+  EXPECT_EQ(streams, (Strings{"LiquidLine", "SignalLine"}));
+  EXPECT_EQ(styles, (std::vector<int>{0x8000 | (2 << 8) | 9, 0})) << "SignalLine keeps the default line";
 }
 
 TEST_F(LibraryToolbarProviderTest, OnlyTheSystemLibraryCountsNoneAndFoldersWithoutModelsAreNoTabs) {
