@@ -233,6 +233,25 @@ TEST_F(EndToEndTest, RenamingCompilingAndDeletingAVariableTypeShowInThePane) {
   EXPECT_LT(list->FindRowByLabel("Fixed"), 0);
 }
 
+TEST_F(EndToEndTest, RenamingAModelInAUserFolderKeepsThatFolderSelected) {
+  ASSERT_TRUE(loaded);
+  // Storage is not the first user folder: the refresh after the rename must find it, not its elder sibling.
+  CExplorerFrame* frame = OpenAt("Storage");
+  ASSERT_TRUE(frame);
+  CExplorerListView* list = frame->GetListView();
+  const int row = list->FindRowByLabel("ProductTank");
+  ASSERT_GE(row, 0);
+  ILabelEdit* edit = list->UserBeginLabelEdit(row);
+  ASSERT_NE(edit, nullptr);
+  edit->SetText("Surge");
+  list->UserKeyDown(VK_RETURN);
+  MessageQueue::Pump();
+  CExplorerTreeView* tree = frame->GetTreeView();
+  EXPECT_EQ(tree->GetItemText(tree->GetSelectedItem()), "Storage");
+  EXPECT_TRUE(Lists(frame, "Surge"));
+  EXPECT_TRUE(Lists(frame, "BufferTank"));
+}
+
 TEST_F(EndToEndTest, PastingATaskOntoTheTasksFolderWhoseTreeTheCopyRebuildsAddsItOnce) {
   ASSERT_TRUE(loaded);
   CStoreBuilder build(app.Document().Store());

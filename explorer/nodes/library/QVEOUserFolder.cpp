@@ -77,6 +77,12 @@ CExplorerObject* CQVEOUserFolder::Clone() {
   return new CQVEOUserFolder(GetType(), m_pExclusionList, GetOwner(), m_pFolder, m_bReadOnly);
 }
 
+int CQVEOUserFolder::operator==(CExplorerObject& other) {
+  if (!CExplorerContainerObject::operator==(other)) return 0;
+  auto* folder = dynamic_cast<CQVEOUserFolder*>(&other);
+  return folder && IsSameObject(m_pFolder, folder->m_pFolder);
+}
+
 int CQVEOUserFolder::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectType) return GetClassName(text);
   if (aspect != EOAspectName || !m_pFolder) return 0;

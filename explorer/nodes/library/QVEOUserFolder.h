@@ -25,6 +25,8 @@ class CQVEOUserFolder : public CExplorerContainerObject {
   const GUID& GetClassID() override { return ClassID(); }
   int GetClassName(std::string& name) override;
   CExplorerObject* Clone() override;
+  // Folders of one library share its type: a folder equals only the nodes of the same host folder.
+  int operator==(CExplorerObject& other) override;
 
   // Aspect 0: the folder's name; aspect 1: "Model Folder".
   int GetDisplayText(EOAspect aspect, std::string& text) override;
