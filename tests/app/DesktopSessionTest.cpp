@@ -36,27 +36,15 @@
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/StartedDesktopTest.h"
 #include "tests/support/ScopedConfigDir.h"
 
 namespace {
 
 // The desktop program as a user starts it: the sample simulation with the
 // Explorer that opens at start.
-class DesktopSessionTest : public ::testing::Test {
+class DesktopSessionTest : public StartedDesktopTest {
  protected:
-  void SetUp() override {
-    TestApplication();
-    session = std::make_unique<DesktopSession>();
-    ASSERT_TRUE(session->IsReady());
-    session->Window().show();
-    std::string problem;
-    ASSERT_TRUE(session->Open("", "", problem)) << problem;
-    ASSERT_TRUE(session->OpenStartupExplorer());
-    ProcessAll();
-    ASSERT_EQ(ShownExplorers().size(), 1u);
-    explorer = ShownExplorers().front();
-  }
-  void TearDown() override { session.reset(); }
 
   MainWindow& Window() { return session->Window(); }
   QMdiArea& Area() { return *session->Window().MdiArea(); }
@@ -86,9 +74,6 @@ class DesktopSessionTest : public ::testing::Test {
     return texts;
   }
 
-  ScopedConfigDir config;
-  std::unique_ptr<DesktopSession> session;
-  CExplorerFrame* explorer = nullptr;
 };
 
 TEST_F(DesktopSessionTest, TheSampleOpensInAnExplorerRootedAtTheSimulationWithItsTopLevelItems) {

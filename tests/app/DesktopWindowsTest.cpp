@@ -20,6 +20,7 @@
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/StartedDesktopTest.h"
 #include "tests/support/ScopedConfigDir.h"
 
 namespace {
@@ -27,21 +28,8 @@ namespace {
 // The program's Explorer windows as sub-windows of its main window: their
 // splitter, activation, closing and moving, the commands of the menus and
 // toolbar, and the Window menu.
-class DesktopWindowsTest : public ::testing::Test {
+class DesktopWindowsTest : public StartedDesktopTest {
  protected:
-  void SetUp() override {
-    TestApplication();
-    session = std::make_unique<DesktopSession>();
-    ASSERT_TRUE(session->IsReady());
-    session->Window().show();
-    std::string problem;
-    ASSERT_TRUE(session->Open("", "", problem)) << problem;
-    ASSERT_TRUE(session->OpenStartupExplorer());
-    ProcessAll();
-    ASSERT_EQ(ShownExplorers().size(), 1u);
-    first = ShownExplorers().front();
-  }
-  void TearDown() override { session.reset(); }
 
   QMdiArea& Area() { return *session->Window().MdiArea(); }
   QWidget* WidgetOf(CWnd* window) {
@@ -58,7 +46,7 @@ class DesktopWindowsTest : public ::testing::Test {
   }
   // A further Explorer, rooted at the simulation's libraries.
   CExplorerFrame* ExploreLibraries() {
-    CExplorerTreeView* tree = first->GetTreeView();
+    CExplorerTreeView* tree = explorer->GetTreeView();
     tree->SelectItem(tree->FindItemByLabels({"Simulation", "Libraries"}));
     ProcessAll();
     session->Window().Perform(ID_EXPLORER_EXPLORE);
@@ -71,28 +59,25 @@ class DesktopWindowsTest : public ::testing::Test {
     ProcessAll();
   }
 
-  ScopedConfigDir config;
-  std::unique_ptr<DesktopSession> session;
-  CExplorerFrame* first = nullptr;
 };
 
 TEST_F(DesktopWindowsTest, TheSplitterBarIsDraggedAndThePanesCanBeSideBySideOrStacked) {
-  auto* splitter = dynamic_cast<SplitterPeer*>(session->Peers().PeerOf(PanesOf(first).m_hWnd));
+  auto* splitter = dynamic_cast<SplitterPeer*>(session->Peers().PeerOf(PanesOf(explorer).m_hWnd));
   ASSERT_NE(splitter, nullptr);
 
-  SetSideBySide(first, true);
-  QRect tree = AreaRect(first->GetTreeView()), list = AreaRect(first->GetListView());
+  SetSideBySide(explorer, true);
+  QRect tree = AreaRect(explorer->GetTreeView()), list = AreaRect(explorer->GetListView());
   EXPECT_GT(list.left(), tree.right()) << "side by side";
   EXPECT_EQ(list.top(), tree.top());
   std::vector<SplitterPeer::Bar> bars = splitter->Bars();
   ASSERT_EQ(bars.size(), 1u);
   EXPECT_TRUE(bars[0].vertical);
   splitter->DragBar(bars[0], 220);
-  EXPECT_EQ(AreaRect(first->GetTreeView()).width(), 220);
+  EXPECT_EQ(AreaRect(explorer->GetTreeView()).width(), 220);
 
-  SetSideBySide(first, false);
-  tree = AreaRect(first->GetTreeView());
-  list = AreaRect(first->GetListView());
+  SetSideBySide(explorer, false);
+  tree = AreaRect(explorer->GetTreeView());
+  list = AreaRect(explorer->GetListView());
   EXPECT_EQ(list.left(), tree.left());
   EXPECT_GT(list.top(), tree.bottom()) << "one above the other";
   bars = splitter->Bars();
@@ -105,7 +90,7 @@ TEST_F(DesktopWindowsTest, ActivationClosingAndMovingGoBothWays) {
   ASSERT_NE(second, nullptr);
   ASSERT_EQ(ShownSubWindows(Area()).size(), 2);
   EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Libraries");
-  session->Host().MainFrame()->MDIActivate(first);
+  session->Host().MainFrame()->MDIActivate(explorer);
   EXPECT_EQ(Area().activeSubWindow()->windowTitle(), "Exploring - Simulation");
   Area().setActiveSubWindow(ShownSubWindows(Area()).back());
   EXPECT_EQ(session->Host().MainFrame()->MDIGetActive(), second) << "activating a sub-window activates its frame";
@@ -125,8 +110,8 @@ TEST_F(DesktopWindowsTest, MenusAndToolbarRouteCommandsToTheActiveFrame) {
   MainWindow& window = session->Window();
   window.Perform(ID_VIEW_DETAILS);
   ProcessAll();
-  EXPECT_EQ(first->GetListView()->GetViewStyle(), static_cast<DWORD>(LVS_REPORT));
-  auto* listPeer = dynamic_cast<ListCtrlPeer*>(session->Peers().PeerOf(first->GetListView()->m_hWnd));
+  EXPECT_EQ(explorer->GetListView()->GetViewStyle(), static_cast<DWORD>(LVS_REPORT));
+  auto* listPeer = dynamic_cast<ListCtrlPeer*>(session->Peers().PeerOf(explorer->GetListView()->m_hWnd));
   ASSERT_NE(listPeer, nullptr);
   EXPECT_EQ(listPeer->CurrentView(), listPeer->DetailsView()) << "the new view style is drawn";
   window.UpdateCommandStates();
@@ -168,15 +153,15 @@ TEST_F(DesktopWindowsTest, WindowMenuCascadesAndTilesTheChildWindows) {
   tile->trigger();
   ProcessAll();
   const QSize area = Area().viewport()->size();
-  const QRect left = AreaRect(first), right = AreaRect(second);
+  const QRect left = AreaRect(explorer), right = AreaRect(second);
   EXPECT_EQ(std::min(left.left(), right.left()), 0);
   EXPECT_NEAR(left.width() + right.width(), area.width(), 20) << "side by side across the area";
   EXPECT_NEAR(left.height(), area.height(), 30);
 
   cascade->trigger();
   ProcessAll();
-  EXPECT_EQ(first->Record()->rect.Width(), second->Record()->rect.Width());
-  EXPECT_NE(first->Record()->rect.TopLeft(), second->Record()->rect.TopLeft());
+  EXPECT_EQ(explorer->Record()->rect.Width(), second->Record()->rect.Width());
+  EXPECT_NE(explorer->Record()->rect.TopLeft(), second->Record()->rect.TopLeft());
   EXPECT_EQ(Area().activeSubWindow(), WidgetOf(second)) << "the active window stays in front";
 }
 
