@@ -13,6 +13,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -258,6 +259,8 @@ TEST_F(DesktopSessionTest, AModelRenamedInTheExplorerIsShownInThePaletteUnderIts
   ASSERT_TRUE(tree->GetExplorerObject(item)->EditLabel("SurgeTank"));
   ProcessAll();
   EXPECT_EQ(Texts(session->Toolbar()->Models()), (QStringList{"SurgeTank", "ProductTank"}));
+  EXPECT_FALSE(session->Window().statusBar()->currentMessage().startsWith("toolbar:"))
+      << "the palette shows the change; the status bar is not for its notices";
 }
 
 }  // namespace

@@ -140,8 +140,12 @@ bool CWorkbenchApp::ShowView(const tag_CorvaneViewContext& context) {
 
 void CWorkbenchApp::UpdateLibraryToolbar(int notification) {
   m_toolbarUpdates.push_back(notification);
-  UI().Announce(std::string("toolbar: ") + ToolbarNotificationName(notification));
-  if (onLibraryToolbarUpdate) onLibraryToolbarUpdate(notification);
+  // A shown toolbar answers by refreshing itself; without one the update is told like any host action.
+  if (onLibraryToolbarUpdate) {
+    onLibraryToolbarUpdate(notification);
+  } else {
+    UI().Announce(std::string("toolbar: ") + ToolbarNotificationName(notification));
+  }
 }
 
 std::string CWorkbenchApp::GetDefaultExtension() const { return std::string(kLanguageExtension); }
