@@ -32,25 +32,25 @@ TEST(FlowsheetSyntaxTest, GlobalStructuresStreamsAndSpecsAreRead) {
   EXPECT_TRUE(stream.attributes[0].connection);
   EXPECT_EQ(stream.attributes[0].name, "Source");
   EXPECT_EQ(stream.attributes[0].value, "A.Outlet");
-  ASSERT_EQ(d->specifications.size(), 2u);
-  const Specification& level = d->specifications[0];
+  ASSERT_EQ(d->specStatements.size(), 2u);
+  const SpecStatement& level = d->specStatements[0];
   EXPECT_EQ(level.path, "A.Level");
   EXPECT_EQ(level.line, 5);
   EXPECT_EQ(level.Value(), "1.5");
   EXPECT_EQ(level.Spec(), "Initial");
   EXPECT_EQ(level.Named("lower"), "0");
   EXPECT_EQ(level.Named("upper"), "6");
-  EXPECT_EQ(d->specifications[1].path, "B.Sub.P");
-  EXPECT_EQ(d->specifications[1].Value(), std::nullopt);
+  EXPECT_EQ(d->specStatements[1].path, "B.Sub.P");
+  EXPECT_EQ(d->specStatements[1].Value(), std::nullopt);
   EXPECT_EQ(d->equations.size(), 1u);
 
   // Written from what was read, it reads back to the same statements.
   const std::string written = WriteDefinition(*d);
   const std::optional<Definition> again = ParseDefinition(written, report);
   ASSERT_TRUE(again) << written;
-  ASSERT_EQ(again->specifications.size(), 2u);
-  EXPECT_EQ(again->specifications[0].path, "A.Level");
-  EXPECT_EQ(again->specifications[0].Named("upper"), "6");
+  ASSERT_EQ(again->specStatements.size(), 2u);
+  EXPECT_EQ(again->specStatements[0].path, "A.Level");
+  EXPECT_EQ(again->specStatements[0].Named("upper"), "6");
   EXPECT_EQ(again->declarations[0].mode, DeclarationMode::Global);
 }
 
@@ -77,7 +77,7 @@ TEST(FlowsheetSyntaxTest, TheCheckerRefusesSpecsAndGlobalsThatDoNotFit) {
   EXPECT_TRUE(has("5:unknown attribute 'units' of Spec A.L; Spec takes lower:, upper: and description:"));
   EXPECT_TRUE(has("5:Spec A.L connects nothing; write its value, status and bounds"));
   EXPECT_TRUE(HasMessage(report, QV_SEVERITY_WARNING, 6, "'Nobody' is not declared"));
-  EXPECT_TRUE(HasError(report, 7, "specifications cannot stand inside For or If blocks"));
+  EXPECT_TRUE(HasError(report, 7, "Spec statements cannot stand inside For or If blocks"));
 }
 
 }  // namespace

@@ -169,11 +169,11 @@ TEST_F(FlowsheetTest, StatisticsOfTheSampleAgreeWithHandCounts) {
 
   Open(copy.File("Overspecified.vsim"));
   // Supply 4 variables, 2 fixed, 2 equations; Drain 3 variables, Inlet.F fixed, 1 equation;
-  // the pipe 4 variables and 6 equations: 11 - 9 - 3 = -1, one specification too many.
+  // the pipe 4 variables and 6 equations: 11 - 9 - 3 = -1, one fixed variable too many.
   EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{9, 11, -1}));
 }
 
-TEST_F(FlowsheetTest, RenamingABlockTakesItsConnectionsSpecificationsAndValuesAlong) {
+TEST_F(FlowsheetTest, RenamingABlockTakesItsConnectionsSpecStatementsAndValuesAlong) {
   CComPtr<IQVVariable> level;
   ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("T102.Level", &level), S_OK);
   ASSERT_EQ(level->SetPropertyText("Upper", "5.8"), S_OK);
@@ -217,7 +217,7 @@ TEST_F(FlowsheetTest, CopiedBlocksPasteUnderNewNamesWithTheirValuesAndCutDeletes
   ASSERT_EQ(Doc().PasteIntoFlowsheet(ComQuery<IQVHierarchyType>(trainType)), S_OK);
   EXPECT_TRUE(Unit("Train2.T101"));
 
-  // Cut: the block goes, and with it the connections and specifications that named it.
+  // Cut: the block goes, and with it the connections and Spec statements that named it.
   CComPtr<IQVGraphicalCopy> cut = ComQuery<IQVGraphicalCopy>(Unit("T102"));
   bool possible = false;
   ASSERT_EQ(cut->CanCopyCut(&possible), S_OK);

@@ -98,7 +98,7 @@ void CheckDeclarationType(const CCheckContext& c, const Declaration& d) {
 }
 
 // A flowsheet's "Spec path (value, status, lower:..., upper:...)".
-void CheckSpecification(const CCheckContext& c, const Specification& s) {
+void CheckSpecStatement(const CCheckContext& c, const SpecStatement& s) {
   int values = 0, specs = 0;
   for (const DeclarationAttribute& a : s.attributes) {
     if (a.connection) {
@@ -151,8 +151,8 @@ void CheckDeclarations(const CCheckContext& c) {
     if (c.report.Full()) return;
     CheckCall(c, call);
   }
-  for (const Specification& specification : d.specifications) {
+  for (const SpecStatement& statement : d.specStatements) {
     if (c.report.Full()) return;
-    CheckSpecification(c, specification);
+    CheckSpecStatement(c, statement);
   }
 }

@@ -106,11 +106,11 @@ std::optional<std::string> Declaration::Spec() const { return SpecAttribute(attr
 
 std::optional<std::string> Declaration::DefaultValue() const { return PlainValue(attributes); }
 
-std::optional<std::string> Specification::Spec() const { return SpecAttribute(attributes); }
+std::optional<std::string> SpecStatement::Spec() const { return SpecAttribute(attributes); }
 
-std::optional<std::string> Specification::Value() const { return PlainValue(attributes); }
+std::optional<std::string> SpecStatement::Value() const { return PlainValue(attributes); }
 
-std::optional<std::string> Specification::Named(std::string_view attributeName) const {
+std::optional<std::string> SpecStatement::Named(std::string_view attributeName) const {
   return NamedAttribute(attributes, attributeName);
 }
 

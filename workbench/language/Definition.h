@@ -92,7 +92,7 @@ struct ProcedureCall {
 
 // "Spec T101.Level (1.5, Initial, lower:0, upper:6);" in a flowsheet: the
 // value, fixing status and bounds of a variable of one of its blocks.
-struct Specification {
+struct SpecStatement {
   std::string path;  // as written, blanks removed: "T101.Level"
   std::vector<DeclarationAttribute> attributes;
   int line = 0;
@@ -146,7 +146,7 @@ struct Definition {
   std::vector<Declaration> declarations;
   std::vector<Equation> equations;
   std::vector<ProcedureCall> calls;
-  std::vector<Specification> specifications;
+  std::vector<SpecStatement> specStatements;
   std::vector<StatementBlock> blocks;
   std::vector<TypeReference> references;
   std::vector<NameUse> nameUses;

@@ -85,7 +85,7 @@ std::string WriteDefinition(const Definition& d) {
   for (const StatementBlock& block : d.blocks) out += std::string(kIndent) + block.text + "\n";
   for (const ProcedureCall& call : d.calls)
     if (!call.inBlock) WriteCall(out, call);
-  for (const Specification& spec : d.specifications) {
+  for (const SpecStatement& spec : d.specStatements) {
     out += std::string(kIndent) + "Spec " + spec.path;
     WriteAttributes(out, spec.attributes);
     if (spec.attributes.empty()) out += " ()";

@@ -34,9 +34,9 @@ void CStatementParser::ParseStatement(int depth) {
   } else if (t.IsWord("Spec") && m_cursor.Peek(1).Is(TokenKind::Identifier) &&
              (m_cursor.Peek(2).IsSymbol(".") || m_cursor.Peek(2).IsSymbol("("))) {
     if (depth > 0) {
-      m_cursor.ErrorAtCurrent("specifications cannot stand inside For or If blocks");
+      m_cursor.ErrorAtCurrent("Spec statements cannot stand inside For or If blocks");
     } else {
-      ok = ParseSpecification();
+      ok = ParseSpecStatement();
     }
   } else if (t.IsWord("Call") && m_cursor.Peek(1).IsSymbol("(")) {
     ok = ParseCall(depth);
@@ -96,27 +96,27 @@ bool CStatementParser::ParseDeclaration() {
   return true;
 }
 
-bool CStatementParser::ParseSpecification() {
-  Specification specification;
-  specification.line = m_cursor.Next().line;  // "Spec"
+bool CStatementParser::ParseSpecStatement() {
+  SpecStatement statement;
+  statement.line = m_cursor.Next().line;  // "Spec"
   // The path is names joined by '.': the first names a member of this body.
   const Token& first = m_cursor.Peek();
   m_definition.nameUses.push_back(NameUse{std::string(first.text), first.line, first.offset, false});
   do {
     std::string name;
     if (!m_cursor.ExpectName("a variable path after Spec", name)) return false;
-    if (!specification.path.empty()) specification.path += '.';
-    specification.path += name;
+    if (!statement.path.empty()) statement.path += '.';
+    statement.path += name;
   } while (m_cursor.AcceptSymbol("."));
   if (!m_cursor.ExpectSymbol("(", "after the variable of Spec")) return false;
   if (!m_cursor.AcceptSymbol(")")) {
     do {
-      if (!ParseAttribute(specification.attributes)) return false;
+      if (!ParseAttribute(statement.attributes)) return false;
     } while (m_cursor.AcceptSymbol(","));
-    if (!m_cursor.ExpectSymbol(")", "to close the list of Spec " + specification.path)) return false;
+    if (!m_cursor.ExpectSymbol(")", "to close the list of Spec " + statement.path)) return false;
   }
-  if (!m_cursor.ExpectSymbol(";", "after Spec " + specification.path)) return false;
-  m_definition.specifications.push_back(std::move(specification));
+  if (!m_cursor.ExpectSymbol(";", "after Spec " + statement.path)) return false;
+  m_definition.specStatements.push_back(std::move(statement));
   return true;
 }
 

@@ -34,7 +34,7 @@ class CStatementParser {
   void ParseStatement(int depth);
   bool IsDeclarationStart() const;
   bool ParseDeclaration();
-  bool ParseSpecification();
+  bool ParseSpecStatement();
   bool ParseAttribute(std::vector<DeclarationAttribute>& attributes);
   bool ParseEquation(int depth);
   bool ParseCall(int depth);

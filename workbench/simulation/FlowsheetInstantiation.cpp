@@ -138,7 +138,7 @@ class CInstantiation {
     return index;
   }
 
-  // The blocks, streams, structures, equations and specifications of a flowsheet-like type.
+  // The blocks, streams, structures, equations and Spec statements of a flowsheet-like type.
   void FillFlowsheet(int unit, CStoreType& type, std::vector<const CStoreType*>& open) {
     const Definition* definition = m_definitions.Of(type);
     if (!definition) return;
@@ -188,14 +188,14 @@ class CInstantiation {
     }
     int unnamed = 0;
     AddEquations(unit, prefix, definition->equations, unnamed);
-    for (const Specification& specification : definition->specifications) ApplySpecification(prefix, specification);
+    for (const SpecStatement& statement : definition->specStatements) ApplySpecStatement(prefix, statement);
     // Constraints compiled on their own are more equations and Specs of the same flowsheet.
     if (!type.Constraints().empty()) {
       CBoundedReport discard = CBoundedReport::Discarding();
       if (std::optional<Definition> constraints =
               ParseDefinition("Model " + type.Name() + "\n" + type.Constraints() + "\nEnd\n", discard)) {
         AddEquations(unit, prefix, constraints->equations, unnamed);
-        for (const Specification& specification : constraints->specifications) ApplySpecification(prefix, specification);
+        for (const SpecStatement& statement : constraints->specStatements) ApplySpecStatement(prefix, statement);
       }
     }
   }
@@ -393,19 +393,19 @@ class CInstantiation {
     m_flowsheet.AddVariable(std::move(variable));
   }
 
-  void ApplySpecification(const std::string& prefix, const Specification& specification) {
-    const std::string path = JoinPath(prefix, specification.path);
+  void ApplySpecStatement(const std::string& prefix, const SpecStatement& statement) {
+    const std::string path = JoinPath(prefix, statement.path);
     InstanceVariable* variable = m_flowsheet.FindVariable(path);
     if (!variable) {
-      Report(prefix, "Spec " + specification.path + " names no variable of the flowsheet");
+      Report(prefix, "Spec " + statement.path + " names no variable of the flowsheet");
       return;
     }
-    if (std::optional<std::string> value = specification.Value())
+    if (std::optional<std::string> value = statement.Value())
       if (std::optional<double> number = ReadNumber(*value)) variable->value = *number;
-    if (std::optional<std::string> spec = specification.Spec())
+    if (std::optional<std::string> spec = statement.Spec())
       if (std::optional<VariableSpec> parsed = VariableSpecFromText(*spec)) variable->spec = *parsed;
-    if (std::optional<std::string> lower = specification.Named("lower")) variable->lower = ReadNumber(*lower);
-    if (std::optional<std::string> upper = specification.Named("upper")) variable->upper = ReadNumber(*upper);
+    if (std::optional<std::string> lower = statement.Named("lower")) variable->lower = ReadNumber(*lower);
+    if (std::optional<std::string> upper = statement.Named("upper")) variable->upper = ReadNumber(*upper);
   }
 
   void ApplyChanges() {
