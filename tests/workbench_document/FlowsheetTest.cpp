@@ -166,6 +166,14 @@ TEST_F(FlowsheetTest, StatisticsOfTheSampleAgreeWithHandCounts) {
   // The whole flowsheet is square at steady state.
   EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{76, 103, 0}));
   EXPECT_EQ(Statistics(Unit("T102"))[2], 1);  // its level is fixed by the flowsheet
+  // Fixing a variable inside the train takes a degree of freedom from it and from the flowsheet; freeing gives it back.
+  CComPtr<IQVVariable> level;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.T201.Level", &level), S_OK);
+  ASSERT_EQ(level->SetPropertyText("Spec", "Fixed"), S_OK);
+  EXPECT_EQ(Statistics(Unit("Train2")), (std::vector<int>{19, 24, -1}));
+  EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{76, 103, -1}));
+  ASSERT_EQ(level->SetPropertyText("Spec", "Free"), S_OK);
+  EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{76, 103, 0}));
 
   Open(copy.File("Overspecified.vsim"));
   // Supply 4 variables, 2 fixed, 2 equations; Drain 3 variables, Inlet.F fixed, 1 equation;

@@ -87,6 +87,13 @@ InstanceVariable* CFlowsheet::FindVariable(std::string_view path) {
   return found == m_variableIndex.end() ? nullptr : &m_variables[found->second];
 }
 
+void CFlowsheet::CountSpecChange(int unit, VariableSpec before, VariableSpec after) {
+  const int change = (after == VariableSpec::Fixed) - (before == VariableSpec::Fixed);
+  if (change == 0) return;
+  for (int u = unit; u >= 0; u = m_units[static_cast<std::size_t>(u)].parent)
+    m_units[static_cast<std::size_t>(u)].counts.fixed += change;
+}
+
 void CFlowsheet::Count() {
   for (FlowsheetUnit& unit : m_units) unit.counts = UnitCounts{};
   for (const InstanceVariable& variable : m_variables) {

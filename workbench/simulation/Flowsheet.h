@@ -98,6 +98,8 @@ class CFlowsheet {
   void AddProblem(std::string problem) { m_problems.push_back(std::move(problem)); }
   // Counts every unit's variables, equations and fixed variables, inside out.
   void Count();
+  // Keeps the fixed counts of unit and the units around it right after a variable of unit went from before to after.
+  void CountSpecChange(int unit, VariableSpec before, VariableSpec after);
 
  private:
   std::vector<FlowsheetUnit> m_units;

@@ -250,12 +250,13 @@ HRESULT CFlowsheetHost::SetVariable(const std::string& path, const std::string& 
   } else {
     return FE_READONLY;
   }
-  VariableChange& kept = m_values.Change(variable->path);
-  if (change.value) kept.value = change.value;
-  if (change.spec) kept.spec = change.spec;
-  if (change.lower) kept.lower = change.lower;
-  if (change.upper) kept.upper = change.upper;
-  Changed(QV_HINT_VALUES_CHANGED);
+  change.ApplyTo(m_values.Change(variable->path));
+  // The built flowsheet takes the change in place: a value edit never re-instantiates a large flowsheet.
+  InstanceVariable& built = *m_built->FindVariable(variable->path);
+  const VariableSpec before = built.spec;
+  change.ApplyTo(built);
+  m_built->CountSpecChange(built.unit, before, built.spec);
+  if (onChanged) onChanged(QV_HINT_VALUES_CHANGED);
   return S_OK;
 }
 

@@ -412,11 +412,7 @@ class CInstantiation {
     for (const auto& [key, entry] : m_values.Entries()) {
       InstanceVariable* variable = m_flowsheet.FindVariable(key);
       if (!variable) continue;  // kept for when the variable is back
-      const VariableChange& change = entry.change;
-      if (change.value) variable->value = *change.value;
-      if (change.spec) variable->spec = *change.spec;
-      if (change.lower) variable->lower = change.lower;
-      if (change.upper) variable->upper = change.upper;
+      entry.change.ApplyTo(*variable);
     }
   }
 

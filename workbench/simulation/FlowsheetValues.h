@@ -16,6 +16,14 @@ struct VariableChange {
   std::optional<double> upper;
 
   bool Empty() const { return !value && !spec && !lower && !upper; }
+  // Sets on target (a variable, or a change kept earlier) what this change holds.
+  template <class Target>
+  void ApplyTo(Target& target) const {
+    if (value) target.value = *value;
+    if (spec) target.spec = *spec;
+    if (lower) target.lower = *lower;
+    if (upper) target.upper = *upper;
+  }
 };
 
 // Lower-case path -> (path as the user named it, change). Ordered, so a file
