@@ -571,6 +571,11 @@ HRESULT CWorkbenchDocument::RunScript(IFType* script, bool synchronous) {
 
 // ---- the simulation's tools ----
 
+void CWorkbenchDocument::PublishRunDiagnostics(std::shared_ptr<const RunDiagnostics> diagnostics, int runStatus) {
+  m_runDiagnostics = std::move(diagnostics);
+  m_lastRunStatus = runStatus;
+}
+
 HRESULT CWorkbenchDocument::GetDiagnostics(IZNDiagnostics** diagnostics) {
   // The stand-in host keeps no solver run, so there is never a decomposition to show.
   if (diagnostics) *diagnostics = nullptr;

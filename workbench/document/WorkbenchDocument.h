@@ -12,6 +12,7 @@
 
 #include "host/framework/CRQVDocument.h"
 #include "workbench/document/HostActions.h"
+#include "workbench/diagnostics/RunDiagnostics.h"
 #include "workbench/document/MessageLog.h"
 #include "workbench/files/FileContents.h"
 #include "workbench/files/FileProblem.h"
@@ -125,6 +126,9 @@ class CWorkbenchDocument : public CRQVDocument {
   HRESULT GetModelStatistics(IRModel* model, int& equations, int& variables, int& unknowns,
                              int& degreesOfFreedom) override;
   int GetLastRunStatus() const override { return m_lastRunStatus; }
+  // What the last runs left for the diagnostics view; replaced whole by each run.
+  void PublishRunDiagnostics(std::shared_ptr<const RunDiagnostics> diagnostics, int runStatus);
+  std::shared_ptr<const RunDiagnostics> LastRunDiagnostics() const { return m_runDiagnostics; }
   int GetRunMode() const override;
   int GetPrintLevel() const override;
 
@@ -160,6 +164,7 @@ class CWorkbenchDocument : public CRQVDocument {
   bool m_fileLoadFailed = false;
   bool m_customModelingUpdated = false;
   int m_lastRunStatus = 0;
+  std::shared_ptr<const RunDiagnostics> m_runDiagnostics;
   int m_showOutputRequests = 0;
   int m_cancelStreamRequests = 0;
   std::vector<CDialog*> m_modelessDialogs;
