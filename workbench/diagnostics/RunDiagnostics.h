@@ -14,6 +14,19 @@
 #include "host/diagnostics/IZNDecompVariable.h"
 #include "host/diagnostics/IZNDecomposition.h"
 
+// The solver's answer, with the values of the moment, for one equation of a decomposition.
+// It must stay safe to ask after the flowsheet has been rebuilt or the run has ended.
+class IResidualSource {
+ public:
+  virtual ~IResidualSource() = default;
+  // False when the residual cannot be computed (a procedure not available, a value out of range).
+  virtual bool Residual(int equation, double& residual) const = 0;
+  // The residual as the diagnostics show it.
+  virtual std::string ResidualText(int equation) const = 0;
+  // The equation written out with the variables' current values.
+  virtual std::string LongResidualText(int equation) const = 0;
+};
+
 struct DecompVariableRecord {
   std::string name;          // path below the flowsheet ("T101.Level"); ".Derivative" ends a time derivative
   int equivalence = 0;       // 1-based equivalence number, 0 for none
@@ -52,6 +65,7 @@ struct DecompositionRecord {
   std::vector<DecompEquationRecord> equations;
   std::vector<DecompGroupRecord> groups;  // group number n is element n - 1
   int firstUnconvergedGroup = 0;          // 1-based; 0 when all converged
+  std::shared_ptr<const IResidualSource> residuals;  // indexed like `equations`
 };
 
 struct DecompEquivalenceRecord {
@@ -64,20 +78,7 @@ struct DecompEquivalenceRecord {
   bool visible = true;
 };
 
-// The solver's answer, with the values of the moment, for one equation of one decomposition.
-class IResidualSource {
- public:
-  virtual ~IResidualSource() = default;
-  // False when the residual cannot be computed (a procedure not available, a value out of range).
-  virtual bool Residual(int decomposition, int equation, double& residual) const = 0;
-  // The residual as the diagnostics show it.
-  virtual std::string ResidualText(int decomposition, int equation) const = 0;
-  // The equation written out with the variables' current values.
-  virtual std::string LongResidualText(int decomposition, int equation) const = 0;
-};
-
 struct RunDiagnostics {
   std::vector<DecompositionRecord> decompositions;  // at most one per run mode
   std::vector<DecompEquivalenceRecord> equivalences;  // empty when compression was off
-  std::shared_ptr<const IResidualSource> residuals;
 };
