@@ -8,13 +8,11 @@
 #include "host/framework/CRQVMDIChildFrame.h"
 #include "platform/Dialog.h"
 #include "tests/host/FakeHost.h"
-#include "tests/host/FakeStore.h"
 #include "tests/support/TestUserInterface.h"
 
 namespace {
 
 const CLSID kExplorerClass = GUID::FromString("{0B1E5C11-0000-4000-8000-00000000C001}");
-const CLSID kEditorClass = GUID::FromString("{0B1E5C11-0000-4000-8000-00000000C002}");
 
 class TestFrame : public CRQVMDIChildFrame {
  public:
@@ -98,48 +96,6 @@ TEST_F(FrameworkTest, OpenFramesHearOfPausesAndLayoutUntilTheyClose) {
   CRQVMDIChildFrame::NotifyRunPaused();
   EXPECT_EQ(TestFrame::events, (std::vector<std::string>{"paused first"}));
   EXPECT_EQ(CRQVMDIChildFrame::OpenFrames().size(), 1u);
-}
-
-TEST_F(FrameworkTest, ApplicationFindsTemplatesByClass) {
-  EXPECT_EQ(CRBaseApp::GetApp(), nullptr);
-  {
-    fake::App app;
-    EXPECT_EQ(CRBaseApp::GetApp(), &app);
-    app.AddDocTemplate(std::make_unique<CRDocTemplate>(MakeTemplate()));
-    app.AddDocTemplate(nullptr);
-    ASSERT_NE(app.GetDocTemplate(kExplorerClass), nullptr);
-    EXPECT_EQ(app.GetDocTemplate(kExplorerClass)->ResourceId(), IDR_EXPLORER_TEMPLATE);
-    EXPECT_EQ(app.GetDocTemplate(kEditorClass), nullptr);
-  }
-  EXPECT_EQ(CRBaseApp::GetApp(), nullptr);
-}
-
-TEST_F(FrameworkTest, DocumentCarriesItsViewContextAndRootModel) {
-  CRDocument document;
-  EXPECT_EQ(document.GetViewContext(), nullptr);
-  CComPtr<IUnknown> root;
-  EXPECT_EQ(document.GetRootModel(&root), E_FAIL);
-  EXPECT_EQ(root.Get(), nullptr);
-
-  CComPtr<fake::Instance> simulation = MakeComObject<fake::Instance>("Simulation");
-  IUnknown* simulationUnknown = static_cast<IFInstance*>(simulation.Get());
-  tag_CorvaneViewContext context;
-  context.viewClass = kExplorerClass;
-  context.libraryName = "Modeler";
-  context.typeName = "Tank";
-  context.placement = CorvaneWindowPlacement{SW_SHOWNORMAL, 10, 20, 300, 400};
-  context.dataSource = simulationUnknown;
-  document.SetViewContext(context);
-  document.SetRootModel(simulationUnknown);
-  context.libraryName = "changed afterwards";
-
-  const tag_CorvaneViewContext* kept = document.GetViewContext();
-  ASSERT_NE(kept, nullptr);
-  EXPECT_EQ(kept->libraryName, "Modeler") << "the document keeps its own copy";
-  EXPECT_EQ(kept->placement->cx, 300);
-  ASSERT_EQ(document.GetRootModel(&root), S_OK);
-  EXPECT_TRUE(IsSameObject(root, simulationUnknown));
-  EXPECT_TRUE(IsSameObject(kept->dataSource, simulationUnknown));
 }
 
 TEST(HelpPropertySheetTest, HelpButtonShowsTheTopic) {

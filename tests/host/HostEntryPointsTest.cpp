@@ -114,28 +114,6 @@ TEST(HostEntryPointsTest, OtherServicesFailCleanlyWhileNoneIsInstalled) {
   EXPECT_EQ(GetStatusText(FE_NOSERVICE), "The host does not offer this service.");
 }
 
-// A catalogue that makes script types only.
-class ScriptCatalogue : public IFTypeCatalogue {
- public:
-  HRESULT CreateType(REFCLSID classId, IFType** type) override {
-    if (classId != GUID::FromString("{8FFAC1A9-61D6-11D0-AE2E-000000000000}")) return E_INVALIDARG;
-    CComPtr<fake::Type> made = MakeComObject<fake::Type>("");
-    *type = made.Detach();
-    return S_OK;
-  }
-};
-
-TEST(HostEntryPointsTest, TypeCatalogueMakesFreeStandingTypes) {
-  ScriptCatalogue catalogue;
-  ScopedHostService<IFTypeCatalogue> installed(&catalogue);
-  CComPtr<IFType> script;
-  ASSERT_EQ(typecatCreateType(GUID::FromString("{8FFAC1A9-61D6-11D0-AE2E-000000000000}"), &script), S_OK);
-  EXPECT_NE(script.Get(), nullptr);
-  CComPtr<IFType> other;
-  EXPECT_EQ(typecatCreateType(GUID_NULL, &other), E_INVALIDARG);
-  EXPECT_EQ(other.Get(), nullptr);
-}
-
 TEST(HostEntryPointsTest, ScopedServicesNestAndRestore) {
   RecordingParser outer, inner;
   {
