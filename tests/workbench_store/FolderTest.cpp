@@ -6,27 +6,6 @@
 
 namespace {
 
-// What the explorer's folder move does: take the item out of the kind folder
-// (or the first sub-folder, depth first, that holds it) and list it in target.
-bool RemoveItemFromFolder(IFFolder* folder, const std::string& name) {
-  CComPtr<IFDesc> item;
-  if (SUCCEEDED(folder->FindItem(name, &item))) return SUCCEEDED(folder->RemoveItem(name));
-  CComPtr<IEnum<IFFolder>> folders;
-  if (FAILED(folder->EnumFolders(&folders))) return false;
-  CComPtr<IFFolder> sub;
-  while (folders->Next(&sub) == S_OK)
-    if (RemoveItemFromFolder(sub, name)) return true;
-  return false;
-}
-
-bool MoveToFolder(IFFolder* kindFolder, IFFolder* target, IFDesc* item) {
-  std::string name;
-  item->GetName(name);
-  CComPtr<IFDesc> there;
-  if (SUCCEEDED(target->FindItem(name, &there))) return false;
-  return RemoveItemFromFolder(kindFolder, name) && SUCCEEDED(target->AddItem(item));
-}
-
 std::vector<std::string> FolderNames(IFFolder* folder) {
   std::vector<std::string> names;
   CComPtr<IEnum<IFFolder>> folders;
@@ -94,31 +73,23 @@ TEST_F(FolderTest, UserFoldersNestAtAnyDepthAndKnowTheirPath) {
   EXPECT_EQ(Simulation().FolderPath({"BlockTypeFolder", "Nowhere"}, false), nullptr);
 }
 
-TEST_F(FolderTest, ATypeMovesBetweenFoldersAndIsFoundByADepthFirstSearch) {
+// Moving through the folder interface is the Explorer's folder-move test; here
+// the store's side: the search finds the holder, and renames and deletions follow.
+TEST_F(FolderTest, ATypeInAUserFolderIsFoundByADepthFirstSearchAndFollowsItsType) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   build.Model(Simulation(), "Pump");
-  CStoreFolder& units = build.Folder(Simulation(), "BlockTypeFolder/Units");
+  build.Folder(Simulation(), "BlockTypeFolder/Units");
   CStoreFolder& vessels = build.Folder(Simulation(), "BlockTypeFolder/Units/Vessels");
+  build.MoveTo(tank, vessels);
   CComPtr<IFFolder> models = NamedFolder(Simulation(), "BlockTypeFolder");
   CStoreFolder* vesselModels = vessels.SubFolder("BlockTypeFolder");
-  ASSERT_NE(vesselModels, nullptr);
-
-  ASSERT_TRUE(MoveToFolder(models, vesselModels, static_cast<IFTypeDesc*>(&tank)));
   EXPECT_EQ(TypeNames(models), std::vector<std::string>{"Pump"});
-  EXPECT_EQ(TypeNames(vesselModels), std::vector<std::string>{"Tank"});
   EXPECT_EQ(Simulation().RootFolder()->FindHolder("tank"), vesselModels);
-  // A second move to the same place changes nothing; moving on goes through the search.
-  EXPECT_FALSE(MoveToFolder(models, vesselModels, static_cast<IFTypeDesc*>(&tank)));
-  CStoreFolder* unitModels = units.SubFolder("BlockTypeFolder");
-  ASSERT_TRUE(MoveToFolder(models, unitModels, static_cast<IFTypeDesc*>(&tank)));
-  EXPECT_TRUE(TypeNames(vesselModels).empty());
-  EXPECT_EQ(TypeNames(unitModels), std::vector<std::string>{"Tank"});
 
-  // Renaming the type renames the folder entry; deleting it takes it out.
   ASSERT_EQ(Simulation().RenameType("Tank", "Drum"), S_OK);
-  EXPECT_EQ(TypeNames(unitModels), std::vector<std::string>{"Drum"});
+  EXPECT_EQ(TypeNames(vesselModels), std::vector<std::string>{"Drum"});
   ASSERT_EQ(Table(Simulation())->DeleteType("Drum"), S_OK);
-  EXPECT_TRUE(TypeNames(unitModels).empty());
+  EXPECT_TRUE(TypeNames(vesselModels).empty());
 }
 
 TEST_F(FolderTest, FoldersAreMadeRenamedAndRemovedByTheRules) {
@@ -136,10 +107,7 @@ TEST_F(FolderTest, FoldersAreMadeRenamedAndRemovedByTheRules) {
   EXPECT_TRUE(IsSameObject(found, other));
 
   // A folder that still lists a type is not removed; empty sub-folders do not count.
-  CComPtr<IFFolder> inner;
-  ASSERT_EQ(units->CreateFolder("BlockTypeFolder", FF_USER_FOLDER, &inner), S_OK);
-  CStoreType& tank = build.Model(Simulation(), "Tank");
-  ASSERT_TRUE(MoveToFolder(models, inner, static_cast<IFTypeDesc*>(&tank)));
+  build.MoveTo(build.Model(Simulation(), "Tank"), *Simulation().KindFolder(StoreKind::Model)->SubFolder("Units"));
   EXPECT_EQ(models->RemoveFolder("Units"), FE_NOTEMPTY);
   ASSERT_EQ(Table(Simulation())->DeleteType("Tank"), S_OK);
   EXPECT_EQ(models->RemoveFolder("Units"), S_OK);
@@ -163,31 +131,6 @@ TEST_F(FolderTest, AReadOnlyLibrarysFoldersDoNotChange) {
   int order = -5;
   pumps->GetToolbarOrder(&order);
   EXPECT_EQ(order, 0);
-}
-
-TEST_F(FolderTest, UserFoldersKeepTheirToolbarSettings) {
-  CStoreFolder& units = build.Folder(Simulation(), "BlockTypeFolder/Units");
-  int order = -5, tank = -5;
-  std::optional<std::string> description = "stale";
-  ASSERT_EQ(units.GetToolbarOrder(&order), S_OK);
-  ASSERT_EQ(units.GetTankIcon(&tank), S_OK);
-  ASSERT_EQ(units.GetDescription(description), S_OK);
-  EXPECT_EQ(order, 0);  // never set
-  EXPECT_EQ(tank, 0);   // models have a tank icon unless told otherwise
-  EXPECT_FALSE(description.has_value());
-
-  units.SetToolbarOrder(-1);
-  units.SetTankIcon(-1);
-  units.SetDescription(std::string("Unit operations"));
-  units.GetToolbarOrder(&order);
-  units.GetTankIcon(&tank);
-  units.GetDescription(description);
-  EXPECT_EQ(order, -1);
-  EXPECT_EQ(tank, -1);
-  EXPECT_EQ(description, "Unit operations");
-  units.SetDescription(std::string());  // an empty description is none
-  units.GetDescription(description);
-  EXPECT_FALSE(description.has_value());
 }
 
 }  // namespace

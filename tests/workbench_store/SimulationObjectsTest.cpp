@@ -1,5 +1,6 @@
 // The simulation-level objects: component lists and sets with their notes,
-// solver options that keep their kind of value, and the tools' flags.
+// and solver options that keep their kind of value (the tools' states are the
+// launch entries' tests).
 #include "host/com/Variant.h"
 #include "tests/workbench_store/StoreTestSupport.h"
 
@@ -20,19 +21,10 @@ TEST_F(SimulationObjectsTest, TheDefaultListCanBeNeitherDeletedNorRenamed) {
   EXPECT_EQ(lists.CreateComponentList("DEFAULT", false), FE_NAMEEXISTS);
 }
 
-TEST_F(SimulationObjectsTest, ListsAndSetsAreMadeCopiedConvertedRenamedAndDeleted) {
+TEST_F(SimulationObjectsTest, ListsAndSetsAreMadeCopiedRenamedAndDeletedByTheRules) {
   ASSERT_EQ(lists.CreateComponentList("Gases", false), S_OK);
   ASSERT_EQ(lists.CreateComponentList("Solids", true), S_OK);
   EXPECT_EQ(lists.CreateComponentList("two words", true), FE_INVALIDNAME);
-  store.ComponentLists().Find("Gases")->propertyFile = "gases.prp";
-  bool isSet = true;
-  lists.IsComponentSet("Gases", &isSet);
-  EXPECT_FALSE(isSet);
-  std::string file;
-  ASSERT_EQ(lists.GetPropertyFile("Gases", file), S_OK);
-  EXPECT_EQ(file, "gases.prp");
-  ASSERT_EQ(lists.GetPropertyFile("Solids", file), S_OK);
-  EXPECT_EQ(file, "");
 
   ASSERT_EQ(lists.SetNotes("Gases", "Air and steam"), S_OK);
   ASSERT_EQ(lists.CopyComponentList("Gases", "Gases2"), S_OK);
@@ -41,13 +33,6 @@ TEST_F(SimulationObjectsTest, ListsAndSetsAreMadeCopiedConvertedRenamedAndDelete
   EXPECT_EQ(notes, "Air and steam");
   EXPECT_EQ(lists.CopyComponentList("Gases", "Solids"), FE_NAMEEXISTS);
   EXPECT_EQ(lists.CopyComponentList("Liquids", "Other"), FE_NOTFOUND);
-
-  ASSERT_EQ(lists.ConvertComponentList("Gases2"), S_OK);
-  lists.IsComponentSet("Gases2", &isSet);
-  EXPECT_TRUE(isSet);
-  ASSERT_EQ(lists.ConvertComponentList("Gases2"), S_OK);
-  lists.IsComponentSet("Gases2", &isSet);
-  EXPECT_FALSE(isSet);
 
   EXPECT_EQ(lists.RenameComponentList("Gases2", "solids"), FE_NAMEEXISTS);
   EXPECT_EQ(lists.RenameComponentList("Gases2", "GASES2"), S_OK);  // letter case only
@@ -99,35 +84,6 @@ TEST_F(SimulationObjectsTest, SolverOptionsKeepTheirKindOfValue) {
   ASSERT_EQ(options.SetProperty("PrintLevel", VARIANT::Int(4)), S_OK);
   EXPECT_EQ(store.SolverOptions().PrintLevel(), 4);
   EXPECT_NE(store.SolverOptions().ToText().find("Compression = False;\n"), std::string::npos);
-}
-
-TEST_F(SimulationObjectsTest, ToolsRefuseWhatTheirStateDoesNotAllow) {
-  IQVHomotopy& homotopy = store.Homotopy();
-  EXPECT_EQ(homotopy.SetActive(true), E_FAIL);  // not set up
-  store.Homotopy().available = true;
-  EXPECT_EQ(homotopy.SetActive(true), S_OK);
-  bool flag = false;
-  homotopy.IsActive(&flag);
-  EXPECT_TRUE(flag);
-
-  IQVExternalInterface& external = store.ExternalInterface();
-  store.ExternalInterface().status = FE_NOSERVICE;
-  EXPECT_EQ(external.SetEnabled(true), FE_NOSERVICE);
-  store.ExternalInterface().status = S_OK;
-  EXPECT_EQ(external.SetEnabled(true), S_OK);
-  external.IsEnabled(&flag);
-  EXPECT_TRUE(flag);
-
-  IQVOnLineLinks& links = store.OnLineLinks();
-  EXPECT_EQ(links.SetMode(QV_LINKS_ON), E_FAIL);  // nothing configured
-  store.OnLineLinks().outputsConfigured = true;
-  EXPECT_EQ(links.SetMode(QV_LINKS_ON), S_OK);
-  EXPECT_EQ(links.SetMode(7), E_INVALIDARG);
-  links.IsActive(&flag);
-  EXPECT_TRUE(flag);
-  EXPECT_EQ(links.SetMode(QV_LINKS_OFF), S_OK);
-  links.IsActive(&flag);
-  EXPECT_FALSE(flag);
 }
 
 }  // namespace
