@@ -8,18 +8,15 @@
 #include <functional>
 
 #include "explorer/core/ExplorerCommands.h"
-#include "explorer/core/ExplorerModule.h"
-#include "explorer/core/HostObjectHandles.h"
 #include "explorer/dialogs/CustomModelingProperties.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/FolderPropertiesTemplate.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerTreeView.h"
-#include "tests/support/ScopedConfigDir.h"
-#include "tests/support/TestUserInterface.h"
+#include "tests/explorer_core/PaneTestSupport.h"
+#include "tests/explorer_core/SampleSessionTest.h"
 #include "workbench/document/DocumentFiles.h"
-#include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StoreFolder.h"
@@ -29,28 +26,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class FolderPropertiesTest : public ::testing::Test {
+class FolderPropertiesTest : public explorer_test::SampleSessionTest {
  protected:
-  FolderPropertiesTest() {
-    ExplorerModule::Initialize();
-    ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
-    ADInitDll();
-    app.CreateMainWindow()->MoveWindow(0, 0, 1200, 900);
-  }
-  ~FolderPropertiesTest() override {
-    for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers))
-      frame->DestroyWindow();
-    MessageQueue::Clear();
-    CHostObjectHandles::Clear();
-  }
-
-  bool Open(const std::string& path) {
-    FileProblem problem;
-    const bool opened = app.OpenDocument(path, problem);
-    EXPECT_TRUE(opened) << problem.Describe();
-    return opened;
-  }
-  CStorePalette& Simulation() { return *app.Document().Store().SimulationPalette(); }
   CStoreFolder& UserFolder(const std::string& name) {
     return *Simulation().KindFolder(StoreKind::Model)->SubFolder(name);
   }
@@ -69,9 +46,7 @@ class FolderPropertiesTest : public ::testing::Test {
     CExplorerFrame* frame = CExplorerFrame::Open(nullptr);
     ASSERT_TRUE(frame);
     CExplorerTreeView* tree = frame->GetTreeView();
-    HTREEITEM custom = nullptr;
-    for (HTREEITEM child = tree->GetChildItem(tree->GetRootTreeItem()); child; child = tree->GetNextSiblingItem(child))
-      if (tree->GetItemText(child) == "Custom Modeling") custom = child;
+    HTREEITEM custom = explorer_test::FindTreeChild(*tree, tree->GetRootTreeItem(), "Custom Modeling");
     ASSERT_TRUE(custom);
     ASSERT_TRUE(tree->UserClick(custom));
     ui.AnswerSheet([&](CPropertySheet& sheet) {
@@ -119,10 +94,6 @@ class FolderPropertiesTest : public ::testing::Test {
     folder.GetDescription(description);
     return description;
   }
-
-  ScopedConfigDir config;
-  TestUserInterface ui;
-  CWorkbenchApp app;
 };
 
 TEST_F(FolderPropertiesTest, SampleFoldersShowInToolbarOrderAndCancelChangesNothing) {

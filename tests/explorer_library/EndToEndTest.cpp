@@ -11,9 +11,7 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerCommands.h"
-#include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ExplorerObject.h"
-#include "explorer/core/HostObjectHandles.h"
 #include "explorer/core/TypeTemplates.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "explorer/window/ExplorerFrame.h"
@@ -22,10 +20,9 @@
 #include "host/language/TypeKinds.h"
 #include "platform/PrivateTempDirectory.h"
 #include "platform/SafeFile.h"
-#include "tests/support/ScopedConfigDir.h"
-#include "tests/support/TestUserInterface.h"
+#include "tests/explorer_core/PaneTestSupport.h"
+#include "tests/explorer_core/SampleSessionTest.h"
 #include "workbench/document/DocumentFiles.h"
-#include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StoreFolder.h"
@@ -36,26 +33,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class EndToEndTest : public ::testing::Test {
+class EndToEndTest : public explorer_test::SampleSessionTest {
  protected:
-  EndToEndTest() {
-    ExplorerModule::Initialize();
-    ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
-    ADInitDll();
-    app.CreateMainWindow()->MoveWindow(0, 0, 1200, 900);
-    FileProblem problem;
-    loaded = app.OpenDocument(DefaultSamplePath(""), problem);
-    EXPECT_TRUE(loaded) << problem.Describe();
-  }
-  ~EndToEndTest() override {
-    for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers))
-      frame->DestroyWindow();
-    MessageQueue::Clear();
-    CHostObjectHandles::Clear();
-    Clipboard::Empty();
-  }
-
-  CStorePalette& Simulation() { return *app.Document().Store().SimulationPalette(); }
+  void SetUp() override { ASSERT_TRUE(Open()); }
 
   // Opens an Explorer on the simulation and shows the folder at Custom Modeling / kindFolder.
   CExplorerFrame* OpenAt(const std::string& kindFolder) {
@@ -63,19 +43,14 @@ class EndToEndTest : public ::testing::Test {
     if (!frame) return nullptr;
     CExplorerTreeView* tree = frame->GetTreeView();
     HTREEITEM root = tree->GetRootTreeItem();
-    HTREEITEM custom = Child(tree, root, "Custom Modeling");
+    HTREEITEM custom = explorer_test::FindTreeChild(*tree, root, "Custom Modeling");
     EXPECT_TRUE(custom) << "no Custom Modeling under the simulation";
     if (!custom) return frame;
     if (!tree->GetChildItem(custom)) tree->UserToggleExpand(custom);
-    HTREEITEM folder = Child(tree, custom, kindFolder);
+    HTREEITEM folder = explorer_test::FindTreeChild(*tree, custom, kindFolder);
     EXPECT_TRUE(folder) << "no " << kindFolder << " under Custom Modeling";
     if (folder) tree->UserClick(folder);
     return frame;
-  }
-  static HTREEITEM Child(CExplorerTreeView* tree, HTREEITEM item, const std::string& label) {
-    for (HTREEITEM child = tree->GetChildItem(item); child; child = tree->GetNextSiblingItem(child))
-      if (tree->GetItemText(child) == label) return child;
-    return nullptr;
   }
   static Strings TreeChildren(CExplorerFrame* frame) {
     CExplorerTreeView* tree = frame->GetTreeView();
@@ -104,7 +79,7 @@ class EndToEndTest : public ::testing::Test {
     for (const std::string& label : labels) {
       if (!item) return nullptr;
       if (!tree->GetChildItem(item)) tree->UserToggleExpand(item);
-      item = Child(tree, item, label);
+      item = explorer_test::FindTreeChild(*tree, item, label);
     }
     return item;
   }
@@ -125,14 +100,9 @@ class EndToEndTest : public ::testing::Test {
     return *Simulation().KindFolder(StoreKind::Model)->SubFolder("Storage")->SubFolder("BlockTypeFolder");
   }
 
-  ScopedConfigDir config;
-  TestUserInterface ui;
-  CWorkbenchApp app;
-  bool loaded = false;
 };
 
 TEST_F(EndToEndTest, AddingAModelShowsItInEveryExplorerAndOpensItsText) {
-  ASSERT_TRUE(loaded);
   CExplorerFrame* first = OpenAt("Models");
   CExplorerFrame* second = OpenAt("Models");
   ASSERT_TRUE(first && second);
@@ -172,7 +142,6 @@ TEST_F(EndToEndTest, AddingAModelShowsItInEveryExplorerAndOpensItsText) {
 }
 
 TEST_F(EndToEndTest, CopyingAVariableTypeIntoItsOwnFolderTwiceNumbersTheCopies) {
-  ASSERT_TRUE(loaded);
   CStoreBuilder build(app.Document().Store());
   build.Type(Simulation(), StoreKind::Variable, "Head");
   CExplorerFrame* frame = OpenAt("Variable Types");
@@ -196,7 +165,6 @@ TEST_F(EndToEndTest, CopyingAVariableTypeIntoItsOwnFolderTwiceNumbersTheCopies) 
 }
 
 TEST_F(EndToEndTest, RenamingCompilingAndDeletingAVariableTypeShowInThePane) {
-  ASSERT_TRUE(loaded);
   CStoreBuilder build(app.Document().Store());
   CStoreType& bad = build.Failing(Simulation(), StoreKind::Variable, "Bad", "Variable Bad\n  Lower: ;\nEnd\n");
   CExplorerFrame* frame = OpenAt("Variable Types");
@@ -234,7 +202,6 @@ TEST_F(EndToEndTest, RenamingCompilingAndDeletingAVariableTypeShowInThePane) {
 }
 
 TEST_F(EndToEndTest, RenamingAModelInAUserFolderKeepsThatFolderSelected) {
-  ASSERT_TRUE(loaded);
   // Storage is not the first user folder: the refresh after the rename must find it, not its elder sibling.
   CExplorerFrame* frame = OpenAt("Storage");
   ASSERT_TRUE(frame);
@@ -253,7 +220,6 @@ TEST_F(EndToEndTest, RenamingAModelInAUserFolderKeepsThatFolderSelected) {
 }
 
 TEST_F(EndToEndTest, PastingATaskOntoTheTasksFolderWhoseTreeTheCopyRebuildsAddsItOnce) {
-  ASSERT_TRUE(loaded);
   CStoreBuilder build(app.Document().Store());
   CStoreType& units = build.Library("Units", false);
   CStoreType& purge = build.Task(units, "Purge");
@@ -276,7 +242,6 @@ TEST_F(EndToEndTest, PastingATaskOntoTheTasksFolderWhoseTreeTheCopyRebuildsAddsI
 }
 
 TEST_F(EndToEndTest, AnExportPackageNeverTouchesTheUsersOwnCustomModelingFile) {
-  ASSERT_TRUE(loaded);
   CPrivateTempDirectory scratch;  // stands for the user's folder
   CPrivateTempDirectory temporary;
   // The private copy goes below TMPDIR, here one the test can look into.
@@ -308,7 +273,6 @@ TEST_F(EndToEndTest, AnExportPackageNeverTouchesTheUsersOwnCustomModelingFile) {
 }
 
 TEST_F(EndToEndTest, AModelDraggedIntoAFolderOfAnotherExplorerMovesAndBothWindowsShowIt) {
-  ASSERT_TRUE(loaded);
   CExplorerFrame* first = OpenAt("Models");
   CExplorerFrame* second = OpenAt("Storage");
   ASSERT_TRUE(first && second);
@@ -326,7 +290,6 @@ TEST_F(EndToEndTest, AModelDraggedIntoAFolderOfAnotherExplorerMovesAndBothWindow
 }
 
 TEST_F(EndToEndTest, AModelMovedOntoItsOwnFolderStaysOnceAndUnchanged) {
-  ASSERT_TRUE(loaded);
   CExplorerFrame* frame = OpenAt("Storage");
   ASSERT_TRUE(frame);
   ASSERT_TRUE(Storage().Holds("BufferTank"));
@@ -345,7 +308,6 @@ TEST_F(EndToEndTest, AModelMovedOntoItsOwnFolderStaysOnceAndUnchanged) {
 }
 
 TEST_F(EndToEndTest, AModelDeletedWhileItIsDraggedIsNeitherMovedNorMadeAgain) {
-  ASSERT_TRUE(loaded);
   CExplorerFrame* first = OpenAt("Models");
   CExplorerFrame* second = OpenAt("Storage");
   ASSERT_TRUE(first && second);

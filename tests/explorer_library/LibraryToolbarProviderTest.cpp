@@ -4,9 +4,7 @@
 // their line styles, and a rename made in another Explorer.
 #include <gtest/gtest.h>
 
-#include "explorer/core/ExplorerModule.h"
 #include "explorer/core/ExplorerObject.h"
-#include "explorer/core/HostObjectHandles.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/LibraryToolbarLink.h"
 #include "explorer/libtoolbar/InvLibTBExplorer.h"
@@ -15,10 +13,8 @@
 #include "explorer/window/ExplorerTreeView.h"
 #include "host/framework/CRBaseApp.h"
 #include "host/model/IQVStreamType.h"
-#include "tests/support/ScopedConfigDir.h"
-#include "tests/support/TestUserInterface.h"
+#include "tests/explorer_core/SampleSessionTest.h"
 #include "workbench/document/DocumentFiles.h"
-#include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StoreFolder.h"
@@ -29,29 +25,9 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class LibraryToolbarProviderTest : public ::testing::Test {
+class LibraryToolbarProviderTest : public explorer_test::SampleSessionTest {
  protected:
-  LibraryToolbarProviderTest() {
-    ExplorerModule::Initialize();
-    ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
-    ADInitDll();
-    app.CreateMainWindow()->MoveWindow(0, 0, 1200, 900);
-  }
-  ~LibraryToolbarProviderTest() override {
-    CInvLibTBExplorer::DestroyInvInstance();
-    for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers))
-      frame->DestroyWindow();
-    MessageQueue::Clear();
-    CHostObjectHandles::Clear();
-  }
-
-  bool OpenSample() {
-    FileProblem problem;
-    const bool opened = app.OpenDocument(DefaultSamplePath(""), problem);
-    EXPECT_TRUE(opened) << problem.Describe();
-    return opened;
-  }
-  CStorePalette& Simulation() { return *app.Document().Store().SimulationPalette(); }
+  ~LibraryToolbarProviderTest() override { CInvLibTBExplorer::DestroyInvInstance(); }
   CStoreBuilder Build() { return CStoreBuilder(app.Document().Store()); }
 
   static CInvLibTBExplorer& Provider() { return *CInvLibTBExplorer::GetInvInstance(); }
@@ -90,14 +66,10 @@ class LibraryToolbarProviderTest : public ::testing::Test {
     if (icons) *icons = std::move(pictures);
     return names;
   }
-
-  ScopedConfigDir config;
-  TestUserInterface ui;
-  CWorkbenchApp app;
 };
 
 TEST_F(LibraryToolbarProviderTest, SampleLibrariesTabsInFolderOrderAndAHiddenFolderMarked) {
-  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Open());
   EXPECT_EQ(CInvLibTBExplorer::m_iCount, 0);
   ASSERT_TRUE(Provider().GetParseTree());
   EXPECT_EQ(CInvLibTBExplorer::m_iCount, 1);
@@ -126,7 +98,7 @@ TEST_F(LibraryToolbarProviderTest, SampleLibrariesTabsInFolderOrderAndAHiddenFol
 }
 
 TEST_F(LibraryToolbarProviderTest, ModelsCarryTheirPicturesAndStreamTypesTheirLineStyles) {
-  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Open());
   ASSERT_TRUE(Provider().GetParseTree());
   std::vector<CInvLibTBModelIcons> icons;
   EXPECT_EQ(Models("Custom Modeling", "Storage", &icons), (Strings{"BufferTank", "ProductTank"}));
@@ -180,7 +152,7 @@ TEST_F(LibraryToolbarProviderTest, WithoutAnyLibraryThereIsNoLibraryCount) {
 }
 
 TEST_F(LibraryToolbarProviderTest, TwoFoldersClaimingOnePlaceKeepTheTreeOrder) {
-  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Open());
   Simulation().KindFolder(StoreKind::Model)->SubFolder("FlowControl")->SetToolbarOrder(1);  // Storage has 1 too
   ASSERT_TRUE(Provider().GetParseTree());
   std::vector<int> order;
@@ -190,7 +162,7 @@ TEST_F(LibraryToolbarProviderTest, TwoFoldersClaimingOnePlaceKeepTheTreeOrder) {
 }
 
 TEST_F(LibraryToolbarProviderTest, ARenameAndAnAddInAnotherExplorerReachTheToolbar) {
-  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Open());
   app.SetLibraryToolbarPresent(true);
   ASSERT_TRUE(Provider().GetParseTree());
   CExplorerFrame* explorer = CExplorerFrame::Open(nullptr);
@@ -214,7 +186,7 @@ TEST_F(LibraryToolbarProviderTest, ARenameAndAnAddInAnotherExplorerReachTheToolb
 }
 
 TEST_F(LibraryToolbarProviderTest, AModelDraggedFromTheToolbarIsCopiedWhereItIsDropped) {
-  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Open());
   ASSERT_TRUE(Provider().GetParseTree());
   CExplorerFrame* explorer = CExplorerFrame::Open(nullptr);
   ASSERT_TRUE(explorer);
@@ -242,7 +214,7 @@ TEST_F(LibraryToolbarProviderTest, AModelDraggedFromTheToolbarIsCopiedWhereItIsD
 }
 
 TEST_F(LibraryToolbarProviderTest, AHiddenExplorerThatWentIsMadeAgain) {
-  ASSERT_TRUE(OpenSample());
+  ASSERT_TRUE(Open());
   ASSERT_TRUE(Provider().GetParseTree());
   CInvLibTBExplorer* provider = &Provider();
   provider->GetInvExplorer()->DestroyWindow();
