@@ -5,7 +5,9 @@
 //     is given back byte for byte by joining its pieces;
 //   - a definition without any error, written out again, reads again without
 //     any error and with the same contents;
-//   - renaming a header makes the header carry the new name.
+//   - renaming a header makes the header carry the new name;
+//   - the checker's report is bounded and names only lines the text has.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -64,6 +66,13 @@ void CheckHeaderRename(std::string_view text) {
   Require(again.has_value() && again->name == "Renamed" && again->kind == header->kind);
 }
 
+void CheckReport(std::string_view text) {
+  const CheckedDefinition checked = CheckDefinitionText(text, FuzzResolver);
+  Require(static_cast<int>(checked.report.messages.size()) <= CBoundedReport::kMaxMessages);
+  const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  for (const QVParseMessage& m : checked.report.messages) Require(m.line >= 0 && m.line <= lines);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSplitJoin(text);
   CheckWriteAgain(text);
   CheckHeaderRename(text);
+  CheckReport(text);
   (void)RenameTypeReferences(text, "Pressure", "Druck");
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "workbench/language/DefinitionChecker.h"
 #include "workbench/language/DefinitionSplitter.h"
+#include "workbench/language/DefinitionWriter.h"
 
 namespace {
 
