@@ -65,19 +65,6 @@ TEST_F(ApplicationTest, TheEditorViewOpensASessionOnTheNamedType) {
   EXPECT_TRUE(app.Editor().FindSession("Valve")->IsReadOnly());
 }
 
-TEST_F(ApplicationTest, FormAndIconViewsAreAnnounced) {
-  tag_CorvaneViewContext context;
-  context.viewClass = CLSID_QVFormView;
-  context.text = "History";
-  context.libraryName = "T101";
-  EXPECT_EQ(Show(context), 1);
-  EXPECT_TRUE(ui.Announced("view: History T101"));
-  context.viewClass = CLSID_QVIconEditorView;
-  context.libraryName = "Horizontal";
-  EXPECT_EQ(Show(context), 1);
-  EXPECT_TRUE(ui.Announced("icon editor: Horizontal"));
-}
-
 TEST_F(ApplicationTest, RegisteredTemplatesOpenFramesWithTheRequest) {
   app.AddDocTemplate(std::make_unique<CRDocTemplate>(
       kTestViewClass, 0, [] { return std::make_unique<CRDocument>(); }, [] { return new RecordingFrame; }));
@@ -93,19 +80,6 @@ TEST_F(ApplicationTest, RegisteredTemplatesOpenFramesWithTheRequest) {
   context.viewClass = GUID::FromString("{7E5A00F1-3C2B-4A8D-B0F1-6D2C9A4E8B01}");
   EXPECT_EQ(Show(context), 0);
   EXPECT_EQ(main->ChildFrames().size(), before + 1);
-}
-
-TEST_F(ApplicationTest, FileTypesFiltersAndExtensions) {
-  EXPECT_EQ(app.GetDefaultExtension(), "ktrf");
-  EXPECT_EQ(app.GetDocumentFilter(), "Kestrane Language (*.ktrf)|*.ktrf|");
-  EXPECT_TRUE(app.HasAdditionalFileTypes());
-  EXPECT_EQ(app.GetAdditionalFilter(), "Vortan Simulation (*.vsim)|*.vsim|Vortan Library (*.vlib)|*.vlib|");
-  EXPECT_EQ(app.GetAdditionalExtension(0), "vsim");
-  EXPECT_EQ(app.GetAdditionalExtension(1), "vlib");
-  EXPECT_EQ(app.GetAdditionalExtension(2), "");
-  EXPECT_NE(app.GetLibraryFilter().find("*.vlib"), std::string::npos);
-  for (const char* own : {"vsim", "VLIB", "ktrf", "rmplz", "msi", "dll"}) EXPECT_TRUE(app.IsOwnExtension(own)) << own;
-  for (const char* other : {"txt", "", "vsi"}) EXPECT_FALSE(app.IsOwnExtension(other)) << other;
 }
 
 TEST_F(ApplicationTest, LibraryToolbarUpdatesAreAnnounced) {

@@ -1,13 +1,12 @@
-// The document's own behaviour: the messages log, recorded host actions,
-// broadcasts, statistics from the compiled texts, unit sets, tasks,
-// generated code, inserting files, rebuilding and settings kept in the file.
+// The document's own behaviour: the messages log, broadcasts, statistics from
+// the compiled texts, unit sets, tasks, generated code, inserting files,
+// rebuilding and settings kept in the file. The host actions it records are
+// read by the Explorer tests that cause them.
 #include <gtest/gtest.h>
 
-#include "explorer/resources/CommandIds.h"
 #include "host/framework/UpdateHints.h"
 #include "host/model/IRModel.h"
 #include "host/store/Status.h"
-#include "platform/Command.h"
 #include "tests/workbench_document/DocumentTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/StoreInstance.h"
@@ -81,27 +80,6 @@ TEST_F(DocumentTest, EachMessageStartsALineWhateverLineFeedsItsWriterPutAroundIt
   EXPECT_EQ(CMessageLog::MessageLines("\r\nTwo lines\r\n\r\nof one message\r\n"),
             (std::vector<std::string>{"Two lines", "", "of one message"}));
   EXPECT_TRUE(CMessageLog::MessageLines("\n\n").empty());
-}
-
-TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
-  CWorkbenchMainFrame* main = app.CreateMainWindow();
-  ASSERT_NE(main, nullptr);
-  main->SendMessage(WM_COMMAND, ID_HOST_RUN, 0);
-  main->SendMessage(WM_COMMAND, ID_HOST_PAUSE, 0);
-  CCmdUI state(ID_HOST_ADVANCED_RESET);
-  EXPECT_TRUE(main->OnCmdMsg(ID_HOST_ADVANCED_RESET, CN_UPDATE_COMMAND_UI, &state));
-  EXPECT_TRUE(state.IsEnabled());
-  Doc().ShowHomotopy();
-  Doc().ShowSolverOptions(-1);
-  Doc().OnTimeSettings();
-  Doc().SnapshotManagement();
-  Doc().RunScript(Doc().Store().SimulationPalette()->Find("ReportLevels"), true);
-  EXPECT_EQ(Doc().Actions().Lines(),
-            (std::vector<std::string>{"run: Run", "run: Pause", "dialog: Homotopy", "dialog: Solver Options",
-                                      "dialog: Run Options", "dialog: Snapshots", "script: ReportLevels"}));
-  EXPECT_TRUE(ui.Announced("run: Run"));
-  EXPECT_TRUE(ui.Announced("dialog: Homotopy"));
-  EXPECT_FALSE(Doc().RunCommand(ID_EXPLORER_DEFAULT_ACTION));
 }
 
 TEST_F(DocumentTest, BroadcastReachesTopLevelWindowsAndTheirFrames) {

@@ -142,13 +142,4 @@ TEST_F(TypeCreationTest, DefaultNamesAreTheFirstFreeOfTheKeyword) {
   EXPECT_EQ(GetDefaultName(&Simulation(), "Nonsense", name), E_INVALIDARG);
 }
 
-TEST_F(TypeCreationTest, WithoutTheServicesTheEntryPointsFailCleanly) {
-  ScopedHostService<IQVParser> noParser(nullptr);
-  ScopedHostService<IFTypeCatalogue> noCatalogue(nullptr);
-  EXPECT_TRUE(NewType("Tank", "Model Tank\nEnd\n", SimulationType()).report.HasErrors());
-  CComPtr<IFType> script;
-  EXPECT_EQ(typecatCreateType(CLSID_QVScriptType, &script), FE_NOSERVICE);
-  EXPECT_EQ(Simulation().TypeCount(), 0u);
-}
-
 }  // namespace
