@@ -3,7 +3,6 @@
 // writes the file that opens again with the change, and Ctrl+S saves.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 #include <QAbstractButton>
@@ -13,7 +12,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <unistd.h>
 
 #include "app/DesktopSession.h"
 #include "app/EditorWindow.h"
@@ -21,6 +19,7 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "platform/SafeFile.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/support/SampleCopy.h"
 #include "tests/support/ScopedConfigDir.h"
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/document/WorkbenchApp.h"
@@ -29,8 +28,6 @@
 #include "workbench/store/StoreType.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Presses the button of the next message box, remembering its text.
 void AnswerNextMessageBox(QMessageBox::StandardButton button, QString& text) {
@@ -46,9 +43,6 @@ class DocumentLifecycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TestApplication();
-    fs::create_directories(m_dir);
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(DefaultSamplePath("")).parent_path()))
-      if (entry.is_regular_file()) fs::copy_file(entry.path(), m_dir / entry.path().filename());
     session = std::make_unique<DesktopSession>();
     ASSERT_TRUE(session->IsReady());
     session->onEnd = [this] { ++ends; };
@@ -58,13 +52,9 @@ class DocumentLifecycleTest : public ::testing::Test {
     ASSERT_TRUE(session->OpenStartupExplorer());
     ProcessAll();
   }
-  void TearDown() override {
-    session.reset();
-    std::error_code error;
-    fs::remove_all(m_dir, error);
-  }
+  void TearDown() override { session.reset(); }
 
-  std::string Path() const { return (m_dir / "Tanks.vsim").string(); }
+  std::string Path() const { return copy.File("Tanks.vsim"); }
   CStoreType* Pump() { return session->Host().App().Document().Store().SimulationPalette()->Find("TransferPump"); }
   QString Title() {
     // What the title timer and the idle update do in the running program.
@@ -74,7 +64,7 @@ class DocumentLifecycleTest : public ::testing::Test {
   }
 
   ScopedConfigDir config;
-  fs::path m_dir = fs::temp_directory_path() / ("vortan_lifecycle_" + std::to_string(::getpid()));
+  SampleCopy copy;
   std::unique_ptr<DesktopSession> session;
   int ends = 0;
 };

@@ -1,26 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <unistd.h>
 
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/ScopedConfigDir.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 
 // The program started as a user starts it for a picture: no display, Qt's offscreen platform.
 class ScreenshotRunTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    TestApplication();
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
+  void SetUp() override { TestApplication(); }
 
   int Run(const QStringList& arguments) {
     QProcess program;
@@ -36,11 +31,10 @@ class ScreenshotRunTest : public ::testing::Test {
     errors = QString::fromUtf8(program.readAllStandardError());
     return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
   }
-  QString PathOf(const std::string& name) const { return QString::fromStdString((folder / name).string()); }
+  QString PathOf(const std::string& name) const { return QString::fromStdString(folder.File(name)); }
 
   ScopedConfigDir config;
-  std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("vortan-screenshot-run-" + std::to_string(::getpid()));
+  ScratchDirectory folder;
   QString errors;
 };
 
@@ -53,13 +47,10 @@ TEST_F(ScreenshotRunTest, TheSampleIsDrawnIntoThePictureAndTheProgramEndsWell) {
 }
 
 TEST_F(ScreenshotRunTest, ADocumentThatCannotBeReadGivesNoPictureAndAFailure) {
-  {
-    std::ofstream damaged(folder / "Damaged.vsim");
-    damaged << "garbage\n";
-  }
+  folder.Write("Damaged.vsim", "garbage\n");
   EXPECT_EQ(Run({"--screenshot", PathOf("damaged.png"), PathOf("Damaged.vsim")}), 1);
   EXPECT_TRUE(errors.contains("Damaged.vsim, line 1")) << errors.toStdString();
-  EXPECT_FALSE(std::filesystem::exists(folder / "damaged.png"));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("damaged.png")));
 
   EXPECT_EQ(Run({"--screenshot", PathOf("missing-folder/shot.png")}), 1) << "a picture that cannot be written";
   EXPECT_TRUE(errors.contains("missing-folder/shot.png")) << errors.toStdString();

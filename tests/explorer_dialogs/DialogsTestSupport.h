@@ -21,6 +21,7 @@
 #include "platform/PropertySheet.h"
 #include "platform/Window.h"
 #include "tests/support/ScopedConfigDir.h"
+#include "tests/support/ScratchDirectory.h"
 #include "tests/support/TestUserInterface.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/Builder.h"
@@ -56,18 +57,6 @@ class DialogUser : public TestUserInterface {
 
  private:
   std::deque<std::function<void(CFileDialog&)>> m_fileSteps;
-};
-
-// A directory of its own for one test, removed afterwards.
-class ScratchDirectory {
- public:
-  ScratchDirectory();
-  ~ScratchDirectory();
-  std::string File(const std::string& name) const { return (m_path / name).string(); }
-  std::string Write(const std::string& name, const std::string& text) const;
-
- private:
-  std::filesystem::path m_path;
 };
 
 class DialogsTest : public ::testing::Test {

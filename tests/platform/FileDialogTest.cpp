@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/FileDialog.h"
-#include "platform/Services.h"
+#include "tests/support/ScratchDirectory.h"
 #include "tests/support/TestUserInterface.h"
 
 namespace {
@@ -19,18 +18,11 @@ const std::string kExportFilter =
 // A folder of its own for each test, removed afterwards.
 class FileDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = fs::temp_directory_path() /
-             ("vortan-filedialog-" + std::to_string(GetCurrentProcessId()) + "-" + info->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-  std::string In(const std::string& name) const { return (folder / name).string(); }
-  void Touch(const std::string& name) const { std::ofstream(folder / name) << "x"; }
+  std::string In(const std::string& name) const { return scratch.File(name); }
+  void Touch(const std::string& name) const { scratch.Write(name, "x"); }
 
-  fs::path folder;
+  ScratchDirectory scratch;
+  const fs::path folder = scratch.Path();
   TestUserInterface ui;
 };
 

@@ -20,16 +20,15 @@ TEST(ScriptedUserInterface, AnswersMessageBoxesInOrderAndRecordsThem) {
   EXPECT_EQ(ui.Prompts()[1].caption, ApplicationCaption());
 }
 
-TEST(ScriptedUserInterface, UnexpectedPromptFailsTheTest) {
+// A test cannot pass by a prompt nobody expected, an answer that does not fit,
+// or an answer left unused.
+TEST(ScriptedUserInterface, UnexpectedUnfitAndUnusedAnswersFailTheTest) {
   EXPECT_NONFATAL_FAILURE(
       {
         TestUserInterface ui;
         EXPECT_EQ(MessageBox(nullptr, "Surprise", "Sorry!", MB_YESNOCANCEL), IDCANCEL);
       },
       "unexpected message");
-}
-
-TEST(ScriptedUserInterface, AnswerThatDoesNotFitFailsAndDismisses) {
   EXPECT_NONFATAL_FAILURE(
       {
         TestUserInterface ui;
@@ -37,15 +36,7 @@ TEST(ScriptedUserInterface, AnswerThatDoesNotFitFailsAndDismisses) {
         EXPECT_EQ(MessageBox(nullptr, "Only OK here", "Explorer", MB_OK), IDOK);
       },
       "does not fit");
-}
-
-TEST(ScriptedUserInterface, AnswerLeftUnusedFailsTheTest) {
-  EXPECT_NONFATAL_FAILURE(
-      {
-        TestUserInterface ui;
-        ui.AnswerOk();
-      },
-      "answers left unused");
+  EXPECT_NONFATAL_FAILURE({ TestUserInterface ui; ui.AnswerOk(); }, "answers left unused");
 }
 
 TEST(ScriptedUserInterface, BeepsAndAnnouncementsAreRecordedAndForwarded) {

@@ -2,12 +2,11 @@
 // same text when written again.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
-#include <unistd.h>
 
 #include "platform/SafeFile.h"
+#include "tests/support/ScratchDirectory.h"
 #include "tests/workbench_files/FileTestSupport.h"
 #include "workbench/files/FileFormat.h"
 #include "workbench/files/FileReader.h"
@@ -80,10 +79,8 @@ TEST(FileRoundTripTest, ALaterMinorVersionIsReadWithoutItsNewSections) {
 }
 
 TEST(FileRoundTripTest, SavingReplacesTheFileWhole) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("vortan_files_save_test_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "Plant.vsim").string();
+  ScratchDirectory dir;
+  const std::string path = dir.File("Plant.vsim");
   FileProblem problem;
   ASSERT_TRUE(SaveFileContents(RichContents(), path, problem)) << problem.Describe();
   const auto read = ReadFileContentsFrom(path, problem);
@@ -95,7 +92,6 @@ TEST(FileRoundTripTest, SavingReplacesTheFileWhole) {
   EXPECT_FALSE(SaveFileContents(bad, path, problem));
   EXPECT_NE(problem.Describe().find("the type 'Pressure' is not UTF-8"), std::string::npos) << problem.Describe();
   EXPECT_TRUE(ReadFileContentsFrom(path, problem).has_value());
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

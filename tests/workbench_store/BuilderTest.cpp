@@ -2,31 +2,15 @@
 // that cannot be met; and the default reader of library files.
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "host/model/IQVIconCollection.h"
+#include "tests/support/ScratchDirectory.h"
 #include "tests/workbench_store/StoreTestSupport.h"
 
 namespace {
 
 class BuilderTest : public StoreTest {};
 
-// A directory of its own for one test, removed afterwards.
-class TemporaryDirectory {
- public:
-  TemporaryDirectory() {
-    m_path = std::filesystem::temp_directory_path() / ("vortan_store_" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(m_path);
-  }
-  ~TemporaryDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  std::string File(const std::string& name) const { return (m_path / name).string(); }
-
- private:
-  std::filesystem::path m_path;
-};
 
 // The builder gives even a read-only library's models their parts; the store
 // itself still refuses to add to them.
@@ -73,7 +57,7 @@ TEST_F(BuilderTest, ModelsMoveIntoUserFolders) {
 }
 
 TEST_F(BuilderTest, ALibraryFileOfDefinitionsOpensWithEveryTypeCompiledAgainstTheOthers) {
-  TemporaryDirectory dir;
+  ScratchDirectory dir;
   const std::string path = dir.File("Units.ktrf");
   {
     std::ofstream file(path, std::ios::binary);
