@@ -21,6 +21,7 @@
 #include "host/store/IFFolderCollection.h"
 #include "platform/Dialog.h"
 #include "tests/explorer_library/LeafTestSupport.h"
+#include "tests/support/ScratchDirectory.h"
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/store/ComponentLists.h"
 
@@ -280,37 +281,25 @@ TEST_F(AddEntryTest, PaletteTasksEditAnExistingTaskOrRefuseAnotherKindsName) {
   EXPECT_EQ(LastSession()->Kind(), QV_KIND_TASK);
 }
 
-TEST_F(AddEntryTest, OpenLibraryReportsAFileThatIsNoLibrary) {
-  const std::filesystem::path bad = std::filesystem::temp_directory_path() / "leaf-test-not-a-library.vlib";
-  {
-    std::FILE* file = std::fopen(bad.string().c_str(), "w");
-    ASSERT_TRUE(file);
-    std::fputs("this is not a library\n", file);
-    std::fclose(file);
-  }
-  CQVEOAddLibrary entry(nullptr, &frame);
-  ui.AnswerFile(bad.string());
-  ui.AnswerOk();
-  entry.DoDefaultAction();
-  EXPECT_EQ(ui.Prompts().back().text, "Cannot open the requested library. Check that it is a model library file.");
-  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_ADDED), 0);
-  std::filesystem::remove(bad);
-
-  ui.AnswerCancel();
-  entry.DoDefaultAction();
-  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_ADDED), 0);
-}
-
-TEST_F(AddEntryTest, OpenLibraryAnnouncesTheOpenedLibrary) {
-  const std::filesystem::path sample = DefaultSamplePath("");
-  const std::filesystem::path library = sample.parent_path() / "ProcessUnits.vlib";
-  ASSERT_TRUE(std::filesystem::exists(library)) << library;
+TEST_F(AddEntryTest, OpenLibraryAnnouncesTheLibraryAndReportsAFileThatIsNoLibrary) {
   std::string sentClass;
   frame.onMessage = [&](const explorer_test::RecordedMessage& message) {
     if (message.message == EXPLORER_OBJECT_ADDED) sentClass = reinterpret_cast<const char*>(message.wParam);
   };
+  ScratchDirectory scratch;
+  CQVEOAddLibrary entry(nullptr, &frame);
+  ui.AnswerFile(scratch.Write("NotALibrary.vlib", "this is not a library\n"));
+  ui.AnswerOk();
+  entry.DoDefaultAction();
+  EXPECT_EQ(ui.Prompts().back().text, "Cannot open the requested library. Check that it is a model library file.");
+  ui.AnswerCancel();
+  entry.DoDefaultAction();
+  EXPECT_EQ(frame.Count(EXPLORER_OBJECT_ADDED), 0);
+
+  const std::filesystem::path library = std::filesystem::path(DefaultSamplePath("")).parent_path() / "ProcessUnits.vlib";
+  ASSERT_TRUE(std::filesystem::exists(library)) << library;
   ui.AnswerFile(library.string());
-  CQVEOAddLibrary(nullptr, &frame).DoDefaultAction();
+  entry.DoDefaultAction();
   EXPECT_EQ(sentClass, CLSID_QVEOLibrary.ToString());
 }
 

@@ -1,9 +1,6 @@
 // Leaf nodes of single type definitions against the stand-in host: status,
 // texts, menus by read-only flag and status, editing, copy and paste, cut,
 // deletion, renaming, compiling and the kinds' differences.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
@@ -16,6 +13,7 @@
 #include "host/language/TypeKinds.h"
 #include "platform/Services.h"
 #include "tests/explorer_library/LeafTestSupport.h"
+#include "tests/support/ScratchDirectory.h"
 
 namespace {
 
@@ -195,17 +193,14 @@ TEST_F(LeafTypeTest, CompileReportsToTheMessagesWindowAndTheStatusFollows) {
 
 TEST_F(LeafTypeTest, ExportWritesTheOneDefinitionToTheChosenFile) {
   CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "leaf-test-export-head.txt";
-  std::filesystem::remove(path);
-  ui.AnswerFile(path.string());
+  ScratchDirectory scratch;
+  const std::string path = scratch.File("head.txt");
+  ui.AnswerFile(path);
   CQVEOVariableType(InstanceOf(head), &frame, 1).DoCommand(ID_EXPLORER_EXPORT);
   EXPECT_EQ(ui.Prompts().back().caption, "Export");
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  EXPECT_NE(text.str().find("Variable Head"), std::string::npos);
-  EXPECT_NE(text.str().find("PhysicalQuantity"), std::string::npos);
-  std::filesystem::remove(path);
+  const std::string text = ReadFileImage(path, 1 << 20).bytes;
+  EXPECT_NE(text.find("Variable Head"), std::string::npos);
+  EXPECT_NE(text.find("PhysicalQuantity"), std::string::npos);
 }
 
 TEST_F(LeafTypeTest, APortTypeMadeFromAnInstanceHoldsItsPortInterface) {
