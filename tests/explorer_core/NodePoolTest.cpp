@@ -34,6 +34,10 @@ TEST_F(NodePoolTest, EveryKindOfNodeIsLiveExactlyWhileItExists) {
   TestLeaf onStack(nullptr, nullptr);
   const std::vector<CExplorerObject*> nodes = {pooled.get(), big.get(), &holder->node, &onStack};
   for (CExplorerObject* node : nodes) EXPECT_TRUE(CExplorerObject::IsLive(node));
+  std::unique_ptr<CExplorerObject> clone(pooled->Clone());
+  EXPECT_TRUE(CExplorerObject::IsLive(clone.get()));
+  clone.reset();
+  EXPECT_FALSE(CExplorerObject::IsLive(nullptr));
   EXPECT_EQ(CExplorerObject::LiveCount(), before + 4);
   EXPECT_EQ(node_pool::SlotState(big.get()), -1) << "big nodes come from the ordinary heap";
   EXPECT_NE(node_pool::SlotState(&holder->node), 1) << "a node inside another object is not a slot";
