@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/store/TypeFlags.h"
 #include "tests/workbench_solver/SolverTestSupport.h"
+#include "workbench/store/StoreType.h"
 
 namespace {
 
@@ -132,6 +134,22 @@ TEST(SmallSystemsTest, CompressionGivesTheSameSolutionWithEquivalences) {
   };
   EXPECT_GT(find("S1.Destination.F"), 0);
   EXPECT_EQ(find("S1.Destination.F"), find("T1.Inlet.F"));
+}
+
+TEST(SmallSystemsTest, AProprietaryModelKeepsItsVariablesAndEquationsHidden) {
+  SolverFlowsheet sheet({kFeed, kTank}, "  F as Feed;\n  T as Tank;\n  S as Pipe (Source = F.Outlet, Destination = T.Inlet);\n");
+  CStoreType* tank = sheet.Store().SimulationPalette()->Find("Tank");
+  ASSERT_TRUE(tank);
+  tank->SetFlags(tank->Flags() | FT_PROPRIETARY);
+  const SolveOutcome outcome = sheet.Solve();
+  ASSERT_TRUE(outcome.converged) << JoinedMessages(outcome);
+  const DecompositionRecord& d = outcome.decomposition;
+  for (const DecompEquationRecord& e : d.equations) EXPECT_EQ(e.visible, e.name.rfind("T.", 0) != 0) << e.name;
+  for (const DecompVariableRecord& v : d.variables) EXPECT_EQ(v.visible, v.name.rfind("T.", 0) != 0) << v.name;
+  // The tank's inlet flow is one with the pipe's: that equivalence cannot be shown either.
+  bool hiddenEquivalence = false;
+  for (const DecompEquivalenceRecord& e : outcome.equivalences) hiddenEquivalence = hiddenEquivalence || !e.visible;
+  EXPECT_TRUE(hiddenEquivalence);
 }
 
 TEST(SmallSystemsTest, BadSpecificationsAreNamed) {

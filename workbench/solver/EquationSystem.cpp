@@ -6,24 +6,59 @@
 #include <numeric>
 
 #include "host/diagnostics/IZNDecomposition.h"
+#include "workbench/language/TextCase.h"
 #include "workbench/simulation/Flowsheet.h"
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// The variable a name in an equation stands for: read in the equation's scope
-// first, then in each scope around it (a global structure seen from a block).
-int ResolveInScope(const CFlowsheet& flowsheet, std::string_view scope, std::string_view name) {
-  const InstanceVariable* first = flowsheet.Variables().empty() ? nullptr : &flowsheet.Variables().front();
-  while (true) {
-    if (const InstanceVariable* found = flowsheet.FindVariable(JoinPath(scope, name)))
-      return static_cast<int>(found - first);
-    if (scope.empty()) return -1;
-    const std::size_t dot = scope.rfind('.');
-    scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
-  }
+// Whether path is scope.name (name alone for an empty scope), letters in any case.
+bool PathIs(std::string_view path, std::string_view scope, std::string_view name) {
+  if (scope.empty()) return EqualsNoCase(path, name);
+  return path.size() == scope.size() + 1 + name.size() && path[scope.size()] == '.' &&
+         EqualsNoCase(path.substr(0, scope.size()), scope) && EqualsNoCase(path.substr(scope.size() + 1), name);
 }
+
+// The variable a name in an equation stands for: looked for first among the
+// variables of the equation's own unit (they are stored together), then by
+// path in the equation's scope and in each scope around it (a global
+// structure seen from a block).
+class CNameResolution {
+ public:
+  explicit CNameResolution(const CFlowsheet& flowsheet) : m_flowsheet(flowsheet) {
+    const std::vector<InstanceVariable>& variables = flowsheet.Variables();
+    m_first.assign(flowsheet.Units().size(), -1);
+    m_last.assign(flowsheet.Units().size(), -1);
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+      const std::size_t unit = static_cast<std::size_t>(variables[i].unit);
+      if (unit >= m_first.size()) continue;
+      if (m_first[unit] < 0) m_first[unit] = static_cast<int>(i);
+      m_last[unit] = static_cast<int>(i);
+    }
+  }
+
+  int Resolve(const InstanceEquation& equation, std::string_view name) const {
+    const std::vector<InstanceVariable>& variables = m_flowsheet.Variables();
+    const std::size_t unit = static_cast<std::size_t>(equation.unit);
+    if (unit < m_first.size() && m_first[unit] >= 0)
+      for (int i = m_first[unit]; i <= m_last[unit]; ++i)
+        if (PathIs(variables[static_cast<std::size_t>(i)].path, equation.scope, name)) return i;
+    const InstanceVariable* first = variables.empty() ? nullptr : &variables.front();
+    std::string_view scope = equation.scope;
+    while (true) {
+      if (const InstanceVariable* found = m_flowsheet.FindVariable(JoinPath(scope, name)))
+        return static_cast<int>(found - first);
+      if (scope.empty()) return -1;
+      const std::size_t dot = scope.rfind('.');
+      scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
+    }
+  }
+
+ private:
+  const CFlowsheet& m_flowsheet;
+  std::vector<int> m_first, m_last;  // by unit: its variables' first and last index
+};
 
 class CUnionFind {
  public:
@@ -75,9 +110,10 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   const std::vector<InstanceVariable>& variables = flowsheet.Variables();
   s.m_equations->Reserve(equations.size(), equations.size() * 8);
   bool compiled = true;
+  const CNameResolution names(flowsheet);
   for (const InstanceEquation& equation : equations) {
     std::string problem;
-    const NameResolver resolve = [&](std::string_view name) { return ResolveInScope(flowsheet, equation.scope, name); };
+    const NameResolver resolve = [&](std::string_view name) { return names.Resolve(equation, name); };
     if (!s.m_equations->Add(equation.text, resolve, problem)) {
       messages.push_back("Equation '" + equation.name + "': " + problem);
       compiled = false;
