@@ -354,6 +354,9 @@ bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& colum
 void CEquationSystem::Publish(CFlowsheet& flowsheet) const {
   std::vector<InstanceVariable>& variables = flowsheet.Variables();
   if (variables.size() != m_values.size()) return;  // not the flowsheet this system was made from
+  if (m_runMode == ZN_RUN_STEADY_STATE)
+    for (InstanceVariable& v : variables)
+      if (v.state) v.derivative = 0.0;  // at rest
   for (int c = 0; c < ColumnCount(); ++c)
     for (int m = 0; m < MemberCount(c); ++m) {
       const int key = Members(c)[m];

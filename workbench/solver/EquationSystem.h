@@ -81,7 +81,8 @@ class CEquationSystem {
   bool IsLinearInColumn(int row, int column) const;
   // Whether the row's equation is at most affine in the columns flagged in columnFlags.
   bool IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const;
-  // Writes the unknowns back into the flowsheet's variables (values, and derivatives where unknown).
+  // Writes the unknowns back into the flowsheet's variables (values, and derivatives where unknown;
+  // at steady state every state's derivative is 0).
   void Publish(CFlowsheet& flowsheet) const;
 
   // "T101.Level", "T101.Level.Derivative".
