@@ -268,9 +268,26 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
     }
   }
   // BTF gives upper block triangular form: the last block needs no other, so groups run from the last.
-  for (int b = static_cast<int>(blocks.size()) - 2; b >= 0; --b) {
-    const int first = blocks[static_cast<std::size_t>(b)], size = blocks[static_cast<std::size_t>(b) + 1] - first;
-    d.AddGroup(false, p.data() + first, size, q.data() + first, size);
+  // (In one pass over arrays sized up front: most groups are of one equation, and there can be a million.)
+  const std::size_t blockCount = blocks.empty() ? 0 : blocks.size() - 1;
+  const std::size_t groupsBefore = d.m_type.size(), entriesBefore = d.m_rows.size();
+  const std::size_t wellCount = blockCount ? static_cast<std::size_t>(blocks.back()) : 0;
+  d.m_type.resize(groupsBefore + blockCount, ZN_GROUP_NONLINEAR);
+  d.m_singular.resize(groupsBefore + blockCount, 0);
+  d.m_nonZeros.resize(groupsBefore + blockCount, 0);
+  d.m_tornOf.resize(groupsBefore + blockCount, -1);
+  d.m_rowStart.resize(groupsBefore + blockCount + 1);
+  d.m_columnStart.resize(groupsBefore + blockCount + 1);
+  d.m_rows.resize(entriesBefore + wellCount);
+  d.m_columns.resize(entriesBefore + wellCount);
+  std::size_t at = entriesBefore, group = groupsBefore;
+  for (int b = static_cast<int>(blockCount) - 1; b >= 0; --b, ++group) {
+    for (int k = blocks[static_cast<std::size_t>(b)]; k < blocks[static_cast<std::size_t>(b) + 1]; ++k, ++at) {
+      d.m_rows[at] = p[static_cast<std::size_t>(k)];
+      d.m_columns[at] = q[static_cast<std::size_t>(k)];
+      d.m_columnGroup[static_cast<std::size_t>(q[static_cast<std::size_t>(k)])] = static_cast<int>(group);
+    }
+    d.m_rowStart[group + 1] = d.m_columnStart[group + 1] = static_cast<int>(at);
   }
   if (!underColumns.empty())
     d.AddGroup(true, underRows.data(), static_cast<int>(underRows.size()), underColumns.data(),
