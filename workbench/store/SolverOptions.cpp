@@ -57,6 +57,8 @@ CSolverOptions::CSolverOptions() {
   Define("Compression", VARIANT::Bool(true));
   Define(std::string(kPrintLevel), VARIANT::Int(1));
   Define(std::string(kRunMode), VARIANT::Int(0));
+  Define(std::string(kAbsoluteTolerance), VARIANT::Real(1e-7));
+  Define(std::string(kMaxIterations), VARIANT::Int(50));
 }
 
 HRESULT CSolverOptions::Define(const std::string& name, const VARIANT& value) {
@@ -78,6 +80,23 @@ int CSolverOptions::PrintLevel() const {
 int CSolverOptions::RunMode() const {
   const auto* entry = m_options.Find(kRunMode);
   return entry && entry->value.vt == VT_I4 ? entry->value.lVal : 0;
+}
+
+double CSolverOptions::Real(std::string_view name, double otherwise) const {
+  const auto* entry = m_options.Find(name);
+  if (!entry) return otherwise;
+  if (entry->value.vt == VT_R8) return entry->value.dblVal;
+  return entry->value.vt == VT_I4 ? entry->value.lVal : otherwise;
+}
+
+int CSolverOptions::Integer(std::string_view name, int otherwise) const {
+  const auto* entry = m_options.Find(name);
+  return entry && entry->value.vt == VT_I4 ? entry->value.lVal : otherwise;
+}
+
+bool CSolverOptions::Switch(std::string_view name, bool otherwise) const {
+  const auto* entry = m_options.Find(name);
+  return entry && entry->value.vt == VT_BOOL ? entry->value.boolVal != 0 : otherwise;
 }
 
 std::string CSolverOptions::ToText() const {

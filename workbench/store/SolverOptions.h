@@ -15,9 +15,14 @@ class CSolverOptions : public CComObject<IQVSolverOptions> {
  public:
   static constexpr std::string_view kPrintLevel = "PrintLevel";
   static constexpr std::string_view kRunMode = "RunMode";
+  // What the steady-state and initialization solver stops at: every residual
+  // at most this (in its equation's units), and at most this many Newton steps per group.
+  static constexpr std::string_view kAbsoluteTolerance = "AbsoluteTolerance";
+  static constexpr std::string_view kMaxIterations = "MaxIterations";
 
   // "Propinfo", "WatchGroup", "CheckProcDerivs", "Nonlinear.Hiresidual",
-  // "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression", "PrintLevel", "RunMode".
+  // "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression", "PrintLevel", "RunMode",
+  // "AbsoluteTolerance", "MaxIterations".
   CSolverOptions();
 
   // A new option (E_INVALIDARG for an empty value, FE_NAMEEXISTS for a known name).
@@ -25,6 +30,11 @@ class CSolverOptions : public CComObject<IQVSolverOptions> {
   std::vector<std::string> Names() const;
   int PrintLevel() const;
   int RunMode() const;
+  // An option's value read without changing anything; otherwise when there is no such option of that kind
+  // (Real also reads an integer).
+  double Real(std::string_view name, double otherwise) const;
+  int Integer(std::string_view name, int otherwise) const;
+  bool Switch(std::string_view name, bool otherwise) const;
   // "Name = value;" lines in definition order, for exports and files.
   std::string ToText() const;
 
