@@ -18,6 +18,7 @@
 #include "app/ui/QtUserInterface.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/resources/ExplorerResources.h"
+#include "explorer/resources/TemplateControls.h"
 #include "platform/PropertySheet.h"
 #include "tests/app/AppTestSupport.h"
 
@@ -140,23 +141,11 @@ constexpr UINT kFirstPage = 39901;
 constexpr UINT kSecondPage = 39902;
 
 void RegisterPages() {
-  DialogTemplate first{kFirstPage, "Style", {180, 80}, {}};
-  ControlTemplate check;
-  check.kind = ControlKind::CheckBox;
-  check.id = 501;
-  check.text = "&Hide stream labels";
-  check.rect = CRect(7, 7, 150, 17);
-  check.style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
-  first.controls.push_back(check);
-  RegisterDialogTemplate(first);
-  DialogTemplate second{kSecondPage, "Notes", {180, 80}, {}};
-  ControlTemplate edit;
-  edit.kind = ControlKind::Edit;
-  edit.id = 502;
-  edit.rect = CRect(7, 7, 170, 60);
-  edit.style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP;
-  second.controls.push_back(edit);
-  RegisterDialogTemplate(second);
+  using namespace template_controls;
+  RegisterDialogTemplate({kFirstPage, "Style", {180, 80}, {CheckBox(501, "&Hide stream labels", CRect(7, 7, 150, 17))}});
+  RegisterDialogTemplate({kSecondPage, "Notes", {180, 80},
+                          {Control(ControlKind::Edit, 502, "", CRect(7, 7, 170, 60),
+                                   ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP)}});
 }
 
 class NotesPage : public CPropertyPage {
@@ -235,15 +224,10 @@ class ColourDialog : public CDialog {
 };
 
 TEST_F(DialogRendererTest, AnOwnerDrawnComboShowsWhatItsDrawerDraws) {
-  DialogTemplate t{kComboDialog, "Colour", {120, 60}, {}};
-  ControlTemplate combo;
-  combo.kind = ControlKind::ComboBox;
-  combo.id = 601;
-  combo.rect = CRect(7, 7, 110, 80);
-  combo.style = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_TABSTOP;
+  ControlTemplate combo = template_controls::Control(ControlKind::ComboBox, 601, "", CRect(7, 7, 110, 80),
+                                                     CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_TABSTOP);
   combo.items = {"Red", "Green", "Blue"};
-  t.controls.push_back(combo);
-  RegisterDialogTemplate(t);
+  RegisterDialogTemplate({kComboDialog, "Colour", {120, 60}, {combo}});
   ColourDialog dialog;
   WhenModalOpens([&](QWidget& window) {
     QComboBox* box = window.findChild<QComboBox*>();

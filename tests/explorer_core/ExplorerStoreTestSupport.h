@@ -33,6 +33,10 @@ class ExplorerStoreTest : public ExplorerCoreTest {
   static IFInstance* InstanceOf(CStoreType& type) { return type.DefaultInstance(); }
   static IFType* AsType(CStoreType& type) { return &type; }
   static std::string LatestText(CStoreType& type) { return type.Text(); }
+  static std::string LatestText(CStorePalette& palette, const char* name) {
+    CStoreType* type = palette.Find(name);
+    return type ? type->Text() : "<missing>";
+  }
 };
 
 }  // namespace explorer_test

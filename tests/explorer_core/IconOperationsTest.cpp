@@ -34,8 +34,7 @@ TEST_F(IconOperationsTest, ANewIconTakesItsPictureAndAClashIsReported) {
 
   ui.AnswerOk();
   EXPECT_EQ(CQVExplorer::CreateIcon(InstanceOf(tank), "Round", nullptr, 1, nullptr), 0);
-  EXPECT_EQ(ui.Prompts().back().caption, "Add Icon Error");
-  EXPECT_EQ(ui.Prompts().back().text, "A type definition named \"Round\" already exists.");
+  EXPECT_EQ(ui.LastMessage(), "Add Icon Error: A type definition named \"Round\" already exists.");
   // A picture that cannot be written leaves no empty icon behind and is reported as a failure.
   STGMEDIUM unreadable;  // no medium at all
   ui.AnswerOk();

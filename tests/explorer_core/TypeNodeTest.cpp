@@ -117,8 +117,7 @@ TEST_F(TypeNodeTest, DeletingAsksFirstTellsTheWindowsBeforeAndAfterAndRemovesThe
 
   ui.AnswerNo();
   EXPECT_EQ(node.SelfDestruct(1), 0);
-  EXPECT_EQ(ui.Prompts().back().text, "Are you sure that you want to delete this object?");
-  EXPECT_EQ(ui.Prompts().back().caption, "Please Confirm This Operation");
+  EXPECT_EQ(ui.LastMessage(), "Please Confirm This Operation: Are you sure that you want to delete this object?");
   EXPECT_EQ(ui.Prompts().back().style, MB_YESNO | MB_ICONQUESTION);
   EXPECT_NE(Simulation().Find("Tank"), nullptr);
   EXPECT_TRUE(frame.received.empty());
@@ -142,8 +141,7 @@ TEST_F(TypeNodeTest, DeletingWithoutConfirmationAsksNothingAndTypesInUseStay) {
   TestLeaf used(InstanceOf(pressure), nullptr);
   ui.AnswerOk();
   EXPECT_EQ(used.SelfDestruct(0), 0);
-  EXPECT_EQ(ui.Prompts().back().text, "Cannot delete, type is in use.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Sorry!");
+  EXPECT_EQ(ui.LastMessage(), "Sorry!: Cannot delete, type is in use.");
   EXPECT_NE(Simulation().Find("Pressure"), nullptr);
 
   TestLeaf tank(InstanceOf(*Simulation().Find("Tank")), nullptr);

@@ -33,16 +33,16 @@ TEST_F(TypeOperationsTest, CreatingATypeWritesItsTemplateAndRemembersTheName) {
   EXPECT_EQ(CQVExplorer::CreateModel(SimulationType(), "Reactor", &model, 1), 1);
   ASSERT_TRUE(model);
   EXPECT_EQ(NameOf(model), "Reactor");
-  EXPECT_EQ(LatestText(*Simulation().Find("Reactor")), NewTypeTemplate(NewTypeKind::Model, "Reactor"));
+  EXPECT_EQ(LatestText(Simulation(), "Reactor"), NewTypeTemplate(NewTypeKind::Model, "Reactor"));
   EXPECT_EQ(CQVExplorer::msName, "Reactor");
 
   CComPtr<IFType> parameter;
   EXPECT_EQ(CQVExplorer::CreateParameterType(SimulationType(), "Gain", 2, &parameter, 1), 1);
-  EXPECT_EQ(LatestText(*Simulation().Find("Gain")), NewTypeTemplate(NewTypeKind::Parameter, "Gain", 2));
+  EXPECT_EQ(LatestText(Simulation(), "Gain"), NewTypeTemplate(NewTypeKind::Parameter, "Gain", 2));
   // Ports, procedures and functions are created under the type of an instance.
   CComPtr<IFType> port;
   EXPECT_EQ(CQVExplorer::CreatePortType(InstanceOf(*Store().SimulationType()), "Material", &port, 1), 1);
-  EXPECT_EQ(LatestText(*Simulation().Find("Material")), NewTypeTemplate(NewTypeKind::Port, "Material"));
+  EXPECT_EQ(LatestText(Simulation(), "Material"), NewTypeTemplate(NewTypeKind::Port, "Material"));
   EXPECT_TRUE(ui.Prompts().empty());
   CQVExplorer::SetName("");
 }
@@ -115,8 +115,7 @@ TEST_F(TypeOperationsTest, MoveChecksRefuseInUseAndSameAndReplaceAnUnusedNamesak
   // 1. The source is in use where it is.
   ui.AnswerOk();
   EXPECT_EQ(CQVExplorer::CheckTypeMove(&pressure, &units), 0);
-  EXPECT_EQ(ui.Prompts().back().text, "Cannot move, source item cannot be removed, it is probably in use.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Operation Failed");
+  EXPECT_EQ(ui.LastMessage(), "Operation Failed: Cannot move, source item cannot be removed, it is probably in use.");
 
   // 2. Nothing of the name at the destination.
   CStoreType& pump = build.Model(Simulation(), "Pump");
@@ -164,11 +163,9 @@ TEST_F(TypeOperationsTest, CompilingWritesItsLinesBetweenTheLockOutBroadcasts) {
   CStoreType& tank = build.Model(Simulation(), "Tank", "Model Tank\n  x as Value;\n  x = 1;\nEnd\n");
   build.SystemLibrary();
   EXPECT_EQ(CQVExplorer::Compile(&tank, 1, 0), 1);
-  ASSERT_EQ(timeline.size(), 4u) << ::testing::PrintToString(timeline);
-  EXPECT_EQ(timeline[0], "<lock-out starts>");
-  EXPECT_EQ(timeline[1], "\nCompiling...");
-  EXPECT_EQ(timeline[2], "Compilation completed. 0 error(s), 0 warning(s)\n");
-  EXPECT_EQ(timeline[3], "<lock-out ends>");
+  EXPECT_EQ(timeline, (std::vector<std::string>{"<lock-out starts>", "\nCompiling...",
+                                                "Compilation completed. 0 error(s), 0 warning(s)\n",
+                                                "<lock-out ends>"}));
   EXPECT_EQ(Document().ShowOutputRequests(), 0);
 
   timeline.clear();
@@ -182,8 +179,7 @@ TEST_F(TypeOperationsTest, CompilingWritesItsLinesBetweenTheLockOutBroadcasts) {
   EXPECT_EQ(timeline.back(), "<lock-out ends>");
   EXPECT_NE(timeline[2].find("Error"), std::string::npos);  // the parser's message comes in between
   EXPECT_EQ(Document().ShowOutputRequests(), 1);
-  EXPECT_EQ(ui.Prompts().back().text, "There are compilation errors...");
-  EXPECT_EQ(ui.Prompts().back().caption, "Explorer");
+  EXPECT_EQ(ui.LastMessage(), "Explorer: There are compilation errors...");
   EXPECT_TRUE(broken.HasErrors());
 
   // Without the message flag nobody is asked; with a toolbar provider the toolbar is told.
@@ -201,16 +197,14 @@ TEST_F(TypeOperationsTest, CopyingATypeRenamesItsHeaderAndATakenNameAsksForAnoth
   CComPtr<IFTypeDesc> copy;
   EXPECT_EQ(CQVExplorer::CloneType(&flow, &units, 0, &copy), 1);
   ASSERT_TRUE(copy);
-  ASSERT_NE(library.Find("Flow"), nullptr);
-  EXPECT_EQ(LatestText(*library.Find("Flow")), "Variable Flow\n  // Flow rate\nEnd\n");
+  EXPECT_EQ(LatestText(library, "Flow"), "Variable Flow\n  // Flow rate\nEnd\n");
   EXPECT_TRUE(Document().IsCustomModelingUpdated());
 
   // The second copy into the same library gets the copy name the user accepts
   // (a move would replace the first copy instead: see the test below).
   ui.AnswerDialog([](CDialog& dialog) { dialog.PressButton(IDOK); });
   EXPECT_EQ(CQVExplorer::CloneType(&flow, &units, 0, nullptr), 1);
-  ASSERT_NE(library.Find("Copy_of_Flow"), nullptr);
-  EXPECT_EQ(LatestText(*library.Find("Copy_of_Flow")), "Variable Copy_of_Flow\n  // Flow rate\nEnd\n");
+  EXPECT_EQ(LatestText(library, "Copy_of_Flow"), "Variable Copy_of_Flow\n  // Flow rate\nEnd\n");
   EXPECT_NE(Simulation().Find("Flow"), nullptr);
 
   // Cancelling the name leaves everything as it was.
@@ -233,16 +227,14 @@ TEST_F(TypeOperationsTest, AMoveReplacesTheDestinationsNamesakeOnlyOnceTheCopyEx
   EXPECT_EQ(CQVExplorer::CloneType(&broken, &units, 1, nullptr), 0);
   EXPECT_EQ(ui.Prompts().back().text,
             "The definition could not be copied; the messages window says why. Nothing was changed.");
-  ASSERT_NE(library.Find("Head"), nullptr);
-  EXPECT_EQ(LatestText(*library.Find("Head")), "Variable Head\n  // kept\nEnd\n");
+  EXPECT_EQ(LatestText(library, "Head"), "Variable Head\n  // kept\nEnd\n");
   EXPECT_NE(Simulation().Find("Head"), nullptr) << "nothing was moved, so nothing was deleted";
 
   // The copy is made: it takes the name, the old definition and the source are gone.
   CStoreType& flow = build.Type(Simulation(), StoreKind::Variable, "Flow", "Variable Flow\n  // the new one\nEnd\n");
   ASSERT_EQ(CQVExplorer::CheckTypeMove(&flow, &units), 1);
   EXPECT_EQ(CQVExplorer::CloneType(&flow, &units, 1, nullptr), 1);
-  ASSERT_NE(library.Find("Flow"), nullptr);
-  EXPECT_EQ(LatestText(*library.Find("Flow")), "Variable Flow\n  // the new one\nEnd\n");
+  EXPECT_EQ(LatestText(library, "Flow"), "Variable Flow\n  // the new one\nEnd\n");
   EXPECT_EQ(Simulation().Find("Flow"), nullptr);
   EXPECT_EQ(library.Find("Replaced_1"), nullptr);
 
@@ -252,8 +244,7 @@ TEST_F(TypeOperationsTest, AMoveReplacesTheDestinationsNamesakeOnlyOnceTheCopyEx
   CStoreType& valve = build.Model(Simulation(), "Valve", "Model Valve\n  // the new one\nEnd\n");
   ASSERT_EQ(CQVExplorer::CheckTypeMove(&valve, &units), 1);
   EXPECT_EQ(CQVExplorer::CloneModel(&valve, &units, 1, nullptr, 0), 1);
-  ASSERT_NE(library.Find("Valve"), nullptr);
-  EXPECT_EQ(LatestText(*library.Find("Valve")), "Model Valve\n  // the new one\nEnd\n");
+  EXPECT_EQ(LatestText(library, "Valve"), "Model Valve\n  // the new one\nEnd\n");
   EXPECT_EQ(Simulation().Find("Valve"), nullptr);
   EXPECT_EQ(ui.Prompts().size(), 1u) << "a replaced namesake asks for no copy name";
 }
@@ -316,8 +307,7 @@ TEST_F(TypeOperationsTest, ACopiedModelThatNoLongerCompilesStaysAndTheUserIsTold
   CStoreType& tank = build.Compiled(Simulation(), StoreKind::Model, "Tank", "Model Tank\n  x as Value;\nEnd\n");
   ui.AnswerOk();
   EXPECT_EQ(CQVExplorer::CloneModel(&tank, &units, 1, nullptr, 0), 1);
-  EXPECT_EQ(ui.Prompts().back().text, "There are compilation errors caused by the change of location.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Explorer");
+  EXPECT_EQ(ui.LastMessage(), "Explorer: There are compilation errors caused by the change of location.");
   CStoreType* copied = build.Palette(units).Find("Tank");
   ASSERT_NE(copied, nullptr);
   EXPECT_TRUE(copied->HasErrors());

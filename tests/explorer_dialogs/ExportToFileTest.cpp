@@ -24,8 +24,7 @@ TEST_F(ExportToFileTest, TheTextGoesToTheChosenFileWithTheDefaultExtension) {
   EXPECT_EQ(Read(scratch.File("Tank.ktrf")), "Model BufferTank\nEnd\n");
   ASSERT_FALSE(ui.Prompts().empty());
   EXPECT_EQ(ui.Prompts().back().kind, "file");
-  EXPECT_EQ(ui.Prompts().back().caption, "Export");
-  EXPECT_EQ(ui.Prompts().back().text, "BufferTank");
+  EXPECT_EQ(ui.LastMessage(), "Export: BufferTank");
 }
 
 TEST_F(ExportToFileTest, NothingIsWrittenWhenCancelledOrWhenTheHostFails) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
+#include <utility>
 
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/dialogs/CustomModelingProperties.h"
@@ -79,10 +81,11 @@ class FolderPropertiesTest : public explorer_test::SampleSessionTest {
     return names;
   }
   static void Click(CFolderProperties& page, int id) { EXPECT_TRUE(page.Item(id)->UserClick()) << id; }
-  static int Order(CStoreFolder& folder) {
-    int order = 0;
-    folder.GetToolbarOrder(&order);
-    return order;
+  // The toolbar order stored for each named user folder.
+  std::vector<int> Orders(std::initializer_list<const char*> names) {
+    std::vector<int> orders;
+    for (const char* name : names) UserFolder(name).GetToolbarOrder(&orders.emplace_back(0));
+    return orders;
   }
   static int Tank(CStoreFolder& folder) {
     int tank = 0;
@@ -129,8 +132,7 @@ TEST_F(FolderPropertiesTest, SampleFoldersShowInToolbarOrderAndCancelChangesNoth
     EXPECT_EQ(Names(page), (Strings{"Storage", "Obsolete", "FlowControl"}));
     sheet.PressButton(IDCANCEL);
   });
-  EXPECT_EQ(Order(UserFolder("Storage")), 1);
-  EXPECT_EQ(Order(UserFolder("FlowControl")), 2);
+  EXPECT_EQ(Orders({"Storage", "FlowControl"}), (std::vector<int>{1, 2}));
   EXPECT_EQ(Description(UserFolder("Storage")), "Tanks and vessels");
   EXPECT_FALSE(app.Document().IsModified());
 }
@@ -142,8 +144,7 @@ TEST_F(FolderPropertiesTest, TwentyFoldersScrollAndMoveAcrossTheLastRow) {
     ASSERT_EQ(page.Folders().size(), 20u);
     CDialogItem* bar = page.Item(IDC_FOLDER_SCROLL);
     EXPECT_TRUE(bar->IsVisibleFlag());
-    EXPECT_EQ(bar->ScrollMin(), 0);
-    EXPECT_EQ(bar->ScrollMax(), 6);
+    EXPECT_EQ(std::pair(bar->ScrollMin(), bar->ScrollMax()), std::pair(0, 6));
     // Never-ordered folders come after the ordered ones and before the hidden one, by name.
     EXPECT_EQ(Names(page).front(), "Storage");
     EXPECT_EQ(Names(page).at(2), "F01");
@@ -153,9 +154,7 @@ TEST_F(FolderPropertiesTest, TwentyFoldersScrollAndMoveAcrossTheLastRow) {
     Click(page, kFolderRows[13].name);
     EXPECT_EQ(page.SelectedFolder(), 13);
     Click(page, IDC_FOLDER_MOVE_DOWN);
-    EXPECT_EQ(page.TopIndex(), 1);
-    EXPECT_EQ(page.SelectedRow(), 13);
-    EXPECT_EQ(page.SelectedFolder(), 14);
+    EXPECT_EQ(std::tuple(page.TopIndex(), page.SelectedRow(), page.SelectedFolder()), std::tuple(1, 13, 14));
     EXPECT_EQ(FolderNames(page).at(14), "F12");
     EXPECT_EQ(Names(page).at(13), "F12");
     EXPECT_TRUE(page.Item(kFolderRows[13].name)->GetFont().IsBold());
@@ -190,12 +189,8 @@ TEST_F(FolderPropertiesTest, TwentyFoldersScrollAndMoveAcrossTheLastRow) {
     EXPECT_TRUE(sheet.PressButton(IDOK));
   });
   // Shown folders are numbered in display order; hidden ones get -1 wherever they are.
-  EXPECT_EQ(Order(UserFolder("Storage")), -1);
-  EXPECT_EQ(Order(UserFolder("FlowControl")), 1);
-  EXPECT_EQ(Order(UserFolder("F01")), 2);
-  EXPECT_EQ(Order(UserFolder("F13")), 13);
-  EXPECT_EQ(Order(UserFolder("F12")), 14);
-  EXPECT_EQ(Order(UserFolder("Obsolete")), -1);
+  EXPECT_EQ(Orders({"Storage", "FlowControl", "F01", "F13", "F12", "Obsolete"}),
+            (std::vector<int>{-1, 1, 2, 13, 14, -1}));
   // Never-stored tank settings showed ticked and are stored as 1.
   EXPECT_EQ(Tank(UserFolder("F05")), 1);
   EXPECT_EQ(Tank(UserFolder("FlowControl")), -1);
@@ -242,9 +237,7 @@ TEST_F(FolderPropertiesTest, SavedSettingsAreReadBackFromTheReopenedSimulation) 
   ASSERT_TRUE(app.Document().SaveAs(path, problem)) << problem.Describe();
   for (CExplorerFrame* frame : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers)) frame->DestroyWindow();
   ASSERT_TRUE(Open(path));
-  EXPECT_EQ(Order(UserFolder("FlowControl")), 1);
-  EXPECT_EQ(Order(UserFolder("Storage")), 2);
-  EXPECT_EQ(Order(UserFolder("Obsolete")), 3);
+  EXPECT_EQ(Orders({"FlowControl", "Storage", "Obsolete"}), (std::vector<int>{1, 2, 3}));
   EXPECT_FALSE(Description(UserFolder("Storage")).has_value());
   ChooseProperties([&](CPropertySheet& sheet, CFolderProperties& page) {
     EXPECT_EQ(Names(page), (Strings{"FlowControl", "Storage", "Obsolete"}));
@@ -275,8 +268,8 @@ TEST_F(FolderPropertiesTest, AFolderRemovedMeanwhileLeavesEveryFolderAsItWas) {
   });
   EXPECT_EQ(ui.Prompts().back().text,
             "The folder settings could not be saved; the folders keep their earlier settings.");
-  EXPECT_EQ(Order(UserFolder("Storage")), 1) << "what was written before the refusal is put back";
-  EXPECT_EQ(Order(UserFolder("FlowControl")), 2);
+  EXPECT_EQ(Orders({"Storage", "FlowControl"}), (std::vector<int>{1, 2}))
+      << "what was written before the refusal is put back";
 }
 
 TEST_F(FolderPropertiesTest, ATreeWithoutCustomModelingListsNothingAndSavesNothing) {

@@ -50,40 +50,29 @@ TEST_F(PropertySheetsTest, ABlockThatIsNotOKShowsNoStatistics) {
   OpenSample();
   CQVModelInstanceObjectPropertySheet sheet(IDS_BLOCK_PROPERTIES, ModelOf("BufferTank"), "Block", "T101", "BufferTank",
                                             0);
-  std::map<int, std::string> shown;
+  std::vector<std::string> shown;
   Show(sheet, [&](CPropertySheet& running) {
     for (int id : {IDC_MODEL_STATUS, IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS,
                    IDC_MODEL_DEGREES_OF_FREEDOM, IDC_OBJECT_NAME, IDC_MODEL_TYPE, IDC_MODEL_TYPE_LABEL})
-      shown[id] = ActiveText(running, id);
+      shown.push_back(ActiveText(running, id));
   });
-  EXPECT_EQ(shown[IDC_MODEL_STATUS], "Not OK");
-  for (int id : {IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS, IDC_MODEL_DEGREES_OF_FREEDOM})
-    EXPECT_EQ(shown[id], "-") << id;
-  EXPECT_EQ(shown[IDC_OBJECT_NAME], "T101");
-  EXPECT_EQ(shown[IDC_MODEL_TYPE], "BufferTank");
-  EXPECT_EQ(shown[IDC_MODEL_TYPE_LABEL], "Block Type");
+  EXPECT_EQ(shown, (std::vector<std::string>{"Not OK", "-", "-", "-", "-", "T101", "BufferTank", "Block Type"}));
 }
 
 TEST_F(PropertySheetsTest, AnOKBlockShowsItsCountsAndWhereItsModelComesFrom) {
   OpenSample();
   CQVModelInstanceObjectPropertySheet own(IDS_BLOCK_PROPERTIES, ModelOf("BufferTank"), "Block", "T101", "BufferTank",
                                           1);
-  std::map<int, std::string> shown;
-  std::vector<std::string> titles, buttons;
+  std::vector<std::string> shown, titles, buttons;
   Show(own, [&](CPropertySheet& running) {
     for (int id : {IDC_MODEL_STATUS, IDC_MODEL_EQUATIONS, IDC_MODEL_VARIABLES, IDC_MODEL_UNKNOWNS,
                    IDC_MODEL_DEGREES_OF_FREEDOM, IDC_MODEL_LIBRARY})
-      shown[id] = ActiveText(running, id);
+      shown.push_back(ActiveText(running, id));
     for (int i = 0; i < running.GetPageCount(); ++i) titles.push_back(running.GetPage(i)->Title());
     buttons = UsableButtons(running);
   });
   EXPECT_EQ(own.Caption(), "Block Properties");
-  EXPECT_EQ(shown[IDC_MODEL_STATUS], "OK");
-  EXPECT_EQ(shown[IDC_MODEL_EQUATIONS], "4");
-  EXPECT_EQ(shown[IDC_MODEL_VARIABLES], "9");
-  EXPECT_EQ(shown[IDC_MODEL_UNKNOWNS], "6");
-  EXPECT_EQ(shown[IDC_MODEL_DEGREES_OF_FREEDOM], "2");
-  EXPECT_EQ(shown[IDC_MODEL_LIBRARY], "Custom Modeling");
+  EXPECT_EQ(shown, (std::vector<std::string>{"OK", "4", "9", "6", "2", "Custom Modeling"}));
   EXPECT_EQ(titles, (std::vector<std::string>{"General", "Add Notes"}));
   EXPECT_EQ(buttons, (std::vector<std::string>{"OK", "Cancel"}));
 
@@ -118,8 +107,7 @@ TEST_F(PropertySheetsTest, ATypeWithoutDescriptionShowsNoDescriptionField) {
     fieldShown = ActiveVisible(running, IDC_DESCRIPTION);
     name = ActiveText(running, IDC_OBJECT_NAME);
   });
-  EXPECT_FALSE(labelShown);
-  EXPECT_FALSE(fieldShown);
+  EXPECT_FALSE(labelShown || fieldShown);
   EXPECT_EQ(name, "Opening");
 
   CQVNamedObjectPropertySheet described(IDS_MODEL_PROPERTIES, &node, "How far a valve is open", 0);

@@ -248,8 +248,7 @@ TEST_F(AddEntryTest, AComponentListOrSetIsMadeByTheDocumentsProperties) {
   ui.AnswerOk();
   ui.AnswerName("Water");
   entry.DoDefaultAction();
-  EXPECT_EQ(ui.Prompts()[2].caption, "Add Component List Error");
-  EXPECT_EQ(ui.Prompts()[2].text, "A type definition named \"Default\" already exists.");
+  EXPECT_EQ(ui.Messages()[2], "Add Component List Error: A type definition named \"Default\" already exists.");
   ASSERT_TRUE(lists.Find("Water"));
   EXPECT_FALSE(lists.Find("Water")->isSet);
 }

@@ -133,8 +133,7 @@ TEST_F(EndToEndTest, AddingAModelShowsItInEveryExplorerAndOpensItsText) {
   DoubleClickRow(first, " Add Model");
   MessageQueue::Pump();
   ASSERT_EQ(ui.Prompts().size(), 3u);
-  EXPECT_EQ(ui.Prompts()[1].caption, "Add Model Error");
-  EXPECT_EQ(ui.Prompts()[1].text, "A type definition named \"Reactor\" already exists.");
+  EXPECT_EQ(ui.Messages()[1], "Add Model Error: A type definition named \"Reactor\" already exists.");
   EXPECT_EQ(ui.Prompts()[2].caption, "Create Model");
   EXPECT_TRUE(Contains(ui.Prompts()[2].details, "  Name: Reactor"));
   EXPECT_EQ(Simulation().Types().size(), typesBefore + 1);

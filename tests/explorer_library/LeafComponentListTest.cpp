@@ -31,12 +31,10 @@ TEST_F(LeafComponentListTest, ListsAndSetsShowTheirKindAndPropertyFile) {
   CQVEOComponentList bare(nullptr, "Bare", &frame);
   CQVEOComponentList solids(nullptr, "Solids", &frame);
 
-  EXPECT_EQ(Text(water, EOAspectName), "Water");
-  EXPECT_EQ(Text(water, EOAspectType), "List");
-  EXPECT_EQ(Text(water, EOAspectPropertyFile), "/data/water.ppf");
-  EXPECT_EQ(Text(bare, EOAspectPropertyFile), "Missing");
-  EXPECT_EQ(Text(solids, EOAspectType), "Set");
-  EXPECT_EQ(Text(solids, EOAspectPropertyFile), "None");
+  EXPECT_EQ((Strings{Text(water, EOAspectName), Text(water, EOAspectType), Text(water, EOAspectPropertyFile)}),
+            (Strings{"Water", "List", "/data/water.ppf"}));
+  EXPECT_EQ((Strings{Text(bare, EOAspectPropertyFile), Text(solids, EOAspectType), Text(solids, EOAspectPropertyFile)}),
+            (Strings{"Missing", "Set", "None"}));
 
   EXPECT_EQ(MenuTexts(water), (Strings{"Copy", "Delete", "Rename", "-", "Edit", "Physical Properties Options", "Convert",
                                     "-", "Properties..."}));

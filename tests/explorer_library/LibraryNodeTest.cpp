@@ -50,8 +50,7 @@ TEST_F(LibraryNodeTest, CloseLibrarySaysItIsDisabled) {
   ui.AnswerOk();
   library.DoCommand(ID_EXPLORER_CLOSE_LIBRARY);
   ASSERT_EQ(ui.Prompts().size(), 1u);
-  EXPECT_EQ(ui.Prompts()[0].text, "Close library current disabled.");
-  EXPECT_EQ(ui.Prompts()[0].caption, "Explorer");
+  EXPECT_EQ(ui.Messages()[0], "Explorer: Close library current disabled.");
   EXPECT_EQ(Store().Libraries().size(), 4u) << "nothing is closed";
 }
 

@@ -113,8 +113,7 @@ TEST_F(ExportStructuresTest, CreatingAnInstanceNamesItWarnsAboutItsComponentList
   ui.AnswerName("Steam");
   ui.AnswerOk();
   structure.DoCommand(ID_EXPLORER_CREATE_INSTANCE);
-  EXPECT_EQ(ui.Prompts().back().text, "A type definition named \"Steam\" already exists.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Add Structure Instance Error");
+  EXPECT_EQ(ui.LastMessage(), "Add Structure Instance Error: A type definition named \"Steam\" already exists.");
   // Cancel creates nothing.
   ui.AnswerCancel();
   structure.DoCommand(ID_EXPLORER_CREATE_INSTANCE);

@@ -109,8 +109,7 @@ TEST_F(FormsIconsTest, RenamingAFormChecksTheNameAndRefusesOneInUse) {
   EXPECT_EQ(levels->EditLabel("Levels"), 0);
   ui.AnswerOk();
   EXPECT_EQ(levels->EditLabel("Flows"), 0);
-  EXPECT_EQ(ui.Prompts().back().text, "Cannot rename the form. The name is already in use.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Rename Form");
+  EXPECT_EQ(ui.LastMessage(), "Rename Form: Cannot rename the form. The name is already in use.");
   EXPECT_EQ(levels->EditLabel("Heights"), 1);
   CComPtr<IQVFormDef> renamed;
   EXPECT_EQ(forms->FindForm("Heights", &renamed), S_OK);
@@ -217,8 +216,7 @@ TEST_F(FormsIconsTest, TheFormHolderWritesTheDefinitionTextOfEachKindAndRefusesA
   EXPECT_TRUE(holder.CreateForm("Trend", CLSID_QVPlotForm, 0, "History"));
   ui.AnswerOk();
   EXPECT_FALSE(holder.CreateForm("Trend", CLSID_QVTableForm, 0, ""));
-  EXPECT_EQ(ui.Prompts().back().text, "A type definition named \"Trend\" already exists.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Add Form Instance Error");
+  EXPECT_EQ(ui.LastMessage(), "Add Form Instance Error: A type definition named \"Trend\" already exists.");
   CQVExplorerFormHolder nothing(nullptr);
   EXPECT_FALSE(nothing.CreateForm("Any", CLSID_QVTableForm, 0, ""));
 }

@@ -327,8 +327,7 @@ TEST_F(ModelTypeNodesTest, DeletingAModelAsksTellsTheDocumentAndRenamingRefusesA
   ui.AnswerOk();
   EXPECT_EQ(node.EditLabel("Mixer"), 0);
   ASSERT_FALSE(ui.Prompts().empty());
-  EXPECT_EQ(ui.Prompts().back().text, "Cannot rename the type, a definition with this name already exists.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Rename Type");
+  EXPECT_EQ(ui.LastMessage(), "Rename Type: Cannot rename the type, a definition with this name already exists.");
   EXPECT_TRUE(Simulation().Find("Tank"));
 
   ui.AnswerNo();

@@ -67,8 +67,7 @@ TEST_F(TasksScriptsTest, ATaskThatFailedToCompileIsNotOkShowsTheErrorMarkAndOffe
   ui.AnswerOk();
   task.DoCommand(ID_EXPLORER_ACTIVATE);
   ASSERT_FALSE(ui.Prompts().empty());
-  EXPECT_EQ(ui.Prompts().back().text, "Cannot activate task.");
-  EXPECT_EQ(ui.Prompts().back().caption, "Explorer");
+  EXPECT_EQ(ui.LastMessage(), "Explorer: Cannot activate task.");
 }
 
 TEST_F(TasksScriptsTest, DuringARunTasksAndScriptsOfferNoEditing) {

@@ -35,19 +35,19 @@ class ContentsPaneTest : public ExplorerWindowTest {
     key.SetDWORDValue("ListViewType", EXPLORER_VIEW_DETAILS);
   }
 
-  std::string StoredSortColumn() {
+  // The sort kept for the next Explorer: the column's name and whether it sorts up (99: nothing stored).
+  using StoredSortAs = std::pair<std::string, DWORD>;
+  StoredSortAs StoredSort() {
     CRegKey key;
-    std::string name = "<none>";
-    if (key.Open(HKEY_CURRENT_USER, kSettings) == ERROR_SUCCESS) key.QueryStringValue("SortColumn", name);
-    return name;
+    StoredSortAs stored{"<none>", 99};
+    if (key.Open(HKEY_CURRENT_USER, kSettings) == ERROR_SUCCESS) {
+      key.QueryStringValue("SortColumn", stored.first);
+      key.QueryDWORDValue("SortColumnUp", stored.second);
+    }
+    return stored;
   }
-
-  DWORD StoredSortUp() {
-    CRegKey key;
-    DWORD up = 99;
-    if (key.Open(HKEY_CURRENT_USER, kSettings) == ERROR_SUCCESS) key.QueryDWORDValue("SortColumnUp", up);
-    return up;
-  }
+  // The header's sort arrow: its column and whether it points up.
+  std::pair<int, bool> SortMark() const { return {list->GetSortMarkColumn(), list->IsSortMarkAscending()}; }
 
   CExplorerFrame* frame = nullptr;
   CExplorerListView* list = nullptr;
@@ -57,31 +57,25 @@ TEST_F(ContentsPaneTest, ColumnClicksSortStablyAndTheChoiceIsKeptForTheNextExplo
   // The context's default: column 0, ascending, without regard to case.
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"alpha", "bravo", "Charlie", "Delta"}));
   // The header's arrow shows the order.
-  EXPECT_EQ(list->GetSortMarkColumn(), 0);
-  EXPECT_TRUE(list->IsSortMarkAscending());
+  EXPECT_EQ(SortMark(), std::pair(0, true));
   ASSERT_TRUE(list->UserClickColumn(0));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"Delta", "Charlie", "bravo", "alpha"}));
-  EXPECT_EQ(list->GetSortMarkColumn(), 0);
-  EXPECT_FALSE(list->IsSortMarkAscending());
-  EXPECT_EQ(StoredSortColumn(), "Name");
-  EXPECT_EQ(StoredSortUp(), 0u);
+  EXPECT_EQ(SortMark(), std::pair(0, false));
+  EXPECT_EQ(StoredSort(), StoredSortAs("Name", 0));
 
   // Integers: equal values keep the order they had, in both directions.
   ASSERT_TRUE(list->UserClickColumn(3));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"bravo", "alpha", "Charlie", "Delta"}));
-  EXPECT_EQ(StoredSortColumn(), "Equations");
-  EXPECT_EQ(StoredSortUp(), 1u);
+  EXPECT_EQ(StoredSort(), StoredSortAs("Equations", 1));
   ASSERT_TRUE(list->UserClickColumn(3));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"Delta", "Charlie", "bravo", "alpha"}));
-  EXPECT_EQ(list->GetSortMarkColumn(), 3);
-  EXPECT_FALSE(list->IsSortMarkAscending());
+  EXPECT_EQ(SortMark(), std::pair(3, false));
 
   // A column the context cannot sort on changes nothing and keeps nothing.
   ASSERT_TRUE(list->UserClickColumn(2));
   EXPECT_EQ(Rows(frame), (std::vector<std::string>{"Delta", "Charlie", "bravo", "alpha"}));
   EXPECT_EQ(list->GetSortMarkColumn(), 3) << "the rows are still in that order";
-  EXPECT_EQ(StoredSortColumn(), "Equations");
-  EXPECT_EQ(StoredSortUp(), 0u);
+  EXPECT_EQ(StoredSort(), StoredSortAs("Equations", 0));
 
   // A new Explorer sorts its first contents by the stored column and direction.
   CExplorerFrame* next = Open();

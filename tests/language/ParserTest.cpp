@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "tests/language/LanguageTestSupport.h"
 #include "workbench/language/DefinitionParser.h"
@@ -45,21 +46,13 @@ TEST(ParserTest, ModelBodyIsReadWithLinesTypesAndAttributes) {
   ASSERT_TRUE(parsed.definition);
   EXPECT_TRUE(parsed.report.Empty()) << ::testing::PrintToString(Errors(parsed.report));
   const Definition& d = *parsed.definition;
-  EXPECT_EQ(d.kind, DefinitionKind::Model);
-  EXPECT_EQ(d.name, "Tank");
-  EXPECT_EQ(d.line, 3);
-  EXPECT_EQ(d.base, "Vessel");
-  EXPECT_TRUE(d.closed);
-  EXPECT_EQ(d.endLine, 17);
+  EXPECT_EQ(std::tie(d.kind, d.name, d.line, d.base, d.closed, d.endLine),
+            (std::tuple{DefinitionKind::Model, "Tank", 3, "Vessel", true, 17}));
 
   ASSERT_EQ(d.declarations.size(), 7u);
   const Declaration& p = d.declarations[1];
-  EXPECT_EQ(p.name, "P");
-  EXPECT_EQ(p.typeName, "Pressure");
-  EXPECT_EQ(p.line, 5);
-  EXPECT_EQ(p.DefaultValue(), "1.0e5");
-  EXPECT_EQ(p.Spec(), "Fixed");
-  EXPECT_EQ(p.Description(), "In \"P\"");
+  EXPECT_EQ(std::tuple(p.name, p.typeName, p.line, p.DefaultValue(), p.Spec(), p.Description()),
+            (std::tuple{"P", "Pressure", 5, "1.0e5", "Fixed", "In \"P\""}));
   EXPECT_EQ(d.declarations[2].name, "T");  // "P, T as ..." declares both
   EXPECT_EQ(d.declarations[2].Spec(), "Fixed");
   EXPECT_EQ(d.FindDeclaration("inlet")->mode, DeclarationMode::Input);
@@ -68,27 +61,21 @@ TEST(ParserTest, ModelBodyIsReadWithLinesTypesAndAttributes) {
   EXPECT_EQ(d.FindDeclaration("Props")->attributes[0].stringValue, "Water");
   const Declaration* sub = d.FindDeclaration("Sub");
   ASSERT_EQ(sub->attributes.size(), 2u);
-  EXPECT_TRUE(sub->attributes[0].connection);
-  EXPECT_EQ(sub->attributes[0].name, "F");
-  EXPECT_EQ(sub->attributes[0].value, "Inlet.F");
+  EXPECT_EQ(std::tie(sub->attributes[0].connection, sub->attributes[0].name, sub->attributes[0].value),
+            (std::tuple{true, "F", "Inlet.F"}));
 
   ASSERT_EQ(d.equations.size(), 5u);
-  EXPECT_EQ(d.equations[0].name, "balance");
-  EXPECT_EQ(d.equations[0].text, "$M = Inlet.F - Outlet.F");
-  EXPECT_EQ(d.equations[0].line, 10);
-  EXPECT_EQ(d.equations[1].name, "");
-  EXPECT_EQ(d.equations[1].line, 11);
-  EXPECT_TRUE(d.equations[2].inBlock);
-  EXPECT_EQ(d.equations[2].line, 13);
+  EXPECT_EQ(std::tie(d.equations[0].name, d.equations[0].text, d.equations[0].line),
+            (std::tuple{"balance", "$M = Inlet.F - Outlet.F", 10}));
+  EXPECT_EQ(std::tie(d.equations[1].name, d.equations[1].line, d.equations[2].inBlock, d.equations[2].line),
+            (std::tuple{"", 11, true, 13}));
   ASSERT_EQ(d.blocks.size(), 2u);
   EXPECT_EQ(d.blocks[0].text, "For i In [1:N] Do\n    x(i) = i;\n  EndFor;");
   EXPECT_EQ(d.blocks[1].line, 15);
 
   ASSERT_EQ(d.calls.size(), 1u);
-  EXPECT_EQ(d.calls[0].procedure, "Flash");
-  EXPECT_EQ(d.calls[0].outputs, (std::vector<std::string>{"h", "s"}));
-  EXPECT_EQ(d.calls[0].inputs, (std::vector<std::string>{"P", "T + 1"}));
-  EXPECT_EQ(d.calls[0].line, 16);
+  EXPECT_EQ(std::tie(d.calls[0].procedure, d.calls[0].outputs, d.calls[0].inputs, d.calls[0].line),
+            (std::tuple{"Flash", std::vector<std::string>{"h", "s"}, std::vector<std::string>{"P", "T + 1"}, 16}));
 }
 
 TEST(ParserTest, ReferencesNameEveryTypeUsedWithItsPlace) {
@@ -180,10 +167,9 @@ TEST(ParserTest, TaskKeepsItsHeaderRestAndBodyAsWritten) {
   const Parsed parsed = Parse("Task Startup runs at 10 // soon\n  Tank.P : 3;\n  WAIT 5 ;\nEnd\n");
   ASSERT_TRUE(parsed.definition);
   EXPECT_TRUE(parsed.report.Empty());
-  EXPECT_EQ(parsed.definition->kind, DefinitionKind::Task);
-  EXPECT_EQ(parsed.definition->headerRest, "runs at 10 // soon");
-  EXPECT_EQ(parsed.definition->body, "  Tank.P : 3;\n  WAIT 5 ;\n");
-  EXPECT_TRUE(parsed.definition->closed);
+  const Definition& d = *parsed.definition;
+  EXPECT_EQ(std::tie(d.kind, d.headerRest, d.body, d.closed),
+            (std::tuple{DefinitionKind::Task, "runs at 10 // soon", "  Tank.P : 3;\n  WAIT 5 ;\n", true}));
   // A task needs its End like any definition.
   EXPECT_EQ(Parse("Task T\n  x;\n").report.ErrorCount(), 1);
 }
@@ -209,12 +195,11 @@ TEST(ParserTest, KeywordsAreCaseInsensitiveAndContextual) {
       "  CALL (a) = p(b);\nend\n");
   ASSERT_TRUE(parsed.definition);
   EXPECT_TRUE(parsed.report.Empty()) << ::testing::PrintToString(Errors(parsed.report));
-  EXPECT_EQ(parsed.definition->declarations[0].name, "input");
-  EXPECT_EQ(parsed.definition->declarations[0].mode, DeclarationMode::Input);
-  EXPECT_EQ(parsed.definition->declarations[1].name, "call");
-  EXPECT_EQ(parsed.definition->declarations[2].name, "If");
-  EXPECT_EQ(parsed.definition->equations[0].name, "call");
-  EXPECT_EQ(parsed.definition->calls.size(), 1u);
+  const Definition& d = *parsed.definition;
+  EXPECT_EQ(std::tie(d.declarations[0].name, d.declarations[0].mode, d.declarations[1].name, d.declarations[2].name),
+            (std::tuple{"input", DeclarationMode::Input, "call", "If"}));
+  EXPECT_EQ(d.equations[0].name, "call");
+  EXPECT_EQ(d.calls.size(), 1u);
 }
 
 }  // namespace

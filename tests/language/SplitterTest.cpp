@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "tests/language/LanguageTestSupport.h"
 #include "workbench/language/DefinitionChecker.h"
@@ -35,14 +36,13 @@ TEST(SplitterTest, GivesEachDefinitionsExactTextLineAndLeadingComments) {
   ASSERT_TRUE(split.Ok()) << split.error->Describe();
   ASSERT_EQ(split.definitions.size(), 4u);
   const SourceDefinition& pressure = split.definitions[0];
-  EXPECT_EQ(pressure.kind, DefinitionKind::Variable);
-  EXPECT_EQ(pressure.name, "Pressure");
-  EXPECT_EQ(pressure.line, 3);
-  EXPECT_EQ(pressure.leadingText, "// Library of the plant\n\n");
+  EXPECT_EQ(std::tie(pressure.kind, pressure.name, pressure.line, pressure.leadingText),
+            (std::tuple{DefinitionKind::Variable, "Pressure", 3, "// Library of the plant\n\n"}));
   EXPECT_EQ(pressure.text, "Variable Pressure\n  Value: 1; // bar\nEnd // of Pressure\n");
-  EXPECT_EQ(split.definitions[1].leadingText, "/* a block comment\n   over two lines */\n");
-  EXPECT_EQ(split.definitions[1].text, "Model Tank\n  P as Pressure;\n  x = P; End;\n");
-  EXPECT_EQ(split.definitions[1].line, 8);
+  const SourceDefinition& tank = split.definitions[1];
+  EXPECT_EQ(std::tie(tank.leadingText, tank.text, tank.line),
+            (std::tuple{"/* a block comment\n   over two lines */\n", "Model Tank\n  P as Pressure;\n  x = P; End;\n",
+                        8}));
   EXPECT_EQ(split.definitions[2].kind, DefinitionKind::Task);
   EXPECT_EQ(split.definitions[2].text, "Task Startup runs once\n  Tank.P : 3;\nEnd\n");
   EXPECT_EQ(split.definitions[3].line, 14);
@@ -99,9 +99,8 @@ TEST(SplitterTest, BodiesWithErrorsAreSplitWhole) {
   EXPECT_EQ(JoinDefinitions(split.definitions, split.trailingText), text);
   const SplitFile crlf = SplitDefinitions("Model A\r\nEnd\r\n// c\r\nModel B\r\nEnd");
   ASSERT_EQ(crlf.definitions.size(), 2u);
-  EXPECT_EQ(crlf.definitions[0].text, "Model A\r\nEnd\r\n");
-  EXPECT_EQ(crlf.definitions[1].leadingText, "// c\r\n");
-  EXPECT_EQ(crlf.definitions[1].line, 4);
+  EXPECT_EQ(std::tie(crlf.definitions[0].text, crlf.definitions[1].leadingText, crlf.definitions[1].line),
+            (std::tuple{"Model A\r\nEnd\r\n", "// c\r\n", 4}));
   EXPECT_TRUE(SplitDefinitions("").Ok());
   EXPECT_TRUE(SplitDefinitions("  // nothing\n").definitions.empty());
 }
@@ -116,9 +115,8 @@ TEST(SplitterTest, JoiningTextsThatLackALineFeedKeepsEndsApart) {
   ASSERT_TRUE(split.Ok());
   EXPECT_EQ(split.definitions.size(), 2u);
   EXPECT_TRUE(IsSelfContainedDefinition("// c\nModel A\nEnd\n"));
-  EXPECT_FALSE(IsSelfContainedDefinition("Model A\nEnd\n// after\n"));
-  EXPECT_FALSE(IsSelfContainedDefinition("Model A\n"));
-  EXPECT_FALSE(IsSelfContainedDefinition("Model A\nEnd\nModel B\nEnd\n"));
+  for (const char* text : {"Model A\nEnd\n// after\n", "Model A\n", "Model A\nEnd\nModel B\nEnd\n"})
+    EXPECT_FALSE(IsSelfContainedDefinition(text)) << text;
 }
 
 TEST(SplitterTest, WrittenDefinitionsReadBackTheSame) {

@@ -207,9 +207,7 @@ TEST_F(DialogTest, ChildDialogLivesInItsParentAndGoesWithIt) {
 TEST_F(DialogTest, RadioGroupsAreExclusivePerGroupAndDisabledRadiosIgnoreClicks) {
   RecordingDialog dialog;
   ASSERT_TRUE(dialog.CreateFromTemplate(nullptr, false));
-  EXPECT_TRUE(dialog.Item(kRadioB1)->UserClick());
-  EXPECT_TRUE(dialog.Item(kRadioA1)->UserClick());
-  EXPECT_TRUE(dialog.Item(kRadioA2)->UserClick());
+  for (int id : {kRadioB1, kRadioA1, kRadioA2}) EXPECT_TRUE(dialog.Item(id)->UserClick());
   EXPECT_EQ(dialog.IsDlgButtonChecked(kRadioA1), BST_UNCHECKED);
   EXPECT_EQ(dialog.IsDlgButtonChecked(kRadioA2), BST_CHECKED);
   EXPECT_EQ(dialog.IsDlgButtonChecked(kRadioB1), BST_CHECKED) << "the other group keeps its choice";
@@ -226,9 +224,7 @@ TEST_F(DialogTest, RadioGroupsAreExclusivePerGroupAndDisabledRadiosIgnoreClicks)
   EXPECT_EQ(dialog.IsDlgButtonChecked(kRadioA3), BST_CHECKED);
   EXPECT_TRUE(dialog.commands.empty());
 
-  EXPECT_TRUE(dialog.Item(kCheck)->UserClick());
-  EXPECT_TRUE(dialog.Item(kCheck)->UserClick());
-  EXPECT_TRUE(dialog.Item(kCheck)->UserClick());
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(dialog.Item(kCheck)->UserClick());
   EXPECT_EQ(dialog.IsDlgButtonChecked(kCheck), BST_CHECKED) << "an automatic check box toggles";
   EXPECT_EQ(dialog.commands.size(), 3u);
 }

@@ -13,40 +13,12 @@ namespace {
 // Texts around every edge: the letters' neighbours ('@', '[', '`', '{'),
 // bytes above 127, NUL inside a text, 8- and 16-byte boundaries.
 std::vector<std::string> TrickyTexts() {
-  std::vector<std::string> texts = {"",
-                                    "a",
-                                    "A",
-                                    "@",
-                                    "[",
-                                    "`",
-                                    "{",
-                                    "Z",
-                                    "z",
-                                    "Model1",
-                                    "model10",
-                                    "MODEL1",
-                                    "Model",
-                                    "ModelA",
-                                    "Model_",
-                                    "CompiledModelFolder",
-                                    "compiledmodelfolder",
-                                    "CompiledModelFolders",
-                                    "ABCDEFGH",
-                                    "abcdefgh",
-                                    "ABCDEFGHI",
-                                    "ABCDEFGHIJKLMNOP",
-                                    "abcdefghijklmnop",
-                                    "ABCDEFGHIJKLMNOPq",
-                                    "abcdefghijklmnopQ",
-                                    "abcdefghijklmnopR",
-                                    "\xC3\x84rger",
-                                    "\xC3\xA4rger",
-                                    "\xFF",
-                                    "\x7F"};
-  texts.push_back(std::string("x\0y", 3));
-  texts.push_back(std::string("x\0", 2));
-  texts.push_back("x");
-  texts.push_back(std::string("abcdefghijklmno\0", 16));
+  std::vector<std::string> texts = {"", "a", "A", "@", "[", "`", "{", "Z", "z", "Model1", "model10", "MODEL1", "Model",
+                                    "ModelA", "Model_", "CompiledModelFolder", "compiledmodelfolder",
+                                    "CompiledModelFolders", "ABCDEFGH", "abcdefgh", "ABCDEFGHI", "ABCDEFGHIJKLMNOP",
+                                    "abcdefghijklmnop", "ABCDEFGHIJKLMNOPq", "abcdefghijklmnopQ", "abcdefghijklmnopR",
+                                    "\xC3\x84rger", "\xC3\xA4rger", "\xFF", "\x7F"};
+  texts.insert(texts.end(), {std::string("x\0y", 3), std::string("x\0", 2), "x", std::string("abcdefghijklmno\0", 16)});
   return texts;
 }
 

@@ -17,3 +17,13 @@ void TestUserInterface::ExpectAllAnswersUsed() {
   m_checked = true;
   EXPECT_EQ(PendingAnswers(), 0u) << "answers left unused";
 }
+
+std::vector<std::string> TestUserInterface::Messages() const {
+  std::vector<std::string> messages;
+  for (const UiPrompt& prompt : Prompts()) messages.push_back(prompt.caption + ": " + prompt.text);
+  return messages;
+}
+
+std::string TestUserInterface::LastMessage() const {
+  return Prompts().empty() ? "<none>" : Messages().back();
+}

@@ -29,20 +29,16 @@ class RecordingFrame : public CMDIChildWnd {
   }
 };
 
-class ApplicationTest : public ::testing::Test {
+class ApplicationTest : public SampleDocumentTest {
  protected:
   void SetUp() override {
-    FileProblem problem;
-    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
-    main = app.CreateMainWindow();
-    ASSERT_NE(main, nullptr);
+    SampleDocumentTest::SetUp();
+    ASSERT_NE(main = app.CreateMainWindow(), nullptr);
   }
   LRESULT Show(const tag_CorvaneViewContext& context) {
     return AfxGetMainWnd()->SendMessage(RegisterWindowMessage(SHOW_CORVANEVIEW), 0, reinterpret_cast<LPARAM>(&context));
   }
 
-  ScriptedTestUi ui;
-  CWorkbenchApp app;
   CWorkbenchMainFrame* main = nullptr;
 };
 

@@ -37,18 +37,7 @@ class CountingFrame : public CFrameWnd {
   UINT m_message;
 };
 
-class DocumentTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    FileProblem problem;
-    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
-  }
-  CWorkbenchDocument& Doc() { return app.Document(); }
-  CStoreType& Type(const char* name) { return *Doc().Store().SimulationPalette()->Find(name); }
-
-  ScriptedTestUi ui;
-  CWorkbenchApp app;
-};
+using DocumentTest = SampleDocumentTest;
 
 TEST_F(DocumentTest, MessagesAreKeptInOrderAndHeardByListeners) {
   std::vector<std::string> heard;
@@ -91,13 +80,10 @@ TEST_F(DocumentTest, BroadcastReachesTopLevelWindowsAndTheirFrames) {
   ASSERT_TRUE(alone.LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
   ASSERT_TRUE(other.LoadFrame(0, WS_VISIBLE, nullptr, nullptr));
   Doc().Broadcast(message, 0, 0, 0);
-  EXPECT_EQ(child.received, 1);
-  EXPECT_EQ(alone.received, 1);
-  EXPECT_EQ(other.received, 0);
+  EXPECT_EQ((std::vector{child.received, alone.received, other.received}), (std::vector{1, 1, 0}));
   alone.DestroyWindow();
   Doc().Broadcast(message, 0, 0, 0);
-  EXPECT_EQ(child.received, 2);
-  EXPECT_EQ(alone.received, 1);
+  EXPECT_EQ((std::vector{child.received, alone.received}), (std::vector{2, 1}));
   child.DestroyWindow();
   other.DestroyWindow();
 }
@@ -108,9 +94,7 @@ TEST_F(DocumentTest, ModelStatisticsComeFromTheCompiledTexts) {
   int equations = 0, variables = 0, dof = 0, unknowns = 0;
   ASSERT_EQ(Doc().GetModelStatistics(tank, equations, variables, dof), S_OK);
   // Area, Level, rho, Patm and the five port variables; Area, rho and Patm are fixed.
-  EXPECT_EQ(equations, 4);
-  EXPECT_EQ(variables, 9);
-  EXPECT_EQ(dof, 2);
+  EXPECT_EQ((std::vector{equations, variables, dof}), (std::vector{4, 9, 2}));
   ASSERT_EQ(Doc().GetModelStatistics(tank, equations, variables, unknowns, dof), S_OK);
   EXPECT_EQ(unknowns, 6);
 

@@ -15,6 +15,9 @@
 #include "tests/support/SampleCopy.h"
 #include "platform/UserInterface.h"
 #include "workbench/document/DocumentFiles.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/store/StorePalette.h"
+#include "workbench/store/StoreType.h"
 
 inline std::string SamplePath() { return DefaultSamplePath(""); }
 inline std::string SampleDirectory() { return std::filesystem::path(SamplePath()).parent_path().string(); }
@@ -37,4 +40,18 @@ class ScriptedTestUi {
  private:
   ScriptedUserInterface m_ui;
   ScopedUserInterface m_scope;
+};
+
+// A test that starts with the sample simulation open in a workbench application.
+class SampleDocumentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FileProblem problem;
+    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
+  }
+  CWorkbenchDocument& Doc() { return app.Document(); }
+  CStoreType& Type(const char* name) { return *Doc().Store().SimulationPalette()->Find(name); }
+
+  ScriptedTestUi ui;
+  CWorkbenchApp app;
 };

@@ -13,21 +13,13 @@
 
 namespace {
 
-class EditorSessionTest : public ::testing::Test {
+class EditorSessionTest : public SampleDocumentTest {
  protected:
-  void SetUp() override {
-    FileProblem problem;
-    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
-  }
-  CStoreType& Type(const char* name) { return *app.Document().Store().SimulationPalette()->Find(name); }
   IFType* Simulation() { return app.Document().Store().SimulationType(); }
   CEditorSession& Launch(const char* name, bool readOnly = false) {
     EXPECT_EQ(CQVTextEditorFrame::Launch(Simulation(), &Type(name), name, QV_KIND_MODEL, readOnly, 0), S_OK);
     return *app.Editor().FindSession(name);
   }
-
-  ScriptedTestUi ui;
-  CWorkbenchApp app;
 };
 
 TEST_F(EditorSessionTest, CompilingReportsToTheMessagesAndUpdatesTheType) {
@@ -42,10 +34,8 @@ TEST_F(EditorSessionTest, CompilingReportsToTheMessagesAndUpdatesTheType) {
   ASSERT_TRUE(report.HasErrors());
   EXPECT_EQ(report.messages.front().line, 2);
   const std::string log = app.Document().Messages().Text();
-  EXPECT_NE(log.find("\nCompiling BufferTank..."), std::string::npos) << log;
-  EXPECT_NE(log.find("Error: "), std::string::npos) << log;
-  EXPECT_NE(log.find("Line 2"), std::string::npos) << log;
-  EXPECT_NE(log.find("Compilation completed. 1 error(s)"), std::string::npos) << log;
+  for (const char* part : {"\nCompiling BufferTank...", "Error: ", "Line 2", "Compilation completed. 1 error(s)"})
+    EXPECT_NE(log.find(part), std::string::npos) << log;
   EXPECT_TRUE(Type("BufferTank").HasErrors());
   EXPECT_EQ(Type("BufferTank").Text(), text);
   EXPECT_EQ(Type("BufferTank").Texts().Good(), goodText);

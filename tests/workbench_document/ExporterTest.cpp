@@ -24,14 +24,9 @@ std::set<std::string> Names(const FileContents& contents) {
   return names;
 }
 
-class ExporterTest : public ::testing::Test {
+class ExporterTest : public SampleDocumentTest {
  protected:
-  void SetUp() override {
-    FileProblem problem;
-    ASSERT_TRUE(app.OpenDocument(SamplePath(), problem)) << problem.Describe();
-  }
-  CStorePalette& Own() { return *app.Document().Store().SimulationPalette(); }
-  CStoreType& Type(const char* name) { return *Own().Find(name); }
+  CStorePalette& Own() { return *Doc().Store().SimulationPalette(); }
 
   FileContents Read(const std::string& text) {
     FileProblem problem;
@@ -47,8 +42,6 @@ class ExporterTest : public ::testing::Test {
     return library;
   }
 
-  ScriptedTestUi ui;
-  CWorkbenchApp app;
   ScratchDirectory dir{"export"};
   std::shared_ptr<FileProblem> problem = std::make_shared<FileProblem>();
 };

@@ -4,9 +4,6 @@
 // saving and opening again; damaged flowsheets.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "host/model/IQVGlobalInstances.h"
 #include "host/model/IQVGraphicalCopy.h"
 #include "host/model/IQVHierarchyType.h"
@@ -30,13 +27,6 @@
 #include "workbench/store/StoreType.h"
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class FlowsheetTest : public ::testing::Test {
  protected:
@@ -122,13 +112,9 @@ TEST_F(FlowsheetTest, TheSampleFlowsheetIsWalkedThroughTheHostInterfaces) {
   EXPECT_EQ(name, "BufferTank");
 
   // Variables by path, with what the declarations and variable types give them.
-  EXPECT_EQ(Property("T101.Level", "Value"), "1.5");
-  EXPECT_EQ(Property("T101.Level", "Spec"), "Initial");
-  EXPECT_EQ(Property("T101.Level", "Lower"), "0");
-  EXPECT_EQ(Property("T101.Level", "Upper"), "6");
-  EXPECT_EQ(Property("T101.Level", "Units"), "m");
-  EXPECT_EQ(Property("T101.Level", "Description"), "liquid level");
-  EXPECT_EQ(Property("T101.Level", "Derivative"), "0");
+  for (auto [property, text] : {std::pair{"Value", "1.5"}, {"Spec", "Initial"}, {"Lower", "0"}, {"Upper", "6"},
+                                 {"Units", "m"}, {"Description", "liquid level"}, {"Derivative", "0"}})
+    EXPECT_EQ(Property("T101.Level", property), text) << property;
   EXPECT_EQ(Property("T101.Area", "Derivative"), "<refused>");  // not a state
   EXPECT_EQ(Property("LC101.SP", "Spec"), "Fixed");          // the flowsheet's Spec
   EXPECT_EQ(Property("Feed.F", "Spec"), "Free");
@@ -190,9 +176,8 @@ TEST_F(FlowsheetTest, RenamingABlockTakesItsConnectionsSpecStatementsAndValuesAl
   EXPECT_EQ(ComQuery<IQVRename>(tank)->Rename("9lives"), FE_INVALIDNAME);
   ASSERT_EQ(ComQuery<IQVRename>(tank)->Rename("T105"), S_OK);
   const std::string text = FlowsheetText();
-  EXPECT_NE(text.find("T105 as ProductTank"), std::string::npos) << text;
-  EXPECT_NE(text.find("Destination = T105.Inlet"), std::string::npos) << text;
-  EXPECT_NE(text.find("Spec T105.Level (2.5, Fixed);"), std::string::npos) << text;
+  for (const char* part : {"T105 as ProductTank", "Destination = T105.Inlet", "Spec T105.Level (2.5, Fixed);"})
+    EXPECT_NE(text.find(part), std::string::npos) << text;
   EXPECT_EQ(text.find("T102"), std::string::npos) << text;
   std::string path;
   tank->GetPath(path);
@@ -435,11 +420,11 @@ TEST_F(FlowsheetTest, DamagedFlowsheetsLoadReportAndKeepTheirText) {
   Doc().Messages().Clear();
   Open(path);
   const std::string log = Doc().Messages().Text();
-  EXPECT_NE(log.find("'B': the model type 'NoSuchModel' does not exist"), std::string::npos) << log;
-  EXPECT_NE(log.find("'S': cannot connect Destination to C.Nowhere"), std::string::npos) << log;
-  EXPECT_NE(log.find("'W': cannot connect Source to C.Inlet: both ports are"), std::string::npos) << log;
-  EXPECT_NE(log.find("contains itself"), std::string::npos) << log;
-  EXPECT_NE(log.find("nested more than"), std::string::npos) << log;
+  for (const char* problem : {"'B': the model type 'NoSuchModel' does not exist",
+                              "'S': cannot connect Destination to C.Nowhere",
+                              "'W': cannot connect Source to C.Inlet: both ports are", "contains itself",
+                              "nested more than"})
+    EXPECT_NE(log.find(problem), std::string::npos) << log;
   // The block without a type is still there, Not OK, and shows no statistics.
   CComPtr<IFInstance> missing = Unit("B");
   ASSERT_TRUE(missing);

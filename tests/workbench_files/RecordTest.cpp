@@ -85,10 +85,8 @@ TEST(RecordTest, TextBlocksKeepEveryText) {
 TEST(RecordTest, NumbersAreCheckedWhole) {
   EXPECT_EQ(ParseFileInteger("0x1F"), 31);
   EXPECT_EQ(ParseFileInteger("-12"), -12);
-  EXPECT_FALSE(ParseFileInteger("12a"));
-  EXPECT_FALSE(ParseFileInteger("99999999999999999999"));
-  EXPECT_FALSE(ParseFileReal("1e999"));
-  EXPECT_FALSE(ParseFileReal(""));
+  for (const char* bad : {"12a", "99999999999999999999"}) EXPECT_FALSE(ParseFileInteger(bad)) << bad;
+  for (const char* bad : {"1e999", ""}) EXPECT_FALSE(ParseFileReal(bad)) << bad;
   for (const double value : {0.1, -2.5e-300, 1.0 / 3.0, 6.02214076e23})
     EXPECT_EQ(ParseFileReal(FormatFileReal(value)), value);
 }

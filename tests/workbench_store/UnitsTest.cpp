@@ -1,6 +1,7 @@
 // Units of measurement: the standard sets, the current set, the converter the
 // explorer reads, and conversions that come back to where they started.
 #include <cmath>
+#include <tuple>
 
 #include "tests/workbench_store/StoreTestSupport.h"
 
@@ -55,10 +56,8 @@ TEST_F(UnitsTest, TheConverterFollowsTheCurrentSet) {
   CComPtr<IQVUOMConverter> converter = sets.Converter();
   QVPhysicalTypeUnits units;
   ASSERT_EQ(converter->FindPhysicalType("pressure", &units), S_OK);
-  EXPECT_EQ(units.name, "Pressure");
-  EXPECT_EQ(units.baseUnit, "Pa");
-  EXPECT_EQ(units.currentUnit, "bar");
-  EXPECT_EQ(units.displayUnit, "bar");
+  EXPECT_EQ(std::tie(units.name, units.baseUnit, units.currentUnit, units.displayUnit),
+            (std::tuple{"Pressure", "Pa", "bar", "bar"}));
   sets.SelectSet("US");
   ASSERT_EQ(converter->FindPhysicalType("Pressure", &units), S_OK);
   EXPECT_EQ(units.currentUnit, "psi");
