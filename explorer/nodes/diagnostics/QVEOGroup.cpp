@@ -1,0 +1,183 @@
+#include "explorer/nodes/diagnostics/QVEOGroup.h"
+
+#include "explorer/core/ExplorerExclusionList.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/nodes/diagnostics/DiagnosticsNodeSupport.h"
+#include "explorer/nodes/diagnostics/QVEOEquation.h"
+#include "explorer/nodes/diagnostics/QVEOVariable.h"
+#include "explorer/nodes/diagnostics/QVEVariableDisplayHolder.h"
+#include "explorer/resources/IconIds.h"
+#include "explorer/resources/StringIds.h"
+#include "platform/Resources.h"
+
+CQVEOGroup::CQVEOGroup(IZNDecompGroup* group, CExplorerExclusionList* exclusionList, CWnd* owner)
+    : CQVEOGroupLike(IDI_GROUP, IDS_GROUP, exclusionList, owner), m_pGroup(group) {
+  bool converged = true;
+  if (m_pGroup && m_nStatus != EO_STATUS_SYSTEM && SUCCEEDED(m_pGroup->IsConverged(&converged)))
+    m_nStatus = converged ? EO_STATUS_OK : EO_STATUS_NOT_OK;
+}
+
+CQVEOGroup::~CQVEOGroup() {
+  if (m_pDisplayHolder) m_pDisplayHolder->Unadvise();
+}
+
+CExplorerObject* CQVEOGroup::MakeRoot(IUnknown* group, CExplorerExclusionList* exclusionList, CWnd* owner) {
+  CComPtr<IZNDecompGroup> found = ComQuery<IZNDecompGroup>(group);
+  return found ? new CQVEOGroup(found, exclusionList, owner) : nullptr;
+}
+
+const GUID& CQVEOGroup::ClassID() { return CLSID_QVEOGroup; }
+
+CExplorerObject* CQVEOGroup::Clone() { return new CQVEOGroup(m_pGroup, m_pExclusionList, GetOwner()); }
+
+int CQVEOGroup::operator==(CExplorerObject& other) {
+  auto* group = dynamic_cast<CQVEOGroup*>(&other);
+  return group && group->GetClassID() == GetClassID() && group->m_pGroup.Get() == m_pGroup.Get();
+}
+
+int CQVEOGroup::Count(HRESULT (IZNDecompGroup::*get)(int*)) const {
+  int value = 0;
+  if (m_pGroup) (m_pGroup.Get()->*get)(&value);
+  return value;
+}
+
+int CQVEOGroup::GetDisplayText(EOAspect aspect, std::string& text) {
+  text.clear();
+  if (aspect != EOAspectName) return 0;
+  if (!m_pGroup) {
+    text = "No data yet. Re-open the group node";
+  } else if (Count(&IZNDecompGroup::GetType) == ZN_GROUP_TORN) {
+    text = LoadStringOrEmpty(IDS_TORN);
+  } else {
+    text = FormatCount(Count(&IZNDecompGroup::GetNumber));
+  }
+  return 1;
+}
+
+std::string CQVEOGroup::StatusText() const {
+  return m_nStatus == EO_STATUS_NOT_OK ? "UnConverged" : "Converged";
+}
+
+int CQVEOGroup::AddItem(CListCtrl& list, int row) {
+  const int added = InsertListItem(list, row, this);
+  if (added < 0 || !m_pGroup) return added;
+  const int type = Count(&IZNDecompGroup::GetType);
+  list.SetItemText(added, 1, GroupTypeName(type));
+  if (type == ZN_GROUP_TORN) {
+    const std::string size = FormatCount(Count(&IZNDecompGroup::GetTornSize));
+    list.SetItemText(added, 2, size);
+    list.SetItemText(added, 3, size);
+    list.SetItemText(added, 4, "-");
+  } else {
+    list.SetItemText(added, 2, FormatCount(Count(&IZNDecompGroup::GetEquationCount)));
+    list.SetItemText(added, 3, FormatCount(Count(&IZNDecompGroup::GetVariableCount)));
+    list.SetItemText(added, 4, FormatCount(Count(&IZNDecompGroup::GetNonZeroCount)));
+  }
+  list.SetItemText(added, 5, StatusText());
+  return added;
+}
+
+int CQVEOGroup::GetSortVal(int column, std::string& value) {
+  if (column == 1) value = GroupTypeName(Count(&IZNDecompGroup::GetType));
+  else if (column == 5) value = m_nStatus == EO_STATUS_NOT_OK ? "Unconverged" : "Converged";
+  else return GetDisplayText(EOAspectName, value);
+  return 1;
+}
+
+int CQVEOGroup::GetSortVal(int column, int& value) {
+  if (column == 0) value = Count(&IZNDecompGroup::GetNumber);
+  else if (column == 2) value = Count(&IZNDecompGroup::GetEquationCount);
+  else if (column == 3) value = Count(&IZNDecompGroup::GetVariableCount);
+  else if (column == 4) value = Count(&IZNDecompGroup::GetNonZeroCount);
+  else return 0;
+  return 1;
+}
+
+int CQVEOGroup::IsEmpty() { return Count(&IZNDecompGroup::GetMemberCount) < 1; }
+
+bool CQVEOGroup::ShowsVariables() const { return m_pExclusionList && m_pExclusionList->GetShowVariablesInGroups(); }
+
+HTREEITEM CQVEOGroup::ShowContents(CTreeCtrl& tree, HTREEITEM parent) {
+  std::string text;
+  GetDisplayText(EOAspectName, text);
+  if (!InsertOwnItem(tree, parent, text)) return nullptr;
+  if (m_pGroup) {
+    if (ShowsVariables()) {
+      AddPlaceholder(tree, new CQVEOVariable(static_cast<IZNDecompVariable*>(nullptr), GetOwner(), m_pExclusionList));
+    } else {
+      AddPlaceholder(tree, new CQVEOEquation(nullptr, GetOwner(), m_pExclusionList));
+    }
+  }
+  return m_hItem;
+}
+
+void CQVEOGroup::FillChildren(CTreeCtrl& tree, HTREEITEM item) {
+  if (!m_pGroup) return;
+  DeleteChildItems(tree, item);
+  if (ShowsVariables()) {
+    AddVariables(tree, item);
+  } else {
+    AddEquations(tree, item);
+  }
+  m_bFilled = 1;
+}
+
+void CQVEOGroup::AddEquations(CTreeCtrl& tree, HTREEITEM item) {
+  CComPtr<IEnum<IZNDecompEquation>> equations;
+  if (!m_pGroup || IsExcluded(CLSID_QVEOEquation) || FAILED(m_pGroup->EnumEquations(&equations)) || !equations)
+    return;
+  for (CComPtr<IZNDecompEquation> equation; equations->Next(&equation) == S_OK && equation;)
+    InsertChildNode(tree, item, new CQVEOEquation(equation, GetOwner(), m_pExclusionList));
+  m_bFilled = 1;
+  m_bChildrenDeferred = 0;
+}
+
+void CQVEOGroup::AddVariables(CTreeCtrl& tree, HTREEITEM item) {
+  CComPtr<IEnum<IZNDecompVariable>> variables;
+  if (!m_pGroup || IsExcluded(CLSID_QVEOVariable) || FAILED(m_pGroup->EnumVariables(&variables)) || !variables)
+    return;
+  for (CComPtr<IZNDecompVariable> variable; variables->Next(&variable) == S_OK && variable;) {
+    auto* node = new CQVEOVariable(variable, GetOwner(), m_pExclusionList);
+    node->SetOwningGroup(m_pGroup, item);
+    InsertChildNode(tree, item, node);
+  }
+  m_bFilled = 1;
+  m_bChildrenDeferred = 0;
+}
+
+CQVEVariableDisplayHolder& CQVEOGroup::DisplayHolder() {
+  if (!m_pDisplayHolder) m_pDisplayHolder = MakeComObject<CQVEVariableDisplayHolder>();
+  return *m_pDisplayHolder;
+}
+
+int CQVEOGroup::ShowContents(CListCtrl& list) {
+  if (ShowsVariables()) {
+    DisplayHolder().ShowGroupVariables(*this, list, m_pGroup);
+    return 0;
+  }
+  if (!m_pGroup) return 0;
+  EnsureChildren();
+  if (IsExcluded(CLSID_QVEOEquation)) return 0;
+  InsertDiagnosticsColumns(*this, list, CQVEOEquation::Columns());
+  DeleteDiagnosticsRows(*this, list);
+  CComPtr<IEnum<IZNDecompEquation>> equations;
+  if (FAILED(m_pGroup->EnumEquations(&equations)) || !equations) return 0;
+  for (CComPtr<IZNDecompEquation> equation; equations->Next(&equation) == S_OK && equation;) {
+    auto* row = new CQVEOEquation(equation, GetOwner(), m_pExclusionList);
+    if (row->AddItem(list, list.GetItemCount()) < 0) delete row;
+  }
+  return 0;
+}
+
+int CQVEOGroup::GetSortType(LISTSORTINFO& info) {
+  if (ShowsVariables()) return CQVEVariableDisplayHolder::GetSortType(info);
+  if (info.column == 0) info.type = LSI_TEXT;
+  else if (info.column == 1) info.type = LSI_REAL;
+  else if (info.column >= 2 && info.column <= 4) info.type = LSI_INTEGER;
+  else return 0;
+  return 1;
+}
+
+void CQVEOGroup::SelChanging() {
+  if (m_pDisplayHolder) m_pDisplayHolder->Unadvise();
+}

@@ -1,0 +1,58 @@
+// A group of equations solved together: below it in the tree its equations or
+// (with "show variables") its variables; in the contents pane its equations
+// with their residuals, or its variables kept current while shown.
+#pragma once
+
+#include "explorer/nodes/diagnostics/QVEOGroupLike.h"
+#include "explorer/window/ExplorerNodeExtensions.h"
+#include "host/com/ComPtr.h"
+#include "host/diagnostics/IZNDecompGroup.h"
+
+class CQVEVariableDisplayHolder;
+
+class CQVEOGroup : public CQVEOGroupLike, public IExplorerGroupNode {
+ public:
+  using CQVEOGroupLike::ShowContents;
+
+  // group may be null: the placeholder below torn groups and pages.
+  CQVEOGroup(IZNDecompGroup* group, CExplorerExclusionList* exclusionList, CWnd* owner);
+  ~CQVEOGroup() override;
+  // The root of an Explorer opened at a group.
+  static CExplorerObject* MakeRoot(IUnknown* group, CExplorerExclusionList* exclusionList, CWnd* owner);
+
+  static const GUID& ClassID();
+  const GUID& GetClassID() override { return ClassID(); }
+  CExplorerObject* Clone() override;
+  int operator==(CExplorerObject& other) override;
+  // Aspect 0: the number, "Torn" for a torn group, or the placeholder text.
+  int GetDisplayText(EOAspect aspect, std::string& text) override;
+  int GetSortVal(int column, std::string& value) override;
+  int GetSortVal(int column, int& value) override;
+  using CExplorerObject::GetSortVal;
+
+  int IsEmpty() override;
+  int ShowContents(CListCtrl& list) override;
+  HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
+  int GetSortType(LISTSORTINFO& info) override;
+  void SelChanging() override;
+  int AddItem(CListCtrl& list, int row) override;
+
+  // IExplorerGroupNode: the tree pane switches between equations and variables.
+  void AddEquations(CTreeCtrl& tree, HTREEITEM item) override;
+  void AddVariables(CTreeCtrl& tree, HTREEITEM item) override;
+
+  IZNDecompGroup* GetGroup() const { return m_pGroup; }
+  // The variable display of the contents pane, made on first use.
+  CQVEVariableDisplayHolder& DisplayHolder();
+
+ protected:
+  void FillChildren(CTreeCtrl& tree, HTREEITEM item) override;
+
+ private:
+  bool ShowsVariables() const;
+  int Count(HRESULT (IZNDecompGroup::*get)(int*)) const;
+  std::string StatusText() const;
+
+  CComPtr<IZNDecompGroup> m_pGroup;
+  CComPtr<CQVEVariableDisplayHolder> m_pDisplayHolder;
+};

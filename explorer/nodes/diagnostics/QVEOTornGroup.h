@@ -1,0 +1,44 @@
+// A torn group: its sub-groups listed like a decomposition's groups (pages of
+// N, first unconverged only when asked), and a property sheet with its first
+// unconverged sub-group.
+#pragma once
+
+#include "explorer/nodes/diagnostics/QVEOGroupLike.h"
+#include "host/com/ComPtr.h"
+#include "host/diagnostics/IZNDecompGroup.h"
+
+class CQVEOTornGroup : public CQVEOGroupLike {
+ public:
+  using CQVEOGroupLike::ShowContents;
+
+  CQVEOTornGroup(IZNDecompGroup* tornGroup, CExplorerExclusionList* exclusionList, CWnd* owner);
+  // The root of an Explorer opened at a torn group.
+  static CExplorerObject* MakeRoot(IUnknown* group, CExplorerExclusionList* exclusionList, CWnd* owner);
+
+  static const GUID& ClassID();
+  const GUID& GetClassID() override { return ClassID(); }
+  CExplorerObject* Clone() override;
+  int operator==(CExplorerObject& other) override;
+  int GetDisplayText(EOAspect aspect, std::string& text) override;
+  int GetSortVal(int column, std::string& value) override;
+  int GetSortVal(int column, int& value) override;
+  using CExplorerObject::GetSortVal;
+
+  int IsEmpty() override;
+  int ShowContents(CListCtrl& list) override;
+  HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
+  int GetSortType(LISTSORTINFO& info) override;
+  int AddItem(CListCtrl& list, int row) override;
+
+  // The decomposition sheet "Torn Group: <number>" with the first unconverged sub-group.
+  void ShowProperties();
+  IZNDecompGroup* GetTornGroup() const { return m_pTornGroup; }
+
+ protected:
+  void FillChildren(CTreeCtrl& tree, HTREEITEM item) override;
+
+ private:
+  int Count(HRESULT (IZNDecompGroup::*get)(int*)) const;
+
+  CComPtr<IZNDecompGroup> m_pTornGroup;
+};
