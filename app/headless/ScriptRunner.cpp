@@ -18,6 +18,7 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
+#include "platform/Dialog.h"
 #include "platform/Menu.h"
 #include "platform/RegistryStore.h"
 #include "platform/RegistryText.h"
@@ -120,6 +121,9 @@ bool ScriptRunner::RunAction(const std::string& line, std::string& problem) {
     done = true;
   } else if (verb == "registry" && argument.empty()) {
     Registry();
+    done = true;
+  } else if (verb == "windows" && argument.empty()) {
+    Windows();
     done = true;
   } else if (verb == "save") {
     done = Save(argument, problem);
@@ -407,6 +411,11 @@ bool ScriptRunner::Menu(std::string& problem) {
 
 void ScriptRunner::Messages() {
   for (const std::string& line : m_session.App().Document().Messages().Lines()) m_out << line << '\n';
+}
+
+void ScriptRunner::Windows() {
+  for (CDialog* dialog : m_session.App().Document().ModelessDialogs())
+    for (const std::string& line : dialog->Describe()) m_out << line << '\n';
 }
 
 void ScriptRunner::Registry() {

@@ -209,9 +209,11 @@ TEST_F(VariableNodesTest, ShownValuesFollowTheRunUntilTheSelectionLeaves) {
 }
 
 TEST_F(VariableNodesTest, AClosedExplorerHearsNoMoreValues) {
-  ShowGroupVariables();
+  CQVEOGroup& group = ShowGroupVariables();
   ASSERT_EQ(Flowsheet().Listeners(), 1);
-  // The pane goes first, the group's node later: events in between touch nothing.
+  // The contents pane goes first (with its rows, as a closing window empties it), the group's node
+  // later: events in between touch nothing.
+  group.ClearList(list);
   list.DestroyWindow();
   Flowsheet().FireVariableChange();
   ClearPanes();

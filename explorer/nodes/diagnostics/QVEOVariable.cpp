@@ -271,6 +271,7 @@ int CQVEOVariable::AddItem(CListCtrl& list, int row, bool flagged, const std::st
                            IQVVariable* hostVariable, bool derivative) {
   if (!m_pVariable) return -1;
   GetStatus();
+  m_rowName = name;
   const int number = EquivalenceOf(m_pVariable);
   LVITEM item;
   std::string label = number ? name + " (" + EquivalenceName(number) + ")" : name;
@@ -297,6 +298,7 @@ int CQVEOVariable::AddItem(CListCtrl& list, int row, bool flagged, const std::st
     list.SetItemText(added, 7, PropertyText(hostVariable, "Upper"));
     const std::string state = derivative ? std::string(" ") : VariableBoundState(hostVariable);
     list.SetItemText(added, 8, state);
+    m_shownBoundMark = state[0];
     m_pVariable->SetBoundState(state);
   }
   return added;

@@ -52,6 +52,11 @@ class CQVEOVariable : public CExplorerContainerObject {
   // Adds the equation's residual row at row (-1 without an equation).
   int AddResidual(CListCtrl& list, int row);
 
+  // What the row was added with: the variable's name, and the first character of its "On Bound" cell.
+  const std::string& RowName() const { return m_rowName; }
+  char ShownBoundMark() const { return m_shownBoundMark; }
+  void SetShownBoundMark(char mark) { m_shownBoundMark = mark; }
+
   // The tree label: the name with its equivalence, or the placeholder text.
   std::string TreeText();
   // "Torn in group 3", "Calculated", "Group 4 sub group 2", "Group 4" or "-".
@@ -65,4 +70,6 @@ class CQVEOVariable : public CExplorerContainerObject {
   CComPtr<IZNDecompEquation> m_pEquation;
   CComPtr<IZNDecompGroup> m_pOwningGroup;
   HTREEITEM m_hGroupItem = nullptr;
+  std::string m_rowName;
+  char m_shownBoundMark = '\0';
 };

@@ -2,6 +2,7 @@
 
 #include "explorer/core/ColumnWidths.h"
 #include "explorer/core/ExplorerObject.h"
+#include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
 #include "explorer/nodes/diagnostics/BoundState.h"
 #include "explorer/nodes/diagnostics/QVEOVariable.h"
@@ -188,28 +189,29 @@ void CQVEVariableDisplayHolder::RefreshValues() {
   if (!list || m_refreshing) return;
   m_refreshing = true;
   const bool nineColumns = list->GetColumnCount() == kVariableColumnCount;
+  std::string path, value;  // reused from row to row
   for (int row = 0; row < list->GetItemCount(); ++row) {
-    auto* node = dynamic_cast<CQVEOVariable*>(reinterpret_cast<CExplorerObject*>(list->GetItemData(row)));
-    if (!node) continue;
+    auto* object = reinterpret_cast<CExplorerObject*>(list->GetItemData(row));
+    if (!object || object->GetClassID() != CLSID_QVEOVariable) continue;
+    auto* node = static_cast<CQVEOVariable*>(object);
     IZNDecompVariable* variable = node->GetVariable();
     if (!variable) break;
-    std::string name;
-    variable->GetName(name);
+    const std::string& name = node->RowName();
     bool derivative = false;
-    const std::string path = HostVariablePath(name, derivative);
+    path = HostVariablePath(name, derivative);
     if (CComPtr<IQVVariable> host = FindHostVariable(path)) {
-      std::string value;
+      value.clear();
       host->GetPropertyText(derivative ? "Derivative" : "Value", value);
       list->SetItemText(row, kValueColumn, value);
       if (derivative || !nineColumns || value.empty()) continue;
       const std::string state = VariableBoundState(host);
-      const std::string shown = list->GetItemText(row, kOnBoundColumn);
-      if (shown.empty() || shown[0] != state[0]) {
+      if (node->ShownBoundMark() != state[0]) {
         list->SetItemText(row, kOnBoundColumn, state);
+        node->SetShownBoundMark(state[0]);
         variable->SetBoundState(state);
       }
-    } else if (std::string bracketed; BracketedValue(name, bracketed)) {
-      list->SetItemText(row, kValueColumn, bracketed);
+    } else if (BracketedValue(name, value)) {
+      list->SetItemText(row, kValueColumn, value);
     }
   }
   m_refreshing = false;

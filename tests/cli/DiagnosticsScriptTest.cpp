@@ -1,0 +1,77 @@
+// A person at the command line after a run of the sample: walks
+// Simulation/Diagnostics down to a group, lists the groups and a group's
+// equations, switches to its variables (values from the simulation), and
+// prints an equation's residual text.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/headless/ConsoleUserInterface.h"
+#include "app/headless/HeadlessSession.h"
+#include "app/headless/ScriptRunner.h"
+#include "platform/Window.h"
+#include "tests/cli/ProgramRun.h"
+#include "tests/support/ScopedConfigDir.h"
+#include "workbench/diagnostics/DiagnosticsBuilder.h"
+
+namespace {
+
+class DiagnosticsScriptTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string problem;
+    ASSERT_TRUE(session.Open("", ProgramPath(), problem)) << problem;
+  }
+  void TearDown() override { MessageQueue::Clear(); }
+
+  // Runs the actions and gives what they printed; a failed action fails the test.
+  std::string Run(const std::vector<std::string>& actions) {
+    std::ostringstream printed;
+    ScriptRunner runner(session, ui, printed);
+    for (const std::string& action : actions) {
+      std::string problem;
+      EXPECT_TRUE(runner.RunAction(action, problem)) << action << ": " << problem;
+    }
+    return printed.str();
+  }
+
+  ScopedConfigDir config;
+  std::ostringstream console;
+  ConsoleUserInterface ui{console};
+  HeadlessSession session{ui};
+};
+
+TEST_F(DiagnosticsScriptTest, AfterARunTheDiagnosticsCanBeWalkedListedSwitchedAndRead) {
+  ASSERT_NE(session.OpenExplorer(), nullptr);
+  EXPECT_EQ(Run({"tree Simulation"}).find("Diagnostics"), std::string::npos);
+
+  CDiagnosticsBuilder run;
+  run.Decomposition();
+  const int level = run.Variable("T101.Level", 1);
+  const int area = run.Variable("T101.Area", ZN_VARIABLE_CALCULATED);
+  const int mass = run.Equation("T101.mass", {level, area}, 0);
+  run.Group(ZN_GROUP_NONLINEAR, {mass}, {level, area}, false);
+  run.Groups(2);
+  run.Residual(mass, 0.5, "Area*rho*$Level=Inlet.F-Outlet.F");
+  session.App().Document().PublishRunDiagnostics(run.Build(), 1);
+  session.OpenExplorer();
+
+  const std::string groups = Run({"select Simulation/Diagnostics/Steady state decomposition", "list"});
+  EXPECT_NE(groups.find("1\tNon-linear\t1\t2\t2\tUnConverged"), std::string::npos) << groups;
+  EXPECT_NE(groups.find("3\tExplicit\t1\t1\t1\tConverged"), std::string::npos) << groups;
+
+  // Groups show their variables until asked otherwise, with the simulation's values.
+  const std::string variables = Run({"select Simulation/Diagnostics/Steady state decomposition/1", "list"});
+  EXPECT_NE(variables.find("T101.Level\t1.5\tm\tInitial\tGroup 1"), std::string::npos) << variables;
+  EXPECT_NE(variables.find("T101.Area\t4\t\tFixed\tCalculated"), std::string::npos) << variables;
+
+  const std::string equations = Run({"do Show equations", "select Simulation/Diagnostics/Steady state decomposition/1",
+                                     "list"});
+  EXPECT_NE(equations.find("T101.mass\t0.5\t2\t2\t1"), std::string::npos) << equations;
+
+  const std::string residual = Run({"row T101.mass", "do Show residual text", "windows"});
+  EXPECT_NE(residual.find("Residual text for equation: T101.mass"), std::string::npos) << residual;
+  EXPECT_NE(residual.find("Area * rho * $Level = Inlet.F - Outlet.F"), std::string::npos) << residual;
+}
+
+}  // namespace
