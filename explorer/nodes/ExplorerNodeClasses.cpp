@@ -1,5 +1,6 @@
 #include "explorer/nodes/ExplorerNodeClasses.h"
 
+#include "explorer/nodes/diagnostics/DiagnosticsOpenAt.h"
 #include "explorer/nodes/diagnostics/QVEOEquivalence.h"
 #include "explorer/nodes/diagnostics/QVEOGroup.h"
 #include "explorer/nodes/diagnostics/QVEOTornGroup.h"
@@ -11,4 +12,5 @@ void RegisterExplorerNodeClasses() {
   CExplorerDirectMakers::group = &CQVEOGroup::MakeRoot;
   CExplorerDirectMakers::tornGroup = &CQVEOTornGroup::MakeRoot;
   CExplorerDirectMakers::equivalence = &CQVEOEquivalence::MakeRoot;
+  CExplorerDirectMakers::openAt = &OpenDiagnosticsExplorerAt;
 }

@@ -26,8 +26,7 @@ class DiagnosticsScriptTest : public ::testing::Test {
 
   // Runs the actions and gives what they printed; a failed action fails the test.
   std::string Run(const std::vector<std::string>& actions) {
-    std::ostringstream printed;
-    ScriptRunner runner(session, ui, printed);
+    printed.str("");
     for (const std::string& action : actions) {
       std::string problem;
       EXPECT_TRUE(runner.RunAction(action, problem)) << action << ": " << problem;
@@ -39,11 +38,13 @@ class DiagnosticsScriptTest : public ::testing::Test {
   std::ostringstream console;
   ConsoleUserInterface ui{console};
   HeadlessSession session{ui};
+  std::ostringstream printed;
+  ScriptRunner runner{session, ui, printed};
 };
 
 TEST_F(DiagnosticsScriptTest, AfterARunTheDiagnosticsCanBeWalkedListedSwitchedAndRead) {
   ASSERT_NE(session.OpenExplorer(), nullptr);
-  EXPECT_EQ(Run({"tree Simulation"}).find("Diagnostics"), std::string::npos);
+  EXPECT_EQ(Run({"window 1", "tree Simulation"}).find("Diagnostics"), std::string::npos);
 
   CDiagnosticsBuilder run;
   run.Decomposition();
@@ -55,6 +56,7 @@ TEST_F(DiagnosticsScriptTest, AfterARunTheDiagnosticsCanBeWalkedListedSwitchedAn
   run.Residual(mass, 0.5, "Area*rho*$Level=Inlet.F-Outlet.F");
   session.App().Document().PublishRunDiagnostics(run.Build(), 1);
   session.OpenExplorer();
+  Run({"window 2"});
 
   const std::string groups = Run({"select Simulation/Diagnostics/Steady state decomposition", "list"});
   EXPECT_NE(groups.find("1\tNon-linear\t1\t2\t2\tUnConverged"), std::string::npos) << groups;
@@ -72,6 +74,13 @@ TEST_F(DiagnosticsScriptTest, AfterARunTheDiagnosticsCanBeWalkedListedSwitchedAn
   const std::string residual = Run({"row T101.mass", "do Show residual text", "windows"});
   EXPECT_NE(residual.find("Residual text for equation: T101.mass"), std::string::npos) << residual;
   EXPECT_NE(residual.find("Area * rho * $Level = Inlet.F - Outlet.F"), std::string::npos) << residual;
+
+  // From a variable of the group to the group it is solved in, in a further Explorer on that group.
+  const std::string found = Run({"select Simulation/Diagnostics/Steady state decomposition",
+                                 "select Simulation/Diagnostics/Steady state decomposition/1", "do Show variables",
+                                 "row T101.Level", "do Find Group", "window 3", "tree", "list"});
+  EXPECT_NE(found.find("T101.Level"), std::string::npos) << found;
+  for (const std::string& line : session.App().Document().Messages().Lines()) ADD_FAILURE() << line;
 }
 
 }  // namespace

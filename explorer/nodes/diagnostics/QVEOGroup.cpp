@@ -145,6 +145,21 @@ void CQVEOGroup::AddVariables(CTreeCtrl& tree, HTREEITEM item) {
   m_bChildrenDeferred = 0;
 }
 
+bool CQVEOGroup::MatchChildrenToFlag(CTreeCtrl& tree, HTREEITEM item) {
+  HTREEITEM first = tree.GetChildItem(item);
+  auto* child = first ? reinterpret_cast<CExplorerObject*>(tree.GetItemData(first)) : nullptr;
+  if (!m_bFilled || !child) return false;
+  const bool variables = child->GetClassID() == CLSID_QVEOVariable;
+  if (variables == ShowsVariables()) return false;
+  DeleteChildItems(tree, item);
+  if (ShowsVariables()) {
+    AddVariables(tree, item);
+  } else {
+    AddEquations(tree, item);
+  }
+  return true;
+}
+
 CQVEVariableDisplayHolder& CQVEOGroup::DisplayHolder() {
   if (!m_pDisplayHolder) m_pDisplayHolder = MakeComObject<CQVEVariableDisplayHolder>();
   return *m_pDisplayHolder;

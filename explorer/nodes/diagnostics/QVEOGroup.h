@@ -42,6 +42,9 @@ class CQVEOGroup : public CQVEOGroupLike, public IExplorerGroupNode {
   void AddVariables(CTreeCtrl& tree, HTREEITEM item) override;
 
   IZNDecompGroup* GetGroup() const { return m_pGroup; }
+  // When the children below item are equations while the exclusion list asks for variables (or the other
+  // way round, the list having changed since they were made), makes them again; true when it did.
+  bool MatchChildrenToFlag(CTreeCtrl& tree, HTREEITEM item);
   // The variable display of the contents pane, made on first use.
   CQVEVariableDisplayHolder& DisplayHolder();
 
