@@ -22,7 +22,7 @@ class DecompositionNodesTest : public DiagnosticsTest {
   HTREEITEM DecompositionInTree() {
     return InTree(new CQVEODecomposition(FirstDecomposition(), &exclusions, &owner));
   }
-  CQVEODecomposition& DecompositionAt(HTREEITEM item) { return *dynamic_cast<CQVEODecomposition*>(ItemNode(item)); }
+  CQVEODecomposition& DecompositionNode(HTREEITEM item) { return *dynamic_cast<CQVEODecomposition*>(ItemNode(item)); }
 };
 
 TEST_F(DecompositionNodesTest, DiagnosticsAppearOnlyAfterARunWithOneRowPerRunMode) {
@@ -104,19 +104,19 @@ TEST_F(DecompositionNodesTest, AThousandGroupsAPageNeedNoQuestionAndMoreAreAsked
   SetGroupsPerPage(1001);
   HTREEITEM listFirst = DecompositionInTree();
   ui.AnswerYes();
-  ShowInList(DecompositionAt(listFirst));
+  ShowInList(DecompositionNode(listFirst));
   EXPECT_EQ(ListHeadings(), (Strings{"Name", "Status"}));
   EXPECT_EQ(ListColumn(0), (Strings{"1 to 1001", "1002 to 2002", "2003 to 2500"}));
   Open(listFirst);
   EXPECT_EQ(TreeChildren(listFirst), (Strings{"1 to 1001", "1002 to 2002", "2003 to 2500"}));
-  ShowInList(DecompositionAt(listFirst));
+  ShowInList(DecompositionNode(listFirst));
   ui.ExpectAllAnswersUsed();
 
   // The tree first, answered No: both panes stay empty from then on, without asking again.
   HTREEITEM declined = DecompositionInTree();
   ui.AnswerNo();
   Open(declined);
-  ShowInList(DecompositionAt(declined));
+  ShowInList(DecompositionNode(declined));
   Open(declined);
   EXPECT_EQ(TreeChildren(declined), (Strings{"No data yet. Re-open the group node"}));
   EXPECT_EQ(list.GetItemCount(), 0);
@@ -129,7 +129,7 @@ TEST_F(DecompositionNodesTest, PagesCoverEveryGroupAndTakeTheirStatusFromTheFirs
   HTREEITEM item = DecompositionInTree();
   Open(item);
   EXPECT_EQ(TreeChildren(item), (Strings{"1 to 1000", "1001 to 2000"}));
-  ShowInList(DecompositionAt(item));
+  ShowInList(DecompositionNode(item));
   EXPECT_EQ(ListColumn(1), (Strings{"Converged", "Unconverged"}));
   EXPECT_EQ(RowOverlay(1), 1);
 
@@ -166,7 +166,7 @@ TEST_F(DecompositionNodesTest, ATornGroupPagesItsSubGroupsLikeADecomposition) {
   Publish(builder);
   ClearPanes();
   HTREEITEM item = DecompositionInTree();
-  ShowInList(DecompositionAt(item));
+  ShowInList(DecompositionNode(item));
   EXPECT_EQ(ListHeadings(), (Strings{"Name", "Type", "Equations", "Variables", "Non-zeros", "Status"}));
   EXPECT_EQ(ListColumn(5), (Strings{"UnConverged", "Unconverged"}));
   Strings tornRow;
@@ -190,21 +190,15 @@ TEST_F(DecompositionNodesTest, OnlyTheFirstUnconvergedGroupIsShownWhenAskedAndNe
   HTREEITEM item = DecompositionInTree();
   Open(item);
   EXPECT_EQ(TreeChildren(item), (Strings{"1700"}));
-  ShowInList(DecompositionAt(item));
+  ShowInList(DecompositionNode(item));
   EXPECT_EQ(ListColumn(0), (Strings{"1700"}));
 
   // A converged decomposition has nothing to show.
-  CComPtr<IZNDiagnostics> diagnostics;
-  app.document.GetDiagnostics(&diagnostics);
-  CComPtr<IEnum<IZNDecomposition>> all;
-  diagnostics->EnumDecompositions(&all);
-  all->Skip(1);
-  CComPtr<IZNDecomposition> dynamic;
-  all->Next(&dynamic);
+  CComPtr<IZNDecomposition> dynamic = DecompositionAt(1);
   HTREEITEM converged = InTree(new CQVEODecomposition(dynamic, &exclusions, &owner));
   Open(converged);
   EXPECT_TRUE(TreeChildren(converged).empty());
-  ShowInList(DecompositionAt(converged));
+  ShowInList(DecompositionNode(converged));
   EXPECT_EQ(ListColumn(0), (Strings{"No unconverged group to display."}));
 }
 
@@ -215,9 +209,9 @@ TEST_F(DecompositionNodesTest, GroupsSortByNumberAndShowEquationsOrVariables) {
   Publish(builder);
   Flowsheet().Add("v1", "2");
   HTREEITEM item = DecompositionInTree();
-  ShowInList(DecompositionAt(item));
+  ShowInList(DecompositionNode(item));
   LISTSORTINFO byName;
-  ASSERT_TRUE(DecompositionAt(item).GetSortType(byName));
+  ASSERT_TRUE(DecompositionNode(item).GetSortType(byName));
   EXPECT_EQ(byName.type, LSI_INTEGER);
   // "9" comes before "10", as numbers do.
   EXPECT_LT(CompareExplorerObjects(*RowNode(8), *RowNode(9), byName), 0);

@@ -85,13 +85,7 @@ TEST_F(DiagnosticSheetsTest, ADecompositionSheetNamesTheFirstUnconvergedGroupOrT
   ui.AnswerOk();
   failing.DoCommand(ID_EXPLORER_PROPERTIES);
 
-  CComPtr<IZNDiagnostics> diagnostics;
-  app.document.GetDiagnostics(&diagnostics);
-  CComPtr<IEnum<IZNDecomposition>> all;
-  diagnostics->EnumDecompositions(&all);
-  all->Skip(1);
-  CComPtr<IZNDecomposition> dynamic;
-  all->Next(&dynamic);
+  CComPtr<IZNDecomposition> dynamic = DecompositionAt(1);
   CQVEODecomposition converged(dynamic, &exclusions, &owner);
   ui.AnswerSheet([](CPropertySheet& sheet) {
     EXPECT_EQ(Field(sheet, IDC_ALL_GROUPS_CONVERGED), "All groups are converged");

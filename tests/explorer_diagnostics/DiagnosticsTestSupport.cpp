@@ -85,13 +85,14 @@ DiagnosticsTest::~DiagnosticsTest() { ClearPanes(); }
 
 void DiagnosticsTest::Publish(CDiagnosticsBuilder& builder) { app.document.PublishRunDiagnostics(builder.Build(), 0); }
 
-CComPtr<IZNDecomposition> DiagnosticsTest::FirstDecomposition() {
+CComPtr<IZNDecomposition> DiagnosticsTest::DecompositionAt(int index) {
   CComPtr<IZNDiagnostics> diagnostics;
   CComPtr<IEnum<IZNDecomposition>> all;
-  CComPtr<IZNDecomposition> first;
-  if (SUCCEEDED(app.document.GetDiagnostics(&diagnostics)) && SUCCEEDED(diagnostics->EnumDecompositions(&all)))
-    all->Next(&first);
-  return first;
+  CComPtr<IZNDecomposition> found;
+  if (SUCCEEDED(app.document.GetDiagnostics(&diagnostics)) && SUCCEEDED(diagnostics->EnumDecompositions(&all)) &&
+      all->Skip(static_cast<ULONG>(index)) == S_OK)
+    all->Next(&found);
+  return found;
 }
 
 CComPtr<IZNDecompGroup> DiagnosticsTest::GroupOf(int number) {

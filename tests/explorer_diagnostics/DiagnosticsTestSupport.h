@@ -77,8 +77,9 @@ class DiagnosticsTest : public ExplorerCoreTest {
   void SetGroupsPerPage(int size) { app.document.m_ApplicationSettings.m_iGroupsPerPage = size; }
   TestRootModel& Flowsheet() { return *app.document.rootModel; }
 
-  // The first decomposition of the published run.
-  CComPtr<IZNDecomposition> FirstDecomposition();
+  // The decomposition at index (0-based) of the published run, and the first one.
+  CComPtr<IZNDecomposition> DecompositionAt(int index);
+  CComPtr<IZNDecomposition> FirstDecomposition() { return DecompositionAt(0); }
   // The group numbered number (1-based) of the first decomposition.
   CComPtr<IZNDecompGroup> GroupOf(int number);
 

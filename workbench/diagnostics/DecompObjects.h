@@ -122,6 +122,10 @@ class CZNDecompVariable : public CDecompRecordObject<IZNDecompVariable, DecompVa
   const DecompositionRecord& m_decomposition;
 };
 
+// The variables of decomposition at indices (into its variables), made as the enumeration reaches them.
+HRESULT EnumDecompVariables(const DiagnosticsSessionPtr& session, const DecompositionRecord& decomposition,
+                            const std::vector<int>& indices, IEnum<IZNDecompVariable>** variables);
+
 class CZNDecompEquivalence : public CDecompRecordObject<IZNDecompEquivalence, DecompEquivalenceRecord> {
  public:
   CZNDecompEquivalence(DiagnosticsSessionPtr session, const DecompEquivalenceRecord& record);

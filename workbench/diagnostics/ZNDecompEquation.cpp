@@ -69,10 +69,5 @@ HRESULT CZNDecompEquation::GetSolvedVariableIndex(int* index) {
 }
 
 HRESULT CZNDecompEquation::EnumVariables(IEnum<IZNDecompVariable>** variables) {
-  DiagnosticsSessionPtr session = m_session;
-  const DecompositionRecord* decomposition = &m_decomposition;
-  const std::vector<int>* indices = &m_record.variables;
-  return MakeLazyEnum<IZNDecompVariable>(indices->size(), [session, decomposition, indices](std::size_t i) {
-    return CZNDecompVariable::Obtain(session, *decomposition, (*indices)[i]);
-  }, variables);
+  return EnumDecompVariables(m_session, m_decomposition, m_record.variables, variables);
 }

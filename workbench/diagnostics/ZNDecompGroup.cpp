@@ -52,12 +52,7 @@ HRESULT CZNDecompGroup::EnumEquations(IEnum<IZNDecompEquation>** equations) {
 }
 
 HRESULT CZNDecompGroup::EnumVariables(IEnum<IZNDecompVariable>** variables) {
-  DiagnosticsSessionPtr session = m_session;
-  const DecompositionRecord* decomposition = &m_decomposition;
-  const std::vector<int>* indices = &m_record.variables;
-  return MakeLazyEnum<IZNDecompVariable>(indices->size(), [session, decomposition, indices](std::size_t i) {
-    return CZNDecompVariable::Obtain(session, *decomposition, (*indices)[i]);
-  }, variables);
+  return EnumDecompVariables(m_session, m_decomposition, m_record.variables, variables);
 }
 
 HRESULT CZNDecompGroup::GetTornSize(int* size) {

@@ -59,6 +59,15 @@ HRESULT CZNDecompVariable::GetDecomposition(IZNDecomposition** decomposition) {
   return CZNDecomposition::Obtain(m_session, m_decomposition).CopyTo(decomposition);
 }
 
+HRESULT EnumDecompVariables(const DiagnosticsSessionPtr& session, const DecompositionRecord& decomposition,
+                            const std::vector<int>& indices, IEnum<IZNDecompVariable>** variables) {
+  const DecompositionRecord* records = &decomposition;
+  const std::vector<int>* positions = &indices;
+  return MakeLazyEnum<IZNDecompVariable>(indices.size(), [session, records, positions](std::size_t i) {
+    return CZNDecompVariable::Obtain(session, *records, (*positions)[i]);
+  }, variables);
+}
+
 CZNDecompEquivalence::CZNDecompEquivalence(DiagnosticsSessionPtr session, const DecompEquivalenceRecord& record)
     : CDecompRecordObject(std::move(session), record) {}
 
@@ -97,10 +106,5 @@ HRESULT CZNDecompEquivalence::EnumVariables(IEnum<IZNDecompVariable>** variables
   const bool known = run && m_record.decomposition >= 0 &&
                      m_record.decomposition < static_cast<int>(run->decompositions.size());
   if (!known) return E_FAIL;
-  DiagnosticsSessionPtr session = m_session;
-  const DecompositionRecord* decomposition = &run->decompositions[m_record.decomposition];
-  const std::vector<int>* indices = &m_record.variables;
-  return MakeLazyEnum<IZNDecompVariable>(indices->size(), [session, decomposition, indices](std::size_t i) {
-    return CZNDecompVariable::Obtain(session, *decomposition, (*indices)[i]);
-  }, variables);
+  return EnumDecompVariables(m_session, run->decompositions[m_record.decomposition], m_record.variables, variables);
 }

@@ -11,11 +11,7 @@
 #include "platform/Resources.h"
 
 CQVEOGroup::CQVEOGroup(IZNDecompGroup* group, CExplorerExclusionList* exclusionList, CWnd* owner)
-    : CQVEOGroupLike(IDI_GROUP, IDS_GROUP, exclusionList, owner), m_pGroup(group) {
-  bool converged = true;
-  if (m_pGroup && m_nStatus != EO_STATUS_SYSTEM && SUCCEEDED(m_pGroup->IsConverged(&converged)))
-    m_nStatus = converged ? EO_STATUS_OK : EO_STATUS_NOT_OK;
-}
+    : CQVEODecompGroupNode(group, IDI_GROUP, IDS_GROUP, exclusionList, owner) {}
 
 CQVEOGroup::~CQVEOGroup() {
   if (m_pDisplayHolder) m_pDisplayHolder->Unadvise();
@@ -29,17 +25,6 @@ CExplorerObject* CQVEOGroup::MakeRoot(IUnknown* group, CExplorerExclusionList* e
 const GUID& CQVEOGroup::ClassID() { return CLSID_QVEOGroup; }
 
 CExplorerObject* CQVEOGroup::Clone() { return new CQVEOGroup(m_pGroup, m_pExclusionList, GetOwner()); }
-
-int CQVEOGroup::operator==(CExplorerObject& other) {
-  auto* group = dynamic_cast<CQVEOGroup*>(&other);
-  return group && group->GetClassID() == GetClassID() && group->m_pGroup.Get() == m_pGroup.Get();
-}
-
-int CQVEOGroup::Count(HRESULT (IZNDecompGroup::*get)(int*)) const {
-  int value = 0;
-  if (m_pGroup) (m_pGroup.Get()->*get)(&value);
-  return value;
-}
 
 int CQVEOGroup::GetDisplayText(EOAspect aspect, std::string& text) {
   text.clear();
@@ -76,24 +61,6 @@ int CQVEOGroup::AddItem(CListCtrl& list, int row) {
   list.SetItemText(added, 5, StatusText());
   return added;
 }
-
-int CQVEOGroup::GetSortVal(int column, std::string& value) {
-  if (column == 1) value = GroupTypeName(Count(&IZNDecompGroup::GetType));
-  else if (column == 5) value = m_nStatus == EO_STATUS_NOT_OK ? "Unconverged" : "Converged";
-  else return GetDisplayText(EOAspectName, value);
-  return 1;
-}
-
-int CQVEOGroup::GetSortVal(int column, int& value) {
-  if (column == 0) value = Count(&IZNDecompGroup::GetNumber);
-  else if (column == 2) value = Count(&IZNDecompGroup::GetEquationCount);
-  else if (column == 3) value = Count(&IZNDecompGroup::GetVariableCount);
-  else if (column == 4) value = Count(&IZNDecompGroup::GetNonZeroCount);
-  else return 0;
-  return 1;
-}
-
-int CQVEOGroup::IsEmpty() { return Count(&IZNDecompGroup::GetMemberCount) < 1; }
 
 bool CQVEOGroup::ShowsVariables() const { return m_pExclusionList && m_pExclusionList->GetShowVariablesInGroups(); }
 

@@ -3,16 +3,16 @@
 // with their residuals, or its variables kept current while shown.
 #pragma once
 
-#include "explorer/nodes/diagnostics/QVEOGroupLike.h"
+#include "explorer/nodes/diagnostics/DecompGroupNode.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/com/ComPtr.h"
 #include "host/diagnostics/IZNDecompGroup.h"
 
 class CQVEVariableDisplayHolder;
 
-class CQVEOGroup : public CQVEOGroupLike, public IExplorerGroupNode {
+class CQVEOGroup : public CQVEODecompGroupNode, public IExplorerGroupNode {
  public:
-  using CQVEOGroupLike::ShowContents;
+  using CQVEODecompGroupNode::ShowContents;
 
   // group may be null: the placeholder below torn groups and pages.
   CQVEOGroup(IZNDecompGroup* group, CExplorerExclusionList* exclusionList, CWnd* owner);
@@ -23,14 +23,9 @@ class CQVEOGroup : public CQVEOGroupLike, public IExplorerGroupNode {
   static const GUID& ClassID();
   const GUID& GetClassID() override { return ClassID(); }
   CExplorerObject* Clone() override;
-  int operator==(CExplorerObject& other) override;
   // Aspect 0: the number, "Torn" for a torn group, or the placeholder text.
   int GetDisplayText(EOAspect aspect, std::string& text) override;
-  int GetSortVal(int column, std::string& value) override;
-  int GetSortVal(int column, int& value) override;
-  using CExplorerObject::GetSortVal;
 
-  int IsEmpty() override;
   int ShowContents(CListCtrl& list) override;
   HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
   int GetSortType(LISTSORTINFO& info) override;
@@ -41,7 +36,6 @@ class CQVEOGroup : public CQVEOGroupLike, public IExplorerGroupNode {
   void AddEquations(CTreeCtrl& tree, HTREEITEM item) override;
   void AddVariables(CTreeCtrl& tree, HTREEITEM item) override;
 
-  IZNDecompGroup* GetGroup() const { return m_pGroup; }
   // When the children below item are equations while the exclusion list asks for variables (or the other
   // way round, the list having changed since they were made), makes them again; true when it did.
   bool MatchChildrenToFlag(CTreeCtrl& tree, HTREEITEM item);
@@ -53,9 +47,7 @@ class CQVEOGroup : public CQVEOGroupLike, public IExplorerGroupNode {
 
  private:
   bool ShowsVariables() const;
-  int Count(HRESULT (IZNDecompGroup::*get)(int*)) const;
   std::string StatusText() const;
 
-  CComPtr<IZNDecompGroup> m_pGroup;
   CComPtr<CQVEVariableDisplayHolder> m_pDisplayHolder;
 };

@@ -3,13 +3,11 @@
 // unconverged sub-group.
 #pragma once
 
-#include "explorer/nodes/diagnostics/QVEOGroupLike.h"
-#include "host/com/ComPtr.h"
-#include "host/diagnostics/IZNDecompGroup.h"
+#include "explorer/nodes/diagnostics/DecompGroupNode.h"
 
-class CQVEOTornGroup : public CQVEOGroupLike {
+class CQVEOTornGroup : public CQVEODecompGroupNode {
  public:
-  using CQVEOGroupLike::ShowContents;
+  using CQVEODecompGroupNode::ShowContents;
 
   CQVEOTornGroup(IZNDecompGroup* tornGroup, CExplorerExclusionList* exclusionList, CWnd* owner);
   // The root of an Explorer opened at a torn group.
@@ -18,13 +16,8 @@ class CQVEOTornGroup : public CQVEOGroupLike {
   static const GUID& ClassID();
   const GUID& GetClassID() override { return ClassID(); }
   CExplorerObject* Clone() override;
-  int operator==(CExplorerObject& other) override;
   int GetDisplayText(EOAspect aspect, std::string& text) override;
-  int GetSortVal(int column, std::string& value) override;
-  int GetSortVal(int column, int& value) override;
-  using CExplorerObject::GetSortVal;
 
-  int IsEmpty() override;
   int ShowContents(CListCtrl& list) override;
   HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
   int GetSortType(LISTSORTINFO& info) override;
@@ -32,13 +25,7 @@ class CQVEOTornGroup : public CQVEOGroupLike {
 
   // The decomposition sheet "Torn Group: <number>" with the first unconverged sub-group.
   void ShowProperties();
-  IZNDecompGroup* GetTornGroup() const { return m_pTornGroup; }
 
  protected:
   void FillChildren(CTreeCtrl& tree, HTREEITEM item) override;
-
- private:
-  int Count(HRESULT (IZNDecompGroup::*get)(int*)) const;
-
-  CComPtr<IZNDecompGroup> m_pTornGroup;
 };
