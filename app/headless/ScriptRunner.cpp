@@ -403,6 +403,11 @@ bool ScriptRunner::List(std::string& problem) {
 bool ScriptRunner::Menu(std::string& problem) {
   CExplorerObject* current = CurrentObject(problem);
   if (!current) return false;
+  // Opened on the tree's item, the menu is what a right-click there shows (and tells the frame).
+  if (m_frame && m_frame->IsTreeView()) {
+    CExplorerTreeView& tree = *m_frame->GetTreeView();
+    tree.NoteContextMenuOpening(tree.GetSelectedItem());
+  }
   CMenu menu;
   BuildNodeMenu(*current, menu);
   PrintMenu(menu, m_out);

@@ -6,6 +6,7 @@
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
 //   windows  (the windows left open beside the Explorers, such as an equation's residual text)
 //   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
+// "menu" on a tree item is what a right-click there opens ("Go to first unconverged" then acts).
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
 // script knows which N to come back to. The first action that cannot be done
 // stops the script with a message that names its line.

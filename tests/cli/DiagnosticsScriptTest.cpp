@@ -9,6 +9,11 @@
 #include "app/headless/ConsoleUserInterface.h"
 #include "app/headless/HeadlessSession.h"
 #include "app/headless/ScriptRunner.h"
+#include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/core/NodeClassIds.h"
+#include "explorer/window/ExplorerFrame.h"
+#include "explorer/window/ExplorerListView.h"
+#include "explorer/window/ExplorerTreeView.h"
 #include "platform/Window.h"
 #include "tests/cli/ProgramRun.h"
 #include "tests/support/ScopedConfigDir.h"
@@ -32,6 +37,18 @@ class DiagnosticsScriptTest : public ::testing::Test {
       EXPECT_TRUE(runner.RunAction(action, problem)) << action << ": " << problem;
     }
     return printed.str();
+  }
+
+  // The newest Explorer window, and the label of what its tree and contents pane have selected.
+  static CExplorerFrame& Newest() { return *CExplorerFrame::ActiveExplorers().front(); }
+  static std::string SelectedItem() {
+    CExplorerTreeView& tree = *Newest().GetTreeView();
+    return tree.GetItemText(tree.GetSelectedItem());
+  }
+  static std::string SelectedRow() {
+    CExplorerListView& list = *Newest().GetListView();
+    const int row = list.GetNextItem(-1, LVNI_SELECTED);
+    return row < 0 ? std::string() : list.GetItemText(row, 0);
   }
 
   ScopedConfigDir config;
@@ -80,6 +97,31 @@ TEST_F(DiagnosticsScriptTest, AfterARunTheDiagnosticsCanBeWalkedListedSwitchedAn
                                  "select Simulation/Diagnostics/Steady state decomposition/1", "do Show variables",
                                  "row T101.Level", "do Find Group", "window 3", "tree", "list"});
   EXPECT_NE(found.find("T101.Level"), std::string::npos) << found;
+  for (const std::string& line : session.App().Document().Messages().Lines()) ADD_FAILURE() << line;
+}
+
+TEST_F(DiagnosticsScriptTest, FirstUnconvergedGroupsAndTornVariablesAreFoundFromTheDiagnostics) {
+  // Group 1 converged; group 2 a torn group whose sub-group 2 failed and solves T101.Level.
+  CDiagnosticsBuilder run;
+  run.Decomposition().Groups(1);
+  run.TornGroup(3, 1, {2});
+  run.VariableRecord(2).name = "T101.Level";
+  session.App().Document().PublishRunDiagnostics(run.Build(), 1);
+  ASSERT_NE(session.OpenExplorer(), nullptr);
+  const std::string menu = Run({"window 1", "select Simulation/Diagnostics", "menu", "do Go to first unconverged"});
+  EXPECT_NE(menu.find("Go to first unconverged"), std::string::npos) << menu;
+  EXPECT_EQ(SelectedItem(), "2");
+
+  // Only the first unconverged group: the converged one goes from the decomposition.
+  const std::string only = Run({"select Simulation/Diagnostics", "do Show first unconverged only",
+                                "select Simulation/Diagnostics/Steady state decomposition", "list"});
+  EXPECT_EQ(only.find("\n1\t"), std::string::npos) << only;
+  EXPECT_NE(only.find("2\tTorn\t3\t3\t3\tUnconverged"), std::string::npos) << only;
+
+  // The torn variable's group is the torn group: a further Explorer opens on it at the sub-group that solves it.
+  Run({"select Simulation/Diagnostics/Steady state decomposition/2/2", "row T101.Level", "do Find Group"});
+  EXPECT_EQ(Newest().GetRootObject()->GetClassID(), CLSID_QVEOTornGroup);
+  EXPECT_EQ(SelectedItem(), "T101.Level");
   for (const std::string& line : session.App().Document().Messages().Lines()) ADD_FAILURE() << line;
 }
 
