@@ -18,6 +18,7 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
+#include "platform/Dialog.h"
 #include "platform/Menu.h"
 #include "platform/RegistryStore.h"
 #include "platform/RegistryText.h"
@@ -120,6 +121,9 @@ bool ScriptRunner::RunAction(const std::string& line, std::string& problem) {
     done = true;
   } else if (verb == "registry" && argument.empty()) {
     Registry();
+    done = true;
+  } else if (verb == "windows" && argument.empty()) {
+    Windows();
     done = true;
   } else if (verb == "save") {
     done = Save(argument, problem);
@@ -399,6 +403,11 @@ bool ScriptRunner::List(std::string& problem) {
 bool ScriptRunner::Menu(std::string& problem) {
   CExplorerObject* current = CurrentObject(problem);
   if (!current) return false;
+  // Opened on the tree's item, the menu is what a right-click there shows (and tells the frame).
+  if (m_frame && m_frame->IsTreeView()) {
+    CExplorerTreeView& tree = *m_frame->GetTreeView();
+    tree.NoteContextMenuOpening(tree.GetSelectedItem());
+  }
   CMenu menu;
   BuildNodeMenu(*current, menu);
   PrintMenu(menu, m_out);
@@ -407,6 +416,11 @@ bool ScriptRunner::Menu(std::string& problem) {
 
 void ScriptRunner::Messages() {
   for (const std::string& line : m_session.App().Document().Messages().Lines()) m_out << line << '\n';
+}
+
+void ScriptRunner::Windows() {
+  for (CDialog* dialog : m_session.App().Document().ModelessDialogs())
+    for (const std::string& line : dialog->Describe()) m_out << line << '\n';
 }
 
 void ScriptRunner::Registry() {

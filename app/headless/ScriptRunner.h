@@ -4,7 +4,9 @@
 //   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
+//   windows  (the windows left open beside the Explorers, such as an equation's residual text)
 //   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
+// "menu" on a tree item is what a right-click there opens ("Go to first unconverged" then acts).
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
 // script knows which N to come back to. The first action that cannot be done
 // stops the script with a message that names its line.
@@ -45,6 +47,7 @@ class ScriptRunner {
   bool Menu(std::string& problem);
   void Messages();
   void Registry();
+  void Windows();
   bool Save(const std::string& file, std::string& problem);
 
   // The Explorer the script acts in; null with problem set when it was closed.

@@ -6,6 +6,8 @@
 #include "explorer/core/ExplorerObject.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/diagnostics/QVEODiagnostic.h"
+#include "explorer/nodes/diagnostics/QVEOWarning.h"
 #include "explorer/nodes/library/AddEntries.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
 #include "explorer/nodes/library/QVEOBlockTypes.h"
@@ -268,14 +270,20 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOTypesFolder(i, l, w, 0);
        }},
       // 47. (I, L, W)
-      {&CLSID_QVEODiagnostic, "CQVEODiagnostic", nullptr},
+      {&CLSID_QVEODiagnostic, "CQVEODiagnostic",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEODiagnostic(i, l, w);
+       }},
       // 48. (I, L, W, 0)
       {&CLSID_QVEOScriptFolder, "CQVEOScriptFolder",
        [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
          return new CQVEOScriptFolder(i, l, w, 0);
        }},
       // 49. (W, no text)
-      {&CLSID_QVEOWarning, "CQVEOWarning", nullptr},
+      {&CLSID_QVEOWarning, "CQVEOWarning",
+       [](IFInstance*, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
+         return new CQVEOWarning(w, std::string());
+       }},
       // 50. (I, L, W, 0)
       {&CLSID_QVEOStructureContainer, "CQVEOStructureContainer", nullptr},
       // 51. (I, L, W)

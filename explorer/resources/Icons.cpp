@@ -126,7 +126,7 @@ constexpr IconName kIcons[] = {
     {IDI_OPEN_EQUIVALENCES, "Open equivalences"},
     {IDI_EQUIVALENCES, "Equivalences"},
     {IDI_EQUIVALENCE, "Equivalence"},
-    {IDS_GROUP_NUMBER, "Variable"},
+    {IDI_VARIABLE, "Variable"},
     {IDI_EQUATION, "Equation"},
 };
 

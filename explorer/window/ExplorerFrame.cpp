@@ -143,7 +143,7 @@ bool CExplorerFrame::OnCreateClient(CREATESTRUCT* cs, CCreateContext* context) {
 
   const GUID& rootClass = m_pRootObject->GetClassID();
   if (record && CExplorerDirectMakers::openAt && (rootClass == CLSID_QVEOGroup || rootClass == CLSID_QVEOTornGroup))
-    CExplorerDirectMakers::openAt(*this, *record);
+    CExplorerDirectMakers::openAt(*this, *m_pRootObject, *record);
   return true;
 }
 

@@ -10,8 +10,10 @@
 #include "platform/Types.h"
 #include "platform/TreeCtrl.h"
 
+class CExplorerContainerObject;
 class CExplorerExclusionList;
 class CExplorerFrame;
+class IExplorerWindow;
 class CExplorerObject;
 class CWnd;
 struct IFFolder;
@@ -74,8 +76,9 @@ struct CExplorerDirectMakers {
   // A group, torn group or equivalence root from the host's decomposition object.
   using DecompositionRootMaker = CExplorerObject* (*)(IUnknown* decomposition, CExplorerExclusionList* exclusionList,
                                                       CWnd* owner);
-  // Positions a new Explorer rooted at a group or torn group on the item the request names.
-  using OpenAt = void (*)(CExplorerFrame& frame, const tag_CorvaneViewContext& context);
+  // Positions a new Explorer rooted at a group or torn group (root) on the item the request names.
+  using OpenAt = void (*)(IExplorerWindow& window, CExplorerContainerObject& root,
+                          const tag_CorvaneViewContext& context);
 
   static inline UserFolderMaker userFolder = nullptr;
   static inline DecompositionRootMaker group = nullptr;

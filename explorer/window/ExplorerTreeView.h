@@ -75,6 +75,9 @@ class CExplorerTreeView : public CTreeCtrl, public CView {
   void UpdateFlowsheet(LPARAM hint);
   void GoToFirstUnconverged();
   int GetFirstUnconverged(HTREEITEM item, HTREEITEM& found);
+  // What opening item's context menu tells the frame: "Go to first unconverged" acts only when the
+  // menu is the "Diagnostics" item's and an unconverged group lies below it.
+  void NoteContextMenuOpening(HTREEITEM item);
   void ShowEqnsorVars();
   void FellEquationNodes(HTREEITEM item);
   void AddEquationNodes(HTREEITEM item);

@@ -130,6 +130,14 @@ void CExplorerTreeView::TrackViewMenu(CPoint screenPoint) {
     view->TrackPopupMenu(TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, Frame());
 }
 
+void CExplorerTreeView::NoteContextMenuOpening(HTREEITEM item) {
+  mbfHasUnconverged = 0;
+  if (item && GetItemText(item) == LoadStringOrEmpty(IDS_DIAGNOSTICS) && ItemHasChildren(item)) {
+    HTREEITEM found = nullptr;
+    if (GetFirstUnconverged(item, found)) mbfHasUnconverged = 1;
+  }
+}
+
 void CExplorerTreeView::OnRClick() {
   mbfHasUnconverged = 0;
   CPoint screen;
@@ -138,10 +146,7 @@ void CExplorerTreeView::OnRClick() {
     TrackViewMenu(screen);
     return;
   }
-  if (GetItemText(item) == LoadStringOrEmpty(IDS_DIAGNOSTICS) && ItemHasChildren(item)) {
-    HTREEITEM found = nullptr;
-    if (GetFirstUnconverged(item, found)) mbfHasUnconverged = 1;
-  }
+  NoteContextMenuOpening(item);
   if (auto* container = AsContainer(GetExplorerObject(item)))
     container->ShowMoreContents(*this, item);
   CExplorerObject* object = GetExplorerObject(item);

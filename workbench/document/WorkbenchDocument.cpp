@@ -12,6 +12,7 @@
 #include "host/store/Status.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
+#include "workbench/diagnostics/DiagnosticsObjects.h"
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/document/StoreContents.h"
 #include "workbench/document/ModelStatistics.h"
@@ -573,13 +574,20 @@ HRESULT CWorkbenchDocument::RunScript(IFType* script, bool synchronous) {
 
 void CWorkbenchDocument::PublishRunDiagnostics(std::shared_ptr<const RunDiagnostics> diagnostics, int runStatus) {
   m_runDiagnostics = std::move(diagnostics);
+  m_diagnostics = nullptr;
   m_lastRunStatus = runStatus;
 }
 
 HRESULT CWorkbenchDocument::GetDiagnostics(IZNDiagnostics** diagnostics) {
-  // The stand-in host keeps no solver run, so there is never a decomposition to show.
-  if (diagnostics) *diagnostics = nullptr;
-  return FE_NOTFOUND;
+  if (!diagnostics) return E_POINTER;
+  *diagnostics = nullptr;
+  if (!m_runDiagnostics) return FE_NOTFOUND;
+  if (!m_diagnostics) {
+    CComPtr<IQVSolverOptions> options;
+    GetSolver(&options);
+    m_diagnostics = MakeDiagnosticsObject(m_runDiagnostics, options);
+  }
+  return m_diagnostics.CopyTo(diagnostics);
 }
 
 HRESULT CWorkbenchDocument::GetSolver(IQVSolverOptions** solver) { return Give(m_store->SolverOptionsInterface(), solver); }

@@ -12,6 +12,7 @@
 
 #include "host/framework/CRQVDocument.h"
 #include "workbench/document/HostActions.h"
+#include "host/diagnostics/IZNDiagnostics.h"
 #include "workbench/diagnostics/RunDiagnostics.h"
 #include "workbench/document/MessageLog.h"
 #include "workbench/files/FileContents.h"
@@ -165,6 +166,8 @@ class CWorkbenchDocument : public CRQVDocument {
   bool m_customModelingUpdated = false;
   int m_lastRunStatus = 0;
   std::shared_ptr<const RunDiagnostics> m_runDiagnostics;
+  // The diagnostics objects over m_runDiagnostics, made when first asked for.
+  CComPtr<IZNDiagnostics> m_diagnostics;
   int m_showOutputRequests = 0;
   int m_cancelStreamRequests = 0;
   std::vector<CDialog*> m_modelessDialogs;

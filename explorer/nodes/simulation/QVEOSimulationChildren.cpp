@@ -18,7 +18,7 @@
 
 namespace {
 
-const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
+const UINT kSimulationColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
 
 // Lets child insert itself under item; a child that inserts nothing is deleted at once.
@@ -83,7 +83,7 @@ HTREEITEM CQVEOSimulation::ShowContents(CTreeCtrl& tree, HTREEITEM parent) {
 }
 
 int CQVEOSimulation::ShowContents(CListCtrl& list) {
-  InsertColumns(list, 3, kColumnTitles);
+  InsertColumns(list, 3, kSimulationColumnTitles);
   IFInstance* simulation = GetType();
   if (!simulation) return 0;
 
