@@ -36,13 +36,15 @@ const std::vector<const GUID*> kMadeByTheFactory = {
     &CLSID_QVEOFunction,            &CLSID_QVEOAddFunction,       &CLSID_QVEOGlobals,
     &CLSID_QVEOLaunchDialog,        &CLSID_QVEOLibraries,         &CLSID_QVEOInterfacing,
     &CLSID_QVEOUOMs,                &CLSID_QVEOUOM,               &CLSID_QVEOAnalysisTools,
+    &CLSID_QVEOFlowsheet,           &CLSID_QVEOBlockFolder,       &CLSID_QVEOStreamFolder,
+    &CLSID_QVEOBlock,               &CLSID_QVEOStream,            &CLSID_QVEOStructureContainer,
+    &CLSID_QVEOGlobalStructure,
 };
 
-// The flowsheet and diagnostics classes the factory knows but cannot make yet.
+// The diagnostics classes the factory knows but cannot make yet.
 const std::vector<const GUID*> kNotBuiltYet = {
-    &CLSID_QVEOFlowsheet, &CLSID_QVEOBlockFolder, &CLSID_QVEOStreamFolder,        &CLSID_QVEOBlock,
-    &CLSID_QVEOStream,    &CLSID_QVEODiagnostic,  &CLSID_QVEOWarning,             &CLSID_QVEOStructureContainer,
-    &CLSID_QVEOGlobalStructure,
+    &CLSID_QVEODiagnostic,
+    &CLSID_QVEOWarning,
 };
 
 TEST_F(FactoryTest, EveryRegisteredClassYieldsANodeOfThatClassAndTheUnbuiltOnesNothing) {
