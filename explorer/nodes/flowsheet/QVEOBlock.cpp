@@ -5,6 +5,7 @@
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/GraphicalCopy.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
@@ -102,7 +103,7 @@ void CQVEOBlock::DoCommand(UINT id) {
       ShowProperties(IDS_BLOCK_PROPERTIES);
       break;
     case ID_EXPLORER_EXPLORE:
-      Explore();
+      ExploreInstance(*this, m_pInstance);
       break;
     case ID_EXPLORER_PASTE:
       MessageBeep(0);

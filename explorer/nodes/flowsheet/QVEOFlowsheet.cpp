@@ -6,6 +6,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/QVModelInstanceObjectPropertySheet.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/GraphicalCopy.h"
 #include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
@@ -188,7 +189,7 @@ void CQVEOFlowsheet::DoCommand(UINT id) {
       Edit(false);
       break;
     case ID_EXPLORER_EXPLORE:
-      Explore();
+      ExploreInstance(*this, m_pInstance);
       break;
     case ID_EXPLORER_COPY:
     case ID_EXPLORER_CUT:

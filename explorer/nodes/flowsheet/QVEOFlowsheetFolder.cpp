@@ -2,6 +2,7 @@
 
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/nodes/flowsheet/FlowsheetEnumerators.h"
 #include "explorer/resources/CommandIds.h"
@@ -68,7 +69,7 @@ int CQVEOFlowsheetFolder::CanDoCommand(UINT id) { return id == ID_EXPLORER_EXPLO
 void CQVEOFlowsheetFolder::DoCommand(UINT id) {
   switch (id) {
     case ID_EXPLORER_EXPLORE:
-      Explore();
+      ExploreInstance(*this, m_pInstance);
       break;
     case ID_EXPLORER_COPY:
     case ID_EXPLORER_CUT:

@@ -3,6 +3,7 @@
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/resources/CommandIds.h"
@@ -66,7 +67,7 @@ int CQVEOGlobalStructure::CanDoCommand(UINT id) {
 void CQVEOGlobalStructure::DoCommand(UINT id) {
   switch (id) {
     case ID_EXPLORER_EXPLORE:
-      Explore();
+      ExploreInstance(*this, m_pInstance);
       break;
     case ID_EXPLORER_COPY:
     case ID_EXPLORER_CUT:

@@ -3,6 +3,7 @@
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/GraphicalCopy.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
@@ -73,7 +74,7 @@ void CQVEOStream::DoCommand(UINT id) {
       ShowProperties(IDS_STREAM_PROPERTIES);
       break;
     case ID_EXPLORER_EXPLORE:
-      Explore();
+      ExploreInstance(*this, m_pInstance);
       break;
     case ID_EXPLORER_PASTE:
       MessageBeep(0);

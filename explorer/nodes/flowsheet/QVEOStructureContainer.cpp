@@ -4,6 +4,7 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/nodes/flowsheet/FlowsheetEnumerators.h"
 #include "explorer/nodes/flowsheet/QVEOGlobalStructure.h"
@@ -111,7 +112,7 @@ int CQVEOStructureContainer::CanDoCommand(UINT id) {
 void CQVEOStructureContainer::DoCommand(UINT id) {
   switch (id) {
     case ID_EXPLORER_EXPLORE:
-      Explore();
+      ExploreInstance(*this, m_pInstance);
       break;
     case ID_EXPLORER_COPY:
     case ID_EXPLORER_CUT:
