@@ -82,6 +82,20 @@ TEST_F(FlowsheetCommandLineTest, ScriptsCopyPasteRenameAndCutBlocksAndTheResultI
   EXPECT_TRUE(Has(reread.out, "\n    Product\n")) << reread.out;
 }
 
+TEST_F(FlowsheetCommandLineTest, ALibraryModelDraggedOntoTheFlowsheetIsABlockNamedAtOnceThatIsSaved) {
+  const std::string saved = config.Path() + "/WithPump.vsim";
+  ProgramResult result = ScriptRuns(
+      "drag Simulation/Libraries/ProcessUnits/Models/CentrifugalPump to Simulation/Flowsheet copy\n"
+      "rename P201\n"  // the new block's label is open for its name
+      "messages\n"
+      "save " + saved + "\n");
+  EXPECT_TRUE(Has(result.out, "flowsheet: Add block CentrifugalPump1 of CentrifugalPump\n")) << result.out;
+  ProgramResult reread = RunProgram({"--list", "Simulation/Flowsheet/Blocks", saved});
+  ASSERT_EQ(reread.exitCode, 0) << reread.err;
+  EXPECT_TRUE(Has(reread.out, "\nP201\tCentrifugalPump\tOK\t")) << reread.out;
+  EXPECT_FALSE(Has(reread.out, "CentrifugalPump1")) << reread.out;
+}
+
 TEST_F(FlowsheetCommandLineTest, ExploringABlockOrAFolderOpensAnExplorerRootedThere) {
   ProgramResult result = ScriptRuns(
       "select Simulation/Flowsheet/Blocks/Train2\n"

@@ -9,6 +9,7 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
+#include "explorer/nodes/flowsheet/ModelDrop.h"
 #include "explorer/nodes/flowsheet/QVEOFlowsheet.h"
 #include "explorer/nodes/library/ChildNodes.h"
 #include "explorer/nodes/library/OwnerNotifier.h"
@@ -96,6 +97,9 @@ int CQVEOFlowsheet::PasteData(COleDataObject& data, DWORD effect) {
     return PasteFlowsheet() ? 1 : 0;
   } else if (!m_bHierarchy && data.IsDataAvailable(CF_EXPLORER_GLOBAL_STRUCTURE_TYPE)) {
     pasted = PasteGlobalStructure(data, effect);
+  } else if (data.IsDataAvailable(CF_EXPLORER_MODEL_TYPE)) {
+    // A model dropped here becomes a block; the host announces it.
+    return library_nodes::IsCopyOrMove(effect) && model_drop::AddBlock(*this, m_pInstance, data) ? 1 : 0;
   }
   if (pasted) notifier.Post(EXPLORER_OBJECT_ADDED);
   return pasted ? 1 : 0;

@@ -5,10 +5,12 @@
 #include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/nodes/flowsheet/FlowsheetEnumerators.h"
+#include "explorer/nodes/flowsheet/ModelDrop.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
 #include "host/store/MwInstance.h"
+#include "host/store/TypeFlags.h"
 #include "platform/Resources.h"
 #include "platform/Services.h"
 
@@ -50,6 +52,22 @@ int CQVEOFlowsheetFolder::operator==(CExplorerObject& other) {
 }
 
 int CQVEOFlowsheetFolder::IsValid() { return m_pInstance && MwInstance(m_pInstance.Get()).IsValid(); }
+
+bool CQVEOFlowsheetFolder::ListsDeclaredBlocks() {
+  if (m_traits.streams || !m_pInstance) return false;
+  DWORD attributes = 0;
+  return PathOf(m_pInstance).empty() ||
+         (SUCCEEDED(m_pInstance->GetAttributes(&attributes)) && (attributes & FI_HIERARCHY));
+}
+
+DWORD CQVEOFlowsheetFolder::OnDragOver(COleDataObject* data, DWORD /*keyState*/) {
+  return ListsDeclaredBlocks() ? model_drop::EffectOver(data) : DROPEFFECT_NONE;
+}
+
+int CQVEOFlowsheetFolder::OnDrop(COleDataObject* data, DWORD dropEffect) {
+  if (!data || !ListsDeclaredBlocks() || !(dropEffect & (DROPEFFECT_COPY | DROPEFFECT_MOVE))) return 0;
+  return model_drop::AddBlock(*this, CComPtr<IFInstance>(m_pInstance), *data) ? 1 : 0;
+}
 
 int CQVEOFlowsheetFolder::GetDisplayText(EOAspect aspect, std::string& text) {
   if (aspect == EOAspectName) text = LoadStringOrEmpty(m_traits.nameId);

@@ -33,6 +33,9 @@ class CQVEOFlowsheetFolder : public CExplorerContainerObject {
   int CanDoCommand(UINT id) override;
   void DoCommand(UINT id) override;
   int IsValid() override;
+  // A blocks folder of a flowsheet or hierarchy takes a dropped model as a new block.
+  DWORD OnDragOver(COleDataObject* data, DWORD keyState) override;
+  int OnDrop(COleDataObject* data, DWORD dropEffect) override;
 
   int IsEmpty() override;
   int ShowContents(CListCtrl& list) override;
@@ -46,6 +49,8 @@ class CQVEOFlowsheetFolder : public CExplorerContainerObject {
  private:
   // The node of the folder's next child; null at the end (a hidden class yields nothing at all).
   CExplorerContainerObject* NextChild(CQVInstanceEnumerator& children);
+  // The folder lists the blocks a flowsheet or hierarchy declares itself.
+  bool ListsDeclaredBlocks();
 
   const FlowsheetFolderTraits& m_traits;
 };

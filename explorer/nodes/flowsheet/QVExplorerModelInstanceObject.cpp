@@ -151,6 +151,8 @@ void CQVExplorerModelInstanceObject::ShowProperties(UINT captionId) {
 bool CQVExplorerModelInstanceObject::Rename(const std::string& newName, std::string& oldName) {
   if (!m_pModel || FAILED(m_pModel->GetName(oldName))) return false;
   oldName = oldName.substr(0, 1024);
+  // The label left as it was changes nothing.
+  if (newName == oldName) return false;
   CComPtr<IQVRename> rename = ComQuery<IQVRename>(m_pInstance);
   const HRESULT hr = rename ? rename->Rename(newName) : E_NOINTERFACE;
   if (SUCCEEDED(hr)) return true;

@@ -38,7 +38,8 @@ class CQVExplorerModelInstanceObject : public CExplorerContainerObject {
   // The model-instance properties sheet titled captionId.
   void ShowProperties(UINT captionId);
   // Renames the instance; oldName receives the name it had. On refusal the
-  // host's reason is shown ("Operation Failed") and the result is false.
+  // host's reason is shown ("Operation Failed") and the result is false; an
+  // unchanged name is no rename.
   bool Rename(const std::string& newName, std::string& oldName);
   // The block or stream is one of the top-level flowsheet's own, judged by
   // the labels of the Explorer's tree around the selected item.
