@@ -263,6 +263,26 @@ TEST_F(FlowsheetNodesTest, AStructurePastedOntoTheFlowsheetUnderATakenNameIsRefu
   EXPECT_EQ(train->OnDragOver(&data, 0), static_cast<DWORD>(DROPEFFECT_NONE));
 }
 
+TEST_F(FlowsheetNodesTest, AGlobalStructureListsItsBlocksFolderAndIsDeletedAfterTheQuestion) {
+  CExplorerFrame* frame = OpenExplorer();
+  ASSERT_NE(frame, nullptr);
+  CExplorerObject* water = Select(frame, "Simulation/Flowsheet/Blocks/Water");
+  ASSERT_NE(water, nullptr);
+  EXPECT_EQ(Menu(*water), (Strings{"Explore", "Find...", "-", "Delete", "Copy", "Cut", "Rename", "-", "Properties..."}));
+  std::string type;
+  water->GetDisplayText(EOAspectType, type);
+  EXPECT_EQ(type, "FluidProperties");
+
+  ui.AnswerNo();
+  ASSERT_TRUE(frame->RunCommand(ID_EXPLORER_DELETE));
+  EXPECT_TRUE(Unit("Water"));
+  ui.AnswerYes();
+  ASSERT_TRUE(frame->RunCommand(ID_EXPLORER_DELETE));
+  MessageQueue::Pump();
+  EXPECT_FALSE(Unit("Water"));
+  EXPECT_FALSE(Has(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), "Water"));
+}
+
 TEST_F(FlowsheetNodesTest, TheGlobalsPaneListsItsAddEntryThenTheSimulationsTables) {
   CQVEOGlobals globals(type_access::InstanceOf(Store().SimulationType()), &owner);
   globals.ShowContents(list);

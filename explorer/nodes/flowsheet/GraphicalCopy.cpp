@@ -2,6 +2,7 @@
 
 #include "host/com/ComPtr.h"
 #include "host/model/IQVGraphicalCopy.h"
+#include "host/model/IQVStructure.h"
 #include "platform/Services.h"
 
 namespace graphical_copy {
@@ -20,6 +21,12 @@ bool CopyOrCut(IFInstance* unit, bool cut) {
     return false;
   }
   return !cut || SUCCEEDED(copy->Delete());
+}
+
+bool CopyOrCutStructure(IFInstance* structure, bool cut) {
+  CComPtr<IQVStructure> copy = ComQuery<IQVStructure>(structure);
+  if (!copy) return false;
+  return SUCCEEDED(cut ? copy->Cut() : copy->Copy());
 }
 
 }  // namespace graphical_copy

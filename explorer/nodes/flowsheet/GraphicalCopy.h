@@ -12,4 +12,8 @@ bool CanCopyCut(IFInstance* unit);
 // Copies the unit, and for a cut then removes it. False when nothing was done.
 bool CopyOrCut(IFInstance* unit, bool cut);
 
+// Copies or cuts a global structure or a structures container as the host's
+// structure interface does it. False when nothing was done.
+bool CopyOrCutStructure(IFInstance* structure, bool cut);
+
 }  // namespace graphical_copy

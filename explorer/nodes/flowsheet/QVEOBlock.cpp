@@ -5,14 +5,12 @@
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
-#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/GraphicalCopy.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "platform/Resources.h"
-#include "platform/Services.h"
 #include "platform/TextCompare.h"
 #include "platform/UserInterface.h"
 
@@ -98,25 +96,10 @@ int CQVEOBlock::CanDoCommand(UINT id) {
 }
 
 void CQVEOBlock::DoCommand(UINT id) {
+  if (DoUnitCommand(id)) return;
   switch (id) {
     case ID_EXPLORER_PROPERTIES:
       ShowProperties(IDS_BLOCK_PROPERTIES);
-      break;
-    case ID_EXPLORER_EXPLORE:
-      ExploreInstance(*this, m_pInstance);
-      break;
-    case ID_EXPLORER_PASTE:
-      MessageBeep(0);
-      break;
-    case ID_EXPLORER_RENAME:
-      StartLabelEdit();
-      break;
-    case ID_EXPLORER_COPY:
-    case ID_EXPLORER_CUT:
-      graphical_copy::CopyOrCut(CComPtr<IFInstance>(m_pInstance), id == ID_EXPLORER_CUT);
-      break;
-    case ID_EXPLORER_FIND:
-      FindVariables();
       break;
     case ID_EXPLORER_VIEW_ACTIVE_MODEL:
       CreateActiveModel(ActiveModelView);
@@ -144,10 +127,4 @@ void CQVEOBlock::CreateActiveModel(int mode) {
 
 int CQVEOBlock::DontEditLabel() { return IsInTopFlowsheet() ? 0 : 1; }
 
-int CQVEOBlock::EditLabel(std::string newName) {
-  CRQVDocument* document = CQVExplorer::GetCurrentDocument();
-  std::string oldName;
-  if (Rename(newName, oldName) && document) document->OnRenameBlock(oldName, newName);
-  // The item takes the new name from the rename's notices.
-  return 0;
-}
+int CQVEOBlock::EditLabel(std::string newName) { return EditUnitLabel(newName, false); }

@@ -3,15 +3,14 @@
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
-#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
+#include "explorer/nodes/flowsheet/StructureCommands.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVGlobalInstances.h"
-#include "host/model/IQVStructure.h"
 #include "platform/Resources.h"
 
 namespace {
@@ -65,21 +64,8 @@ int CQVEOGlobalStructure::CanDoCommand(UINT id) {
 }
 
 void CQVEOGlobalStructure::DoCommand(UINT id) {
+  if (DoStructureCommand(*this, m_pInstance, id)) return;
   switch (id) {
-    case ID_EXPLORER_EXPLORE:
-      ExploreInstance(*this, m_pInstance);
-      break;
-    case ID_EXPLORER_COPY:
-    case ID_EXPLORER_CUT:
-      if (CComPtr<IQVStructure> structure = ComQuery<IQVStructure>(m_pInstance))
-        id == ID_EXPLORER_CUT ? structure->Cut() : structure->Copy();
-      break;
-    case ID_EXPLORER_DELETE:
-      SelfDestruct(1);
-      break;
-    case ID_EXPLORER_RENAME:
-      StartLabelEdit();
-      break;
     case ID_EXPLORER_FIND:
       FindVariables();
       break;
@@ -99,9 +85,15 @@ int CQVEOGlobalStructure::SelfDestruct(int confirm) {
   CComPtr<IQVGlobalInstances> globals = ComQuery<IQVGlobalInstances>(root);
   CComPtr<IFInstance> instance = m_pInstance;  // removing it may delete this node
   if (!globals || !instance) return 0;
+  // The window hears of the deletion before the host removes the instance, and of its end after.
   CDeletionNotice notice(*this);
+  notice.SendDeleted();
+  if (FAILED(globals->RemoveGlobalInstance(instance))) {
+    notice.PostContentsChanged();
+    return 0;
+  }
   notice.PostDeleted();
-  return SUCCEEDED(globals->RemoveGlobalInstance(instance)) ? 1 : 0;
+  return 1;
 }
 
 int CQVEOGlobalStructure::DontEditLabel() { return IsInTopFlowsheet() ? 0 : 1; }

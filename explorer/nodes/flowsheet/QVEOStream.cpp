@@ -2,15 +2,10 @@
 
 #include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/NodeClassIds.h"
-#include "explorer/core/QVExplorer.h"
-#include "explorer/nodes/flowsheet/ExploreInstance.h"
-#include "explorer/nodes/flowsheet/GraphicalCopy.h"
 #include "explorer/resources/CommandIds.h"
 #include "explorer/resources/IconIds.h"
 #include "explorer/resources/StringIds.h"
-#include "host/framework/CRQVDocument.h"
 #include "platform/Resources.h"
-#include "platform/Services.h"
 
 namespace {
 
@@ -69,36 +64,9 @@ int CQVEOStream::CanDoCommand(UINT id) {
 }
 
 void CQVEOStream::DoCommand(UINT id) {
-  switch (id) {
-    case ID_EXPLORER_PROPERTIES:
-      ShowProperties(IDS_STREAM_PROPERTIES);
-      break;
-    case ID_EXPLORER_EXPLORE:
-      ExploreInstance(*this, m_pInstance);
-      break;
-    case ID_EXPLORER_PASTE:
-      MessageBeep(0);
-      break;
-    case ID_EXPLORER_RENAME:
-      StartLabelEdit();
-      break;
-    case ID_EXPLORER_COPY:
-    case ID_EXPLORER_CUT:
-      graphical_copy::CopyOrCut(CComPtr<IFInstance>(m_pInstance), id == ID_EXPLORER_CUT);
-      break;
-    case ID_EXPLORER_FIND:
-      FindVariables();
-      break;
-    default:
-      break;
-  }
+  if (!DoUnitCommand(id) && id == ID_EXPLORER_PROPERTIES) ShowProperties(IDS_STREAM_PROPERTIES);
 }
 
 int CQVEOStream::DontEditLabel() { return IsInTopFlowsheet() ? 0 : 1; }
 
-int CQVEOStream::EditLabel(std::string newName) {
-  CRQVDocument* document = CQVExplorer::GetCurrentDocument();
-  std::string oldName;
-  if (Rename(newName, oldName) && document) document->OnRenameStream(oldName, newName);
-  return 0;
-}
+int CQVEOStream::EditLabel(std::string newName) { return EditUnitLabel(newName, true); }

@@ -4,10 +4,10 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/QVExplorer.h"
-#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/nodes/flowsheet/FlowsheetEnumerators.h"
 #include "explorer/nodes/flowsheet/QVEOGlobalStructure.h"
+#include "explorer/nodes/flowsheet/StructureCommands.h"
 #include "explorer/nodes/library/DeletionNotice.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
 #include "explorer/resources/CommandIds.h"
@@ -16,7 +16,6 @@
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVGlobalInstances.h"
 #include "host/model/IQVRename.h"
-#include "host/model/IQVStructure.h"
 #include "host/store/IFPropertyDesc.h"
 #include "host/store/MwInstance.h"
 #include "host/store/Status.h"
@@ -110,21 +109,8 @@ int CQVEOStructureContainer::CanDoCommand(UINT id) {
 }
 
 void CQVEOStructureContainer::DoCommand(UINT id) {
+  if (DoStructureCommand(*this, m_pInstance, id)) return;
   switch (id) {
-    case ID_EXPLORER_EXPLORE:
-      ExploreInstance(*this, m_pInstance);
-      break;
-    case ID_EXPLORER_COPY:
-    case ID_EXPLORER_CUT:
-      if (CComPtr<IQVStructure> structure = ComQuery<IQVStructure>(m_pInstance))
-        id == ID_EXPLORER_CUT ? structure->Cut() : structure->Copy();
-      break;
-    case ID_EXPLORER_DELETE:
-      SelfDestruct(1);
-      break;
-    case ID_EXPLORER_RENAME:
-      StartLabelEdit();
-      break;
     case ID_EXPLORER_EXPORT:
       Export();
       break;
@@ -165,31 +151,30 @@ int CQVEOStructureContainer::IsEmpty() {
   return first ? 0 : 1;
 }
 
+void CQVEOStructureContainer::ForEachStructure(const std::function<void(CQVEOGlobalStructure*)>& take) {
+  CQVGlobalStructureEnumerator structures(m_pInstance);
+  for (;;) {
+    CComPtr<IFInstance> structure;
+    structure.Attach(structures.Next());
+    if (!structure) return;
+    take(new CQVEOGlobalStructure(structure, m_pExclusionList, GetOwner()));
+  }
+}
+
 HTREEITEM CQVEOStructureContainer::ShowContents(CTreeCtrl& tree, HTREEITEM parent) {
   std::string name;
   GetDisplayText(EOAspectName, name);
   HTREEITEM item = InsertTreeItem(tree, name, parent, TVI_LAST, 1);
   if (!item || IsExcluded(CQVEOGlobalStructure::ClassID())) return item;
-  CQVGlobalStructureEnumerator structures(m_pInstance);
-  for (;;) {
-    CComPtr<IFInstance> structure;
-    structure.Attach(structures.Next());
-    if (!structure) break;
-    flowsheet_children::InsertChild(tree, item, new CQVEOGlobalStructure(structure, m_pExclusionList, GetOwner()));
-  }
+  ForEachStructure([&](CQVEOGlobalStructure* structure) { flowsheet_children::InsertChild(tree, item, structure); });
   return item;
 }
 
 int CQVEOStructureContainer::ShowContents(CListCtrl& list) {
   InsertColumns(list, 6, kColumnTitles);
   if (IsExcluded(CQVEOGlobalStructure::ClassID())) return 0;
-  CQVGlobalStructureEnumerator structures(m_pInstance);
-  for (;;) {
-    CComPtr<IFInstance> structure;
-    structure.Attach(structures.Next());
-    if (!structure) break;
-    flowsheet_children::AddChildRow(list, new CQVEOGlobalStructure(structure, m_pExclusionList, GetOwner()),
-                                    kRowAspects, 5);
-  }
+  ForEachStructure([&](CQVEOGlobalStructure* structure) {
+    flowsheet_children::AddChildRow(list, structure, kRowAspects, 5);
+  });
   return 0;
 }

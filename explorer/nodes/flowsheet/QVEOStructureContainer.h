@@ -2,9 +2,12 @@
 // structure instances, can be renamed, copied, cut and, when empty, deleted.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "explorer/core/ExplorerContainerObject.h"
+
+class CQVEOGlobalStructure;
 
 class CQVEOStructureContainer : public CExplorerContainerObject {
  public:
@@ -32,4 +35,8 @@ class CQVEOStructureContainer : public CExplorerContainerObject {
   void Export() override {}
   int ShowContents(CListCtrl& list) override;
   HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
+
+ private:
+  // Hands a new node for each structure of the container to take (which owns it).
+  void ForEachStructure(const std::function<void(CQVEOGlobalStructure*)>& take);
 };

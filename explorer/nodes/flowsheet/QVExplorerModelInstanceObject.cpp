@@ -6,7 +6,10 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/QVModelInstanceObjectPropertySheet.h"
+#include "explorer/nodes/flowsheet/ExploreInstance.h"
 #include "explorer/nodes/flowsheet/FlowsheetChildren.h"
+#include "explorer/nodes/flowsheet/GraphicalCopy.h"
+#include "explorer/resources/CommandIds.h"
 #include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVRename.h"
@@ -14,6 +17,7 @@
 #include "host/store/MwInstance.h"
 #include "host/store/Status.h"
 #include "platform/Resources.h"
+#include "platform/Services.h"
 #include "platform/UserInterface.h"
 
 namespace {
@@ -185,3 +189,35 @@ std::string CQVExplorerModelInstanceObject::InstancePath() {
 }
 
 void CQVExplorerModelInstanceObject::FindVariables() { OpenView(CLSID_QVTextEditorView, 0, InstancePath(), nullptr, {}, 0); }
+
+bool CQVExplorerModelInstanceObject::DoUnitCommand(UINT id) {
+  switch (id) {
+    case ID_EXPLORER_EXPLORE:
+      ExploreInstance(*this, m_pInstance);
+      return true;
+    case ID_EXPLORER_PASTE:
+      MessageBeep(0);
+      return true;
+    case ID_EXPLORER_RENAME:
+      StartLabelEdit();
+      return true;
+    case ID_EXPLORER_COPY:
+    case ID_EXPLORER_CUT:
+      graphical_copy::CopyOrCut(CComPtr<IFInstance>(m_pInstance), id == ID_EXPLORER_CUT);
+      return true;
+    case ID_EXPLORER_FIND:
+      FindVariables();
+      return true;
+    default:
+      return false;
+  }
+}
+
+int CQVExplorerModelInstanceObject::EditUnitLabel(const std::string& newName, bool stream) {
+  CRQVDocument* document = CQVExplorer::GetCurrentDocument();
+  std::string oldName;
+  if (!Rename(newName, oldName) || !document) return 0;
+  if (stream) document->OnRenameStream(oldName, newName);
+  else document->OnRenameBlock(oldName, newName);
+  return 0;
+}

@@ -35,6 +35,12 @@ class CQVExplorerModelInstanceObject : public CExplorerContainerObject {
   int m_bStatistics = 1;
 
  protected:
+  // The commands blocks and streams share: explore, paste (a beep), rename,
+  // copy and cut through the flowsheet, find. False for any other id.
+  bool DoUnitCommand(UINT id);
+  // Renames to newName from the label and tells the document (a stream's or a
+  // block's rename). Always 0: the label follows the rename's notices.
+  int EditUnitLabel(const std::string& newName, bool stream);
   // The model-instance properties sheet titled captionId.
   void ShowProperties(UINT captionId);
   // Renames the instance; oldName receives the name it had. On refusal the
