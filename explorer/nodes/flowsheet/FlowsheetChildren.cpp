@@ -23,9 +23,9 @@ namespace flowsheet_children {
 
 namespace {
 
-const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
+const EOAspect kChildRowAspects[] = {EOAspectType, EOAspectStatus};
 constexpr const char* kAllVariablesForm = "AllVariables";
-constexpr const char* kTaskFolder = "TaskTypeFolder";
+constexpr const char* kFlowsheetTaskFolder = "TaskTypeFolder";
 
 bool IsHierarchy(IFInstance* child) {
   CComPtr<IFType> type = type_access::TypeOf(child);
@@ -46,6 +46,12 @@ CQVEOFlowsheetFolder* MakeFolder(bool blocks, CExplorerContainerObject& parent) 
 }
 
 }  // namespace
+
+std::string PathOf(IFInstance* instance) {
+  std::string path;
+  if (instance) instance->GetPath(path);
+  return path;
+}
 
 CExplorerContainerObject* MakeBlockNode(IFInstance* child, CExplorerContainerObject& parent) {
   if (!child) return nullptr;
@@ -88,7 +94,7 @@ void AddUnitFolderRows(CListCtrl& list, CExplorerContainerObject& parent) {
       delete folder;
       continue;
     }
-    AddChildRow(list, folder, kRowAspects, 2);
+    AddChildRow(list, folder, kChildRowAspects, 2);
   }
 }
 
@@ -112,7 +118,7 @@ void AddOwnedRows(CListCtrl& list, CExplorerContainerObject& parent, IFType* typ
           delete node;
           continue;
         }
-        AddChildRow(list, node, kRowAspects, 2);
+        AddChildRow(list, node, kChildRowAspects, 2);
       }
     }
   }
@@ -125,19 +131,19 @@ void AddOwnedRows(CListCtrl& list, CExplorerContainerObject& parent, IFType* typ
       DWORD flags = 0;
       if (SUCCEEDED(script->GetFlags(&flags)) && !(flags & FT_SYSTEM))
         AddChildRow(list, new CQVEOScript(scriptOwner ? scriptOwner.Get() : instance, script.Get(), owner, 0),
-                    kRowAspects, 2);
+                    kChildRowAspects, 2);
       script.Release();
       scriptOwner.Release();
     }
   }
 
   if (!parent.IsExcluded(CQVEOTask::ClassID()) && type) {
-    CQVFolderTypeEnum tasks(type, kTaskFolder);
+    CQVFolderTypeEnum tasks(type, kFlowsheetTaskFolder);
     while (CComPtr<IFTypeDesc> desc = tasks.Next()) {
       DWORD flags = 0;
       if (FAILED(desc->GetFlags(&flags)) || !(flags & FT_TASK)) continue;
       CComPtr<IFInstance> task = type_access::InstanceOf(type_access::TypeOf(desc));
-      if (task) AddChildRow(list, new CQVEOTask(task, owner, 0, EO_TASK_OF_BLOCK, instance), kRowAspects, 2);
+      if (task) AddChildRow(list, new CQVEOTask(task, owner, 0, EO_TASK_OF_BLOCK, instance), kChildRowAspects, 2);
     }
   }
 }
@@ -163,7 +169,7 @@ void AddStructureContainerRows(CListCtrl& list, CExplorerContainerObject& parent
   CComPtr<IFInstance> container;
   while (containers->Next(&container) == S_OK && container) {
     AddChildRow(list, new CQVEOStructureContainer(container, parent.GetExclusionList(), parent.GetOwner(), 0),
-                kRowAspects, 2);
+                kChildRowAspects, 2);
     container.Release();
   }
 }

@@ -4,11 +4,16 @@
 // something; forms, scripts and tasks follow in the contents pane.
 #pragma once
 
+#include <string>
+
 #include "explorer/core/ExplorerContainerObject.h"
 #include "host/com/ComPtr.h"
 #include "host/store/IFType.h"
 
 namespace flowsheet_children {
+
+// An instance's path below the flowsheet ("" for the flowsheet itself and when it cannot be had).
+std::string PathOf(IFInstance* instance);
 
 // The node for a child found by the block enumerator: a hierarchy, a global
 // structure or a block; null when the Explorer hides that class.

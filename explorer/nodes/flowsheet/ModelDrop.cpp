@@ -5,6 +5,7 @@
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerPanes.h"
 #include "explorer/core/QVExplorer.h"
+#include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/resources/StringIds.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/store/Status.h"
@@ -16,18 +17,12 @@ namespace model_drop {
 
 namespace {
 
-std::string PathOf(IFInstance* instance) {
-  std::string path;
-  if (instance) instance->GetPath(path);
-  return path;
-}
-
 // The first tree item, in the order a person reads the tree, whose node stands
 // for the unit at path (its own folders share its path but come after it).
 HTREEITEM FindUnitItem(CTreeCtrl& tree, HTREEITEM first, const std::string& path) {
   for (HTREEITEM item = first; item; item = tree.GetNextSiblingItem(item)) {
     auto* node = reinterpret_cast<CExplorerObject*>(tree.GetItemData(item));
-    if (node && CExplorerObject::IsLive(node) && node->GetInstance() && PathOf(node->GetInstance()) == path)
+    if (node && CExplorerObject::IsLive(node) && node->GetInstance() && flowsheet_children::PathOf(node->GetInstance()) == path)
       return item;
     if (HTREEITEM found = FindUnitItem(tree, tree.GetChildItem(item), path)) return found;
   }
@@ -49,7 +44,7 @@ bool AddBlock(CExplorerObject& target, IFInstance* flowsheet, const COleDataObje
   // Taken before the change: the panes rebuild while the host announces it.
   const HWND owner = target.GetOwner() ? target.GetOwner()->GetSafeHwnd() : nullptr;
   CComPtr<IFInstance> held(flowsheet);
-  const std::string parentPath = PathOf(held);
+  const std::string parentPath = flowsheet_children::PathOf(held);
   std::string name;
   const HRESULT hr = document->AddBlock(held, payload->modelType, name);
   if (FAILED(hr)) {

@@ -7,6 +7,7 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/dialogs/QVModelInstanceObjectPropertySheet.h"
 #include "explorer/nodes/flowsheet/ExploreInstance.h"
+#include "explorer/nodes/flowsheet/FlowsheetChildren.h"
 #include "explorer/nodes/flowsheet/GraphicalCopy.h"
 #include "explorer/nodes/library/CompiledFolderStatus.h"
 #include "explorer/nodes/library/LibraryMenuCommands.h"
@@ -23,15 +24,9 @@
 
 namespace {
 
-constexpr std::size_t kMaxNameLength = 80;
-constexpr DWORD kFlowsheetEditorKind = 0x40000;
-constexpr const char* kCompiledModelFolder = "CompiledModelFolder";
-
-std::string PathOf(IFInstance* instance) {
-  std::string path;
-  if (instance) instance->GetPath(path);
-  return path;
-}
+constexpr std::size_t kMaxHierarchyNameLength = 80;
+constexpr DWORD kHierarchyEditorKind = 0x40000;
+constexpr const char* kFlowsheetCompiledFolder = "CompiledModelFolder";
 
 }  // namespace
 
@@ -60,7 +55,7 @@ int CQVEOFlowsheet::operator==(CExplorerObject& other) {
   if (this == &other) return 1;
   auto* flowsheet = dynamic_cast<CQVEOFlowsheet*>(&other);
   return flowsheet && m_pInstance && flowsheet->m_pInstance && m_bHierarchy == flowsheet->m_bHierarchy &&
-         PathOf(m_pInstance) == PathOf(flowsheet->m_pInstance);
+         flowsheet_children::PathOf(m_pInstance) == flowsheet_children::PathOf(flowsheet->m_pInstance);
 }
 
 int CQVEOFlowsheet::IsValid() { return m_pInstance && MwInstance(m_pInstance.Get()).IsValid(); }
@@ -83,7 +78,7 @@ void CQVEOFlowsheet::GetStatus() {
   CComPtr<IFType> type = FlowsheetType();
   CComPtr<IFTypeDesc> desc = type_access::DescriptorOf(type);
   if (!desc) return;
-  const bool failed = IsListedInCompiledFolder(desc, kCompiledModelFolder, type_access::NameOf(type));
+  const bool failed = IsListedInCompiledFolder(desc, kFlowsheetCompiledFolder, type_access::NameOf(type));
   m_nStatusTextId = failed ? IDS_NOT_OK : IDS_OK;
   if (m_nStatus != EO_STATUS_SYSTEM) m_nStatus = failed ? EO_STATUS_NOT_OK : EO_STATUS_OK;
 }
@@ -95,7 +90,7 @@ int CQVEOFlowsheet::GetDisplayText(EOAspect aspect, std::string& text) {
       return 1;
     }
     if (!m_pModel || FAILED(m_pModel->GetName(text))) return 0;
-    text = text.substr(0, kMaxNameLength);
+    text = text.substr(0, kMaxHierarchyNameLength);
     return 1;
   }
   if (aspect == EOAspectType) {
@@ -240,7 +235,7 @@ void CQVEOFlowsheet::Edit(bool asTypeEditor) {
   if (asTypeEditor && m_bHierarchy) MwInstance(m_pInstance.Get()).StringPath(title);
   else GetDisplayText(EOAspectName, title);
   const bool readOnly = asTypeEditor && m_bReadOnly;
-  CQVTextEditorFrame::Launch(CComPtr<IFInstance>(m_pInstance).Get(), desc.Get(), title, kFlowsheetEditorKind,
+  CQVTextEditorFrame::Launch(CComPtr<IFInstance>(m_pInstance).Get(), desc.Get(), title, kHierarchyEditorKind,
                              readOnly, 0);
 }
 

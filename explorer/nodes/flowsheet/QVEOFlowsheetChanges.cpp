@@ -28,11 +28,11 @@ constexpr DWORD kConstraintsFlags = 524800;
 constexpr DWORD kConstraintsOptions = 4;
 constexpr DWORD kConstraintsMode = 25;
 
-void Broadcast(CRQVDocument* document, UINT message) {
+void BroadcastLockout(CRQVDocument* document, UINT message) {
   if (document) document->Broadcast(message, 0, 0, 0);
 }
 
-void Output(CRQVDocument* document, const std::string& text) {
+void OutputLine(CRQVDocument* document, const std::string& text) {
   if (document) document->OutputMessage(text, -1, 0);
 }
 
@@ -46,8 +46,8 @@ int CQVEOFlowsheet::Compile() {
   std::string text;
   if (!data || FAILED(ReadDataObjectText(data, kFlowsheetConstraintsFormat, text))) return FALSE;
   CRQVDocument* document = CQVExplorer::GetCurrentDocument();
-  Broadcast(document, WM_CORVANECM_CDB_LOCKOUT_STARTS);
-  Output(document, "\nCompiling...");
+  BroadcastLockout(document, WM_CORVANECM_CDB_LOCKOUT_STARTS);
+  OutputLine(document, "\nCompiling...");
   // type is held for the call: the compile may make the panes delete this node.
   const QVParseReport report =
       QVCompileConstraints(type, text, "", kConstraintsFlags, kConstraintsOptions, kConstraintsMode);
@@ -55,12 +55,12 @@ int CQVEOFlowsheet::Compile() {
   char line[128];
   std::snprintf(line, sizeof line, "Compilation completed. %d error(s), %d warning(s)\n", report.ErrorCount(),
                 report.WarningCount());
-  Output(document, line);
+  OutputLine(document, line);
   if (report.ErrorCount() > 0) {
     if (document) document->ShowOutputWindow(1);
     CQVExplorer::ShowMessage("There are compilation errors...", kExplorerCaption, MB_ICONEXCLAMATION);
   }
-  Broadcast(document, WM_CORVANECM_CDB_LOCKOUT_ENDS);
+  BroadcastLockout(document, WM_CORVANECM_CDB_LOCKOUT_ENDS);
   CLibraryToolbarLink::NotifyIfPresent(QV_LIBTOOLBAR_CONTENTS_CHANGED);
   return FALSE;
 }

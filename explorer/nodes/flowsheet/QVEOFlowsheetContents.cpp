@@ -11,8 +11,8 @@
 
 namespace {
 
-const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
-const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
+const UINT kFlowsheetColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
+const EOAspect kFlowsheetRowAspects[] = {EOAspectType, EOAspectStatus};
 
 }  // namespace
 
@@ -31,7 +31,7 @@ void CQVEOFlowsheet::ShowChildren(CTreeCtrl& tree, HTREEITEM item) {
 }
 
 int CQVEOFlowsheet::ShowContents(CListCtrl& list) {
-  InsertColumns(list, 3, kColumnTitles);
+  InsertColumns(list, 3, kFlowsheetColumnTitles);
   if (!m_pInstance) return 0;
   CWnd* owner = GetOwner();
   // The Add entries make their forms, scripts and tasks in the flowsheet's own definitions.
@@ -40,15 +40,15 @@ int CQVEOFlowsheet::ShowContents(CListCtrl& list) {
   using flowsheet_children::AddChildRow;
   if (definitions) {
     if (!IsExcluded(CQVEOAddFormInstance::ClassID()))
-      AddChildRow(list, new CQVEOAddFormInstance(definitions, owner), kRowAspects, 2);
+      AddChildRow(list, new CQVEOAddFormInstance(definitions, owner), kFlowsheetRowAspects, 2);
     if (!IsExcluded(CQVEOAddScript::ClassID()))
-      AddChildRow(list, new CQVEOAddScript(definitions, owner), kRowAspects, 2);
-    if (!IsExcluded(CQVEOAddTask::ClassID())) AddChildRow(list, new CQVEOAddTask(definitions, owner), kRowAspects, 2);
+      AddChildRow(list, new CQVEOAddScript(definitions, owner), kFlowsheetRowAspects, 2);
+    if (!IsExcluded(CQVEOAddTask::ClassID())) AddChildRow(list, new CQVEOAddTask(definitions, owner), kFlowsheetRowAspects, 2);
   }
   flowsheet_children::AddUnitFolderRows(list, *this);
   flowsheet_children::AddOwnedRows(list, *this, FlowsheetType(), !m_bHierarchy);
   if (!IsExcluded(CQVEOFlowsheetText::ClassID()))
-    AddChildRow(list, new CQVEOFlowsheetText(m_pInstance, owner, m_bReadOnly, m_bHierarchy), kRowAspects, 2);
+    AddChildRow(list, new CQVEOFlowsheetText(m_pInstance, owner, m_bReadOnly, m_bHierarchy), kFlowsheetRowAspects, 2);
   flowsheet_children::AddStructureContainerRows(list, *this);
   return 0;
 }

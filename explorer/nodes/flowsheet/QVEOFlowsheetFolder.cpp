@@ -28,12 +28,6 @@ const UINT kStreamColumns[] = {IDS_NAME,      IDS_TYPE,      IDS_STATUS,     IDS
 const EOAspect kStreamAspects[] = {EOAspectType,      EOAspectStatus,           EOAspectEquations,
                                    EOAspectVariables, EOAspectDegreesOfFreedom, EOAspectDescription};
 
-std::string PathOf(IFInstance* instance) {
-  std::string path;
-  if (instance) instance->GetPath(path);
-  return path;
-}
-
 }  // namespace
 
 CQVEOFlowsheetFolder::CQVEOFlowsheetFolder(const FlowsheetFolderTraits& traits, IFInstance* instance,
@@ -48,7 +42,7 @@ int CQVEOFlowsheetFolder::GetClassName(std::string& name) {
 
 int CQVEOFlowsheetFolder::operator==(CExplorerObject& other) {
   if (GetClassID() != other.GetClassID()) return 0;
-  return this == &other || (GetInstance() && other.GetInstance() && PathOf(GetInstance()) == PathOf(other.GetInstance()));
+  return this == &other || (GetInstance() && other.GetInstance() && flowsheet_children::PathOf(GetInstance()) == flowsheet_children::PathOf(other.GetInstance()));
 }
 
 int CQVEOFlowsheetFolder::IsValid() { return m_pInstance && MwInstance(m_pInstance.Get()).IsValid(); }
@@ -56,7 +50,7 @@ int CQVEOFlowsheetFolder::IsValid() { return m_pInstance && MwInstance(m_pInstan
 bool CQVEOFlowsheetFolder::ListsDeclaredBlocks() {
   if (m_traits.streams || !m_pInstance) return false;
   DWORD attributes = 0;
-  return PathOf(m_pInstance).empty() ||
+  return flowsheet_children::PathOf(m_pInstance).empty() ||
          (SUCCEEDED(m_pInstance->GetAttributes(&attributes)) && (attributes & FI_HIERARCHY));
 }
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
+const UINT kStructureColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 
 }  // namespace
 
@@ -117,11 +117,11 @@ HTREEITEM CQVEOGlobalStructure::ShowContents(CTreeCtrl& tree, HTREEITEM parent) 
 }
 
 int CQVEOGlobalStructure::ShowContents(CListCtrl& list) {
-  InsertColumns(list, 3, kColumnTitles);
+  InsertColumns(list, 3, kStructureColumnTitles);
   if (!m_pInstance) return 0;
   CExplorerContainerObject* folder = flowsheet_children::MakeBlockFolder(*this);
-  static const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus};
-  if (folder && !folder->IsEmpty()) flowsheet_children::AddChildRow(list, folder, kRowAspects, 2);
+  static const EOAspect kStructureRowAspects[] = {EOAspectType, EOAspectStatus};
+  if (folder && !folder->IsEmpty()) flowsheet_children::AddChildRow(list, folder, kStructureRowAspects, 2);
   else delete folder;
   return 0;
 }

@@ -24,16 +24,10 @@
 
 namespace {
 
-const UINT kColumnTitles[] = {IDS_NAME,      IDS_TYPE,      IDS_STATUS,
+const UINT kContainerColumnTitles[] = {IDS_NAME,      IDS_TYPE,      IDS_STATUS,
                               IDS_EQUATIONS, IDS_VARIABLES, IDS_DEGREES_OF_FREEDOM_SHORT};
-const EOAspect kRowAspects[] = {EOAspectType, EOAspectStatus, EOAspectEquations, EOAspectVariables,
+const EOAspect kContainerRowAspects[] = {EOAspectType, EOAspectStatus, EOAspectEquations, EOAspectVariables,
                                 EOAspectDegreesOfFreedom};
-
-std::string PathOf(IFInstance* instance) {
-  std::string path;
-  if (instance) instance->GetPath(path);
-  return path;
-}
 
 }  // namespace
 
@@ -55,7 +49,7 @@ CExplorerObject* CQVEOStructureContainer::Clone() {
 
 int CQVEOStructureContainer::operator==(CExplorerObject& other) {
   if (other.GetClassID() != ClassID()) return 0;
-  return this == &other || (m_pInstance && other.GetInstance() && PathOf(m_pInstance) == PathOf(other.GetInstance()));
+  return this == &other || (m_pInstance && other.GetInstance() && flowsheet_children::PathOf(m_pInstance) == flowsheet_children::PathOf(other.GetInstance()));
 }
 
 int CQVEOStructureContainer::GetDisplayText(EOAspect aspect, std::string& text) {
@@ -171,10 +165,10 @@ HTREEITEM CQVEOStructureContainer::ShowContents(CTreeCtrl& tree, HTREEITEM paren
 }
 
 int CQVEOStructureContainer::ShowContents(CListCtrl& list) {
-  InsertColumns(list, 6, kColumnTitles);
+  InsertColumns(list, 6, kContainerColumnTitles);
   if (IsExcluded(CQVEOGlobalStructure::ClassID())) return 0;
   ForEachStructure([&](CQVEOGlobalStructure* structure) {
-    flowsheet_children::AddChildRow(list, structure, kRowAspects, 5);
+    flowsheet_children::AddChildRow(list, structure, kContainerRowAspects, 5);
   });
   return 0;
 }

@@ -22,16 +22,10 @@
 
 namespace {
 
-constexpr std::size_t kMaxNameLength = 80;
+constexpr std::size_t kMaxUnitNameLength = 80;
 constexpr const char* kFlowsheetLabel = "Flowsheet";
 
-const UINT kColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
-
-std::string PathOf(IFInstance* instance) {
-  std::string path;
-  if (instance) instance->GetPath(path);
-  return path;
-}
+const UINT kUnitColumnTitles[] = {IDS_NAME, IDS_TYPE, IDS_STATUS};
 
 }  // namespace
 
@@ -52,7 +46,7 @@ int CQVExplorerModelInstanceObject::operator==(CExplorerObject& other) {
   if (this == &other) return 1;
   IFInstance* mine = GetInstance();
   IFInstance* theirs = other.GetInstance();
-  return mine && theirs && PathOf(mine) == PathOf(theirs);
+  return mine && theirs && flowsheet_children::PathOf(mine) == flowsheet_children::PathOf(theirs);
 }
 
 void CQVExplorerModelInstanceObject::GetStatus() {
@@ -72,12 +66,12 @@ int CQVExplorerModelInstanceObject::GetDisplayText(EOAspect aspect, std::string&
   switch (aspect) {
     case EOAspectName:
       if (!m_pModel || FAILED(m_pModel->GetName(text))) return 0;
-      text = text.substr(0, kMaxNameLength);
+      text = text.substr(0, kMaxUnitNameLength);
       return 1;
     case EOAspectType: {
       CComPtr<IRModelType> type = ModelType();
       if (!type || FAILED(type->GetName(text))) return 0;
-      text = text.substr(0, kMaxNameLength);
+      text = text.substr(0, kMaxUnitNameLength);
       return 1;
     }
     case EOAspectStatus:
@@ -134,7 +128,7 @@ HTREEITEM CQVExplorerModelInstanceObject::ShowContents(CTreeCtrl& tree, HTREEITE
 }
 
 int CQVExplorerModelInstanceObject::ShowContents(CListCtrl& list) {
-  InsertColumns(list, 3, kColumnTitles);
+  InsertColumns(list, 3, kUnitColumnTitles);
   if (!m_pInstance) return 0;
   flowsheet_children::AddUnitFolderRows(list, *this);
   flowsheet_children::AddOwnedRows(list, *this, type_access::TypeOf(m_pInstance), false);
