@@ -5,6 +5,7 @@
 // the Globals pane.
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
+#include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/flowsheet/QVEOFlowsheet.h"
@@ -281,6 +282,34 @@ TEST_F(FlowsheetNodesTest, AGlobalStructureListsItsBlocksFolderAndIsDeletedAfter
   MessageQueue::Pump();
   EXPECT_FALSE(Unit("Water"));
   EXPECT_FALSE(Has(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), "Water"));
+}
+
+// A window of the application that notes the store's lock-out messages.
+class LockoutListener : public CWnd {
+ public:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CORVANECM_CDB_LOCKOUT_STARTS) heard.push_back("starts");
+    if (message == WM_CORVANECM_CDB_LOCKOUT_ENDS) heard.push_back("ends");
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+  Strings heard;
+};
+
+TEST_F(FlowsheetNodesTest, CompilingTheFlowsheetLocksOtherWindowsOutAndReportsToTheMessages) {
+  CExplorerFrame* frame = OpenExplorer();
+  ASSERT_NE(frame, nullptr);
+  LockoutListener listener;
+  ASSERT_TRUE(listener.Create("listener", "", 0, CRect(0, 0, 10, 10), nullptr, 0));
+  Select(frame, "Simulation/Flowsheet");
+  Document().Messages().Clear();
+  ASSERT_TRUE(frame->RunCommand(ID_EXPLORER_COMPILE));
+  EXPECT_EQ(listener.heard, (Strings{"starts", "ends"}));
+  const std::string output = Document().Messages().Text();
+  EXPECT_NE(output.find("Compiling..."), std::string::npos) << output;
+  EXPECT_NE(output.find("Compilation completed. 0 error(s), 0 warning(s)\n"), std::string::npos) << output;
+  // The tree still shows the flowsheet it compiled.
+  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), kSampleBlocks);
+  listener.DestroyWindow();
 }
 
 TEST_F(FlowsheetNodesTest, TheGlobalsPaneListsItsAddEntryThenTheSimulationsTables) {
