@@ -15,6 +15,8 @@
 #include "explorer/window/ExplorerTreeView.h"
 #include "host/framework/CRQVDocument.h"
 #include "host/model/IQVGraphicalCopy.h"
+#include "host/model/IQVVariable.h"
+#include "host/model/IQVVariableLookup.h"
 #include "host/model/IRModel.h"
 #include "host/store/HostClassIds.h"
 #include "tests/explorer_simulation/FlowsheetTestSupport.h"
@@ -233,6 +235,25 @@ TEST_F(FlowsheetNodesTest, ABlockCopiedInOneExplorerIsPastedRenamedAndCutInBoth)
   ASSERT_TRUE(second->RunCommand(ID_EXPLORER_PASTE));
   MessageQueue::Pump();
   EXPECT_TRUE(Has(TreeBelow(first, "Simulation/Flowsheet/Blocks/Train2/Blocks"), "Holdup"));
+}
+
+TEST_F(FlowsheetNodesTest, AVariableFixedElsewhereUpdatesTheDegreesOfFreedomInEveryBlocksList) {
+  CExplorerFrame* first = OpenExplorer();
+  CExplorerFrame* second = OpenExplorer();
+  ASSERT_TRUE(first && second);
+  for (CExplorerFrame* frame : {first, second}) {
+    ASSERT_TRUE(frame->RunCommand(ID_VIEW_DETAILS));
+    Select(frame, "Simulation/Flowsheet/Blocks");
+  }
+  const std::size_t t101 = 3;
+  ASSERT_EQ(Rows(first)[t101], "T101");
+  const int before = std::atoi(Rows(first, 5)[t101].c_str());
+  CComPtr<IQVVariable> area;
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(SimulationInstance())->FindVariable("T101.Area", &area), S_OK);
+  ASSERT_EQ(area->SetPropertyText("Spec", "Free"), S_OK);
+  MessageQueue::Pump();
+  // One more unknown, one more degree of freedom: seen in both without a refresh.
+  for (CExplorerFrame* frame : {first, second}) EXPECT_EQ(Rows(frame, 5)[t101], std::to_string(before + 1));
 }
 
 TEST_F(FlowsheetNodesTest, AStructurePastedOntoTheFlowsheetUnderATakenNameIsRefused) {

@@ -8,9 +8,10 @@
 #include <string>
 
 #include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/model/IRModel.h"
 
-class CQVExplorerModelInstanceObject : public CExplorerContainerObject {
+class CQVExplorerModelInstanceObject : public CExplorerContainerObject, public IExplorerModelInstanceNode {
  public:
   using CExplorerContainerObject::ShowContents;
 
@@ -32,6 +33,7 @@ class CQVExplorerModelInstanceObject : public CExplorerContainerObject {
   HTREEITEM ShowContents(CTreeCtrl& tree, HTREEITEM parent) override;
 
   // The statistics columns are counted again at every read while this is set.
+  void SetStatisticsFlag(int on) override { m_bStatistics = on; }
   int m_bStatistics = 1;
 
  protected:
