@@ -256,6 +256,22 @@ TEST_F(FlowsheetNodesTest, AVariableFixedElsewhereUpdatesTheDegreesOfFreedomInEv
   for (CExplorerFrame* frame : {first, second}) EXPECT_EQ(Rows(frame, 5)[t101], std::to_string(before + 1));
 }
 
+TEST_F(FlowsheetNodesTest, APasteTheHostCannotReadLeavesTheFlowsheetAsItWas) {
+  CExplorerFrame* frame = OpenExplorer();
+  ASSERT_NE(frame, nullptr);
+  const std::string text = Document().Flowsheet().ContainerType("", false)->Text();
+  COleDataSource foreign;
+  const std::string payload = "PRINT T101.Level\n";
+  foreign.CacheGlobalData(CF_KTR_COPY_SELECTION, std::vector<std::uint8_t>(payload.begin(), payload.end()));
+  foreign.SetClipboard();
+  Select(frame, "Simulation/Flowsheet");
+  ASSERT_TRUE(frame->RunCommand(ID_EXPLORER_PASTE));
+  MessageQueue::Pump();
+  EXPECT_EQ(Document().Flowsheet().ContainerType("", false)->Text(), text);
+  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), kSampleBlocks);
+  EXPECT_NE(Document().Messages().Text().find("Nothing was pasted"), std::string::npos);
+}
+
 TEST_F(FlowsheetNodesTest, AStructurePastedOntoTheFlowsheetUnderATakenNameIsRefused) {
   CExplorerFrame* frame = OpenExplorer();
   ASSERT_NE(frame, nullptr);
