@@ -97,10 +97,7 @@ int CQVEOFlowsheet::GetDisplayText(EOAspect aspect, std::string& text) {
     text = LoadStringOrEmpty(m_bHierarchy ? IDS_HIERARCHY : IDS_FLOWSHEET);
     return 1;
   }
-  if (aspect == EOAspectStatus && m_nStatusTextId) {
-    text = LoadStringOrEmpty(m_nStatusTextId);
-    return 1;
-  }
+  // The compile state shows as the item's overlay, not as a text.
   return 0;
 }
 
