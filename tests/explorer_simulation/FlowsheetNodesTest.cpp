@@ -13,7 +13,9 @@
 #include "explorer/resources/CommandIds.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
+#include "host/com/DataObject.h"
 #include "host/framework/CRQVDocument.h"
+#include "host/language/Parser.h"
 #include "host/model/IQVGraphicalCopy.h"
 #include "host/model/IQVVariable.h"
 #include "host/model/IQVVariableLookup.h"
@@ -347,6 +349,31 @@ TEST_F(FlowsheetNodesTest, CompilingTheFlowsheetLocksOtherWindowsOutAndReportsTo
   // The tree still shows the flowsheet it compiled.
   EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), kSampleBlocks);
   listener.DestroyWindow();
+}
+
+TEST_F(FlowsheetNodesTest, AFlowsheetWhoseTextFailsIsMarkedAndItsCompileSaysSo) {
+  CComPtr<IFType> simulation = type_access::TypeOf(SimulationInstance());
+  std::string text;
+  ASSERT_EQ(ReadDataObjectText(ComQuery<IDataObject>(simulation), kFlowsheetConstraintsFormat, text), S_OK);
+  const std::string broken = text.substr(0, text.rfind("End")) + "  T104 as NoSuchTank;\nEnd\n";
+  ASSERT_TRUE(QVCompileConstraints(simulation, broken, "", 524800, 4, 25).HasErrors());
+
+  CExplorerFrame* frame = OpenExplorer();
+  ASSERT_NE(frame, nullptr);
+  CExplorerTreeView* tree = frame->GetTreeView();
+  HTREEITEM item = tree->FindItemByLabels({"Simulation", "Flowsheet"});
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(tree->GetItemState(item, TVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(EO_OVERLAY_ERROR));
+  EXPECT_EQ(tree->GetExplorerObject(item)->GetStatusCode(), EO_STATUS_NOT_OK);
+
+  Select(frame, "Simulation/Flowsheet");
+  ui.AnswerOk();
+  ASSERT_TRUE(frame->RunCommand(ID_EXPLORER_COMPILE));
+  ASSERT_FALSE(ui.Prompts().empty());
+  EXPECT_EQ(ui.Prompts().back().text, "There are compilation errors...");
+  EXPECT_EQ(ui.Prompts().back().caption, "Explorer");
+  EXPECT_NE(Document().Messages().Text().find("Compilation completed. 1 error(s)"), std::string::npos)
+      << Document().Messages().Text();
 }
 
 TEST_F(FlowsheetNodesTest, TheGlobalsPaneListsItsAddEntryThenTheSimulationsTables) {
