@@ -62,13 +62,7 @@ int CQVEOBlock::BuildContextMenu(CMenu& menu) {
     build.AddPopup(IDS_ACTIVE_MODEL, popup);
   }
   if (CanGCopyCut()) build.AddSeparator();
-  build.Add(ID_EXPLORER_COPY, IDS_MENU_COPY);
-  if (!FlowsheetIsLocked()) {
-    build.Add(ID_EXPLORER_CUT, IDS_MENU_CUT);
-    build.Add(ID_EXPLORER_RENAME, IDS_MENU_RENAME);
-  }
-  build.AddSeparator();
-  build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
+  AddUnitEditEntries(build);
   return 1;
 }
 

@@ -37,13 +37,7 @@ int CQVEOStream::BuildContextMenu(CMenu& menu) {
   build.Add(ID_EXPLORER_EXPLORE, IDS_MENU_EXPLORE);
   build.Add(ID_EXPLORER_FIND, IDS_MENU_FIND);
   build.AddSeparator();
-  build.Add(ID_EXPLORER_COPY, IDS_MENU_COPY);
-  if (!FlowsheetIsLocked()) {
-    build.Add(ID_EXPLORER_CUT, IDS_MENU_CUT);
-    build.Add(ID_EXPLORER_RENAME, IDS_MENU_RENAME);
-  }
-  build.AddSeparator();
-  build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
+  AddUnitEditEntries(build);
   return 1;
 }
 

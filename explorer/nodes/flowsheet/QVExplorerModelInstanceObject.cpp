@@ -184,6 +184,16 @@ std::string CQVExplorerModelInstanceObject::InstancePath() {
 
 void CQVExplorerModelInstanceObject::FindVariables() { OpenView(CLSID_QVTextEditorView, 0, InstancePath(), nullptr, {}, 0); }
 
+void CQVExplorerModelInstanceObject::AddUnitEditEntries(CContextMenuBuilder& build) {
+  build.Add(ID_EXPLORER_COPY, IDS_MENU_COPY);
+  if (!FlowsheetIsLocked()) {
+    build.Add(ID_EXPLORER_CUT, IDS_MENU_CUT);
+    build.Add(ID_EXPLORER_RENAME, IDS_MENU_RENAME);
+  }
+  build.AddSeparator();
+  build.Add(ID_EXPLORER_PROPERTIES, IDS_MENU_PROPERTIES);
+}
+
 bool CQVExplorerModelInstanceObject::DoUnitCommand(UINT id) {
   switch (id) {
     case ID_EXPLORER_EXPLORE:

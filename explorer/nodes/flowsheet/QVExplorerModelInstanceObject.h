@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "explorer/core/ContextMenuBuilder.h"
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 #include "host/model/IRModel.h"
@@ -37,6 +38,9 @@ class CQVExplorerModelInstanceObject : public CExplorerContainerObject, public I
   int m_bStatistics = 1;
 
  protected:
+  // The end of a block's or stream's menu: Copy; Cut and Rename unless a run
+  // holds the flowsheet; a separator; Properties.
+  void AddUnitEditEntries(CContextMenuBuilder& build);
   // The commands blocks and streams share: explore, paste (a beep), rename,
   // copy and cut through the flowsheet, find. False for any other id.
   bool DoUnitCommand(UINT id);
