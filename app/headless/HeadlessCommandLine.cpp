@@ -45,6 +45,9 @@ bool PrintRequest(const HeadlessRequest& request, CExplorerFrame& frame, std::os
       return true;
     case HeadlessRequest::Kind::Menu: {
       if (!FindPath(frame, request.path, true, place, problem)) return false;
+      // A right-click selects what it hits first: a node may offer commands by where it is selected.
+      if (place.row >= 0) frame.GetListView()->UserClick(place.row);
+      else SelectTreeItem(frame, place.item);
       CExplorerObject* node = PlaceNode(frame, place);
       if (!node) {
         problem = "the item has no node";

@@ -8,6 +8,12 @@
 #include "explorer/core/QVExplorer.h"
 #include "explorer/nodes/diagnostics/QVEODiagnostic.h"
 #include "explorer/nodes/diagnostics/QVEOWarning.h"
+#include "explorer/nodes/flowsheet/QVEOBlock.h"
+#include "explorer/nodes/flowsheet/QVEOFlowsheet.h"
+#include "explorer/nodes/flowsheet/QVEOFlowsheetFolder.h"
+#include "explorer/nodes/flowsheet/QVEOGlobalStructure.h"
+#include "explorer/nodes/flowsheet/QVEOStream.h"
+#include "explorer/nodes/flowsheet/QVEOStructureContainer.h"
 #include "explorer/nodes/library/AddEntries.h"
 #include "explorer/nodes/library/QVEOBlockType.h"
 #include "explorer/nodes/library/QVEOBlockTypes.h"
@@ -65,11 +71,20 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOLibrary(i, l, w, 1);
        }},
       // 3. (I, L, W)
-      {&CLSID_QVEOFlowsheet, "CQVEOFlowsheet", nullptr},
+      {&CLSID_QVEOFlowsheet, "CQVEOFlowsheet",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOFlowsheet(i, l, w);
+       }},
       // 4. (I, L, W)
-      {&CLSID_QVEOBlockFolder, "CQVEOBlockFolder", nullptr},
+      {&CLSID_QVEOBlockFolder, "CQVEOBlockFolder",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOBlockFolder(i, l, w);
+       }},
       // 5. (I, L, W)
-      {&CLSID_QVEOStreamFolder, "CQVEOStreamFolder", nullptr},
+      {&CLSID_QVEOStreamFolder, "CQVEOStreamFolder",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOStreamFolder(i, l, w);
+       }},
       // 6. (I, L, W, 0)
       {&CLSID_QVEOVariableTypes, "CQVEOVariableTypes",
        [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
@@ -106,9 +121,15 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOControllerType(i, l, w, 0);
        }},
       // 13. (I, L, W)
-      {&CLSID_QVEOBlock, "CQVEOBlock", nullptr},
+      {&CLSID_QVEOBlock, "CQVEOBlock",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOBlock(i, l, w);
+       }},
       // 14. (I, L, W)
-      {&CLSID_QVEOStream, "CQVEOStream", nullptr},
+      {&CLSID_QVEOStream, "CQVEOStream",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOStream(i, l, w);
+       }},
       // 15. (I, W, 0)
       {&CLSID_QVEOVariableType, "CQVEOVariableType",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {
@@ -285,9 +306,15 @@ const std::vector<ExplorerNodeFactoryEntry>& ExplorerNodeFactoryTable() {
          return new CQVEOWarning(w, std::string());
        }},
       // 50. (I, L, W, 0)
-      {&CLSID_QVEOStructureContainer, "CQVEOStructureContainer", nullptr},
+      {&CLSID_QVEOStructureContainer, "CQVEOStructureContainer",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOStructureContainer(i, l, w, 0);
+       }},
       // 51. (I, L, W)
-      {&CLSID_QVEOGlobalStructure, "CQVEOGlobalStructure", nullptr},
+      {&CLSID_QVEOGlobalStructure, "CQVEOGlobalStructure",
+       [](IFInstance* i, CExplorerExclusionList* l, CWnd* w) -> CExplorerObject* {
+         return new CQVEOGlobalStructure(i, l, w);
+       }},
       // 52. (I, W, no folder)
       {&CLSID_QVEOAddStructure, "CQVEOAddStructure",
        [](IFInstance* i, CExplorerExclusionList*, CWnd* w) -> CExplorerObject* {

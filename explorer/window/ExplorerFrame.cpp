@@ -192,7 +192,9 @@ CExplorerContainerObject* CExplorerFrame::MakeRoot(CCreateContext* context,
                                             : CExplorerDirectMakers::equivalence;
       if (make) root = make(record->dataSource, nullptr, this);
     } else {
-      root = CQVExplorer::Manufacture(*classId, nullptr, nullptr, this);
+      // A flowsheet unit is explored by its instance, carried as the record's data source.
+      CComPtr<IFInstance> instance = ComQuery<IFInstance>(record->dataSource);
+      root = CQVExplorer::Manufacture(*classId, instance, nullptr, this);
     }
   }
   auto* container = AsContainer(root);

@@ -66,6 +66,12 @@ class CRQVDocument : public CRDocument {
   virtual HRESULT DoCreateActiveModel(IFInstance* block, ActiveModelMode mode, const std::string& text1,
                                       const std::string& text2, const std::string& text3, bool flag1,
                                       bool flag2) = 0;
+  // Adds a block of model to the flowsheet or hierarchy instance under a name
+  // made from the model's (returned in name). A host without flowsheet editing
+  // answers E_NOTIMPL.
+  virtual HRESULT AddBlock(IFInstance* /*flowsheet*/, IRModelType* /*model*/, std::string& /*name*/) {
+    return E_NOTIMPL;
+  }
   // Ends any stream the user is drawing on the flowsheet.
   virtual void CancelCurrentStream() = 0;
   // The model type the user is dragging onto the flowsheet (null when none).

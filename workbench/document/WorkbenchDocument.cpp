@@ -452,6 +452,29 @@ HRESULT CWorkbenchDocument::DoCreateActiveModel(IFInstance* block, ActiveModelMo
   return S_OK;
 }
 
+HRESULT CWorkbenchDocument::AddBlock(IFInstance* flowsheet, IRModelType* model, std::string& name) {
+  if (!flowsheet || !model) return E_POINTER;
+  std::string path, typeName;
+  if (FAILED(flowsheet->GetPath(path)) || FAILED(model->GetName(typeName))) return FE_STALE;
+  if (FlowsheetIsLocked()) return FE_LOCKED;
+  // Only a flowsheet or a hierarchy declares blocks of its own.
+  const int container = m_flowsheet->Current().FindUnit(path);
+  if (container < 0 || (container > 0 && m_flowsheet->Current().Unit(container).kind != UnitKind::Hierarchy))
+    return E_INVALIDARG;
+  // The model's name numbered from 1: "BufferTank1", then "BufferTank2".
+  const std::string prefix = path.empty() ? std::string() : path + ".";
+  std::string candidate;
+  for (int n = 1; candidate.empty() || m_flowsheet->Current().FindUnit(prefix + candidate) >= 0; ++n)
+    candidate = typeName + std::to_string(n);
+  std::vector<std::string> made;
+  const HRESULT hr = m_flowsheet->PasteText(path, candidate + " as " + typeName + ";\n", &made);
+  if (FAILED(hr)) return hr;
+  name = made.empty() ? candidate : made.front();
+  m_actions.Record("flowsheet: Add block " + prefix + name + " of " + typeName);
+  SetModifiedFlag(true);
+  return S_OK;
+}
+
 void CWorkbenchDocument::OnSelectModelType(IRModelType* type) { m_selectedModelType = type; }
 
 HRESULT CWorkbenchDocument::GetFlowsheetType(IFType** type) {

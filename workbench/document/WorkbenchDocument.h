@@ -96,6 +96,7 @@ class CWorkbenchDocument : public CRQVDocument {
   HRESULT DoCreateActiveModel(IFInstance* block, ActiveModelMode mode, const std::string& text1,
                               const std::string& text2, const std::string& text3, bool flag1, bool flag2) override;
   void CancelCurrentStream() override { ++m_cancelStreamRequests; }
+  HRESULT AddBlock(IFInstance* flowsheet, IRModelType* model, std::string& name) override;
   void OnSelectModelType(IRModelType* type) override;
   HRESULT GetFlowsheetType(IFType** type) override;
   HRESULT GetRootQVModel(IUnknown** root) override;

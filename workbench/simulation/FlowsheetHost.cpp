@@ -257,6 +257,8 @@ HRESULT CFlowsheetHost::SetVariable(const std::string& path, const std::string& 
   change.ApplyTo(built);
   m_built->CountSpecChange(built.unit, before, built.spec);
   if (onChanged) onChanged(QV_HINT_VALUES_CHANGED);
+  // Fixing or freeing a variable changes the degrees of freedom the block lists show.
+  if (onChanged && built.spec != before) onChanged(QV_HINT_DEGREES_OF_FREEDOM);
   return S_OK;
 }
 
