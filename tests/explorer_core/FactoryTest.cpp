@@ -15,8 +15,7 @@ namespace {
 using namespace explorer_test;
 using FactoryTest = ExplorerCoreTest;
 
-// Every class Manufacture makes a node for. A class moves here from
-// kNotBuiltYet when its maker is registered.
+// Every class Manufacture makes a node for.
 const std::vector<const GUID*> kMadeByTheFactory = {
     &CLSID_QVEOSimulation,          &CLSID_QVEOLibrary,           &CLSID_QVEOVariableTypes,
     &CLSID_QVEOPortTypes,           &CLSID_QVEOProcedures,        &CLSID_QVEOComponentLists,
