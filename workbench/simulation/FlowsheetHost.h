@@ -16,6 +16,7 @@
 #include "platform/Types.h"
 #include "workbench/simulation/Flowsheet.h"
 #include "workbench/simulation/FlowsheetValues.h"
+#include "workbench/simulation/ValueChangeEvents.h"
 #include "workbench/store/BackLink.h"
 
 struct IFInstance;
@@ -52,6 +53,8 @@ class CFlowsheetHost : public CLinkTarget {
   // name that has never compiled, so the unit shows "Not OK".
   CStoreType* MissingType(const std::string& name);
   bool IsLocked() const { return isLocked && isLocked(); }
+  // The "OnVariableChange" event the root model offers (IQVEventSource).
+  CValueChangeEvents& Events() { return *m_events; }
 
   // ---- changes; each edits the text of the flowsheet-like type that declares the unit ----
   // FE_INVALIDNAME, FE_NAMEEXISTS, FE_NOTFOUND, FE_READONLY, FE_LOCKED.
@@ -91,4 +94,5 @@ class CFlowsheetHost : public CLinkTarget {
   unsigned m_builtGeneration = 0;
   std::vector<std::string> m_reported;
   std::unordered_map<std::string, CComPtr<CStoreType>> m_missingTypes;
+  CComPtr<CValueChangeEvents> m_events = MakeComObject<CValueChangeEvents>();
 };
