@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,12 @@ class CDrainingTank : public IDaeSystem {
     return true;
   }
   void Publish(double t, const double* y, const double*) override {
-    published.push_back({t, y[0]});
+    published->push_back({t, y[0]});
   }
 
-  std::vector<std::pair<double, double>> published;  // (time, level)
+  // (time, level) at each publish; shared, so that it outlives a tank a run owns.
+  std::shared_ptr<std::vector<std::pair<double, double>>> published =
+      std::make_shared<std::vector<std::pair<double, double>>>();
 
  private:
   double m_area, m_k, m_h0;

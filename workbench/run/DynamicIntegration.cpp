@@ -46,8 +46,8 @@ CDynamicIntegration::Slice CDynamicIntegration::Advance(int maxSteps, bool& repo
         ++m_reports;
         Publish();
         reported = true;
-        if (target >= m_endTime) return Slice::Finished;
-        break;
+        // A slice ends at a report, so that each one is shown before the run goes on.
+        return target >= m_endTime ? Slice::Finished : Slice::Working;
     }
   }
   return Time() >= m_endTime ? Slice::Finished : Slice::Working;

@@ -22,8 +22,8 @@ class CDynamicIntegration {
 
   // Makes the starting point consistent and publishes it; false with Problem().
   bool Start();
-  // At most maxSteps integrator steps. reported is set when values were
-  // published (a reporting time or the end was reached).
+  // At most maxSteps integrator steps, ending early at a reporting time or
+  // the end, where the values are published and reported is set.
   Slice Advance(int maxSteps, bool& reported);
   // Publishes the values of the last accepted step (a consistent point short of the next report).
   void PublishWhereItStands();

@@ -57,6 +57,12 @@ CSolverOptions::CSolverOptions() {
   Define("Compression", VARIANT::Bool(true));
   Define(std::string(kPrintLevel), VARIANT::Int(1));
   Define(std::string(kRunMode), VARIANT::Int(0));
+  Define(std::string(kAbsoluteTolerance), VARIANT::Real(1e-7));
+  Define(std::string(kRelativeTolerance), VARIANT::Real(1e-6));
+  Define(std::string(kMaxIterations), VARIANT::Int(100));
+  Define(std::string(kMaxIntegratorSteps), VARIANT::Int(5000));
+  Define(std::string(kEndTime), VARIANT::Real(10.0));
+  Define(std::string(kReportingInterval), VARIANT::Real(1.0));
 }
 
 HRESULT CSolverOptions::Define(const std::string& name, const VARIANT& value) {
@@ -73,6 +79,19 @@ std::vector<std::string> CSolverOptions::Names() const {
 int CSolverOptions::PrintLevel() const {
   const auto* entry = m_options.Find(kPrintLevel);
   return entry && entry->value.vt == VT_I4 ? entry->value.lVal : 0;
+}
+
+double CSolverOptions::Real(std::string_view name, double fallback) const {
+  const auto* entry = m_options.Find(name);
+  if (!entry) return fallback;
+  if (entry->value.vt == VT_R8) return entry->value.dblVal;
+  if (entry->value.vt == VT_I4) return entry->value.lVal;
+  return fallback;
+}
+
+int CSolverOptions::Integer(std::string_view name, int fallback) const {
+  const auto* entry = m_options.Find(name);
+  return entry && entry->value.vt == VT_I4 ? entry->value.lVal : fallback;
 }
 
 int CSolverOptions::RunMode() const {

@@ -14,10 +14,19 @@
 class CSolverOptions : public CComObject<IQVSolverOptions> {
  public:
   static constexpr std::string_view kPrintLevel = "PrintLevel";
-  static constexpr std::string_view kRunMode = "RunMode";
+  static constexpr std::string_view kRunMode = "RunMode";  // ZN_RUN_*, 0 before the first choice
+  // Residuals and steps below these count as converged (Newton and the integrator's error test).
+  static constexpr std::string_view kAbsoluteTolerance = "AbsoluteTolerance";
+  static constexpr std::string_view kRelativeTolerance = "RelativeTolerance";
+  static constexpr std::string_view kMaxIterations = "MaxIterations";            // Newton, per group
+  static constexpr std::string_view kMaxIntegratorSteps = "MaxIntegratorSteps";  // per reporting interval
+  // A dynamic run's end time and reporting interval, in seconds.
+  static constexpr std::string_view kEndTime = "EndTime";
+  static constexpr std::string_view kReportingInterval = "ReportingInterval";
 
   // "Propinfo", "WatchGroup", "CheckProcDerivs", "Nonlinear.Hiresidual",
-  // "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression", "PrintLevel", "RunMode".
+  // "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression", "PrintLevel", "RunMode",
+  // then the tolerances, iteration limits and the dynamic run's times above.
   CSolverOptions();
 
   // A new option (E_INVALIDARG for an empty value, FE_NAMEEXISTS for a known name).
@@ -25,6 +34,9 @@ class CSolverOptions : public CComObject<IQVSolverOptions> {
   std::vector<std::string> Names() const;
   int PrintLevel() const;
   int RunMode() const;
+  // A number option's value (an integer read as a real); fallback when missing or of another kind.
+  double Real(std::string_view name, double fallback) const;
+  int Integer(std::string_view name, int fallback) const;
   // "Name = value;" lines in definition order, for exports and files.
   std::string ToText() const;
 
