@@ -92,6 +92,8 @@ TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
   EXPECT_TRUE(main->OnCmdMsg(ID_HOST_ADVANCED_RESET, CN_UPDATE_COMMAND_UI, &state));
   EXPECT_TRUE(state.IsEnabled());
   Doc().ShowHomotopy();
+  ui.Ui().AnswerCancel();  // the Solver Options and Run Options dialogs
+  ui.Ui().AnswerCancel();
   Doc().ShowSolverOptions(-1);
   Doc().OnTimeSettings();
   Doc().SnapshotManagement();

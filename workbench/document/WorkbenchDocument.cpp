@@ -23,6 +23,8 @@
 #include "workbench/language/TextCase.h"
 #include "workbench/simulation/FlowsheetInstantiation.h"
 #include "workbench/simulation/FlowsheetText.h"
+#include "workbench/run/RunOptionsDialog.h"
+#include "workbench/run/SolverOptionsDialog.h"
 #include "host/store/HostClassIds.h"
 #include "platform/SafeFile.h"
 #include <algorithm>
@@ -650,7 +652,17 @@ int CWorkbenchDocument::GetPrintLevel() const { return m_store->SolverOptions().
 
 // ---- the host's dialogs ----
 
-void CWorkbenchDocument::ShowSolverOptions(int /*page*/) { m_actions.Record("dialog: Solver Options"); }
+void CWorkbenchDocument::ShowSolverOptions(int /*page*/) {
+  m_actions.Record("dialog: Solver Options");
+  CSolverOptionsDialog dialog(m_store->SolverOptions(), AfxGetMainWnd());
+  if (dialog.DoModal() == IDOK && dialog.Changed()) SetModifiedFlag(true);
+}
+
+void CWorkbenchDocument::OnTimeSettings() {
+  m_actions.Record("dialog: Run Options");
+  CRunOptionsDialog dialog(m_store->SolverOptions(), AfxGetMainWnd());
+  if (dialog.DoModal() == IDOK && dialog.Changed()) SetModifiedFlag(true);
+}
 
 void CWorkbenchDocument::Insert() {
   CFileDialog dialog(true, "ktrf", {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,

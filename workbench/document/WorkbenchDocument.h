@@ -2,7 +2,8 @@
 // its file, the messages window's log, the settings saved with the
 // simulation, and the host operations the explorer asks for. Operations whose
 // effect is a host dialog or a run of the solver are recorded and announced
-// as one line ("run: Run", "dialog: Homotopy").
+// as one line ("run: Run", "dialog: Homotopy"); the Run Options and Solver
+// Options dialogs are then shown, and what they change is saved with the simulation.
 #pragma once
 
 #include <functional>
@@ -139,7 +140,7 @@ class CWorkbenchDocument : public CRQVDocument {
   void ShowExternalInterfacing() override { m_actions.Record("dialog: Simulation Access Extensions"); }
   void ShowOnLineLinks() override { m_actions.Record("dialog: On Line Links"); }
   void SnapshotManagement() override { m_actions.Record("dialog: Snapshots"); }
-  void OnTimeSettings() override { m_actions.Record("dialog: Run Options"); }
+  void OnTimeSettings() override;
   void Insert() override;
   void AddModelessDialog(CDialog* dialog) override;
   void RemoveModelessDialog(CDialog* dialog) override;
