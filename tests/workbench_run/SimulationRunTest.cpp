@@ -3,6 +3,8 @@
 // that are not offered; a solve that fails; the diagnostics each run leaves.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/diagnostics/IZNDecomposition.h"
 #include "tests/workbench_run/TestDaeSystems.h"
 #include "workbench/document/WorkbenchDocument.h"
@@ -45,7 +47,10 @@ class SimulationRunTest : public ::testing::Test {
       };
       hooks.message = [this](const std::string& line) { messages.push_back(line); };
       hooks.lockFlowsheet = [this](bool locked) { document.SetFlowsheetLocked(locked); };
-      hooks.valuesChanged = [this] { ++valueChanges; };
+      hooks.valuesChanged = [this] {
+        ++valueChanges;
+        if (onValues) onValues();
+      };
       m_run = std::make_unique<CSimulationRun>(document.Flowsheet(), m_options, solver, hooks);
     }
     return *m_run;
@@ -66,6 +71,7 @@ class SimulationRunTest : public ::testing::Test {
   std::vector<std::shared_ptr<std::vector<std::pair<double, double>>>> published;  // of each tank made
   std::vector<std::string> messages;
   int valueChanges = 0;
+  std::function<void()> onValues;  // what a view does when told of values
 
  private:
   CSolverOptions& m_options = document.Store().SolverOptions();
@@ -171,5 +177,17 @@ TEST_F(SimulationRunTest, RefusedAndFailedRunsSayWhyAndKeepWhatTheOtherModesLeft
   EXPECT_FALSE(run.Start(ZN_RUN_DYNAMIC, 5.0));
   EXPECT_EQ(run.Status(), kRunStatusNotStarted);
   EXPECT_EQ(run.Summary(), "Dynamic run could not start: no states");
+  EXPECT_FALSE(document.FlowsheetIsLocked());
+}
+
+TEST_F(SimulationRunTest, AViewThatStopsTheRunWhenToldOfNewValuesEndsItCleanly) {
+  CSimulationRun& run = Run();
+  onValues = [&] {
+    if (valueChanges == 3) run.Stop();
+  };
+  ASSERT_TRUE(run.Start(ZN_RUN_DYNAMIC, 6.0));
+  while (run.Step()) {
+  }
+  EXPECT_EQ(run.Status(), kRunStatusStopped);
   EXPECT_FALSE(document.FlowsheetIsLocked());
 }

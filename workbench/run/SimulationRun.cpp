@@ -189,6 +189,7 @@ bool CSimulationRun::Step() {
   bool reported = false;
   const CDynamicIntegration::Slice slice = m_dynamic->Advance(kStepsPerSlice, reported);
   if (reported && m_hooks.valuesChanged) m_hooks.valuesChanged();
+  if (!m_dynamic) return false;  // a listener stopped the run meanwhile
   switch (slice) {
     case CDynamicIntegration::Slice::Working:
       if (m_hooks.stateChanged) m_hooks.stateChanged();
