@@ -127,3 +127,15 @@ TEST_F(SampleDynamicRunTest, StoppedHalfWayTheValuesSatisfyTheAlgebraicRelations
   EXPECT_EQ(run.Status(), kRunStatusConverged);
   EXPECT_DOUBLE_EQ(run.SimulatedTime(), stoppedAt + 100.0);
 }
+
+TEST_F(SampleDynamicRunTest, ReplacingTheSimulationEndsTheRunAndForgetsWhatTheRunsLeft) {
+  ASSERT_TRUE(document.Run().Start(ZN_RUN_DYNAMIC, 2000.0));
+  ASSERT_TRUE(document.Run().Step());
+  ASSERT_TRUE(document.LastRunDiagnostics());
+  document.NewSimulation();
+  EXPECT_FALSE(document.Run().IsActive());
+  EXPECT_FALSE(document.FlowsheetIsLocked());
+  EXPECT_FALSE(document.LastRunDiagnostics());
+  EXPECT_EQ(document.GetLastRunStatus(), kRunStatusNone);
+  EXPECT_EQ(document.Run().SimulatedTime(), 0.0);
+}

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "workbench/solver/DaeSystem.h"
 
@@ -63,7 +64,11 @@ CDaeIntegrator::~CDaeIntegrator() = default;
 
 bool CDaeIntegrator::Fail(const std::string& what, int flag) {
   m_problem = what;
-  if (flag < 0) m_problem += std::string(" (") + IDAGetReturnFlagName(flag) + ")";
+  if (flag < 0) {
+    char* name = IDAGetReturnFlagName(flag);  // IDA's own allocation, ours to free
+    m_problem += std::string(" (") + (name ? name : "?") + ")";
+    std::free(name);
+  }
   if (!m_idaMessage.empty()) m_problem += ": " + m_idaMessage;
   return false;
 }
