@@ -177,6 +177,7 @@ TEST_F(SimulationRunTest, RefusedAndFailedRunsSayWhyAndKeepWhatTheOtherModesLeft
   EXPECT_FALSE(run.Start(ZN_RUN_DYNAMIC, 5.0));
   EXPECT_EQ(run.Status(), kRunStatusNotStarted);
   EXPECT_EQ(run.Summary(), "Dynamic run could not start: no states");
+  EXPECT_EQ(document.GetLastRunStatus(), kRunStatusNotStarted);
   EXPECT_FALSE(document.FlowsheetIsLocked());
 }
 

@@ -88,12 +88,18 @@ void CSimulationRun::Publish(DecompositionRecord decomposition, std::vector<Deco
   m_hooks.publish(MergeRunDiagnostics(last.get(), std::move(decomposition), std::move(equivalences)), status);
 }
 
+void CSimulationRun::PublishNotStarted() {
+  // Nothing was solved: the diagnostics stay as they were, the status says so.
+  m_status = kRunStatusNotStarted;
+  if (m_hooks.publish) m_hooks.publish(m_hooks.lastDiagnostics ? m_hooks.lastDiagnostics() : nullptr, m_status);
+}
+
 bool CSimulationRun::Start(int mode, std::optional<double> endTime) {
   std::string why;
   if (!CanStart(mode, &why)) return Refuse(why);
-  // The chosen mode is the simulation's run mode from now on.
-  m_options.SetProperty(std::string(CSolverOptions::kRunMode), VARIANT::Int(mode));
   if (mode != ZN_RUN_DYNAMIC) {
+    // The chosen mode is the simulation's run mode from now on.
+    m_options.SetProperty(std::string(CSolverOptions::kRunMode), VARIANT::Int(mode));
     RunSolved(mode);
     return m_status != kRunStatusNotStarted;
   }
@@ -112,10 +118,7 @@ void CSimulationRun::RunSolved(int mode) {
     summary = std::string(RunModeText(mode)) + " run " +
               (!outcome.started ? "could not start" : outcome.converged ? "converged" : "did not converge");
   if (!outcome.started) {
-    // Nothing was solved: the diagnostics stay as they were, the status says so.
-    m_status = kRunStatusNotStarted;
-    if (m_hooks.publish)
-      m_hooks.publish(m_hooks.lastDiagnostics ? m_hooks.lastDiagnostics() : nullptr, m_status);
+    PublishNotStarted();
     Tell(summary, outcome.messages);
     return;
   }
@@ -137,10 +140,10 @@ bool CSimulationRun::StartDynamic(double endTime) {
   if (!std::isfinite(endTime) || !(endTime > m_time))
     return Refuse("The end time " + RunTimeText(endTime) + " s is not after the simulated time " + RunTimeText(m_time) +
                   " s: choose a later end time in the Run Options, or rewind.");
+  m_options.SetProperty(std::string(CSolverOptions::kRunMode), VARIANT::Int(ZN_RUN_DYNAMIC));
   if (m_time == 0.0 || !m_haveDynamicDecomposition) {
     // From time 0 the states take their initial values and everything else follows from them.
     RunSolved(ZN_RUN_INITIALIZATION);
-    m_options.SetProperty(std::string(CSolverOptions::kRunMode), VARIANT::Int(ZN_RUN_DYNAMIC));
     if (m_status == kRunStatusNotStarted) return false;
     if (m_status != kRunStatusConverged) {
       Tell("Dynamic run not started: the initialization did not converge");
@@ -153,7 +156,7 @@ bool CSimulationRun::StartDynamic(double endTime) {
   std::string problem;
   std::unique_ptr<IDaeSystem> dae = m_solver.makeDae(flowsheet, m_options, problem);
   if (!dae) {
-    m_status = kRunStatusNotStarted;
+    PublishNotStarted();
     Tell("Dynamic run could not start: " + (problem.empty() ? std::string("no equation system") : problem));
     return false;
   }
@@ -161,7 +164,7 @@ bool CSimulationRun::StartDynamic(double endTime) {
   auto dynamic = std::make_unique<CDynamicIntegration>(std::move(dae), RunTolerancesOf(m_options), m_time, endTime,
                                                        interval);
   if (!dynamic->Start()) {
-    m_status = kRunStatusNotStarted;
+    PublishNotStarted();
     Tell("Dynamic run could not start: " + dynamic->Problem());
     return false;
   }

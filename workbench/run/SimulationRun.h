@@ -74,6 +74,7 @@ class CSimulationRun {
   bool StartDynamic(double endTime);
   void EndDynamic(int status, const std::string& summary, bool publishValues);
   void Publish(DecompositionRecord decomposition, std::vector<DecompEquivalenceRecord> equivalences, int status);
+  void PublishNotStarted();
   void Tell(const std::string& summary, const std::vector<std::string>& messages = {});
 
   CFlowsheetHost& m_flowsheet;
