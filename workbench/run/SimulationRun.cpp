@@ -68,6 +68,7 @@ bool CSimulationRun::CanStart(int mode, std::string* reason) const {
 bool CSimulationRun::Refuse(const std::string& why) {
   m_summary = why;
   if (m_hooks.message) m_hooks.message(why);
+  if (m_hooks.stateChanged) m_hooks.stateChanged();  // the status bar says why
   return false;
 }
 
