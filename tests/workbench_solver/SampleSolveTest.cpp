@@ -75,6 +75,15 @@ TEST_F(SampleSolveTest, TankSampleSteadyStateKeepsItsMassBalancesAndHeads) {
     ASSERT_TRUE(record.residuals->Residual(static_cast<int>(e), residual)) << record.equations[e].name;
     EXPECT_LE(std::fabs(residual), 1e-7) << record.equations[e].name;
   }
+  // The residuals stay answerable once the flowsheet they came from is gone.
+  flowsheet.reset();
+  for (std::size_t e = 0; e < record.equations.size(); ++e) {
+    if (record.equations[e].name != "T101.static") continue;
+    EXPECT_EQ(record.residuals->LongResidualText(static_cast<int>(e)), "116010.57 = 101325 + 998 * 9.81 * 1.5");
+    EXPECT_NEAR(std::stod(record.residuals->ResidualText(static_cast<int>(e))), 0.0, 1e-7);
+  }
+  EXPECT_EQ(record.residuals->ResidualText(-1), "Not available");
+  EXPECT_EQ(record.residuals->LongResidualText(static_cast<int>(record.equations.size())), "");
 }
 
 TEST_F(SampleSolveTest, TankSampleInitializesFromItsStates) {

@@ -25,6 +25,33 @@ std::string NameList(const std::vector<std::string>& names) {
   return text;
 }
 
+// Marks with mark what the unmatched nodes of one side reach by alternating
+// paths: along their entries (starts, targets) to the other side, and back
+// along the matching. Nodes already marked are left as they are.
+void MarkAlternating(const int* starts, const int* targets, const std::vector<int>& match,
+                     const std::vector<int>& otherMatch, std::vector<std::uint8_t>& part,
+                     std::vector<std::uint8_t>& otherPart, std::uint8_t mark) {
+  std::vector<int> queue;
+  for (std::size_t i = 0; i < match.size(); ++i)
+    if (match[i] < 0 && !part[i]) {
+      part[i] = mark;
+      queue.push_back(static_cast<int>(i));
+    }
+  for (std::size_t at = 0; at < queue.size(); ++at) {
+    const std::size_t i = static_cast<std::size_t>(queue[at]);
+    for (int e = starts[i]; e < starts[i + 1]; ++e) {
+      const std::size_t j = static_cast<std::size_t>(targets[e]);
+      if (otherPart[j]) continue;
+      otherPart[j] = mark;
+      const int next = otherMatch[j];
+      if (next >= 0 && !part[static_cast<std::size_t>(next)]) {
+        part[static_cast<std::size_t>(next)] = mark;
+        queue.push_back(next);
+      }
+    }
+  }
+}
+
 // Strongly connected components of the graph on the active nodes (edges from
 // a node to the nodes it needs), each emitted after everything it needs:
 // Tarjan's algorithm without recursion.
@@ -166,44 +193,8 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
     for (int r = 0; r < rowCount; ++r)
       if (rowMatch[static_cast<std::size_t>(r)] >= 0) columnMatch[static_cast<std::size_t>(rowMatch[static_cast<std::size_t>(r)])] = r;
     std::vector<std::uint8_t> rowPart(static_cast<std::size_t>(rowCount), 0), columnPart(static_cast<std::size_t>(columnCount), 0);
-    std::vector<int> queue;
-    for (int r = 0; r < rowCount; ++r)
-      if (rowMatch[static_cast<std::size_t>(r)] < 0) {
-        rowPart[static_cast<std::size_t>(r)] = 1;
-        queue.push_back(r);
-      }
-    for (std::size_t at = 0; at < queue.size(); ++at) {
-      const int r = queue[at];
-      for (int e = system.RowStart(r); e < system.RowStart(r + 1); ++e) {
-        const int c = system.EntryColumn(e);
-        if (columnPart[static_cast<std::size_t>(c)]) continue;
-        columnPart[static_cast<std::size_t>(c)] = 1;
-        const int next = columnMatch[static_cast<std::size_t>(c)];
-        if (next >= 0 && !rowPart[static_cast<std::size_t>(next)]) {
-          rowPart[static_cast<std::size_t>(next)] = 1;
-          queue.push_back(next);
-        }
-      }
-    }
-    queue.clear();
-    for (int c = 0; c < columnCount; ++c)
-      if (columnMatch[static_cast<std::size_t>(c)] < 0 && !columnPart[static_cast<std::size_t>(c)]) {
-        columnPart[static_cast<std::size_t>(c)] = 2;
-        queue.push_back(c);
-      }
-    for (std::size_t at = 0; at < queue.size(); ++at) {
-      const int c = queue[at];
-      for (int k = starts[static_cast<std::size_t>(c)]; k < starts[static_cast<std::size_t>(c) + 1]; ++k) {
-        const int r = rows[static_cast<std::size_t>(k)];
-        if (rowPart[static_cast<std::size_t>(r)]) continue;
-        rowPart[static_cast<std::size_t>(r)] = 2;
-        const int next = rowMatch[static_cast<std::size_t>(r)];
-        if (next >= 0 && !columnPart[static_cast<std::size_t>(next)]) {
-          columnPart[static_cast<std::size_t>(next)] = 2;
-          queue.push_back(next);
-        }
-      }
-    }
+    MarkAlternating(system.RowStarts().data(), system.EntryColumns().data(), rowMatch, columnMatch, rowPart, columnPart, 1);
+    MarkAlternating(starts, rows, columnMatch, rowMatch, columnPart, rowPart, 2);
     for (int r = 0; r < rowCount; ++r)
       (rowPart[static_cast<std::size_t>(r)] == 1 ? overRows : rowPart[static_cast<std::size_t>(r)] == 2 ? underRows : wellRows)
           .push_back(r);
@@ -268,9 +259,26 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
     }
   }
   // BTF gives upper block triangular form: the last block needs no other, so groups run from the last.
-  for (int b = static_cast<int>(blocks.size()) - 2; b >= 0; --b) {
-    const int first = blocks[static_cast<std::size_t>(b)], size = blocks[static_cast<std::size_t>(b) + 1] - first;
-    d.AddGroup(false, p.data() + first, size, q.data() + first, size);
+  // (In one pass over arrays sized up front: most groups are of one equation, and there can be a million.)
+  const std::size_t blockCount = blocks.empty() ? 0 : blocks.size() - 1;
+  const std::size_t groupsBefore = d.m_type.size(), entriesBefore = d.m_rows.size();
+  const std::size_t wellCount = blockCount ? static_cast<std::size_t>(blocks.back()) : 0;
+  d.m_type.resize(groupsBefore + blockCount, ZN_GROUP_NONLINEAR);
+  d.m_singular.resize(groupsBefore + blockCount, 0);
+  d.m_nonZeros.resize(groupsBefore + blockCount, 0);
+  d.m_tornOf.resize(groupsBefore + blockCount, -1);
+  d.m_rowStart.resize(groupsBefore + blockCount + 1);
+  d.m_columnStart.resize(groupsBefore + blockCount + 1);
+  d.m_rows.resize(entriesBefore + wellCount);
+  d.m_columns.resize(entriesBefore + wellCount);
+  std::size_t at = entriesBefore, group = groupsBefore;
+  for (int b = static_cast<int>(blockCount) - 1; b >= 0; --b, ++group) {
+    for (int k = blocks[static_cast<std::size_t>(b)]; k < blocks[static_cast<std::size_t>(b) + 1]; ++k, ++at) {
+      d.m_rows[at] = p[static_cast<std::size_t>(k)];
+      d.m_columns[at] = q[static_cast<std::size_t>(k)];
+      d.m_columnGroup[static_cast<std::size_t>(q[static_cast<std::size_t>(k)])] = static_cast<int>(group);
+    }
+    d.m_rowStart[group + 1] = d.m_columnStart[group + 1] = static_cast<int>(at);
   }
   if (!underColumns.empty())
     d.AddGroup(true, underRows.data(), static_cast<int>(underRows.size()), underColumns.data(),

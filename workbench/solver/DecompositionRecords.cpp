@@ -172,7 +172,6 @@ DecompositionRecord MakeDecompositionRecord(const CEquationSystem& system, const
   for (int r = 0; r < system.RowCount(); ++r)
     if (build.RowRecord(r) >= 0) recordEquations[static_cast<std::size_t>(build.RowRecord(r))] = system.RowEquation(r);
   record.residuals = std::make_shared<CSolvedResiduals>(system.SharedEquations(), std::move(recordEquations),
-                                                        system.Values(), system.Derivatives(),
-                                                        system.RunMode() == ZN_RUN_STEADY_STATE);
+                                                        system.Values(), system.Derivatives());
   return record;
 }

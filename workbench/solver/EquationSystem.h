@@ -39,6 +39,8 @@ class CEquationSystem {
   int RowStart(int row) const { return m_rowStart[static_cast<std::size_t>(row)]; }
   int EntryColumn(int entry) const { return m_entryColumn[static_cast<std::size_t>(entry)]; }
   int EntryCount() const { return static_cast<int>(m_entryColumn.size()); }
+  const std::vector<int>& RowStarts() const { return m_rowStart; }
+  const std::vector<int>& EntryColumns() const { return m_entryColumn; }
   // The pattern by columns: rows ColumnRows()[ColumnStarts()[c] .. ColumnStarts()[c + 1] - 1], ascending.
   const std::vector<int>& ColumnStarts() const { return m_columnStarts; }
   const std::vector<int>& ColumnRows() const { return m_columnRows; }

@@ -1,25 +1,12 @@
 #include "workbench/solver/SolvedResiduals.h"
 
-#include "workbench/simulation/Flowsheet.h"
-
 CSolvedResiduals::CSolvedResiduals(std::shared_ptr<const CCompiledEquations> compiled, std::vector<int> equations,
-                                   std::vector<double> values, std::vector<double> derivatives, bool steady)
+                                   std::vector<double> values, std::vector<double> derivatives)
     : m_compiled(std::move(compiled)),
       m_equations(std::move(equations)),
       m_values(std::move(values)),
       m_derivatives(std::move(derivatives)),
-      m_steady(steady),
       m_scratch(2 * static_cast<std::size_t>(m_compiled->MaxNodes()) + 2) {}
-
-bool CSolvedResiduals::TakeValues(const CFlowsheet& flowsheet) {
-  const std::vector<InstanceVariable>& variables = flowsheet.Variables();
-  if (variables.size() != m_values.size()) return false;
-  for (std::size_t i = 0; i < variables.size(); ++i) {
-    m_values[i] = variables[i].value;
-    m_derivatives[i] = m_steady || variables[i].spec == VariableSpec::Fixed ? 0.0 : variables[i].derivative;
-  }
-  return true;
-}
 
 bool CSolvedResiduals::Residual(int equation, double& residual) const {
   if (!Valid(equation)) return false;

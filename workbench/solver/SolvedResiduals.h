@@ -9,18 +9,12 @@
 #include "workbench/diagnostics/RunDiagnostics.h"
 #include "workbench/solver/Expression.h"
 
-class CFlowsheet;
-
 class CSolvedResiduals : public IResidualSource {
  public:
   // equations: the compiled equation of each decomposition equation record, in record order;
-  // steady: time derivatives are 0 whatever the flowsheet says.
+  // values and derivatives: by flowsheet variable, as the run left them.
   CSolvedResiduals(std::shared_ptr<const CCompiledEquations> compiled, std::vector<int> equations,
-                   std::vector<double> values, std::vector<double> derivatives, bool steady);
-
-  // Takes the flowsheet's current values (after a later run moved them); refused (false) for a
-  // flowsheet with other variables than the one the residuals were made from.
-  bool TakeValues(const CFlowsheet& flowsheet);
+                   std::vector<double> values, std::vector<double> derivatives);
 
   bool Residual(int equation, double& residual) const override;
   std::string ResidualText(int equation) const override;
@@ -32,6 +26,5 @@ class CSolvedResiduals : public IResidualSource {
   std::shared_ptr<const CCompiledEquations> m_compiled;
   std::vector<int> m_equations;
   std::vector<double> m_values, m_derivatives;
-  bool m_steady = false;
   mutable std::vector<double> m_scratch;
 };
