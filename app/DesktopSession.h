@@ -18,6 +18,7 @@
 
 class EditorWindows;
 class LibraryToolbar;
+class RunDriver;
 class QTimer;
 class MainWindow;
 
@@ -62,4 +63,5 @@ class DesktopSession {
   EventPump m_pump;
   QTimer* m_titleTimer = nullptr;
   LibraryToolbar* m_libraryToolbar = nullptr;  // owned by the main window
+  RunDriver* m_runDriver = nullptr;            // owned by the main window
 };

@@ -2,10 +2,12 @@
 // one action per line ("#" starts a comment):
 //   select PATH | row NAME | do COMMAND | key KEYS | sort COLUMN | rename TEXT
 //   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
+//   answer fields LABEL=VALUE; ...  (a dialog's fields by their labels, then OK)
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
 //   windows  (the windows left open beside the Explorers, such as an equation's residual text)
 //   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
+//   simulate steady|initialization|dynamic [END_TIME]  (runs to the end, prints its summary line)
 // "menu" on a tree item is what a right-click there opens ("Go to first unconverged" then acts).
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
 // script knows which N to come back to. The first action that cannot be done
@@ -37,6 +39,7 @@ class ScriptRunner {
   // Presses KEYS ("Del", "Ctrl+X") as a person at the desktop would.
   bool Key(const std::string& keys, std::string& problem);
   bool Answer(const std::string& what, std::string& problem);
+  bool AnswerFields(const std::string& text, std::string& problem);
   bool Sort(const std::string& column, std::string& problem);
   bool Rename(const std::string& text, std::string& problem);
   bool Drag(const std::string& what, std::string& problem);
@@ -49,6 +52,8 @@ class ScriptRunner {
   void Registry();
   void Windows();
   bool Save(const std::string& file, std::string& problem);
+  // Fails only when the run could not start; a run that does not converge still prints its line.
+  bool Simulate(const std::string& what, std::string& problem);
 
   // The Explorer the script acts in; null with problem set when it was closed.
   CExplorerFrame* Frame(std::string& problem);

@@ -61,6 +61,10 @@ TEST_F(LaunchEntriesTest, EachEntryOpensItsHostDialogAndOnlyTheSwitchableToolsOf
     EXPECT_EQ(MenuTexts(entry), (switchable ? Strings{"Open", "Activate"} : Strings{"Open"})) << type;
     EXPECT_NE(entry.GetImage(0, 0), -1) << type;
     Document().Actions().Clear();
+    if (type == EODialogRunOptions || type == EODialogSolverOptions) {
+      ui.AnswerCancel();  // the host's own dialogs
+      ui.AnswerCancel();
+    }
     entry.DoCommand(ID_EXPLORER_OPEN);
     entry.DoDefaultAction();  // a double-click does the same
     EXPECT_EQ(Document().Actions().Lines(), (Strings{dialogs[type], dialogs[type]})) << type;
@@ -143,6 +147,10 @@ TEST_F(LaunchEntriesTest, AnEntryOfAnUnknownKindShowsAndDoesNothing) {
     EXPECT_EQ(text, "unchanged");
     EXPECT_EQ(entry.GetImage(0, 0), -1);
     Document().Actions().Clear();
+    if (type == EODialogRunOptions || type == EODialogSolverOptions) {
+      ui.AnswerCancel();  // the host's own dialogs
+      ui.AnswerCancel();
+    }
     entry.DoCommand(ID_EXPLORER_OPEN);
     entry.DoCommand(ID_EXPLORER_ACTIVATE);
     EXPECT_TRUE(Document().Actions().Lines().empty());

@@ -44,12 +44,23 @@ const CFlowsheet& CFlowsheetHost::Current() {
   if (m_built && m_builtGeneration == generation) return *m_built;
   m_built = InstantiateFlowsheet(m_store, m_values);
   m_builtGeneration = generation;
+  ++m_buildNumber;
   if (m_built->Problems() != m_reported) {
     m_reported = m_built->Problems();
     if (onProblem)
       for (const std::string& problem : m_reported) onProblem(problem);
   }
   return *m_built;
+}
+
+CFlowsheet& CFlowsheetHost::CurrentForRun(unsigned& build) {
+  Current();
+  build = m_buildNumber;
+  return *m_built;
+}
+
+bool CFlowsheetHost::IsBuild(unsigned build) const {
+  return m_built && m_buildNumber == build && m_builtGeneration == CStoreType::DefinitionsGeneration();
 }
 
 CComPtr<IFInstance> CFlowsheetHost::Instance(const std::string& path) {

@@ -16,6 +16,7 @@
 #include "platform/Types.h"
 #include "workbench/simulation/Flowsheet.h"
 #include "workbench/simulation/FlowsheetValues.h"
+#include "workbench/simulation/ValueChangeEvents.h"
 #include "workbench/store/BackLink.h"
 
 struct IFInstance;
@@ -34,6 +35,11 @@ class CFlowsheetHost : public CLinkTarget {
 
   // The flowsheet as the definitions and values stand now.
   const CFlowsheet& Current();
+  // The current flowsheet for a run to write the values it reaches into, and
+  // the number of that build: a run checks IsBuild before each use, since a
+  // change of the definitions builds the flowsheet again.
+  CFlowsheet& CurrentForRun(unsigned& build);
+  bool IsBuild(unsigned build) const;
   CFlowsheetValues& Values() { return m_values; }
   // Takes the values as they stand for what the flowsheet shows (after a change of Values()).
   void ValuesChanged();
@@ -52,6 +58,8 @@ class CFlowsheetHost : public CLinkTarget {
   // name that has never compiled, so the unit shows "Not OK".
   CStoreType* MissingType(const std::string& name);
   bool IsLocked() const { return isLocked && isLocked(); }
+  // The "OnVariableChange" event the root model offers (IQVEventSource).
+  CValueChangeEvents& Events() { return *m_events; }
 
   // ---- changes; each edits the text of the flowsheet-like type that declares the unit ----
   // FE_INVALIDNAME, FE_NAMEEXISTS, FE_NOTFOUND, FE_READONLY, FE_LOCKED.
@@ -89,6 +97,8 @@ class CFlowsheetHost : public CLinkTarget {
   CFlowsheetValues m_values;
   std::unique_ptr<CFlowsheet> m_built;
   unsigned m_builtGeneration = 0;
+  unsigned m_buildNumber = 0;  // counts the builds, so that a later one is never taken for an earlier
   std::vector<std::string> m_reported;
   std::unordered_map<std::string, CComPtr<CStoreType>> m_missingTypes;
+  CComPtr<CValueChangeEvents> m_events = MakeComObject<CValueChangeEvents>();
 };

@@ -1,9 +1,10 @@
 // What the simulation's instance answers for its flowsheet: the top
 // flowsheet's children, finding variables by path, and making and removing
-// global structure instances (declared in the flowsheet's text).
+// global structure instances (declared in the flowsheet's text), and its value-change event.
 #include "host/model/IQVGlobalInstances.h"
 #include "host/model/IQVInstanceCreation.h"
 #include "host/model/IQVVariable.h"
+#include "host/model/IQVEventSource.h"
 #include "host/model/IQVVariableLookup.h"
 #include "host/store/IFChildCollection.h"
 #include "host/store/IFInstance.h"
@@ -15,7 +16,8 @@
 namespace {
 
 class CFlowsheetRoot
-    : public CComObject<IFChildCollection, IQVVariableLookup, IQVInstanceCreation, IQVGlobalInstances> {
+    : public CComObject<IFChildCollection, IQVVariableLookup, IQVInstanceCreation, IQVGlobalInstances,
+                        IQVEventSource> {
  public:
   explicit CFlowsheetRoot(CFlowsheetHost& host) : m_host(&host) {}
 
@@ -60,6 +62,16 @@ class CFlowsheetRoot
     if (FAILED(instance->GetPath(path)) || FAILED(instance->GetAttributes(&attributes))) return FE_STALE;
     if (!(attributes & 0x40000000u)) return E_INVALIDARG;
     return host->DeleteUnit(path);
+  }
+
+  HRESULT Advise(const std::string& eventName, IDispatch* listener, DWORD* cookie) override {
+    if (cookie) *cookie = 0;
+    CFlowsheetHost* host = m_host.Get();
+    return host ? host->Events().Advise(eventName, listener, cookie) : FE_STALE;
+  }
+  HRESULT Unadvise(DWORD cookie) override {
+    CFlowsheetHost* host = m_host.Get();
+    return host ? host->Events().Unadvise(cookie) : FE_STALE;
   }
 
  private:

@@ -58,7 +58,11 @@ CSolverOptions::CSolverOptions() {
   Define(std::string(kPrintLevel), VARIANT::Int(1));
   Define(std::string(kRunMode), VARIANT::Int(0));
   Define(std::string(kAbsoluteTolerance), VARIANT::Real(1e-7));
+  Define(std::string(kRelativeTolerance), VARIANT::Real(1e-6));
   Define(std::string(kMaxIterations), VARIANT::Int(50));
+  Define(std::string(kMaxIntegratorSteps), VARIANT::Int(5000));
+  Define(std::string(kEndTime), VARIANT::Real(10.0));
+  Define(std::string(kReportingInterval), VARIANT::Real(1.0));
 }
 
 HRESULT CSolverOptions::Define(const std::string& name, const VARIANT& value) {

@@ -14,15 +14,20 @@
 class CSolverOptions : public CComObject<IQVSolverOptions> {
  public:
   static constexpr std::string_view kPrintLevel = "PrintLevel";
-  static constexpr std::string_view kRunMode = "RunMode";
-  // What the steady-state and initialization solver stops at: every residual
-  // at most this (in its equation's units), and at most this many Newton steps per group.
+  static constexpr std::string_view kRunMode = "RunMode";  // ZN_RUN_*, 0 before the first choice
+  // What the solver stops at: every residual at most the absolute tolerance (in its
+  // equation's units); the integrator's error test uses both tolerances.
   static constexpr std::string_view kAbsoluteTolerance = "AbsoluteTolerance";
-  static constexpr std::string_view kMaxIterations = "MaxIterations";
+  static constexpr std::string_view kRelativeTolerance = "RelativeTolerance";
+  static constexpr std::string_view kMaxIterations = "MaxIterations";            // Newton steps per group
+  static constexpr std::string_view kMaxIntegratorSteps = "MaxIntegratorSteps";  // per reporting interval
+  // A dynamic run's end time and reporting interval, in seconds.
+  static constexpr std::string_view kEndTime = "EndTime";
+  static constexpr std::string_view kReportingInterval = "ReportingInterval";
 
   // "Propinfo", "WatchGroup", "CheckProcDerivs", "Nonlinear.Hiresidual",
   // "Nonlinear.HiVarSteps", "Nonlinear.MathsPrint", "Compression", "PrintLevel", "RunMode",
-  // "AbsoluteTolerance", "MaxIterations".
+  // then the tolerances, iteration limits and the dynamic run's times above.
   CSolverOptions();
 
   // A new option (E_INVALIDARG for an empty value, FE_NAMEEXISTS for a known name).

@@ -4,6 +4,7 @@
 #include "host/model/IQVDataSource.h"
 #include "host/model/IQVFormContainer.h"
 #include "host/model/IQVGlobalInstances.h"
+#include "host/model/IQVEventSource.h"
 #include "host/model/IQVVariableLookup.h"
 #include "host/store/IFChildCollection.h"
 #include "workbench/store/Store.h"
@@ -74,7 +75,7 @@ HRESULT MakeInstanceView(CStoreInstance* instance, REFIID iid, void** out) {
   *out = nullptr;
   // The simulation answers for its flowsheet with the flowsheet's own objects.
   if (iid == IID_IFChildCollection || iid == IID_IQVVariableLookup || iid == IID_IQVGlobalInstances ||
-      iid == IID_IQVInstanceCreation) {
+      iid == IID_IQVInstanceCreation || iid == IID_IQVEventSource) {
     CStoreType* type = instance ? instance->Type() : nullptr;
     CStore* store = type && instance->IsDefault() && type->Kind() == StoreKind::Simulation ? type->Store() : nullptr;
     if (store && store->FlowsheetInterfaces()) return store->FlowsheetInterfaces()->QueryInterface(iid, out);

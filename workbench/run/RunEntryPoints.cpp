@@ -1,0 +1,3 @@
+#include "workbench/run/RunEntryPoints.h"
+
+RunEntryPoints FlowsheetRunEntryPoints() { return RunEntryPoints{SolveFlowsheet, MakeFlowsheetDae}; }
