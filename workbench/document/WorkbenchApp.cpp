@@ -99,6 +99,7 @@ CWorkbenchMainFrame* CWorkbenchApp::CreateMainWindow() {
 
 bool CWorkbenchApp::ShowView(const tag_CorvaneViewContext& context) {
   std::erase_if(m_viewDocuments, [](const auto& entry) { return !IsWindow(entry.first); });
+  if (showHostView && showHostView(context)) return true;
   if (context.viewClass == CLSID_QVTextEditorView) {
     CStoreType* type = RequestedType(m_document->Store(), context);
     const std::string title = type ? type->Name() : !context.typeName.empty() ? context.typeName : context.libraryName;
