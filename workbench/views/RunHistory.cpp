@@ -17,12 +17,22 @@ bool CRunHistory::IsWatched(std::string_view path) const { return m_series.conta
 
 void CRunHistory::Record(double time, const CFlowsheet& flowsheet) {
   if (!m_times.empty() && time < m_times.back()) Clear();
-  const bool replace = !m_times.empty() && time == m_times.back();
+  // The same time again replaces the last point; so does any report after a
+  // last point that lies off the stride (it was kept only as the latest).
+  bool replace = !m_times.empty() && time == m_times.back();
   if (!replace) {
-    if (m_times.size() >= kMaxSamples) Thin();
-    m_times.push_back(time);
+    const bool lastOffStride = !m_reportOfPoint.empty() && m_reportOfPoint.back() % m_stride != 0;
+    if (m_times.size() >= kMaxSamples && !lastOffStride) Thin();
+    replace = !m_reportOfPoint.empty() && m_reportOfPoint.back() % m_stride != 0;
+    if (replace) {
+      m_times.back() = time;
+      m_reportOfPoint.back() = m_reports;
+    } else {
+      m_times.push_back(time);
+      m_reportOfPoint.push_back(m_reports);
+    }
+    ++m_reports;
   }
-  ++m_reports;
   for (auto& [key, series] : m_series) {
     const InstanceVariable* variable = flowsheet.FindVariable(series.path);
     const double value = variable ? variable->value : kNoValue;
@@ -36,6 +46,8 @@ void CRunHistory::Record(double time, const CFlowsheet& flowsheet) {
 
 void CRunHistory::Clear() {
   m_times.clear();
+  m_reportOfPoint.clear();
+  m_stride = 1;
   for (auto& [key, series] : m_series) series.values.clear();
   m_reports = 0;
 }
@@ -45,17 +57,17 @@ const std::vector<double>* CRunHistory::Values(std::string_view path) const {
   return it == m_series.end() ? nullptr : &it->second.values;
 }
 
-// Keeps the points at even positions and the latest one.
+// Doubles the stride: keeps the points taken on it, and the latest.
 void CRunHistory::Thin() {
-  auto thin = [](std::vector<double>& points) {
-    const std::size_t count = points.size();
-    if (count < 3) return;
-    const double latest = points.back();
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < count; i += 2) points[kept++] = points[i];
-    if ((count - 1) % 2 != 0) points[kept++] = latest;
-    points.resize(kept);
+  m_stride *= 2;
+  std::vector<std::size_t> kept;
+  for (std::size_t i = 0; i < m_reportOfPoint.size(); ++i)
+    if (m_reportOfPoint[i] % m_stride == 0 || i + 1 == m_reportOfPoint.size()) kept.push_back(i);
+  auto keep = [&kept](auto& points) {
+    for (std::size_t k = 0; k < kept.size(); ++k) points[k] = points[kept[k]];
+    points.resize(kept.size());
   };
-  thin(m_times);
-  for (auto& [key, series] : m_series) thin(series.values);
+  keep(m_times);
+  keep(m_reportOfPoint);
+  for (auto& [key, series] : m_series) keep(series.values);
 }

@@ -2,9 +2,10 @@
 // at each reporting interval, the time and the value of every variable
 // watched (named by a form or asked for by an open view). Memory is bounded:
 // at most kMaxSamples times are kept for each variable (32 768 bytes a
-// variable); when a run reports more, every other kept point is dropped
-// (the first and the latest always stay), so a long run is thinned evenly
-// and never grows the history further. Values are in base units.
+// variable); when a run reports more, every other kept point is dropped and
+// from then on only every other report is kept, so the points stay evenly
+// spaced over the whole run (the latest report is always there too) and a
+// long run never grows the history further. Values are in base units.
 #pragma once
 
 #include <cstddef>
@@ -36,8 +37,10 @@ class CRunHistory {
   // watched); null when not watched.
   const std::vector<double>* Values(std::string_view path) const;
   std::size_t SampleCount() const { return m_times.size(); }
-  // Reports taken since the history began, thinned ones included.
+  // Reports taken since the history began, thinned ones included (one at the same time as the last counts once).
   long ReportCount() const { return m_reports; }
+  // Reports between two kept points: 1 until the history is first thinned.
+  long Stride() const { return m_stride; }
 
  private:
   struct Series {
@@ -47,6 +50,8 @@ class CRunHistory {
   void Thin();
 
   std::vector<double> m_times;
+  std::vector<long> m_reportOfPoint;  // the report number each kept point was taken at
+  long m_stride = 1;
   std::map<std::string, Series> m_series;  // lower-case path -> series
   long m_reports = 0;
 };
