@@ -5,6 +5,12 @@
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
 //   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
+//   view [N]  (prints host view N, the latest opened when not given: a table as
+//             tab-separated text, a history or plot as CSV, a profile's points, a finder's results)
+//   find PATTERN  (the variables matching PATTERN below the latest finder's block, or in the
+//             whole flowsheet when no finder was opened; "*" and "?" wildcards)
+//   set VARIABLE VALUE  (a fixed or initial value, typed in the units the views show)
+// A command that opens a host view (Show as &Plot, &Find...) prints "view N: TITLE".
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
 // script knows which N to come back to. The first action that cannot be done
 // stops the script with a message that names its line.
@@ -46,6 +52,9 @@ class ScriptRunner {
   void Messages();
   void Registry();
   bool Save(const std::string& file, std::string& problem);
+  bool View(const std::string& number, std::string& problem);
+  bool Find(const std::string& pattern, std::string& problem);
+  bool Set(const std::string& what, std::string& problem);
 
   // The Explorer the script acts in; null with problem set when it was closed.
   CExplorerFrame* Frame(std::string& problem);
