@@ -192,7 +192,8 @@ CExplorerContainerObject* CExplorerFrame::MakeRoot(CCreateContext* context,
                                             : CExplorerDirectMakers::equivalence;
       if (make) root = make(record->dataSource, nullptr, this);
     } else {
-      root = CQVExplorer::Manufacture(*classId, nullptr, nullptr, this);
+      // A record may carry the object to root at (a flowsheet unit a view names) as its data source.
+      root = CQVExplorer::Manufacture(*classId, ComQuery<IFInstance>(record->dataSource).Get(), nullptr, this);
     }
   }
   auto* container = AsContainer(root);
