@@ -1,6 +1,9 @@
 #include "app/headless/ScriptRunner.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
 #include <istream>
 #include <ostream>
 #include <set>
@@ -19,6 +22,8 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
+#include "host/diagnostics/IZNDecomposition.h"
+#include "platform/Dialog.h"
 #include "platform/Menu.h"
 #include "platform/RegistryStore.h"
 #include "platform/RegistryText.h"
@@ -130,6 +135,8 @@ bool ScriptRunner::RunAction(const std::string& line, std::string& problem) {
     done = Find(argument, problem);
   } else if (verb == "set") {
     done = Set(argument, problem);
+  } else if (verb == "simulate") {
+    done = Simulate(argument, problem);
   } else if (verb == "toolbar") {
     done = PrintLibraryToolbar(m_out, argument);
     if (!done) problem = "the Model Libraries toolbar has no library \"" + argument + "\"";
@@ -243,10 +250,100 @@ bool ScriptRunner::Answer(const std::string& what, std::string& problem) {
     m_ui.AnswerFile(TrimText(text));
   } else if (kind == "menu") {
     m_ui.AnswerMenu(TrimText(text));
+  } else if (kind == "fields") {
+    return AnswerFields(text, problem);
   } else {
-    problem = "an answer is yes, no, ok, cancel, name TEXT, file PATH or menu TEXT";
+    problem = "an answer is yes, no, ok, cancel, name TEXT, file PATH, menu TEXT or fields LABEL=VALUE; ...";
     return false;
   }
+  return true;
+}
+
+bool ScriptRunner::Simulate(const std::string& what, std::string& problem) {
+  std::string mode, endText;
+  SplitAction(what, mode, endText);
+  endText = TrimText(endText);
+  const int runMode = mode == "steady" ? ZN_RUN_STEADY_STATE
+                      : mode == "initialization" ? ZN_RUN_INITIALIZATION
+                      : mode == "dynamic" ? ZN_RUN_DYNAMIC
+                                           : 0;
+  std::optional<double> endTime;
+  if (!endText.empty()) {
+    char* end = nullptr;
+    const double value = std::strtod(endText.c_str(), &end);
+    if (runMode == ZN_RUN_DYNAMIC && end && *end == '\0' && std::isfinite(value)) endTime = value;
+  }
+  if (runMode == 0 || (!endText.empty() && !endTime)) {
+    problem = "a run is simulate steady, simulate initialization or simulate dynamic [END_TIME]";
+    return false;
+  }
+  CSimulationRun& run = m_session.App().Document().Run();
+  if (!run.Start(runMode, endTime)) {
+    problem = "the run could not start: " + run.Summary();
+    return false;
+  }
+  run.Finish();
+  m_out << run.Summary() << '\n';
+  return true;
+}
+
+namespace {
+
+// A control's label as a script names it: without "&" and a closing ":".
+std::string FieldLabel(const std::string& text) {
+  std::string label;
+  for (char c : text)
+    if (c != '&') label += c;
+  label = TrimText(label);
+  if (!label.empty() && label.back() == ':') label.pop_back();
+  return label;
+}
+
+}  // namespace
+
+bool ScriptRunner::AnswerFields(const std::string& text, std::string& problem) {
+  std::vector<std::pair<std::string, std::string>> fields;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(';', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string part = text.substr(start, end - start);
+    start = end + 1;
+    if (TrimText(part).empty()) continue;
+    const std::size_t equals = part.find('=');
+    if (equals == std::string::npos) {
+      problem = "fields are written LABEL=VALUE; LABEL=VALUE (a check box's VALUE is on or off)";
+      return false;
+    }
+    fields.emplace_back(TrimText(part.substr(0, equals)), TrimText(part.substr(equals + 1)));
+  }
+  // Each field is the edit after its label, or a check box or radio button by its own text; then OK.
+  m_ui.AnswerDialog([this, fields](CDialog& dialog) {
+    const std::vector<CDialogItem*> items = dialog.Items();
+    for (const auto& [label, value] : fields) {
+      bool found = false;
+      for (std::size_t i = 0; i < items.size() && !found; ++i) {
+        if (CompareNoCase(FieldLabel(items[i]->GetWindowText()), label) != 0) continue;
+        CDialogItem& item = *items[i];
+        if (item.Kind() == ControlKind::CheckBox || item.Kind() == ControlKind::RadioButton) {
+          const bool on = value == "on" || value == "yes" || value == "1";
+          if (item.Kind() == ControlKind::RadioButton && on) {
+            for (CDialogItem* member : item.GroupMembers())
+              member->SetCheck(member == &item ? BST_CHECKED : BST_UNCHECKED);
+          } else {
+            item.SetCheck(on ? BST_CHECKED : BST_UNCHECKED);
+          }
+          found = true;
+        } else if (item.Kind() == ControlKind::Static && i + 1 < items.size() && items[i + 1]->IsEditKind()) {
+          items[i + 1]->SetWindowText(value);
+          found = true;
+        }
+      }
+      if (!found && m_ui.onProblem)
+        m_ui.onProblem("the dialog \"" + dialog.GetWindowText() + "\" has no field \"" + label + "\"");
+    }
+    dialog.PressButton(IDOK);
+  });
   return true;
 }
 

@@ -2,6 +2,7 @@
 // one action per line ("#" starts a comment):
 //   select PATH | row NAME | do COMMAND | key KEYS | sort COLUMN | rename TEXT
 //   answer yes|no|ok|cancel | answer name TEXT | answer file PATH | answer menu TEXT
+//   answer fields LABEL=VALUE; ...  (a dialog's fields by their labels, then OK)
 //   drag SOURCE to TARGET [copy|move|link] | explore | window N
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
 //   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
@@ -11,6 +12,7 @@
 //             whole flowsheet when no finder was opened; "*" and "?" wildcards)
 //   set VARIABLE VALUE  (a fixed or initial value, typed in the units the views show)
 // A command that opens a host view (Show as &Plot, &Find...) prints "view N: TITLE".
+//   simulate steady|initialization|dynamic [END_TIME]  (runs to the end, prints its summary line)
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
 // script knows which N to come back to. The first action that cannot be done
 // stops the script with a message that names its line.
@@ -41,6 +43,7 @@ class ScriptRunner {
   // Presses KEYS ("Del", "Ctrl+X") as a person at the desktop would.
   bool Key(const std::string& keys, std::string& problem);
   bool Answer(const std::string& what, std::string& problem);
+  bool AnswerFields(const std::string& text, std::string& problem);
   bool Sort(const std::string& column, std::string& problem);
   bool Rename(const std::string& text, std::string& problem);
   bool Drag(const std::string& what, std::string& problem);
@@ -55,6 +58,8 @@ class ScriptRunner {
   bool View(const std::string& number, std::string& problem);
   bool Find(const std::string& pattern, std::string& problem);
   bool Set(const std::string& what, std::string& problem);
+  // Fails only when the run could not start; a run that does not converge still prints its line.
+  bool Simulate(const std::string& what, std::string& problem);
 
   // The Explorer the script acts in; null with problem set when it was closed.
   CExplorerFrame* Frame(std::string& problem);

@@ -57,6 +57,10 @@ TEST_F(LaunchEntriesTest, OpeningAnEntryOpensItsHostDialog) {
   for (int type = 0; type < 8; ++type) {
     CQVEOLaunchDialog entry(type, &owner);
     Document().Actions().Clear();
+    if (type == EODialogRunOptions || type == EODialogSolverOptions) {
+      ui.AnswerCancel();  // the host's own dialogs
+      ui.AnswerCancel();
+    }
     entry.DoCommand(ID_EXPLORER_OPEN);
     entry.DoDefaultAction();  // a double-click does the same
     EXPECT_EQ(Document().Actions().Lines(), (Strings{dialogs[type], dialogs[type]})) << type;
@@ -155,6 +159,10 @@ TEST_F(LaunchEntriesTest, AnEntryOfAnUnknownKindShowsAndDoesNothing) {
     EXPECT_EQ(text, "unchanged");
     EXPECT_EQ(entry.GetImage(0, 0), -1);
     Document().Actions().Clear();
+    if (type == EODialogRunOptions || type == EODialogSolverOptions) {
+      ui.AnswerCancel();  // the host's own dialogs
+      ui.AnswerCancel();
+    }
     entry.DoCommand(ID_EXPLORER_OPEN);
     entry.DoCommand(ID_EXPLORER_ACTIVATE);
     EXPECT_TRUE(Document().Actions().Lines().empty());

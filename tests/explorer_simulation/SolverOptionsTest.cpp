@@ -22,9 +22,12 @@ class SolverOptionsTest : public SimulationTest {
 TEST_F(SolverOptionsTest, OpensTheHostsSolverOptionsFromItsMenuOrADoubleClick) {
   CQVEOSolverOptions options(SimulationInstance(), &owner);
   EXPECT_EQ(MenuTexts(options), (Strings{"Open", "Export..."}));
+  ui.AnswerCancel();  // the dialog, each time
+  ui.AnswerCancel();
   options.DoCommand(ID_EXPLORER_OPEN);
   options.DoDefaultAction();
   EXPECT_EQ(Document().Actions().Count("dialog: Solver Options"), 2);
+  EXPECT_EQ(ui.Prompts().back().caption, "Solver Options");
   // Copy, cut and paste only beep.
   options.DoCommand(ID_EXPLORER_COPY);
   options.DoCommand(ID_EXPLORER_PASTE);

@@ -131,7 +131,7 @@ TEST_F(FlowsheetTest, TheSampleFlowsheetIsWalkedThroughTheHostInterfaces) {
   EXPECT_EQ(Property("T101.Level", "Derivative"), "0");
   EXPECT_EQ(Property("T101.Area", "Derivative"), "<refused>");  // not a state
   EXPECT_EQ(Property("LC101.SP", "Spec"), "Fixed");          // the flowsheet's Spec
-  EXPECT_EQ(Property("P101.H0", "Spec"), "Free");
+  EXPECT_EQ(Property("Feed.F", "Spec"), "Free");
   // Shown in the current set's units (Metric: bar, kg/h), kept in base units.
   EXPECT_EQ(Property("Train2.Drain.P", "Value"), "1.111154");
   EXPECT_EQ(Property("Train2.Drain.P", "Units"), "bar");
@@ -152,23 +152,23 @@ TEST_F(FlowsheetTest, StatisticsOfTheSampleAgreeWithHandCounts) {
   // Measurement.S = 9 variables; mass, static, Inlet.P, Measurement.S = 4
   // equations; Area, rho, Patm fixed: 9 - 4 - 3 = 2.
   EXPECT_EQ(Statistics(Unit("T101")), (std::vector<int>{4, 9, 2}));
-  // FeedSource on Source: F, P, T, Outlet.F, Outlet.P; two equations; F, P, T fixed.
-  EXPECT_EQ(Statistics(Unit("Feed")), (std::vector<int>{2, 5, 0}));
+  // FeedSource on Source: F, P, T, Outlet.F, Outlet.P; two equations; P, T fixed (the flowsheet frees F).
+  EXPECT_EQ(Statistics(Unit("Feed")), (std::vector<int>{2, 5, 1}));
   // ControlValve: Cv, Demand, Stem, Tau, rho, dP, Inlet (2), Outlet (2), Command (1) = 11;
   // actuator, demand, drop, flow, Outlet.F = 5; Cv, Tau, rho fixed: 11 - 5 - 3 = 3.
   EXPECT_EQ(Statistics(Unit("V101")), (std::vector<int>{5, 11, 3}));
   // A pipe: Source (F, P), Destination (F, P); its two equations and two at each connected end.
   EXPECT_EQ(Statistics(Unit("S1")), (std::vector<int>{6, 4, -2}));
   EXPECT_EQ(Statistics(Unit("S5")), (std::vector<int>{4, 4, 0}));  // the product end is open
-  // The train: Supply 4 variables (2 equations, P freed so 1 fixed), T201 9 (4, 3 fixed),
-  // Drain 3 (1, 1 fixed), two pipes 4 each (6 equations each): 24 variables, 19 equations, 5 fixed.
+  // The train: Supply 4 variables (2 equations, P freed so 1 fixed), T201 9 (4, 4 fixed with its level),
+  // Drain 3 (1, P freed so none fixed), two pipes 4 each (6 equations each): 24 variables, 19 equations, 5 fixed.
   EXPECT_EQ(Statistics(Unit("Train2")), (std::vector<int>{19, 24, 0}));
   // The whole flowsheet is square at steady state.
   EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{76, 103, 0}));
   EXPECT_EQ(Statistics(Unit("T102"))[2], 1);  // its level is fixed by the flowsheet
   // Fixing a variable inside the train takes a degree of freedom from it and from the flowsheet; freeing gives it back.
   CComPtr<IQVVariable> level;
-  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.T201.Level", &level), S_OK);
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.T201.Holdup", &level), S_OK);
   ASSERT_EQ(level->SetPropertyText("Spec", "Fixed"), S_OK);
   EXPECT_EQ(Statistics(Unit("Train2")), (std::vector<int>{19, 24, -1}));
   EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{76, 103, -1}));
@@ -293,7 +293,7 @@ TEST_F(FlowsheetTest, EveryChangeSurvivesSavingAndOpeningAgain) {
 
 TEST_F(FlowsheetTest, AHierarchyExportsAsASimulationAndAFlowsheetImportsIntoAHierarchy) {
   CComPtr<IQVVariable> level;
-  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.T201.Level", &level), S_OK);
+  ASSERT_EQ(ComQuery<IQVVariableLookup>(Simulation())->FindVariable("Train2.T201.Holdup", &level), S_OK);
   ASSERT_EQ(level->SetPropertyText("Spec", "Fixed"), S_OK);
   const std::string exported = copy.File("Train.vsim");
   ASSERT_EQ(Doc().ExportSimulation("Train2", exported), S_OK);
@@ -302,7 +302,7 @@ TEST_F(FlowsheetTest, AHierarchyExportsAsASimulationAndAFlowsheetImportsIntoAHie
   // Opened, the train is the whole flowsheet, with the value changed inside it.
   Open(exported);
   EXPECT_EQ(Children(Simulation(), 0x501E0000), (std::vector<std::string>{"Supply", "T201", "Drain"}));
-  EXPECT_EQ(Property("T201.Level", "Spec"), "Fixed");
+  EXPECT_EQ(Property("T201.Holdup", "Spec"), "Fixed");
   EXPECT_EQ(Statistics(Simulation()), (std::vector<int>{19, 24, -1}));
 
   // Back in the sample, that flowsheet becomes the contents of another hierarchy.

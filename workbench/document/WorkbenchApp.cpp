@@ -51,11 +51,17 @@ LRESULT CWorkbenchMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 
 bool CWorkbenchMainFrame::OnCmdMsg(UINT id, int code, CCmdUI* ui) {
   if (CWorkbenchDocument::IsRunCommand(id)) {
+    bool checked = false;
+    const bool enabled = m_app.Document().CanDoRunCommand(id, &checked);
     if (code == CN_UPDATE_COMMAND_UI) {
-      if (ui) ui->Enable(true);
+      if (ui) {
+        ui->Enable(enabled);
+        ui->SetCheck(checked ? 1 : 0);
+      }
       return true;
     }
-    return m_app.Document().RunCommand(id);
+    m_app.Document().RunCommand(id);
+    return true;
   }
   if (m_handlesProgramCommand && m_performProgramCommand && m_handlesProgramCommand(id)) {
     if (code == CN_UPDATE_COMMAND_UI) {

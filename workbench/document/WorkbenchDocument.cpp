@@ -23,6 +23,10 @@
 #include "workbench/language/TextCase.h"
 #include "workbench/simulation/FlowsheetInstantiation.h"
 #include "workbench/simulation/FlowsheetText.h"
+#include "host/diagnostics/IZNDecomposition.h"
+#include "workbench/run/RunOptionsDialog.h"
+#include "workbench/run/RunStatus.h"
+#include "workbench/run/SolverOptionsDialog.h"
 #include "host/store/HostClassIds.h"
 #include "platform/SafeFile.h"
 #include <algorithm>
@@ -41,9 +45,35 @@ struct RunCommandName {
 
 // The host's run commands as the simulation's Run menu offers them.
 constexpr RunCommandName kRunCommands[] = {
-    {ID_HOST_RUN, "Run"},           {ID_HOST_STEP, "Step"},           {ID_HOST_PAUSE, "Pause"},
-    {ID_HOST_PAUSE_AT, "Pause At"}, {ID_HOST_RESTART, "Restart"},     {ID_HOST_REWIND, "Rewind"},
-    {ID_HOST_RESET, "Reset"},       {ID_HOST_RESET_ALL, "Reset All"}, {ID_HOST_ADVANCED_RESET, "Advanced Reset"}};
+    {ID_HOST_RUN, "Run"},
+    {ID_HOST_STEP, "Step"},
+    {ID_HOST_PAUSE, "Pause"},
+    {ID_HOST_PAUSE_AT, "Pause At"},
+    {ID_HOST_RESTART, "Restart"},
+    {ID_HOST_REWIND, "Rewind"},
+    {ID_HOST_RESET, "Reset"},
+    {ID_HOST_RESET_ALL, "Reset All"},
+    {ID_HOST_ADVANCED_RESET, "Advanced Reset"},
+    {ID_HOST_INTERRUPT, "Interrupt"},
+    {ID_HOST_MODE_STEADY_STATE, "Steady State"},
+    {ID_HOST_MODE_INITIALIZATION, "Initialization"},
+    {ID_HOST_MODE_DYNAMIC, "Dynamic"},
+    {ID_HOST_MODE_ESTIMATION, "Estimation"},
+    {ID_HOST_MODE_OPTIMIZATION, "Optimization"},
+    {ID_HOST_RUN_OPTIONS, "Run Options"},
+    {ID_HOST_SOLVER_OPTIONS, "Solver Options"}};
+
+// The run mode a Mode item chooses; 0 for another command.
+int ModeOfCommand(UINT id) {
+  switch (id) {
+    case ID_HOST_MODE_STEADY_STATE: return ZN_RUN_STEADY_STATE;
+    case ID_HOST_MODE_INITIALIZATION: return ZN_RUN_INITIALIZATION;
+    case ID_HOST_MODE_DYNAMIC: return ZN_RUN_DYNAMIC;
+    case ID_HOST_MODE_ESTIMATION: return ZN_RUN_ESTIMATION;
+    case ID_HOST_MODE_OPTIMIZATION: return ZN_RUN_OPTIMIZATION;
+  }
+  return 0;
+}
 
 template <class T>
 HRESULT Give(const CComPtr<T>& object, T** out) {
@@ -71,7 +101,13 @@ CWorkbenchDocument::~CWorkbenchDocument() {
 }
 
 void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
+  StopRun();
+  m_run.reset();
   m_flowsheet.reset();
+  // What the runs of the simulation that goes left behind is no answer for the one that comes.
+  m_runDiagnostics.reset();
+  m_lastRunStatus = kRunStatusNone;
+  m_flowsheetLocked = false;
   m_store = std::move(store);
   UseFileLibraries(*m_store, m_libraryProblem);
   m_flowsheet = std::make_unique<CFlowsheetHost>(*m_store);
@@ -82,6 +118,29 @@ void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
     UpdateAllViews(nullptr, hint, nullptr);
   };
   SetRootModel(static_cast<IFInstance*>(m_store->SimulationInstance()));
+  m_run = std::make_unique<CSimulationRun>(*m_flowsheet, m_store->SolverOptions(), FlowsheetRunEntryPoints(),
+                                           RunHooksFor());
+}
+
+RunHooks CWorkbenchDocument::RunHooksFor() {
+  RunHooks hooks;
+  hooks.lastDiagnostics = [this] { return m_runDiagnostics; };
+  hooks.publish = [this](std::shared_ptr<const RunDiagnostics> diagnostics, int status) {
+    PublishRunDiagnostics(std::move(diagnostics), status);
+    UpdateAllViews(nullptr, QV_HINT_DECOMPOSITION_READY, nullptr);
+  };
+  hooks.message = [this](const std::string& line) { OutputMessage(line + "\n", -1, 0); };
+  hooks.lockFlowsheet = [this](bool locked) { m_flowsheetLocked = locked; };
+  hooks.valuesChanged = [this] {
+    // Views redraw their values (the object is the simulated time), then the value event's listeners hear of it.
+    const VARIANT time = VARIANT::Real(m_run ? m_run->SimulatedTime() : 0.0);
+    UpdateAllViews(nullptr, QV_HINT_RUN_VALUES, const_cast<VARIANT*>(&time));
+    m_flowsheet->Events().Fire();
+  };
+  hooks.stateChanged = [this] {
+    if (onRunStateChanged) onRunStateChanged();
+  };
+  return hooks;
 }
 
 void CWorkbenchDocument::ApplySettings() {
@@ -248,13 +307,59 @@ bool CWorkbenchDocument::IsRunCommand(UINT id) {
   return false;
 }
 
+bool CWorkbenchDocument::CanDoRunCommand(UINT id, bool* checked) const {
+  if (checked) *checked = false;
+  if (!IsRunCommand(id)) return false;
+  const bool active = m_run->IsActive();
+  if (const int mode = ModeOfCommand(id)) {
+    const int current = m_store->SolverOptions().RunMode();
+    if (checked) *checked = current == mode || (current == 0 && mode == ZN_RUN_STEADY_STATE);
+    return !active;
+  }
+  switch (id) {
+    case ID_HOST_RUN: return !active || m_run->IsPaused();
+    case ID_HOST_PAUSE: return active && !m_run->IsPaused();
+    case ID_HOST_INTERRUPT: return active;
+    case ID_HOST_RESTART: return !active;
+  }
+  return true;
+}
+
 bool CWorkbenchDocument::RunCommand(UINT id) {
-  for (const RunCommandName& c : kRunCommands) {
-    if (c.id != id) continue;
-    m_actions.Record(std::string("run: ") + c.name);
+  if (!CanDoRunCommand(id)) return false;
+  for (const RunCommandName& c : kRunCommands)
+    if (c.id == id) m_actions.Record(std::string("run: ") + c.name);
+  if (const int mode = ModeOfCommand(id)) {
+    if (m_store->SolverOptions().RunMode() != mode) {
+      m_store->SolverOptions().SetProperty(std::string(CSolverOptions::kRunMode), VARIANT::Int(mode));
+      SetModifiedFlag(true);
+    }
     return true;
   }
-  return false;
+  switch (id) {
+    case ID_HOST_RUN:
+      if (m_run->IsPaused()) {
+        m_run->Resume();
+      } else {
+        const int mode = m_store->SolverOptions().RunMode();
+        m_run->Start(mode == 0 ? ZN_RUN_STEADY_STATE : mode);
+      }
+      break;
+    case ID_HOST_PAUSE: m_run->Pause(); break;
+    case ID_HOST_INTERRUPT: m_run->Stop(); break;
+    case ID_HOST_RESTART:
+      m_run->Rewind();
+      m_run->Start(ZN_RUN_DYNAMIC);
+      break;
+    case ID_HOST_RUN_OPTIONS: OnTimeSettings(); break;
+    case ID_HOST_SOLVER_OPTIONS: ShowSolverOptions(-1); break;
+    default: break;  // recorded only
+  }
+  return true;
+}
+
+void CWorkbenchDocument::StopRun() {
+  if (m_run && m_run->IsActive()) m_run->Stop();
 }
 
 // ---- messages ----
@@ -650,7 +755,17 @@ int CWorkbenchDocument::GetPrintLevel() const { return m_store->SolverOptions().
 
 // ---- the host's dialogs ----
 
-void CWorkbenchDocument::ShowSolverOptions(int /*page*/) { m_actions.Record("dialog: Solver Options"); }
+void CWorkbenchDocument::ShowSolverOptions(int /*page*/) {
+  m_actions.Record("dialog: Solver Options");
+  CSolverOptionsDialog dialog(m_store->SolverOptions(), AfxGetMainWnd());
+  if (dialog.DoModal() == IDOK && dialog.Changed()) SetModifiedFlag(true);
+}
+
+void CWorkbenchDocument::OnTimeSettings() {
+  m_actions.Record("dialog: Run Options");
+  CRunOptionsDialog dialog(m_store->SolverOptions(), AfxGetMainWnd());
+  if (dialog.DoModal() == IDOK && dialog.Changed()) SetModifiedFlag(true);
+}
 
 void CWorkbenchDocument::Insert() {
   CFileDialog dialog(true, "ktrf", {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,

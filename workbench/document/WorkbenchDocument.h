@@ -2,7 +2,8 @@
 // its file, the messages window's log, the settings saved with the
 // simulation, and the host operations the explorer asks for. Operations whose
 // effect is a host dialog or a run of the solver are recorded and announced
-// as one line ("run: Run", "dialog: Homotopy").
+// as one line ("run: Run", "dialog: Homotopy"); the Run Options and Solver
+// Options dialogs are then shown, and what they change is saved with the simulation.
 #pragma once
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include "workbench/files/FileContents.h"
 #include "workbench/files/FileProblem.h"
 #include "workbench/simulation/FlowsheetHost.h"
+#include "workbench/run/SimulationRun.h"
 #include "workbench/store/Store.h"
 
 class CWorkbenchDocument : public CRQVDocument {
@@ -75,9 +77,22 @@ class CWorkbenchDocument : public CRQVDocument {
   // Called when the messages window should come forward (the desktop program shows it).
   std::function<void()> onShowMessages;
 
-  // The host's run commands (Run, Step, Pause ...): recorded as "run: <name>".
+  // The host's Run menu: the run modes, Run, Pause, Interrupt (stops the
+  // run), Restart (a dynamic run from time 0), Run Options and Solver
+  // Options; each recorded as "run: <name>". Step, Pause At, Rewind and the
+  // resets are only recorded.
   static bool IsRunCommand(UINT id);
+  // The one enabling decision of every route into a run command; checked marks the current mode.
+  bool CanDoRunCommand(UINT id, bool* checked = nullptr) const;
+  // False when id is no run command or is not enabled now (then nothing changes).
   bool RunCommand(UINT id);
+
+  // ---- runs ----
+  CSimulationRun& Run() { return *m_run; }
+  // Stops an active dynamic run where it stands (before closing or replacing the simulation).
+  void StopRun();
+  // Told when a run starts, progresses, pauses, resumes or ends (the desktop's status bar and slice timer).
+  std::function<void()> onRunStateChanged;
 
   // ---- CRQVDocument ----
   void OutputMessage(const std::string& text, int kind, DWORD flags) override;
@@ -139,13 +154,15 @@ class CWorkbenchDocument : public CRQVDocument {
   void ShowExternalInterfacing() override { m_actions.Record("dialog: Simulation Access Extensions"); }
   void ShowOnLineLinks() override { m_actions.Record("dialog: On Line Links"); }
   void SnapshotManagement() override { m_actions.Record("dialog: Snapshots"); }
-  void OnTimeSettings() override { m_actions.Record("dialog: Run Options"); }
+  void OnTimeSettings() override;
   void Insert() override;
   void AddModelessDialog(CDialog* dialog) override;
   void RemoveModelessDialog(CDialog* dialog) override;
 
  private:
   void TellLibraryToolbarOfNewLibraries();
+  // What a run asks of this document: its diagnostics, the messages, the lock, the views and the value event.
+  RunHooks RunHooksFor();
   void AdoptStore(std::unique_ptr<CStore> store);
   void ApplySettings();
   void CollectSettings();
@@ -174,5 +191,6 @@ class CWorkbenchDocument : public CRQVDocument {
   std::string m_flowsheetCode;
   std::string m_activeModelText;
   std::unique_ptr<CFlowsheetHost> m_flowsheet;  // after the store: goes first
+  std::unique_ptr<CSimulationRun> m_run;         // after the flowsheet it runs: goes before it
   std::string m_savedText;  // WrittenText() when the file was last read or written
 };

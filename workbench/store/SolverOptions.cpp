@@ -59,7 +59,7 @@ CSolverOptions::CSolverOptions() {
   Define(std::string(kRunMode), VARIANT::Int(0));
   Define(std::string(kAbsoluteTolerance), VARIANT::Real(1e-7));
   Define(std::string(kRelativeTolerance), VARIANT::Real(1e-6));
-  Define(std::string(kMaxIterations), VARIANT::Int(100));
+  Define(std::string(kMaxIterations), VARIANT::Int(50));
   Define(std::string(kMaxIntegratorSteps), VARIANT::Int(5000));
   Define(std::string(kEndTime), VARIANT::Real(10.0));
   Define(std::string(kReportingInterval), VARIANT::Real(1.0));
@@ -81,22 +81,26 @@ int CSolverOptions::PrintLevel() const {
   return entry && entry->value.vt == VT_I4 ? entry->value.lVal : 0;
 }
 
-double CSolverOptions::Real(std::string_view name, double fallback) const {
-  const auto* entry = m_options.Find(name);
-  if (!entry) return fallback;
-  if (entry->value.vt == VT_R8) return entry->value.dblVal;
-  if (entry->value.vt == VT_I4) return entry->value.lVal;
-  return fallback;
-}
-
-int CSolverOptions::Integer(std::string_view name, int fallback) const {
-  const auto* entry = m_options.Find(name);
-  return entry && entry->value.vt == VT_I4 ? entry->value.lVal : fallback;
-}
-
 int CSolverOptions::RunMode() const {
   const auto* entry = m_options.Find(kRunMode);
   return entry && entry->value.vt == VT_I4 ? entry->value.lVal : 0;
+}
+
+double CSolverOptions::Real(std::string_view name, double otherwise) const {
+  const auto* entry = m_options.Find(name);
+  if (!entry) return otherwise;
+  if (entry->value.vt == VT_R8) return entry->value.dblVal;
+  return entry->value.vt == VT_I4 ? entry->value.lVal : otherwise;
+}
+
+int CSolverOptions::Integer(std::string_view name, int otherwise) const {
+  const auto* entry = m_options.Find(name);
+  return entry && entry->value.vt == VT_I4 ? entry->value.lVal : otherwise;
+}
+
+bool CSolverOptions::Switch(std::string_view name, bool otherwise) const {
+  const auto* entry = m_options.Find(name);
+  return entry && entry->value.vt == VT_BOOL ? entry->value.boolVal != 0 : otherwise;
 }
 
 std::string CSolverOptions::ToText() const {

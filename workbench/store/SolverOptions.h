@@ -15,10 +15,11 @@ class CSolverOptions : public CComObject<IQVSolverOptions> {
  public:
   static constexpr std::string_view kPrintLevel = "PrintLevel";
   static constexpr std::string_view kRunMode = "RunMode";  // ZN_RUN_*, 0 before the first choice
-  // Residuals and steps below these count as converged (Newton and the integrator's error test).
+  // What the solver stops at: every residual at most the absolute tolerance (in its
+  // equation's units); the integrator's error test uses both tolerances.
   static constexpr std::string_view kAbsoluteTolerance = "AbsoluteTolerance";
   static constexpr std::string_view kRelativeTolerance = "RelativeTolerance";
-  static constexpr std::string_view kMaxIterations = "MaxIterations";            // Newton, per group
+  static constexpr std::string_view kMaxIterations = "MaxIterations";            // Newton steps per group
   static constexpr std::string_view kMaxIntegratorSteps = "MaxIntegratorSteps";  // per reporting interval
   // A dynamic run's end time and reporting interval, in seconds.
   static constexpr std::string_view kEndTime = "EndTime";
@@ -34,9 +35,11 @@ class CSolverOptions : public CComObject<IQVSolverOptions> {
   std::vector<std::string> Names() const;
   int PrintLevel() const;
   int RunMode() const;
-  // A number option's value (an integer read as a real); fallback when missing or of another kind.
-  double Real(std::string_view name, double fallback) const;
-  int Integer(std::string_view name, int fallback) const;
+  // An option's value read without changing anything; otherwise when there is no such option of that kind
+  // (Real also reads an integer).
+  double Real(std::string_view name, double otherwise) const;
+  int Integer(std::string_view name, int otherwise) const;
+  bool Switch(std::string_view name, bool otherwise) const;
   // "Name = value;" lines in definition order, for exports and files.
   std::string ToText() const;
 

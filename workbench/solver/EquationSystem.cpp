@@ -1,0 +1,290 @@
+#include "workbench/solver/EquationSystem.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+#include "host/diagnostics/IZNDecomposition.h"
+#include "workbench/simulation/Flowsheet.h"
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// The variable a name in an equation stands for: read in the equation's scope
+// first, then in each scope around it (a global structure seen from a block).
+int ResolveInScope(const CFlowsheet& flowsheet, std::string_view scope, std::string_view name) {
+  const InstanceVariable* first = flowsheet.Variables().empty() ? nullptr : &flowsheet.Variables().front();
+  while (true) {
+    if (const InstanceVariable* found = flowsheet.FindVariable(JoinPath(scope, name)))
+      return static_cast<int>(found - first);
+    if (scope.empty()) return -1;
+    const std::size_t dot = scope.rfind('.');
+    scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
+  }
+}
+
+class CUnionFind {
+ public:
+  explicit CUnionFind(std::size_t n) : m_parent(n) { std::iota(m_parent.begin(), m_parent.end(), 0); }
+  int Find(int x) {
+    while (m_parent[static_cast<std::size_t>(x)] != x) {
+      int& p = m_parent[static_cast<std::size_t>(x)];
+      p = m_parent[static_cast<std::size_t>(p)];
+      x = p;
+    }
+    return x;
+  }
+  // The smaller index leads, so that an equivalence is led by the variable met first.
+  bool Join(int a, int b) {
+    a = Find(a);
+    b = Find(b);
+    if (a == b) return false;
+    if (b < a) std::swap(a, b);
+    m_parent[static_cast<std::size_t>(b)] = a;
+    return true;
+  }
+
+ private:
+  std::vector<int> m_parent;
+};
+
+}  // namespace
+
+bool CEquationSystem::Known(int key) const {
+  const InstanceVariable& v = m_flowsheet->Variables()[static_cast<std::size_t>(TermVariable(key))];
+  if (v.spec == VariableSpec::Fixed) return true;
+  const bool derivative = TermIsDerivative(key);
+  switch (m_runMode) {
+    case ZN_RUN_INITIALIZATION:
+      return derivative ? v.spec == VariableSpec::RateInitial : v.spec == VariableSpec::Initial;
+    case ZN_RUN_DYNAMIC: return false;
+    default: return derivative;  // steady state: derivatives are 0
+  }
+}
+
+std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowsheet, int runMode, bool compression,
+                                                       std::vector<std::string>& messages) {
+  std::unique_ptr<CEquationSystem> system(new CEquationSystem);
+  CEquationSystem& s = *system;
+  s.m_flowsheet = &flowsheet;
+  s.m_runMode = runMode;
+  s.m_equations = std::make_shared<CCompiledEquations>();
+  const std::vector<InstanceEquation>& equations = flowsheet.Equations();
+  const std::vector<InstanceVariable>& variables = flowsheet.Variables();
+  s.m_equations->Reserve(equations.size(), equations.size() * 8);
+  bool compiled = true;
+  for (const InstanceEquation& equation : equations) {
+    std::string problem;
+    const NameResolver resolve = [&](std::string_view name) { return ResolveInScope(flowsheet, equation.scope, name); };
+    if (!s.m_equations->Add(equation.text, resolve, problem)) {
+      messages.push_back("Equation '" + equation.name + "': " + problem);
+      compiled = false;
+    }
+  }
+  if (!compiled) return nullptr;
+
+  // Values as the flowsheet has them; derivatives of Fixed variables, and all of them at steady state, are 0.
+  const std::size_t variableCount = variables.size();
+  s.m_values.resize(variableCount);
+  s.m_derivatives.resize(variableCount);
+  for (std::size_t i = 0; i < variableCount; ++i) {
+    s.m_values[i] = variables[i].value;
+    const bool zero = runMode == ZN_RUN_STEADY_STATE || variables[i].spec == VariableSpec::Fixed;
+    s.m_derivatives[i] = zero ? 0.0 : variables[i].derivative;
+  }
+
+  // Equivalences: plain equalities between two unknown values join their variables.
+  const CCompiledEquations& eqs = *s.m_equations;
+  CUnionFind joined(compression ? variableCount : 0);
+  std::vector<std::uint8_t> rowKept(equations.size(), 1);
+  if (compression && runMode != ZN_RUN_DYNAMIC) {
+    for (int e = 0; e < eqs.Count(); ++e) {
+      int left = 0, right = 0;
+      if (!eqs.IsPlainEquality(e, left, right)) continue;
+      const int a = eqs.Terms(e)[left], b = eqs.Terms(e)[right];
+      if (s.Known(a) || s.Known(b)) continue;
+      if (joined.Join(TermVariable(a), TermVariable(b))) {
+        rowKept[static_cast<std::size_t>(e)] = 0;
+        s.m_compressed.push_back(e);
+      }
+    }
+  }
+
+  // Columns: every unknown value, then (initialization) every unknown derivative of a state.
+  s.m_termColumn.assign(variableCount * 2, -1);
+  std::vector<int> leadColumn(compression ? variableCount : 0, -1);
+  std::vector<int> memberColumn;  // per member, in variable order
+  std::vector<int> memberKey;
+  memberColumn.reserve(variableCount);
+  memberKey.reserve(variableCount);
+  int columns = 0;
+  for (std::size_t i = 0; i < variableCount; ++i) {
+    const int key = TermKey(static_cast<int>(i), false);
+    if (s.Known(key)) continue;
+    int column = -1;
+    if (compression) {
+      int& lead = leadColumn[static_cast<std::size_t>(joined.Find(static_cast<int>(i)))];
+      if (lead < 0) lead = columns++;
+      column = lead;
+    } else {
+      column = columns++;
+    }
+    s.m_termColumn[static_cast<std::size_t>(key)] = column;
+    memberColumn.push_back(column);
+    memberKey.push_back(key);
+  }
+  for (std::size_t i = 0; i < variableCount; ++i) {
+    if (!variables[i].state) continue;
+    const int key = TermKey(static_cast<int>(i), true);
+    if (runMode == ZN_RUN_DYNAMIC) {
+      // y' goes with its y.
+      s.m_termColumn[static_cast<std::size_t>(key)] = s.m_termColumn[static_cast<std::size_t>(key - 1)];
+      continue;
+    }
+    if (s.Known(key)) continue;
+    s.m_termColumn[static_cast<std::size_t>(key)] = columns;
+    memberColumn.push_back(columns++);
+    memberKey.push_back(key);
+  }
+  s.m_memberStart.assign(static_cast<std::size_t>(columns) + 1, 0);
+  for (int column : memberColumn) ++s.m_memberStart[static_cast<std::size_t>(column) + 1];
+  for (int c = 0; c < columns; ++c) s.m_memberStart[static_cast<std::size_t>(c) + 1] += s.m_memberStart[static_cast<std::size_t>(c)];
+  s.m_members.resize(memberKey.size());
+  {
+    std::vector<int> next(s.m_memberStart.begin(), s.m_memberStart.end() - 1);
+    for (std::size_t m = 0; m < memberKey.size(); ++m)
+      s.m_members[static_cast<std::size_t>(next[static_cast<std::size_t>(memberColumn[m])]++)] = memberKey[m];
+  }
+  s.m_columnLower.assign(static_cast<std::size_t>(columns), -kInfinity);
+  s.m_columnUpper.assign(static_cast<std::size_t>(columns), kInfinity);
+  s.m_columnEquivalence.assign(static_cast<std::size_t>(columns), 0);
+  for (int c = 0; c < columns; ++c) {
+    for (int m = 0; m < s.MemberCount(c); ++m) {
+      const int key = s.Members(c)[m];
+      if (TermIsDerivative(key)) continue;
+      const InstanceVariable& v = variables[static_cast<std::size_t>(TermVariable(key))];
+      if (v.lower) s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], *v.lower);
+      if (v.upper) s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], *v.upper);
+    }
+    if (s.MemberCount(c) > 1) {
+      s.m_columnEquivalence[static_cast<std::size_t>(c)] = ++s.m_equivalenceCount;
+      s.SetColumn(c, s.Column(c));  // every member starts from the lead's value
+    }
+  }
+
+  // Rows and their entries.
+  s.m_rowEquation.reserve(equations.size());
+  s.m_rowStart.reserve(equations.size() + 1);
+  s.m_entryColumn.reserve(equations.size() * 3);
+  s.m_termEntry.reserve(equations.size() * 3);
+  for (int e = 0; e < eqs.Count(); ++e) {
+    if (!rowKept[static_cast<std::size_t>(e)]) continue;
+    s.m_rowEquation.push_back(e);
+    const int first = static_cast<int>(s.m_entryColumn.size());
+    for (int k = 0; k < eqs.TermCount(e); ++k) {
+      const int column = s.m_termColumn[static_cast<std::size_t>(eqs.Terms(e)[k])];
+      int entry = -1;
+      if (column >= 0) {
+        for (int j = first; j < static_cast<int>(s.m_entryColumn.size()); ++j)
+          if (s.m_entryColumn[static_cast<std::size_t>(j)] == column) entry = j;
+        if (entry < 0) {
+          entry = static_cast<int>(s.m_entryColumn.size());
+          s.m_entryColumn.push_back(column);
+        }
+      }
+      s.m_termEntry.push_back(entry);
+    }
+    s.m_rowStart.push_back(static_cast<int>(s.m_entryColumn.size()));
+    s.m_termEntryStart.push_back(static_cast<int>(s.m_termEntry.size()));
+  }
+  s.m_scratch.resize(2 * static_cast<std::size_t>(eqs.MaxNodes()) + 2);
+  s.m_termGradient.resize(static_cast<std::size_t>(eqs.MaxTerms()) + 1);
+  s.m_linearScratch.resize(static_cast<std::size_t>(eqs.MaxNodes()) + 1);
+  s.m_linearFlags.resize(static_cast<std::size_t>(eqs.MaxTerms()) + 1);
+  return system;
+}
+
+double CEquationSystem::Column(int column) const {
+  const int key = Members(column)[0];
+  return TermIsDerivative(key) ? m_derivatives[static_cast<std::size_t>(TermVariable(key))]
+                               : m_values[static_cast<std::size_t>(TermVariable(key))];
+}
+
+void CEquationSystem::SetColumn(int column, double value) {
+  for (int m = 0; m < MemberCount(column); ++m) {
+    const int key = Members(column)[m];
+    (TermIsDerivative(key) ? m_derivatives : m_values)[static_cast<std::size_t>(TermVariable(key))] = value;
+  }
+}
+
+bool CEquationSystem::EvaluateRow(int row, double& residual, double* gradient) const {
+  const int equation = RowEquation(row);
+  if (!m_equations->Evaluate(equation, m_values.data(), m_derivatives.data(), m_scratch.data(), &residual,
+                             gradient ? m_termGradient.data() : nullptr))
+    return false;
+  if (!gradient) return true;
+  const int first = RowStart(row);
+  std::fill(gradient, gradient + (RowStart(row + 1) - first), 0.0);
+  const int* entries = TermEntries(row);
+  for (int k = 0; k < m_equations->TermCount(equation); ++k)
+    if (entries[k] >= 0) gradient[entries[k] - first] += m_termGradient[static_cast<std::size_t>(k)];
+  return true;
+}
+
+bool CEquationSystem::EvaluateTerms(int row, double& residual, double* termGradient) const {
+  return m_equations->Evaluate(RowEquation(row), m_values.data(), m_derivatives.data(), m_scratch.data(), &residual,
+                               termGradient);
+}
+
+void CEquationSystem::SetDynamicPoint(const double* y, const double* yp) {
+  for (int c = 0; c < ColumnCount(); ++c)
+    for (int m = 0; m < MemberCount(c); ++m) {
+      const std::size_t v = static_cast<std::size_t>(TermVariable(Members(c)[m]));
+      m_values[v] = y[c];
+      m_derivatives[v] = yp[c];
+    }
+}
+
+bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const {
+  const int equation = RowEquation(row);
+  const int terms = m_equations->TermCount(equation);
+  std::uint8_t* unknown = m_linearFlags.data();
+  for (int k = 0; k < terms; ++k) {
+    const int column = m_termColumn[static_cast<std::size_t>(m_equations->Terms(equation)[k])];
+    unknown[static_cast<std::size_t>(k)] = column >= 0 && columnFlags[static_cast<std::size_t>(column)] == flag;
+  }
+  return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
+}
+
+void CEquationSystem::Publish(CFlowsheet& flowsheet) const {
+  std::vector<InstanceVariable>& variables = flowsheet.Variables();
+  if (variables.size() != m_values.size()) return;  // not the flowsheet this system was made from
+  for (int c = 0; c < ColumnCount(); ++c)
+    for (int m = 0; m < MemberCount(c); ++m) {
+      const int key = Members(c)[m];
+      InstanceVariable& v = variables[static_cast<std::size_t>(TermVariable(key))];
+      if (TermIsDerivative(key))
+        v.derivative = m_derivatives[static_cast<std::size_t>(TermVariable(key))];
+      else
+        v.value = m_values[static_cast<std::size_t>(TermVariable(key))];
+    }
+}
+
+std::string CEquationSystem::TermName(int key) const {
+  const std::string& path = m_flowsheet->Variables()[static_cast<std::size_t>(TermVariable(key))].path;
+  return TermIsDerivative(key) ? path + ".Derivative" : path;
+}
+
+std::string CEquationSystem::EquationName(int equation) const {
+  return m_flowsheet->Equations()[static_cast<std::size_t>(equation)].name;
+}
+
+std::size_t CEquationSystem::Bytes() const {
+  const auto ints = [](const std::vector<int>& v) { return v.capacity() * sizeof(int); };
+  return m_equations->Bytes() + ints(m_rowEquation) + ints(m_rowStart) + ints(m_entryColumn) + ints(m_termEntryStart) +
+         ints(m_termEntry) + ints(m_termColumn) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
+         (m_columnLower.capacity() + m_columnUpper.capacity() + m_values.capacity() + m_derivatives.capacity()) *
+             sizeof(double);
+}
