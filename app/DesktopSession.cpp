@@ -14,6 +14,7 @@
 #include "app/LibraryToolbar.h"
 #include "app/MainWindow.h"
 #include "app/MessageWindow.h"
+#include "app/RunDriver.h"
 #include "app/views/HostViewWindows.h"
 #include "explorer/resources/ExplorerResources.h"
 #include "platform/Frame.h"
@@ -45,6 +46,7 @@ DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
     window->statusBar()->showMessage(QString::fromStdString(line), kAnnouncementMilliseconds);
   };
   m_host.ShowMessagesIn(*window->Messages());
+  m_runDriver = new RunDriver(m_host.App().Document(), *window->statusBar(), window);
   m_editors = std::make_unique<EditorWindows>(m_host.App().Editor(), *window->MdiArea());
   m_views = std::make_unique<HostViewWindows>(m_host.Views(), *window->MdiArea());
   m_libraryToolbar = new LibraryToolbar(m_host.App(), window);
@@ -70,6 +72,8 @@ DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
 }
 
 bool DesktopSession::MayEnd() {
+  // A dynamic run ends where it stands before anything is asked or closed.
+  if (m_runDriver) m_runDriver->StopRun();
   m_peers.FlushAll();
   if (m_editors && !m_editors->CloseAll()) return false;
   return m_host.Lifecycle().MayDiscardChanges();

@@ -19,6 +19,7 @@
 class EditorWindows;
 class HostViewWindows;
 class LibraryToolbar;
+class RunDriver;
 class QTimer;
 class MainWindow;
 
@@ -66,4 +67,5 @@ class DesktopSession {
   EventPump m_pump;
   QTimer* m_titleTimer = nullptr;
   LibraryToolbar* m_libraryToolbar = nullptr;  // owned by the main window
+  RunDriver* m_runDriver = nullptr;            // owned by the main window
 };

@@ -1,4 +1,4 @@
-// Small builders for the controls of the module's dialog templates.
+// Small builders for the controls of dialog templates (the module's and the host's).
 #pragma once
 
 #include <string>

@@ -290,7 +290,7 @@ bool ScriptRunner::Simulate(const std::string& what, std::string& problem) {
 namespace {
 
 // A control's label as a script names it: without "&" and a closing ":".
-std::string FieldLabel(const std::string& text) {
+std::string DialogFieldLabel(const std::string& text) {
   std::string label;
   for (char c : text)
     if (c != '&') label += c;
@@ -323,7 +323,7 @@ bool ScriptRunner::AnswerFields(const std::string& text, std::string& problem) {
     for (const auto& [label, value] : fields) {
       bool found = false;
       for (std::size_t i = 0; i < items.size() && !found; ++i) {
-        if (CompareNoCase(FieldLabel(items[i]->GetWindowText()), label) != 0) continue;
+        if (CompareNoCase(DialogFieldLabel(items[i]->GetWindowText()), label) != 0) continue;
         CDialogItem& item = *items[i];
         if (item.Kind() == ControlKind::CheckBox || item.Kind() == ControlKind::RadioButton) {
           const bool on = value == "on" || value == "yes" || value == "1";

@@ -8,7 +8,7 @@
 #include "explorer/resources/ControlIds.h"
 #include "explorer/resources/DialogIds.h"
 #include "explorer/resources/FolderPropertiesTemplate.h"
-#include "explorer/resources/TemplateControls.h"
+#include "platform/TemplateControls.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "explorer/resources/ControlIds.h"
 #include "explorer/resources/DialogIds.h"
-#include "explorer/resources/TemplateControls.h"
+#include "platform/TemplateControls.h"
 
 namespace {
 

@@ -9,6 +9,7 @@ constexpr DWORD FT_HIDDEN = 0x00040000;     // not listed (internal helper types
 constexpr DWORD FT_SYSTEM = 0x00100000;     // bit 20: built-in, cannot be changed
 constexpr DWORD FT_TASK = 0x00200000;       // a task definition
 constexpr DWORD FT_BUILTIN = 0x00400000;    // bit 22: built-in, cannot be changed
+constexpr DWORD FT_PROPRIETARY = 0x01000000;  // bit 24: its variables and equations are not shown in diagnostics
 constexpr DWORD FT_NOT_LISTED = FT_HIDDEN | FT_SYSTEM;  // the library listing hides these
 
 // Instance attribute bits (IFInstance::GetAttributes, IFChildCollection masks).

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "explorer/resources/TemplateControls.h"
+#include "platform/TemplateControls.h"
 #include "platform/Dialog.h"
 #include "platform/UserInterface.h"
 #include "tests/support/TestUserInterface.h"

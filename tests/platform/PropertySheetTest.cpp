@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "explorer/resources/TemplateControls.h"
+#include "platform/TemplateControls.h"
 #include "platform/PropertySheet.h"
 #include "platform/Resources.h"
 #include "tests/support/TestUserInterface.h"

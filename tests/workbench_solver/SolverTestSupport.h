@@ -32,6 +32,7 @@ class SolverFlowsheet {
   }
 
   CFlowsheet& Flowsheet() { return *m_flowsheet; }
+  CStore& Store() { return m_store; }
   CSolverOptions& Options() { return m_store.SolverOptions(); }
   SolveOutcome Solve(int runMode = ZN_RUN_STEADY_STATE) { return SolveFlowsheet(*m_flowsheet, runMode, Options()); }
   double Value(const std::string& path) {

@@ -12,13 +12,13 @@
 
 namespace {
 
-std::string TimeText(double seconds) {
+std::string RunTimeText(double seconds) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", seconds);
   return text;
 }
 
-const char* ModeName(int mode) {
+const char* RunModeText(int mode) {
   switch (mode) {
     case ZN_RUN_STEADY_STATE: return "Steady state";
     case ZN_RUN_INITIALIZATION: return "Initialization";
@@ -29,7 +29,7 @@ const char* ModeName(int mode) {
   return "This";
 }
 
-DaeTolerances TolerancesOf(const CSolverOptions& options) {
+DaeTolerances RunTolerancesOf(const CSolverOptions& options) {
   DaeTolerances t;
   t.absolute = options.Real(CSolverOptions::kAbsoluteTolerance, t.absolute);
   t.relative = options.Real(CSolverOptions::kRelativeTolerance, t.relative);
@@ -49,8 +49,8 @@ double CSimulationRun::SimulatedTime() const { return m_dynamic ? m_dynamic->Tim
 
 std::string CSimulationRun::Progress() const {
   if (!m_dynamic) return m_summary;
-  return std::string(m_paused ? "Dynamic run paused: time " : "Dynamic run: time ") + TimeText(m_dynamic->Time()) +
-         " of " + TimeText(m_endTime) + " s";
+  return std::string(m_paused ? "Dynamic run paused: time " : "Dynamic run: time ") + RunTimeText(m_dynamic->Time()) +
+         " of " + RunTimeText(m_endTime) + " s";
 }
 
 bool CSimulationRun::CanStart(int mode, std::string* reason) const {
@@ -58,7 +58,7 @@ bool CSimulationRun::CanStart(int mode, std::string* reason) const {
   if (m_dynamic)
     why = "A dynamic run is active: stop it before starting another run.";
   else if (mode == ZN_RUN_OPTIMIZATION || mode == ZN_RUN_ESTIMATION)
-    why = std::string(ModeName(mode)) + " runs are not offered by this simulator.";
+    why = std::string(RunModeText(mode)) + " runs are not offered by this simulator.";
   else if (mode != ZN_RUN_STEADY_STATE && mode != ZN_RUN_INITIALIZATION && mode != ZN_RUN_DYNAMIC)
     why = "There is no run mode " + std::to_string(mode) + ".";
   if (reason) *reason = why;
@@ -109,7 +109,7 @@ void CSimulationRun::RunSolved(int mode) {
   if (m_hooks.lockFlowsheet) m_hooks.lockFlowsheet(false);
   std::string summary = outcome.summary;
   if (summary.empty())
-    summary = std::string(ModeName(mode)) + " run " +
+    summary = std::string(RunModeText(mode)) + " run " +
               (!outcome.started ? "could not start" : outcome.converged ? "converged" : "did not converge");
   if (!outcome.started) {
     // Nothing was solved: the diagnostics stay as they were, the status says so.
@@ -135,7 +135,7 @@ void CSimulationRun::RunSolved(int mode) {
 
 bool CSimulationRun::StartDynamic(double endTime) {
   if (!std::isfinite(endTime) || !(endTime > m_time))
-    return Refuse("The end time " + TimeText(endTime) + " s is not after the simulated time " + TimeText(m_time) +
+    return Refuse("The end time " + RunTimeText(endTime) + " s is not after the simulated time " + RunTimeText(m_time) +
                   " s: choose a later end time in the Run Options, or rewind.");
   if (m_time == 0.0 || !m_haveDynamicDecomposition) {
     // From time 0 the states take their initial values and everything else follows from them.
@@ -158,7 +158,7 @@ bool CSimulationRun::StartDynamic(double endTime) {
     return false;
   }
   const double interval = m_options.Real(CSolverOptions::kReportingInterval, 0.0);
-  auto dynamic = std::make_unique<CDynamicIntegration>(std::move(dae), TolerancesOf(m_options), m_time, endTime,
+  auto dynamic = std::make_unique<CDynamicIntegration>(std::move(dae), RunTolerancesOf(m_options), m_time, endTime,
                                                        interval);
   if (!dynamic->Start()) {
     m_status = kRunStatusNotStarted;
@@ -171,7 +171,6 @@ bool CSimulationRun::StartDynamic(double endTime) {
   m_paused = false;
   if (m_hooks.lockFlowsheet) m_hooks.lockFlowsheet(true);
   if (m_hooks.valuesChanged) m_hooks.valuesChanged();
-  if (m_hooks.message) m_hooks.message("Dynamic run from time " + TimeText(m_time) + " to " + TimeText(endTime) + " s");
   if (m_hooks.stateChanged) m_hooks.stateChanged();
   return true;
 }
@@ -182,7 +181,7 @@ bool CSimulationRun::Step() {
   if (!m_flowsheet.IsBuild(m_build)) {
     // The definitions changed under the run: the system it integrates is no longer the flowsheet's.
     EndDynamic(kRunStatusStopped,
-               "Dynamic run stopped at time " + TimeText(m_dynamic->Time()) + " of " + TimeText(m_endTime) +
+               "Dynamic run stopped at time " + RunTimeText(m_dynamic->Time()) + " of " + RunTimeText(m_endTime) +
                    " s: the flowsheet was built again from changed definitions",
                false);
     return false;
@@ -195,11 +194,11 @@ bool CSimulationRun::Step() {
       if (m_hooks.stateChanged) m_hooks.stateChanged();
       return true;
     case CDynamicIntegration::Slice::Finished:
-      EndDynamic(kRunStatusConverged, "Dynamic run reached its end time " + TimeText(m_endTime) + " s", false);
+      EndDynamic(kRunStatusConverged, "Dynamic run reached its end time " + RunTimeText(m_endTime) + " s", false);
       return false;
     case CDynamicIntegration::Slice::Failed:
       EndDynamic(kRunStatusIntegrationFailed,
-                 "Dynamic run failed at time " + TimeText(m_dynamic->Time()) + " of " + TimeText(m_endTime) +
+                 "Dynamic run failed at time " + RunTimeText(m_dynamic->Time()) + " of " + RunTimeText(m_endTime) +
                      " s: " + m_dynamic->Problem(),
                  true);
       return false;
@@ -243,7 +242,7 @@ void CSimulationRun::Stop() {
   if (!m_dynamic) return;
   const bool current = m_flowsheet.IsBuild(m_build);
   EndDynamic(kRunStatusStopped,
-             "Dynamic run stopped at time " + TimeText(m_dynamic->Time()) + " of " + TimeText(m_endTime) + " s",
+             "Dynamic run stopped at time " + RunTimeText(m_dynamic->Time()) + " of " + RunTimeText(m_endTime) + " s",
              current);
 }
 

@@ -12,19 +12,6 @@ namespace {
 // At most this many names in one message about a structural problem.
 constexpr int kNamesInMessage = 12;
 
-// The system's pattern in compressed columns (row indices of each column, rows ascending).
-void ColumnPattern(const CEquationSystem& system, std::vector<int>& starts, std::vector<int>& rows) {
-  const int columns = system.ColumnCount();
-  starts.assign(static_cast<std::size_t>(columns) + 1, 0);
-  for (int e = 0; e < system.EntryCount(); ++e) ++starts[static_cast<std::size_t>(system.EntryColumn(e)) + 1];
-  for (int c = 0; c < columns; ++c) starts[static_cast<std::size_t>(c) + 1] += starts[static_cast<std::size_t>(c)];
-  rows.resize(static_cast<std::size_t>(system.EntryCount()));
-  std::vector<int> next(starts.begin(), starts.end() - 1);
-  for (int r = 0; r < system.RowCount(); ++r)
-    for (int e = system.RowStart(r); e < system.RowStart(r + 1); ++e)
-      rows[static_cast<std::size_t>(next[static_cast<std::size_t>(system.EntryColumn(e))]++)] = r;
-}
-
 std::string Count(std::size_t count, const char* word) {
   return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
@@ -122,11 +109,13 @@ void CDecomposition::AddGroup(bool singular, const int* rows, int rowCount, cons
   const int group = GroupCount();
   m_type.push_back(ZN_GROUP_NONLINEAR);
   m_singular.push_back(singular ? 1 : 0);
-  m_rows.insert(m_rows.end(), rows, rows + rowCount);
+  for (int i = 0; i < rowCount; ++i) m_rows.push_back(rows[i]);
   m_rowStart.push_back(static_cast<int>(m_rows.size()));
-  m_columns.insert(m_columns.end(), columns, columns + columnCount);
+  for (int i = 0; i < columnCount; ++i) {
+    m_columns.push_back(columns[i]);
+    m_columnGroup[static_cast<std::size_t>(columns[i])] = group;
+  }
   m_columnStart.push_back(static_cast<int>(m_columns.size()));
-  for (int i = 0; i < columnCount; ++i) m_columnGroup[static_cast<std::size_t>(columns[i])] = group;
   m_nonZeros.push_back(0);
   m_tornOf.push_back(-1);
 }
@@ -142,8 +131,9 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
   d.m_rows.reserve(static_cast<std::size_t>(rowCount));
   d.m_columns.reserve(static_cast<std::size_t>(columnCount));
   d.m_nonZeros.reserve(static_cast<std::size_t>(rowCount));
-  std::vector<int> starts, rows;
-  ColumnPattern(system, starts, rows);
+  // btf takes non-const pointers but changes nothing.
+  int* starts = const_cast<int*>(system.ColumnStarts().data());
+  int* rows = const_cast<int*>(system.ColumnRows().data());
 
   // The square part with a full transversal, as rows and columns of the system.
   std::vector<int> wellRows, wellColumns;
@@ -158,7 +148,7 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
     std::vector<int> work(5 * n);
     double done = 0;
     int matched = 0;
-    const int count = btf_order(rowCount, starts.data(), rows.data(), 0.0, &done, p.data(), q.data(), blocks.data(),
+    const int count = btf_order(rowCount, starts, rows, 0.0, &done, p.data(), q.data(), blocks.data(),
                                 &matched, work.data());
     full = matched == rowCount;
     blocks.resize(static_cast<std::size_t>(count) + 1);
@@ -171,7 +161,7 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
     if (rowCount > 0 && columnCount > 0) {
       std::vector<int> work(5 * static_cast<std::size_t>(columnCount));
       double done = 0;
-      btf_maxtrans(rowCount, columnCount, starts.data(), rows.data(), 0.0, &done, rowMatch.data(), work.data());
+      btf_maxtrans(rowCount, columnCount, starts,  rows, 0.0, &done, rowMatch.data(), work.data());
     }
     for (int r = 0; r < rowCount; ++r)
       if (rowMatch[static_cast<std::size_t>(r)] >= 0) columnMatch[static_cast<std::size_t>(rowMatch[static_cast<std::size_t>(r)])] = r;
@@ -294,6 +284,13 @@ void CDecomposition::Classify(const CEquationSystem& system, int group, std::vec
   const int* rows = Rows(group);
   const int* columns = Columns(group);
   const int size = RowCount(group);
+  if (size == 1 && !Singular(group)) {
+    // The common case, without marking: one equation, and its unknown among its entries once.
+    m_nonZeros[static_cast<std::size_t>(group)] = 1;
+    m_type[static_cast<std::size_t>(group)] =
+        system.IsLinearInColumn(rows[0], columns[0]) ? ZN_GROUP_EXPLICIT : ZN_GROUP_SINGLE_NONLINEAR;
+    return;
+  }
   for (int i = 0; i < ColumnCount(group); ++i) marks[static_cast<std::size_t>(columns[i])] = 1;
   int nonZeros = 0;
   bool linear = true;

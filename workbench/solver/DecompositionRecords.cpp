@@ -3,11 +3,28 @@
 #include <cstdint>
 
 #include "host/diagnostics/IZNDecompGroup.h"
+#include "host/store/TypeFlags.h"
+#include "workbench/simulation/Flowsheet.h"
+#include "workbench/store/StoreType.h"
 #include "workbench/solver/Decomposition.h"
 #include "workbench/solver/EquationSystem.h"
 #include "workbench/solver/SolvedResiduals.h"
 
 namespace {
+
+// A unit is shown unless its model, or the model of a hierarchy around it, is marked proprietary.
+std::vector<std::uint8_t> VisibleUnits(const CFlowsheet& flowsheet) {
+  const std::vector<FlowsheetUnit>& units = flowsheet.Units();
+  std::vector<std::uint8_t> visible(units.size(), 1);
+  for (std::size_t u = 0; u < units.size(); ++u) {
+    const FlowsheetUnit& unit = units[u];
+    const bool own = !unit.type || (unit.type->Flags() & FT_PROPRIETARY) == 0;
+    const bool around = unit.parent < 0 || static_cast<std::size_t>(unit.parent) >= u ||
+                        visible[static_cast<std::size_t>(unit.parent)];
+    visible[u] = own && around;
+  }
+  return visible;
+}
 
 class CRecordBuilder {
  public:
@@ -20,7 +37,8 @@ class CRecordBuilder {
         m_rowRecord(static_cast<std::size_t>(system.RowCount()), -1),
         m_problem(static_cast<std::size_t>(system.ColumnCount()), 0),
         m_subGroup(static_cast<std::size_t>(system.ColumnCount()), 0),
-        m_torn(static_cast<std::size_t>(system.ColumnCount()), 0) {
+        m_torn(static_cast<std::size_t>(system.ColumnCount()), 0),
+        m_visibleUnit(VisibleUnits(system.Flowsheet())) {
     for (const GroupOutcome& outcome : outcomes)
       for (int column : outcome.problemColumns) m_problem[static_cast<std::size_t>(column)] = 1;
     for (const CDecomposition::Torn& torn : decomposition.TornGroups()) {
@@ -36,6 +54,8 @@ class CRecordBuilder {
     index = static_cast<int>(m_record.variables.size());
     DecompVariableRecord variable;
     variable.name = m_system.TermName(key);
+    variable.visible = m_visibleUnit[static_cast<std::size_t>(
+        m_system.Flowsheet().Variables()[static_cast<std::size_t>(TermVariable(key))].unit)] != 0;
     const int column = m_system.ColumnOfTerm(key);
     if (column >= 0) {
       const std::size_t c = static_cast<std::size_t>(column);
@@ -59,6 +79,8 @@ class CRecordBuilder {
     const CCompiledEquations& compiled = m_system.Equations();
     DecompEquationRecord record;
     record.name = m_system.EquationName(equation);
+    record.visible =
+        m_visibleUnit[static_cast<std::size_t>(m_system.Flowsheet().Equations()[static_cast<std::size_t>(equation)].unit)] != 0;
     const int terms = compiled.TermCount(equation);
     record.variables.reserve(static_cast<std::size_t>(terms));
     for (int k = 0; k < terms; ++k) {
@@ -86,6 +108,10 @@ class CRecordBuilder {
   std::vector<std::uint8_t> m_problem;
   std::vector<int> m_subGroup;
   std::vector<std::uint8_t> m_torn;
+  std::vector<std::uint8_t> m_visibleUnit;
+
+ public:
+  bool Visible(int variableRecord) const { return m_record.variables[static_cast<std::size_t>(variableRecord)].visible; }
 };
 
 }  // namespace
@@ -138,6 +164,7 @@ DecompositionRecord MakeDecompositionRecord(const CEquationSystem& system, const
     build.ColumnVariables(c, equivalence.variables);
     equivalence.lowerBound = system.Lower(c);
     equivalence.upperBound = system.Upper(c);
+    for (int v : equivalence.variables) equivalence.visible = equivalence.visible && build.Visible(v);
     equivalences.push_back(std::move(equivalence));
   }
 

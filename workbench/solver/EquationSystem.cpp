@@ -6,24 +6,59 @@
 #include <numeric>
 
 #include "host/diagnostics/IZNDecomposition.h"
+#include "workbench/language/TextCase.h"
 #include "workbench/simulation/Flowsheet.h"
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// The variable a name in an equation stands for: read in the equation's scope
-// first, then in each scope around it (a global structure seen from a block).
-int ResolveInScope(const CFlowsheet& flowsheet, std::string_view scope, std::string_view name) {
-  const InstanceVariable* first = flowsheet.Variables().empty() ? nullptr : &flowsheet.Variables().front();
-  while (true) {
-    if (const InstanceVariable* found = flowsheet.FindVariable(JoinPath(scope, name)))
-      return static_cast<int>(found - first);
-    if (scope.empty()) return -1;
-    const std::size_t dot = scope.rfind('.');
-    scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
-  }
+// Whether path is scope.name (name alone for an empty scope), letters in any case.
+bool PathIs(std::string_view path, std::string_view scope, std::string_view name) {
+  if (scope.empty()) return EqualsNoCase(path, name);
+  return path.size() == scope.size() + 1 + name.size() && path[scope.size()] == '.' &&
+         EqualsNoCase(path.substr(0, scope.size()), scope) && EqualsNoCase(path.substr(scope.size() + 1), name);
 }
+
+// The variable a name in an equation stands for: looked for first among the
+// variables of the equation's own unit (they are stored together), then by
+// path in the equation's scope and in each scope around it (a global
+// structure seen from a block).
+class CNameResolution {
+ public:
+  explicit CNameResolution(const CFlowsheet& flowsheet) : m_flowsheet(flowsheet) {
+    const std::vector<InstanceVariable>& variables = flowsheet.Variables();
+    m_first.assign(flowsheet.Units().size(), -1);
+    m_last.assign(flowsheet.Units().size(), -1);
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+      const std::size_t unit = static_cast<std::size_t>(variables[i].unit);
+      if (unit >= m_first.size()) continue;
+      if (m_first[unit] < 0) m_first[unit] = static_cast<int>(i);
+      m_last[unit] = static_cast<int>(i);
+    }
+  }
+
+  int Resolve(const InstanceEquation& equation, std::string_view name) const {
+    const std::vector<InstanceVariable>& variables = m_flowsheet.Variables();
+    const std::size_t unit = static_cast<std::size_t>(equation.unit);
+    if (unit < m_first.size() && m_first[unit] >= 0)
+      for (int i = m_first[unit]; i <= m_last[unit]; ++i)
+        if (PathIs(variables[static_cast<std::size_t>(i)].path, equation.scope, name)) return i;
+    const InstanceVariable* first = variables.empty() ? nullptr : &variables.front();
+    std::string_view scope = equation.scope;
+    while (true) {
+      if (const InstanceVariable* found = m_flowsheet.FindVariable(JoinPath(scope, name)))
+        return static_cast<int>(found - first);
+      if (scope.empty()) return -1;
+      const std::size_t dot = scope.rfind('.');
+      scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
+    }
+  }
+
+ private:
+  const CFlowsheet& m_flowsheet;
+  std::vector<int> m_first, m_last;  // by unit: its variables' first and last index
+};
 
 class CUnionFind {
  public:
@@ -75,9 +110,10 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   const std::vector<InstanceVariable>& variables = flowsheet.Variables();
   s.m_equations->Reserve(equations.size(), equations.size() * 8);
   bool compiled = true;
+  const CNameResolution names(flowsheet);
   for (const InstanceEquation& equation : equations) {
     std::string problem;
-    const NameResolver resolve = [&](std::string_view name) { return ResolveInScope(flowsheet, equation.scope, name); };
+    const NameResolver resolve = [&](std::string_view name) { return names.Resolve(equation, name); };
     if (!s.m_equations->Add(equation.text, resolve, problem)) {
       messages.push_back("Equation '" + equation.name + "': " + problem);
       compiled = false;
@@ -203,6 +239,34 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_termGradient.resize(static_cast<std::size_t>(eqs.MaxTerms()) + 1);
   s.m_linearScratch.resize(static_cast<std::size_t>(eqs.MaxNodes()) + 1);
   s.m_linearFlags.resize(static_cast<std::size_t>(eqs.MaxTerms()) + 1);
+
+  // The pattern by columns, and which rows are affine in all their unknowns.
+  const std::size_t entries = s.m_entryColumn.size();
+  s.m_columnStarts.assign(static_cast<std::size_t>(columns) + 1, 0);
+  for (int column : s.m_entryColumn) ++s.m_columnStarts[static_cast<std::size_t>(column) + 1];
+  for (int c = 0; c < columns; ++c)
+    s.m_columnStarts[static_cast<std::size_t>(c) + 1] += s.m_columnStarts[static_cast<std::size_t>(c)];
+  s.m_columnRows.resize(entries);
+  std::vector<int> next(s.m_columnStarts.begin(), s.m_columnStarts.end() - 1);
+  s.m_rowLinear.resize(s.m_rowEquation.size());
+  s.m_rowAffineTerms.assign(s.m_rowEquation.size(), 0);
+  for (int r = 0; r < s.RowCount(); ++r) {
+    for (int e = s.RowStart(r); e < s.RowStart(r + 1); ++e)
+      s.m_columnRows[static_cast<std::size_t>(next[static_cast<std::size_t>(s.m_entryColumn[static_cast<std::size_t>(e)])]++)] = r;
+    const int equation = s.RowEquation(r);
+    const int* entriesOfTerms = s.TermEntries(r);
+    for (int k = 0; k < eqs.TermCount(equation); ++k) s.m_linearFlags[static_cast<std::size_t>(k)] = entriesOfTerms[k] >= 0;
+    s.m_rowLinear[static_cast<std::size_t>(r)] = eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2;
+    if (s.m_rowLinear[static_cast<std::size_t>(r)]) continue;
+    // A non-linear row is asked later about one unknown at a time (a group of one): answered here, in row order.
+    std::uint32_t affine = 0;
+    for (int k = 0; k < eqs.TermCount(equation) && k < 32; ++k) {
+      if (entriesOfTerms[k] < 0) continue;
+      for (int j = 0; j < eqs.TermCount(equation); ++j) s.m_linearFlags[static_cast<std::size_t>(j)] = j == k;
+      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2) affine |= 1u << k;
+    }
+    s.m_rowAffineTerms[static_cast<std::size_t>(r)] = affine;
+  }
   return system;
 }
 
@@ -247,13 +311,42 @@ void CEquationSystem::SetDynamicPoint(const double* y, const double* yp) {
     }
 }
 
-bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const {
+bool CEquationSystem::IsLinearInColumn(int row, int column) const {
+  if (RowIsLinear(row)) return true;
   const int equation = RowEquation(row);
   const int terms = m_equations->TermCount(equation);
+  const int* entries = TermEntries(row);
+  int flagged = -1, count = 0;
+  for (int k = 0; k < terms; ++k)
+    if (entries[k] >= 0 && EntryColumn(entries[k]) == column) {
+      flagged = k;
+      ++count;
+    }
+  if (count == 0) return true;
+  if (count == 1 && flagged < 32) return (m_rowAffineTerms[static_cast<std::size_t>(row)] >> flagged) & 1u;
+  std::uint8_t* unknown = m_linearFlags.data();
+  for (int k = 0; k < terms; ++k) unknown[static_cast<std::size_t>(k)] = entries[k] >= 0 && EntryColumn(entries[k]) == column;
+  return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
+}
+
+bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const {
+  if (RowIsLinear(row)) return true;
+  const int equation = RowEquation(row);
+  const int terms = m_equations->TermCount(equation);
+  // One term on the flagged columns: the answer was kept when the system was made.
+  int flagged = -1, count = 0;
+  const int* entries = TermEntries(row);
+  for (int k = 0; k < terms; ++k)
+    if (entries[k] >= 0 && columnFlags[static_cast<std::size_t>(EntryColumn(entries[k]))] == flag) {
+      flagged = k;
+      ++count;
+    }
+  if (count == 0) return true;
+  if (count == 1 && flagged < 32) return (m_rowAffineTerms[static_cast<std::size_t>(row)] >> flagged) & 1u;
   std::uint8_t* unknown = m_linearFlags.data();
   for (int k = 0; k < terms; ++k) {
-    const int column = m_termColumn[static_cast<std::size_t>(m_equations->Terms(equation)[k])];
-    unknown[static_cast<std::size_t>(k)] = column >= 0 && columnFlags[static_cast<std::size_t>(column)] == flag;
+    unknown[static_cast<std::size_t>(k)] =
+        entries[k] >= 0 && columnFlags[static_cast<std::size_t>(EntryColumn(entries[k]))] == flag;
   }
   return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
 }
@@ -261,6 +354,9 @@ bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& colum
 void CEquationSystem::Publish(CFlowsheet& flowsheet) const {
   std::vector<InstanceVariable>& variables = flowsheet.Variables();
   if (variables.size() != m_values.size()) return;  // not the flowsheet this system was made from
+  if (m_runMode == ZN_RUN_STEADY_STATE)
+    for (InstanceVariable& v : variables)
+      if (v.state) v.derivative = 0.0;  // at rest
   for (int c = 0; c < ColumnCount(); ++c)
     for (int m = 0; m < MemberCount(c); ++m) {
       const int key = Members(c)[m];
@@ -284,7 +380,7 @@ std::string CEquationSystem::EquationName(int equation) const {
 std::size_t CEquationSystem::Bytes() const {
   const auto ints = [](const std::vector<int>& v) { return v.capacity() * sizeof(int); };
   return m_equations->Bytes() + ints(m_rowEquation) + ints(m_rowStart) + ints(m_entryColumn) + ints(m_termEntryStart) +
-         ints(m_termEntry) + ints(m_termColumn) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
+         ints(m_termEntry) + ints(m_termColumn) + ints(m_columnStarts) + ints(m_columnRows) + m_rowLinear.capacity() + m_rowAffineTerms.capacity() * sizeof(std::uint32_t) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
          (m_columnLower.capacity() + m_columnUpper.capacity() + m_values.capacity() + m_derivatives.capacity()) *
              sizeof(double);
 }

@@ -39,6 +39,11 @@ class CEquationSystem {
   int RowStart(int row) const { return m_rowStart[static_cast<std::size_t>(row)]; }
   int EntryColumn(int entry) const { return m_entryColumn[static_cast<std::size_t>(entry)]; }
   int EntryCount() const { return static_cast<int>(m_entryColumn.size()); }
+  // The pattern by columns: rows ColumnRows()[ColumnStarts()[c] .. ColumnStarts()[c + 1] - 1], ascending.
+  const std::vector<int>& ColumnStarts() const { return m_columnStarts; }
+  const std::vector<int>& ColumnRows() const { return m_columnRows; }
+  // True when the row's equation is affine in all its unknowns (so in any of them).
+  bool RowIsLinear(int row) const { return m_rowLinear[static_cast<std::size_t>(row)] != 0; }
   // The entry (global index) a term of a row's equation falls on; -1 for a known term.
   const int* TermEntries(int row) const {
     return m_termEntry.data() + m_termEntryStart[static_cast<std::size_t>(row)];
@@ -72,9 +77,12 @@ class CEquationSystem {
   bool EvaluateTerms(int row, double& residual, double* termGradient) const;
   // Dynamic mode: the columns' values y and their time derivatives y' (a column that is no state ignores its y').
   void SetDynamicPoint(const double* y, const double* yp);
+  // Whether the row's equation is at most affine in one column alone.
+  bool IsLinearInColumn(int row, int column) const;
   // Whether the row's equation is at most affine in the columns flagged in columnFlags.
   bool IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const;
-  // Writes the unknowns back into the flowsheet's variables (values, and derivatives where unknown).
+  // Writes the unknowns back into the flowsheet's variables (values, and derivatives where unknown;
+  // at steady state every state's derivative is 0).
   void Publish(CFlowsheet& flowsheet) const;
 
   // "T101.Level", "T101.Level.Derivative".
@@ -92,6 +100,9 @@ class CEquationSystem {
   std::vector<int> m_rowEquation;
   std::vector<int> m_rowStart{0};
   std::vector<int> m_entryColumn;
+  std::vector<int> m_columnStarts, m_columnRows;
+  std::vector<std::uint8_t> m_rowLinear;
+  std::vector<std::uint32_t> m_rowAffineTerms;  // bit k: affine in term k alone (the first 32 terms)
   std::vector<int> m_termEntryStart{0};
   std::vector<int> m_termEntry;
   std::vector<int> m_termColumn;  // by term key; -1 for known

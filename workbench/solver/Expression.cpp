@@ -77,54 +77,45 @@ class CEquationParser {
     return Push(node);
   }
 
-  int Sum() {
-    if (++m_depth > kMaxExpressionDepth) {
+  // One level deeper into the text: rule, unless that is too deep.
+  int Nested(int (CEquationParser::*rule)()) {
+    if (m_depth >= kMaxExpressionDepth) {
       Fail("the expression is nested too deeply");
       return -1;
     }
-    int left = Product();
-    while (left >= 0 && (At().IsSymbol("+") || At().IsSymbol("-"))) {
-      const ExprOp op = At().IsSymbol("+") ? ExprOp::Add : ExprOp::Sub;
+    ++m_depth;
+    const int node = (this->*rule)();
+    --m_depth;
+    return node;
+  }
+
+  // operand { (plus | minus) operand }, left to right.
+  int Chain(int (CEquationParser::*operand)(), const char* plus, ExprOp plusOp, const char* minus, ExprOp minusOp) {
+    int left = (this->*operand)();
+    while (left >= 0 && (At().IsSymbol(plus) || At().IsSymbol(minus))) {
+      const ExprOp op = At().IsSymbol(plus) ? plusOp : minusOp;
       ++m_at;
-      const int right = Product();
+      const int right = (this->*operand)();
       left = right < 0 ? -1 : Binary(op, left, right);
     }
-    --m_depth;
     return left;
   }
 
-  int Product() {
-    int left = Unary();
-    while (left >= 0 && (At().IsSymbol("*") || At().IsSymbol("/"))) {
-      const ExprOp op = At().IsSymbol("*") ? ExprOp::Mul : ExprOp::Div;
-      ++m_at;
-      const int right = Unary();
-      left = right < 0 ? -1 : Binary(op, left, right);
-    }
-    return left;
-  }
+  int Sum() { return Nested(&CEquationParser::Terms); }
+  int Terms() { return Chain(&CEquationParser::Product, "+", ExprOp::Add, "-", ExprOp::Sub); }
+  int Product() { return Chain(&CEquationParser::Unary, "*", ExprOp::Mul, "/", ExprOp::Div); }
 
   int Unary() {
     if (At().IsSymbol("+") || At().IsSymbol("-")) {
       const bool negative = At().IsSymbol("-");
       ++m_at;
-      if (++m_depth > kMaxExpressionDepth) {
-        Fail("the expression is nested too deeply");
-        return -1;
-      }
-      const int operand = Unary();
-      --m_depth;
+      const int operand = Nested(&CEquationParser::Unary);
       return operand < 0 || !negative ? operand : Binary(ExprOp::Neg, operand, -1);
     }
     const int base = Primary();
     if (base < 0 || !At().IsSymbol("^")) return base;
     ++m_at;
-    if (++m_depth > kMaxExpressionDepth) {
-      Fail("the expression is nested too deeply");
-      return -1;
-    }
-    const int exponent = Unary();
-    --m_depth;
+    const int exponent = Nested(&CEquationParser::Unary);
     return exponent < 0 ? -1 : Binary(ExprOp::Pow, base, exponent);
   }
 
