@@ -1,11 +1,15 @@
 #include "workbench/views/HostViews.h"
 
 #include "host/com/ComObject.h"
+#include "host/diagnostics/IZNDecomposition.h"
 #include "host/model/IQVEventSource.h"
+#include "host/store/IFInstance.h"
 #include "host/store/HostClassIds.h"
 #include "platform/UserInterface.h"
 #include "workbench/document/WorkbenchDocument.h"
 #include "workbench/language/TextCase.h"
+#include "workbench/run/SimulationRun.h"
+#include "workbench/store/SolverOptions.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
 
@@ -70,6 +74,11 @@ const char* HostViewKindText(HostViewKind kind) {
 
 CHostViews::CHostViews(CWorkbenchDocument& document)
     : m_document(document), m_listener(MakeComObject<CHostViewsListener>(this)) {
+  // Values published while the run mode is dynamic come from a dynamic run, at the time it has reached.
+  runTime = [this]() -> std::optional<double> {
+    if (m_document.Store().SolverOptions().RunMode() != ZN_RUN_DYNAMIC) return std::nullopt;
+    return m_document.Run().SimulatedTime();
+  };
   Listen();
 }
 
@@ -96,6 +105,10 @@ void CHostViews::Listen() {
 const CFlowsheet& CHostViews::Flowsheet() {
   Listen();
   return m_document.Flowsheet().Current();
+}
+
+CComPtr<IUnknown> CHostViews::UnitInstance(const std::string& path) {
+  return CComPtr<IUnknown>(m_document.Flowsheet().Instance(path).Get());
 }
 
 std::optional<HostViewRequest> CHostViews::RequestFor(const tag_CorvaneViewContext& context) {

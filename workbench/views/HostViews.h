@@ -42,7 +42,8 @@ class CHostViews {
   std::function<void(const HostViewRequest&)> present;
 
   // The time of the values just published when they come from a dynamic
-  // run; nothing otherwise (a steady run's values are not history).
+  // run; nothing otherwise (a steady run's values are not history). By
+  // default the document's run's time while the run mode is dynamic.
   std::function<std::optional<double>()> runTime;
 
   // ---- what the views read ----
@@ -56,6 +57,8 @@ class CHostViews {
   CRunHistory& RunHistory() { return m_history; }
   // The flowsheet as it stands.
   const CFlowsheet& Flowsheet();
+  // The host's instance of the unit at path ("" for the top flowsheet); null when none.
+  CComPtr<IUnknown> UnitInstance(const std::string& path);
 
   // ---- open views ----
   // refresh is called after every value change until Unsubscribe; paths are added to the history.
