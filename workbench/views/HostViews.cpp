@@ -12,6 +12,7 @@
 #include "workbench/store/SolverOptions.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
+#include "workbench/store/TypeViews.h"
 
 // Hears "OnVariableChange" for the views; forgets them when they go.
 class CHostViewsListener : public CComObject<IDispatch> {
@@ -79,10 +80,16 @@ CHostViews::CHostViews(CWorkbenchDocument& document)
     if (m_document.Store().SolverOptions().RunMode() != ZN_RUN_DYNAMIC) return std::nullopt;
     return m_document.Run().SimulatedTime();
   };
+  // Another simulation opened: its value event is new, and the history of the one before is no answer for it.
+  m_document.onSimulationReplaced = [this] {
+    m_history.Clear();
+    Listen();
+  };
   Listen();
 }
 
 CHostViews::~CHostViews() {
+  m_document.onSimulationReplaced = nullptr;
   m_listener->Detach();
   if (m_source) m_source->Unadvise(m_cookie);
 }
@@ -142,6 +149,28 @@ bool CHostViews::Show(const tag_CorvaneViewContext& context) {
     UI().Announce("view: " + request->title);
   }
   return true;
+}
+
+bool CHostViews::ShowForm(const std::string& owner, const std::string& form, const std::string& mode,
+                          std::string& problem) {
+  CStore& store = m_document.Store();
+  CStoreType* ownerType = owner.empty() ? store.SimulationType() : nullptr;
+  std::vector<CStorePalette*> palettes{store.SimulationPalette()};
+  for (const auto& library : store.Libraries()) palettes.push_back(library->OwnedPalette());
+  for (CStorePalette* palette : palettes)
+    if (!ownerType && palette) ownerType = palette->Find(owner);
+  CStoreType* formType = ownerType ? ownerType->FindForm(form) : nullptr;
+  if (!formType) {
+    problem = "no form " + form + (owner.empty() ? std::string(" of the simulation") : " of " + owner);
+    return false;
+  }
+  tag_CorvaneViewContext context;
+  context.viewClass = CLSID_QVFormView;
+  context.text = mode;
+  context.dataSource = MakeFormDefView(formType);
+  if (Show(context)) return true;
+  problem = "the form " + form + " is no table, plot or profile";
+  return false;
 }
 
 std::vector<TableRowValues> CHostViews::TableRows(const CFormContents& form) {

@@ -38,6 +38,10 @@ class CHostViews {
   std::optional<HostViewRequest> RequestFor(const tag_CorvaneViewContext& context);
   // Opens the view a request asks for through present; false when it is not one of these views.
   bool Show(const tag_CorvaneViewContext& context);
+  // Opens a form's view as its "Show as" commands do (mode "Plot", "History"
+  // or empty); owner names the model, empty for the simulation's own forms.
+  // False with problem set when there is no such form or it is no view's.
+  bool ShowForm(const std::string& owner, const std::string& form, const std::string& mode, std::string& problem);
   // Draws or prints a view; unset, the view is told as one line ("view: LevelTrend - Plot").
   std::function<void(const HostViewRequest&)> present;
 
