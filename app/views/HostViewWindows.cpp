@@ -29,7 +29,9 @@ namespace {
 // A view's window: it hears value changes while it lives and redraws once the event loop is free.
 class LiveViewFrame : public QWidget {
  public:
-  LiveViewFrame(CHostViews& views, const CFormContents& form, QWidget* content, std::function<void()> refresh)
+  // A history or plot has its variables kept in the run history (keepHistory); a table only reads the values.
+  LiveViewFrame(CHostViews& views, const CFormContents& form, bool keepHistory, QWidget* content,
+                std::function<void()> refresh)
       : m_views(views), m_refresh(std::move(refresh)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -42,7 +44,7 @@ class LiveViewFrame : public QWidget {
     }
     content->setParent(this);
     layout->addWidget(content, 1);
-    m_subscription = views.Subscribe(form.Paths(), [this] { RefreshSoon(); });
+    m_subscription = views.Subscribe(keepHistory ? form.Paths() : std::vector<std::string>{}, [this] { RefreshSoon(); });
   }
   ~LiveViewFrame() override { m_views.Unsubscribe(m_subscription); }
 
@@ -106,7 +108,7 @@ QWidget* HostViewWindows::MakeView(const HostViewRequest& request) {
     case HostViewKind::ProfileTable: {
       auto* model = new FormTableModel(views, request.form);
       QTableView* table = MakeTable(model);
-      return new LiveViewFrame(views, request.form, table, [model] { model->Refresh(); });
+      return new LiveViewFrame(views, request.form, false, table, [model] { model->Refresh(); });
     }
     case HostViewKind::History: {
       auto* model = new HistoryTableModel(views, request.form);
@@ -119,17 +121,18 @@ QWidget* HostViewWindows::MakeView(const HostViewRequest& request) {
       });
       table->addAction(copy);
       table->setContextMenuPolicy(Qt::ActionsContextMenu);
-      return new LiveViewFrame(views, request.form, table, [model] { model->Refresh(); });
+      return new LiveViewFrame(views, request.form, true, table, [model] { model->Refresh(); });
     }
     case HostViewKind::Plot:
     case HostViewKind::Profile: {
       auto* chart = new ChartWindow(views, request);
-      return new LiveViewFrame(views, request.form, chart, [chart] { chart->Refresh(); });
+      return new LiveViewFrame(views, request.form, request.kind == HostViewKind::Plot, chart,
+                               [chart] { chart->Refresh(); });
     }
     case HostViewKind::Finder: {
       auto* finder = new FinderWindow(views, request.start);
       finder->onOpenBlock = [&views](const std::string& unitPath) { OpenBlockExplorer(views, unitPath); };
-      return new LiveViewFrame(views, CFormContents{}, finder, [finder] { finder->Refresh(); });
+      return new LiveViewFrame(views, CFormContents{}, false, finder, [finder] { finder->Refresh(); });
     }
   }
   return nullptr;

@@ -62,6 +62,12 @@ TEST_F(SampleViewsTest, AModelsFormIsShownForEveryBlockOfItsTypeOrOfATypeThatUse
   ASSERT_TRUE(unused);
   EXPECT_TRUE(unused->rows.empty());
   EXPECT_EQ(unused->problems, (std::vector<std::string>{"no block of type TankFarm in the flowsheet"}));
+  // The system form lists every variable of each block of the type, without a text.
+  std::optional<CFormContents> all = BindForm(Form("BufferTank", "AllVariables"), views->Flowsheet(), app.Document().Store());
+  ASSERT_TRUE(all);
+  EXPECT_EQ(all->rows.size(), 9u + 10u);  // T101's nine variables, T102's ten (its overflow height too)
+  EXPECT_EQ(all->rows.front().path, "T101.Area");
+  EXPECT_TRUE(all->problems.empty());
   // Custom and help forms are not these views'.
   EXPECT_FALSE(BindForm(Form("ControlValve", "Faceplate"), views->Flowsheet(), app.Document().Store()));
 }

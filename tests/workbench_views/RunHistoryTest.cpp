@@ -86,6 +86,8 @@ TEST_F(RunHistoryTest, TheHistoryOfADynamicRunIsWhatTheRunReportedAtEachInterval
   EXPECT_EQ(csv.substr(0, csv.find('\n')), "Time,T101.Level (m),T102.Level (m)");
   EXPECT_EQ(csv.substr(csv.find('\n') + 1, 13), "0,1.5,2.5\n5,1");
 
+  // Variables no written form names are not kept (the system forms list everything and keep nothing).
+  EXPECT_FALSE(views->RunHistory().IsWatched("T101.rho"));
   // A form the user opens later still has the whole run: every form's variables were kept from the start.
   const CFormContents operating = views->RequestFor(FormRequest(Form("", "Operating"), ""))->form;
   EXPECT_EQ(views->History(operating).columns[2].values.size(), 13u);

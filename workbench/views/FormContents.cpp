@@ -7,6 +7,7 @@
 #include "workbench/language/DefinitionHeader.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/simulation/Flowsheet.h"
+#include "workbench/store/FormNames.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -85,6 +86,43 @@ std::vector<std::string> BlocksShowingForm(const CStoreType& owner, const CFlows
   return blocks;
 }
 
+std::vector<CStoreType*> TypesInFlowsheet(const CFlowsheet& flowsheet, CStore& store) {
+  std::vector<CStoreType*> types;
+  std::unordered_set<const CStoreType*> seen;
+  for (const FlowsheetUnit& unit : flowsheet.Units()) {
+    CStoreType* type = unit.type.Get();
+    for (int depth = 0; type && depth < 32 && seen.insert(type).second; ++depth) {
+      types.push_back(type);
+      const std::string base = UsedTypeName(*type);
+      type = base.empty() ? nullptr : FindTypeByName(store, base);
+    }
+  }
+  return types;
+}
+
+namespace {
+
+// The rows of a system form shown for block: its variables as the form's name says.
+void SystemFormRows(std::string_view formName, const std::string& block, const CFlowsheet& flowsheet,
+                    std::vector<FormRow>& rows) {
+  const int unit = flowsheet.FindUnit(block);
+  if (unit < 0) return;
+  const std::string prefix = block.empty() ? std::string() : LowerAscii(block) + ".";
+  for (const InstanceVariable& variable : flowsheet.Variables()) {
+    bool shown = false;
+    if (formName == kLocalVariablesForm) {
+      shown = variable.unit == unit;
+    } else if (formName == kAllGlobalsForm) {
+      shown = flowsheet.Unit(variable.unit).kind == UnitKind::GlobalStructure;
+    } else {
+      shown = prefix.empty() || EqualsNoCase(std::string_view(variable.path).substr(0, prefix.size()), prefix);
+    }
+    if (shown) rows.push_back(FormRow{variable.path, std::nullopt, std::nullopt, {}});
+  }
+}
+
+}  // namespace
+
 std::optional<CFormContents> BindForm(CStoreType& form, const CFlowsheet& flowsheet, CStore& store) {
   std::optional<FormLayout> layout = LayoutOfForm(form);
   if (!layout) return std::nullopt;
@@ -99,7 +137,9 @@ std::optional<CFormContents> BindForm(CStoreType& form, const CFlowsheet& flowsh
   const std::vector<std::string> blocks =
       owner ? BlocksShowingForm(*owner, flowsheet, store) : std::vector<std::string>{""};
   if (blocks.empty()) contents.problems.push_back("no block of type " + contents.ownerName + " in the flowsheet");
+  const bool system = IsSystemFormName(form.Name()) && definition.variables.empty();
   for (const std::string& block : blocks) {
+    if (system) SystemFormRows(form.Name(), block, flowsheet, contents.rows);
     for (const FormVariable& variable : definition.variables) {
       FormRow row{JoinPath(block, variable.path), variable.low, variable.high, {}};
       if (!flowsheet.FindVariable(row.path)) {

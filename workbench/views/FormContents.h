@@ -42,4 +42,11 @@ std::optional<FormLayout> LayoutOfForm(const CStoreType& form);
 std::vector<std::string> BlocksShowingForm(const CStoreType& owner, const CFlowsheet& flowsheet, CStore& store);
 
 // Binds a table, plot or profile form; nothing for another kind of form.
+// The system forms list variables without a text: "AllVariables" every
+// variable of the block and the units inside it, "LocalVariables" the
+// block's own, "AllGlobals" those of the global structures.
 std::optional<CFormContents> BindForm(CStoreType& form, const CFlowsheet& flowsheet, CStore& store);
+
+// The types whose forms can show something: the types of the flowsheet's
+// units and the types those use, each once.
+std::vector<CStoreType*> TypesInFlowsheet(const CFlowsheet& flowsheet, CStore& store);

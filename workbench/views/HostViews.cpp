@@ -9,6 +9,7 @@
 #include "workbench/document/WorkbenchDocument.h"
 #include "workbench/language/TextCase.h"
 #include "workbench/run/SimulationRun.h"
+#include "workbench/store/FormNames.h"
 #include "workbench/store/SolverOptions.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -216,21 +217,21 @@ int CHostViews::Subscribe(const std::vector<std::string>& paths, std::function<v
 
 void CHostViews::Unsubscribe(int id) { m_subscribers.erase(id); }
 
-// Every table, plot and profile form of the simulation and its libraries names variables to keep.
+// Every table, plot and profile form the user wrote for the simulation or a
+// type in the flowsheet names variables to keep (the system forms, which
+// list every variable, do not).
 void CHostViews::WatchForms() {
   CStore& store = m_document.Store();
   const CFlowsheet& flowsheet = m_document.Flowsheet().Current();
-  auto watchOwner = [&](CStoreType& owner) {
-    for (const auto& form : owner.Forms())
+  std::vector<CStoreType*> owners = TypesInFlowsheet(flowsheet, store);
+  if (CStoreType* simulation = store.SimulationType()) owners.push_back(simulation);
+  for (CStoreType* owner : owners) {
+    if (!IsModelLike(owner->Kind()) && owner->Kind() != StoreKind::Simulation) continue;
+    for (const auto& form : owner->Forms()) {
+      if (IsSystemFormName(form->Name())) continue;
       if (std::optional<CFormContents> contents = BindForm(*form, flowsheet, store)) m_history.Watch(contents->Paths());
-  };
-  if (CStoreType* simulation = store.SimulationType()) watchOwner(*simulation);
-  std::vector<CStorePalette*> palettes{store.SimulationPalette()};
-  for (const auto& library : store.Libraries()) palettes.push_back(library->OwnedPalette());
-  for (CStorePalette* palette : palettes)
-    if (palette)
-      for (const auto& type : palette->Types())
-        if (IsModelLike(type->Kind())) watchOwner(*type);
+    }
+  }
 }
 
 void CHostViews::ValuesChanged() {

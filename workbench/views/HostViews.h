@@ -65,7 +65,8 @@ class CHostViews {
   CComPtr<IUnknown> UnitInstance(const std::string& path);
 
   // ---- open views ----
-  // refresh is called after every value change until Unsubscribe; paths are added to the history.
+  // refresh is called after every value change until Unsubscribe; paths are
+  // added to the history (a history or plot view's; a table needs none).
   int Subscribe(const std::vector<std::string>& paths, std::function<void()> refresh);
   void Unsubscribe(int id);
   int SubscriberCount() const { return static_cast<int>(m_subscribers.size()); }
