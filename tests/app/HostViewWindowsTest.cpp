@@ -24,6 +24,7 @@
 #include "app/views/FinderWindow.h"
 #include "app/views/HistoryTableModel.h"
 #include "app/views/HostViewWindows.h"
+#include "host/HostCommandIds.h"
 #include "host/store/HostClassIds.h"
 #include "tests/app/StartedDesktopTest.h"
 #include "workbench/document/WorkbenchApp.h"
@@ -175,4 +176,12 @@ TEST_F(HostViewWindowsTest, TheFinderSearchesAsThePatternIsTyped) {
             QStringLiteral("Train2.T201.Level"));
   finder->PatternEdit()->setText(QStringLiteral("nothing*"));
   EXPECT_EQ(finder->Model().rowCount(), 0);
+
+  // Tools > Variable Find opens one over the whole flowsheet.
+  session->Window().Perform(ID_HOST_VARIABLE_FIND);
+  ProcessAll();
+  FinderWindow* whole = Inside<FinderWindow>(session->Views()->Latest());
+  ASSERT_NE(whole, nullptr);
+  ASSERT_NE(whole, finder);
+  EXPECT_EQ(whole->Model().rowCount(), static_cast<int>(Views().Flowsheet().Variables().size()));
 }

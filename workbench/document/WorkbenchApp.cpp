@@ -1,5 +1,6 @@
 #include "workbench/document/WorkbenchApp.h"
 
+#include "host/HostCommandIds.h"
 #include "host/framework/CRDocTemplate.h"
 #include "host/framework/HostMessages.h"
 #include "host/store/HostClassIds.h"
@@ -61,6 +62,21 @@ bool CWorkbenchMainFrame::OnCmdMsg(UINT id, int code, CCmdUI* ui) {
       return true;
     }
     m_app.Document().RunCommand(id);
+    return true;
+  }
+  if (id == ID_HOST_VARIABLE_FIND) {
+    // Tools > Variable Find: the finder over the whole flowsheet, when the program shows the host's views.
+    const bool offered = static_cast<bool>(m_app.showHostView);
+    if (code == CN_UPDATE_COMMAND_UI) {
+      if (ui) ui->Enable(offered);
+      return true;
+    }
+    if (offered) {
+      tag_CorvaneViewContext finder;
+      finder.viewClass = CLSID_QVTextEditorView;
+      finder.optionWord = CORVANE_EDITOR_OPTIONS;
+      m_app.ShowView(finder);
+    }
     return true;
   }
   if (m_handlesProgramCommand && m_performProgramCommand && m_handlesProgramCommand(id)) {
