@@ -13,6 +13,8 @@ struct CommandLineOptions {
   Mode mode = Mode::Desktop;
   std::string document;        // empty: the bundled sample simulation
   std::string screenshotPath;  // set: render the main window into this PNG file and exit
+  double simulateUntil = 0.0;  // > 0: a dynamic run of the document to this time before the picture
+  std::string view;            // "OWNER/FORM[:MODE]": the form view the picture shows instead of the main window
   std::string error;           // Mode::Error: what was wrong
   HeadlessRequest headless;    // Mode::Headless: --tree, --list, --menu or --script
 };

@@ -4,13 +4,19 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 
 #include "app/DesktopSession.h"
 #include "app/MainWindow.h"
 #include "app/Screenshot.h"
+#include "app/views/HostViewWindows.h"
+#include "host/diagnostics/IZNDecomposition.h"
 #include "platform/Frame.h"
 #include "platform/UserInterface.h"
+#include "workbench/document/WorkbenchApp.h"
+#include "workbench/run/SimulationRun.h"
+#include "workbench/views/HostViews.h"
 
 namespace {
 
@@ -48,6 +54,39 @@ class QuitWithWindow : public WindowObserver {
   HWND m_window;
 };
 
+// What a screenshot run shows besides the main window: a dynamic run of the
+// document, and a form's view (then the picture is of that view alone).
+bool PrepareScreenshot(DesktopSession& session, const CommandLineOptions& options, QWidget*& picture,
+                       std::string& problem) {
+  if (options.simulateUntil > 0.0) {
+    CSimulationRun& run = session.Host().App().Document().Run();
+    if (!run.Start(ZN_RUN_DYNAMIC, options.simulateUntil)) {
+      problem = run.Summary();
+      return false;
+    }
+    run.Finish();
+  }
+  if (options.view.empty()) return true;
+  const std::size_t slash = options.view.find('/');
+  const std::size_t colon = options.view.find(':', slash == std::string::npos ? 0 : slash);
+  if (slash == std::string::npos) {
+    problem = "--view names a form as OWNER/FORM[:MODE]";
+    return false;
+  }
+  const std::string owner = options.view.substr(0, slash);
+  const std::string form = options.view.substr(slash + 1, colon == std::string::npos ? std::string::npos : colon - slash - 1);
+  const std::string mode = colon == std::string::npos ? std::string() : options.view.substr(colon + 1);
+  if (!session.Host().Views().ShowForm(owner, form, mode, problem)) return false;
+  QMdiSubWindow* view = session.Views() ? session.Views()->Latest() : nullptr;
+  if (!view) {
+    problem = "the view of " + options.view + " did not open";
+    return false;
+  }
+  view->showMaximized();
+  picture = view;
+  return true;
+}
+
 }  // namespace
 
 int RunDesktopProgram(const CommandLineOptions& options, const std::string& programPath) {
@@ -80,8 +119,13 @@ int RunDesktopProgram(const CommandLineOptions& options, const std::string& prog
     window.statusBar()->showMessage(QStringLiteral("No Explorer window type is registered with the host."));
 
   if (!interactive) {
+    QWidget* picture = &window;
+    if (!PrepareScreenshot(session, options, picture, problem)) {
+      std::fprintf(stderr, "%s\n", problem.c_str());
+      return 1;
+    }
     session.Settle(kSettleMilliseconds);
-    if (!SaveScreenshot(window, options.screenshotPath, problem)) {
+    if (!SaveScreenshot(*picture, options.screenshotPath, problem)) {
       std::fprintf(stderr, "%s\n", problem.c_str());
       return 1;
     }

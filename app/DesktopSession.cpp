@@ -15,6 +15,7 @@
 #include "app/MainWindow.h"
 #include "app/MessageWindow.h"
 #include "app/RunDriver.h"
+#include "app/views/HostViewWindows.h"
 #include "explorer/resources/ExplorerResources.h"
 #include "platform/Frame.h"
 #include "platform/Services.h"
@@ -47,6 +48,7 @@ DesktopSession::DesktopSession() : m_clipboard(*QApplication::clipboard()) {
   m_host.ShowMessagesIn(*window->Messages());
   m_runDriver = new RunDriver(m_host.App().Document(), *window->statusBar(), window);
   m_editors = std::make_unique<EditorWindows>(m_host.App().Editor(), *window->MdiArea());
+  m_views = std::make_unique<HostViewWindows>(m_host.Views(), *window->MdiArea());
   m_libraryToolbar = new LibraryToolbar(m_host.App(), window);
   window->addDockWidget(Qt::LeftDockWidgetArea, m_libraryToolbar);
   m_pump.AddIdleTask([this] { m_peers.FlushAll(); });

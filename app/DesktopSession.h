@@ -17,6 +17,7 @@
 #include "app/ui/QtUserInterface.h"
 
 class EditorWindows;
+class HostViewWindows;
 class LibraryToolbar;
 class RunDriver;
 class QTimer;
@@ -37,6 +38,8 @@ class DesktopSession {
   QtUserInterface& Provider() { return m_provider; }
   // The Model Libraries palette (null when the main window could not be made).
   LibraryToolbar* Toolbar() const { return m_libraryToolbar; }
+  // The windows of the host's views (tables, histories, plots, profiles, finders).
+  HostViewWindows* Views() const { return m_views.get(); }
 
   // Opens document (empty: the bundled sample found from programPath) under
   // the busy cursor with progress shown. False with problem set when it cannot.
@@ -60,6 +63,7 @@ class DesktopSession {
   HostSession m_host;
   std::unique_ptr<MainWindow> m_window;
   std::unique_ptr<EditorWindows> m_editors;
+  std::unique_ptr<HostViewWindows> m_views;
   EventPump m_pump;
   QTimer* m_titleTimer = nullptr;
   LibraryToolbar* m_libraryToolbar = nullptr;  // owned by the main window

@@ -9,6 +9,7 @@
 #include "host/framework/HostMessages.h"
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/document/WorkbenchApp.h"
+#include "workbench/views/HostViews.h"
 
 HostSession::HostSession()
     : m_app(std::make_unique<CWorkbenchApp>()), m_lifecycle(std::make_unique<CDocumentLifecycle>(*m_app)) {
@@ -24,6 +25,8 @@ HostSession::HostSession()
   m_app->placeNewView = [this](tag_CorvaneViewContext& context) {
     if (CMDIFrameWnd* main = MainFrame()) context.placement = PlaceNewView(*main);
   };
+  m_views = std::make_unique<CHostViews>(m_app->Document());
+  m_app->showHostView = [this](const tag_CorvaneViewContext& context) { return m_views->Show(context); };
 }
 
 void HostSession::UpdateTitle() {
@@ -35,6 +38,8 @@ void HostSession::UpdateTitle() {
 
 HostSession::~HostSession() {
   if (m_messageListener) m_app->Document().Messages().RemoveListener(m_messageListener);
+  m_app->showHostView = nullptr;
+  m_views.reset();
   ExplorerModule::Shutdown();
 }
 

@@ -10,6 +10,7 @@
 #include "app/headless/DocumentLifecycle.h"
 
 class CMDIFrameWnd;
+class CHostViews;
 class CWorkbenchApp;
 class MessageWindow;
 
@@ -21,6 +22,8 @@ class HostSession {
   HostSession& operator=(const HostSession&) = delete;
 
   CWorkbenchApp& App() { return *m_app; }
+  // The host's views of the document: forms as tables and plots, the run history, the variable finder.
+  CHostViews& Views() { return *m_views; }
   // New, Open, Save, Save As and the question before unsaved changes are given up.
   CDocumentLifecycle& Lifecycle() { return *m_lifecycle; }
   // The main frame's caption follows the simulation's name and its unsaved changes.
@@ -44,5 +47,6 @@ class HostSession {
  private:
   std::unique_ptr<CWorkbenchApp> m_app;
   std::unique_ptr<CDocumentLifecycle> m_lifecycle;
+  std::unique_ptr<CHostViews> m_views;
   int m_messageListener = 0;
 };

@@ -7,6 +7,7 @@
 #include "explorer/libtoolbar/InvLibTBExplorer.h"
 #include "explorer/window/ExplorerDocTemplate.h"
 #include "explorer/window/ExplorerFrame.h"
+#include "platform/UserInterface.h"
 #include "platform/Window.h"
 #include "workbench/document/DocumentFiles.h"
 
@@ -22,6 +23,11 @@ HeadlessSession::HeadlessSession(ConsoleUserInterface& ui) : m_install(ui) {
   ExplorerModule::Initialize();
   ADInitDll();
   if (CWorkbenchMainFrame* main = m_app.CreateMainWindow()) main->MoveWindow(0, 0, kMainWindowWidth, kMainWindowHeight);
+  m_app.showHostView = [this](const tag_CorvaneViewContext& context) { return m_views.Show(context); };
+  m_views.present = [this](const HostViewRequest& view) {
+    m_openedViews.push_back(view);
+    UI().Announce("view " + std::to_string(m_openedViews.size()) + ": " + view.title);
+  };
 }
 
 HeadlessSession::~HeadlessSession() {

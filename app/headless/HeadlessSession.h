@@ -6,9 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/headless/ConsoleUserInterface.h"
 #include "workbench/document/WorkbenchApp.h"
+#include "workbench/views/HostViews.h"
 
 class CExplorerFrame;
 
@@ -26,8 +28,13 @@ class HeadlessSession {
   CExplorerFrame* OpenExplorer();
 
   CWorkbenchApp& App() { return m_app; }
+  CHostViews& Views() { return m_views; }
+  // The host views opened so far (forms shown, finders), the latest last.
+  const std::vector<HostViewRequest>& OpenedViews() const { return m_openedViews; }
 
  private:
   ScopedUserInterface m_install;
   CWorkbenchApp m_app;
+  CHostViews m_views{m_app.Document()};
+  std::vector<HostViewRequest> m_openedViews;
 };

@@ -15,6 +15,7 @@
 #include "app/headless/ExplorerPlace.h"
 #include "app/headless/ExplorerPrinters.h"
 #include "app/headless/HeadlessSession.h"
+#include "app/headless/HostViewPrinter.h"
 #include "app/headless/LibraryToolbarPrinter.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/core/ExplorerObject.h"
@@ -131,6 +132,12 @@ bool ScriptRunner::RunAction(const std::string& line, std::string& problem) {
     done = true;
   } else if (verb == "save") {
     done = Save(argument, problem);
+  } else if (verb == "view") {
+    done = View(argument, problem);
+  } else if (verb == "find" && !argument.empty()) {
+    done = Find(argument, problem);
+  } else if (verb == "set") {
+    done = Set(argument, problem);
   } else if (verb == "simulate") {
     done = Simulate(argument, problem);
   } else if (verb == "toolbar") {
@@ -531,4 +538,45 @@ bool ScriptRunner::Save(const std::string& file, std::string& problem) {
   if (file.empty() ? document.Save(fileProblem) : document.SaveAs(file, fileProblem)) return true;
   problem = "cannot save: " + fileProblem.Describe();
   return false;
+}
+
+bool ScriptRunner::View(const std::string& number, std::string& problem) {
+  const std::vector<HostViewRequest>& opened = m_session.OpenedViews();
+  if (opened.empty()) {
+    problem = "no view is open; open one with a form's Show as command or Find";
+    return false;
+  }
+  std::size_t index = opened.size();
+  if (!number.empty()) {
+    try {
+      index = static_cast<std::size_t>(std::stoul(number));
+    } catch (...) {
+      index = 0;
+    }
+    if (index < 1 || index > opened.size()) {
+      problem = "no view " + number + "; views 1 to " + std::to_string(opened.size()) + " were opened";
+      return false;
+    }
+  }
+  PrintHostView(m_session.Views(), opened[index - 1], m_out);
+  return true;
+}
+
+bool ScriptRunner::Find(const std::string& pattern, std::string& problem) {
+  (void)problem;
+  // The latest finder's block; without a finder opened, the whole flowsheet, as Find on the flowsheet searches.
+  std::string start;
+  for (const HostViewRequest& view : m_session.OpenedViews())
+    if (view.kind == HostViewKind::Finder) start = view.start;
+  PrintFoundVariables(m_session.Views().Find(start, pattern), m_out);
+  return true;
+}
+
+bool ScriptRunner::Set(const std::string& what, std::string& problem) {
+  const std::size_t blank = what.find(' ');
+  if (blank == std::string::npos) {
+    problem = "set needs a variable and a value";
+    return false;
+  }
+  return m_session.Views().SetValue(what.substr(0, blank), TrimText(what.substr(blank + 1)), problem);
 }

@@ -7,6 +7,12 @@
 //   tree [PATH] | list | menu | messages | registry | save [FILE]
 //   windows  (the windows left open beside the Explorers, such as an equation's residual text)
 //   toolbar [LIBRARY]  (the Model Libraries toolbar: tabs with their models, stream types)
+//   view [N]  (prints host view N, the latest opened when not given: a table as
+//             tab-separated text, a history or plot as CSV, a profile's points, a finder's results)
+//   find PATTERN  (the variables matching PATTERN below the latest finder's block, or in the
+//             whole flowsheet when no finder was opened; "*" and "?" wildcards)
+//   set VARIABLE VALUE  (a fixed or initial value, typed in the units the views show)
+// A command that opens a host view (Show as &Plot, &Find...) prints "view N: TITLE".
 //   simulate steady|initialization|dynamic [END_TIME]  (runs to the end, prints its summary line)
 // "menu" on a tree item is what a right-click there opens ("Go to first unconverged" then acts).
 // "explore" prints "window N: CAPTION" for the window it opened, so that a
@@ -52,6 +58,9 @@ class ScriptRunner {
   void Registry();
   void Windows();
   bool Save(const std::string& file, std::string& problem);
+  bool View(const std::string& number, std::string& problem);
+  bool Find(const std::string& pattern, std::string& problem);
+  bool Set(const std::string& what, std::string& problem);
   // Fails only when the run could not start; a run that does not converge still prints its line.
   bool Simulate(const std::string& what, std::string& problem);
 

@@ -38,4 +38,14 @@ TEST(CommandLineTest, MistakesAreNamed) {
   EXPECT_NE(two.error.find("b.vsim"), std::string::npos);
 }
 
+TEST(CommandLineTest, AScreenshotMayFollowADynamicRunAndShowOneView) {
+  CommandLineOptions plot = ParseCommandLine({"--screenshot", "p.png", "--simulate", "300", "--view", "Flowsheet/TankLevels:Plot"});
+  EXPECT_EQ(plot.mode, Mode::Desktop);
+  EXPECT_EQ(plot.simulateUntil, 300.0);
+  EXPECT_EQ(plot.view, "Flowsheet/TankLevels:Plot");
+  EXPECT_EQ(ParseCommandLine({"--view", "Flowsheet/TankLevels"}).mode, Mode::Error) << "only with a screenshot";
+  for (const char* end : {"0", "-5", "soon", "30s"})
+    EXPECT_EQ(ParseCommandLine({"--screenshot", "p.png", "--simulate", end}).mode, Mode::Error) << end;
+}
+
 }  // namespace

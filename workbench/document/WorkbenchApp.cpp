@@ -1,5 +1,6 @@
 #include "workbench/document/WorkbenchApp.h"
 
+#include "host/HostCommandIds.h"
 #include "host/framework/CRDocTemplate.h"
 #include "host/framework/HostMessages.h"
 #include "host/store/HostClassIds.h"
@@ -63,6 +64,21 @@ bool CWorkbenchMainFrame::OnCmdMsg(UINT id, int code, CCmdUI* ui) {
     m_app.Document().RunCommand(id);
     return true;
   }
+  if (id == ID_HOST_VARIABLE_FIND) {
+    // Tools > Variable Find: the finder over the whole flowsheet, when the program shows the host's views.
+    const bool offered = static_cast<bool>(m_app.showHostView);
+    if (code == CN_UPDATE_COMMAND_UI) {
+      if (ui) ui->Enable(offered);
+      return true;
+    }
+    if (offered) {
+      tag_CorvaneViewContext finder;
+      finder.viewClass = CLSID_QVTextEditorView;
+      finder.optionWord = CORVANE_EDITOR_OPTIONS;
+      m_app.ShowView(finder);
+    }
+    return true;
+  }
   if (m_handlesProgramCommand && m_performProgramCommand && m_handlesProgramCommand(id)) {
     if (code == CN_UPDATE_COMMAND_UI) {
       if (ui) ui->Enable(true);
@@ -105,6 +121,7 @@ CWorkbenchMainFrame* CWorkbenchApp::CreateMainWindow() {
 
 bool CWorkbenchApp::ShowView(const tag_CorvaneViewContext& context) {
   std::erase_if(m_viewDocuments, [](const auto& entry) { return !IsWindow(entry.first); });
+  if (showHostView && showHostView(context)) return true;
   if (context.viewClass == CLSID_QVTextEditorView) {
     CStoreType* type = RequestedType(m_document->Store(), context);
     const std::string title = type ? type->Name() : !context.typeName.empty() ? context.typeName : context.libraryName;

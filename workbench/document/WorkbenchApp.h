@@ -62,6 +62,9 @@ class CWorkbenchApp : public CRBaseApp {
   // Gives a window that a request opens without a placement one of the
   // program's choosing (the desktop program sets it; unset, the window sizes itself).
   std::function<void(tag_CorvaneViewContext&)> placeNewView;
+  // The host's own views (forms as tables and plots, the variable finder):
+  // asked first; true when it opened the view. Unset, such requests are told as one line.
+  std::function<bool(const tag_CorvaneViewContext&)> showHostView;
 
   CTextEditorService& Editor() { return m_editor; }
   CFileExporter& Exporter() { return m_exporter; }

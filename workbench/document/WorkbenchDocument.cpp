@@ -121,6 +121,7 @@ void CWorkbenchDocument::AdoptStore(std::unique_ptr<CStore> store) {
   SetRootModel(static_cast<IFInstance*>(m_store->SimulationInstance()));
   m_run = std::make_unique<CSimulationRun>(*m_flowsheet, m_store->SolverOptions(), FlowsheetRunEntryPoints(),
                                            RunHooksFor());
+  if (onSimulationReplaced) onSimulationReplaced();
 }
 
 RunHooks CWorkbenchDocument::RunHooksFor() {

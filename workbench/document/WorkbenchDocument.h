@@ -94,6 +94,8 @@ class CWorkbenchDocument : public CRQVDocument {
   void StopRun();
   // Told when a run starts, progresses, pauses, resumes or ends (the desktop's status bar and slice timer).
   std::function<void()> onRunStateChanged;
+  // Told when a simulation has replaced the one before (its flowsheet, root model and value event are new).
+  std::function<void()> onSimulationReplaced;
 
   // ---- CRQVDocument ----
   void OutputMessage(const std::string& text, int kind, DWORD flags) override;
