@@ -18,7 +18,7 @@
 #include "app/ui/QtUserInterface.h"
 #include "explorer/dialogs/ExplorerObjectNameDialog.h"
 #include "explorer/resources/ExplorerResources.h"
-#include "explorer/resources/TemplateControls.h"
+#include "platform/TemplateControls.h"
 #include "platform/PropertySheet.h"
 #include "tests/app/AppTestSupport.h"
 

@@ -71,33 +71,6 @@ TEST_F(DocumentTest, EachMessageStartsALineWhateverLineFeedsItsWriterPutAroundIt
   EXPECT_TRUE(CMessageLog::MessageLines("\n\n").empty());
 }
 
-TEST_F(DocumentTest, RunCommandsAndHostDialogsAreRecordedAndAnnounced) {
-  CWorkbenchMainFrame* main = app.CreateMainWindow();
-  ASSERT_NE(main, nullptr);
-  main->SendMessage(WM_COMMAND, ID_HOST_RUN, 0);
-  // No run is active after a steady-state run: Pause is refused and changes nothing.
-  CCmdUI pause(ID_HOST_PAUSE);
-  EXPECT_TRUE(main->OnCmdMsg(ID_HOST_PAUSE, CN_UPDATE_COMMAND_UI, &pause));
-  EXPECT_FALSE(pause.IsEnabled());
-  main->SendMessage(WM_COMMAND, ID_HOST_PAUSE, 0);
-  CCmdUI state(ID_HOST_ADVANCED_RESET);
-  EXPECT_TRUE(main->OnCmdMsg(ID_HOST_ADVANCED_RESET, CN_UPDATE_COMMAND_UI, &state));
-  EXPECT_TRUE(state.IsEnabled());
-  Doc().ShowHomotopy();
-  ui.Ui().AnswerCancel();  // the Solver Options and Run Options dialogs
-  ui.Ui().AnswerCancel();
-  Doc().ShowSolverOptions(-1);
-  Doc().OnTimeSettings();
-  Doc().SnapshotManagement();
-  Doc().RunScript(Doc().Store().SimulationPalette()->Find("ReportLevels"), true);
-  EXPECT_EQ(Doc().Actions().Lines(),
-            (std::vector<std::string>{"run: Run", "dialog: Homotopy", "dialog: Solver Options",
-                                      "dialog: Run Options", "dialog: Snapshots", "script: ReportLevels"}));
-  EXPECT_TRUE(ui.Announced("run: Run"));
-  EXPECT_TRUE(ui.Announced("dialog: Homotopy"));
-  EXPECT_FALSE(Doc().RunCommand(ID_EXPLORER_DEFAULT_ACTION));
-}
-
 TEST_F(DocumentTest, BroadcastReachesTopLevelWindowsAndTheirFrames) {
   const UINT message = RegisterWindowMessage("VORTAN_TEST_BROADCAST");
   CWorkbenchMainFrame* main = app.CreateMainWindow();
