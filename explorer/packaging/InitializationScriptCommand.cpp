@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/ExplorerObject.h"
@@ -69,9 +68,7 @@ void ConvertToCurrentUnits(IQVUOMConverter* converter, const std::string& quanti
     unit = units.baseUnit;
     return;
   }
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%e", (baseValue - conversion.offset) / conversion.factor);
-  value = buffer;
+  value = FormatInitialValue((baseValue - conversion.offset) / conversion.factor);
   unit = units.displayUnit;
 }
 

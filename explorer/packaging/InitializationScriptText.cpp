@@ -45,6 +45,10 @@ std::string FormatInitialValue(const std::string& text) {
   const char* end = trimmed.data() + trimmed.size();
   const auto [stop, error] = std::from_chars(trimmed.data(), end, value);
   if (error != std::errc() || stop != end) return {};
+  return FormatInitialValue(value);
+}
+
+std::string FormatInitialValue(double value) {
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%e", value);
   return buffer;

@@ -17,7 +17,9 @@ struct InitializationValues {
 // "12:34:56 Monday, 7 December 2026": the time and the long date of now, in the user's locale.
 void GetTimeDate(std::string& timeDate);
 
-// A value as written into the scripts: "%e" of the number the text holds; empty when it holds none.
+// A value as written into the scripts, in exponent notation ("1.500000e+00").
+std::string FormatInitialValue(double value);
+// The same for the number a text holds (read in the classic numeric form); empty when it holds none.
 std::string FormatInitialValue(const std::string& text);
 
 std::string CreatePreSolveScriptText(const std::string& modelName, const std::string& blockName,
