@@ -9,6 +9,7 @@
 
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/packaging/InitializationScriptCommand.h"
+#include "explorer/packaging/InitializationScriptText.h"
 #include "explorer/resources/ControlIds.h"
 #include "explorer/window/ExplorerFrame.h"
 #include "explorer/window/ExplorerListView.h"
@@ -219,6 +220,24 @@ TEST_F(InitializationScriptTest, ScriptIsKeptWithTheSavedSimulation) {
   CExplorerFrame* reopened = SelectBufferTank();
   ASSERT_TRUE(reopened);
   EXPECT_TRUE(ContentsShows(*reopened, "PreSolve"));
+}
+
+TEST(InitializationScriptTextTest, ABlockWithoutVariablesStillGivesWholeScripts) {
+  InitializationValues none;
+  const std::string preSolve = CreatePreSolveScriptText("Empty", "E1", "now", none, none);
+  EXPECT_NE(preSolve.find("\n  DisableIncrementalUpdate\n\n  EnableIncrementalUpdate\n\nEnd If"), std::string::npos)
+      << preSolve;
+  EXPECT_EQ(preSolve.substr(preSolve.size() - 6), "End If");
+  const std::string ebSolve = CreateEBSolveScriptText("Empty", "E1", "now", none);
+  EXPECT_NE(ebSolve.find("Initialization\"\n\nENDIF\n\n// Solve command"), std::string::npos) << ebSolve;
+
+  // Quotes leave the names; a value in base units has no unit part; numbers are read in the classic form.
+  InitializationValues values{{"\"x\".y"}, {FormatInitialValue(" 2.5e3 ")}, {""}};
+  const std::string quoted = CreateEBSolveScriptText("M", "B", "now", values);
+  EXPECT_NE(quoted.find("\nIF(QUERYVARS(ISFREE(\"'&SELF.x.y'\"))) THEN\n   '&SELF.x.y.value' = 2.500000e+03\nENDIF\n\nENDIF"),
+            std::string::npos)
+      << quoted;
+  EXPECT_EQ(FormatInitialValue("2,5"), "");
 }
 
 }  // namespace
