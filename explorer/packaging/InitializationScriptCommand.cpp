@@ -200,8 +200,7 @@ int CInitializationScriptCommand::SaveAddScript(CExplorerFrame& frame, CExplorer
     // A new script without its text is no initialization script.
     if (CComPtr<IFTypeTable> table = type_access::TableOf(type_access::PaletteOf(model))) table->DeleteType(name);
   }
-  if (CRQVDocument* document = CQVExplorer::GetCurrentDocument(); document && (loaded || created))
-    document->SetModifiedFlag(true);
+  if (CRQVDocument* document = CQVExplorer::GetCurrentDocument(); document && loaded) document->SetModifiedFlag(true);
   if (frame.m_bPostAdd && ownerWindow && IsWindow(ownerWindow)) PostMessage(ownerWindow, EXPLORER_OBJECT_ADDED, 0, 0);
   return loaded ? 1 : 0;
 }
