@@ -5,6 +5,7 @@
 #include "explorer/nodes/diagnostics/QVEOGroup.h"
 #include "explorer/nodes/diagnostics/QVEOTornGroup.h"
 #include "explorer/nodes/library/QVEOUserFolder.h"
+#include "explorer/packaging/InitializationScriptCommand.h"
 #include "explorer/window/ExplorerNodeExtensions.h"
 
 void RegisterExplorerNodeClasses() {
@@ -13,4 +14,5 @@ void RegisterExplorerNodeClasses() {
   CExplorerDirectMakers::tornGroup = &CQVEOTornGroup::MakeRoot;
   CExplorerDirectMakers::equivalence = &CQVEOEquivalence::MakeRoot;
   CExplorerDirectMakers::openAt = &OpenDiagnosticsExplorerAt;
+  CExplorerDirectMakers::frameTools = &CInitializationScriptCommand::Instance();
 }

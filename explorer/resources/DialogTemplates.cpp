@@ -238,8 +238,9 @@ DialogTemplate InitializationScriptDialog() {
               Control(ControlKind::ComboBox, IDC_SCRIPT_MODEL, "", At(7, 23, 194, 12),
                       kEditableDropDown | kSorted | WS_VSCROLL | WS_TABSTOP),
               Hidden(GroupBox("Script Type - All these are invisible", At(7, 40, 194, 26))),
-              Hidden(Radio(IDC_SCRIPT_VB_PRESOLVE, "VB Presolve Script", At(14, 51, 85, 10), WS_GROUP)),
-              Hidden(Radio(IDC_SCRIPT_EBSOLVE, "Pellix EBSolve Script", At(104, 51, 90, 10))),
+              // The kind buttons are shown, so that an EBSolve script can be chosen at all.
+              Radio(IDC_SCRIPT_VB_PRESOLVE, "VB Presolve Script", At(14, 51, 85, 10), WS_GROUP),
+              Radio(IDC_SCRIPT_EBSOLVE, "Pellix EBSolve Script", At(104, 51, 90, 10)),
               DefaultButton(IDOK, "Create Script", At(44, 72, 56, 14), WS_GROUP),
               Button(IDCANCEL, "Cancel", At(108, 72, 56, 14)),
           }};

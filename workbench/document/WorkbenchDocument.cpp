@@ -620,6 +620,11 @@ HRESULT CWorkbenchDocument::GetAllModelsOfType(const std::string& typeName, std:
   blocks.clear();
   CStoreInstance* simulation = m_store->SimulationInstance();
   if (!simulation) return E_FAIL;
+  // The blocks of the flowsheet (its text), then instances added to the store itself.
+  for (const FlowsheetUnit& unit : m_flowsheet->Current().Units()) {
+    if (unit.kind == UnitKind::Block && !unit.path.empty() && EqualsNoCase(unit.typeName, typeName))
+      blocks.push_back(unit.path);
+  }
   std::vector<CStoreInstance*> pending{simulation};
   while (!pending.empty()) {
     CStoreInstance* instance = pending.back();
@@ -628,7 +633,7 @@ HRESULT CWorkbenchDocument::GetAllModelsOfType(const std::string& typeName, std:
       if (child->Type() && EqualsNoCase(child->Type()->Name(), typeName)) {
         std::string path;
         child->GetPath(path);
-        blocks.push_back(path);
+        if (std::find(blocks.begin(), blocks.end(), path) == blocks.end()) blocks.push_back(path);
       }
       pending.push_back(child);
     }

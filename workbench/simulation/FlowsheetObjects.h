@@ -9,9 +9,13 @@
 
 struct IFInstance;
 struct IQVVariable;
+struct IQVVariableQuery;
 class CFlowsheetHost;
 
 CComPtr<IFInstance> MakeUnitInstance(CFlowsheetHost& host, const std::string& path);
 CComPtr<IQVVariable> MakeInstanceVariable(CFlowsheetHost& host, const std::string& path);
-// IFChildCollection of the top flowsheet, IQVVariableLookup, IQVInstanceCreation, IQVGlobalInstances.
+// A query over the flowsheet's variables by path pattern.
+CComPtr<IQVVariableQuery> MakeVariableQuery(CFlowsheetHost& host);
+// IFChildCollection of the top flowsheet, IQVVariableLookup, IQVVariableQueries, IQVInstanceCreation,
+// IQVGlobalInstances.
 CComPtr<IUnknown> MakeFlowsheetRoot(CFlowsheetHost& host);

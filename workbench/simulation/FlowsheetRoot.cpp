@@ -6,6 +6,7 @@
 #include "host/model/IQVVariable.h"
 #include "host/model/IQVEventSource.h"
 #include "host/model/IQVVariableLookup.h"
+#include "host/model/IQVVariableQueries.h"
 #include "host/store/IFChildCollection.h"
 #include "host/store/IFInstance.h"
 #include "host/store/Status.h"
@@ -16,8 +17,8 @@
 namespace {
 
 class CFlowsheetRoot
-    : public CComObject<IFChildCollection, IQVVariableLookup, IQVInstanceCreation, IQVGlobalInstances,
-                        IQVEventSource> {
+    : public CComObject<IFChildCollection, IQVVariableLookup, IQVVariableQueries, IQVInstanceCreation,
+                        IQVGlobalInstances, IQVEventSource> {
  public:
   explicit CFlowsheetRoot(CFlowsheetHost& host) : m_host(&host) {}
 
@@ -39,6 +40,14 @@ class CFlowsheetRoot
     if (!host) return FE_STALE;
     CComPtr<IQVVariable> found = host->Variable(path);
     return found ? found.CopyTo(variable) : FE_NOTFOUND;
+  }
+
+  HRESULT CreateQuery(IQVVariableQuery** query) override {
+    if (!query) return E_POINTER;
+    *query = nullptr;
+    CFlowsheetHost* host = m_host.Get();
+    if (!host) return FE_STALE;
+    return MakeVariableQuery(*host).CopyTo(query);
   }
 
   HRESULT CreateGlobalInstance(IFType* structureType, const std::string& name, IFInstance** instance) override {

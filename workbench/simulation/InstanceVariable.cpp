@@ -2,8 +2,10 @@
 // "Derivative", "Lower" and "Upper" in the current unit set's unit of its
 // quantity (numbers in base units), "Units", "Spec" and "Description".
 #include <cmath>
+#include <cstdio>
 
 #include "host/model/IQVVariable.h"
+#include "host/model/IQVVariableAttributes.h"
 #include "host/store/MwString.h"
 #include "host/store/Status.h"
 #include "workbench/simulation/FlowsheetHost.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-class CInstanceVariable : public CComObject<IQVVariable> {
+class CInstanceVariable : public CComObject<IQVVariable, IQVVariableAttributes> {
  public:
   CInstanceVariable(CFlowsheetHost& host, std::string path) : m_host(&host), m_path(std::move(path)) {}
 
@@ -72,8 +74,31 @@ class CInstanceVariable : public CComObject<IQVVariable> {
   }
 
   HRESULT GetAttributes(IQVVariableAttributes** attributes) override {
-    if (attributes) *attributes = nullptr;
-    return E_NOINTERFACE;
+    if (!attributes) return E_POINTER;
+    return QueryInterface(IID_IQVVariableAttributes, reinterpret_cast<void**>(attributes));
+  }
+
+  // The path, or the value: in base units with every digit kept ("BaseUnits"), else as "Value" reads.
+  HRESULT GetPropertyText(int property, const std::string& units, std::string& text) override {
+    const InstanceVariable* variable = Variable();
+    if (!variable) return FE_STALE;
+    if (property == QV_VARIABLE_PATH) {
+      text = variable->path;
+      return S_OK;
+    }
+    if (property != QV_VARIABLE_VALUE) return E_INVALIDARG;
+    if (!EqualsNoCase(units, "BaseUnits")) return GetPropertyText("Value", text);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", variable->value);
+    text = buffer;
+    return S_OK;
+  }
+
+  HRESULT GetPhysicalType(std::string& name) override {
+    const InstanceVariable* variable = Variable();
+    if (!variable) return FE_STALE;
+    name = variable->quantity;
+    return S_OK;
   }
 
  private:

@@ -6,6 +6,7 @@
 #include "host/model/IQVGlobalInstances.h"
 #include "host/model/IQVEventSource.h"
 #include "host/model/IQVVariableLookup.h"
+#include "host/model/IQVVariableQueries.h"
 #include "host/store/IFChildCollection.h"
 #include "workbench/store/Store.h"
 #include "host/model/IQVFormDef.h"
@@ -74,8 +75,8 @@ HRESULT MakeInstanceView(CStoreInstance* instance, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   // The simulation answers for its flowsheet with the flowsheet's own objects.
-  if (iid == IID_IFChildCollection || iid == IID_IQVVariableLookup || iid == IID_IQVGlobalInstances ||
-      iid == IID_IQVInstanceCreation || iid == IID_IQVEventSource) {
+  if (iid == IID_IFChildCollection || iid == IID_IQVVariableLookup || iid == IID_IQVVariableQueries ||
+      iid == IID_IQVGlobalInstances || iid == IID_IQVInstanceCreation || iid == IID_IQVEventSource) {
     CStoreType* type = instance ? instance->Type() : nullptr;
     CStore* store = type && instance->IsDefault() && type->Kind() == StoreKind::Simulation ? type->Store() : nullptr;
     if (store && store->FlowsheetInterfaces()) return store->FlowsheetInterfaces()->QueryInterface(iid, out);
