@@ -47,8 +47,8 @@ TEST_F(FlowsheetNodesTest, TheSampleFlowsheetShowsEveryBlockStreamAndHierarchyIn
   CQVEOFlowsheet flowsheet(SimulationInstance(), nullptr, &owner);
   flowsheet.ShowContents(list);
   EXPECT_EQ(ListColumn(0), (Strings{" Add Form", " Add Script", " Add Task", "Blocks", "Streams", "LocalVariables",
-                                    "ReportLevels", "Flowsheet"}));
-  EXPECT_EQ(ListColumn(1)[7], "Flowsheet Text");
+                                    "TankLevels", "LinePressures", "ReportLevels", "Flowsheet"}));
+  EXPECT_EQ(ListColumn(1)[9], "Flowsheet Text");
 
   // Each kind of unit is its own class; the statistics are the host's counts.
   Select(frame, "Simulation/Flowsheet/Blocks");
