@@ -24,6 +24,8 @@
 #include "app/views/FinderWindow.h"
 #include "app/views/HistoryTableModel.h"
 #include "app/views/HostViewWindows.h"
+#include "explorer/core/ExplorerContainerObject.h"
+#include "explorer/window/ExplorerFrame.h"
 #include "host/HostCommandIds.h"
 #include "host/store/HostClassIds.h"
 #include "tests/app/StartedDesktopTest.h"
@@ -174,6 +176,16 @@ TEST_F(HostViewWindowsTest, TheFinderSearchesAsThePatternIsTyped) {
   ASSERT_EQ(finder->Model().rowCount(), 1);
   EXPECT_EQ(finder->Model().data(finder->Model().index(0, 0), Qt::DisplayRole).toString(),
             QStringLiteral("Train2.T201.Level"));
+
+  // A double-clicked result opens an Explorer on its block.
+  const std::size_t explorers = ShownExplorers().size();
+  Q_EMIT finder->Results()->doubleClicked(finder->Model().index(0, 0));
+  ProcessAll();
+  ASSERT_EQ(ShownExplorers().size(), explorers + 1);
+  std::string root;
+  ShownExplorers().front()->GetRootObject()->GetDisplayText(EOAspectName, root);
+  EXPECT_EQ(root, "T201");
+
   finder->PatternEdit()->setText(QStringLiteral("nothing*"));
   EXPECT_EQ(finder->Model().rowCount(), 0);
 
