@@ -1,6 +1,6 @@
 // Small flowsheets whose answers are worked out by hand: linear and
 // non-linear groups, bounds, a recycle loop that must be torn, equivalences
-// on and off, the over-, under- and singular specifications with their
+// on and off, over-, under-specified and singular systems with their
 // messages, a failing group stopping the run, and the flowsheet as a DAE.
 #include <gtest/gtest.h>
 
@@ -152,7 +152,7 @@ TEST(SmallSystemsTest, AProprietaryModelKeepsItsVariablesAndEquationsHidden) {
   EXPECT_TRUE(hiddenEquivalence);
 }
 
-TEST(SmallSystemsTest, BadSpecificationsAreNamed) {
+TEST(SmallSystemsTest, BadlyPosedSystemsAreNamed) {
   // Under-specified: one equation for two unknowns.
   SolverFlowsheet under({{"U", "Model U\n  x, y as Value (1, Free);\n  sum : x + y = 1;\nEnd\n"}}, "  B as U;\n");
   SolveOutcome outcome = under.Solve();
