@@ -35,7 +35,7 @@ void PrintMenuItems(const CMenu& menu, const std::string& indent, std::ostream& 
     if (item.IsSeparator()) {
       out << indent << "-\n";
     } else {
-      out << indent << item.text << '\n';
+      out << indent << item.text << (item.IsEnabled() ? "" : "  [unavailable]") << '\n';
       if (item.IsPopup() && item.popup) PrintMenuItems(*item.popup, indent + "  ", out);
     }
   }

@@ -55,6 +55,7 @@ bool PrintRequest(const HeadlessRequest& request, CExplorerFrame& frame, std::os
       }
       CMenu menu;
       BuildNodeMenu(*node, menu);
+      menu.UpdateState(&frame);  // enabled as the window would show it when it opens
       PrintMenu(menu, out);
       return true;
     }

@@ -513,6 +513,7 @@ bool ScriptRunner::Menu(std::string& problem) {
   }
   CMenu menu;
   BuildNodeMenu(*current, menu);
+  menu.UpdateState(m_frame);  // enabled as the window would show it when it opens
   PrintMenu(menu, m_out);
   return true;
 }
