@@ -126,85 +126,6 @@ TEST_F(TreeCtrlLayoutTest, AControlWithoutASizeShowsEveryRow) {
   EXPECT_EQ(unsized.GetSelectedItem(), items[30]);
 }
 
-// Records the context-menu request a right-click leads to.
-class ContextTree : public CTreeCtrl {
- public:
-  int contextMenus = 0;
-  CPoint menuAt;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_CONTEXTMENU) {
-      ++contextMenus;
-      menuAt = CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-    }
-    return CTreeCtrl::WindowProc(message, wParam, lParam);
-  }
-};
-
-TEST_F(TreeCtrlLayoutTest, ClicksPutTheCursorOnTheItemTheyAreAbout) {
-  ContextTree view;
-  ASSERT_TRUE(view.Create(kStyle, CRect(10, 20, 210, 180), &owner, 3));
-  std::vector<HTREEITEM> items;
-  for (int i = 0; i < 25; ++i) items.push_back(view.InsertItem("Block " + std::to_string(i)));
-  HTREEITEM atCursor = nullptr;
-  UINT flagsAtCursor = 0;
-  LRESULT answer = 0;
-  owner.handlers[NM_RCLICK] = [&](NMHDR*) -> LRESULT {
-    CPoint p;
-    GetCursorPos(&p);
-    view.ScreenToClient(&p);
-    atCursor = view.HitTest(p, &flagsAtCursor);
-    return answer;
-  };
-  ASSERT_TRUE(view.UserRightClick(items[20]));
-  EXPECT_EQ(atCursor, items[20]) << "scrolled into view and aimed at";
-  EXPECT_EQ(flagsAtCursor, TVHT_ONITEMLABEL);
-  EXPECT_EQ(view.GetSelectedItem(), nullptr) << "a right-click leaves the selection to the owner";
-  EXPECT_EQ(view.contextMenus, 1);
-  CPoint cursor;
-  GetCursorPos(&cursor);
-  EXPECT_EQ(view.menuAt, cursor);
-  EXPECT_TRUE(view.HasFocus());
-
-  answer = 1;
-  ASSERT_TRUE(view.UserRightClick(CPoint(150, 158)));
-  EXPECT_EQ(view.contextMenus, 1) << "a handled right-click asks for no menu";
-  EXPECT_EQ(flagsAtCursor, TVHT_ONITEMRIGHT);
-  EXPECT_FALSE(view.UserRightClick(static_cast<HTREEITEM>(nullptr)));
-}
-
-TEST_F(TreeCtrlLayoutTest, DoubleClickTogglesExpansionUnlessTheOwnerHandlesIt) {
-  HTREEITEM folder = Add("Folder");
-  Add("inside", folder);
-  ASSERT_TRUE(tree.UserDoubleClick(folder));
-  EXPECT_EQ(owner.Codes(), (std::vector<int>{TVN_SELCHANGING, TVN_SELCHANGED, NM_CLICK, NM_DBLCLK, TVN_ITEMEXPANDING,
-                                             TVN_ITEMEXPANDED}));
-  EXPECT_EQ(owner.events[0].action, TVC_BYMOUSE);
-  EXPECT_TRUE(tree.GetItemState(folder, TVIS_EXPANDED));
-  tree.UserDoubleClick(folder);
-  EXPECT_FALSE(tree.GetItemState(folder, TVIS_EXPANDED));
-
-  owner.handlers[NM_DBLCLK] = [](NMHDR*) -> LRESULT { return 1; };
-  tree.UserDoubleClick(folder);
-  EXPECT_FALSE(tree.GetItemState(folder, TVIS_EXPANDED)) << "a handled double-click does not expand";
-
-  // The expand button toggles without selecting; the cursor is on the button.
-  owner.events.clear();
-  UINT flags = 0;
-  owner.handlers[TVN_ITEMEXPANDING] = [&](NMHDR*) -> LRESULT {
-    CPoint p;
-    GetCursorPos(&p);
-    tree.ScreenToClient(&p);
-    tree.HitTest(p, &flags);
-    return 0;
-  };
-  HTREEITEM other = Add("Other");
-  tree.SelectItem(other);
-  ASSERT_TRUE(tree.UserToggleExpand(folder));
-  EXPECT_EQ(flags, TVHT_ONITEMBUTTON);
-  EXPECT_TRUE(tree.GetItemState(folder, TVIS_EXPANDED));
-  EXPECT_EQ(tree.GetSelectedItem(), other);
-}
-
 TEST_F(TreeCtrlLayoutTest, DraggingReportsTheItemAndWhereItStarted) {
   HTREEITEM a = Add("A", TVI_ROOT, 1);
   HTREEITEM b = Add("B", TVI_ROOT, 2);
@@ -229,14 +150,6 @@ TEST_F(TreeCtrlLayoutTest, DraggingReportsTheItemAndWhereItStarted) {
   EXPECT_FALSE(tree.GetItemState(b, TVIS_DROPHILITED));
   EXPECT_EQ(tree.GetDropHilightItem(), nullptr);
 }
-
-// Like the tree pane: the keypad multiply key (expand everything) is swallowed.
-class NoExpandAllTree : public CTreeCtrl {
- protected:
-  void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
-    if (key != VK_MULTIPLY) CTreeCtrl::OnKeyDown(key, repeat, flags);
-  }
-};
 
 TEST_F(TreeCtrlLayoutTest, KeysMoveTheCaretAndExpand) {
   HTREEITEM a = Add("A");
@@ -265,14 +178,6 @@ TEST_F(TreeCtrlLayoutTest, KeysMoveTheCaretAndExpand) {
   EXPECT_TRUE(tree.GetItemState(a1, TVIS_EXPANDED)) << "the whole subtree opens";
   tree.UserKeyDown(VK_RETURN);
   EXPECT_EQ(owner.Count(NM_RETURN), 1);
-
-  NoExpandAllTree view;
-  ASSERT_TRUE(view.Create(kStyle, CRect(0, 0, 100, 100), &owner, 4));
-  HTREEITEM v = view.InsertItem("V");
-  view.InsertItem("child", v);
-  view.SelectItem(v);
-  view.UserKeyDown(VK_MULTIPLY);
-  EXPECT_FALSE(view.GetItemState(v, TVIS_EXPANDED));
 }
 
 }  // namespace
