@@ -225,29 +225,6 @@ TEST_F(ListCtrlTest, OneRowHasTheFocusAndSingleSelectionKeepsOneSelected) {
   EXPECT_EQ(walked, (std::vector<int>{0, 1, 2, 3}));
 }
 
-TEST_F(ListCtrlTest, FindItemByItemDataOrLabel) {
-  Fill(5, 1);
-  list.SetItemText(3, 0, "Reactor");
-  LVFINDINFO find;
-  find.flags = LVFI_PARAM;
-  find.lParam = 1004;
-  EXPECT_EQ(list.FindItem(&find), 4);
-  EXPECT_EQ(list.FindItem(&find, 4), -1);
-  find.flags = LVFI_PARAM | LVFI_WRAP;
-  EXPECT_EQ(list.FindItem(&find, 4), 4);
-  find.lParam = 77;
-  EXPECT_EQ(list.FindItem(&find), -1);
-  find.flags = LVFI_STRING;
-  find.psz = "REACTOR";
-  EXPECT_EQ(list.FindItem(&find), 3);
-  find.flags = LVFI_STRING | LVFI_PARTIAL;
-  find.psz = "rea";
-  EXPECT_EQ(list.FindItem(&find), 3);
-  find.psz = nullptr;
-  EXPECT_EQ(list.FindItem(&find), -1);
-  EXPECT_EQ(list.FindItem(nullptr), -1);
-}
-
 // ---------------------------------------------------------------- images
 
 TEST_F(ListCtrlTest, CallbackImagesAreAskedOfTheOwnerWhenDrawn) {

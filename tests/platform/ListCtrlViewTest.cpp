@@ -109,28 +109,4 @@ TEST_F(ListViewTest, EnsureVisibleScrollsJustEnough) {
   EXPECT_EQ(list.GetTopIndex(), 11);
 }
 
-TEST_F(ListViewTest, ScrollBarRequestsMoveTheRows) {
-  Fill(100);
-  list.SendMessage(WM_VSCROLL, SB_LINEDOWN);
-  EXPECT_EQ(list.GetTopIndex(), 1);
-  list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 20));
-  EXPECT_EQ(list.GetTopIndex(), 20);
-  list.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
-  EXPECT_EQ(list.GetTopIndex(), 31);
-  list.SendMessage(WM_VSCROLL, SB_BOTTOM);
-  EXPECT_EQ(list.GetTopIndex(), 89);
-  list.SendMessage(WM_VSCROLL, SB_TOP);
-  EXPECT_EQ(list.GetTopIndex(), 0);
-  list.SendMessage(WM_HSCROLL, SB_LINERIGHT);
-  EXPECT_EQ(list.GetScrollPosition().x, 0) << "240 pixels of columns fit in 300";
-  list.SetColumnWidth(2, 200);
-  list.SendMessage(WM_HSCROLL, SB_PAGERIGHT);
-  EXPECT_EQ(list.GetScrollPosition().x, 60);
-  CRect header;
-  list.GetHeaderCtrl()->GetItemRect(0, &header);
-  EXPECT_EQ(header.left, -60) << "the header scrolls sideways with the rows";
-}
-
-// ---------------------------------------------------------------- the icon and list views
-
 }  // namespace
