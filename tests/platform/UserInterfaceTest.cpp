@@ -8,18 +8,6 @@
 
 namespace {
 
-TEST(ScriptedUserInterface, AnswersMessageBoxesInOrderAndRecordsThem) {
-  TestUserInterface ui;
-  ui.AnswerYes();
-  ui.AnswerNo();
-  EXPECT_EQ(MessageBox(nullptr, "Delete?", "Please Confirm This Operation", MB_YESNO | MB_ICONQUESTION), IDYES);
-  EXPECT_EQ(AfxMessageBox("Again?", MB_YESNO), IDNO);
-  ASSERT_EQ(ui.Prompts().size(), 2u);
-  EXPECT_EQ(ui.Prompts()[0].caption, "Please Confirm This Operation");
-  EXPECT_EQ(ui.Prompts()[0].style & MB_ICONMASK, MB_ICONQUESTION);
-  EXPECT_EQ(ui.Prompts()[1].caption, ApplicationCaption());
-}
-
 // A test cannot pass by a prompt nobody expected, an answer that does not fit,
 // or an answer left unused.
 TEST(ScriptedUserInterface, UnexpectedUnfitAndUnusedAnswersFailTheTest) {
@@ -37,17 +25,6 @@ TEST(ScriptedUserInterface, UnexpectedUnfitAndUnusedAnswersFailTheTest) {
       },
       "does not fit");
   EXPECT_NONFATAL_FAILURE({ TestUserInterface ui; ui.AnswerOk(); }, "answers left unused");
-}
-
-TEST(ScriptedUserInterface, BeepsAndAnnouncementsAreRecordedAndForwarded) {
-  TestUserInterface ui;
-  std::vector<std::string> lines;
-  ui.onAnnounce = [&](const std::string& line) { lines.push_back(line); };
-  MessageBeep(0);
-  UI().Announce("editor: Reactor");
-  EXPECT_EQ(ui.Beeps(), 1);
-  EXPECT_EQ(ui.Announcements(), std::vector<std::string>{"editor: Reactor"});
-  EXPECT_EQ(lines, (std::vector<std::string>{"beep", "editor: Reactor"}));
 }
 
 TEST(ScriptedUserInterface, ScopedProviderRestoresThePrevious) {
