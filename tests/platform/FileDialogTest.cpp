@@ -26,29 +26,6 @@ class FileDialogTest : public ::testing::Test {
   TestUserInterface ui;
 };
 
-// The export dialog's way: start on the first filter and follow the person's
-// choice of filter into the typed name.
-class ExportDialog : public CFileDialog {
- public:
-  using CFileDialog::CFileDialog;
-  std::vector<DWORD> typeChanges;
-
- protected:
-  bool OnInitDialog() override {
-    m_ofn.nFilterIndex = 2;
-    return true;
-  }
-  void OnTypeChange() override {
-    typeChanges.push_back(m_ofn.nFilterIndex);
-    std::string name = GetDlgItemText(edt1);
-    std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.resize(dot);
-    const FileFilterEntry* filter = CurrentFilter();
-    if (filter && filter->pattern != "*.*") name += filter->pattern.substr(1);
-    SetDlgItemText(edt1, name);
-  }
-};
-
 TEST_F(FileDialogTest, FilterTextBecomesEntriesAndBadPairsAreDropped) {
   CFileDialog exportDialog(false, "ktrf", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
   ASSERT_EQ(exportDialog.Filters().size(), 3u);
@@ -68,29 +45,6 @@ TEST_F(FileDialogTest, FilterTextBecomesEntriesAndBadPairsAreDropped) {
   none.m_ofn.nFilterIndex = 3;
   EXPECT_EQ(none.CurrentFilter(), nullptr);
   EXPECT_EQ(none.Caption(), "Open");
-}
-
-TEST_F(FileDialogTest, InitialisationAndFilterChangesReachTheHooks) {
-  ExportDialog dialog(false, "ktrf", "Reactor.msi", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kExportFilter);
-  dialog.m_ofn.lpstrTitle = "Export";
-  dialog.m_ofn.lpstrInitialDir = folder.string();
-  struct Chooser : TestUserInterface {
-    ExportDialog* dialog = nullptr;
-    void RunFileDialog(CFileDialog& d) override {
-      EXPECT_EQ(d.m_ofn.nFilterIndex, 2u) << "set by OnInitDialog";
-      EXPECT_EQ(d.GetDlgItemText(edt1), "Reactor.msi");
-      EXPECT_TRUE(d.UserChooseFilter(1));
-      EXPECT_EQ(d.TypedFileName(), "Reactor.ktrf");
-      EXPECT_FALSE(d.UserChooseFilter(4)) << "no fourth filter";
-      EXPECT_TRUE(d.UserChooseFilter(3));
-      EXPECT_EQ(d.TypedFileName(), "Reactor");
-      EXPECT_TRUE(d.UserPressOK());
-    }
-  } chooser;
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(dialog.typeChanges, (std::vector<DWORD>{1, 3}));
-  EXPECT_EQ(dialog.GetPathName(), In("Reactor.ktrf")) << "All Files adds the default extension";
-  EXPECT_FALSE(dialog.UserChooseFilter(1)) << "not running";
 }
 
 TEST_F(FileDialogTest, TypedNamesResolveAndGainTheChosenOrDefaultExtension) {
