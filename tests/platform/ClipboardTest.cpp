@@ -44,19 +44,6 @@ class ClipboardTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(ClipboardFormats, OneIdPerNameInTheRegisteredRange) {
-  CLIPFORMAT a = RegisterClipboardFormat("Explorer Variable Type Format");
-  CLIPFORMAT b = RegisterClipboardFormat("Explorer Port Type Format");
-  EXPECT_GE(std::min(a, b), kFirstRegisteredId);
-  EXPECT_NE(a, b);
-  EXPECT_EQ(RegisterClipboardFormat("Explorer Variable Type Format"), a);
-  EXPECT_EQ(GetClipboardFormatName(a), "Explorer Variable Type Format");
-  EXPECT_EQ(GetClipboardFormatName(b), "Explorer Port Type Format");
-  EXPECT_EQ(RegisterClipboardFormat(""), 0);
-  EXPECT_EQ(GetClipboardFormatName(CF_TEXT), "");
-  EXPECT_EQ(GetClipboardFormatName(0xFFFF), "");
-}
-
 TEST(MemoryStream, ReadsWritesAndSeeksWithinItsBounds) {
   CMemoryStream stream;
   stream.Write("Model Tank", 10);

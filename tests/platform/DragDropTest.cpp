@@ -4,7 +4,6 @@
 
 #include "platform/Ole.h"
 #include "platform/Window.h"
-#include "tests/support/TestUserInterface.h"
 
 namespace {
 
@@ -206,20 +205,4 @@ TEST(DragDrop, RevokingADropTargetEndsItsPart) {
     EXPECT_TRUE(target.IsDropTarget());
   }
   EXPECT_FALSE(target.IsDropTarget());  // revoked when the registration ends
-}
-
-TEST(DragDrop, TheSourceRunsTheDragThroughTheUserInterface) {
-  TestUserInterface ui;
-  TargetWnd target;
-  target.offer = DROPEFFECT_MOVE;
-  COleDataSource source;
-  source.CacheGlobalData(RegisterClipboardFormat("MORROW Modelling Language"), {'M'});
-  ui.AnswerDrag(DragAnswer{target.m_hWnd, CPoint(3, 4), MK_LBUTTON});
-  EXPECT_EQ(source.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE), DROPEFFECT_MOVE);
-  EXPECT_EQ(target.calls, (Calls{"enter", "drop"}));
-  EXPECT_EQ(target.formatsSeen.size(), 1u);
-
-  ui.AnswerCancel();
-  EXPECT_EQ(source.DoDragDrop(), DROPEFFECT_NONE);
-  EXPECT_EQ(target.calls.size(), 2u);
 }

@@ -29,34 +29,6 @@ std::vector<std::string> ValueNames(const CRegKey& key) {
 
 }  // namespace
 
-TEST(Registry, ValuesSurviveAReloadFromTheFile) {
-  ScopedConfigDir config;
-  {
-    CRegKey key;
-    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kSettings), ERROR_SUCCESS);
-    EXPECT_EQ(key.SetDWORDValue("ListViewType", 3), ERROR_SUCCESS);
-    EXPECT_EQ(key.SetStringValue("SortColumn", "Name"), ERROR_SUCCESS);
-    EXPECT_EQ(key.SetDWORDValue("SortColumnUp", 0), ERROR_SUCCESS);
-  }
-  EXPECT_NE(config.ReadRegistryFile().find("[HKEY_CURRENT_USER\\Software\\Velloran\\ZNSystem\\38.0\\Explorer\\Settings]\n"
-                                           "\"ListViewType\"=dword:00000003\n"
-                                           "\"SortColumn\"=\"Name\"\n"),
-            std::string::npos)
-      << config.ReadRegistryFile();
-
-  Registry::Reload();
-  CRegKey key;
-  ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettings), ERROR_SUCCESS);
-  DWORD viewType = 0;
-  std::string column;
-  EXPECT_EQ(key.QueryDWORDValue("ListViewType", viewType), ERROR_SUCCESS);
-  EXPECT_EQ(viewType, 3u);
-  EXPECT_EQ(key.QueryStringValue("SortColumn", column, 256), ERROR_SUCCESS);
-  EXPECT_EQ(column, "Name");
-  EXPECT_EQ(ValueNames(key), (std::vector<std::string>{"ListViewType", "SortColumn", "SortColumnUp"}));
-  EXPECT_TRUE(Registry::LastLoadProblem().empty());
-}
-
 TEST(Registry, EnumerationFollowsFirstWrittenOrderAndNamesIgnoreCase) {
   ScopedConfigDir config;
   CRegKey key;
@@ -250,28 +222,6 @@ TEST(Registry, EnumerationWithAnEightyCharacterNameBuffer) {
             ERROR_SUCCESS);
   EXPECT_EQ(type, REG_DWORD);
   EXPECT_EQ(data, 0u);
-}
-
-TEST(Registry, DeletingIndexZeroRepeatedlyEmptiesAKey) {
-  ScopedConfigDir config;
-  CRegKey key;
-  ASSERT_EQ(key.Create(HKEY_CURRENT_USER, "Software\\Test\\Exclusion List"), ERROR_SUCCESS);
-  for (int i = 0; i < 12; ++i) key.SetDWORDValue("{class " + std::to_string(i) + "}", 0);
-
-  int deleted = 0;
-  std::string name;
-  while (key.EnumValueName(0, name) == ERROR_SUCCESS && deleted < 100) {
-    ASSERT_EQ(key.DeleteValue(name), ERROR_SUCCESS);
-    ++deleted;
-  }
-  EXPECT_EQ(deleted, 12);
-  EXPECT_EQ(key.DeleteValue("{class 0}"), ERROR_FILE_NOT_FOUND);
-  key.SetDWORDValue("{after}", 0);
-
-  Registry::Reload();
-  CRegKey again;
-  ASSERT_EQ(again.Open(HKEY_CURRENT_USER, "Software\\Test\\Exclusion List"), ERROR_SUCCESS);
-  EXPECT_EQ(ValueNames(again), std::vector<std::string>{"{after}"});
 }
 
 TEST(Registry, DeletingAKeyRemovesEverythingBelowIt) {
