@@ -24,7 +24,6 @@ struct ListEvent {
   std::string text;
   bool textNull = false;
   WORD key = 0;
-  DWORD stage = 0;
 };
 
 class ListOwner : public CWnd {
@@ -91,7 +90,6 @@ class ListOwner : public CWnd {
         break;
       case NM_CUSTOMDRAW: {
         auto* nm = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
-        e.stage = nm->nmcd.dwDrawStage;
         e.item = static_cast<int>(nm->nmcd.dwItemSpec);
         e.subItem = nm->iSubItem;
         break;

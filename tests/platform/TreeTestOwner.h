@@ -21,7 +21,6 @@ struct TreeEvent {
   LPARAM data = 0;         // itemOld.lParam for deletions, item.lParam for display info
   bool hasText = false;    // label edits: whether item.pszText was given
   std::string text;
-  UINT state = 0;          // the item's state as reported (itemNew, or item)
   CPoint ptDrag;
 };
 
@@ -34,13 +33,6 @@ class TreeTestOwner : public CWnd {
   std::vector<int> Codes() const {
     std::vector<int> codes;
     for (const auto& e : events) codes.push_back(e.code);
-    return codes;
-  }
-  std::vector<int> Codes(std::initializer_list<int> only) const {
-    std::vector<int> codes;
-    for (const auto& e : events) {
-      if (std::find(only.begin(), only.end(), e.code) != only.end()) codes.push_back(e.code);
-    }
     return codes;
   }
   int Count(int code) const {
@@ -78,7 +70,6 @@ class TreeTestOwner : public CWnd {
         e.oldItem = info->itemOld.hItem;
         e.newItem = info->itemNew.hItem;
         e.data = header->code == TVN_DELETEITEM ? info->itemOld.lParam : info->itemNew.lParam;
-        e.state = info->itemNew.state;
         e.ptDrag = info->ptDrag;
         break;
       }
@@ -88,7 +79,6 @@ class TreeTestOwner : public CWnd {
         auto* info = reinterpret_cast<NMTVDISPINFO*>(header);
         e.newItem = info->item.hItem;
         e.data = info->item.lParam;
-        e.state = info->item.state;
         e.hasText = info->item.pszText != nullptr;
         if (e.hasText) e.text = info->item.pszText;
         break;
