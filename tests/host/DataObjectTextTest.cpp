@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host/com/DataObject.h"
-#include "tests/host/FakeStore.h"
+#include "host/com/ComObject.h"
 
 namespace {
 
@@ -17,17 +17,6 @@ class FixedData : public CComObject<IDataObject> {
   HRESULT SetData(CLIPFORMAT, const STGMEDIUM&) override { return E_NOTIMPL; }
   HRESULT QueryGetData(CLIPFORMAT) override { return medium.IsEmpty() ? S_FALSE : S_OK; }
 };
-
-TEST(DataObjectTextTest, TextRoundTripsThroughAStream) {
-  CComPtr<fake::Type> type = MakeComObject<fake::Type>("Tank");
-  IDataObject* data = type.Get();
-  const std::string text = "Model Tank\n  T as Temperature;\nEnd\n";
-  ASSERT_EQ(WriteDataObjectText(data, "MORROW Modelling Language", text), S_OK);
-  std::string read;
-  ASSERT_EQ(ReadDataObjectText(data, "MORROW Modelling Language", read), S_OK);
-  EXPECT_EQ(read, text);
-  EXPECT_EQ(type->texts[RegisterClipboardFormat("MORROW Modelling Language")], text) << "no terminator is written";
-}
 
 TEST(DataObjectTextTest, TerminatorsAreDroppedAndBytesAreRead) {
   CComPtr<FixedData> data = MakeComObject<FixedData>();

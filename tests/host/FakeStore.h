@@ -12,7 +12,6 @@
 #include "host/com/DataObject.h"
 #include "host/store/IFInstance.h"
 #include "host/store/IFPropertyDesc.h"
-#include "host/store/IFRoot.h"
 #include "host/store/IFType.h"
 #include "host/store/IFTypeDesc.h"
 #include "host/store/IFTypePalette.h"
@@ -171,19 +170,6 @@ class Palette : public CComObject<IFTypePalette> {
     return MakeEnum(std::move(matching), list);
   }
   HRESULT GetTypeTable(IFTypeTable** table) override { *table = nullptr; return E_NOTIMPL; }
-};
-
-class Root : public CComObject<IFRoot> {
- public:
-  std::map<std::string, CComPtr<IFInstance>> names;
-  HRESULT GetFileName(std::string& path) override { path = "sim.ktrs"; return S_OK; }
-  HRESULT EnumLibraries(IEnum<IFInstance>** list) override { return MakeEnum<IFInstance>({}, list); }
-  HRESULT OpenLibrary(const std::string&, IFInstance** library) override { *library = nullptr; return E_NOTIMPL; }
-  HRESULT ResolveName(const std::string& name, IFInstance** instance) override {
-    *instance = nullptr;
-    auto it = names.find(name);
-    return it == names.end() ? E_FAIL : it->second.CopyTo(instance);
-  }
 };
 
 }  // namespace fake

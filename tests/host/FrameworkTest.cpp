@@ -57,20 +57,6 @@ class FrameworkTest : public ::testing::Test {
   CWnd client;
 };
 
-TEST_F(FrameworkTest, TemplateMakesHiddenOrVisibleFrames) {
-  CRDocTemplate explorer = MakeTemplate();
-  EXPECT_EQ(explorer.GetClassID(), kExplorerClass);
-  CRDocument document;
-  CFrameWnd* hidden = explorer.CreateNewFrame(&document, &client, false);
-  ASSERT_NE(hidden, nullptr);
-  EXPECT_FALSE(hidden->IsVisibleFlag());
-  EXPECT_EQ(hidden->GetActiveDocument(), &document);
-  CFrameWnd* shown = explorer.CreateNewFrame(&document, &client, true);
-  ASSERT_NE(shown, nullptr);
-  EXPECT_TRUE(shown->IsVisibleFlag());
-  EXPECT_EQ(CRQVMDIChildFrame::OpenFrames().size(), 2u);
-}
-
 TEST_F(FrameworkTest, FrameThatRefusesItsClientIsGone) {
   CRDocTemplate explorer = MakeTemplate();
   TestFrame::failClient = true;

@@ -16,19 +16,6 @@ TEST(GeneralUtilTest, NamesAreIdentifiers) {
   EXPECT_EQ(CQVGeneralUtil::IsValidNameNoMessage(std::string(81, 'x')), 0);
 }
 
-TEST(GeneralUtilTest, InvalidNameIsExplainedOnce) {
-  TestUserInterface ui;
-  EXPECT_EQ(CQVGeneralUtil::IsValidName("Tank", nullptr), 1);
-  EXPECT_TRUE(ui.Prompts().empty()) << "a valid name says nothing";
-
-  ui.AnswerOk();
-  EXPECT_EQ(CQVGeneralUtil::IsValidName("2Tank", nullptr), 0);
-  ASSERT_EQ(ui.Prompts().size(), 1u);
-  EXPECT_EQ(ui.Prompts()[0].kind, "message");
-  EXPECT_EQ(ui.Prompts()[0].caption, "Invalid Name");
-  EXPECT_NE(ui.Prompts()[0].text.find("\"2Tank\""), std::string::npos) << ui.Prompts()[0].text;
-}
-
 TEST(GeneralUtilTest, LongNameIsQuotedOnACharacterBoundary) {
   TestUserInterface ui;
   ui.AnswerOk();
