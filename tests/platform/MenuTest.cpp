@@ -74,24 +74,6 @@ TEST_F(MenuTest, ReturnCommandDoesNotPostAndDisabledItemsCannotBeChosen) {
   EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 0u);
 }
 
-TEST_F(MenuTest, PopupsAreSearchedByCommand) {
-  CMenu menu;
-  menu.CreatePopupMenu();
-  auto run = std::make_shared<CMenu>();
-  run->CreatePopupMenu();
-  run->AppendMenu(MF_STRING, ID_HOST_RUN, "R&un\tF5");
-  menu.AppendMenu(MF_STRING, ID_EXPLORER_EXPLORE, "E&xplore");
-  menu.AppendPopup("&Run", run);
-  EXPECT_EQ(menu.GetMenuItemID(1), static_cast<UINT>(-1));
-  ASSERT_NE(menu.GetSubMenu(1), nullptr);
-  EXPECT_EQ(menu.GetMenuString(ID_HOST_RUN, MF_BYCOMMAND), "R&un\tF5");
-  EXPECT_EQ(menu.EnableMenuItem(ID_HOST_RUN, MF_GRAYED), MF_ENABLED);
-  EXPECT_EQ(menu.GetMenuState(ID_HOST_RUN, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED);
-  EXPECT_EQ(menu.EnableMenuItem(999, MF_GRAYED), static_cast<UINT>(-1));
-  EXPECT_TRUE(menu.RemoveMenu(ID_HOST_RUN, MF_BYCOMMAND));
-  EXPECT_EQ(menu.GetSubMenu(1)->GetMenuItemCount(), 0);
-}
-
 TEST_F(MenuTest, ResourceMenusLoadAsCopies) {
   RegisterMenu(60001, {MenuResourceItem::Popup("x", {MenuResourceItem::Item(1, "&One"), MenuResourceItem::Separator(),
                                                      MenuResourceItem::Item(2, "&Two")})});
