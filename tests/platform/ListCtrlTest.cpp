@@ -409,28 +409,6 @@ class RecordingObserver : public ListCtrlObserver {
   void ListViewStyleChanged(CListCtrl&) override { calls.push_back("view"); }
 };
 
-TEST_F(ListCtrlTest, TheSortMarkNamesAColumnAndGoesWhenTheColumnsChange) {
-  RecordingObserver observer;
-  list.InsertColumn(0, "Name");
-  list.InsertColumn(1, "Type");
-  list.AddObserver(&observer);
-  EXPECT_EQ(list.GetSortMarkColumn(), -1);
-  list.SetSortMark(1, false);
-  EXPECT_EQ(list.GetSortMarkColumn(), 1);
-  EXPECT_FALSE(list.IsSortMarkAscending());
-  list.SetSortMark(1, false);  // no change: nobody is told
-  list.SetSortMark(5, true);   // no such column: no mark
-  EXPECT_EQ(list.GetSortMarkColumn(), -1);
-  EXPECT_EQ(observer.calls, (std::vector<std::string>{"columns", "columns"}));
-  list.SetSortMark(0, true);
-  list.InsertColumn(2, "Status");
-  EXPECT_EQ(list.GetSortMarkColumn(), -1) << "the columns are laid out anew";
-  list.SetSortMark(2, true);
-  list.DeleteColumn(2);
-  EXPECT_EQ(list.GetSortMarkColumn(), -1);
-  list.RemoveObserver(&observer);
-}
-
 TEST_F(ListCtrlTest, ObserversHearChangesAndBatchesWhileRedrawIsOff) {
   RecordingObserver observer;
   list.AddObserver(&observer);
