@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Command.h"
 #include "platform/Menu.h"
+#include "platform/UserInterface.h"
 #include "platform/Window.h"
 
 namespace {
@@ -105,6 +107,35 @@ TEST_F(WindowTest, FocusMovesAndDiesWithTheWindow) {
   a->SetFocus();
   a->DestroyWindow();
   EXPECT_EQ(CWnd::GetFocus(), nullptr);
+}
+
+// A command target that answers for id 100, enabled or not.
+class CommandWnd : public CWnd {
+ public:
+  std::vector<UINT> performed;
+  bool enabled = true;
+  bool OnCmdMsg(UINT id, int code, CCmdUI* ui) override {
+    if (id != 100) return false;
+    if (code == CN_UPDATE_COMMAND_UI) ui->Enable(enabled);
+    else performed.push_back(id);
+    return true;
+  }
+};
+
+// Keys refused with a beep are the command line's key tests' case.
+TEST_F(WindowTest, AMenuChoiceIsAskedAgainWhenItArrivesButAControlsNotificationIsNot) {
+  ScriptedUserInterface ui;
+  ScopedUserInterface installed(ui);
+  CommandWnd frame;
+  ASSERT_TRUE(frame.Create("f", "", WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0));
+  frame.enabled = false;  // the command went away after its menu was built
+  frame.PostMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0);
+  MessageQueue::Pump();
+  EXPECT_TRUE(frame.performed.empty());
+  EXPECT_EQ(ui.Beeps(), 1);
+  frame.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), reinterpret_cast<LPARAM>(frame.m_hWnd));
+  EXPECT_EQ(frame.performed, std::vector<UINT>{100}) << "a notification names its control's window";
+  EXPECT_EQ(ui.Beeps(), 1);
 }
 
 TEST(AcceleratorText, KeyNamesReadBackAsTheyAreWritten) {
