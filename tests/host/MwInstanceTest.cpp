@@ -51,7 +51,7 @@ TEST_F(MwInstanceTest, PushAndPopWalkThroughProperties) {
   EXPECT_EQ(path.StackSize(), 0);
 }
 
-TEST_F(MwInstanceTest, ResolvePathIsAllOrNothing) {
+TEST_F(MwInstanceTest, AMissingOrMalformedPathResolvesToNothingAndMovesNothing) {
   MwInstance other(simulation.Get());
   EXPECT_TRUE(FAILED(other.ResolvePath("Flowsheet.B2.T")));
   EXPECT_EQ(other.StackSize(), 1);
