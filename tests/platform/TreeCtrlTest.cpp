@@ -12,7 +12,8 @@ namespace {
 
 using TreeCtrlTest = TreeFixture;
 
-// The fields an item carries (data, images, overlay) are the panes' filling tests' case.
+// The fields an item carries are the Explorer panes' tests' case (node data, status overlays)
+// and the desktop tree model's (pictures).
 TEST_F(TreeCtrlTest, ItemsGoWhereTheyAreInsertedAndAStraySiblingPutsThemLast) {
   HTREEITEM a = Add("Alpha");
   HTREEITEM c = Add("Gamma");
