@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "tests/cli/ProgramRun.h"
+#include "tests/support/SampleCopy.h"
 #include "tests/support/ScopedConfigDir.h"
 #include "workbench/document/DocumentFiles.h"
 
@@ -276,21 +276,17 @@ TEST_F(CommandLineTest, DraggingMovesATypeIntoAFolderAndARefusedDropStopsTheScri
 class ReadOnlyKeysTest : public CommandLineTest {
  protected:
   std::string LocalLibrarySample() {
-    namespace fs = std::filesystem;
-    const fs::path samples = fs::path(DefaultSamplePath(ProgramPath())).parent_path();
-    for (const auto& entry : fs::directory_iterator(samples)) {
-      if (!entry.is_regular_file()) continue;
-      std::ifstream in(entry.path(), std::ios::binary);
-      std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-      const std::size_t setting = text.find("CustomModeling true;");
-      if (setting != std::string::npos) text.replace(setting, 20, "CustomModeling false;");
-      ScratchFile(entry.path().filename().string(), text);
-    }
-    return config.Path() + "/" + kSampleFileName;
+    const std::string sample = copy.File(kSampleFileName);
+    std::string text = ReadFileImage(sample, 1u << 24).bytes;
+    const std::size_t setting = text.find("CustomModeling true;");
+    if (setting != std::string::npos) text.replace(setting, 20, "CustomModeling false;");
+    return copy.Dir().Write(kSampleFileName, text);
   }
   ProgramResult ScriptOn(const std::string& document, const std::string& text) {
     return RunProgram({"--script", "-", document}, text);
   }
+
+  SampleCopy copy{"cli-local-library"};
 };
 
 TEST_F(ReadOnlyKeysTest, KeysOnTheLocalLibraryBeepAndChangeNothing) {
@@ -384,8 +380,7 @@ TEST_F(CommandLineTest, CustomModelingPropertiesListsTheFoldersAndOkKeepsTheirSe
                 "  <Move Up> (disabled)",
                 "  <Move Down> (disabled)",
                 "  <OK>"}));
-  std::ifstream file(saved);
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string text = ReadFileImage(saved, 1u << 24).bytes;
   EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Storage\" flags=0x10000 order=1 tankIcon=1 description=\"Tanks and vessels\";"))
       << text;
   EXPECT_TRUE(Has(text, "Folder \"BlockTypeFolder\" \"Obsolete\" flags=0x10000 order=-1 tankIcon=-1;")) << text;
