@@ -77,9 +77,6 @@ TEST_F(SimulationCommandsTest, ExportWritesTheWholeSimulationUnderTheChosenName)
   root.DoCommand(ID_EXPLORER_EXPORT);
   ASSERT_EQ(ui.Prompts().size(), 1u);
   EXPECT_EQ(ui.Prompts()[0].caption, "Export");
-  // The document's own file without its extension is offered first.
-  const std::string sample = Document().GetPathName();
-  EXPECT_EQ(ui.Prompts()[0].text, sample.substr(0, sample.size() - std::string(".vsim").size()));
   ASSERT_TRUE(std::filesystem::exists(path));
   // What was written is a simulation the program can open again.
   FileProblem problem;
