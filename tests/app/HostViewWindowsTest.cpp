@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <QApplication>
 #include <QChart>
@@ -28,6 +26,7 @@
 #include "explorer/window/ExplorerFrame.h"
 #include "host/HostCommandIds.h"
 #include "host/store/HostClassIds.h"
+#include "platform/SafeFile.h"
 #include "tests/app/StartedDesktopTest.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/simulation/Flowsheet.h"
@@ -113,11 +112,9 @@ TEST_F(HostViewWindowsTest, APlotDrawsEachTrendLiveAndExportsAndZooms) {
     ASSERT_TRUE(plot->ExportPicture(png, problem)) << problem;
     ASSERT_TRUE(plot->ExportCsv(csv, problem)) << problem;
     EXPECT_GT(std::filesystem::file_size(png), 1000u);
-    std::ifstream in(csv);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str().substr(0, text.str().find('\n')), "Time,T101.Level (m),T102.Level (m),Train2.T201.Level (m)");
-    EXPECT_NE(text.str().find("\n66,2.6,2.5,0.4\n"), std::string::npos) << text.str();
+    const std::string text = ReadFileImage(csv, 1u << 20).bytes;
+    EXPECT_EQ(text.substr(0, text.find('\n')), "Time,T101.Level (m),T102.Level (m),Train2.T201.Level (m)");
+    EXPECT_NE(text.find("\n66,2.6,2.5,0.4\n"), std::string::npos) << text;
   }
 }
 

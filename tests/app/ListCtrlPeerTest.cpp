@@ -188,19 +188,6 @@ TEST_F(ListCtrlPeerTest, ANameColumnNobodySizedIsWidenedToItsNamesAndAUsersWidth
   EXPECT_EQ(list.GetColumnWidth(0), 90);
 }
 
-TEST_F(ListCtrlPeerTest, LargeIconLabelsGetEveryLineTheirCellHasRoomFor) {
-  list.DeleteAllItems();
-  list.InsertItem(0, "Tank", 0);  // a short first label must not decide the others' room
-  list.InsertItem(1, "Simulation Options", 0);
-  list.ModifyStyle(LVS_TYPEMASK, LVS_ICON);
-  ProcessAll();
-  QListView* view = Peer().IconView();
-  const QRect cell = view->visualRect(Model().index(1, 0));
-  const int line = view->fontMetrics().height();
-  EXPECT_GE(cell.height(), 32 + 2 * line) << "room for the icon and two lines of label";
-  EXPECT_GE(cell.width(), kLargeIconCellWidth - 2);
-}
-
 TEST_F(ListCtrlPeerTest, ClicksSelectRowsAndLabelsAreEditedInPlace) {
   QTreeView* view = Peer().DetailsView();
   ProcessAll();

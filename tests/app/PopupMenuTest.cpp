@@ -80,12 +80,4 @@ TEST_F(PopupMenuTest, AChosenItemGivesItsCommandAndDismissingGivesNone) {
   EXPECT_EQ(RunPopupMenu(menu, QPoint(20, 20), nullptr), 0u);
 }
 
-TEST_F(PopupMenuTest, APlatformPopupMenuIsTrackedThroughTheProvider) {
-  WindowPeerFactory peers;
-  QtUserInterface ui(peers);
-  ScopedUserInterface installed(ui);
-  ChooseWhenOpen(ID_VIEW_LARGE_ICONS);
-  EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, nullptr), ID_VIEW_LARGE_ICONS);
-}
-
 }  // namespace

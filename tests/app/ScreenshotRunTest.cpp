@@ -54,7 +54,6 @@ TEST_F(ScreenshotRunTest, ADocumentThatCannotBeReadGivesNoPictureAndAFailure) {
 
   EXPECT_EQ(Run({"--screenshot", PathOf("missing-folder/shot.png")}), 1) << "a picture that cannot be written";
   EXPECT_TRUE(errors.contains("missing-folder/shot.png")) << errors.toStdString();
-  EXPECT_NE(Run({"--screenshot"}), 0) << "no file named";
 }
 
 }  // namespace

@@ -12,8 +12,6 @@ TEST(ConsoleUserInterface, PromptsAreDescribedWithCaptionTextAndControls) {
   // A sheet's description that repeats its caption shows it once.
   EXPECT_EQ(ConsoleUserInterface::DescribePrompt({"sheet", "Properties", "", 0, {"Properties", "  Name: Tank"}}),
             (Lines{"sheet: Properties", "  Name: Tank"}));
-  EXPECT_EQ(ConsoleUserInterface::DescribePrompt({"dialog", "Create Model", "", 0, {"  Name: ", "  <OK> (disabled)"}}),
-            (Lines{"dialog: Create Model", "  Name: ", "  <OK> (disabled)"}));
   EXPECT_EQ(ConsoleUserInterface::DescribePrompt({"file", "Export", "Tank.vlib", 0, {"Libraries (*.vlib)"}}),
             (Lines{"file dialog: Export", "  File name: Tank.vlib", "  Libraries (*.vlib)"}));
   EXPECT_EQ(ConsoleUserInterface::DescribePrompt({"menu", "", "", 0, {"&Copy Here", "-"}}),

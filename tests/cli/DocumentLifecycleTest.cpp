@@ -4,13 +4,11 @@
 // simulation after its new file.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <unistd.h>
-
 #include "app/headless/DocumentLifecycle.h"
 #include "explorer/resources/ExplorerResources.h"
 #include "platform/SafeFile.h"
 #include "platform/UserInterface.h"
+#include "tests/support/SampleCopy.h"
 #include "workbench/document/DocumentFiles.h"
 #include "workbench/document/WorkbenchApp.h"
 #include "workbench/store/StorePalette.h"
@@ -18,28 +16,19 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class DocumentLifecycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RegisterExplorerResources();
-    fs::create_directories(m_dir);
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(DefaultSamplePath("")).parent_path()))
-      if (entry.is_regular_file()) fs::copy_file(entry.path(), m_dir / entry.path().filename());
-    fs::copy_file(m_dir / "Tanks.vsim", m_dir / "Other.vsim");
+    copy.Dir().Write("Other.vsim", ReadFileImage(File("Tanks.vsim"), 1u << 24).bytes);
     ui.onProblem = [](const std::string& problem) { ADD_FAILURE() << problem; };
     ASSERT_TRUE(lifecycle.OpenFile(File("Tanks.vsim")));
   }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(m_dir, error);
-  }
-  std::string File(const std::string& name) const { return (m_dir / name).string(); }
+  std::string File(const std::string& name) const { return copy.File(name); }
   CWorkbenchDocument& Document() { return app.Document(); }
   std::string LastPrompt() const { return ui.Prompts().empty() ? std::string() : ui.Prompts().back().text; }
 
-  fs::path m_dir = fs::temp_directory_path() / ("vortan_cli_lifecycle_" + std::to_string(::getpid()));
+  SampleCopy copy{"cli-lifecycle"};
   ScriptedUserInterface ui;
   ScopedUserInterface installed{ui};
   CWorkbenchApp app;

@@ -1,7 +1,7 @@
 // The sample's flowsheet from the command line, as a user without a display
-// reaches it: the tree down to every block, stream and hierarchy, a block's
-// menu by where it sits, and scripts that copy, paste, rename, cut and
-// explore blocks and streams, saved and read back.
+// reaches it: the tree down to every block, stream and hierarchy, and
+// scripts that copy, paste, rename, cut and explore blocks and streams, saved
+// and read back.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,19 +42,6 @@ TEST_F(FlowsheetCommandLineTest, TheTreeOfTheFlowsheetShowsEveryBlockStreamAndHi
   EXPECT_TRUE(Has(blocks.out, "Name\tType\tStatus\tEquations\tVariables\tDoF\n")) << blocks.out;
   // A hierarchy shows its compile state by its overlay; it has no statistics of its own.
   EXPECT_TRUE(Has(blocks.out, "\nTrain2\tHierarchy\t\t")) << blocks.out;
-}
-
-TEST_F(FlowsheetCommandLineTest, ABlockOffersRenameOnlyInTheTopLevelFlowsheet) {
-  ProgramResult top = RunProgram({"--menu", "Simulation/Flowsheet/Blocks/T101"});
-  ASSERT_EQ(top.exitCode, 0) << top.err;
-  EXPECT_TRUE(Has(top.out, "&Rename\tCtrl+M\n")) << top.out;
-  ProgramResult inner = RunProgram({"--menu", "Simulation/Flowsheet/Blocks/Train2/Blocks/T201"});
-  ASSERT_EQ(inner.exitCode, 0) << inner.err;
-  EXPECT_FALSE(Has(inner.out, "&Rename")) << inner.out;
-  EXPECT_TRUE(Has(inner.out, "&Copy\n")) << inner.out;
-  // A row of the contents pane names the same block.
-  ProgramResult row = RunProgram({"--menu", "Simulation/Flowsheet/Streams/S1"});
-  EXPECT_TRUE(Has(row.out, "&Rename\tCtrl+M\n")) << row.out;
 }
 
 TEST_F(FlowsheetCommandLineTest, ScriptsCopyPasteRenameAndCutBlocksAndTheResultIsSaved) {

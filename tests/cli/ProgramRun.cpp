@@ -7,39 +7,12 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
+
+#include "tests/support/ScratchDirectory.h"
 
 extern char** environ;
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// A scratch directory for one run's input and output files.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vortan-cli-run-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch directory");
-    m_path = pattern;
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  std::string File(const char* name) const { return m_path + "/" + name; }
-
- private:
-  std::string m_path;
-};
 
 // The environment without a display: the command line must not need one. A
 // window system asked for anyway would fail to start on the xcb platform.
@@ -61,9 +34,8 @@ std::vector<std::string> EnvironmentWithoutDisplay() {
 const char* ProgramPath() { return VORTAN_BINARY; }
 
 ProgramResult RunProgram(const std::vector<std::string>& args, const std::string& input) {
-  ScratchDir scratch;
-  const std::string in = scratch.File("stdin"), out = scratch.File("stdout"), err = scratch.File("stderr");
-  std::ofstream(in, std::ios::binary) << input;
+  ScratchDirectory scratch("cli-run");
+  const std::string in = scratch.Write("stdin", input), out = scratch.File("stdout"), err = scratch.File("stderr");
 
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
@@ -94,7 +66,7 @@ ProgramResult RunProgram(const std::vector<std::string>& args, const std::string
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-  result.out = ReadFile(out);
-  result.err = ReadFile(err);
+  result.out = ReadFileImage(out, 1u << 26).bytes;
+  result.err = ReadFileImage(err, 1u << 26).bytes;
   return result;
 }

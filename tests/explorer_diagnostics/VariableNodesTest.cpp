@@ -11,7 +11,6 @@
 #include "explorer/nodes/diagnostics/QVEOEquivalenceHolder.h"
 #include "explorer/nodes/diagnostics/QVEOGroup.h"
 #include "explorer/nodes/diagnostics/QVEOVariable.h"
-#include "explorer/nodes/diagnostics/QVEVariableDisplayHolder.h"
 #include "explorer/resources/CommandIds.h"
 #include "host/diagnostics/IZNDecompEquivalence.h"
 #include "host/framework/CorvaneViewContext.h"
@@ -219,17 +218,6 @@ TEST_F(VariableNodesTest, AClosedExplorerHearsNoMoreValues) {
   ClearPanes();
   EXPECT_EQ(Flowsheet().Listeners(), 0);
   Flowsheet().FireVariableChange();
-}
-
-TEST_F(VariableNodesTest, TheListenerAnswersOnlyOnVariableChange) {
-  CComPtr<CQVEVariableDisplayHolder> holder = MakeComObject<CQVEVariableDisplayHolder>();
-  DISPID id = 0;
-  EXPECT_EQ(holder->GetIDsOfNames("onvariablechange", &id), S_OK);
-  EXPECT_EQ(id, 20481);
-  EXPECT_EQ(holder->GetIDsOfNames("OnRunStopped", &id), DISP_E_MEMBERNOTFOUND);
-  EXPECT_EQ(holder->Invoke(1, {}, nullptr), DISP_E_MEMBERNOTFOUND);
-  IUnknown* info = nullptr;
-  EXPECT_EQ(holder->GetTypeInfo(0, &info), E_NOTIMPL);
 }
 
 }  // namespace

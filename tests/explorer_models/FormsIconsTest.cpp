@@ -38,8 +38,7 @@ class FormsIconsTest : public ModelsTest {
 };
 
 TEST_F(FormsIconsTest, FormKindsDecideTheTypeTextAndTheDisplayModesOffered) {
-  EXPECT_EQ(CQVEOFormInstance::KindText(CLSID_QVTableForm), "Table");
-  EXPECT_EQ(CQVEOFormInstance::KindText(CLSID_QVPlotForm), "Plot/History");
+  // "Table" and "Plot/History" are the sample model's rows in the model type tests.
   EXPECT_EQ(CQVEOFormInstance::KindText(CLSID_QVProfileForm), "ProfilePlot/Table");
   EXPECT_EQ(CQVEOFormInstance::KindText(CLSID_QVCustomForm), "Custom Form");
   bool viewable = true;

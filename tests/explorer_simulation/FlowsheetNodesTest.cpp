@@ -31,16 +31,10 @@ using FlowsheetNodesTest = FlowsheetExplorerTest;
 
 const Strings kSampleBlocks = {"Feed", "LC101", "P101", "T101", "T102", "Train2", "V101", "Water"};
 
-TEST_F(FlowsheetNodesTest, TheSampleFlowsheetShowsEveryBlockStreamAndHierarchyInBothPanes) {
+TEST_F(FlowsheetNodesTest, TheSampleFlowsheetsRowsShowEachKindOfUnitWithTheHostsStatistics) {
+  // The tree of the flowsheet is the command line's tree test; here the panes' rows and classes.
   CExplorerFrame* frame = OpenExplorer();
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet"), (Strings{"Blocks", "Streams"}));
-  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), kSampleBlocks);
-  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Streams"), (Strings{"C1", "M1", "S1", "S2", "S3", "S4", "S5"}));
-  // A hierarchy shows its own blocks and streams; a plain block has no folders.
-  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Blocks/Train2"), (Strings{"Blocks", "Streams"}));
-  EXPECT_EQ(TreeBelow(frame, "Simulation/Flowsheet/Blocks/Train2/Blocks"), (Strings{"Drain", "Supply", "T201"}));
-  EXPECT_TRUE(TreeBelow(frame, "Simulation/Flowsheet/Blocks/T101").empty());
 
   // The flowsheet's contents, in the order it adds them (the pane then sorts by its column):
   // Add entries, the folders, forms, scripts, then its text.

@@ -65,16 +65,6 @@ CExplorerObject* FlowsheetExplorerTest::Select(CExplorerFrame* frame, const std:
   return tree->GetExplorerObject(item);
 }
 
-CExplorerObject* FlowsheetExplorerTest::ClickRow(CExplorerFrame* frame, const std::string& name) {
-  CExplorerListView* list = frame->GetListView();
-  const int row = list->FindRowByLabel(name);
-  EXPECT_GE(row, 0) << "no row " << name;
-  if (row < 0) return nullptr;
-  list->UserClick(row);
-  MessageQueue::Pump();
-  return list->GetRowObject(row);
-}
-
 Strings FlowsheetExplorerTest::TreeBelow(CExplorerFrame* frame, const std::string& path) {
   CExplorerTreeView* tree = frame->GetTreeView();
   return TreeLabels(*tree, tree->FindItemByLabels(SplitExplorerPath(path)));

@@ -21,8 +21,6 @@ class FlowsheetExplorerTest : public SampleSimulationTest {
   CExplorerFrame* OpenExplorer();
   // Clicks the tree item at path ("Simulation/Flowsheet/Blocks") and gives its node.
   CExplorerObject* Select(CExplorerFrame* frame, const std::string& path);
-  // Clicks the row labelled name in the contents pane and gives its node.
-  CExplorerObject* ClickRow(CExplorerFrame* frame, const std::string& name);
   // The labels below the tree item at path; the texts of a contents-pane column.
   Strings TreeBelow(CExplorerFrame* frame, const std::string& path);
   Strings Rows(CExplorerFrame* frame, int column = 0);

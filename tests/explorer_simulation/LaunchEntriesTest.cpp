@@ -147,10 +147,6 @@ TEST_F(LaunchEntriesTest, AnEntryOfAnUnknownKindShowsAndDoesNothing) {
     EXPECT_EQ(text, "unchanged");
     EXPECT_EQ(entry.GetImage(0, 0), -1);
     Document().Actions().Clear();
-    if (type == EODialogRunOptions || type == EODialogSolverOptions) {
-      ui.AnswerCancel();  // the host's own dialogs
-      ui.AnswerCancel();
-    }
     entry.DoCommand(ID_EXPLORER_OPEN);
     entry.DoCommand(ID_EXPLORER_ACTIVATE);
     EXPECT_TRUE(Document().Actions().Lines().empty());

@@ -1,5 +1,5 @@
-// The "UOM Sets" folder and its sets: one row per set of the document, the
-// current set marked with overlay 2, and "Make Current" choosing another.
+// The sets of the "UOM Sets" folder: "Make Current" choosing another set and
+// moving the mark, and sets or folders without a document to ask.
 
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/nodes/simulation/QVEOUOM.h"
@@ -10,17 +10,6 @@ namespace simulation_test {
 namespace {
 
 using UnitSetsTest = SampleSimulationTest;
-
-TEST_F(UnitSetsTest, FolderListsEverySetAndMarksTheCurrentOne) {
-  CQVEOUOMs sets(&owner);
-  EXPECT_EQ(sets.ShowContents(list), 0);
-  EXPECT_EQ(ListHeadings(), (Strings{"Name", "Type"}));
-  EXPECT_EQ(ListColumn(0), (Strings{"SI", "Metric", "US"}));
-  EXPECT_EQ(ListColumn(1), (Strings{"UOM", "UOM", "UOM"}));
-  EXPECT_EQ(RowOverlay(0), 0);
-  EXPECT_EQ(RowOverlay(1), 512);  // "Metric" is in use
-  EXPECT_EQ(RowOverlay(2), 0);
-}
 
 TEST_F(UnitSetsTest, MakeCurrentSelectsTheSetAndMovesTheMark) {
   CQVEOUOM us("US", &owner);

@@ -228,13 +228,7 @@ TEST(CheckerTest, BasesThatComeBackInACircleAreErrorsWhateverTheirLength) {
   EXPECT_TRUE(Errors(check("Variable A\nEnd\n")).empty());
 }
 
-TEST(CheckerTest, TheResolverIsAskedOnlyAboutNamesThatAreNotBuiltIn) {
-  TableResolver types = StandardTypes();
-  const CheckedDefinition checked = CheckDefinitionText(
-      "Parameter P Uses RealParameter\n  Lower: 0;\nEnd\n", types.Resolver());
-  EXPECT_TRUE(checked.Ok());
-  EXPECT_EQ(types.calls, 0);
-  // Without a resolver every stored type is unknown, but nothing fails to run.
+TEST(CheckerTest, WithoutAResolverEveryStoredTypeIsUnknownButTheCheckRuns) {
   const CheckedDefinition alone = CheckDefinitionText("Model M\n  P as Pressure;\nEnd\n", TypeResolver{});
   EXPECT_TRUE(HasError(alone.report, 2, "unknown type 'Pressure'"));
 }

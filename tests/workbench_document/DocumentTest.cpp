@@ -114,17 +114,11 @@ TEST_F(DocumentTest, ModelStatisticsComeFromTheCompiledTexts) {
 }
 
 TEST_F(DocumentTest, UnitSetsAndTasks) {
+  // Choosing a set is the unit-set node tests'; here the views are told of it.
   HintView view;
   Doc().AddView(&view);
-  std::vector<std::string> sets;
-  ASSERT_EQ(Doc().UOMSets(sets), S_OK);
-  EXPECT_EQ(sets, (std::vector<std::string>{"SI", "Metric", "US"}));
-  EXPECT_EQ(Doc().CurrentUOMSet(), "Metric");
   ASSERT_EQ(Doc().SelectUOMSet("us"), S_OK);
-  EXPECT_EQ(Doc().CurrentUOMSet(), "US");
   EXPECT_EQ(view.hints, (std::vector<LPARAM>{QV_HINT_UNITS_CHANGED}));
-  EXPECT_TRUE(Doc().IsModified());
-  EXPECT_LT(Doc().SelectUOMSet("Imperial"), 0);
   Doc().RemoveView(&view);
 
   CComPtr<IFType> task;

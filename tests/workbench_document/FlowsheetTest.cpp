@@ -21,7 +21,6 @@
 #include "host/language/Parser.h"
 #include "tests/workbench_document/DocumentTestSupport.h"
 #include "workbench/document/WorkbenchApp.h"
-#include "workbench/store/StoreFolder.h"
 #include "workbench/store/StoreInstance.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -54,11 +53,6 @@ class FlowsheetTest : public ::testing::Test {
     EXPECT_EQ(ComQuery<IFChildCollection>(parent)->EnumChildren(mask, &children), S_OK);
     return Names(children);
   }
-  std::vector<std::string> Streams(IFInstance* parent) {
-    CComPtr<IEnum<IFInstance>> streams;
-    EXPECT_EQ(ComQuery<IFChildCollection>(parent)->EnumStreams(&streams), S_OK);
-    return Names(streams);
-  }
   CComPtr<IFInstance> Unit(const std::string& path) { return Doc().Flowsheet().Instance(path); }
   std::string Property(const std::string& variable, const std::string& property) {
     CComPtr<IQVVariable> found;
@@ -80,21 +74,10 @@ class FlowsheetTest : public ::testing::Test {
 };
 
 TEST_F(FlowsheetTest, TheSampleFlowsheetIsWalkedThroughTheHostInterfaces) {
-  EXPECT_EQ(Children(Simulation(), 0x501E0000),
-            (std::vector<std::string>{"Water", "Feed", "V101", "T101", "P101", "T102", "LC101", "Train2"}));
+  // Every block, stream and hierarchy is the command line's tree test; here what the
+  // children filters and the instances answer.
   EXPECT_EQ(Children(Simulation(), 0x40000000), (std::vector<std::string>{"Water"}));
   EXPECT_TRUE(Children(Simulation(), 0x80000000).empty());
-  EXPECT_EQ(Streams(Simulation()), (std::vector<std::string>{"S1", "S2", "S3", "S4", "S5", "M1", "C1"}));
-
-  CComPtr<IFInstance> train = Unit("Train2");
-  DWORD attributes = 0;
-  ASSERT_EQ(train->GetAttributes(&attributes), S_OK);
-  EXPECT_TRUE(attributes & 0x10000000);
-  CComPtr<IFType> trainType;
-  ASSERT_EQ(train->GetType(&trainType), S_OK);
-  EXPECT_TRUE(ComQuery<IQVHierarchyType>(trainType));
-  EXPECT_EQ(Children(train, 0x501E0000), (std::vector<std::string>{"Supply", "T201", "Drain"}));
-  EXPECT_EQ(Streams(train), (std::vector<std::string>{"L1", "L2"}));
 
   CComPtr<IFInstance> tank = Unit("Train2.T201");
   std::string path;
@@ -235,8 +218,6 @@ TEST_F(FlowsheetTest, CopiedBlocksPasteUnderNewNamesWithTheirValuesAndCutDeletes
   EXPECT_EQ(ComQuery<IQVGraphicalCopy>(Unit("P101"))->Delete(), FE_LOCKED);
   EXPECT_TRUE(Unit("P101"));
   Doc().SetFlowsheetLocked(false);
-  // A foreign payload pastes nothing.
-  EXPECT_EQ(Doc().Flowsheet().PasteText("", "PRINT T101.Level\n"), E_INVALIDARG);
 }
 
 TEST_F(FlowsheetTest, TheFlowsheetCodeIsTheTextOfTheFlowsheetOrHierarchy) {
@@ -351,10 +332,6 @@ TEST_F(FlowsheetTest, CompilingTheFlowsheetTextMakesItsInstancesAnew) {
   EXPECT_TRUE(report.HasErrors());
   EXPECT_TRUE(Unit("T103"));
   EXPECT_FALSE(Unit("T104"));
-  // The flowsheet is marked Not OK where the explorer looks for it.
-  CStoreFolder* failing = Doc().Store().SimulationPalette()->Folder("CompiledModelFolder", false);
-  ASSERT_NE(failing, nullptr);
-  EXPECT_TRUE(failing->Holds("Flowsheet"));
 }
 
 // A simulation of its own whose flowsheet is text; the libraries are the sample's.

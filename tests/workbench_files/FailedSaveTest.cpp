@@ -4,13 +4,13 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include "platform/SafeFile.h"
+#include "tests/support/ScratchDirectory.h"
 #include "tests/workbench_files/FileTestSupport.h"
 #include "workbench/files/FileReader.h"
 #include "workbench/files/FileWriter.h"
@@ -21,11 +21,8 @@ namespace fs = std::filesystem;
 
 class FailedSaveTest : public ::testing::Test {
  protected:
-  void SetUp() override { fs::create_directories(dir); }
-  void TearDown() override {
-    fs::permissions(dir, fs::perms::owner_all);
-    fs::remove_all(dir);
-  }
+  // A read-only folder is made writable again so that the scratch directory can go.
+  void TearDown() override { fs::permissions(dir, fs::perms::owner_all); }
 
   // The save fails, names the file and says why.
   void ExpectRefused(const fs::path& path) {
@@ -51,11 +48,12 @@ class FailedSaveTest : public ::testing::Test {
     return ReadFileImage(path.string(), 1 << 20).bytes;
   }
 
-  fs::path dir = fs::temp_directory_path() / ("vortan-failed-save-" + std::to_string(::getpid()));
+  ScratchDirectory scratch{"failed-save"};
+  fs::path dir{scratch.Path()};
 };
 
 TEST_F(FailedSaveTest, APathThatCannotHoldAFileIsRefused) {
-  std::ofstream(dir / "notes.txt") << "a file, not a folder";
+  scratch.Write("notes.txt", "a file, not a folder");
   ExpectRefused(dir / "notes.txt" / "Plant.vsim");
   ExpectRefused(dir / "missing" / "Plant.vsim");
   fs::create_directories(dir / "Plant.vsim");

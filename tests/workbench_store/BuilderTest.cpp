@@ -1,8 +1,5 @@
 // The builder: stores of any shape, quickly, and loud refusals of requests
 // that cannot be met; and the default reader of library files.
-#include <filesystem>
-#include <fstream>
-
 #include "host/model/IQVIconCollection.h"
 #include "tests/support/ScratchDirectory.h"
 #include "tests/workbench_store/StoreTestSupport.h"
@@ -58,12 +55,9 @@ TEST_F(BuilderTest, ModelsMoveIntoUserFolders) {
 
 TEST_F(BuilderTest, ALibraryFileOfDefinitionsOpensWithEveryTypeCompiledAgainstTheOthers) {
   ScratchDirectory dir;
-  const std::string path = dir.File("Units.ktrf");
-  {
-    std::ofstream file(path, std::ios::binary);
-    file << "// Units library\nModel Pump\n  F as Flow;\nEnd\n\nVariable Flow\n  Value: 1;\nEnd\n"
-            "Model Broken\n  G as Nothing;\nEnd\n";
-  }
+  const std::string path = dir.Write("Units.ktrf",
+                                     "// Units library\nModel Pump\n  F as Flow;\nEnd\n\nVariable Flow\n  Value: 1;\nEnd\n"
+                                     "Model Broken\n  G as Nothing;\nEnd\n");
   CComPtr<CStoreType> library;
   ASSERT_EQ(store.OpenLibrary(path, &library), S_OK);
   EXPECT_EQ(library->Name(), "Units");
@@ -79,11 +73,7 @@ TEST_F(BuilderTest, ALibraryFileOfDefinitionsOpensWithEveryTypeCompiledAgainstTh
   EXPECT_EQ(again.Get(), library.Get());
 
   // A file that does not split into definitions is refused and leaves nothing.
-  const std::string damaged = dir.File("Damaged.ktrf");
-  {
-    std::ofstream file(damaged, std::ios::binary);
-    file << "Model A\nEnd\nModle B\nEnd\n";
-  }
+  const std::string damaged = dir.Write("Damaged.ktrf", "Model A\nEnd\nModle B\nEnd\n");
   EXPECT_EQ(store.OpenLibrary(damaged, nullptr), FE_BADFILE);
   EXPECT_EQ(store.FindLibrary("Damaged"), nullptr);
   EXPECT_EQ(store.Libraries().size(), 1u);

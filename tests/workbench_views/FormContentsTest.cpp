@@ -123,15 +123,4 @@ TEST_F(SampleViewsTest, ShowAsModesPickTheViewAndOtherRequestsAreLeftToTheApplic
   EXPECT_EQ(finder->kind, HostViewKind::Finder);
   EXPECT_EQ(finder->start, "Train2");
   EXPECT_EQ(finder->title, "Find in Train2");
-
-  // Through the application: a view request reaches the views, an edit still opens the editor.
-  app.CreateMainWindow();
-  std::vector<std::string> shown;
-  views->present = [&](const HostViewRequest& request) { shown.push_back(request.title); };
-  app.showHostView = [&](const tag_CorvaneViewContext& context) { return views->Show(context); };
-  tag_CorvaneViewContext plot = FormRequest(Form("Flowsheet", "TankLevels"), "Plot");
-  EXPECT_EQ(AfxGetMainWnd()->SendMessage(RegisterWindowMessage(SHOW_CORVANEVIEW), 0, reinterpret_cast<LPARAM>(&plot)), 1);
-  EXPECT_EQ(shown, (std::vector<std::string>{"Flowsheet.TankLevels - Plot"}));
-  EXPECT_EQ(AfxGetMainWnd()->SendMessage(RegisterWindowMessage(SHOW_CORVANEVIEW), 0, reinterpret_cast<LPARAM>(&edit)), 1);
-  EXPECT_NE(app.Editor().FindSession("BufferTank"), nullptr);
 }
