@@ -15,10 +15,6 @@ TEST_F(CommandsAndMenusTest, SharedCommandsCarryTheirMenuAndStatusTexts) {
   // The texts themselves are read where menus show them; here, where they come from.
   // The default action has no menu item.
   EXPECT_EQ(ExplorerCommandMenuText(ID_EXPLORER_DEFAULT_ACTION), "");
-  // Host commands take their texts from their own ids, two from ids of their own.
-  EXPECT_EQ(ExplorerCommandMenuText(ID_HOST_RUN), "R&un\tF5");
-  EXPECT_EQ(ExplorerCommandMenuText(ID_HOST_PACKAGE_MODEL), "Package Model for Fenmark/Trelbrook...");
-  EXPECT_EQ(ExplorerCommandMenuText(ID_HOST_CREATE_INITIALIZATION_SCRIPT), "Create Model Initialization Script...");
 
   // Every menu text and status text of the set exists in the string table.
   for (const ExplorerCommand& command : ExplorerCommandSet()) {

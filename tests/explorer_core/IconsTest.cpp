@@ -68,18 +68,6 @@ TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
   EXPECT_EQ(CExplorerImageLists::Small().GetImageCount(), smallAfter);
 }
 
-TEST_F(IconsTest, EqualOpenAndNormalIconsGiveEqualImagesInBothLists) {
-  TestLeaf leaf(TestLeaf::ForType{}, nullptr, IDI_BLOCK, IDI_BLOCK, nullptr);
-  EXPECT_EQ(leaf.GetImage(1, 1), leaf.GetImage(1, 0));
-  EXPECT_EQ(leaf.GetImage(0, 1), leaf.GetImage(0, 0));
-  EXPECT_GE(leaf.GetImage(0, 0), 0);
-
-  // An icon the module does not have leaves the node without images.
-  TestLeaf missing(TestLeaf::ForType{}, nullptr, 1, 1, nullptr);
-  EXPECT_EQ(missing.GetImage(1, 0), -1);
-  EXPECT_EQ(missing.GetImage(0, 1), -1);
-}
-
 TEST_F(IconsTest, PlotAndProfileFormsShowThePlotIconInsteadOfTheFormIcon) {
   CComPtr<IFInstance> plot = MakeComObject<ClassedInstance>(CLSID_QVPlotForm);
   CComPtr<IFInstance> profile = MakeComObject<ClassedInstance>(CLSID_QVProfileForm);

@@ -42,26 +42,6 @@ class Source : public CComObject<IQVDataSource> {
   bool m_empty;
 };
 
-TEST_F(ViewRequestsTest, ExploringNamesTheTypeAndTheNodesClass) {
-  CStoreType& units = build.Library("Units");
-  TestLeaf node(InstanceOf(build.Model(build.Palette(units), "Pump")), nullptr);
-  node.Explore();
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].viewClass, CLSID_ExplorerTemplate);
-  EXPECT_EQ(requests[0].libraryName, "Units");
-  EXPECT_EQ(requests[0].typeName, "Pump");
-  EXPECT_EQ(requests[0].text, kLeafClass.ToString());
-  EXPECT_FALSE(requests[0].typeDesc);
-  EXPECT_FALSE(requests[0].dataSource);
-
-  TestLeaf typeless(nullptr, nullptr);
-  typeless.Explore();
-  ASSERT_EQ(requests.size(), 2u);
-  EXPECT_TRUE(requests[1].libraryName.empty());
-  EXPECT_TRUE(requests[1].typeName.empty());
-  EXPECT_EQ(requests[1].text, kLeafClass.ToString());
-}
-
 TEST_F(ViewRequestsTest, ViewsAreAskedForByNamesByDescriptorOrAsEditorAndTables) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   TestLeaf node(InstanceOf(tank), nullptr);

@@ -66,6 +66,8 @@ TEST_F(FrameCommandsTest, CommandsAreRefusedWithAMessageWhileTheLastFileLoadFail
   EXPECT_TRUE(frame->RunCommand(ID_EXPLORER_DELETE));
   ASSERT_FALSE(ui.Prompts().empty());
   EXPECT_EQ(ui.Prompts().back().caption, "File load failure");
+  EXPECT_EQ(ui.Prompts().back().text,
+            "Please make any changes you require in the edit window provided\nuntil the file has loaded successfully.");
   EXPECT_TRUE(Fixtures::Log().commands.empty());
 }
 
