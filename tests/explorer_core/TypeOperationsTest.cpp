@@ -172,23 +172,6 @@ TEST_F(TypeOperationsTest, ANamesakeOfAUsedLibraryIsNeverTakenForTheCopy) {
   EXPECT_FALSE(Document().IsCustomModelingUpdated());
 }
 
-TEST_F(TypeOperationsTest, CopyingAModelCompilesTheCopyUnderItsNewPlace) {
-  CStoreType& system = build.SystemLibrary();
-  CStoreType& units = build.Library("Units", false);
-  build.Uses(units, system);
-  CStorePalette& library = build.Palette(units);
-  CStoreType& tank = build.Compiled(Simulation(), StoreKind::Model, "Tank", "Model Tank\n  x as Value;\nEnd\n");
-  CComPtr<IFTypeDesc> copy;
-  EXPECT_EQ(CQVExplorer::CloneModel(&tank, &units, 0, &copy, 0), 1);
-  CStoreType* copied = library.Find("Tank");
-  ASSERT_NE(copied, nullptr);
-  EXPECT_FALSE(copied->HasErrors());
-  EXPECT_EQ(LatestText(*copied), "Model Tank\n  x as Value;\nEnd\n");
-  EXPECT_TRUE(IsSameObject(copy, static_cast<IFType*>(copied)));
-  EXPECT_NE(Simulation().Find("Tank"), nullptr);
-  EXPECT_TRUE(Document().IsCustomModelingUpdated());
-}
-
 TEST_F(TypeOperationsTest, ACopyTakesOverTheDefaultIconAndFormItAlsoHas) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   CStoreType& copy = build.Model(Simulation(), "Copy_of_Tank");
