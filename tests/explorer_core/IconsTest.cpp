@@ -86,18 +86,4 @@ TEST_F(IconsTest, PlotAndProfileFormsShowThePlotIconInsteadOfTheFormIcon) {
   EXPECT_EQ(large.GetIcon(other.GetImage(1, 0)), LoadIcon(IDI_BLOCK));
 }
 
-TEST_F(IconsTest, PicturesFromTheHostAreCachedLikeResources) {
-  IconImage large{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFF00FF00u)};
-  IconImage small{16, 16, std::vector<std::uint32_t>(16 * 16, 0xFF00FF00u)};
-  HICON picture = CreateIconFromImages("Tank", large, small);
-  const std::size_t cached = CExplorerImageLists::CachedIconCount();
-  ExplorerImageIndex first = CExplorerImageLists::AddIcon(picture);
-  ExplorerImageIndex again = CExplorerImageLists::AddIcon(picture, false);
-  EXPECT_EQ(first.large, again.large);
-  EXPECT_EQ(first.small, again.small);
-  EXPECT_EQ(CExplorerImageLists::CachedIconCount(), cached + 1);
-  EXPECT_EQ(CExplorerImageLists::Large().GetIcon(first.large), picture);
-  EXPECT_EQ(CExplorerImageLists::AddIcon(nullptr).large, -1);
-}
-
 }  // namespace

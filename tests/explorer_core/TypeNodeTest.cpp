@@ -38,25 +38,6 @@ TEST_F(TypeNodeTest, NodesForTheSameTypeAreEqualOnlyWithinOneClass) {
   EXPECT_TRUE(nothing1 == nothing2);
 }
 
-// A node built on a descriptor reaches its type when first asked.
-class DescriptorLeaf : public TestLeaf {
- public:
-  explicit DescriptorLeaf(IFTypeDesc* desc) : TestLeaf(nullptr, nullptr) { m_pTypeDesc = desc; }
-};
-
-TEST_F(TypeNodeTest, ANodeBuiltOnADescriptorFindsItsTypeAndEqualsATypeNode) {
-  CStoreType& tank = build.Model(Simulation(), "Tank");
-  DescriptorLeaf lazy(&tank);
-  TestLeaf direct(InstanceOf(tank), nullptr);
-  IFInstance* type = lazy.GetType();
-  ASSERT_NE(type, nullptr);
-  std::string name;
-  type->GetName(name);
-  EXPECT_EQ(name, "Tank");
-  EXPECT_TRUE(lazy == direct);
-  EXPECT_EQ(lazy.IsValid(), 1);
-}
-
 TEST_F(TypeNodeTest, ATypeDeletedElsewhereLeavesItsNodesInvalidAndEqualOnlyToThemselves) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   CStoreType& pump = build.Model(Simulation(), "Pump");
