@@ -204,13 +204,4 @@ TEST_F(TypeOperationsTest, ACopiedModelThatNoLongerCompilesStaysAndTheUserIsTold
   EXPECT_EQ(Simulation().Find("Tank"), nullptr);  // moved all the same
 }
 
-TEST_F(TypeOperationsTest, TheHierarchyModelIsFoundThroughTheDocumentsRoot) {
-  build.SystemLibrary();
-  CComPtr<IFTypeDesc> hierarchy = CQVExplorer::GetHierarchyModel();
-  ASSERT_TRUE(hierarchy);
-  std::string name;
-  hierarchy->GetName(name);
-  EXPECT_EQ(name, "Hierarchy");
-}
-
 }  // namespace
