@@ -24,28 +24,6 @@ std::vector<std::uint8_t> PayloadOf(const COleDataSource& source, CLIPFORMAT for
   return medium && medium->pstm ? medium->pstm->Bytes() : std::vector<std::uint8_t>{};
 }
 
-TEST_F(ClipboardPayloadTest, AnObjectCopiedInThisProcessComesBackFromClipboardAndDrag) {
-  CStoreType& flow = build.Type(Simulation(), StoreKind::Variable, "Flow");
-  auto source = std::make_shared<COleDataSource>();
-  ASSERT_TRUE(OfferHostObject(*source, CF_EXPLORER_VARIABLE_TYPE, AsType(flow)));
-  EXPECT_EQ(PayloadOf(*source, CF_EXPLORER_VARIABLE_TYPE).size(), kObjectPayloadSize);
-
-  COleDataObject drag(source);
-  CComPtr<IFType> dragged = ReadHostObjectAs<IFType>(drag, CF_EXPLORER_VARIABLE_TYPE);
-  EXPECT_TRUE(IsSameObject(dragged, static_cast<IFType*>(&flow)));
-  EXPECT_FALSE(ReadHostObject(drag, CF_EXPLORER_PORT_TYPE));  // another format
-
-  source->SetClipboard();
-  EXPECT_TRUE(ClipboardWrittenHere());
-  EXPECT_TRUE(IsSameObject(ReadHostObjectFromClipboard(CF_EXPLORER_VARIABLE_TYPE), static_cast<IFType*>(&flow)));
-  // The same object copied again keeps its handle.
-  auto again = std::make_shared<COleDataSource>();
-  OfferHostObject(*again, CF_EXPLORER_VARIABLE_TYPE, AsType(flow));
-  EXPECT_EQ(PayloadOf(*again, CF_EXPLORER_VARIABLE_TYPE), PayloadOf(*source, CF_EXPLORER_VARIABLE_TYPE));
-  EXPECT_FALSE(OfferHostObject(*again, CF_EXPLORER_TASK, nullptr));
-  Clipboard::Empty();
-}
-
 TEST_F(ClipboardPayloadTest, WhatAnotherProcessWroteYieldsNoObject) {
   CStoreType& flow = build.Type(Simulation(), StoreKind::Variable, "Flow");
   auto source = std::make_shared<COleDataSource>();

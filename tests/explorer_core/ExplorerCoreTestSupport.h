@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,9 +22,8 @@ namespace explorer_test {
 inline const GUID kLeafClass = GUID::FromString("{5E5E0001-0000-4000-8000-00000000AA01}");
 inline const GUID kOtherLeafClass = GUID::FromString("{5E5E0002-0000-4000-8000-00000000AA02}");
 inline const GUID kFolderClass = GUID::FromString("{5E5E0003-0000-4000-8000-00000000AA03}");
-inline const GUID kOtherFolderClass = GUID::FromString("{5E5E0004-0000-4000-8000-00000000AA04}");
 
-// A leaf whose class id, texts, overlay and enabled commands a test chooses.
+// A leaf whose class id and texts a test chooses.
 class TestLeaf : public CExplorerObject {
  public:
   TestLeaf(IFInstance* type, CWnd* owner, int readOnly = 0, const GUID& classId = kLeafClass)
@@ -36,9 +34,6 @@ class TestLeaf : public CExplorerObject {
       : CExplorerObject(ForType{}, type, openIcon, normalIcon, owner, 0), m_classId(kLeafClass) {}
 
   std::map<int, std::string> texts;  // by aspect
-  std::set<UINT> enabled;             // commands CanDoCommand accepts
-  int overlay = 0;                    // GetOverlay's state (0: none)
-  std::vector<UINT> performed;        // commands DoCommand was given
 
   const GUID& GetClassID() override { return m_classId; }
   int GetClassName(std::string& name) override {
@@ -52,14 +47,6 @@ class TestLeaf : public CExplorerObject {
     text = it->second;
     return 1;
   }
-  int CanDoCommand(UINT id) override { return enabled.count(id) ? 1 : 0; }
-  void DoCommand(UINT id) override { performed.push_back(id); }
-  int GetOverlay(int& state) override {
-    state = overlay;
-    return overlay != 0;
-  }
-  void SetStatus(int status) { m_nStatus = status; }
-  void ComputeStatus() { ComputeTypeStatus(); }
   using CExplorerObject::PostToOwner;
 
  private:
@@ -93,7 +80,7 @@ struct RecordedMessage {
   std::string text;  // wParam read as text where the test asks for it
 };
 
-// A window that records the messages it receives and answers 1.
+// A window that records the registered messages it receives and answers 1.
 class RecordingWindow : public CWnd {
  public:
   RecordingWindow() { Create("Recorder", "", 0, CRect(0, 0, 100, 100), nullptr, 0); }
@@ -101,8 +88,6 @@ class RecordingWindow : public CWnd {
     if (m_hWnd) DestroyWindow();
   }
   std::vector<RecordedMessage> received;
-  // Messages at or above this id are recorded (registered messages by default).
-  UINT recordFrom = kFirstRegisteredId;
   // Called with each recorded message while it is being handled.
   std::function<void(const RecordedMessage&)> onMessage;
 
@@ -114,7 +99,7 @@ class RecordingWindow : public CWnd {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message < recordFrom) return CWnd::WindowProc(message, wParam, lParam);
+    if (message < kFirstRegisteredId) return CWnd::WindowProc(message, wParam, lParam);
     received.push_back({message, wParam, lParam, {}});
     if (onMessage) onMessage(received.back());
     return 1;

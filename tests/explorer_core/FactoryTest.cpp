@@ -1,6 +1,5 @@
 // The node factory: every class identifier it registers yields a node of that
-// class, the classes not built yet yield nothing, and each class keeps its own
-// settings key.
+// class, and the classes not built yet yield nothing.
 #include <memory>
 #include <set>
 
@@ -69,19 +68,6 @@ TEST_F(FactoryTest, ClassesMadeOnlyByTheirParentsAndUnknownIdsYieldNoNode) {
   }
   EXPECT_EQ(CQVExplorer::Manufacture(GUID_NULL, nullptr, nullptr, nullptr), nullptr);
   EXPECT_EQ(CQVExplorer::Manufacture(kLeafClass, nullptr, nullptr, nullptr), nullptr);
-}
-
-TEST_F(FactoryTest, SettingsKeysAreStablePerClassAndDifferOnlyInTheirLastComponent) {
-  std::string variableTypes;
-  ASSERT_EQ(CQVExplorer::GetSettingsRegistryKeyName(CLSID_QVEOVariableTypes, variableTypes), 1);
-  EXPECT_EQ(variableTypes,
-            "Software\\Velloran\\ZNSystem\\38.0\\Explorer\\Settings\\{A93D72D7-75CD-11D0-8D84-00C0DF469D39}");
-  std::string simulation;
-  CQVExplorer::GetSettingsRegistryKeyName(CLSID_QVEOSimulation, simulation);
-  EXPECT_NE(simulation, variableTypes);
-  auto parent = [](const std::string& key) { return key.substr(0, key.rfind('\\')); };
-  EXPECT_EQ(parent(simulation), parent(variableTypes));
-  EXPECT_EQ(parent(simulation), CQVExplorer::GetSettingsRootKeyName());
 }
 
 }  // namespace

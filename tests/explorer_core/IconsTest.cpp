@@ -68,18 +68,6 @@ TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
   EXPECT_EQ(CExplorerImageLists::Small().GetImageCount(), smallAfter);
 }
 
-TEST_F(IconsTest, EqualOpenAndNormalIconsGiveEqualImagesInBothLists) {
-  TestLeaf leaf(TestLeaf::ForType{}, nullptr, IDI_BLOCK, IDI_BLOCK, nullptr);
-  EXPECT_EQ(leaf.GetImage(1, 1), leaf.GetImage(1, 0));
-  EXPECT_EQ(leaf.GetImage(0, 1), leaf.GetImage(0, 0));
-  EXPECT_GE(leaf.GetImage(0, 0), 0);
-
-  // An icon the module does not have leaves the node without images.
-  TestLeaf missing(TestLeaf::ForType{}, nullptr, 1, 1, nullptr);
-  EXPECT_EQ(missing.GetImage(1, 0), -1);
-  EXPECT_EQ(missing.GetImage(0, 1), -1);
-}
-
 TEST_F(IconsTest, PlotAndProfileFormsShowThePlotIconInsteadOfTheFormIcon) {
   CComPtr<IFInstance> plot = MakeComObject<ClassedInstance>(CLSID_QVPlotForm);
   CComPtr<IFInstance> profile = MakeComObject<ClassedInstance>(CLSID_QVProfileForm);
@@ -96,20 +84,6 @@ TEST_F(IconsTest, PlotAndProfileFormsShowThePlotIconInsteadOfTheFormIcon) {
   // Only the form icon is replaced.
   TestLeaf other(CExplorerObject::ForInstance{}, plot, IDI_BLOCK, IDI_BLOCK, nullptr);
   EXPECT_EQ(large.GetIcon(other.GetImage(1, 0)), LoadIcon(IDI_BLOCK));
-}
-
-TEST_F(IconsTest, PicturesFromTheHostAreCachedLikeResources) {
-  IconImage large{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFF00FF00u)};
-  IconImage small{16, 16, std::vector<std::uint32_t>(16 * 16, 0xFF00FF00u)};
-  HICON picture = CreateIconFromImages("Tank", large, small);
-  const std::size_t cached = CExplorerImageLists::CachedIconCount();
-  ExplorerImageIndex first = CExplorerImageLists::AddIcon(picture);
-  ExplorerImageIndex again = CExplorerImageLists::AddIcon(picture, false);
-  EXPECT_EQ(first.large, again.large);
-  EXPECT_EQ(first.small, again.small);
-  EXPECT_EQ(CExplorerImageLists::CachedIconCount(), cached + 1);
-  EXPECT_EQ(CExplorerImageLists::Large().GetIcon(first.large), picture);
-  EXPECT_EQ(CExplorerImageLists::AddIcon(nullptr).large, -1);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 // The system's message boxes: string-table texts, the "Add ... Error" captions
 // of failed creations naming the requested type once, and the literal boxes.
 #include "explorer/core/QVExplorer.h"
-#include "explorer/resources/CommandIds.h"
 #include "explorer/resources/StringIds.h"
 #include "tests/explorer_core/ExplorerCoreTestSupport.h"
-#include "tests/host/FakeHost.h"
 
 namespace {
 
@@ -64,28 +62,6 @@ TEST_F(MessageBoxesTest, TitlesNameTheKindOfACreateOperation) {
   std::string title = "left over";
   CQVExplorer::CreateTitle(title, IDS_CONFIRM_DELETE);
   EXPECT_TRUE(title.empty());
-}
-
-TEST_F(MessageBoxesTest, DefaultActionIsRefusedWhileTheLastFileLoadFailed) {
-  struct FailedLoadDocument : fake::Document {
-    bool FileLoadFailed() const override { return failed; }
-    bool failed = true;
-  } document;
-  fake::App app;
-  app.document = &document;
-  TestLeaf leaf(nullptr, nullptr);
-
-  ui.AnswerOk();
-  leaf.DoDefaultAction();
-  ASSERT_EQ(ui.Prompts().size(), 1u);
-  EXPECT_EQ(ui.Prompts()[0].caption, "File load failure");
-  EXPECT_EQ(ui.Prompts()[0].text,
-            "Please make any changes you require in the edit window provided\nuntil the file has loaded successfully.");
-  EXPECT_TRUE(leaf.performed.empty());
-
-  document.failed = false;
-  leaf.DoDefaultAction();
-  EXPECT_EQ(leaf.performed, std::vector<UINT>{ID_EXPLORER_DEFAULT_ACTION});
 }
 
 }  // namespace

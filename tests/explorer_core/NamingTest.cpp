@@ -1,7 +1,6 @@
-// Names for copies: free "Copy_of_" candidates, the name dialog when the
-// wanted name is taken, and the header name inside a copied text.
+// Names for copies: a free name taken as it is, and the header name inside a
+// copied text.
 #include "explorer/core/QVExplorer.h"
-#include "platform/Dialog.h"
 #include "tests/explorer_core/ExplorerStoreTestSupport.h"
 
 namespace {
@@ -42,41 +41,6 @@ TEST_F(NamingTest, AFreeNameIsTakenAsItIs) {
   build.Model(build.Palette(library), "Valve");
   EXPECT_EQ(CQVExplorer::GenerateName(&Simulation(), "Valve", result), 1);
   EXPECT_EQ(result, "Valve");
-}
-
-TEST_F(NamingTest, ATakenNameProposesTheFirstFreeCopyNameInTheNameDialog) {
-  build.Model(Simulation(), "Tank");
-  build.Model(Simulation(), "Copy_of_Tank");
-  ui.AnswerDialog([](CDialog& dialog) { dialog.PressButton(IDOK); });
-  std::string result;
-  EXPECT_EQ(CQVExplorer::GenerateName(&Simulation(), "Tank", result), 1);
-  EXPECT_EQ(result, "Copy2_of_Tank");
-  ASSERT_EQ(ui.Prompts().size(), 1u);
-  EXPECT_EQ(ui.Prompts()[0].kind, "dialog");
-  EXPECT_EQ(ui.Prompts()[0].caption, "Name Item Copy");
-
-  build.Model(Simulation(), "Copy2_of_Tank");
-  ui.AnswerName("MyTank");
-  EXPECT_EQ(CQVExplorer::GenerateName(&Simulation(), "Tank", result), 1);
-  EXPECT_EQ(result, "MyTank");
-}
-
-TEST_F(NamingTest, ANameTheUserGivesThatIsTakenIsRefusedAndAskedAgainUntilCancel) {
-  build.Model(Simulation(), "Tank");
-  build.Model(Simulation(), "Pump");
-  ui.AnswerName("Pump");
-  ui.AnswerOk();  // "Cannot copy the definition, ..."
-  ui.AnswerName("Reactor");
-  std::string result;
-  EXPECT_EQ(CQVExplorer::GenerateName(&Simulation(), "Tank", result), 1);
-  EXPECT_EQ(result, "Reactor");
-  ASSERT_EQ(ui.Prompts().size(), 3u);
-  EXPECT_EQ(ui.Prompts()[1].text, "Cannot copy the definition, a definition with this name already exists.");
-  EXPECT_EQ(ui.Prompts()[1].style, MB_ICONEXCLAMATION);
-  EXPECT_EQ(ui.Prompts()[2].caption, "Name Item Copy");
-
-  ui.AnswerCancel();
-  EXPECT_EQ(CQVExplorer::GenerateName(&Simulation(), "Tank", result), 0);
 }
 
 }  // namespace

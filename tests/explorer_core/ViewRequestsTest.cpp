@@ -1,9 +1,7 @@
 // What a node asks the host to open: views of its type by names or by
-// descriptor, the editor, table and plot views, and further Explorers; and
-// renaming in the pane that has the focus.
+// descriptor, the editor, table and plot views; and a node's messages to a
+// window that is gone.
 #include "explorer/core/ExplorerMessages.h"
-#include "explorer/core/ExplorerPanes.h"
-#include "explorer/core/ExplorerTemplateId.h"
 #include "host/framework/CorvaneViewContext.h"
 #include "host/model/IQVDataSource.h"
 #include "host/store/HostClassIds.h"
@@ -42,26 +40,6 @@ class Source : public CComObject<IQVDataSource> {
   bool m_empty;
 };
 
-TEST_F(ViewRequestsTest, ExploringNamesTheTypeAndTheNodesClass) {
-  CStoreType& units = build.Library("Units");
-  TestLeaf node(InstanceOf(build.Model(build.Palette(units), "Pump")), nullptr);
-  node.Explore();
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].viewClass, CLSID_ExplorerTemplate);
-  EXPECT_EQ(requests[0].libraryName, "Units");
-  EXPECT_EQ(requests[0].typeName, "Pump");
-  EXPECT_EQ(requests[0].text, kLeafClass.ToString());
-  EXPECT_FALSE(requests[0].typeDesc);
-  EXPECT_FALSE(requests[0].dataSource);
-
-  TestLeaf typeless(nullptr, nullptr);
-  typeless.Explore();
-  ASSERT_EQ(requests.size(), 2u);
-  EXPECT_TRUE(requests[1].libraryName.empty());
-  EXPECT_TRUE(requests[1].typeName.empty());
-  EXPECT_EQ(requests[1].text, kLeafClass.ToString());
-}
-
 TEST_F(ViewRequestsTest, ViewsAreAskedForByNamesByDescriptorOrAsEditorAndTables) {
   CStoreType& tank = build.Model(Simulation(), "Tank");
   TestLeaf node(InstanceOf(tank), nullptr);
@@ -99,50 +77,6 @@ TEST_F(ViewRequestsTest, ViewsAreAskedForByNamesByDescriptorOrAsEditorAndTables)
   EXPECT_TRUE(requests[4].libraryName.empty());
   EXPECT_TRUE(requests[5].libraryName.empty());
   EXPECT_EQ(requests[5].optionWord, 0u);
-}
-
-// A window that says which pane has the focus and gives its controls.
-class PanesWindow : public CWnd, public IExplorerPanes {
- public:
-  PanesWindow() {
-    Create("Frame", "", WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0);
-    tree.Create(WS_CHILD | WS_VISIBLE | TVS_EDITLABELS, CRect(0, 0, 200, 300), this, 1);
-    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS, CRect(200, 0, 400, 300), this, 2);
-  }
-  ~PanesWindow() override { DestroyWindow(); }
-  bool IsTreeView() override { return treeHasFocus; }
-  CTreeCtrl* GetTreePaneControl() override { return &tree; }
-  CListCtrl* GetContentsPaneControl() override { return &list; }
-
-  bool treeHasFocus = true;
-  CTreeCtrl tree;
-  CListCtrl list;
-};
-
-TEST_F(ViewRequestsTest, RenamingStartsInThePaneThatHasTheFocus) {
-  PanesWindow frame;
-  TestLeaf node(nullptr, &frame);
-  HTREEITEM first = frame.tree.InsertItem("Models");
-  HTREEITEM second = frame.tree.InsertItem("Streams");
-  frame.tree.SelectItem(second);
-  frame.list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
-  frame.list.InsertItem(0, "Tank");
-  frame.list.InsertItem(1, "Pump");
-  frame.list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-
-  EXPECT_EQ(node.StartLabelEdit(), 1);
-  EXPECT_EQ(frame.tree.GetEditItem(), second);
-  EXPECT_NE(frame.tree.GetEditItem(), first);
-  frame.tree.EndEditLabelNow(TRUE);
-
-  frame.treeHasFocus = false;
-  EXPECT_EQ(node.StartLabelEdit(), 1);
-  EXPECT_EQ(frame.list.GetEditItem(), 1);
-  frame.list.EndEditLabelNow(TRUE);
-
-  // A node whose owner is no Explorer window renames nothing.
-  TestLeaf elsewhere(nullptr, &main);
-  EXPECT_EQ(elsewhere.StartLabelEdit(), 1);
 }
 
 TEST_F(ViewRequestsTest, MessagesToAWindowThatIsGoneAreDropped) {

@@ -41,24 +41,14 @@ class EndToEndTest : public explorer_test::SampleSessionTest {
   CExplorerFrame* OpenAt(const std::string& kindFolder) {
     CExplorerFrame* frame = CExplorerFrame::Open(nullptr);
     if (!frame) return nullptr;
-    CExplorerTreeView* tree = frame->GetTreeView();
-    HTREEITEM root = tree->GetRootTreeItem();
-    HTREEITEM custom = explorer_test::FindTreeChild(*tree, root, "Custom Modeling");
-    EXPECT_TRUE(custom) << "no Custom Modeling under the simulation";
-    if (!custom) return frame;
-    if (!tree->GetChildItem(custom)) tree->UserToggleExpand(custom);
-    HTREEITEM folder = explorer_test::FindTreeChild(*tree, custom, kindFolder);
+    HTREEITEM folder = TreeItem(frame, {"Custom Modeling", kindFolder});
     EXPECT_TRUE(folder) << "no " << kindFolder << " under Custom Modeling";
-    if (folder) tree->UserClick(folder);
+    if (folder) frame->GetTreeView()->UserClick(folder);
     return frame;
   }
+  // The labels below the selected tree item.
   static Strings TreeChildren(CExplorerFrame* frame) {
-    CExplorerTreeView* tree = frame->GetTreeView();
-    Strings labels;
-    HTREEITEM selected = tree->GetSelectedItem();
-    for (HTREEITEM child = tree->GetChildItem(selected); child; child = tree->GetNextSiblingItem(child))
-      labels.push_back(tree->GetItemText(child));
-    return labels;
+    return explorer_test::TreeLabels(*frame->GetTreeView(), frame->GetTreeView()->GetSelectedItem());
   }
   static bool Lists(CExplorerFrame* frame, const std::string& label) {
     return frame->GetListView()->FindRowByLabel(label) >= 0;
@@ -73,15 +63,9 @@ class EndToEndTest : public explorer_test::SampleSessionTest {
   }
 
   // The tree item at labels below the root, expanding on the way.
-  static HTREEITEM TreeItem(CExplorerFrame* frame, const Strings& labels) {
-    CExplorerTreeView* tree = frame->GetTreeView();
-    HTREEITEM item = tree->GetRootTreeItem();
-    for (const std::string& label : labels) {
-      if (!item) return nullptr;
-      if (!tree->GetChildItem(item)) tree->UserToggleExpand(item);
-      item = explorer_test::FindTreeChild(*tree, item, label);
-    }
-    return item;
+  static HTREEITEM TreeItem(CExplorerFrame* frame, Strings labels) {
+    labels.insert(labels.begin(), "Simulation");
+    return frame->GetTreeView()->FindItemByLabels(labels);
   }
   // A person drags a tree item of one Explorer onto a tree item of another (or the same) one.
   void DragTreeItem(CExplorerFrame* from, HTREEITEM source, CExplorerFrame* to, HTREEITEM target, DWORD keys) {
@@ -99,7 +83,6 @@ class EndToEndTest : public explorer_test::SampleSessionTest {
   CStoreFolder& Storage() {
     return *Simulation().KindFolder(StoreKind::Model)->SubFolder("Storage")->SubFolder("BlockTypeFolder");
   }
-
 };
 
 TEST_F(EndToEndTest, AddingAModelShowsItInEveryExplorerAndOpensItsText) {

@@ -1,6 +1,7 @@
-// The simulation's own types folder: its name by the custom-modeling setting,
-// its children, what it offers when it may or may not change, types dragged
-// or pasted onto it from a library, and the export beside a model package.
+// The simulation's own types folder: its children, what it offers when it may
+// or may not change, types dragged or pasted onto it from a library, and the
+// export beside a model package. (Its name, "Custom Modeling" or the read-only
+// "Local Library", is read by the end-to-end and command-line tests.)
 #include <fstream>
 #include <sstream>
 
@@ -10,7 +11,6 @@
 #include "explorer/core/TypeAccess.h"
 #include "explorer/nodes/library/QVEOTypesFolder.h"
 #include "explorer/resources/CommandIds.h"
-#include "host/framework/CRQVDocument.h"
 #include "tests/explorer_library/LibraryTestSupport.h"
 
 namespace library_test {
@@ -26,21 +26,6 @@ class FolderTypesFolderTest : public LibraryTest {
     return SUCCEEDED(Simulation().FindType(name, &desc)) && desc && type_access::HeldBy(desc, &Simulation());
   }
 };
-
-TEST_F(FolderTypesFolderTest, LabelFollowsTheCustomModelingSetting) {
-  OpenSample();
-  auto folder = TypesFolder();
-  std::string name, type;
-  CRQVDocument::m_bCustomModeling = true;
-  EXPECT_TRUE(folder->GetDisplayText(EOAspectName, name));
-  EXPECT_TRUE(folder->GetDisplayText(EOAspectType, type));
-  EXPECT_EQ(name, "Custom Modeling");
-  EXPECT_EQ(type, "Custom Modeling");
-  CRQVDocument::m_bCustomModeling = false;
-  EXPECT_TRUE(folder->GetDisplayText(EOAspectName, name));
-  EXPECT_EQ(name, "Local Library");
-  EXPECT_FALSE(folder->GetDisplayText(EOAspectStatus, name));
-}
 
 TEST_F(FolderTypesFolderTest, MenusFollowTheReadOnlyFlag) {
   OpenSample();

@@ -1,6 +1,6 @@
 // Leaf nodes of single type definitions against the stand-in host: status,
-// texts, menus by read-only flag and status, editing, copy and paste, cut,
-// deletion, renaming, compiling and the kinds' differences.
+// texts, menus by read-only flag and status, editing, paste from another
+// process, cut, export and the kinds' differences.
 
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
@@ -179,18 +179,6 @@ TEST_F(LeafTypeTest, CutMovesAnEditableTypeWhenItIsPastedAndLosesNothingBefore) 
   EXPECT_TRUE(ui.Prompts().empty());
 }
 
-TEST_F(LeafTypeTest, CompileReportsToTheMessagesWindowAndTheStatusFollows) {
-  CStoreType& bad = build.Failing(Simulation(), StoreKind::Variable, "Bad", "Variable Bad\n  Lower: ;\nEnd\n");
-  CQVEOVariableType node(InstanceOf(bad), &frame, 0);
-  ASSERT_EQ(node.GetStatusCode(), EO_STATUS_NOT_OK);
-
-  bad.SetText("Variable Bad\n  Lower: 0;\nEnd\n");
-  node.DoCommand(ID_EXPLORER_COMPILE);
-  node.GetStatus();
-  EXPECT_EQ(node.GetStatusCode(), EO_STATUS_OK);
-  EXPECT_NE(Document().Messages().Text().find("Compilation completed. 0 error(s)"), std::string::npos);
-}
-
 TEST_F(LeafTypeTest, ExportWritesTheOneDefinitionToTheChosenFile) {
   CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
   ScratchDirectory scratch;
@@ -201,16 +189,6 @@ TEST_F(LeafTypeTest, ExportWritesTheOneDefinitionToTheChosenFile) {
   const std::string text = ReadFileImage(path, 1 << 20).bytes;
   EXPECT_NE(text.find("Variable Head"), std::string::npos);
   EXPECT_NE(text.find("PhysicalQuantity"), std::string::npos);
-}
-
-TEST_F(LeafTypeTest, APortTypeMadeFromAnInstanceHoldsItsPortInterface) {
-  CStoreType& port = build.Compiled(Simulation(), StoreKind::Port, "Material", "Port Material\nEnd\n");
-  CQVEOPortType fromInstance(InstanceOf(port), &frame, 0);
-  EXPECT_TRUE(fromInstance.GetPortType());
-  std::unique_ptr<CExplorerObject> copy(fromInstance.Clone());
-  EXPECT_TRUE(static_cast<CQVEOPortType*>(copy.get())->GetPortType());
-  EXPECT_NE(*copy == fromInstance, 0);
-  EXPECT_EQ(copy->GetClassID(), CQVEOPortType::ClassID());
 }
 
 }  // namespace

@@ -94,8 +94,6 @@ int FixtureNode::CanDoCommand(UINT id) { return Setup().commands.count(id) ? 1 :
 
 void FixtureNode::DoCommand(UINT id) { Fixtures::Log().commands.emplace_back(Label(), id); }
 
-void FixtureNode::OnSelect() { Fixtures::Log().selected.push_back(Label()); }
-
 int FixtureNode::BuildContextMenu(CMenu& menu) {
   CContextMenuBuilder builder(*this, menu);
   for (UINT id : Setup().commands) {

@@ -62,7 +62,6 @@ struct FixtureSetup {
 struct FixtureLog {
   std::vector<std::pair<std::string, UINT>> commands;   // node label, command
   std::vector<std::pair<std::string, DWORD>> drops;     // node label, effect
-  std::vector<std::string> selected;                    // OnSelect
   int listFills = 0;                                    // ShowContents (CListCtrl&) of any container
   int treeChildrenShown = 0;                            // ShowChildren calls
 };
@@ -88,7 +87,6 @@ class FixtureNode : public CExplorerContainerObject {
   void GetStatus() override;
   int CanDoCommand(UINT id) override;
   void DoCommand(UINT id) override;
-  void OnSelect() override;
   int BuildContextMenu(CMenu& menu) override;
   DWORD DoDragDrop() override;
   DWORD OnDragOver(COleDataObject* data, DWORD keyState) override;

@@ -1,6 +1,7 @@
 // The tree pane: filling, lazy expansion, refreshing with re-selection,
 // finding and removing items, and the host's updates (statuses, flowsheet,
-// decomposition, the first unconverged group, equations or variables).
+// decomposition, equations or variables; going to the first unconverged
+// group is the command-line diagnostics test's).
 #include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "host/framework/UpdateHints.h"
@@ -37,17 +38,12 @@ TEST_F(TreePaneTest, FillingReportsOnlyTheRootsSelectionAndChildrenWaitForTheFir
   EXPECT_EQ(Selected(), "Simulation");
   HTREEITEM units = tree->FindItemByLabels({"Simulation", "Units"}, false);
   ASSERT_NE(units, nullptr);
-  auto* node = dynamic_cast<CExplorerContainerObject*>(tree->GetExplorerObject(units));
-  EXPECT_EQ(node->m_bChildrenDeferred, 1);
   EXPECT_EQ(TreeChildren(frame, units), std::vector<std::string>{""});  // the placeholder
 
   const int shown = Fixtures::Log().treeChildrenShown;
   ASSERT_TRUE(tree->UserToggleExpand(units));
   EXPECT_EQ(TreeChildren(frame, units), (std::vector<std::string>{"Heat", "Cool"}));
-  EXPECT_EQ(node->m_bExpanded, 1);
-  EXPECT_EQ(node->m_bChildrenDeferred, 0);
   ASSERT_TRUE(tree->UserToggleExpand(units));  // collapsing never rebuilds
-  EXPECT_EQ(node->m_bExpanded, 0);
   ASSERT_TRUE(tree->UserToggleExpand(units));  // nor does opening again
   EXPECT_EQ(Fixtures::Log().treeChildrenShown, shown + 3);  // Units's children, then each child's
   EXPECT_EQ(tree->LabelsOf(tree->FindItemByLabels({"simulation", "UNITS", "cool"})),
@@ -143,14 +139,12 @@ TEST_F(TreePaneTest, FlowsheetChangesRebuildItsChildrenNowOrAtTheNextExpansion) 
   frame->OnViewRefresh();
   HTREEITEM item = Item(frame, {"Simulation", "Flowsheet"});
   ASSERT_NE(item, nullptr);
-  auto* node = dynamic_cast<CExplorerContainerObject*>(tree->GetExplorerObject(item));
 
   CStoreType& b2 = Model("B2");
   Setup(flowsheet).children.push_back(&b2);
   // A changed block of a closed flowsheet only marks its children for the next expansion.
   app.Document().UpdateAllViews(nullptr, QV_HINT_BLOCK_CHANGED);
   EXPECT_EQ(TreeChildren(frame, item), std::vector<std::string>{"B1"});
-  EXPECT_EQ(node->m_bChildrenDeferred, 1);
   tree->UserToggleExpand(item);
   EXPECT_EQ(TreeChildren(frame, item), (std::vector<std::string>{"B1", "B2"}));
 
@@ -194,7 +188,7 @@ TEST_F(TreePaneTest, TheDecompositionIsRebuiltUnderTheSimulationAndAnExplorerOnA
 
 class GroupsTest : public ExplorerWindowTest {
  protected:
-  // Simulation > Diagnostics > G1 (not OK) > G2 (not OK) > G3 (OK), each group with equations.
+  // Simulation > Diagnostics > G1 > G2 > G3, each group with equations.
   void SetUp() override {
     CStoreType& diagnostics = Model("Decomposition");
     Setup(diagnostics).label = "Diagnostics";
@@ -205,7 +199,6 @@ class GroupsTest : public ExplorerWindowTest {
     Setup(diagnostics).children = {&g1};
     Setup(g1).children = {&g2};
     Setup(g2).children = {&g3};
-    Setup(g1).status = Setup(g2).status = EO_STATUS_NOT_OK;
     RootSetup().children = {&diagnostics};
     frame = Open();
     ASSERT_NE(frame, nullptr);
@@ -215,18 +208,6 @@ class GroupsTest : public ExplorerWindowTest {
   CExplorerFrame* frame = nullptr;
   CExplorerTreeView* tree = nullptr;
 };
-
-TEST_F(GroupsTest, RightClickOnDiagnosticsFindsTheUnconvergedGroupAndGoToFirstUnconvergedOpensIt) {
-  tree->UserRightClick(Item(frame, {"Simulation"}));
-  EXPECT_EQ(CExplorerTreeView::mbfHasUnconverged, 0);
-  tree->UserRightClick(Item(frame, {"Simulation", "Diagnostics"}));
-  EXPECT_EQ(CExplorerTreeView::mbfHasUnconverged, 1);
-
-  frame->PostMessage(EXPLORER_GOTO_FIRST_UNCONVERGED);
-  Pump();
-  EXPECT_EQ(tree->LabelsOf(tree->GetSelectedItem()), (std::vector<std::string>{"Simulation", "Diagnostics", "G1", "G2"}));
-  EXPECT_NE(tree->GetItemState(tree->GetSelectedItem(), TVIS_EXPANDED), 0u);
-}
 
 TEST_F(GroupsTest, SwitchingToVariablesReplacesEquationsUnderEveryGroupAndReshowsTheGroupShown) {
   tree->ShowEqnsorVars();  // the stored setting: variables
