@@ -202,12 +202,10 @@ TEST_F(DecompositionNodesTest, OnlyTheFirstUnconvergedGroupIsShownWhenAskedAndNe
   EXPECT_EQ(ListColumn(0), (Strings{"No unconverged group to display."}));
 }
 
-TEST_F(DecompositionNodesTest, GroupsSortByNumberAndShowEquationsOrVariables) {
+TEST_F(DecompositionNodesTest, GroupsSortByNumber) {
   CDiagnosticsBuilder builder;
   builder.Decomposition().Groups(12);
-  builder.Residual(0, -4.0);
   Publish(builder);
-  Flowsheet().Add("v1", "2");
   HTREEITEM item = DecompositionInTree();
   ShowInList(DecompositionNode(item));
   LISTSORTINFO byName;
@@ -215,28 +213,6 @@ TEST_F(DecompositionNodesTest, GroupsSortByNumberAndShowEquationsOrVariables) {
   EXPECT_EQ(byName.type, LSI_INTEGER);
   // "9" comes before "10", as numbers do.
   EXPECT_LT(CompareExplorerObjects(*RowNode(8), *RowNode(9), byName), 0);
-
-  Open(item);
-  HTREEITEM first = tree.GetChildItem(item);
-  Open(first);
-  EXPECT_EQ(TreeChildren(first), (Strings{"e1"}));
-  auto& group = *dynamic_cast<CQVEOGroup*>(ItemNode(first));
-  ShowInList(group);
-  EXPECT_EQ(ListHeadings(), (Strings{"Name", " Residual", "Variables", "All elements", "Active variables"}));
-  EXPECT_EQ(ListColumn(1), (Strings{"-4"}));
-  EXPECT_EQ(MenuTexts(group), (Strings{"Show variables"}));
-
-  // Switched to variables: the tree pane replaces the children (AddVariables), the list shows variable rows.
-  group.DoCommand(ID_EXPLORER_SHOW_VARIABLES);
-  while (HTREEITEM child = tree.GetChildItem(first)) {
-    delete ItemNode(child);
-    tree.DeleteItem(child);
-  }
-  group.AddVariables(tree, first);
-  EXPECT_EQ(TreeChildren(first), (Strings{"v1"}));
-  ShowInList(group);
-  EXPECT_EQ(ListHeadings().size(), 9u);
-  EXPECT_EQ(ListColumn(0), (Strings{"v1"}));
 }
 
 }  // namespace
