@@ -5,7 +5,6 @@
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerCommands.h"
-#include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/ExplorerImageLists.h"
 #include "explorer/core/ExplorerMessages.h"
 #include "explorer/core/NodeClassIds.h"
@@ -40,20 +39,6 @@ tag_CorvaneViewContext ExploreBlockType(const std::string& library, const std::s
   context.typeName = model;
   context.text = CLSID_QVEOBlockType.ToString();
   return context;
-}
-
-TEST_F(ModelTypeNodesTest, HiddenClassesAreLeftOutAndHidingTasksEndsTheList) {
-  CStoreType& tank = build.Model(Simulation(), "Tank");
-  build.Script(tank, "Fill");
-  build.Task(tank, "Drain");
-  CExplorerExclusionList hidden(CLSID_QVEOBlockType, 0);
-  hidden.Add(CLSID_QVEOScript);
-  hidden.Add(CLSID_QVEOTask);
-  hidden.Add(CLSID_QVEOAddFormInstance);
-  hidden.Add(CLSID_QVEOModelText);
-  CQVEOBlockType node(InstanceOf(tank), &hidden, &owner, 0);
-  Show(node);
-  EXPECT_EQ(ListColumn(0), (Strings{" Add Icon", " Add Script", " Add Task", " Add Help", "System", "AllVariables"}));
 }
 
 TEST_F(ModelTypeNodesTest, StreamTypesNeverListAddIconAndTheirIconsAreDisplayOnly) {
@@ -182,26 +167,6 @@ TEST_F(ModelTypeNodesTest, AModelThatFailedToCompileIsNotOkAndCannotBeCopied) {
   EXPECT_FALSE(node.CanDoCommand(ID_EXPLORER_COPY));
   node.DoCommand(ID_EXPLORER_COPY);
   EXPECT_FALSE(Clipboard::IsFormatAvailable(CF_EXPLORER_MODEL_TYPE));
-}
-
-TEST_F(ModelTypeNodesTest, DropsOnAModelLinkFormDefinitionsAndCopyOrMoveScripts) {
-  CStoreType& tank = build.Model(Simulation(), "Tank");
-  CQVEOBlockType node(InstanceOf(tank), nullptr, &owner, 0);
-  auto offering = [](CLIPFORMAT format) {
-    auto data = std::make_shared<COleDataSource>();
-    data->CacheGlobalData(format, {1});
-    return COleDataObject(data);
-  };
-  COleDataObject form = offering(CF_EXPLORER_FORM_DEFINITION);
-  COleDataObject script = offering(CF_EXPLORER_SCRIPT);
-  COleDataObject text = offering(CF_TEXT);
-  EXPECT_EQ(node.OnDragOver(&form, 0), DROPEFFECT_LINK);
-  EXPECT_EQ(node.OnDragOver(&script, 0), DROPEFFECT_COPY);
-  EXPECT_EQ(node.OnDragOver(&script, MK_SHIFT), DROPEFFECT_MOVE);
-  EXPECT_EQ(node.OnDragOver(&text, 0), DROPEFFECT_NONE);
-  EXPECT_EQ(node.OnDragOver(nullptr, 0), DROPEFFECT_NONE);
-  // A script payload that resolves to nothing adds nothing.
-  EXPECT_EQ(node.OnDrop(&script, DROPEFFECT_COPY), 0);
 }
 
 TEST_F(ModelTypeNodesTest, CopyAndPasteMakesACopyOfTheModelAndAScriptPastedOntoAModelJoinsIt) {
@@ -338,18 +303,6 @@ TEST_F(ModelTypeNodesTest, DeletingAModelAsksTellsTheDocumentAndRenamingRefusesA
   EXPECT_EQ(node.SelfDestruct(1), 1);
   EXPECT_FALSE(Simulation().Find("Tank"));
   EXPECT_TRUE(Document().IsModified());
-}
-
-TEST_F(ModelTypeNodesTest, MakingAFormTheDefaultMarksItAndTellsTheWindow) {
-  CStoreType& tank = build.Model(Simulation(), "Tank");
-  build.Form(tank, "Levels", CLSID_QVTableForm);
-  CQVEOBlockType node(InstanceOf(tank), nullptr, &owner, 0);
-  EXPECT_TRUE(node.IsDefaultForm("AllVariables"));
-  EXPECT_FALSE(node.IsDefaultForm("Levels"));
-  node.SetDefaultForm("Levels");
-  EXPECT_TRUE(node.IsDefaultForm("Levels"));
-  MessageQueue::Pump();
-  EXPECT_EQ(owner.Count(EXPLORER_DETAILS_CHANGED), 1);
 }
 
 TEST_F(ModelTypeNodesTest, TheSampleBufferTankListsAddEntriesTextScriptsIconsFormsAndTasksInThatOrderWithPictures) {
