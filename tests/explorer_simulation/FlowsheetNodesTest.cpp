@@ -1,8 +1,8 @@
 // A user exploring the sample's flowsheet: the flowsheet, its hierarchy,
 // blocks and streams in both panes; the menus by place, lock, custom modeling
-// and model name; statistics and their sorting; copying, pasting, renaming and
-// cutting blocks seen in two Explorers; a structure pasted onto the flowsheet;
-// the Globals pane.
+// and model name; statistics and their sorting; renaming and cutting blocks
+// seen in two Explorers; a structure pasted onto the flowsheet; the Globals
+// pane.
 #include "explorer/core/ExplorerClipboardFormats.h"
 #include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerMessages.h"
@@ -150,7 +150,7 @@ TEST_F(FlowsheetNodesTest, AllVariablesFormsBelongToHierarchiesAndEmptyFoldersDo
   EXPECT_TRUE(Has(Rows(frame), "Blocks"));
 }
 
-TEST_F(FlowsheetNodesTest, StatisticsSortAsNumbersDescriptionsDoNotSortAndNotOkShowsDashes) {
+TEST_F(FlowsheetNodesTest, StatisticsSortAsNumbersAndNotOkShowsDashes) {
   Build().Failing(Build().Simulation(), StoreKind::Model, "Broken", "Model Broken\n  x as ;\nEnd\n");
   ASSERT_EQ(Document().Flowsheet().PasteText("", "B1 as Broken;\n"), S_OK);
   CExplorerFrame* frame = OpenExplorer();
@@ -172,41 +172,25 @@ TEST_F(FlowsheetNodesTest, StatisticsSortAsNumbersDescriptionsDoNotSortAndNotOkS
   EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()) || std::is_sorted(counts.rbegin(), counts.rend()))
       << ::testing::PrintToString(equations);
   EXPECT_EQ(list->GetColumnHeading(3), "Equations");
-
-  // The description column leaves the streams in their order.
-  Select(frame, "Simulation/Flowsheet/Streams");
-  const Strings before = Rows(frame);
-  ASSERT_TRUE(list->UserClickColumn(1));  // by type: sorted
-  const Strings byType = Rows(frame, 1);
-  EXPECT_TRUE(std::is_sorted(byType.begin(), byType.end()) || std::is_sorted(byType.rbegin(), byType.rend()));
-  const Strings sortedByType = Rows(frame);
-  ASSERT_TRUE(list->UserClickColumn(6));
-  EXPECT_EQ(Rows(frame), sortedByType);
-  EXPECT_NE(before.size(), 0u);
 }
 
-TEST_F(FlowsheetNodesTest, ABlockCopiedInOneExplorerIsPastedRenamedAndCutInBoth) {
+// Copy, paste, rename and cut of blocks are the command-line flowsheet script's; here
+// what a second Explorer on the same flowsheet sees of them.
+TEST_F(FlowsheetNodesTest, ABlockRenamedAndCutInOneExplorerChangesInBoth) {
   CExplorerFrame* first = OpenExplorer();
   CExplorerFrame* second = OpenExplorer();
   ASSERT_TRUE(first && second);
   Select(second, "Simulation/Flowsheet/Blocks");
-  Select(first, "Simulation/Flowsheet/Blocks/T101");
-  ASSERT_TRUE(first->RunCommand(ID_EXPLORER_COPY));
-  Select(second, "Simulation/Flowsheet");
-  ASSERT_TRUE(second->RunCommand(ID_EXPLORER_PASTE));
-  MessageQueue::Pump();
-  for (CExplorerFrame* frame : {first, second})
-    EXPECT_TRUE(Has(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), "T101_1"));
 
   // Renamed in place in the first; the second follows.
   CExplorerTreeView* tree = first->GetTreeView();
-  Select(first, "Simulation/Flowsheet/Blocks/T101_1");
+  Select(first, "Simulation/Flowsheet/Blocks/T101");
   ui.AnswerLabel("Holdup");
   tree->UserBeginLabelEdit(tree->GetSelectedItem());
   MessageQueue::Pump();
   for (CExplorerFrame* frame : {first, second}) {
     const Strings blocks = TreeBelow(frame, "Simulation/Flowsheet/Blocks");
-    EXPECT_TRUE(Has(blocks, "Holdup") && !Has(blocks, "T101_1")) << ::testing::PrintToString(blocks);
+    EXPECT_TRUE(Has(blocks, "Holdup") && !Has(blocks, "T101")) << ::testing::PrintToString(blocks);
   }
 
   // A name that is taken is refused with the host's reason, and every label stays.
@@ -221,16 +205,11 @@ TEST_F(FlowsheetNodesTest, ABlockCopiedInOneExplorerIsPastedRenamedAndCutInBoth)
     EXPECT_TRUE(Has(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), "Holdup"));
   EXPECT_TRUE(Unit("Holdup") && Unit("T102"));
 
-  // Cut: the block goes from both, and pastes back from the clipboard.
   Select(first, "Simulation/Flowsheet/Blocks/Holdup");
   ASSERT_TRUE(first->RunCommand(ID_EXPLORER_CUT));
   MessageQueue::Pump();
   for (CExplorerFrame* frame : {first, second})
     EXPECT_FALSE(Has(TreeBelow(frame, "Simulation/Flowsheet/Blocks"), "Holdup"));
-  Select(second, "Simulation/Flowsheet/Blocks/Train2");
-  ASSERT_TRUE(second->RunCommand(ID_EXPLORER_PASTE));
-  MessageQueue::Pump();
-  EXPECT_TRUE(Has(TreeBelow(first, "Simulation/Flowsheet/Blocks/Train2/Blocks"), "Holdup"));
 }
 
 TEST_F(FlowsheetNodesTest, AVariableFixedElsewhereUpdatesTheDegreesOfFreedomInEveryBlocksList) {

@@ -138,22 +138,6 @@ TEST_F(LaunchEntriesTest, EstimationAndOptimizationMarkADefinedProblem) {
   }
 }
 
-TEST_F(LaunchEntriesTest, AnEntryOfAnUnknownKindShowsAndDoesNothing) {
-  for (int type : {-1, 8, 1000}) {
-    CQVEOLaunchDialog entry(type, &owner);
-    std::string text = "unchanged";
-    EXPECT_FALSE(entry.GetDisplayText(EOAspectName, text));
-    EXPECT_FALSE(entry.GetDisplayText(EOAspectType, text));
-    EXPECT_EQ(text, "unchanged");
-    EXPECT_EQ(entry.GetImage(0, 0), -1);
-    Document().Actions().Clear();
-    entry.DoCommand(ID_EXPLORER_OPEN);
-    entry.DoCommand(ID_EXPLORER_ACTIVATE);
-    EXPECT_TRUE(Document().Actions().Lines().empty());
-    EXPECT_EQ(Overlay(entry), 0);
-  }
-}
-
 TEST_F(LaunchEntriesTest, EntriesWithoutADocumentDoNothing) {
   CQVEOLaunchDialog entry(EODialogHomotopy, &owner);
   CRBaseApp* previous = CRBaseApp::SetApp(nullptr);
@@ -164,9 +148,6 @@ TEST_F(LaunchEntriesTest, EntriesWithoutADocumentDoNothing) {
   CRBaseApp::SetApp(previous);
   EXPECT_TRUE(Document().Actions().Lines().empty());
   EXPECT_FALSE(Store().Homotopy().active);
-  std::unique_ptr<CExplorerObject> clone(entry.Clone());
-  EXPECT_EQ(static_cast<CQVEOLaunchDialog*>(clone.get())->GetDialogType(), EODialogHomotopy);
-  EXPECT_TRUE(*clone == entry);
 }
 
 }  // namespace

@@ -69,22 +69,6 @@ TEST_F(LibrariesTest, AnExplorerThatHidesLibrariesOrTheAddEntryLeavesThemOut) {
   EXPECT_EQ(library->GetExclusionList(), &noAdd);
 }
 
-TEST_F(LibrariesTest, LibrariesMadeByABuilderAreOrderedTheSameWay) {
-  CStoreBuilder build = Build();
-  for (const char* name : {"SystemLibrary", "Pumps", "Modeler", "syslib.dsl", "Valves"}) build.Library(name);
-  StandIns standIns;
-  CQVEOLibraries libraries(&owner);
-  const std::size_t live = CExplorerObject::LiveCount();
-  HTREEITEM item = libraries.ShowContents(tree, TVI_ROOT);
-  tree.SetItemData(item, 0);
-  EXPECT_EQ(TreeChildren(item), (Strings{"Pumps", "Valves", "Modeler", "SystemLibrary"}));
-  libraries.ShowContents(list);
-  EXPECT_EQ(ListColumn(0), (Strings{" Add Library", "SystemLibrary", "Pumps", "Modeler", "Valves"}));
-  // Nodes not shown were not kept: every live library node is held by an item or row.
-  ClearPanes();
-  EXPECT_EQ(CExplorerObject::LiveCount(), live);
-}
-
 TEST_F(LibrariesTest, TreeShowsTheSampleLibrariesModelerAndSystemLibraryLastAndReadOnly) {
   OpenSample();
   CQVEOLibraries libraries(&owner);
