@@ -128,27 +128,6 @@ TEST_F(AddEntryTest, EachKindMakesAFreeNameAndRefusesItTheSecondTime) {
   EXPECT_EQ(LatestText(*Simulation().Find("Head")).rfind("Variable Head", 0), 0u);
 }
 
-TEST_F(AddEntryTest, ModelsStreamsAndStructuresAreAnnouncedWithTheClassThatShowsThem) {
-  std::vector<std::string> classTexts;
-  frame.onMessage = [&](const explorer_test::RecordedMessage& message) {
-    if (message.message == EXPLORER_OBJECT_ADDED && message.wParam)
-      classTexts.push_back(reinterpret_cast<const char*>(message.wParam));
-  };
-  ui.AnswerName("Reactor");
-  CQVEOAddModel(SimulationInstance(), &frame).DoDefaultAction();
-  ui.AnswerName("Slurry");
-  CQVEOAddStreamType(SimulationInstance(), &frame).DoDefaultAction();
-  ui.AnswerName("Geometry");
-  CQVEOAddStructure(SimulationInstance(), &frame).DoDefaultAction();
-
-  EXPECT_EQ(classTexts, (Strings{CLSID_QVEOBlockType.ToString(), CLSID_QVEOStreamType.ToString(),
-                                 CLSID_QVEOGlobalStructureType.ToString()}));
-  ASSERT_EQ(Sessions().size(), 3u);
-  EXPECT_EQ(Sessions()[0]->Kind(), QV_KIND_MODEL);
-  EXPECT_EQ(Sessions()[1]->Kind(), QV_KIND_STREAM_TYPE);
-  EXPECT_EQ(Sessions()[2]->Kind(), QV_KIND_STRUCTURE);
-}
-
 TEST_F(AddEntryTest, AModelAddedInAUserFolderGoesIntoItsModelsSubFolder) {
   build.Folder(Simulation(), "Units");
   CComPtr<IFFolder> units = FolderAt({"Units"});

@@ -87,17 +87,6 @@ TEST_F(FolderTypesFolderTest, StreamTypePastedIsAnnouncedAsAStreamType) {
   EXPECT_TRUE(Simulation().Find("LiquidLine")) << "a copy leaves the source";
 }
 
-TEST_F(FolderTypesFolderTest, ReadOnlyTypesFolderRefusesDropsAndPastes) {
-  OpenSample();
-  CStoreType& valve = *Store().FindLibrary("ProcessUnits")->OwnedPalette()->Find("Valve");
-  auto locked = TypesFolder(1);
-  COleDataObject data(ModelData(valve));
-  EXPECT_EQ(locked->OnDragOver(&data, 0), DROPEFFECT_NONE);
-  EXPECT_FALSE(locked->OnDrop(&data, DROPEFFECT_COPY));
-  EXPECT_FALSE(SimulationHolds("Valve"));
-  EXPECT_TRUE(owner.received.empty());
-}
-
 TEST_F(FolderTypesFolderTest, ExportBesideAModelPackageWritesCustomModelingFile) {
   OpenSample();
   auto folder = TypesFolder();

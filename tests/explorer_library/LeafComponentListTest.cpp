@@ -96,21 +96,6 @@ TEST_F(LeafComponentListTest, EditingOffersToConfigurePropertiesFirst) {
   EXPECT_EQ(edits, 2);
 }
 
-TEST_F(LeafComponentListTest, AConfigurationThatStaysMissingEndsWithTheMessage) {
-  AddList("Water", false);
-  CQVEOComponentList water(nullptr, "Water", &frame);
-  int shown = 0;
-  Lists().onShowConfiguration = [&] {
-    ++shown;
-    return S_FALSE;  // the person closed the configuration without configuring
-  };
-  ui.AnswerYes();
-  ui.AnswerOk();
-  water.DoCommand(ID_EXPLORER_PHYSICAL_PROPERTIES);
-  EXPECT_EQ(shown, 1);
-  EXPECT_EQ(ui.Prompts().back().caption, "Operation Failed");
-}
-
 TEST_F(LeafComponentListTest, CopyAndPasteMakesACopyUnderANewName) {
   AddList("Water", false, "/data/water.ppf");
   CQVEOComponentList water(nullptr, "Water", &frame);

@@ -1,19 +1,16 @@
 // Leaf nodes of single type definitions against the stand-in host: status,
-// texts, menus by read-only flag and status, editing, paste from another
-// process, cut, export and the kinds' differences.
+// texts, menus by read-only flag and status, editing, cut and the kinds'
+// differences.
 
 #include "explorer/core/ExplorerClipboardFormats.h"
-#include "explorer/core/ExplorerClipboardPayload.h"
 #include "explorer/core/ExplorerCommands.h"
 #include "explorer/nodes/library/QVEOFunction.h"
-#include "explorer/nodes/library/QVEOParameterType.h"
 #include "explorer/nodes/library/QVEOPortType.h"
 #include "explorer/nodes/library/QVEOProcedure.h"
 #include "explorer/nodes/library/QVEOVariableType.h"
 #include "host/language/TypeKinds.h"
 #include "platform/Services.h"
 #include "tests/explorer_library/LeafTestSupport.h"
-#include "tests/support/ScratchDirectory.h"
 
 namespace {
 
@@ -98,8 +95,6 @@ TEST_F(LeafTypeTest, ProceduresAndFunctionsOfferGenerateCodeAfterTheirOwnMenu) {
 TEST_F(LeafTypeTest, EditingOpensTheTextEditorReadOnlyForLibraryAndBuiltInTypes) {
   CStoreType& good = build.Compiled(Simulation(), StoreKind::Variable, "Good", "Variable Good\nEnd\n");
   CStoreType& builtIn = build.BuiltIn(Simulation(), StoreKind::Variable, "Fixed");
-  CStoreType& parameter = build.Compiled(Simulation(), StoreKind::Parameter, "Gain",
-                                         CStoreBuilder::DefaultText(StoreKind::Parameter, "Gain"));
 
   CQVEOVariableType(InstanceOf(good), &frame, 0).DoDefaultAction();
   ASSERT_TRUE(LastSession());
@@ -109,10 +104,6 @@ TEST_F(LeafTypeTest, EditingOpensTheTextEditorReadOnlyForLibraryAndBuiltInTypes)
 
   CQVEOVariableType(InstanceOf(builtIn), &frame, 0).DoCommand(ID_EXPLORER_EDIT);
   EXPECT_EQ(LastSession()->Title(), "Fixed");
-  EXPECT_TRUE(LastSession()->IsReadOnly());
-
-  CQVEOParameterType(InstanceOf(parameter), &frame, 1).DoCommand(ID_EXPLORER_EDIT);
-  EXPECT_EQ(LastSession()->Kind(), QV_KIND_PARAMETER_TYPE);
   EXPECT_TRUE(LastSession()->IsReadOnly());
 }
 
@@ -142,17 +133,6 @@ TEST_F(LeafTypeTest, AVariableTypeShowsItsQuantityAndTheCurrentSetsUnits) {
   EXPECT_EQ(CQVEOPortType(InstanceOf(port), &frame, 0).GetDisplayText(EOAspectPhysicalQuantity, text), 0);
 }
 
-TEST_F(LeafTypeTest, APayloadFromAnotherProcessIsNeverPasted) {
-  CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
-  CQVEOVariableType node(InstanceOf(head), &frame, 0);
-  auto source = std::make_shared<COleDataSource>();
-  ASSERT_TRUE(OfferHostObject(*source, CF_EXPLORER_VARIABLE_TYPE, AsType(head)));
-  Clipboard::SetFromProcess(source, GetCurrentProcessId() + 1);
-  node.DoCommand(ID_EXPLORER_PASTE);
-  EXPECT_FALSE(Simulation().Find("Copy_of_Head"));
-  EXPECT_EQ(Posted(EXPLORER_OBJECT_ADDED), 0);
-}
-
 TEST_F(LeafTypeTest, CutMovesAnEditableTypeWhenItIsPastedAndLosesNothingBefore) {
   CStoreType& cutMe = build.Compiled(Simulation(), StoreKind::Variable, "CutMe", "Variable CutMe\nEnd\n");
   CStoreType& keep = build.Compiled(Simulation(), StoreKind::Variable, "Keep", "Variable Keep\nEnd\n");
@@ -177,18 +157,6 @@ TEST_F(LeafTypeTest, CutMovesAnEditableTypeWhenItIsPastedAndLosesNothingBefore) 
   ASSERT_TRUE(build.Palette(units).Find("CutMe"));
   EXPECT_EQ(LatestText(*build.Palette(units).Find("CutMe")), "Variable CutMe\nEnd\n");
   EXPECT_TRUE(ui.Prompts().empty());
-}
-
-TEST_F(LeafTypeTest, ExportWritesTheOneDefinitionToTheChosenFile) {
-  CStoreType& head = build.Compiled(Simulation(), StoreKind::Variable, "Head", kQuantityText);
-  ScratchDirectory scratch;
-  const std::string path = scratch.File("head.txt");
-  ui.AnswerFile(path);
-  CQVEOVariableType(InstanceOf(head), &frame, 1).DoCommand(ID_EXPLORER_EXPORT);
-  EXPECT_EQ(ui.Prompts().back().caption, "Export");
-  const std::string text = ReadFileImage(path, 1 << 20).bytes;
-  EXPECT_NE(text.find("Variable Head"), std::string::npos);
-  EXPECT_NE(text.find("PhysicalQuantity"), std::string::npos);
 }
 
 }  // namespace

@@ -80,17 +80,6 @@ TEST_F(LibraryNodeTest, TreeSortsItsChildrenAndHidesTheSystemLibraries) {
   EXPECT_EQ(TreeChildren(FindChild(item, "Valves")), (Texts{"Valve"}));
 }
 
-TEST_F(LibraryNodeTest, ExcludedClassesStayOut) {
-  OpenSample();
-  exclusions.Add(CLSID_QVEOUserFolder);
-  exclusions.Add(CLSID_QVEOLibrary);
-  exclusions.Add(CLSID_QVEOProcedures);
-  CQVEOLibrary library(LibraryInstance("ProcessUnits"), &exclusions, &owner);
-  ShowInList(library);
-  EXPECT_EQ(ListColumn(0), (Texts{"Models", "Stream Types", "Parameter Types", "Variable Types",
-                                         "Port Types", "Tasks", "Scripts"}));
-}
-
 TEST_F(LibraryNodeTest, LibraryWithoutInstanceShowsOnlyItself) {
   CQVEOLibrary library(nullptr, &exclusions, &owner);
   ShowInList(library);

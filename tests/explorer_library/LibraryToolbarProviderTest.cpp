@@ -45,12 +45,11 @@ class LibraryToolbarProviderTest : public explorer_test::SampleSessionTest {
     Provider().GetLibTabList(LibraryNamed(library), names);
     return names;
   }
-  static Strings ToolbarTabs(const std::string& library, std::vector<int>* order = nullptr) {
+  static Strings ToolbarTabs(const std::string& library) {
     Strings names;
     std::vector<HTREEITEM> items;
     std::vector<int> places;
     Provider().GetLibTabNamehItemList(LibraryNamed(library), names, items, places);
-    if (order) *order = places;
     return names;
   }
   // The models of the tab whose tree text is tab, with their pictures.
@@ -125,16 +124,6 @@ TEST_F(LibraryToolbarProviderTest, OnlyTheSystemLibraryCountsNoneAndFoldersWitho
   ASSERT_TRUE(Provider().GetParseTree());
   EXPECT_EQ(Provider().GetLibNum(), 0);
   EXPECT_EQ(Tabs("Custom Modeling"), (Strings{"Heat", "Models"}));
-}
-
-TEST_F(LibraryToolbarProviderTest, TwoFoldersClaimingOnePlaceKeepTheTreeOrder) {
-  ASSERT_TRUE(Open());
-  Simulation().KindFolder(StoreKind::Model)->SubFolder("FlowControl")->SetToolbarOrder(1);  // Storage has 1 too
-  ASSERT_TRUE(Provider().GetParseTree());
-  std::vector<int> order;
-  EXPECT_EQ(ToolbarTabs("Custom Modeling", &order),
-            (Strings{"Valves, pumps and their control", "Models", "Obsolete", "Tanks and vessels"}));
-  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
 }
 
 // A rename reaching the toolbar is the command-line toolbar test's.
