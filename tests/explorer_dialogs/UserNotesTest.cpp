@@ -160,24 +160,5 @@ TEST_F(UserNotesTest, ComponentListNotesAreKeptUnderTheListName) {
   EXPECT_TRUE(app.Document().IsModified());
 }
 
-TEST_F(UserNotesTest, RefusedComponentListNotesComeBackOnTheNotesPage) {
-  CComPtr<IQVPhysicalProperties> lists;
-  ASSERT_EQ(app.Document().GetProperties(&lists), S_OK);
-  ASSERT_EQ(lists->CreateComponentList("Oil", true), S_OK);
-  CQVComponentListPropertySheet sheet(IDS_COMPONENT_LIST_PROPERTIES, lists.Get(), "Oil");
-  TypeNotesAndPressOK("ENDTEXT");
-  ui.AnswerOk();
-  int activeAgain = -1;
-  ui.AnswerSheet([&](CPropertySheet& again) {
-    activeAgain = again.GetActiveIndex();
-    again.PressButton(IDCANCEL);
-  });
-  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-  EXPECT_EQ(activeAgain, 1);
-  std::string stored = "unchanged";
-  ASSERT_EQ(lists->GetNotes("Oil", stored), S_OK);
-  EXPECT_EQ(stored, "");
-}
-
 }  // namespace
 }  // namespace dialogs_test
