@@ -1,5 +1,5 @@
-// The process-wide image lists with their overlays, and node icons added once
-// per process through the icon cache.
+// The process-wide image lists: node icons added once per process through
+// the icon cache, and the plot icon standing in for a plot form's.
 #include "explorer/core/ExplorerImageLists.h"
 #include "explorer/resources/IconIds.h"
 #include "host/com/ComObject.h"
@@ -30,18 +30,6 @@ class ClassedInstance : public CComObject<IFInstance> {
  private:
   CLSID m_classId;
 };
-
-TEST_F(IconsTest, BothListsHoldTheSevenOverlaysInOrder) {
-  CImageList& large = CExplorerImageLists::Large();
-  CImageList& small = CExplorerImageLists::Small();
-  for (int overlay = 1; overlay <= 7; ++overlay) {
-    HICON expected = LoadIcon(kOverlayIconIds[overlay - 1]);
-    ASSERT_NE(expected, nullptr) << overlay;
-    ASSERT_GE(large.OverlayImage(overlay), 0) << overlay;
-    EXPECT_EQ(large.GetIcon(large.OverlayImage(overlay)), expected) << overlay;
-    EXPECT_EQ(small.GetIcon(small.OverlayImage(overlay)), expected) << overlay;
-  }
-}
 
 TEST_F(IconsTest, EachIconIsAddedOncePerProcess) {
   const int largeBefore = CExplorerImageLists::Large().GetImageCount();

@@ -47,21 +47,4 @@ TEST_F(MessageBoxesTest, OtherMessagesKeepTheirCaptionAndTextAndStillUseUpTheNam
   CQVExplorer::SetName("");
 }
 
-TEST_F(MessageBoxesTest, TitlesNameTheKindOfACreateOperation) {
-  // A sample of the table: a one-word kind, a two-word kind, and the form message.
-  const std::pair<UINT, const char*> kinds[] = {
-      {IDS_FORM_MESSAGE, "Form"},
-      {IDS_MODEL_NAME_TAKEN, "Model"},
-      {IDS_STRUCTURE_INSTANCE_NAME_TAKEN, "Structure Instance"},
-  };
-  for (const auto& [id, kind] : kinds) {
-    std::string title = "left over";
-    CQVExplorer::CreateTitle(title, id);
-    EXPECT_EQ(title, std::string("Add ") + kind + " Error") << id;
-  }
-  std::string title = "left over";
-  CQVExplorer::CreateTitle(title, IDS_CONFIRM_DELETE);
-  EXPECT_TRUE(title.empty());
-}
-
 }  // namespace

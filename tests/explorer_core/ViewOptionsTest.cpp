@@ -1,6 +1,6 @@
-// The view options: the "View" page offers the catalogue's classes by name
-// (never the root's own), and OK rewrites the root's exclusion list and its
-// registry copy; Cancel changes nothing.
+// The view options: the "View" page offers the catalogue's classes by name,
+// and OK rewrites the root's exclusion list and its registry copy; Cancel
+// changes nothing.
 #include "explorer/core/ExplorerExclusionList.h"
 #include "explorer/core/ExplorerNodeFactory.h"
 #include "explorer/core/ExplorerObjectCatalogue.h"
@@ -116,15 +116,6 @@ TEST_F(ViewOptionsTest, ThePageOffersTheCataloguesClassesByNameAndStartsWithEver
   CScopedNodeMaker none(CLSID_QVEOFlowsheet, [](IFInstance*, CExplorerExclusionList*, CWnd*) -> CExplorerObject* {
     return nullptr;
   });
-  RunSheet(root, [](CPropPageViewOptionsFilter& page) {
-    EXPECT_EQ(Offered(page), (std::vector<std::string>{"Custom Modeling", "Libraries"}));
-    page.Sheet()->PressButton(IDCANCEL);
-  });
-}
-
-TEST_F(ViewOptionsTest, TheRootsOwnClassIsNeverOffered) {
-  CExplorerExclusionList list(CLSID_QVEOFlowsheet, 0);
-  TestFolder root(nullptr, &list, nullptr, CLSID_QVEOFlowsheet);
   RunSheet(root, [](CPropPageViewOptionsFilter& page) {
     EXPECT_EQ(Offered(page), (std::vector<std::string>{"Custom Modeling", "Libraries"}));
     page.Sheet()->PressButton(IDCANCEL);

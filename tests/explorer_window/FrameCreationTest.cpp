@@ -174,10 +174,6 @@ TEST_F(FrameCreationTest, PaneOrientationFollowsTheStoredKeyAndValue) {
   keyOnly->SavePaneOrientation(0);
   EXPECT_EQ(StoredDword(key, "Orientation"), 1u);
   EXPECT_EQ(keyOnly->FrameIsVertical(), 0);
-  keyOnly->SetPaneOrientation();
-  keyOnly->GetTreeView()->GetWindowRect(&tree);
-  keyOnly->GetListView()->GetWindowRect(&list);
-  EXPECT_GT(list.top, tree.top);
   keyOnly->SavePaneOrientation(1);
   EXPECT_EQ(StoredDword(key, "Orientation"), 0u);
 }
@@ -219,25 +215,6 @@ TEST_F(FrameCreationTest, StoredViewSettingsAreAppliedAtCreation) {
   EXPECT_EQ(StoredDword(kSettings, "ListViewType"), EXPLORER_VIEW_SMALL_ICONS);
   EXPECT_EQ(QueryCommandState(frame, ID_VIEW_SMALL_ICONS).check, 1);
   EXPECT_EQ(QueryCommandState(frame, ID_VIEW_DETAILS).check, 0);
-}
-
-TEST_F(FrameCreationTest, RestoringTheHostLayoutPutsTheFrameInTheTopLeftCorner) {
-  CExplorerFrame* frame = Open();
-  ASSERT_NE(frame, nullptr);
-  frame->MoveWindow(300, 200, 400, 300);
-  frame->RevertToOriginalWindowLayout(1);
-  CRect rect, area;
-  frame->GetWindowRect(&rect);
-  frame->GetParent()->GetWindowRect(&area);
-  EXPECT_EQ(rect.TopLeft(), area.TopLeft());
-
-  // A minimised frame stays as it is.
-  frame->MoveWindow(300, 200, 400, 300);
-  frame->SetIconic(true);
-  frame->RevertToOriginalWindowLayout(0);
-  CRect kept;
-  frame->GetWindowRect(&kept);
-  EXPECT_EQ(kept.Width(), 400);
 }
 
 }  // namespace
