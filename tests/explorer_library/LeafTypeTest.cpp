@@ -120,13 +120,6 @@ TEST_F(LeafTypeTest, AVariableTypeShowsItsQuantityAndTheCurrentSetsUnits) {
   EXPECT_EQ(Text(headNode, EOAspectCurrentUnits), "psi");
   EXPECT_EQ(Text(plainNode, EOAspectPhysicalQuantity), "-");
   EXPECT_EQ(Text(plainNode, EOAspectCurrentUnits), " -");
-
-  std::string value;
-  EXPECT_NE(headNode.GetSortVal(1, value), 0);
-  EXPECT_EQ(value, "Pressure");
-  EXPECT_NE(headNode.GetSortVal(2, value), 0);
-  EXPECT_EQ(value, "psi");
-  EXPECT_EQ(headNode.GetSortVal(3, value), 0);
   // Other kinds give only a name and a status.
   CStoreType& port = build.Compiled(Simulation(), StoreKind::Port, "Material", "Port Material\nEnd\n");
   std::string text;
