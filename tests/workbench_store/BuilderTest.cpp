@@ -42,17 +42,6 @@ TEST_F(BuilderTest, DefaultTextsOfEveryKindCompileWithoutErrors) {
   }
 }
 
-TEST_F(BuilderTest, ModelsMoveIntoUserFolders) {
-  CStoreFolder& deepest = build.NestedFolders(Simulation(), 5);
-  CStoreType& tank = build.Failing(Simulation(), StoreKind::Model, "Tank", "Model Tank\n  x as Nothing;\nEnd\n");
-  build.MoveTo(tank, deepest);
-  EXPECT_TRUE(Simulation().KindFolder(StoreKind::Model)->Items().empty());
-  EXPECT_EQ(deepest.SubFolder("BlockTypeFolder")->Item("Tank"), &tank);
-  // Still listed as failing.
-  EXPECT_EQ(TypeNames(NamedFolder(Simulation(), "CompiledModelFolder")), std::vector<std::string>{"Tank"});
-  EXPECT_THROW(build.MoveTo(build.Type(Simulation(), StoreKind::Variable, "V"), deepest), std::logic_error);
-}
-
 TEST_F(BuilderTest, ALibraryFileOfDefinitionsOpensWithEveryTypeCompiledAgainstTheOthers) {
   ScratchDirectory dir;
   const std::string path = dir.Write("Units.ktrf",

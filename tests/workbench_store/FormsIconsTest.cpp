@@ -43,25 +43,6 @@ class FormsIconsTest : public StoreTest {
   }
 };
 
-TEST_F(FormsIconsTest, AModelStartsWithItsSystemFormAsTheDefault) {
-  ASSERT_TRUE(forms);
-  EXPECT_EQ(FormNames(), std::vector<std::string>{"AllVariables"});
-  EXPECT_EQ(DefaultForm(), "AllVariables");
-  CComPtr<IQVFormDef> all;
-  ASSERT_EQ(forms->FindForm("AllVariables", &all), S_OK);
-  bool readOnly = false;
-  all->IsReadOnly(&readOnly);
-  EXPECT_TRUE(readOnly);
-  EXPECT_EQ(forms->RemoveForm("AllVariables"), FE_READONLY);
-  EXPECT_EQ(forms->RenameForm("AllVariables", "Mine"), FE_READONLY);
-  // The same container through the model-type interface.
-  CComPtr<IQVFormContainer> again;
-  ASSERT_EQ(ComQuery<IRModelType>(static_cast<IFType*>(&tank))->GetForms(&again), S_OK);
-  int count = 0;
-  again->GetFormCount(&count);
-  EXPECT_EQ(count, 1);
-}
-
 TEST_F(FormsIconsTest, FormsOfEveryKindAreMadeRenamedAndRemoved) {
   CComPtr<IQVFormDef> plot;
   ASSERT_EQ(forms->CreateForm("Trend", CLSID_QVPlotForm, 0, "{\nDisplayAs : Plot\n}\n", &plot), S_OK);
@@ -100,19 +81,6 @@ TEST_F(FormsIconsTest, TheHelpFormIsMadeOnceOnRequest) {
   ASSERT_EQ(forms->AddForm(QV_ADDFORM_NEW), S_OK);
   EXPECT_EQ(FormNames().back(), "Table2");
   EXPECT_EQ(forms->RemoveForm("$Model_Help$"), S_OK);
-}
-
-TEST_F(FormsIconsTest, AModelStartsWithTheSystemIconWhichStaysAndIsTheDefault) {
-  ASSERT_TRUE(icons);
-  int count = 0;
-  icons->GetIconCount(&count);
-  EXPECT_EQ(count, 1);
-  EXPECT_EQ(DefaultIcon(), "System");
-  EXPECT_EQ(icons->RemoveIcon("System"), FE_INUSE);
-  EXPECT_EQ(icons->RenameIcon("System", "Mine"), FE_READONLY);
-  // Stream types have icons too; variable types and structure types do not.
-  EXPECT_TRUE(ComQuery<IQVIconCollection>(static_cast<IFType*>(&build.Type(Simulation(), StoreKind::Stream, "S"))));
-  EXPECT_FALSE(ComQuery<IQVIconCollection>(static_cast<IFType*>(&build.Type(Simulation(), StoreKind::Structure, "T"))));
 }
 
 TEST_F(FormsIconsTest, IconsAreCreatedFromTextRenamedWithTheirTextAndMadeDefault) {

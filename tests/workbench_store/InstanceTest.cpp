@@ -147,26 +147,4 @@ TEST_F(InstanceTest, ChildrenMadeInAFlowsheetHaveItsPathAndCanMoveToACustomModel
   EXPECT_FALSE(build.Palette(library).IsInUse("Valve"));  // the block moved away from it
 }
 
-TEST_F(InstanceTest, ModelInstancesAnswerTheirModelAndModelType) {
-  CStoreType& valve = *Simulation().Find("Valve");
-  valve.SetDescription("A valve");
-  CComPtr<IRModel> model = ComQuery<IRModel>(valve.DefaultInstance()->Identity());
-  ASSERT_TRUE(model);
-  std::string text;
-  model->GetDescription(text);
-  EXPECT_EQ(text, "A valve");
-  CComPtr<IRModelType> modelType;
-  ASSERT_EQ(model->GetModelType(&modelType), S_OK);
-  modelType->GetName(text);
-  EXPECT_EQ(text, "Valve");
-  bool excluded = true;
-  modelType->IsActiveModelExcluded(&excluded);
-  EXPECT_FALSE(excluded);
-  EXPECT_TRUE(IsSameObject(model, valve.DefaultInstance()->Identity()));
-  CComPtr<IRModel> simulation = ComQuery<IRModel>(store.SimulationInstance()->Identity());
-  ASSERT_TRUE(simulation);
-  EXPECT_EQ(simulation->GetModelType(&modelType), E_FAIL);
-  EXPECT_FALSE(ComQuery<IRModel>(Simulation().Find("Flow")->DefaultInstance()->Identity()));
-}
-
 }  // namespace

@@ -57,25 +57,6 @@ TEST_F(RenameDeleteTest, RenameChangesTheHeaderFoldersAndEveryReferenceButNothin
   EXPECT_TRUE(InUse("MassFlow"));
 }
 
-TEST_F(RenameDeleteTest, ReferencesInTheSimulationFollowARenameInAWritableLibrary) {
-  CStoreType& library = build.Library("Mine", false);
-  build.Type(build.Palette(library), StoreKind::Variable, "Flow");
-  CStoreType& pipe = build.Compiled(Simulation(), StoreKind::Model, "Pipe", "Model Pipe\n  F as Flow;\nEnd\n");
-  CComPtr<IFTypeRename> rename = ComQuery<IFTypeRename>(static_cast<IFTypePalette*>(&build.Palette(library)));
-  ASSERT_EQ(rename->RenameType("Flow", "Stream"), S_OK);
-  EXPECT_EQ(pipe.Text(), "Model Pipe\n  F as Stream;\nEnd\n");
-}
-
-TEST_F(RenameDeleteTest, ADescriptorTakesItsNewNameThroughItsPalette) {
-  CStoreType& tank = build.Model(Simulation(), "Tank");
-  build.Model(Simulation(), "Pump");
-  IFTypeDesc* desc = &tank;
-  EXPECT_EQ(desc->SetName("Pump"), FE_NAMEEXISTS);
-  EXPECT_EQ(desc->SetName("Vessel"), S_OK);
-  EXPECT_EQ(Simulation().Find("Vessel"), &tank);
-  EXPECT_EQ(tank.Text(), "Model Vessel\nEnd\n");
-}
-
 TEST_F(RenameDeleteTest, ReadOnlyLibrariesAndBuiltInTypesAreNeitherRenamedNorDeleted) {
   CStoreType& library = build.Library("Units");
   build.Model(build.Palette(library), "Pump");

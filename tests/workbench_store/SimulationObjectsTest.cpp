@@ -12,15 +12,6 @@ class SimulationObjectsTest : public ::testing::Test {
   IQVPhysicalProperties& lists = store.ComponentLists();
 };
 
-TEST_F(SimulationObjectsTest, TheDefaultListCanBeNeitherDeletedNorRenamed) {
-  std::vector<std::string> names;
-  ASSERT_EQ(lists.GetComponentLists(names), S_OK);
-  EXPECT_EQ(names, std::vector<std::string>{"Default"});
-  EXPECT_EQ(lists.DeleteComponentList("default"), FE_READONLY);
-  EXPECT_EQ(lists.RenameComponentList("Default", "Other"), FE_READONLY);
-  EXPECT_EQ(lists.CreateComponentList("DEFAULT", false), FE_NAMEEXISTS);
-}
-
 TEST_F(SimulationObjectsTest, ListsAndSetsAreMadeCopiedRenamedAndDeletedByTheRules) {
   ASSERT_EQ(lists.CreateComponentList("Gases", false), S_OK);
   ASSERT_EQ(lists.CreateComponentList("Solids", true), S_OK);
@@ -41,23 +32,6 @@ TEST_F(SimulationObjectsTest, ListsAndSetsAreMadeCopiedRenamedAndDeletedByTheRul
   lists.GetComponentLists(names);
   EXPECT_EQ(names, (std::vector<std::string>{"Default", "Gases", "Solids"}));
   EXPECT_EQ(lists.SetNotes("Gases", std::string(CComponentLists::kMaxNotes + 1, 'x')), E_INVALIDARG);
-}
-
-TEST_F(SimulationObjectsTest, EditingNeedsConfiguredPropertiesAndConfiguringProvidesThem) {
-  EXPECT_EQ(lists.CheckConfigured(), E_FAIL);
-  EXPECT_EQ(lists.EditComponentList("Default"), FE_NOTCONFIGURED);
-  EXPECT_EQ(lists.ShowPropertiesOptions("Default"), FE_NOTCONFIGURED);
-  // The application's dialog may be cancelled; then nothing is configured.
-  store.ComponentLists().onShowConfiguration = [] { return S_FALSE; };
-  EXPECT_EQ(lists.ShowConfiguration(), S_FALSE);
-  EXPECT_EQ(lists.CheckConfigured(), E_FAIL);
-  store.ComponentLists().onShowConfiguration = nullptr;
-  EXPECT_EQ(lists.ShowConfiguration(), S_OK);
-  EXPECT_EQ(lists.CheckConfigured(), S_OK);
-  EXPECT_EQ(lists.EditComponentList("Default"), S_OK);
-  EXPECT_EQ(lists.EditComponentList("Missing"), FE_NOTFOUND);
-  lists.CreateComponentList("Solids", true);
-  EXPECT_EQ(lists.ShowPropertiesOptions("Solids"), E_INVALIDARG);  // a set uses no properties
 }
 
 TEST_F(SimulationObjectsTest, SolverOptionsKeepTheirKindOfValue) {

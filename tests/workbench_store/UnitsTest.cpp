@@ -1,7 +1,6 @@
 // Units of measurement: the standard sets, the current set, the converter the
 // explorer reads, and conversions that come back to where they started.
 #include <cmath>
-#include <tuple>
 
 #include "tests/workbench_store/StoreTestSupport.h"
 
@@ -50,22 +49,6 @@ TEST_F(UnitsTest, KnownConversionsGiveKnownValues) {
   EXPECT_NEAR(*sets.FromBase(*sets.ToBase(1.0, "bar"), "psi"), 14.503773773, 1e-6);
   EXPECT_NEAR(*sets.FromBase(1.0, "kg/h"), 3600.0, 1e-9);
   EXPECT_FALSE(sets.ToBase(1.0, "furlong").has_value());
-}
-
-TEST_F(UnitsTest, TheConverterFollowsTheCurrentSet) {
-  CComPtr<IQVUOMConverter> converter = sets.Converter();
-  QVPhysicalTypeUnits units;
-  ASSERT_EQ(converter->FindPhysicalType("pressure", &units), S_OK);
-  EXPECT_EQ(std::tie(units.name, units.baseUnit, units.currentUnit, units.displayUnit),
-            (std::tuple{"Pressure", "Pa", "bar", "bar"}));
-  sets.SelectSet("US");
-  ASSERT_EQ(converter->FindPhysicalType("Pressure", &units), S_OK);
-  EXPECT_EQ(units.currentUnit, "psi");
-  QVUnitConversion conversion;
-  ASSERT_EQ(converter->FindConversion("F", &conversion), S_OK);
-  EXPECT_NEAR((373.15 - conversion.offset) / conversion.factor, 212.0, 1e-9);
-  EXPECT_EQ(converter->FindPhysicalType("Charm", &units), FE_NOTFOUND);
-  EXPECT_EQ(converter->FindConversion("furlong", &conversion), FE_NOTFOUND);
 }
 
 TEST_F(UnitsTest, NewQuantitiesUnitsAndSetsAreChecked) {

@@ -132,17 +132,6 @@ TEST_F(ValidityTest, ATypeTableOutlivesItsStoreAndRefusesChanges) {
   EXPECT_FALSE(Valid(held.instance));
 }
 
-TEST_F(ValidityTest, APaletteHandsOutOneTypeTableThatSeesItsChanges) {
-  CComPtr<IFTypeTable> first, second;
-  ASSERT_EQ(Simulation().GetTypeTable(&first), S_OK);
-  ASSERT_EQ(Simulation().GetTypeTable(&second), S_OK);
-  EXPECT_EQ(first.Get(), second.Get());
-  build.Model(Simulation(), "Tank");
-  CComPtr<IFTypeDesc> found;
-  EXPECT_EQ(first->FindType("TANK", &found), S_OK);
-  EXPECT_TRUE(found);
-}
-
 TEST_F(ValidityTest, AClosedLibrarysTypesBecomeUnusable) {
   CStoreType& library = build.Library("Units");
   CStoreType& pump = build.Model(build.Palette(library), "Pump");
