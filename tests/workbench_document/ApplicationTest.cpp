@@ -1,5 +1,5 @@
 // The application: SHOW_CORVANEVIEW opens editors, form views and frames of
-// registered templates; file types; the library toolbar and help.
+// registered templates.
 #include <gtest/gtest.h>
 
 #include "host/framework/CRDocTemplate.h"
@@ -76,17 +76,6 @@ TEST_F(ApplicationTest, RegisteredTemplatesOpenFramesWithTheRequest) {
   context.viewClass = GUID::FromString("{7E5A00F1-3C2B-4A8D-B0F1-6D2C9A4E8B01}");
   EXPECT_EQ(Show(context), 0);
   EXPECT_EQ(main->ChildFrames().size(), before + 1);
-}
-
-TEST_F(ApplicationTest, LibraryToolbarUpdatesAreAnnounced) {
-  app.UpdateLibraryToolbar(QV_LIBTOOLBAR_LIBRARY_CHANGE_STARTS);
-  app.UpdateLibraryToolbar(QV_LIBTOOLBAR_REFRESH);
-  EXPECT_TRUE(ui.Announced("toolbar: library change starts"));
-  EXPECT_TRUE(ui.Announced("toolbar: refresh"));
-  // Custom-modeling changes reach the toolbar while there is one.
-  app.SetLibraryToolbarPresent(true);
-  app.Document().SetCustomModelingUpdated(true);
-  EXPECT_EQ(app.LibraryToolbarUpdates().back(), QV_LIBTOOLBAR_CONTENTS_CHANGED);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The document's own behaviour: the messages log, broadcasts, statistics from
-// the compiled texts, unit sets, tasks, generated code, inserting files,
+// the compiled texts, unit sets, generated code, inserting files,
 // rebuilding and settings kept in the file. The host actions it records are
 // read by the Explorer tests that cause them.
 #include <gtest/gtest.h>
@@ -88,13 +88,12 @@ TEST_F(DocumentTest, BroadcastReachesTopLevelWindowsAndTheirFrames) {
   other.DestroyWindow();
 }
 
+// The sample flowsheet's statistics are checked against hand counts with the flowsheet;
+// here what only a type's own default instance gives.
 TEST_F(DocumentTest, ModelStatisticsComeFromTheCompiledTexts) {
   CComPtr<IRModel> tank = ComQuery<IRModel>(static_cast<IFInstance*>(Type("BufferTank").DefaultInstance()));
   ASSERT_TRUE(tank);
   int equations = 0, variables = 0, dof = 0, unknowns = 0;
-  ASSERT_EQ(Doc().GetModelStatistics(tank, equations, variables, dof), S_OK);
-  // Area, Level, rho, Patm and the five port variables; Area, rho and Patm are fixed.
-  EXPECT_EQ((std::vector{equations, variables, dof}), (std::vector{4, 9, 2}));
   ASSERT_EQ(Doc().GetModelStatistics(tank, equations, variables, unknowns, dof), S_OK);
   EXPECT_EQ(unknowns, 6);
 
@@ -102,30 +101,17 @@ TEST_F(DocumentTest, ModelStatisticsComeFromTheCompiledTexts) {
   CComPtr<IRModel> product = ComQuery<IRModel>(static_cast<IFInstance*>(Type("ProductTank").DefaultInstance()));
   ASSERT_EQ(Doc().GetModelStatistics(product, equations, variables, dof), S_OK);
   EXPECT_EQ(variables, 10);
-
-  CComPtr<IRModel> farm = ComQuery<IRModel>(static_cast<IFInstance*>(Type("TankFarm").DefaultInstance()));
-  ASSERT_EQ(Doc().GetModelStatistics(farm, equations, variables, dof), S_OK);
-  EXPECT_GT(equations, 4 + 5 + 4);
-  EXPECT_GT(variables, 9 + 10);
-
-  CComPtr<IRModel> broken = ComQuery<IRModel>(static_cast<IFInstance*>(Type("BrokenMixer").DefaultInstance()));
-  EXPECT_LT(Doc().GetModelStatistics(broken, equations, variables, dof), 0);
   EXPECT_LT(Doc().GetModelStatistics(nullptr, equations, variables, dof), 0);
 }
 
-TEST_F(DocumentTest, UnitSetsAndTasks) {
-  // Choosing a set is the unit-set node tests'; here the views are told of it.
+// Choosing a set is the unit-set node tests' and making a task the Add Task entry's;
+// here the views are told of a new set.
+TEST_F(DocumentTest, ChoosingAUnitSetTellsTheViews) {
   HintView view;
   Doc().AddView(&view);
   ASSERT_EQ(Doc().SelectUOMSet("us"), S_OK);
   EXPECT_EQ(view.hints, (std::vector<LPARAM>{QV_HINT_UNITS_CHANGED}));
   Doc().RemoveView(&view);
-
-  CComPtr<IFType> task;
-  ASSERT_EQ(Doc().CreateTask("Shutdown", &task, nullptr), S_OK);
-  ASSERT_TRUE(task);
-  EXPECT_EQ(Doc().Store().SimulationPalette()->Find("Shutdown")->Kind(), StoreKind::Task);
-  EXPECT_EQ(Doc().CreateTask("shutdown", &task, nullptr), FE_NAMEEXISTS);
 }
 
 TEST_F(DocumentTest, GeneratedCodeDeclaresTheProcedures) {

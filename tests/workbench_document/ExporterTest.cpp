@@ -127,10 +127,6 @@ TEST_F(ExporterTest, PackagesHoldTheModelWhatItNeedsAndTheirAttachments) {
   ASSERT_TRUE(opened);
   EXPECT_EQ(opened->OwnedPalette()->Find("BufferTank")->Text(), Type("BufferTank").Text());
 
-  ASSERT_EQ(QVExportType(&Type("ControlValve"), dir.File("Valve.dll"), 0, 0, 0, 1, 0), S_OK);
-  ASSERT_EQ(QVExportType(&Type("ControlValve"), dir.File("Valve.msi"), 0, 0, 0, 0, 0), S_OK);
-  EXPECT_EQ(ReadFileContentsFrom(dir.File("Valve.dll"), p)->package->format, "dll");
-  EXPECT_EQ(ReadFileContentsFrom(dir.File("Valve.msi"), p)->package->format, "msi");
   // A custom-modeling file that is not there fails the export and writes nothing.
   EXPECT_LT(QVExportTypeDLL(&Type("BufferTank"), dir.File("No.rmplz"), 0, 0, 0, 0, dir.File("missing.ktrf")), 0);
   EXPECT_FALSE(std::filesystem::exists(dir.File("No.rmplz")));
