@@ -58,30 +58,6 @@ TEST_F(ListUserTest, ClickingARowOutOfViewScrollsToItFirst) {
   ASSERT_EQ(owner.Count(NM_DBLCLK), 1);
   EXPECT_LT(owner.IndexOf(NM_CLICK), owner.IndexOf(NM_DBLCLK));
   EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 150);
-
-  // In the list view the row lies in a column to the right.
-  list.ModifyStyle(LVS_TYPEMASK, LVS_LIST);
-  owner.handler = [&](NMHDR* header) -> LRESULT {
-    if (header->code == NM_CLICK) atClick = HitAtCursor();
-    return 0;
-  };
-  ASSERT_TRUE(list.UserClick(190));
-  EXPECT_EQ(atClick.iItem, 190);
-}
-
-// The contents pane, the program's one list, selects a row at a time: modifier
-// keys extend nothing there.
-TEST_F(ListUserTest, ModifiedClicksSelectOneRowInASingleSelectionList) {
-  list.ModifyStyle(0, LVS_SINGLESEL);
-  Fill(6);
-  ASSERT_TRUE(list.UserClick(1));
-  Keyboard::SetModifiers(false, true, false);
-  ASSERT_TRUE(list.UserClick(4));
-  EXPECT_EQ(list.GetSelectedCount(), 1u) << "Ctrl extends nothing";
-  Keyboard::SetModifiers(true, false, false);
-  ASSERT_TRUE(list.UserClick(2));
-  EXPECT_EQ(list.GetSelectedCount(), 1u) << "nor does Shift";
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
 }
 
 TEST_F(ListUserTest, ClicksOnEmptySpaceDeselectAndCarryNoRow) {
