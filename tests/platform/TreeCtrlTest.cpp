@@ -249,8 +249,6 @@ TEST_F(TreeCtrlTest, CallbackImagesComeFromTheViewAndStoredOnesAreNotAskedFor) {
   ASSERT_TRUE(view.GetItemDisplayImages(b, image, selected));
   EXPECT_EQ(image, 2);
   EXPECT_EQ(view.asked, 1) << "stored images are not asked for";
-  view.GetItemImage(a, image, selected);
-  EXPECT_EQ(image, I_IMAGECALLBACK) << "the item keeps its callback";
 }
 
 TEST_F(TreeCtrlTest, DestroyingTheWindowReportsItemsButDestroyingTheObjectDoesNot) {
