@@ -296,17 +296,6 @@ TEST_F(ReadOnlyKeysTest, KeysOnTheLocalLibraryBeepAndChangeNothing) {
   ASSERT_EQ(pasted.exitCode, 0) << pasted.err << pasted.out;
   EXPECT_TRUE(Has(pasted.out, "beep\nbeep\n")) << pasted.out;
   EXPECT_FALSE(Has(pasted.out, "Copy_of_Level")) << pasted.out;
-
-  // A library is never rebuilt from the Explorer; the menu's refusal holds for the key too.
-  ProgramResult rebuilt = ScriptOn(sample,
-                                   "select Simulation/Libraries/Modeler\n"
-                                   "key Ctrl+R\n"
-                                   "messages\n");
-  ASSERT_EQ(rebuilt.exitCode, 0) << rebuilt.err << rebuilt.out;
-  EXPECT_TRUE(Has(rebuilt.out, "beep\n")) << rebuilt.out;
-  EXPECT_FALSE(Has(rebuilt.out, "Rebuilding")) << rebuilt.out;
-  ProgramResult refused = ScriptOn(sample, "select Simulation/Libraries/Modeler\ndo Rebuild\n");
-  EXPECT_EQ(refused.exitCode, 1) << "the menu command is refused as well";
 }
 
 TEST_F(CommandLineTest, KeysReachTheFocusedPaneAsAtTheDesktop) {
