@@ -145,8 +145,9 @@ TEST_F(CommandLineTest, PromptsArePrintedAndTakeQueuedAnswers) {
       "select Simulation\n"
       "answer cancel\n"
       "do Properties...\n");
-  EXPECT_TRUE(Has(result.out, "sheet: Simulation Properties\n")) << result.out;
+  EXPECT_TRUE(Has(result.out, "sheet: Simulation Properties\n  Pages: [General] | Degrees of Freedom\n")) << result.out;
   EXPECT_TRUE(Has(result.out, "  File name: ")) << result.out;
+  EXPECT_FALSE(Has(result.out, "<Cancel>")) << "the sheet closes with OK only:\n" << result.out;
 
   // No answer waiting: the script stops at that line.
   ProgramResult unanswered = Script("select Simulation\ndo Properties...\nlist\n");
