@@ -14,7 +14,6 @@ using ListCtrlTest = ListFixture;
 TEST_F(ListCtrlTest, ColumnsReadBackTheirHeadingFormatAndWidth) {
   ASSERT_EQ(list.InsertColumn(0, "Name", LVCFMT_LEFT, 100), 0);
   ASSERT_EQ(list.InsertColumn(1, "Degrees of freedom in this block", LVCFMT_RIGHT, 60), 1);
-  EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 2);
 
   char text[256];
   LVCOLUMN column;
