@@ -86,21 +86,6 @@ TEST_F(TreeCtrlLayoutTest, ScrollingStaysInRangeAndFollowsTheContent) {
   EXPECT_LT(tree.GetScrollPos(SB_HORZ), tree.GetScrollLimit(SB_HORZ));
 }
 
-TEST_F(TreeCtrlLayoutTest, AControlWithoutASizeShowsEveryRow) {
-  CTreeCtrl unsized;
-  std::vector<HTREEITEM> items;
-  for (int i = 0; i < 50; ++i) items.push_back(unsized.InsertItem("n" + std::to_string(i)));
-  EXPECT_EQ(unsized.GetVisibleCount(), 50u);
-  EXPECT_EQ(unsized.GetScrollLimit(SB_VERT), 0);
-  CRect rect;
-  ASSERT_TRUE(unsized.GetItemRect(items[49], &rect, TRUE));
-  EXPECT_EQ(rect.top, 49 * 16);
-  EXPECT_EQ(unsized.HitTest(Centre(rect)), items[49]);
-  EXPECT_EQ(unsized.HitTest(CPoint(5, 50 * 16 + 3)), nullptr);
-  EXPECT_TRUE(unsized.UserClick(items[30]));
-  EXPECT_EQ(unsized.GetSelectedItem(), items[30]);
-}
-
 // What a drag carries is the Explorer's drag tests' case; here what it does to
 // the selection and the drop highlight.
 TEST_F(TreeCtrlLayoutTest, DraggingLeavesTheSelectionAndHighlightsTheDropTarget) {
