@@ -19,6 +19,7 @@ TEST(ConsoleUserInterface, PromptsAreDescribedWithCaptionTextAndControls) {
   EXPECT_TRUE(ConsoleUserInterface::DescribePrompt({"drag", "", "", 0, {}}).empty()) << "the script's own action";
 }
 
+// How prompts, announcements and beeps read in a script's output is the command line scripts' case.
 TEST(ConsoleUserInterface, PrintsAsPromptsOpenAndKeepsTheFirstProblemUntilTaken) {
   std::ostringstream out;
   ConsoleUserInterface ui(out);
@@ -35,12 +36,6 @@ TEST(ConsoleUserInterface, PrintsAsPromptsOpenAndKeepsTheFirstProblemUntilTaken)
   const std::string problem = ui.TakeProblem();
   EXPECT_NE(problem.find("First"), std::string::npos) << problem;
   EXPECT_FALSE(ui.HasProblem());
-
-  ui.Announce("editor: Reactor");
-  ui.Beep(0);
-  EXPECT_EQ(out.str(),
-            "message box: Confirm\n  Delete it?\n  [Yes No]\n"
-            "message box: First\n  Nobody answers\n  [OK Cancel]\n"
-            "message box: Second\n  Second\n  [OK]\n"
-            "editor: Reactor\nbeep\n");
+  EXPECT_NE(out.str().find("message box: Second\n  Second\n  [OK]\n"), std::string::npos)
+      << "printed as it opened, answered or not";
 }

@@ -12,7 +12,6 @@
 #include "explorer/core/ExplorerContainerObject.h"
 #include "explorer/core/NodeClassIds.h"
 #include "explorer/window/ExplorerFrame.h"
-#include "explorer/window/ExplorerListView.h"
 #include "explorer/window/ExplorerTreeView.h"
 #include "platform/Window.h"
 #include "tests/cli/ProgramRun.h"
@@ -39,16 +38,11 @@ class DiagnosticsScriptTest : public ::testing::Test {
     return printed.str();
   }
 
-  // The newest Explorer window, and the label of what its tree and contents pane have selected.
+  // The newest Explorer window, and the label of what its tree has selected.
   static CExplorerFrame& Newest() { return *CExplorerFrame::ActiveExplorers().front(); }
   static std::string SelectedItem() {
     CExplorerTreeView& tree = *Newest().GetTreeView();
     return tree.GetItemText(tree.GetSelectedItem());
-  }
-  static std::string SelectedRow() {
-    CExplorerListView& list = *Newest().GetListView();
-    const int row = list.GetNextItem(-1, LVNI_SELECTED);
-    return row < 0 ? std::string() : list.GetItemText(row, 0);
   }
 
   ScopedConfigDir config;

@@ -84,14 +84,16 @@ TEST_F(FlowsheetCommandLineTest, ALibraryModelDraggedOntoTheFlowsheetIsABlockNam
   EXPECT_FALSE(Has(reread.out, "CentrifugalPump1")) << reread.out;
 }
 
-TEST_F(FlowsheetCommandLineTest, ExploringABlockOrAFolderOpensAnExplorerRootedThere) {
+TEST_F(FlowsheetCommandLineTest, ExploringABlockOpensAnExplorerRootedThereAndWindowSwitchesBack) {
   ProgramResult result = ScriptRuns(
       "select Simulation/Flowsheet/Blocks/Train2\n"
       "explore\n"
-      "tree\n");
+      "tree\n"
+      "window 1\n"
+      "tree Simulation/UOM Sets\n");
   EXPECT_EQ(result.out,
             "window 2: Exploring - Train2\nTrain2\n  Blocks\n    Drain\n    Supply\n    T201\n"
-            "  Streams\n    L1\n    L2\n");
+            "  Streams\n    L1\n    L2\nUOM Sets\n");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // A tiny in-memory store for the host helpers' tests: instances with named
-// properties, types with a default instance, an owned palette and texts, and a
-// root that resolves top-level names. Back links (instance to type) are not
-// counted, so the test keeps its types alive while it uses their instances.
+// properties, types with a default instance, texts and scripts. Back links
+// (instance to type) are not counted, so the test keeps its types alive while
+// it uses their instances.
 #pragma once
 
 #include <map>
@@ -70,14 +70,9 @@ class Instance : public CComObject<IFInstance, IFValidity> {
     *property = nullptr;
     return m_holder ? m_holder.CopyTo(property) : E_FAIL;
   }
-  HRESULT EnumProperties(DWORD mask, IEnum<IFPropertyDesc>** properties) override {
-    std::vector<CComPtr<IFPropertyDesc>> list;
-    for (auto& child : m_children) {
-      DWORD flags = 0;
-      child->m_holder->GetFlags(&flags);
-      if (mask == 0 || (flags & mask)) list.emplace_back(child->m_holder.Get());
-    }
-    return MakeEnum(std::move(list), properties);
+  HRESULT EnumProperties(DWORD, IEnum<IFPropertyDesc>** properties) override {
+    *properties = nullptr;
+    return E_NOTIMPL;
   }
   HRESULT CreateChild(const std::string& name, IFType* type, IFInstance** child) override {
     ++createCalls;
@@ -97,16 +92,12 @@ class Instance : public CComObject<IFInstance, IFValidity> {
   std::vector<CComPtr<Instance>> m_children;
 };
 
-class Palette;
-
 class Type : public CComObject<IFType, IDataObject, IQVScriptOwner> {
  public:
   explicit Type(std::string name, DWORD flags = 0) : m_name(std::move(name)), m_flags(flags) {
     m_default = MakeComObject<Instance>(m_name, this);
   }
   Instance* DefaultInstance() { return m_default; }
-  CComPtr<IFTypePalette> owned;    // the palette of the definitions it owns
-  CComPtr<IFTypePalette> holding;  // the palette that holds it
   std::map<CLIPFORMAT, std::string> texts;
   std::vector<CComPtr<IFType>> scripts;
 
@@ -115,11 +106,8 @@ class Type : public CComObject<IFType, IDataObject, IQVScriptOwner> {
   HRESULT GetFlags(DWORD* flags) override { *flags = m_flags; return S_OK; }
   HRESULT GetIdentity(DWORD* identity) override { *identity = 1; return S_OK; }
   HRESULT GetTypeDesc(IFTypeDesc** desc) override { *desc = nullptr; return E_NOTIMPL; }
-  HRESULT GetTypePalette(IFTypePalette** palette) override { return holding ? holding.CopyTo(palette) : E_FAIL; }
-  HRESULT GetOwnedPalette(IFTypePalette** palette) override {
-    *palette = nullptr;
-    return owned ? owned.CopyTo(palette) : E_NOINTERFACE;
-  }
+  HRESULT GetTypePalette(IFTypePalette** palette) override { *palette = nullptr; return E_FAIL; }
+  HRESULT GetOwnedPalette(IFTypePalette** palette) override { *palette = nullptr; return E_NOINTERFACE; }
   HRESULT GetDefaultInstance(int index, DWORD flags, IFInstance** instance) override {
     *instance = nullptr;
     if (index != 0 || flags != 1) return E_INVALIDARG;
@@ -146,30 +134,6 @@ class Type : public CComObject<IFType, IDataObject, IQVScriptOwner> {
   std::string m_name;
   DWORD m_flags;
   CComPtr<Instance> m_default;
-};
-
-class Palette : public CComObject<IFTypePalette> {
- public:
-  std::vector<CComPtr<IFType>> types;
-  IFType* owner = nullptr;  // not counted
-
-  HRESULT GetName(std::string& name) override { name = "Palette"; return S_OK; }
-  HRESULT GetOwnerType(IFType** type) override {
-    *type = nullptr;
-    return owner ? CComPtr<IFType>(owner).CopyTo(type) : E_FAIL;
-  }
-  HRESULT FindType(const std::string&, IFTypeDesc** desc) override { *desc = nullptr; return E_NOTIMPL; }
-  HRESULT AddType(const std::string&, IFType*) override { return E_NOTIMPL; }
-  HRESULT EnumTypes(DWORD mask, IEnum<IFType>** list) override {
-    std::vector<CComPtr<IFType>> matching;
-    for (auto& t : types) {
-      DWORD flags = 0;
-      t->GetFlags(&flags);
-      if (mask == 0 || (flags & mask)) matching.push_back(t);
-    }
-    return MakeEnum(std::move(matching), list);
-  }
-  HRESULT GetTypeTable(IFTypeTable** table) override { *table = nullptr; return E_NOTIMPL; }
 };
 
 }  // namespace fake

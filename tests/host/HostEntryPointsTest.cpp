@@ -7,7 +7,6 @@
 #include "host/store/Status.h"
 #include "host/store/TypeCatalogue.h"
 #include "tests/host/FakeHost.h"
-#include "tests/host/FakeStore.h"
 
 namespace {
 
@@ -112,19 +111,6 @@ TEST(HostEntryPointsTest, OtherServicesFailCleanlyWhileNoneIsInstalled) {
   EXPECT_EQ(type, nullptr);
   EXPECT_EQ(typecatCreateType(GUID_NULL, nullptr), E_POINTER);
   EXPECT_EQ(GetStatusText(FE_NOSERVICE), "The host does not offer this service.");
-}
-
-TEST(HostEntryPointsTest, ScopedServicesNestAndRestore) {
-  RecordingParser outer, inner;
-  {
-    ScopedHostService<IQVParser> first(&outer);
-    {
-      ScopedHostService<IQVParser> second(&inner);
-      EXPECT_EQ(HostService<IQVParser>::Get(), &inner);
-    }
-    EXPECT_EQ(HostService<IQVParser>::Get(), &outer);
-  }
-  EXPECT_EQ(HostService<IQVParser>::Get(), nullptr);
 }
 
 TEST(StatusTextTest, EveryCodeHasASentence) {

@@ -49,6 +49,8 @@ TEST_F(MwInstanceTest, PushAndPopWalkThroughProperties) {
   EXPECT_EQ(path.StackSize(), 1);
   EXPECT_EQ(path.ReInit(nullptr), E_POINTER);
   EXPECT_EQ(path.StackSize(), 0);
+  MwInstance noRoot(static_cast<IFRoot*>(nullptr), "");
+  EXPECT_EQ(noRoot.StackSize(), 0);
 }
 
 TEST_F(MwInstanceTest, AMissingOrMalformedPathResolvesToNothingAndMovesNothing) {
@@ -59,17 +61,6 @@ TEST_F(MwInstanceTest, AMissingOrMalformedPathResolvesToNothingAndMovesNothing) 
   EXPECT_TRUE(FAILED(other.ResolvePath("")));
   EXPECT_TRUE(FAILED(other.ResolvePath("Flowsheet.")));
   EXPECT_EQ(other.StackSize(), 1);
-}
-
-// Built through a real root and library name is the store's instance tests' case.
-TEST_F(MwInstanceTest, BuiltFromNamesOrWithoutARoot) {
-  MwInstance noRoot(static_cast<IFRoot*>(nullptr), "");
-  EXPECT_EQ(noRoot.StackSize(), 0);
-
-  MwInstance walked(simulation.Get(), std::vector<std::string>{"Flowsheet", "B1"});
-  EXPECT_EQ(PathOf(walked), "Flowsheet.B1");
-  MwInstance broken(simulation.Get(), std::vector<std::string>{"Flowsheet", "Nope"});
-  EXPECT_EQ(broken.StackSize(), 0) << "a path that cannot be walked leaves nothing";
 }
 
 // A type's default instance found and walked from is the store's instance tests' case.

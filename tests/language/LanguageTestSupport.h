@@ -14,7 +14,7 @@
 #include "workbench/language/TextCase.h"
 #include "workbench/language/TypeResolver.h"
 
-// Answers from a table of type names (any case) and kinds; counts its calls.
+// Answers from a table of type names (any case) and kinds.
 class TableResolver {
  public:
   TableResolver(std::initializer_list<std::pair<const char*, DefinitionKind>> types) {
@@ -23,14 +23,11 @@ class TableResolver {
 
   TypeResolver Resolver() {
     return [this](std::string_view name) -> std::optional<DefinitionKind> {
-      ++calls;
       auto it = m_types.find(LowerAscii(name));
       if (it == m_types.end()) return std::nullopt;
       return it->second;
     };
   }
-
-  int calls = 0;
 
  private:
   std::map<std::string, DefinitionKind> m_types;

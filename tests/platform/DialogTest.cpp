@@ -163,28 +163,6 @@ TEST_F(DialogTest, CancelAndMissingTemplatesAndAProviderThatGivesUp) {
   }
 }
 
-TEST_F(DialogTest, DialogOwnerIsTheParentOrTheMainWindow) {
-  struct Owner : ScriptedUserInterface {
-    HWND owner = nullptr;
-    void RunModalDialog(CDialog& dialog) override {
-      owner = dialog.GetOwner() ? dialog.GetOwner()->m_hWnd : nullptr;
-      dialog.EndDialog(IDOK);
-    }
-  } provider;
-  ScopedUserInterface scope(provider);
-  CWnd main, parent;
-  ASSERT_TRUE(main.Create("Main", "Main", WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 0));
-  ASSERT_TRUE(parent.Create("Frame", "Frame", WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 0));
-  AfxSetMainWnd(&main);
-  CDialog withParent(kNameTemplate, &parent);
-  EXPECT_EQ(withParent.DoModal(), IDOK);
-  EXPECT_EQ(provider.owner, parent.m_hWnd);
-  CDialog withoutParent(kNameTemplate);
-  EXPECT_EQ(withoutParent.DoModal(), IDOK);
-  EXPECT_EQ(provider.owner, main.m_hWnd);
-  AfxSetMainWnd(nullptr);
-}
-
 TEST_F(DialogTest, ChildDialogLivesInItsParentAndGoesWithIt) {
   CWnd frame;
   ASSERT_TRUE(frame.Create("Frame", "Frame", WS_VISIBLE, CRect(0, 0, 300, 300), nullptr, 0));
@@ -264,8 +242,6 @@ TEST_F(DialogTest, EditsNotifyChangesAndHonourLimitsReadOnlyAndLines) {
 
   EXPECT_FALSE(dialog.Item(kReadOnly)->UserType("x"));
   EXPECT_EQ(dialog.GetDlgItemText(kReadOnly), "");
-
-
 }
 
 TEST_F(DialogTest, ListsSortSelectAndNotifyAsWin32Does) {

