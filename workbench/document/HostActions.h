@@ -11,6 +11,8 @@ class CHostActions {
  public:
   // Keeps line and announces it.
   void Record(const std::string& line);
+  // Keeps line without announcing it: for a request whose own window shows it.
+  void RecordShown(const std::string& line) { m_lines.push_back(line); }
   const std::vector<std::string>& Lines() const { return m_lines; }
   // How many times a line was recorded.
   int Count(const std::string& line) const;

@@ -793,13 +793,13 @@ int CWorkbenchDocument::GetPrintLevel() const { return m_store->SolverOptions().
 // ---- the host's dialogs ----
 
 void CWorkbenchDocument::ShowSolverOptions(int /*page*/) {
-  m_actions.Record("dialog: Solver Options");
+  m_actions.RecordShown("dialog: Solver Options");
   CSolverOptionsDialog dialog(m_store->SolverOptions(), AfxGetMainWnd());
   if (dialog.DoModal() == IDOK && dialog.Changed()) SetModifiedFlag(true);
 }
 
 void CWorkbenchDocument::OnTimeSettings() {
-  m_actions.Record("dialog: Run Options");
+  m_actions.RecordShown("dialog: Run Options");
   CRunOptionsDialog dialog(m_store->SolverOptions(), AfxGetMainWnd());
   if (dialog.DoModal() == IDOK && dialog.Changed()) SetModifiedFlag(true);
 }

@@ -3,7 +3,8 @@
 // simulation, and the host operations the explorer asks for. Operations whose
 // effect is a host dialog or a run of the solver are recorded and announced
 // as one line ("run: Run", "dialog: Homotopy"); the Run Options and Solver
-// Options dialogs are then shown, and what they change is saved with the simulation.
+// Options dialogs are recorded and shown instead, and what they change is saved
+// with the simulation.
 #pragma once
 
 #include <functional>
