@@ -6,59 +6,23 @@
 #include <numeric>
 
 #include "host/diagnostics/IZNDecomposition.h"
-#include "workbench/language/TextCase.h"
 #include "workbench/simulation/Flowsheet.h"
+#include "workbench/solver/EquationCompiler.h"
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Whether path is scope.name (name alone for an empty scope), letters in any case.
-bool PathIs(std::string_view path, std::string_view scope, std::string_view name) {
-  if (scope.empty()) return EqualsNoCase(path, name);
-  return path.size() == scope.size() + 1 + name.size() && path[scope.size()] == '.' &&
-         EqualsNoCase(path.substr(0, scope.size()), scope) && EqualsNoCase(path.substr(scope.size() + 1), name);
+// Whether a variable's value (or its time derivative) is known in a run mode rather than solved for.
+bool IsKnown(const InstanceVariable& v, bool derivative, int runMode) {
+  if (v.spec == VariableSpec::Fixed) return true;
+  switch (runMode) {
+    case ZN_RUN_INITIALIZATION:
+      return derivative ? v.spec == VariableSpec::RateInitial : v.spec == VariableSpec::Initial;
+    case ZN_RUN_DYNAMIC: return false;
+    default: return derivative;  // steady state: derivatives are 0
+  }
 }
-
-// The variable a name in an equation stands for: looked for first among the
-// variables of the equation's own unit (they are stored together), then by
-// path in the equation's scope and in each scope around it (a global
-// structure seen from a block).
-class CNameResolution {
- public:
-  explicit CNameResolution(const CFlowsheet& flowsheet) : m_flowsheet(flowsheet) {
-    const std::vector<InstanceVariable>& variables = flowsheet.Variables();
-    m_first.assign(flowsheet.Units().size(), -1);
-    m_last.assign(flowsheet.Units().size(), -1);
-    for (std::size_t i = 0; i < variables.size(); ++i) {
-      const std::size_t unit = static_cast<std::size_t>(variables[i].unit);
-      if (unit >= m_first.size()) continue;
-      if (m_first[unit] < 0) m_first[unit] = static_cast<int>(i);
-      m_last[unit] = static_cast<int>(i);
-    }
-  }
-
-  int Resolve(const InstanceEquation& equation, std::string_view name) const {
-    const std::vector<InstanceVariable>& variables = m_flowsheet.Variables();
-    const std::size_t unit = static_cast<std::size_t>(equation.unit);
-    if (unit < m_first.size() && m_first[unit] >= 0)
-      for (int i = m_first[unit]; i <= m_last[unit]; ++i)
-        if (PathIs(variables[static_cast<std::size_t>(i)].path, equation.scope, name)) return i;
-    const InstanceVariable* first = variables.empty() ? nullptr : &variables.front();
-    std::string_view scope = equation.scope;
-    while (true) {
-      if (const InstanceVariable* found = m_flowsheet.FindVariable(JoinPath(scope, name)))
-        return static_cast<int>(found - first);
-      if (scope.empty()) return -1;
-      const std::size_t dot = scope.rfind('.');
-      scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
-    }
-  }
-
- private:
-  const CFlowsheet& m_flowsheet;
-  std::vector<int> m_first, m_last;  // by unit: its variables' first and last index
-};
 
 class CUnionFind {
  public:
@@ -87,18 +51,6 @@ class CUnionFind {
 
 }  // namespace
 
-bool CEquationSystem::Known(int key) const {
-  const InstanceVariable& v = m_flowsheet->Variables()[static_cast<std::size_t>(TermVariable(key))];
-  if (v.spec == VariableSpec::Fixed) return true;
-  const bool derivative = TermIsDerivative(key);
-  switch (m_runMode) {
-    case ZN_RUN_INITIALIZATION:
-      return derivative ? v.spec == VariableSpec::RateInitial : v.spec == VariableSpec::Initial;
-    case ZN_RUN_DYNAMIC: return false;
-    default: return derivative;  // steady state: derivatives are 0
-  }
-}
-
 std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowsheet, int runMode, bool compression,
                                                        std::vector<std::string>& messages) {
   std::unique_ptr<CEquationSystem> system(new CEquationSystem);
@@ -108,28 +60,29 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_equations = std::make_shared<CCompiledEquations>();
   const std::vector<InstanceEquation>& equations = flowsheet.Equations();
   const std::vector<InstanceVariable>& variables = flowsheet.Variables();
-  s.m_equations->Reserve(equations.size(), equations.size() * 8);
-  bool compiled = true;
-  const CNameResolution names(flowsheet);
-  for (const InstanceEquation& equation : equations) {
-    std::string problem;
-    const NameResolver resolve = [&](std::string_view name) { return names.Resolve(equation, name); };
-    if (!s.m_equations->Add(equation.text, resolve, problem)) {
-      messages.push_back("Equation '" + equation.name + "': " + problem);
-      compiled = false;
-    }
-  }
-  if (!compiled) return nullptr;
+  if (!CompileFlowsheetEquations(flowsheet, *s.m_equations, messages)) return nullptr;
 
-  // Values as the flowsheet has them; derivatives of Fixed variables, and all of them at steady state, are 0.
+  // What is needed of the variables, in one pass over them: values as the flowsheet has them
+  // (derivatives of Fixed variables, and all of them at steady state, are 0), which terms are
+  // known, which variables are states, and their bounds.
   const std::size_t variableCount = variables.size();
   s.m_values.resize(variableCount);
   s.m_derivatives.resize(variableCount);
+  std::vector<std::uint8_t> known(variableCount * 2);  // by term key
+  std::vector<int> states;
+  std::vector<double> lower(variableCount), upper(variableCount);
   for (std::size_t i = 0; i < variableCount; ++i) {
-    s.m_values[i] = variables[i].value;
-    const bool zero = runMode == ZN_RUN_STEADY_STATE || variables[i].spec == VariableSpec::Fixed;
-    s.m_derivatives[i] = zero ? 0.0 : variables[i].derivative;
+    const InstanceVariable& v = variables[i];
+    s.m_values[i] = v.value;
+    const bool zero = runMode == ZN_RUN_STEADY_STATE || v.spec == VariableSpec::Fixed;
+    s.m_derivatives[i] = zero ? 0.0 : v.derivative;
+    known[2 * i] = IsKnown(v, false, runMode);
+    known[2 * i + 1] = IsKnown(v, true, runMode);
+    if (v.state) states.push_back(static_cast<int>(i));
+    lower[i] = v.lower ? *v.lower : -kInfinity;
+    upper[i] = v.upper ? *v.upper : kInfinity;
   }
+  const auto isKnown = [&known](int key) { return known[static_cast<std::size_t>(key)] != 0; };
 
   // Equivalences: plain equalities between two unknown values join their variables.
   const CCompiledEquations& eqs = *s.m_equations;
@@ -140,7 +93,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
       int left = 0, right = 0;
       if (!eqs.IsPlainEquality(e, left, right)) continue;
       const int a = eqs.Terms(e)[left], b = eqs.Terms(e)[right];
-      if (s.Known(a) || s.Known(b)) continue;
+      if (isKnown(a) || isKnown(b)) continue;
       if (joined.Join(TermVariable(a), TermVariable(b))) {
         rowKept[static_cast<std::size_t>(e)] = 0;
         s.m_compressed.push_back(e);
@@ -158,7 +111,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   int columns = 0;
   for (std::size_t i = 0; i < variableCount; ++i) {
     const int key = TermKey(static_cast<int>(i), false);
-    if (s.Known(key)) continue;
+    if (isKnown(key)) continue;
     int column = -1;
     if (compression) {
       int& lead = leadColumn[static_cast<std::size_t>(joined.Find(static_cast<int>(i)))];
@@ -171,15 +124,14 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     memberColumn.push_back(column);
     memberKey.push_back(key);
   }
-  for (std::size_t i = 0; i < variableCount; ++i) {
-    if (!variables[i].state) continue;
-    const int key = TermKey(static_cast<int>(i), true);
+  for (int i : states) {
+    const int key = TermKey(i, true);
     if (runMode == ZN_RUN_DYNAMIC) {
       // y' goes with its y.
       s.m_termColumn[static_cast<std::size_t>(key)] = s.m_termColumn[static_cast<std::size_t>(key - 1)];
       continue;
     }
-    if (s.Known(key)) continue;
+    if (isKnown(key)) continue;
     s.m_termColumn[static_cast<std::size_t>(key)] = columns;
     memberColumn.push_back(columns++);
     memberKey.push_back(key);
@@ -200,9 +152,9 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     for (int m = 0; m < s.MemberCount(c); ++m) {
       const int key = s.Members(c)[m];
       if (TermIsDerivative(key)) continue;
-      const InstanceVariable& v = variables[static_cast<std::size_t>(TermVariable(key))];
-      if (v.lower) s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], *v.lower);
-      if (v.upper) s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], *v.upper);
+      const std::size_t v = static_cast<std::size_t>(TermVariable(key));
+      s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], lower[v]);
+      s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], upper[v]);
     }
     if (s.MemberCount(c) > 1) {
       s.m_columnEquivalence[static_cast<std::size_t>(c)] = ++s.m_equivalenceCount;

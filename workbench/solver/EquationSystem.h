@@ -94,7 +94,6 @@ class CEquationSystem {
 
  private:
   CEquationSystem() = default;
-  bool Known(int key) const;
 
   const CFlowsheet* m_flowsheet = nullptr;
   int m_runMode = 0;

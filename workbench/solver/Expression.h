@@ -35,12 +35,26 @@ inline bool TermIsDerivative(int key) { return (key & 1) != 0; }
 // The variable a dotted name stands for in an equation's scope; -1 when none.
 using NameResolver = std::function<int(std::string_view name)>;
 
+// An equation's text compiled once with its names left open. Bound to the
+// variables of a unit whose model writes the text, it is that unit's
+// equation, without the text being read again.
+struct EquationForm {
+  std::vector<ExprNode> nodes;     // as an equation's nodes; a Term node's term indexes uses
+  std::vector<int> uses;           // TermKey(name index, derivative), each once, in order of first appearance
+  std::vector<std::string> names;  // the names as written (dotted), each once
+};
+
+// False with problem set when the text is no equation whatever its names stand for.
+bool CompileEquationForm(std::string_view text, EquationForm& form, std::string& problem);
+
 class CCompiledEquations {
  public:
   int Count() const { return static_cast<int>(m_nodeStart.size()) - 1; }
   // Compiles "lhs = rhs" as the residual lhs - rhs; false with problem set (the equation is not added).
   bool Add(std::string_view text, const NameResolver& resolve, std::string& problem);
   void Reserve(std::size_t equations, std::size_t nodes);
+  // Adds a form with form.names[i] standing for variables[i]: the equation Add makes of its text.
+  void AddBound(const EquationForm& form, const int* variables);
 
   const ExprNode* Nodes(int equation) const { return m_nodes.data() + m_nodeStart[static_cast<std::size_t>(equation)]; }
   int NodeCount(int equation) const {
@@ -80,6 +94,7 @@ class CCompiledEquations {
   std::vector<int> m_termStart{0};
   int m_maxNodes = 0;
   int m_maxTerms = 0;
+  std::vector<int> m_useTerm;  // AddBound's: a form's use -> the equation's term
 };
 
 // A number as the residual texts show it ("1.5", "-2.3e-07").
