@@ -46,18 +46,19 @@ struct FlowsheetUnit {
   UnitCounts counts;         // of the unit with everything inside it
 };
 
+// What a run reads of every variable comes first, within the first two cache lines.
 struct InstanceVariable {
   std::string path;  // "T101.Level"
   int unit = 0;      // the unit that holds it
-  std::string typeName;
-  std::string quantity;  // physical quantity, empty when the type names none
-  std::string description;
+  VariableSpec spec = VariableSpec::Free;
+  bool state = false;  // its derivative appears in an equation ($x)
   double value = 0.0;
   double derivative = 0.0;
   std::optional<double> lower;
   std::optional<double> upper;
-  VariableSpec spec = VariableSpec::Free;
-  bool state = false;  // its derivative appears in an equation ($x)
+  std::string typeName;
+  std::string quantity;  // physical quantity, empty when the type names none
+  std::string description;
 };
 
 struct InstanceEquation {

@@ -271,11 +271,10 @@ std::string NumberText(double value) {
   return text;
 }
 
-void CCompiledEquations::Reserve(std::size_t equations, std::size_t nodes) {
-  m_nodeStart.reserve(equations + 1);
+void CCompiledEquations::Reserve(std::size_t equations) {
+  m_nodeFirst.reserve(equations);
+  m_nodeCount.reserve(equations);
   m_termStart.reserve(equations + 1);
-  m_nodes.reserve(nodes);
-  m_terms.reserve(nodes / 2);
 }
 
 bool CCompiledEquations::Add(std::string_view text, const NameResolver& resolve, std::string& problem) {
@@ -287,7 +286,8 @@ bool CCompiledEquations::Add(std::string_view text, const NameResolver& resolve,
     m_terms.resize(termsBefore);
     return false;
   }
-  m_nodeStart.push_back(static_cast<int>(m_nodes.size()));
+  m_nodeFirst.push_back(static_cast<int>(nodesBefore));
+  m_nodeCount.push_back(static_cast<int>(m_nodes.size() - nodesBefore));
   m_termStart.push_back(static_cast<int>(m_terms.size()));
   m_maxNodes = std::max(m_maxNodes, static_cast<int>(m_nodes.size() - nodesBefore));
   m_maxTerms = std::max(m_maxTerms, static_cast<int>(m_terms.size() - termsBefore));
@@ -308,23 +308,31 @@ bool CompileEquationForm(std::string_view text, EquationForm& form, std::string&
   return parser.Equation(problem);
 }
 
-void CCompiledEquations::AddBound(const EquationForm& form, const int* variables) {
+void CCompiledEquations::AddBound(const EquationForm& form, const int* variables, int& shared) {
   // Two names may stand for one variable: the equation's terms are the distinct keys, in order of first use.
   const std::size_t termsBefore = m_terms.size();
   m_useTerm.resize(form.uses.size());
+  bool own = true;  // every use a term of its own: the form's nodes as they are
   for (std::size_t u = 0; u < form.uses.size(); ++u) {
     const int use = form.uses[u];
     const int key = TermKey(variables[TermVariable(use)], TermIsDerivative(use));
     const auto first = m_terms.begin() + static_cast<std::ptrdiff_t>(termsBefore);
     const auto found = std::find(first, m_terms.end(), key);
     m_useTerm[u] = static_cast<int>(found - first);
+    own = own && m_useTerm[u] == static_cast<int>(u);
     if (found == m_terms.end()) m_terms.push_back(key);
   }
-  for (ExprNode node : form.nodes) {
-    if (node.op == ExprOp::Term) node.term = m_useTerm[static_cast<std::size_t>(node.term)];
-    m_nodes.push_back(node);
+  int nodes = own ? shared : -1;
+  if (nodes < 0) {
+    nodes = static_cast<int>(m_nodes.size());
+    for (ExprNode node : form.nodes) {
+      if (node.op == ExprOp::Term) node.term = m_useTerm[static_cast<std::size_t>(node.term)];
+      m_nodes.push_back(node);
+    }
+    if (own) shared = nodes;
   }
-  m_nodeStart.push_back(static_cast<int>(m_nodes.size()));
+  m_nodeFirst.push_back(nodes);
+  m_nodeCount.push_back(static_cast<int>(form.nodes.size()));
   m_termStart.push_back(static_cast<int>(m_terms.size()));
   m_maxNodes = std::max(m_maxNodes, static_cast<int>(form.nodes.size()));
   m_maxTerms = std::max(m_maxTerms, static_cast<int>(m_terms.size() - termsBefore));
@@ -476,6 +484,6 @@ std::string CCompiledEquations::WithValues(int equation, const double* values, c
 }
 
 std::size_t CCompiledEquations::Bytes() const {
-  return m_nodes.capacity() * sizeof(ExprNode) + (m_nodeStart.capacity() + m_terms.capacity() + m_termStart.capacity()) *
+  return m_nodes.capacity() * sizeof(ExprNode) + (m_nodeFirst.capacity() + m_nodeCount.capacity() + m_terms.capacity() + m_termStart.capacity()) *
                                                       sizeof(int);
 }
