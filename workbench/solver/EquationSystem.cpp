@@ -201,7 +201,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_columnRows.resize(entries);
   std::vector<int> next(s.m_columnStarts.begin(), s.m_columnStarts.end() - 1);
   s.m_rowLinear.resize(s.m_rowEquation.size());
-  s.m_rowAffineTerms.assign(s.m_rowEquation.size(), 0);
+  s.m_rowAffineEntries.assign(s.m_rowEquation.size(), 0);
   for (int r = 0; r < s.RowCount(); ++r) {
     for (int e = s.RowStart(r); e < s.RowStart(r + 1); ++e)
       s.m_columnRows[static_cast<std::size_t>(next[static_cast<std::size_t>(s.m_entryColumn[static_cast<std::size_t>(e)])]++)] = r;
@@ -212,12 +212,12 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     if (s.m_rowLinear[static_cast<std::size_t>(r)]) continue;
     // A non-linear row is asked later about one unknown at a time (a group of one): answered here, in row order.
     std::uint32_t affine = 0;
-    for (int k = 0; k < eqs.TermCount(equation) && k < 32; ++k) {
-      if (entriesOfTerms[k] < 0) continue;
-      for (int j = 0; j < eqs.TermCount(equation); ++j) s.m_linearFlags[static_cast<std::size_t>(j)] = j == k;
-      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2) affine |= 1u << k;
+    const int firstEntry = s.RowStart(r);
+    for (int e = firstEntry; e < s.RowStart(r + 1) && e - firstEntry < 32; ++e) {
+      for (int k = 0; k < eqs.TermCount(equation); ++k) s.m_linearFlags[static_cast<std::size_t>(k)] = entriesOfTerms[k] == e;
+      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2) affine |= 1u << (e - firstEntry);
     }
-    s.m_rowAffineTerms[static_cast<std::size_t>(r)] = affine;
+    s.m_rowAffineEntries[static_cast<std::size_t>(r)] = affine;
   }
   return system;
 }
@@ -265,41 +265,39 @@ void CEquationSystem::SetDynamicPoint(const double* y, const double* yp) {
 
 bool CEquationSystem::IsLinearInColumn(int row, int column) const {
   if (RowIsLinear(row)) return true;
-  const int equation = RowEquation(row);
-  const int terms = m_equations->TermCount(equation);
-  const int* entries = TermEntries(row);
-  int flagged = -1, count = 0;
-  for (int k = 0; k < terms; ++k)
-    if (entries[k] >= 0 && EntryColumn(entries[k]) == column) {
-      flagged = k;
-      ++count;
-    }
-  if (count == 0) return true;
-  if (count == 1 && flagged < 32) return (m_rowAffineTerms[static_cast<std::size_t>(row)] >> flagged) & 1u;
-  std::uint8_t* unknown = m_linearFlags.data();
-  for (int k = 0; k < terms; ++k) unknown[static_cast<std::size_t>(k)] = entries[k] >= 0 && EntryColumn(entries[k]) == column;
-  return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
+  const int first = RowStart(row);
+  for (int e = first; e < RowStart(row + 1); ++e)
+    if (EntryColumn(e) == column) return IsLinearInEntry(row, e);
+  return true;
 }
 
 bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const {
   if (RowIsLinear(row)) return true;
-  const int equation = RowEquation(row);
-  const int terms = m_equations->TermCount(equation);
-  // One term on the flagged columns: the answer was kept when the system was made.
+  // One flagged column: the answer was kept when the system was made.
   int flagged = -1, count = 0;
-  const int* entries = TermEntries(row);
-  for (int k = 0; k < terms; ++k)
-    if (entries[k] >= 0 && columnFlags[static_cast<std::size_t>(EntryColumn(entries[k]))] == flag) {
-      flagged = k;
+  for (int e = RowStart(row); e < RowStart(row + 1); ++e)
+    if (columnFlags[static_cast<std::size_t>(EntryColumn(e))] == flag) {
+      flagged = e;
       ++count;
     }
   if (count == 0) return true;
-  if (count == 1 && flagged < 32) return (m_rowAffineTerms[static_cast<std::size_t>(row)] >> flagged) & 1u;
+  if (count == 1) return IsLinearInEntry(row, flagged);
+  const int equation = RowEquation(row);
+  const int* entries = TermEntries(row);
   std::uint8_t* unknown = m_linearFlags.data();
-  for (int k = 0; k < terms; ++k) {
+  for (int k = 0; k < m_equations->TermCount(equation); ++k)
     unknown[static_cast<std::size_t>(k)] =
         entries[k] >= 0 && columnFlags[static_cast<std::size_t>(EntryColumn(entries[k]))] == flag;
-  }
+  return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
+}
+
+bool CEquationSystem::IsLinearInEntry(int row, int entry) const {
+  const int at = entry - RowStart(row);
+  if (at < 32) return (m_rowAffineEntries[static_cast<std::size_t>(row)] >> at) & 1u;
+  const int equation = RowEquation(row);
+  const int* entries = TermEntries(row);
+  std::uint8_t* unknown = m_linearFlags.data();
+  for (int k = 0; k < m_equations->TermCount(equation); ++k) unknown[static_cast<std::size_t>(k)] = entries[k] == entry;
   return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
 }
 
@@ -332,7 +330,7 @@ std::string CEquationSystem::EquationName(int equation) const {
 std::size_t CEquationSystem::Bytes() const {
   const auto ints = [](const std::vector<int>& v) { return v.capacity() * sizeof(int); };
   return m_equations->Bytes() + ints(m_rowEquation) + ints(m_rowStart) + ints(m_entryColumn) + ints(m_termEntryStart) +
-         ints(m_termEntry) + ints(m_termColumn) + ints(m_columnStarts) + ints(m_columnRows) + m_rowLinear.capacity() + m_rowAffineTerms.capacity() * sizeof(std::uint32_t) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
+         ints(m_termEntry) + ints(m_termColumn) + ints(m_columnStarts) + ints(m_columnRows) + m_rowLinear.capacity() + m_rowAffineEntries.capacity() * sizeof(std::uint32_t) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
          (m_columnLower.capacity() + m_columnUpper.capacity() + m_values.capacity() + m_derivatives.capacity()) *
              sizeof(double);
 }
