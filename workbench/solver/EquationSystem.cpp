@@ -214,8 +214,10 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     std::uint32_t affine = 0;
     const int firstEntry = s.RowStart(r);
     for (int e = firstEntry; e < s.RowStart(r + 1) && e - firstEntry < 32; ++e) {
-      for (int k = 0; k < eqs.TermCount(equation); ++k) s.m_linearFlags[static_cast<std::size_t>(k)] = entriesOfTerms[k] == e;
-      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2) affine |= 1u << (e - firstEntry);
+      for (int k = 0; k < eqs.TermCount(equation); ++k)
+        s.m_linearFlags[static_cast<std::size_t>(k)] = entriesOfTerms[k] == e;
+      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2)
+        affine |= 1u << (e - firstEntry);
     }
     s.m_rowAffineEntries[static_cast<std::size_t>(r)] = affine;
   }

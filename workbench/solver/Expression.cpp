@@ -484,6 +484,6 @@ std::string CCompiledEquations::WithValues(int equation, const double* values, c
 }
 
 std::size_t CCompiledEquations::Bytes() const {
-  return m_nodes.capacity() * sizeof(ExprNode) + (m_nodeFirst.capacity() + m_nodeCount.capacity() + m_terms.capacity() + m_termStart.capacity()) *
-                                                      sizeof(int);
+  return m_nodes.capacity() * sizeof(ExprNode) +
+         (m_nodeFirst.capacity() + m_nodeCount.capacity() + m_terms.capacity() + m_termStart.capacity()) * sizeof(int);
 }

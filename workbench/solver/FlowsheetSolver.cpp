@@ -95,7 +95,8 @@ SolveOutcome SolveFlowsheet(CFlowsheet& flowsheet, int runMode, const CSolverOpt
     if (decomposition.Singular(g)) {
       for (int i = 0; i < decomposition.ColumnCount(g) && i < 3; ++i)
         groupOutcome.problemColumns.push_back(decomposition.Columns(g)[i]);
-      outcome.messages.push_back(group() + " cannot be solved: it has " + Plural(decomposition.ColumnCount(g), "unknown"));
+      outcome.messages.push_back(group() + " cannot be solved: it has " +
+                                 Plural(decomposition.ColumnCount(g), "unknown"));
       break;
     }
     GroupSolveResult result = solver.Solve(decomposition.Rows(g), decomposition.Columns(g), decomposition.RowCount(g));
