@@ -19,17 +19,6 @@ class CNameResolution {
  public:
   explicit CNameResolution(const CFlowsheet& flowsheet) : m_flowsheet(flowsheet) {}
 
-  // Asks for the unit's variables to be brought into the cache, to be there when its equations come.
-  // (The paths of a large flowsheet's variables are far apart in memory; waiting for each in turn
-  // is most of the time it takes to compile its equations.)
-  void Prefetch(int unit) const {
-    if (unit < 0 || unit >= static_cast<int>(m_flowsheet.Units().size())) return;
-    const int first = m_flowsheet.FirstVariable(unit);
-    if (first < 0) return;
-    const int last = std::min(m_flowsheet.LastVariable(unit), first + kPrefetchVariables - 1);
-    for (int i = first; i <= last; ++i) __builtin_prefetch(&m_flowsheet.Variables()[static_cast<std::size_t>(i)]);
-  }
-
   // -1 when the name stands for no variable. offset (may be null) remembers where among its
   // unit's variables the name was found, and is tried first the next time: blocks of one
   // model hold their variables in the same order.
@@ -84,13 +73,23 @@ bool CompileFlowsheetEquations(const CFlowsheet& flowsheet, CCompiledEquations& 
   std::string problem;
   CompileEquationForm("a = b", connection, problem);
   int connectionNodes = -1;
-  const int variableCount = static_cast<int>(flowsheet.Variables().size());
+  const std::vector<InstanceVariable>& variables = flowsheet.Variables();
+  const int variableCount = static_cast<int>(variables.size());
+  const int unitCount = static_cast<int>(flowsheet.Units().size());
   const auto isVariable = [variableCount](int v) { return v >= 0 && v < variableCount; };
   bool ok = true;
   for (std::size_t e = 0; e < equations.size(); ++e) {
     const InstanceEquation& equation = equations[e];
-    if (e + kLookAhead < equations.size() && equations[e + kLookAhead].unit != equations[e + kLookAhead - 1].unit)
-      names.Prefetch(equations[e + kLookAhead].unit);
+    // The variables of a large flowsheet are far apart in memory, and waiting for each in turn is
+    // most of the time this takes: a unit's variables are asked for some equations ahead. (Written
+    // out here: a function doing only this may be taken for one without effect and dropped.)
+    const int ahead = e + kLookAhead < equations.size() ? equations[e + kLookAhead].unit : -1;
+    if (ahead >= 0 && ahead < unitCount && ahead != equations[e + kLookAhead - 1].unit &&
+        flowsheet.FirstVariable(ahead) >= 0) {
+      const int first = flowsheet.FirstVariable(ahead);
+      const int last = std::min(flowsheet.LastVariable(ahead), first + kPrefetchVariables - 1);
+      for (int v = first; v <= last; ++v) __builtin_prefetch(&variables[static_cast<std::size_t>(v)]);
+    }
     if (isVariable(equation.joinedLeft) && isVariable(equation.joinedRight)) {
       const int joined[] = {equation.joinedLeft, equation.joinedRight};
       compiled.AddBound(connection, joined, connectionNodes);
