@@ -11,7 +11,7 @@
 namespace {
 
 // How far ahead memory that will be written or read in no order is asked for.
-constexpr int kAhead = 16;
+constexpr int kPlacesAhead = 16;
 
 // At most this many names in one message about a structural problem.
 constexpr int kNamesInMessage = 12;
@@ -283,10 +283,10 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
     const int first = btf.blocks[b], last = btf.blocks[b + 1];
     for (int k = first; k < last; ++k, ++at) {
       // Rows and columns come in no order: a later one's data is asked for ahead of use (blocks
-      // are taken from the last, and most are of one equation, so k - kAhead comes later).
-      if (k >= kAhead) {
-        __builtin_prefetch(&columnGroup[q[k - kAhead]], 1);
-        system.Prefetch(p[k - kAhead]);
+      // are taken from the last, and most are of one equation, so k - kPlacesAhead comes later).
+      if (k >= kPlacesAhead) {
+        __builtin_prefetch(&columnGroup[q[k - kPlacesAhead]], 1);
+        system.Prefetch(p[k - kPlacesAhead]);
       }
       groupRows[at] = p[k];
       groupColumns[at] = q[k];

@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // How many variables ahead a pass over them asks for one (they are large, and far apart in memory).
-constexpr std::size_t kAhead = 16;
+constexpr std::size_t kVariablesAhead = 16;
 
 // Whether a variable's value (or its time derivative) is known in a run mode rather than solved for.
 bool IsKnown(const InstanceVariable& v, bool derivative, int runMode) {
@@ -74,7 +74,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   std::vector<int> states;
   std::vector<double> lower(variableCount), upper(variableCount);
   for (std::size_t i = 0; i < variableCount; ++i) {
-    if (i + kAhead < variableCount) __builtin_prefetch(&variables[i + kAhead].value);
+    if (i + kVariablesAhead < variableCount) __builtin_prefetch(&variables[i + kVariablesAhead].value);
     const InstanceVariable& v = variables[i];
     s.m_values[i] = v.value;
     const bool zero = runMode == ZN_RUN_STEADY_STATE || v.spec == VariableSpec::Fixed;
