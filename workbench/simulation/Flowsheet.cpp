@@ -53,38 +53,50 @@ CFlowsheet::~CFlowsheet() = default;
 
 void CFlowsheet::Reserve(std::size_t units, std::size_t variables, std::size_t equations) {
   m_units.reserve(m_units.size() + units);
-  m_unitIndex.reserve(m_units.size() + units);
+  m_variableSpan.reserve(m_units.size() + units);
+  m_unitIndex.Reserve(m_units.size() + units);
   m_variables.reserve(m_variables.size() + variables);
-  m_variableIndex.reserve(m_variables.size() + variables);
+  m_variableIndex.Reserve(m_variables.size() + variables);
   m_equations.reserve(m_equations.size() + equations);
 }
 
 int CFlowsheet::AddUnit(FlowsheetUnit unit) {
   const int index = static_cast<int>(m_units.size());
-  m_unitIndex.emplace(LowerAscii(unit.path), index);
+  // The first unit of a path is the one found by it.
+  m_unitIndex.Insert(unit.path, index, UnitPath());
   m_units.push_back(std::move(unit));
+  m_variableSpan.emplace_back();
   return index;
 }
 
 int CFlowsheet::FindUnit(std::string_view path) const {
-  const auto found = m_unitIndex.find(LowerAscii(path));
-  return found == m_unitIndex.end() ? -1 : found->second;
+  return m_unitIndex.Find({}, path, UnitPath());
 }
 
 void CFlowsheet::AddVariable(InstanceVariable variable) {
   // The first declaration of a path wins; a repeat was reported when its text was compiled.
-  if (!m_variableIndex.emplace(LowerAscii(variable.path), m_variables.size()).second) return;
+  const int index = static_cast<int>(m_variables.size());
+  if (!m_variableIndex.Insert(variable.path, index, VariablePath())) return;
+  const std::size_t unit = static_cast<std::size_t>(variable.unit);
+  if (unit < m_variableSpan.size()) {
+    if (m_variableSpan[unit].first < 0) m_variableSpan[unit].first = index;
+    m_variableSpan[unit].last = index;
+  }
   m_variables.push_back(std::move(variable));
 }
 
+int CFlowsheet::FindVariableIndex(std::string_view scope, std::string_view name) const {
+  return m_variableIndex.Find(scope, name, VariablePath());
+}
+
 const InstanceVariable* CFlowsheet::FindVariable(std::string_view path) const {
-  const auto found = m_variableIndex.find(LowerAscii(path));
-  return found == m_variableIndex.end() ? nullptr : &m_variables[found->second];
+  const int found = FindVariableIndex({}, path);
+  return found < 0 ? nullptr : &m_variables[static_cast<std::size_t>(found)];
 }
 
 InstanceVariable* CFlowsheet::FindVariable(std::string_view path) {
-  const auto found = m_variableIndex.find(LowerAscii(path));
-  return found == m_variableIndex.end() ? nullptr : &m_variables[found->second];
+  const int found = FindVariableIndex({}, path);
+  return found < 0 ? nullptr : &m_variables[static_cast<std::size_t>(found)];
 }
 
 void CFlowsheet::CountSpecChange(int unit, VariableSpec before, VariableSpec after) {

@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "host/com/ComPtr.h"
+#include "workbench/simulation/PathIndex.h"
 
 class CStoreType;
 
@@ -46,18 +46,19 @@ struct FlowsheetUnit {
   UnitCounts counts;         // of the unit with everything inside it
 };
 
+// What a run reads of every variable comes first, within the first two cache lines.
 struct InstanceVariable {
   std::string path;  // "T101.Level"
   int unit = 0;      // the unit that holds it
-  std::string typeName;
-  std::string quantity;  // physical quantity, empty when the type names none
-  std::string description;
+  VariableSpec spec = VariableSpec::Free;
+  bool state = false;  // its derivative appears in an equation ($x)
   double value = 0.0;
   double derivative = 0.0;
   std::optional<double> lower;
   std::optional<double> upper;
-  VariableSpec spec = VariableSpec::Free;
-  bool state = false;  // its derivative appears in an equation ($x)
+  std::string typeName;
+  std::string quantity;  // physical quantity, empty when the type names none
+  std::string description;
 };
 
 struct InstanceEquation {
@@ -65,6 +66,8 @@ struct InstanceEquation {
   std::string scope;  // the path the names in text are read from ("T101"; "" for the top flowsheet)
   std::string text;   // "lhs = rhs" as written
   int unit = 0;
+  // A connection "a = b": the variables a and b, found when it was made; -1 for other equations.
+  int joinedLeft = -1, joinedRight = -1;
 };
 
 class CFlowsheet {
@@ -82,8 +85,14 @@ class CFlowsheet {
 
   const std::vector<InstanceVariable>& Variables() const { return m_variables; }
   std::vector<InstanceVariable>& Variables() { return m_variables; }
+  // The first and last index of a unit's variables, -1 for a unit without any. They are stored
+  // together, though a hierarchy's own may have its blocks' between them.
+  int FirstVariable(int unit) const { return m_variableSpan[static_cast<std::size_t>(unit)].first; }
+  int LastVariable(int unit) const { return m_variableSpan[static_cast<std::size_t>(unit)].last; }
   const InstanceVariable* FindVariable(std::string_view path) const;
   InstanceVariable* FindVariable(std::string_view path);
+  // The variable at scope.name (name alone for an empty scope); -1 when none.
+  int FindVariableIndex(std::string_view scope, std::string_view name) const;
   const std::vector<InstanceEquation>& Equations() const { return m_equations; }
   // What the instantiation found wrong, one line each, naming the unit and the reason.
   const std::vector<std::string>& Problems() const { return m_problems; }
@@ -102,10 +111,22 @@ class CFlowsheet {
   void CountSpecChange(int unit, VariableSpec before, VariableSpec after);
 
  private:
+  // An entry's path, as the indexes read it.
+  auto UnitPath() const {
+    return [this](int u) -> const std::string& { return m_units[static_cast<std::size_t>(u)].path; };
+  }
+  auto VariablePath() const {
+    return [this](int v) -> const std::string& { return m_variables[static_cast<std::size_t>(v)].path; };
+  }
+
   std::vector<FlowsheetUnit> m_units;
-  std::unordered_map<std::string, int> m_unitIndex;  // lower-case path -> unit
+  CPathIndex m_unitIndex;
   std::vector<InstanceVariable> m_variables;
-  std::unordered_map<std::string, std::size_t> m_variableIndex;  // lower-case path -> variable
+  CPathIndex m_variableIndex;
+  struct VariableSpan {
+    int first = -1, last = -1;
+  };
+  std::vector<VariableSpan> m_variableSpan;  // by unit
   std::vector<InstanceEquation> m_equations;
   std::vector<std::string> m_problems;
 };

@@ -496,9 +496,16 @@ class CInstantiation {
       for (const MemberVariable& variable : streamModel.variables) {
         if (LowerAscii(variable.path).compare(0, prefix.size(), prefix) != 0) continue;
         const std::string member = variable.path.substr(prefix.size());
-        m_flowsheet.AddEquation(InstanceEquation{JoinPath(streamPath, attribute.name + "." + member), "",
-                                                 JoinPath(streamSide, member) + " = " + JoinPath(blockSide, member),
-                                                 stream});
+        const std::string left = JoinPath(streamSide, member), right = JoinPath(blockSide, member);
+        InstanceEquation equation{JoinPath(streamPath, attribute.name + "." + member), "", left + " = " + right,
+                                  stream};
+        const int leftVariable = m_flowsheet.FindVariableIndex({}, left);
+        const int rightVariable = m_flowsheet.FindVariableIndex({}, right);
+        if (leftVariable >= 0 && rightVariable >= 0) {
+          equation.joinedLeft = leftVariable;
+          equation.joinedRight = rightVariable;
+        }
+        m_flowsheet.AddEquation(std::move(equation));
       }
     }
   }

@@ -3,11 +3,15 @@
 #include <btf.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "host/diagnostics/IZNDecompGroup.h"
 #include "workbench/solver/EquationSystem.h"
 
 namespace {
+
+// How far ahead memory that will be written or read in no order is asked for.
+constexpr int kPlacesAhead = 16;
 
 // At most this many names in one message about a structural problem.
 constexpr int kNamesInMessage = 12;
@@ -122,6 +126,13 @@ class CComponents {
   std::vector<std::uint8_t> m_onStack;
 };
 
+// Room for btf_order's permutations, block boundaries and work on n equations, left
+// uncleared: it writes each before reading it.
+struct BtfArrays {
+  explicit BtfArrays(std::size_t n) : p(new int[n]), q(new int[n]), blocks(new int[n + 1]), work(new int[5 * n]) {}
+  std::unique_ptr<int[]> p, q, blocks, work;
+};
+
 }  // namespace
 
 int CDecomposition::BlockTriangularOrder(int n, std::vector<int>& columnStarts, std::vector<int>& rows) {
@@ -144,7 +155,6 @@ void CDecomposition::AddGroup(bool singular, const int* rows, int rowCount, cons
   }
   m_columnStart.push_back(static_cast<int>(m_columns.size()));
   m_nonZeros.push_back(0);
-  m_tornOf.push_back(-1);
 }
 
 CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<std::string>& messages) {
@@ -166,19 +176,15 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
   std::vector<int> wellRows, wellColumns;
   std::vector<int> overRows, overColumns, underRows, underColumns;
   bool full = false;
-  std::vector<int> p, q, blocks;
+  BtfArrays btf(0);
+  std::size_t blockCount = 0;
   if (rowCount == columnCount && rowCount > 0) {
-    const std::size_t n = static_cast<std::size_t>(rowCount);
-    p.resize(n);
-    q.resize(n);
-    blocks.resize(n + 1);
-    std::vector<int> work(5 * n);
+    btf = BtfArrays(static_cast<std::size_t>(rowCount));
     double done = 0;
     int matched = 0;
-    const int count = btf_order(rowCount, starts, rows, 0.0, &done, p.data(), q.data(), blocks.data(),
-                                &matched, work.data());
+    blockCount = static_cast<std::size_t>(btf_order(rowCount, starts, rows, 0.0, &done, btf.p.get(), btf.q.get(),
+                                                    btf.blocks.get(), &matched, btf.work.get()));
     full = matched == rowCount;
-    blocks.resize(static_cast<std::size_t>(count) + 1);
   }
   if (!full && (rowCount > 0 || columnCount > 0)) {
     // Dulmage-Mendelsohn: from a maximum matching, what unmatched equations
@@ -241,50 +247,63 @@ CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<s
             subRows.push_back(localRow[static_cast<std::size_t>(rows[static_cast<std::size_t>(k)])]);
         subStarts[i + 1] = static_cast<int>(subRows.size());
       }
-      p.assign(n, 0);
-      q.assign(n, 0);
-      blocks.assign(n + 1, 0);
-      std::vector<int> work(5 * n);
+      btf = BtfArrays(n);
       double done = 0;
       int matched = 0;
-      const int count = btf_order(static_cast<int>(n), subStarts.data(), subRows.data(), 0.0, &done, p.data(), q.data(),
-                                  blocks.data(), &matched, work.data());
-      blocks.resize(static_cast<std::size_t>(count) + 1);
+      blockCount = static_cast<std::size_t>(btf_order(static_cast<int>(n), subStarts.data(), subRows.data(), 0.0, &done,
+                                                      btf.p.get(), btf.q.get(), btf.blocks.get(), &matched,
+                                                      btf.work.get()));
       for (std::size_t k = 0; k < n; ++k) {
-        p[k] = wellRows[static_cast<std::size_t>(p[k])];
-        q[k] = wellColumns[static_cast<std::size_t>(BTF_UNFLIP(q[k]))];
+        btf.p[k] = wellRows[static_cast<std::size_t>(btf.p[k])];
+        btf.q[k] = wellColumns[static_cast<std::size_t>(BTF_UNFLIP(btf.q[k]))];
       }
     } else {
-      blocks.assign(1, 0);
+      blockCount = 0;
     }
   }
   // BTF gives upper block triangular form: the last block needs no other, so groups run from the last.
-  // (In one pass over arrays sized up front: most groups are of one equation, and there can be a million.)
-  const std::size_t blockCount = blocks.empty() ? 0 : blocks.size() - 1;
+  // In one pass over arrays sized up front, groups of one equation (most of them: there can be a
+  // million) classified on the way.
   const std::size_t groupsBefore = d.m_type.size(), entriesBefore = d.m_rows.size();
-  const std::size_t wellCount = blockCount ? static_cast<std::size_t>(blocks.back()) : 0;
+  const std::size_t wellCount = blockCount ? static_cast<std::size_t>(btf.blocks[blockCount]) : 0;
   d.m_type.resize(groupsBefore + blockCount, ZN_GROUP_NONLINEAR);
   d.m_singular.resize(groupsBefore + blockCount, 0);
   d.m_nonZeros.resize(groupsBefore + blockCount, 0);
-  d.m_tornOf.resize(groupsBefore + blockCount, -1);
   d.m_rowStart.resize(groupsBefore + blockCount + 1);
   d.m_columnStart.resize(groupsBefore + blockCount + 1);
   d.m_rows.resize(entriesBefore + wellCount);
   d.m_columns.resize(entriesBefore + wellCount);
+  const int* p = btf.p.get();
+  const int* q = btf.q.get();
+  int* groupRows = d.m_rows.data();
+  int* groupColumns = d.m_columns.data();
+  int* columnGroup = d.m_columnGroup.data();
   std::size_t at = entriesBefore, group = groupsBefore;
-  for (int b = static_cast<int>(blockCount) - 1; b >= 0; --b, ++group) {
-    for (int k = blocks[static_cast<std::size_t>(b)]; k < blocks[static_cast<std::size_t>(b) + 1]; ++k, ++at) {
-      d.m_rows[at] = p[static_cast<std::size_t>(k)];
-      d.m_columns[at] = q[static_cast<std::size_t>(k)];
-      d.m_columnGroup[static_cast<std::size_t>(q[static_cast<std::size_t>(k)])] = static_cast<int>(group);
+  for (std::size_t b = blockCount; b-- > 0; ++group) {
+    const int first = btf.blocks[b], last = btf.blocks[b + 1];
+    for (int k = first; k < last; ++k, ++at) {
+      // Rows and columns come in no order: a later one's data is asked for ahead of use (blocks
+      // are taken from the last, and most are of one equation, so k - kPlacesAhead comes later).
+      if (k >= kPlacesAhead) {
+        __builtin_prefetch(&columnGroup[q[k - kPlacesAhead]], 1);
+        system.Prefetch(p[k - kPlacesAhead]);
+      }
+      groupRows[at] = p[k];
+      groupColumns[at] = q[k];
+      columnGroup[q[k]] = static_cast<int>(group);
     }
     d.m_rowStart[group + 1] = d.m_columnStart[group + 1] = static_cast<int>(at);
+    if (last - first == 1) {
+      d.m_nonZeros[group] = 1;  // its unknown among its entries once
+      d.m_type[group] = system.IsLinearInColumn(p[first], q[first]) ? ZN_GROUP_EXPLICIT : ZN_GROUP_SINGLE_NONLINEAR;
+    }
   }
   if (!underColumns.empty())
     d.AddGroup(true, underRows.data(), static_cast<int>(underRows.size()), underColumns.data(),
                static_cast<int>(underColumns.size()));
   std::vector<std::uint8_t> marks(static_cast<std::size_t>(columnCount), 0);
-  for (int g = 0; g < d.GroupCount(); ++g) d.Classify(system, g, marks);
+  for (int g = 0; g < d.GroupCount(); ++g)
+    if (d.RowCount(g) > 1 || d.Singular(g)) d.Classify(system, g, marks);
   return d;
 }
 
@@ -292,13 +311,6 @@ void CDecomposition::Classify(const CEquationSystem& system, int group, std::vec
   const int* rows = Rows(group);
   const int* columns = Columns(group);
   const int size = RowCount(group);
-  if (size == 1 && !Singular(group)) {
-    // The common case, without marking: one equation, and its unknown among its entries once.
-    m_nonZeros[static_cast<std::size_t>(group)] = 1;
-    m_type[static_cast<std::size_t>(group)] =
-        system.IsLinearInColumn(rows[0], columns[0]) ? ZN_GROUP_EXPLICIT : ZN_GROUP_SINGLE_NONLINEAR;
-    return;
-  }
   for (int i = 0; i < ColumnCount(group); ++i) marks[static_cast<std::size_t>(columns[i])] = 1;
   int nonZeros = 0;
   bool linear = true;
@@ -391,13 +403,13 @@ void CDecomposition::Tear(const CEquationSystem& system, int group, std::vector<
     marks[static_cast<std::size_t>(column)] = 0;
   }
   for (int i = 0; i < size; ++i) marks[static_cast<std::size_t>(columns[i])] = 1;
-  m_tornOf[static_cast<std::size_t>(group)] = static_cast<int>(m_torn.size());
-  m_torn.push_back(std::move(torn));
+  m_torn.push_back(std::move(torn));  // in group order
 }
 
 const CDecomposition::Torn* CDecomposition::FindTorn(int group) const {
-  const int index = m_tornOf[static_cast<std::size_t>(group)];
-  return index < 0 ? nullptr : &m_torn[static_cast<std::size_t>(index)];
+  const auto found = std::lower_bound(m_torn.begin(), m_torn.end(), group,
+                                      [](const Torn& torn, int g) { return torn.group < g; });
+  return found != m_torn.end() && found->group == group ? &*found : nullptr;
 }
 
 int CDecomposition::LargestGroup() const {

@@ -67,11 +67,11 @@ class CDecomposition {
 
  private:
   void AddGroup(bool singular, const int* rows, int rowCount, const int* columns, int columnCount);
+  // Classifies a group of several equations, or one of the over- or under-specified part.
   void Classify(const CEquationSystem& system, int group, std::vector<std::uint8_t>& marks);
   void Tear(const CEquationSystem& system, int group, std::vector<std::uint8_t>& marks);
 
   std::vector<std::uint8_t> m_type, m_singular;
   std::vector<int> m_rowStart{0}, m_rows, m_columnStart{0}, m_columns, m_nonZeros, m_columnGroup;
-  std::vector<Torn> m_torn;
-  std::vector<int> m_tornOf;  // by group: index into m_torn, -1 for none
+  std::vector<Torn> m_torn;  // in group order
 };

@@ -6,59 +6,25 @@
 #include <numeric>
 
 #include "host/diagnostics/IZNDecomposition.h"
-#include "workbench/language/TextCase.h"
 #include "workbench/simulation/Flowsheet.h"
+#include "workbench/solver/EquationCompiler.h"
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// How many variables ahead a pass over them asks for one (they are large, and far apart in memory).
+constexpr std::size_t kVariablesAhead = 16;
 
-// Whether path is scope.name (name alone for an empty scope), letters in any case.
-bool PathIs(std::string_view path, std::string_view scope, std::string_view name) {
-  if (scope.empty()) return EqualsNoCase(path, name);
-  return path.size() == scope.size() + 1 + name.size() && path[scope.size()] == '.' &&
-         EqualsNoCase(path.substr(0, scope.size()), scope) && EqualsNoCase(path.substr(scope.size() + 1), name);
+// Whether a variable's value (or its time derivative) is known in a run mode rather than solved for.
+bool IsKnown(const InstanceVariable& v, bool derivative, int runMode) {
+  if (v.spec == VariableSpec::Fixed) return true;
+  switch (runMode) {
+    case ZN_RUN_INITIALIZATION:
+      return derivative ? v.spec == VariableSpec::RateInitial : v.spec == VariableSpec::Initial;
+    case ZN_RUN_DYNAMIC: return false;
+    default: return derivative;  // steady state: derivatives are 0
+  }
 }
-
-// The variable a name in an equation stands for: looked for first among the
-// variables of the equation's own unit (they are stored together), then by
-// path in the equation's scope and in each scope around it (a global
-// structure seen from a block).
-class CNameResolution {
- public:
-  explicit CNameResolution(const CFlowsheet& flowsheet) : m_flowsheet(flowsheet) {
-    const std::vector<InstanceVariable>& variables = flowsheet.Variables();
-    m_first.assign(flowsheet.Units().size(), -1);
-    m_last.assign(flowsheet.Units().size(), -1);
-    for (std::size_t i = 0; i < variables.size(); ++i) {
-      const std::size_t unit = static_cast<std::size_t>(variables[i].unit);
-      if (unit >= m_first.size()) continue;
-      if (m_first[unit] < 0) m_first[unit] = static_cast<int>(i);
-      m_last[unit] = static_cast<int>(i);
-    }
-  }
-
-  int Resolve(const InstanceEquation& equation, std::string_view name) const {
-    const std::vector<InstanceVariable>& variables = m_flowsheet.Variables();
-    const std::size_t unit = static_cast<std::size_t>(equation.unit);
-    if (unit < m_first.size() && m_first[unit] >= 0)
-      for (int i = m_first[unit]; i <= m_last[unit]; ++i)
-        if (PathIs(variables[static_cast<std::size_t>(i)].path, equation.scope, name)) return i;
-    const InstanceVariable* first = variables.empty() ? nullptr : &variables.front();
-    std::string_view scope = equation.scope;
-    while (true) {
-      if (const InstanceVariable* found = m_flowsheet.FindVariable(JoinPath(scope, name)))
-        return static_cast<int>(found - first);
-      if (scope.empty()) return -1;
-      const std::size_t dot = scope.rfind('.');
-      scope = dot == std::string_view::npos ? std::string_view() : scope.substr(0, dot);
-    }
-  }
-
- private:
-  const CFlowsheet& m_flowsheet;
-  std::vector<int> m_first, m_last;  // by unit: its variables' first and last index
-};
 
 class CUnionFind {
  public:
@@ -87,18 +53,6 @@ class CUnionFind {
 
 }  // namespace
 
-bool CEquationSystem::Known(int key) const {
-  const InstanceVariable& v = m_flowsheet->Variables()[static_cast<std::size_t>(TermVariable(key))];
-  if (v.spec == VariableSpec::Fixed) return true;
-  const bool derivative = TermIsDerivative(key);
-  switch (m_runMode) {
-    case ZN_RUN_INITIALIZATION:
-      return derivative ? v.spec == VariableSpec::RateInitial : v.spec == VariableSpec::Initial;
-    case ZN_RUN_DYNAMIC: return false;
-    default: return derivative;  // steady state: derivatives are 0
-  }
-}
-
 std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowsheet, int runMode, bool compression,
                                                        std::vector<std::string>& messages) {
   std::unique_ptr<CEquationSystem> system(new CEquationSystem);
@@ -108,28 +62,30 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_equations = std::make_shared<CCompiledEquations>();
   const std::vector<InstanceEquation>& equations = flowsheet.Equations();
   const std::vector<InstanceVariable>& variables = flowsheet.Variables();
-  s.m_equations->Reserve(equations.size(), equations.size() * 8);
-  bool compiled = true;
-  const CNameResolution names(flowsheet);
-  for (const InstanceEquation& equation : equations) {
-    std::string problem;
-    const NameResolver resolve = [&](std::string_view name) { return names.Resolve(equation, name); };
-    if (!s.m_equations->Add(equation.text, resolve, problem)) {
-      messages.push_back("Equation '" + equation.name + "': " + problem);
-      compiled = false;
-    }
-  }
-  if (!compiled) return nullptr;
+  if (!CompileFlowsheetEquations(flowsheet, *s.m_equations, messages)) return nullptr;
 
-  // Values as the flowsheet has them; derivatives of Fixed variables, and all of them at steady state, are 0.
+  // What is needed of the variables, in one pass over them: values as the flowsheet has them
+  // (derivatives of Fixed variables, and all of them at steady state, are 0), which terms are
+  // known, which variables are states, and their bounds.
   const std::size_t variableCount = variables.size();
   s.m_values.resize(variableCount);
   s.m_derivatives.resize(variableCount);
+  std::vector<std::uint8_t> known(variableCount * 2);  // by term key
+  std::vector<int> states;
+  std::vector<double> lower(variableCount), upper(variableCount);
   for (std::size_t i = 0; i < variableCount; ++i) {
-    s.m_values[i] = variables[i].value;
-    const bool zero = runMode == ZN_RUN_STEADY_STATE || variables[i].spec == VariableSpec::Fixed;
-    s.m_derivatives[i] = zero ? 0.0 : variables[i].derivative;
+    if (i + kVariablesAhead < variableCount) __builtin_prefetch(&variables[i + kVariablesAhead].value);
+    const InstanceVariable& v = variables[i];
+    s.m_values[i] = v.value;
+    const bool zero = runMode == ZN_RUN_STEADY_STATE || v.spec == VariableSpec::Fixed;
+    s.m_derivatives[i] = zero ? 0.0 : v.derivative;
+    known[2 * i] = IsKnown(v, false, runMode);
+    known[2 * i + 1] = IsKnown(v, true, runMode);
+    if (v.state) states.push_back(static_cast<int>(i));
+    lower[i] = v.lower ? *v.lower : -kInfinity;
+    upper[i] = v.upper ? *v.upper : kInfinity;
   }
+  const auto isKnown = [&known](int key) { return known[static_cast<std::size_t>(key)] != 0; };
 
   // Equivalences: plain equalities between two unknown values join their variables.
   const CCompiledEquations& eqs = *s.m_equations;
@@ -140,7 +96,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
       int left = 0, right = 0;
       if (!eqs.IsPlainEquality(e, left, right)) continue;
       const int a = eqs.Terms(e)[left], b = eqs.Terms(e)[right];
-      if (s.Known(a) || s.Known(b)) continue;
+      if (isKnown(a) || isKnown(b)) continue;
       if (joined.Join(TermVariable(a), TermVariable(b))) {
         rowKept[static_cast<std::size_t>(e)] = 0;
         s.m_compressed.push_back(e);
@@ -158,7 +114,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   int columns = 0;
   for (std::size_t i = 0; i < variableCount; ++i) {
     const int key = TermKey(static_cast<int>(i), false);
-    if (s.Known(key)) continue;
+    if (isKnown(key)) continue;
     int column = -1;
     if (compression) {
       int& lead = leadColumn[static_cast<std::size_t>(joined.Find(static_cast<int>(i)))];
@@ -171,15 +127,14 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     memberColumn.push_back(column);
     memberKey.push_back(key);
   }
-  for (std::size_t i = 0; i < variableCount; ++i) {
-    if (!variables[i].state) continue;
-    const int key = TermKey(static_cast<int>(i), true);
+  for (int i : states) {
+    const int key = TermKey(i, true);
     if (runMode == ZN_RUN_DYNAMIC) {
       // y' goes with its y.
       s.m_termColumn[static_cast<std::size_t>(key)] = s.m_termColumn[static_cast<std::size_t>(key - 1)];
       continue;
     }
-    if (s.Known(key)) continue;
+    if (isKnown(key)) continue;
     s.m_termColumn[static_cast<std::size_t>(key)] = columns;
     memberColumn.push_back(columns++);
     memberKey.push_back(key);
@@ -200,9 +155,9 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     for (int m = 0; m < s.MemberCount(c); ++m) {
       const int key = s.Members(c)[m];
       if (TermIsDerivative(key)) continue;
-      const InstanceVariable& v = variables[static_cast<std::size_t>(TermVariable(key))];
-      if (v.lower) s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], *v.lower);
-      if (v.upper) s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], *v.upper);
+      const std::size_t v = static_cast<std::size_t>(TermVariable(key));
+      s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], lower[v]);
+      s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], upper[v]);
     }
     if (s.MemberCount(c) > 1) {
       s.m_columnEquivalence[static_cast<std::size_t>(c)] = ++s.m_equivalenceCount;
@@ -249,7 +204,7 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_columnRows.resize(entries);
   std::vector<int> next(s.m_columnStarts.begin(), s.m_columnStarts.end() - 1);
   s.m_rowLinear.resize(s.m_rowEquation.size());
-  s.m_rowAffineTerms.assign(s.m_rowEquation.size(), 0);
+  s.m_rowAffineEntries.assign(s.m_rowEquation.size(), 0);
   for (int r = 0; r < s.RowCount(); ++r) {
     for (int e = s.RowStart(r); e < s.RowStart(r + 1); ++e)
       s.m_columnRows[static_cast<std::size_t>(next[static_cast<std::size_t>(s.m_entryColumn[static_cast<std::size_t>(e)])]++)] = r;
@@ -260,12 +215,14 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     if (s.m_rowLinear[static_cast<std::size_t>(r)]) continue;
     // A non-linear row is asked later about one unknown at a time (a group of one): answered here, in row order.
     std::uint32_t affine = 0;
-    for (int k = 0; k < eqs.TermCount(equation) && k < 32; ++k) {
-      if (entriesOfTerms[k] < 0) continue;
-      for (int j = 0; j < eqs.TermCount(equation); ++j) s.m_linearFlags[static_cast<std::size_t>(j)] = j == k;
-      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2) affine |= 1u << k;
+    const int firstEntry = s.RowStart(r);
+    for (int e = firstEntry; e < s.RowStart(r + 1) && e - firstEntry < 32; ++e) {
+      for (int k = 0; k < eqs.TermCount(equation); ++k)
+        s.m_linearFlags[static_cast<std::size_t>(k)] = entriesOfTerms[k] == e;
+      if (eqs.Linearity(equation, s.m_linearFlags.data(), s.m_linearScratch.data()) < 2)
+        affine |= 1u << (e - firstEntry);
     }
-    s.m_rowAffineTerms[static_cast<std::size_t>(r)] = affine;
+    s.m_rowAffineEntries[static_cast<std::size_t>(r)] = affine;
   }
   return system;
 }
@@ -313,41 +270,39 @@ void CEquationSystem::SetDynamicPoint(const double* y, const double* yp) {
 
 bool CEquationSystem::IsLinearInColumn(int row, int column) const {
   if (RowIsLinear(row)) return true;
-  const int equation = RowEquation(row);
-  const int terms = m_equations->TermCount(equation);
-  const int* entries = TermEntries(row);
-  int flagged = -1, count = 0;
-  for (int k = 0; k < terms; ++k)
-    if (entries[k] >= 0 && EntryColumn(entries[k]) == column) {
-      flagged = k;
-      ++count;
-    }
-  if (count == 0) return true;
-  if (count == 1 && flagged < 32) return (m_rowAffineTerms[static_cast<std::size_t>(row)] >> flagged) & 1u;
-  std::uint8_t* unknown = m_linearFlags.data();
-  for (int k = 0; k < terms; ++k) unknown[static_cast<std::size_t>(k)] = entries[k] >= 0 && EntryColumn(entries[k]) == column;
-  return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
+  const int first = RowStart(row);
+  for (int e = first; e < RowStart(row + 1); ++e)
+    if (EntryColumn(e) == column) return IsLinearInEntry(row, e);
+  return true;
 }
 
 bool CEquationSystem::IsLinearIn(int row, const std::vector<std::uint8_t>& columnFlags, std::uint8_t flag) const {
   if (RowIsLinear(row)) return true;
-  const int equation = RowEquation(row);
-  const int terms = m_equations->TermCount(equation);
-  // One term on the flagged columns: the answer was kept when the system was made.
+  // One flagged column: the answer was kept when the system was made.
   int flagged = -1, count = 0;
-  const int* entries = TermEntries(row);
-  for (int k = 0; k < terms; ++k)
-    if (entries[k] >= 0 && columnFlags[static_cast<std::size_t>(EntryColumn(entries[k]))] == flag) {
-      flagged = k;
+  for (int e = RowStart(row); e < RowStart(row + 1); ++e)
+    if (columnFlags[static_cast<std::size_t>(EntryColumn(e))] == flag) {
+      flagged = e;
       ++count;
     }
   if (count == 0) return true;
-  if (count == 1 && flagged < 32) return (m_rowAffineTerms[static_cast<std::size_t>(row)] >> flagged) & 1u;
+  if (count == 1) return IsLinearInEntry(row, flagged);
+  const int equation = RowEquation(row);
+  const int* entries = TermEntries(row);
   std::uint8_t* unknown = m_linearFlags.data();
-  for (int k = 0; k < terms; ++k) {
+  for (int k = 0; k < m_equations->TermCount(equation); ++k)
     unknown[static_cast<std::size_t>(k)] =
         entries[k] >= 0 && columnFlags[static_cast<std::size_t>(EntryColumn(entries[k]))] == flag;
-  }
+  return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
+}
+
+bool CEquationSystem::IsLinearInEntry(int row, int entry) const {
+  const int at = entry - RowStart(row);
+  if (at < 32) return (m_rowAffineEntries[static_cast<std::size_t>(row)] >> at) & 1u;
+  const int equation = RowEquation(row);
+  const int* entries = TermEntries(row);
+  std::uint8_t* unknown = m_linearFlags.data();
+  for (int k = 0; k < m_equations->TermCount(equation); ++k) unknown[static_cast<std::size_t>(k)] = entries[k] == entry;
   return m_equations->Linearity(equation, unknown, m_linearScratch.data()) < 2;
 }
 
@@ -380,7 +335,7 @@ std::string CEquationSystem::EquationName(int equation) const {
 std::size_t CEquationSystem::Bytes() const {
   const auto ints = [](const std::vector<int>& v) { return v.capacity() * sizeof(int); };
   return m_equations->Bytes() + ints(m_rowEquation) + ints(m_rowStart) + ints(m_entryColumn) + ints(m_termEntryStart) +
-         ints(m_termEntry) + ints(m_termColumn) + ints(m_columnStarts) + ints(m_columnRows) + m_rowLinear.capacity() + m_rowAffineTerms.capacity() * sizeof(std::uint32_t) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
+         ints(m_termEntry) + ints(m_termColumn) + ints(m_columnStarts) + ints(m_columnRows) + m_rowLinear.capacity() + m_rowAffineEntries.capacity() * sizeof(std::uint32_t) + ints(m_memberStart) + ints(m_members) + ints(m_columnEquivalence) +
          (m_columnLower.capacity() + m_columnUpper.capacity() + m_values.capacity() + m_derivatives.capacity()) *
              sizeof(double);
 }

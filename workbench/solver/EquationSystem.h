@@ -79,6 +79,13 @@ class CEquationSystem {
   bool EvaluateTerms(int row, double& residual, double* termGradient) const;
   // Dynamic mode: the columns' values y and their time derivatives y' (a column that is no state ignores its y').
   void SetDynamicPoint(const double* y, const double* yp);
+  // Asks for what the questions below read of a row to be brought into the cache.
+  void Prefetch(int row) const {
+    const std::size_t r = static_cast<std::size_t>(row);
+    __builtin_prefetch(&m_rowLinear[r]);
+    __builtin_prefetch(&m_rowStart[r]);
+    __builtin_prefetch(&m_rowAffineEntries[r]);
+  }
   // Whether the row's equation is at most affine in one column alone.
   bool IsLinearInColumn(int row, int column) const;
   // Whether the row's equation is at most affine in the columns flagged in columnFlags.
@@ -94,7 +101,8 @@ class CEquationSystem {
 
  private:
   CEquationSystem() = default;
-  bool Known(int key) const;
+  // Whether a non-linear row is at most affine in the column of one of its entries alone.
+  bool IsLinearInEntry(int row, int entry) const;
 
   const CFlowsheet* m_flowsheet = nullptr;
   int m_runMode = 0;
@@ -104,7 +112,7 @@ class CEquationSystem {
   std::vector<int> m_entryColumn;
   std::vector<int> m_columnStarts, m_columnRows;
   std::vector<std::uint8_t> m_rowLinear;
-  std::vector<std::uint32_t> m_rowAffineTerms;  // bit k: affine in term k alone (the first 32 terms)
+  std::vector<std::uint32_t> m_rowAffineEntries;  // bit k: affine in the column of entry k alone (the first 32)
   std::vector<int> m_termEntryStart{0};
   std::vector<int> m_termEntry;
   std::vector<int> m_termColumn;  // by term key; -1 for known

@@ -41,9 +41,15 @@ const char* FunctionText(ExprFunction function) {
 // Recursive descent over the language's tokens, appending nodes in post-order.
 class CEquationParser {
  public:
+  // Appends the equation's nodes and terms to nodes and terms (indices counted from where they start).
   CEquationParser(std::vector<Token> tokens, const NameResolver& resolve, std::vector<ExprNode>& nodes,
                   std::vector<int>& terms)
-      : m_tokens(std::move(tokens)), m_resolve(resolve), m_nodes(nodes), m_terms(terms) {}
+      : m_tokens(std::move(tokens)),
+        m_resolve(resolve),
+        m_nodes(nodes),
+        m_terms(terms),
+        m_firstNode(nodes.size()),
+        m_firstTerm(terms.size()) {}
 
   bool Equation(std::string& problem) {
     int lhs = Sum();
@@ -66,7 +72,7 @@ class CEquationParser {
   }
   int Push(ExprNode node) {
     m_nodes.push_back(node);
-    return static_cast<int>(m_nodes.size()) - 1;
+    return static_cast<int>(m_nodes.size() - m_firstNode) - 1;
   }
   int Binary(ExprOp op, int left, int right, ExprFunction function = ExprFunction::None) {
     ExprNode node;
@@ -158,10 +164,11 @@ class CEquationParser {
       return -1;
     }
     const int key = TermKey(variable, derivative);
-    auto found = std::find(m_terms.begin(), m_terms.end(), key);
+    const auto first = m_terms.begin() + static_cast<std::ptrdiff_t>(m_firstTerm);
+    auto found = std::find(first, m_terms.end(), key);
     ExprNode node;
     node.op = ExprOp::Term;
-    node.term = static_cast<std::int32_t>(found - m_terms.begin());
+    node.term = static_cast<std::int32_t>(found - first);
     if (found == m_terms.end()) m_terms.push_back(key);
     return Push(node);
   }
@@ -202,6 +209,7 @@ class CEquationParser {
   const NameResolver& m_resolve;
   std::vector<ExprNode>& m_nodes;
   std::vector<int>& m_terms;
+  const std::size_t m_firstNode, m_firstTerm;
   std::string m_problem;
   int m_depth = 0;
 };
@@ -263,26 +271,71 @@ std::string NumberText(double value) {
   return text;
 }
 
-void CCompiledEquations::Reserve(std::size_t equations, std::size_t nodes) {
-  m_nodeStart.reserve(equations + 1);
+void CCompiledEquations::Reserve(std::size_t equations) {
+  m_nodeFirst.reserve(equations);
+  m_nodeCount.reserve(equations);
   m_termStart.reserve(equations + 1);
-  m_nodes.reserve(nodes);
-  m_terms.reserve(nodes / 2);
 }
 
 bool CCompiledEquations::Add(std::string_view text, const NameResolver& resolve, std::string& problem) {
   CBoundedReport discard = CBoundedReport::Discarding();
-  std::vector<ExprNode> nodes;
-  std::vector<int> terms;
-  CEquationParser parser(Tokenize(text, discard), resolve, nodes, terms);
-  if (!parser.Equation(problem)) return false;
-  m_nodes.insert(m_nodes.end(), nodes.begin(), nodes.end());
-  m_terms.insert(m_terms.end(), terms.begin(), terms.end());
-  m_nodeStart.push_back(static_cast<int>(m_nodes.size()));
+  const std::size_t nodesBefore = m_nodes.size(), termsBefore = m_terms.size();
+  CEquationParser parser(Tokenize(text, discard), resolve, m_nodes, m_terms);
+  if (!parser.Equation(problem)) {
+    m_nodes.resize(nodesBefore);
+    m_terms.resize(termsBefore);
+    return false;
+  }
+  m_nodeFirst.push_back(static_cast<int>(nodesBefore));
+  m_nodeCount.push_back(static_cast<int>(m_nodes.size() - nodesBefore));
   m_termStart.push_back(static_cast<int>(m_terms.size()));
-  m_maxNodes = std::max(m_maxNodes, static_cast<int>(nodes.size()));
-  m_maxTerms = std::max(m_maxTerms, static_cast<int>(terms.size()));
+  m_maxNodes = std::max(m_maxNodes, static_cast<int>(m_nodes.size() - nodesBefore));
+  m_maxTerms = std::max(m_maxTerms, static_cast<int>(m_terms.size() - termsBefore));
   return true;
+}
+
+bool CompileEquationForm(std::string_view text, EquationForm& form, std::string& problem) {
+  form = EquationForm{};
+  // Each distinct name stands for a variable of its own; a term is a name and whether it is a derivative.
+  const NameResolver placeholder = [&form](std::string_view name) {
+    const auto found = std::find(form.names.begin(), form.names.end(), name);
+    if (found != form.names.end()) return static_cast<int>(found - form.names.begin());
+    form.names.emplace_back(name);
+    return static_cast<int>(form.names.size()) - 1;
+  };
+  CBoundedReport discard = CBoundedReport::Discarding();
+  CEquationParser parser(Tokenize(text, discard), placeholder, form.nodes, form.uses);
+  return parser.Equation(problem);
+}
+
+void CCompiledEquations::AddBound(const EquationForm& form, const int* variables, int& shared) {
+  // Two names may stand for one variable: the equation's terms are the distinct keys, in order of first use.
+  const std::size_t termsBefore = m_terms.size();
+  m_useTerm.resize(form.uses.size());
+  bool own = true;  // every use a term of its own: the form's nodes as they are
+  for (std::size_t u = 0; u < form.uses.size(); ++u) {
+    const int use = form.uses[u];
+    const int key = TermKey(variables[TermVariable(use)], TermIsDerivative(use));
+    const auto first = m_terms.begin() + static_cast<std::ptrdiff_t>(termsBefore);
+    const auto found = std::find(first, m_terms.end(), key);
+    m_useTerm[u] = static_cast<int>(found - first);
+    own = own && m_useTerm[u] == static_cast<int>(u);
+    if (found == m_terms.end()) m_terms.push_back(key);
+  }
+  int nodes = own ? shared : -1;
+  if (nodes < 0) {
+    nodes = static_cast<int>(m_nodes.size());
+    for (ExprNode node : form.nodes) {
+      if (node.op == ExprOp::Term) node.term = m_useTerm[static_cast<std::size_t>(node.term)];
+      m_nodes.push_back(node);
+    }
+    if (own) shared = nodes;
+  }
+  m_nodeFirst.push_back(nodes);
+  m_nodeCount.push_back(static_cast<int>(form.nodes.size()));
+  m_termStart.push_back(static_cast<int>(m_terms.size()));
+  m_maxNodes = std::max(m_maxNodes, static_cast<int>(form.nodes.size()));
+  m_maxTerms = std::max(m_maxTerms, static_cast<int>(m_terms.size() - termsBefore));
 }
 
 int CCompiledEquations::NumberCount(int equation) const {
@@ -431,6 +484,6 @@ std::string CCompiledEquations::WithValues(int equation, const double* values, c
 }
 
 std::size_t CCompiledEquations::Bytes() const {
-  return m_nodes.capacity() * sizeof(ExprNode) + (m_nodeStart.capacity() + m_terms.capacity() + m_termStart.capacity()) *
-                                                      sizeof(int);
+  return m_nodes.capacity() * sizeof(ExprNode) +
+         (m_nodeFirst.capacity() + m_nodeCount.capacity() + m_terms.capacity() + m_termStart.capacity()) * sizeof(int);
 }

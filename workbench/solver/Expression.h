@@ -1,5 +1,6 @@
 // Equations compiled from their text into compact expression trees: one flat
-// pool of nodes for all equations, children before their parent, so that an
+// pool of nodes, children before their parent (equations of one model's text
+// share theirs, their terms being their own), so that an
 // equation is evaluated in one forward pass and differentiated exactly in one
 // backward pass (reverse-mode automatic differentiation). Variables are read
 // through terms: a flowsheet variable's value or its time derivative ($x).
@@ -35,17 +36,31 @@ inline bool TermIsDerivative(int key) { return (key & 1) != 0; }
 // The variable a dotted name stands for in an equation's scope; -1 when none.
 using NameResolver = std::function<int(std::string_view name)>;
 
+// An equation's text compiled once with its names left open. Bound to the
+// variables of a unit whose model writes the text, it is that unit's
+// equation, without the text being read again.
+struct EquationForm {
+  std::vector<ExprNode> nodes;     // as an equation's nodes; a Term node's term indexes uses
+  std::vector<int> uses;           // TermKey(name index, derivative), each once, in order of first appearance
+  std::vector<std::string> names;  // the names as written (dotted), each once
+};
+
+// False with problem set when the text is no equation whatever its names stand for.
+bool CompileEquationForm(std::string_view text, EquationForm& form, std::string& problem);
+
 class CCompiledEquations {
  public:
-  int Count() const { return static_cast<int>(m_nodeStart.size()) - 1; }
+  int Count() const { return static_cast<int>(m_nodeFirst.size()); }
   // Compiles "lhs = rhs" as the residual lhs - rhs; false with problem set (the equation is not added).
   bool Add(std::string_view text, const NameResolver& resolve, std::string& problem);
-  void Reserve(std::size_t equations, std::size_t nodes);
+  void Reserve(std::size_t equations);
+  // Adds a form with form.names[i] standing for variables[i]: the equation Add makes of its text.
+  // Equations of one form whose names all stand for different variables have the same nodes,
+  // kept once: shared is where they are (-1 before the first such equation is added).
+  void AddBound(const EquationForm& form, const int* variables, int& shared);
 
-  const ExprNode* Nodes(int equation) const { return m_nodes.data() + m_nodeStart[static_cast<std::size_t>(equation)]; }
-  int NodeCount(int equation) const {
-    return m_nodeStart[static_cast<std::size_t>(equation) + 1] - m_nodeStart[static_cast<std::size_t>(equation)];
-  }
+  const ExprNode* Nodes(int equation) const { return m_nodes.data() + m_nodeFirst[static_cast<std::size_t>(equation)]; }
+  int NodeCount(int equation) const { return m_nodeCount[static_cast<std::size_t>(equation)]; }
   // Distinct term keys of an equation, in the order they first appear.
   const int* Terms(int equation) const { return m_terms.data() + m_termStart[static_cast<std::size_t>(equation)]; }
   int TermCount(int equation) const {
@@ -75,11 +90,12 @@ class CCompiledEquations {
 
  private:
   std::vector<ExprNode> m_nodes;
-  std::vector<int> m_nodeStart{0};
+  std::vector<int> m_nodeFirst, m_nodeCount;  // by equation; equations may share nodes
   std::vector<int> m_terms;
   std::vector<int> m_termStart{0};
   int m_maxNodes = 0;
   int m_maxTerms = 0;
+  std::vector<int> m_useTerm;  // AddBound's: a form's use -> the equation's term
 };
 
 // A number as the residual texts show it ("1.5", "-2.3e-07").

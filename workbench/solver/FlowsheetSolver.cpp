@@ -87,19 +87,23 @@ SolveOutcome SolveFlowsheet(CFlowsheet& flowsheet, int runMode, const CSolverOpt
   std::vector<GroupOutcome> outcomes(static_cast<std::size_t>(decomposition.GroupCount()));
   for (int g = 0; g < decomposition.GroupCount(); ++g) {
     GroupOutcome& groupOutcome = outcomes[static_cast<std::size_t>(g)];
-    const std::string group = "Group " + std::to_string(g + 1) + " (" + GroupTypeName(decomposition.Type(g)) + ", " +
-                              Plural(decomposition.RowCount(g), "equation") + ")";
+    // Named only when something is said about it: there can be a million groups.
+    const auto group = [&] {
+      return "Group " + std::to_string(g + 1) + " (" + GroupTypeName(decomposition.Type(g)) + ", " +
+             Plural(decomposition.RowCount(g), "equation") + ")";
+    };
     if (decomposition.Singular(g)) {
       for (int i = 0; i < decomposition.ColumnCount(g) && i < 3; ++i)
         groupOutcome.problemColumns.push_back(decomposition.Columns(g)[i]);
-      outcome.messages.push_back(group + " cannot be solved: it has " + Plural(decomposition.ColumnCount(g), "unknown"));
+      outcome.messages.push_back(group() + " cannot be solved: it has " +
+                                 Plural(decomposition.ColumnCount(g), "unknown"));
       break;
     }
     GroupSolveResult result = solver.Solve(decomposition.Rows(g), decomposition.Columns(g), decomposition.RowCount(g));
     groupOutcome.converged = result.converged;
     if (result.converged) continue;
     groupOutcome.problemColumns = std::move(result.problemColumns);
-    std::string message = group + " did not converge: " + result.problem;
+    std::string message = group() + " did not converge: " + result.problem;
     if (result.worstRow >= 0)
       message += "; largest residual " + NumberText(result.largestResidual) + " in '" +
                  system->EquationName(system->RowEquation(result.worstRow)) + "'";

@@ -90,7 +90,8 @@ GroupSolveResult CGroupSolver::SolveOne(int row, int column) {
   for (int e = m_system.RowStart(row); e < m_system.RowStart(row + 1); ++e)
     if (m_system.EntryColumn(e) == column) entry = e - m_system.RowStart(row);
   double residual = 0.0;
-  std::vector<double> step;
+  std::vector<double>& step = m_oneStep;
+  step.clear();
   for (int iteration = 0;; ++iteration) {
     result.iterations = iteration;
     if (!m_system.EvaluateRow(row, residual, m_gradient.data())) {

@@ -50,5 +50,6 @@ class CGroupSolver {
   std::vector<int> m_local;        // by column: position in the group, -1 outside it
   std::vector<int> m_entryValue;   // by row entry of the group's rows: position in the Jacobian's values
   std::vector<double> m_gradient;  // one row's gradient
+  std::vector<double> m_oneStep;   // a group of one's last step (kept, not made again for every group)
   std::vector<int> m_starts, m_rows;
 };
