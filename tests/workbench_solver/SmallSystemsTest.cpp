@@ -9,6 +9,7 @@
 
 #include "host/store/TypeFlags.h"
 #include "tests/workbench_solver/SolverTestSupport.h"
+#include "workbench/solver/EquationSystem.h"
 #include "workbench/store/StoreType.h"
 
 namespace {
@@ -256,6 +257,42 @@ TEST(SmallSystemsTest, TheFlowsheetAsADaeHasAnExactJacobian) {
   SolverFlowsheet under({{"U", "Model U\n  x, y as Value (1, Free);\n  sum : x + y = 1;\nEnd\n"}}, "  B as U;\n");
   EXPECT_FALSE(MakeFlowsheetDae(under.Flowsheet(), under.Options(), problem));
   EXPECT_EQ(problem, "Under-specified: 2 unknowns (B.x, B.y) in 1 equation (B.sum); fix a variable or add an equation");
+}
+
+}  // namespace
+
+namespace {
+
+// An equivalence's column is bounded by the tightest bounds among its members; a variable without any is unbounded.
+TEST(SmallSystemsTest, AnEquivalenceTakesTheTightestBoundsOfItsMembers) {
+  SolverFlowsheet sheet({{"Chain", "Model Chain\n  x, y, z as Value (1, Free);\n  w as Value (2, Free);\n"
+                                   "  x = y;\n  y = z;\n  x + y + z = 3 * w;\n  w = 2;\nEnd\n"}},
+                        "  C as Chain;\n  Spec C.x (1, Free, lower:-2);\n  Spec C.y (1, Free, upper:5);\n"
+                        "  Spec C.z (1, Free, lower:0, upper:7);\n");
+  std::vector<std::string> messages;
+  const std::unique_ptr<CEquationSystem> system =
+      CEquationSystem::Make(sheet.Flowsheet(), ZN_RUN_STEADY_STATE, true, messages);
+  ASSERT_TRUE(system) << messages.size();
+  const auto column = [&](const char* path) {
+    return system->ColumnOfTerm(TermKey(sheet.Flowsheet().FindVariableIndex({}, path), false));
+  };
+  const int chain = column("C.x");
+  ASSERT_GE(chain, 0);
+  EXPECT_EQ(column("C.y"), chain);
+  EXPECT_EQ(column("C.z"), chain);
+  EXPECT_EQ(system->Equivalence(chain), 1);
+  EXPECT_DOUBLE_EQ(system->Lower(chain), 0.0);
+  EXPECT_DOUBLE_EQ(system->Upper(chain), 5.0);
+  const int alone = column("C.w");
+  ASSERT_GE(alone, 0);
+  EXPECT_NE(alone, chain);
+  EXPECT_TRUE(std::isinf(system->Lower(alone)) && system->Lower(alone) < 0);
+  EXPECT_TRUE(std::isinf(system->Upper(alone)) && system->Upper(alone) > 0);
+  // Equations of one text share a number, and only they do.
+  const std::vector<InstanceEquation>& equations = sheet.Flowsheet().Equations();
+  for (const InstanceEquation& a : equations)
+    for (const InstanceEquation& b : equations) EXPECT_EQ(a.textNumber == b.textNumber, a.text == b.text) << a.name << b.name;
+  EXPECT_EQ(sheet.Flowsheet().EquationTextCount(), 4);
 }
 
 }  // namespace

@@ -85,6 +85,13 @@ void CFlowsheet::AddVariable(InstanceVariable variable) {
   m_variables.push_back(std::move(variable));
 }
 
+void CFlowsheet::AddEquation(InstanceEquation equation) {
+  // Blocks of one model repeat its texts: the number lets a reader tell them alike without reading them.
+  equation.textNumber =
+      m_equationTexts.try_emplace(equation.text, static_cast<int>(m_equationTexts.size())).first->second;
+  m_equations.push_back(std::move(equation));
+}
+
 int CFlowsheet::FindVariableIndex(std::string_view scope, std::string_view name) const {
   return m_variableIndex.Find(scope, name, VariablePath());
 }

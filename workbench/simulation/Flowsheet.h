@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "host/com/ComPtr.h"
@@ -61,13 +62,16 @@ struct InstanceVariable {
   std::string description;
 };
 
+// What a pass over every equation reads first comes first: a connection is read in one cache line.
 struct InstanceEquation {
-  std::string name;   // "T101.mass", or "T101.#3" for the third unnamed equation of T101
-  std::string scope;  // the path the names in text are read from ("T101"; "" for the top flowsheet)
-  std::string text;   // "lhs = rhs" as written
   int unit = 0;
   // A connection "a = b": the variables a and b, found when it was made; -1 for other equations.
   int joinedLeft = -1, joinedRight = -1;
+  // Equal for equations of equal text, numbered from 0 as the texts are first met; given by CFlowsheet::AddEquation.
+  int textNumber = -1;
+  std::string scope;  // the path the names in text are read from ("T101"; "" for the top flowsheet)
+  std::string text;   // "lhs = rhs" as written
+  std::string name;   // "T101.mass", or "T101.#3" for the third unnamed equation of T101
 };
 
 class CFlowsheet {
@@ -103,7 +107,9 @@ class CFlowsheet {
   int AddUnit(FlowsheetUnit unit);
   FlowsheetUnit& MutableUnit(int index) { return m_units[static_cast<std::size_t>(index)]; }
   void AddVariable(InstanceVariable variable);
-  void AddEquation(InstanceEquation equation) { m_equations.push_back(std::move(equation)); }
+  void AddEquation(InstanceEquation equation);
+  // How many different texts the equations have (each equation's textNumber is below it).
+  int EquationTextCount() const { return static_cast<int>(m_equationTexts.size()); }
   void AddProblem(std::string problem) { m_problems.push_back(std::move(problem)); }
   // Counts every unit's variables, equations and fixed variables, inside out.
   void Count();
@@ -128,6 +134,7 @@ class CFlowsheet {
   };
   std::vector<VariableSpan> m_variableSpan;  // by unit
   std::vector<InstanceEquation> m_equations;
+  std::unordered_map<std::string, int> m_equationTexts;  // text -> its number
   std::vector<std::string> m_problems;
 };
 

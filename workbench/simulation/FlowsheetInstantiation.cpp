@@ -257,8 +257,9 @@ class CInstantiation {
     for (const MemberEquation& equation : model.equations) {
       const std::string scope = JoinPath(prefix, equation.scope);
       const std::string name = equation.name.empty() ? "#" + std::to_string(++unnamed) : equation.name;
-      m_flowsheet.AddEquation(InstanceEquation{JoinPath(prefix, equation.scope.empty() ? name : equation.scope + "." + name),
-                                               scope, equation.text, unit});
+      m_flowsheet.AddEquation(
+          InstanceEquation{.unit = unit, .scope = scope, .text = equation.text,
+                           .name = JoinPath(prefix, equation.scope.empty() ? name : equation.scope + "." + name)});
     }
   }
 
@@ -437,7 +438,8 @@ class CInstantiation {
   void AddEquations(int unit, const std::string& scope, const std::vector<Equation>& equations, int& unnamed) {
     for (const Equation& equation : equations) {
       const std::string name = equation.name.empty() ? "#" + std::to_string(++unnamed) : equation.name;
-      m_flowsheet.AddEquation(InstanceEquation{JoinPath(scope, name), scope, equation.text, unit});
+      m_flowsheet.AddEquation(
+          InstanceEquation{.unit = unit, .scope = scope, .text = equation.text, .name = JoinPath(scope, name)});
     }
   }
 
@@ -497,8 +499,8 @@ class CInstantiation {
         if (LowerAscii(variable.path).compare(0, prefix.size(), prefix) != 0) continue;
         const std::string member = variable.path.substr(prefix.size());
         const std::string left = JoinPath(streamSide, member), right = JoinPath(blockSide, member);
-        InstanceEquation equation{JoinPath(streamPath, attribute.name + "." + member), "", left + " = " + right,
-                                  stream};
+        InstanceEquation equation{.unit = stream, .scope = "", .text = left + " = " + right,
+                                  .name = JoinPath(streamPath, attribute.name + "." + member)};
         const int leftVariable = m_flowsheet.FindVariableIndex({}, left);
         const int rightVariable = m_flowsheet.FindVariableIndex({}, right);
         if (leftVariable >= 0 && rightVariable >= 0) {

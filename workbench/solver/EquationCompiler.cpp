@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 
 #include "workbench/simulation/Flowsheet.h"
 #include "workbench/simulation/PathIndex.h"
@@ -61,11 +60,12 @@ struct SharedForm {
 }  // namespace
 
 bool CompileFlowsheetEquations(const CFlowsheet& flowsheet, CCompiledEquations& compiled,
-                               std::vector<std::string>& messages) {
+                               std::vector<std::string>& messages,
+                               const std::function<void(int lastVariable)>& unitDone) {
   const std::vector<InstanceEquation>& equations = flowsheet.Equations();
   compiled.Reserve(equations.size());
   const CNameResolution names(flowsheet);
-  std::unordered_map<std::string_view, std::size_t> formOfText;
+  std::vector<int> formOfText(static_cast<std::size_t>(flowsheet.EquationTextCount()), -1);  // by text number
   std::vector<SharedForm> forms;
   std::vector<int> bound;
   // A connection is "a = b" between the variables it joins, known since it was made.
@@ -77,18 +77,32 @@ bool CompileFlowsheetEquations(const CFlowsheet& flowsheet, CCompiledEquations& 
   const int variableCount = static_cast<int>(variables.size());
   const int unitCount = static_cast<int>(flowsheet.Units().size());
   const auto isVariable = [variableCount](int v) { return v >= 0 && v < variableCount; };
+  const auto done = [&](int unit) {
+    if (unitDone && unit >= 0 && unit < unitCount && flowsheet.FirstVariable(unit) >= 0)
+      unitDone(flowsheet.LastVariable(unit));
+  };
   bool ok = true;
   for (std::size_t e = 0; e < equations.size(); ++e) {
     const InstanceEquation& equation = equations[e];
+    if (e > 0 && equations[e - 1].unit != equation.unit) done(equations[e - 1].unit);
     // The variables of a large flowsheet are far apart in memory, and waiting for each in turn is
     // most of the time this takes: a unit's variables are asked for some equations ahead. (Written
     // out here: a function doing only this may be taken for one without effect and dropped.)
+    // The equations themselves are asked for further ahead still: the look-ahead reads their units.
+    if (e + 2 * kLookAhead < equations.size()) {
+      __builtin_prefetch(&equations[e + 2 * kLookAhead].unit);
+      __builtin_prefetch(&equations[e + 2 * kLookAhead].scope);
+    }
     const int ahead = e + kLookAhead < equations.size() ? equations[e + kLookAhead].unit : -1;
     if (ahead >= 0 && ahead < unitCount && ahead != equations[e + kLookAhead - 1].unit &&
         flowsheet.FirstVariable(ahead) >= 0) {
       const int first = flowsheet.FirstVariable(ahead);
       const int last = std::min(flowsheet.LastVariable(ahead), first + kPrefetchVariables - 1);
-      for (int v = first; v <= last; ++v) __builtin_prefetch(&variables[static_cast<std::size_t>(v)]);
+      // Both ends of what is read of a variable (its path here, its bounds after): two cache lines.
+      for (int v = first; v <= last; ++v) {
+        __builtin_prefetch(&variables[static_cast<std::size_t>(v)].path);
+        __builtin_prefetch(&variables[static_cast<std::size_t>(v)].upper);
+      }
     }
     if (isVariable(equation.joinedLeft) && isVariable(equation.joinedRight)) {
       const int joined[] = {equation.joinedLeft, equation.joinedRight};
@@ -97,15 +111,17 @@ bool CompileFlowsheetEquations(const CFlowsheet& flowsheet, CCompiledEquations& 
     }
     // Equations read from the top flowsheet (its own, and the connections) name their variables
     // by full path: their texts do not repeat, and are compiled as they come.
-    if (!equation.scope.empty()) {
-      const auto [at, added] = formOfText.try_emplace(equation.text, forms.size());
-      if (added) {
+    const bool numbered = equation.textNumber >= 0 && equation.textNumber < static_cast<int>(formOfText.size());
+    if (!equation.scope.empty() && numbered) {
+      int& at = formOfText[static_cast<std::size_t>(equation.textNumber)];
+      if (at < 0) {
+        at = static_cast<int>(forms.size());
         forms.emplace_back();
         // A text that does not compile says why below, compiled on its own.
         forms.back().compiles = CompileEquationForm(equation.text, forms.back().form, problem);
         forms.back().offsets.assign(forms.back().form.names.size(), -1);
       }
-      SharedForm& shared = forms[at->second];
+      SharedForm& shared = forms[static_cast<std::size_t>(at)];
       if (shared.compiles) {
         bound.resize(shared.form.names.size());
         bool resolved = true;
@@ -126,5 +142,6 @@ bool CompileFlowsheetEquations(const CFlowsheet& flowsheet, CCompiledEquations& 
       ok = false;
     }
   }
+  if (!equations.empty()) done(equations.back().unit);
   return ok;
 }

@@ -6,6 +6,7 @@
 // around it (a global structure seen from a block).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,5 +14,8 @@ class CFlowsheet;
 class CCompiledEquations;
 
 // False when an equation cannot be compiled; every such equation is named in messages.
+// unitDone (may be empty) is given, after each run of one unit's equations, the index of
+// that unit's last variable: its variables have just been read and are cheap to read again.
 bool CompileFlowsheetEquations(const CFlowsheet& flowsheet, CCompiledEquations& compiled,
-                               std::vector<std::string>& messages);
+                               std::vector<std::string>& messages,
+                               const std::function<void(int lastVariable)>& unitDone = {});

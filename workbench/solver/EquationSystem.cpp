@@ -62,29 +62,41 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_equations = std::make_shared<CCompiledEquations>();
   const std::vector<InstanceEquation>& equations = flowsheet.Equations();
   const std::vector<InstanceVariable>& variables = flowsheet.Variables();
-  if (!CompileFlowsheetEquations(flowsheet, *s.m_equations, messages)) return nullptr;
 
-  // What is needed of the variables, in one pass over them: values as the flowsheet has them
-  // (derivatives of Fixed variables, and all of them at steady state, are 0), which terms are
-  // known, which variables are states, and their bounds.
+  // What is needed of the variables: values as the flowsheet has them (derivatives of Fixed
+  // variables, and all of them at steady state, are 0), which terms are known, which variables
+  // are states, and their bounds. Read in order, each unit's right after its equations were
+  // compiled: a large flowsheet's variables are then read from memory once, not twice.
   const std::size_t variableCount = variables.size();
   s.m_values.resize(variableCount);
   s.m_derivatives.resize(variableCount);
   std::vector<std::uint8_t> known(variableCount * 2);  // by term key
   std::vector<int> states;
-  std::vector<double> lower(variableCount), upper(variableCount);
-  for (std::size_t i = 0; i < variableCount; ++i) {
-    if (i + kVariablesAhead < variableCount) __builtin_prefetch(&variables[i + kVariablesAhead].value);
-    const InstanceVariable& v = variables[i];
-    s.m_values[i] = v.value;
-    const bool zero = runMode == ZN_RUN_STEADY_STATE || v.spec == VariableSpec::Fixed;
-    s.m_derivatives[i] = zero ? 0.0 : v.derivative;
-    known[2 * i] = IsKnown(v, false, runMode);
-    known[2 * i + 1] = IsKnown(v, true, runMode);
-    if (v.state) states.push_back(static_cast<int>(i));
-    lower[i] = v.lower ? *v.lower : -kInfinity;
-    upper[i] = v.upper ? *v.upper : kInfinity;
-  }
+  // Bounds of the variables that have any, in variable order: most have none.
+  struct Bounds {
+    int variable;
+    double lower, upper;
+  };
+  std::vector<Bounds> bounded;
+  std::size_t read = 0;
+  const auto readVariables = [&](int last) {
+    const std::size_t end = std::min(variableCount, static_cast<std::size_t>(last) + 1);
+    for (; read < end; ++read) {
+      const std::size_t i = read;
+      if (i + kVariablesAhead < end) __builtin_prefetch(&variables[i + kVariablesAhead].value);
+      const InstanceVariable& v = variables[i];
+      s.m_values[i] = v.value;
+      const bool zero = runMode == ZN_RUN_STEADY_STATE || v.spec == VariableSpec::Fixed;
+      s.m_derivatives[i] = zero ? 0.0 : v.derivative;
+      known[2 * i] = IsKnown(v, false, runMode);
+      known[2 * i + 1] = IsKnown(v, true, runMode);
+      if (v.state) states.push_back(static_cast<int>(i));
+      if (v.lower || v.upper)
+        bounded.push_back({static_cast<int>(i), v.lower ? *v.lower : -kInfinity, v.upper ? *v.upper : kInfinity});
+    }
+  };
+  if (!CompileFlowsheetEquations(flowsheet, *s.m_equations, messages, readVariables)) return nullptr;
+  readVariables(static_cast<int>(variableCount) - 1);
   const auto isKnown = [&known](int key) { return known[static_cast<std::size_t>(key)] != 0; };
 
   // Equivalences: plain equalities between two unknown values join their variables.
@@ -151,14 +163,14 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   s.m_columnLower.assign(static_cast<std::size_t>(columns), -kInfinity);
   s.m_columnUpper.assign(static_cast<std::size_t>(columns), kInfinity);
   s.m_columnEquivalence.assign(static_cast<std::size_t>(columns), 0);
+  // A column's bounds are the tightest of its members' values' bounds.
+  for (const Bounds& b : bounded) {
+    const int c = s.m_termColumn[static_cast<std::size_t>(TermKey(b.variable, false))];
+    if (c < 0) continue;
+    s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], b.lower);
+    s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], b.upper);
+  }
   for (int c = 0; c < columns; ++c) {
-    for (int m = 0; m < s.MemberCount(c); ++m) {
-      const int key = s.Members(c)[m];
-      if (TermIsDerivative(key)) continue;
-      const std::size_t v = static_cast<std::size_t>(TermVariable(key));
-      s.m_columnLower[static_cast<std::size_t>(c)] = std::max(s.m_columnLower[static_cast<std::size_t>(c)], lower[v]);
-      s.m_columnUpper[static_cast<std::size_t>(c)] = std::min(s.m_columnUpper[static_cast<std::size_t>(c)], upper[v]);
-    }
     if (s.MemberCount(c) > 1) {
       s.m_columnEquivalence[static_cast<std::size_t>(c)] = ++s.m_equivalenceCount;
       s.SetColumn(c, s.Column(c));  // every member starts from the lead's value
