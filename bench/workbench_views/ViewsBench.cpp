@@ -22,6 +22,7 @@ std::unique_ptr<CFlowsheet> ManyVariables(int count) {
   top.kind = UnitKind::Flowsheet;
   flowsheet->AddUnit(top);
   const char* names[] = {"F", "P", "T", "Level", "x"};
+  const auto lengthTexts = std::make_shared<const VariableTexts>(VariableTexts{"", "Length", ""});
   for (int b = 0; b < count / 5; ++b) {
     FlowsheetUnit unit;
     unit.name = "B" + std::to_string(b);
@@ -32,7 +33,7 @@ std::unique_ptr<CFlowsheet> ManyVariables(int count) {
       InstanceVariable variable;
       variable.path = unit.path + "." + name;
       variable.unit = index;
-      variable.quantity = "Length";
+      variable.texts = lengthTexts;
       variable.value = b;
       flowsheet->AddVariable(variable);
     }

@@ -13,6 +13,14 @@ std::optional<VariableSpec> VariableSpecFromText(std::string_view text) {
   return std::nullopt;
 }
 
+namespace {
+const std::string kNoVariableText;
+}  // namespace
+
+const std::string& InstanceVariable::TypeName() const { return texts ? texts->typeName : kNoVariableText; }
+const std::string& InstanceVariable::Quantity() const { return texts ? texts->quantity : kNoVariableText; }
+const std::string& InstanceVariable::Description() const { return texts ? texts->description : kNoVariableText; }
+
 const char* VariableSpecText(VariableSpec spec) {
   switch (spec) {
     case VariableSpec::Free: return "Free";

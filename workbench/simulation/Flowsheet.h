@@ -6,6 +6,7 @@
 // nothing here points back into the store except the units' types.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,15 @@ struct FlowsheetUnit {
   UnitCounts counts;         // of the unit with everything inside it
 };
 
-// What a run reads of every variable comes first, within the first two cache lines.
+// The texts a variable shares with the other variables of its declaration. Views and property
+// pages read them, a run never does, so they stay out of the record a run walks.
+struct VariableTexts {
+  std::string typeName;
+  std::string quantity;  // physical quantity, empty when the type names none
+  std::string description;
+};
+
+// What a run reads of every variable, two to a cache line.
 struct InstanceVariable {
   std::string path;  // "T101.Level"
   int unit = 0;      // the unit that holds it
@@ -57,9 +66,11 @@ struct InstanceVariable {
   double derivative = 0.0;
   std::optional<double> lower;
   std::optional<double> upper;
-  std::string typeName;
-  std::string quantity;  // physical quantity, empty when the type names none
-  std::string description;
+  std::shared_ptr<const VariableTexts> texts;  // null: no type name, quantity or description
+
+  const std::string& TypeName() const;
+  const std::string& Quantity() const;
+  const std::string& Description() const;
 };
 
 // What a pass over every equation reads first comes first: a connection is read in one cache line.

@@ -252,9 +252,9 @@ HRESULT CFlowsheetHost::SetVariable(const std::string& path, const std::string& 
     std::optional<double> number = ReadNumber(text);
     if (!number) return E_INVALIDARG;
     // Numbers are typed in the unit the variable is shown in.
-    if (!variable->quantity.empty()) {
+    if (!variable->Quantity().empty()) {
       CUnitSets& sets = m_store.UnitSets();
-      if (std::optional<std::string> unit = sets.UnitOf(sets.CurrentSet(), variable->quantity))
+      if (std::optional<std::string> unit = sets.UnitOf(sets.CurrentSet(), variable->Quantity()))
         number = sets.ToBase(*number, *unit).value_or(*number);
     }
     (EqualsNoCase(property, "Value") ? change.value : EqualsNoCase(property, "Lower") ? change.lower : change.upper) = number;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <unordered_map>
 
 #include "workbench/language/BoundedReport.h"
@@ -247,10 +248,9 @@ class CInstantiation {
     if (u.description.empty()) u.description = type.Description();
     const std::string prefix = u.path;
     for (const MemberVariable& member : model.variables) {
-      InstanceVariable variable = MakeVariable(unit, JoinPath(prefix, member.path), *member.type);
+      InstanceVariable variable = MakeVariable(unit, JoinPath(prefix, member.path), *member.type, member.description);
       if (member.value) variable.value = *member.value;
       if (member.spec) variable.spec = *member.spec;
-      if (!member.description.empty()) variable.description = member.description;
       m_flowsheet.AddVariable(std::move(variable));
     }
     int unnamed = 0;
@@ -371,26 +371,34 @@ class CInstantiation {
     return defaults;
   }
 
-  InstanceVariable MakeVariable(int unit, std::string path, const CStoreType& type) {
+  InstanceVariable MakeVariable(int unit, std::string path, const CStoreType& type, const std::string& description) {
     const VariableTypeDefaults& defaults = Defaults(type);
     InstanceVariable variable;
     variable.path = std::move(path);
     variable.unit = unit;
-    variable.typeName = type.Name();
-    variable.quantity = defaults.quantity;
+    variable.texts = SharedTexts(type.Name(), defaults.quantity, description);
     variable.value = defaults.value.value_or(0.0);
     variable.lower = defaults.lower;
     variable.upper = defaults.upper;
     return variable;
   }
 
+  // One copy of each distinct set of texts, shared by every variable that has it.
+  std::shared_ptr<const VariableTexts> SharedTexts(const std::string& typeName, const std::string& quantity,
+                                                   const std::string& description) {
+    std::string key = typeName + '\n' + quantity + '\n' + description;
+    std::shared_ptr<const VariableTexts>& shared = m_sharedTexts[std::move(key)];
+    if (!shared) shared = std::make_shared<const VariableTexts>(VariableTexts{typeName, quantity, description});
+    return shared;
+  }
+
   void AddVariable(int unit, std::string path, const CStoreType& type, const Declaration& declaration) {
-    InstanceVariable variable = MakeVariable(unit, std::move(path), type);
+    const std::string description = declaration.Description().value_or(std::string());
+    InstanceVariable variable = MakeVariable(unit, std::move(path), type, description);
     if (std::optional<std::string> value = declaration.DefaultValue())
       if (std::optional<double> number = ReadNumber(*value)) variable.value = *number;
     if (std::optional<std::string> spec = declaration.Spec())
       if (std::optional<VariableSpec> parsed = VariableSpecFromText(*spec)) variable.spec = *parsed;
-    if (std::optional<std::string> description = declaration.Description()) variable.description = *description;
     m_flowsheet.AddVariable(std::move(variable));
   }
 
@@ -537,9 +545,9 @@ class CInstantiation {
       return;
     }
     for (const MemberVariable& member : model.variables) {
-      InstanceVariable variable = MakeVariable(unit, JoinPath(m_flowsheet.Unit(unit).path, member.path), *member.type);
+      InstanceVariable variable =
+          MakeVariable(unit, JoinPath(m_flowsheet.Unit(unit).path, member.path), *member.type, member.description);
       if (member.value) variable.value = *member.value;
-      if (!member.description.empty()) variable.description = member.description;
       m_flowsheet.AddVariable(std::move(variable));
     }
     m_ownPorts[unit].push_back(MemberPort{declaration.name, port.Name(), declaration.mode});
@@ -552,6 +560,7 @@ class CInstantiation {
   std::unordered_map<const CStoreType*, std::unique_ptr<ModelTemplate>> m_templates;
   std::unordered_map<const CStoreType*, VariableTypeDefaults> m_variableDefaults;
   std::unordered_map<int, std::vector<MemberPort>> m_ownPorts;  // a hierarchy's own ports, by unit
+  std::unordered_map<std::string, std::shared_ptr<const VariableTexts>> m_sharedTexts;
 };
 
 }  // namespace

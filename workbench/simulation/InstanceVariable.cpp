@@ -36,7 +36,7 @@ class CInstanceVariable : public CComObject<IQVVariable, IQVVariableAttributes> 
       return S_OK;
     }
     if (EqualsNoCase(property, "Description")) {
-      text = variable->description;
+      text = variable->Description();
       return S_OK;
     }
     if (EqualsNoCase(property, "Units")) {
@@ -97,7 +97,7 @@ class CInstanceVariable : public CComObject<IQVVariable, IQVVariableAttributes> 
   HRESULT GetPhysicalType(std::string& name) override {
     const InstanceVariable* variable = Variable();
     if (!variable) return FE_STALE;
-    name = variable->quantity;
+    name = variable->Quantity();
     return S_OK;
   }
 
@@ -109,9 +109,9 @@ class CInstanceVariable : public CComObject<IQVVariable, IQVVariableAttributes> 
 
   // The unit the current set shows the variable's quantity in; empty when it has no quantity.
   std::string Unit(const InstanceVariable& variable) const {
-    if (variable.quantity.empty()) return {};
+    if (variable.Quantity().empty()) return {};
     CUnitSets& sets = m_host.Get()->Store().UnitSets();
-    return sets.UnitOf(sets.CurrentSet(), variable.quantity).value_or(std::string());
+    return sets.UnitOf(sets.CurrentSet(), variable.Quantity()).value_or(std::string());
   }
 
   CBackLink<CFlowsheetHost> m_host;

@@ -37,9 +37,9 @@ std::vector<FoundVariable> FindVariables(const CFlowsheet& flowsheet, const CUni
     const std::string_view path(variable.path);
     if (!prefix.empty() && !EqualsNoCase(path.substr(0, prefix.size()), prefix)) continue;
     if (!pattern.empty() && !MatchesWildcard(pattern, path.substr(prefix.size()))) continue;
-    const ShownValue shown = ShowInCurrentUnits(units, variable.quantity, variable.value);
+    const ShownValue shown = ShowInCurrentUnits(units, variable.Quantity(), variable.value);
     found.push_back({variable.path, flowsheet.Unit(variable.unit).path, shown.value, shown.unit,
-                     VariableSpecText(variable.spec), variable.description});
+                     VariableSpecText(variable.spec), variable.Description()});
   }
   return found;
 }

@@ -45,13 +45,13 @@ std::vector<TableRowValues> ReadTableRows(const CFormContents& form, const CFlow
       rows.push_back(std::move(row));
       continue;
     }
-    const ShownValue shown = ShowInCurrentUnits(units, variable->quantity, variable->value);
+    const ShownValue shown = ShowInCurrentUnits(units, variable->Quantity(), variable->value);
     row.value = shown.value;
     row.unit = shown.unit;
     row.spec = VariableSpecText(variable->spec);
-    row.lower = ShownBound(units, variable->quantity, variable->lower);
-    row.upper = ShownBound(units, variable->quantity, variable->upper);
-    row.description = variable->description;
+    row.lower = ShownBound(units, variable->Quantity(), variable->lower);
+    row.upper = ShownBound(units, variable->Quantity(), variable->upper);
+    row.description = variable->Description();
     row.editable = variable->spec == VariableSpec::Fixed || variable->spec == VariableSpec::Initial;
     rows.push_back(std::move(row));
   }
@@ -65,7 +65,7 @@ HistoryTable ReadHistory(const CFormContents& form, const CRunHistory& history, 
   for (const FormRow& row : form.rows) {
     HistoryColumn column{row.path, {}, {}, row.low, row.high};
     const InstanceVariable* variable = flowsheet.FindVariable(row.path);
-    const std::string quantity = variable ? variable->quantity : std::string();
+    const std::string quantity = variable ? variable->Quantity() : std::string();
     if (const std::vector<double>* values = history.Values(row.path)) {
       column.values.reserve(values->size());
       for (double base : *values)
