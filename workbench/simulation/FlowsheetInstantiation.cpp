@@ -32,7 +32,7 @@ struct MemberVariable {
   const CStoreType* type = nullptr;
   std::optional<double> value;
   std::optional<VariableSpec> spec;
-  std::string description;
+  std::shared_ptr<const VariableTexts> texts;  // made once with the template, shared by every block
 };
 
 struct MemberEquation {
@@ -248,7 +248,7 @@ class CInstantiation {
     if (u.description.empty()) u.description = type.Description();
     const std::string prefix = u.path;
     for (const MemberVariable& member : model.variables) {
-      InstanceVariable variable = MakeVariable(unit, JoinPath(prefix, member.path), *member.type, member.description);
+      InstanceVariable variable = MakeVariable(unit, JoinPath(prefix, member.path), *member.type, member.texts);
       if (member.value) variable.value = *member.value;
       if (member.spec) variable.spec = *member.spec;
       m_flowsheet.AddVariable(std::move(variable));
@@ -307,10 +307,9 @@ class CInstantiation {
       const std::string memberPath = JoinPath(path, declaration.name);
       switch (member->Kind()) {
         case StoreKind::Variable: {
-          MemberVariable variable{memberPath, member, {}, {}, {}};
+          MemberVariable variable{memberPath, member, {}, {}, TextsOf(*member, declaration)};
           if (std::optional<std::string> value = declaration.DefaultValue()) variable.value = ReadNumber(*value);
           if (std::optional<std::string> spec = declaration.Spec()) variable.spec = VariableSpecFromText(*spec);
-          if (std::optional<std::string> description = declaration.Description()) variable.description = *description;
           model.variables.push_back(std::move(variable));
           break;
         }
@@ -338,9 +337,8 @@ class CInstantiation {
     for (const Declaration& declaration : definition->declarations) {
       CStoreType* member = palette ? palette->FindVisible(declaration.typeName) : nullptr;
       if (!member || member->Kind() != StoreKind::Variable) continue;
-      MemberVariable variable{JoinPath(path, declaration.name), member, {}, {}, {}};
+      MemberVariable variable{JoinPath(path, declaration.name), member, {}, {}, TextsOf(*member, declaration)};
       if (std::optional<std::string> value = declaration.DefaultValue()) variable.value = ReadNumber(*value);
-      if (std::optional<std::string> description = declaration.Description()) variable.description = *description;
       model.variables.push_back(std::move(variable));
     }
   }
@@ -371,30 +369,27 @@ class CInstantiation {
     return defaults;
   }
 
-  InstanceVariable MakeVariable(int unit, std::string path, const CStoreType& type, const std::string& description) {
+  InstanceVariable MakeVariable(int unit, std::string path, const CStoreType& type,
+                                std::shared_ptr<const VariableTexts> texts) {
     const VariableTypeDefaults& defaults = Defaults(type);
     InstanceVariable variable;
     variable.path = std::move(path);
     variable.unit = unit;
-    variable.texts = SharedTexts(type.Name(), defaults.quantity, description);
+    variable.texts = std::move(texts);
     variable.value = defaults.value.value_or(0.0);
     variable.lower = defaults.lower;
     variable.upper = defaults.upper;
     return variable;
   }
 
-  // One copy of each distinct set of texts, shared by every variable that has it.
-  std::shared_ptr<const VariableTexts> SharedTexts(const std::string& typeName, const std::string& quantity,
-                                                   const std::string& description) {
-    std::string key = typeName + '\n' + quantity + '\n' + description;
-    std::shared_ptr<const VariableTexts>& shared = m_sharedTexts[std::move(key)];
-    if (!shared) shared = std::make_shared<const VariableTexts>(VariableTexts{typeName, quantity, description});
-    return shared;
+  // The texts of a declared variable, made once per declaration of a model and shared by its blocks.
+  std::shared_ptr<const VariableTexts> TextsOf(const CStoreType& type, const Declaration& declaration) {
+    return std::make_shared<const VariableTexts>(
+        VariableTexts{type.Name(), Defaults(type).quantity, declaration.Description().value_or(std::string())});
   }
 
   void AddVariable(int unit, std::string path, const CStoreType& type, const Declaration& declaration) {
-    const std::string description = declaration.Description().value_or(std::string());
-    InstanceVariable variable = MakeVariable(unit, std::move(path), type, description);
+    InstanceVariable variable = MakeVariable(unit, std::move(path), type, TextsOf(type, declaration));
     if (std::optional<std::string> value = declaration.DefaultValue())
       if (std::optional<double> number = ReadNumber(*value)) variable.value = *number;
     if (std::optional<std::string> spec = declaration.Spec())
@@ -546,7 +541,7 @@ class CInstantiation {
     }
     for (const MemberVariable& member : model.variables) {
       InstanceVariable variable =
-          MakeVariable(unit, JoinPath(m_flowsheet.Unit(unit).path, member.path), *member.type, member.description);
+          MakeVariable(unit, JoinPath(m_flowsheet.Unit(unit).path, member.path), *member.type, member.texts);
       if (member.value) variable.value = *member.value;
       m_flowsheet.AddVariable(std::move(variable));
     }
@@ -560,7 +555,6 @@ class CInstantiation {
   std::unordered_map<const CStoreType*, std::unique_ptr<ModelTemplate>> m_templates;
   std::unordered_map<const CStoreType*, VariableTypeDefaults> m_variableDefaults;
   std::unordered_map<int, std::vector<MemberPort>> m_ownPorts;  // a hierarchy's own ports, by unit
-  std::unordered_map<std::string, std::shared_ptr<const VariableTexts>> m_sharedTexts;
 };
 
 }  // namespace
