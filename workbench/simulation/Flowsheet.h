@@ -56,7 +56,7 @@ struct VariableTexts {
   std::string description;
 };
 
-// What a run reads of every variable, two to a cache line.
+// What a run reads of every variable, within two cache lines.
 struct InstanceVariable {
   std::string path;  // "T101.Level"
   int unit = 0;      // the unit that holds it
