@@ -1,5 +1,7 @@
 #include "workbench/simulation/Flowsheet.h"
 
+#include "workbench/simulation/LargeArrays.h"
+
 #include <cstdlib>
 
 #include "workbench/language/TextCase.h"
@@ -63,9 +65,9 @@ void CFlowsheet::Reserve(std::size_t units, std::size_t variables, std::size_t e
   m_units.reserve(m_units.size() + units);
   m_variableSpan.reserve(m_units.size() + units);
   m_unitIndex.Reserve(m_units.size() + units);
-  m_variables.reserve(m_variables.size() + variables);
+  ReserveLarge(m_variables, m_variables.size() + variables);
   m_variableIndex.Reserve(m_variables.size() + variables);
-  m_equations.reserve(m_equations.size() + equations);
+  ReserveLarge(m_equations, m_equations.size() + equations);
 }
 
 int CFlowsheet::AddUnit(FlowsheetUnit unit) {

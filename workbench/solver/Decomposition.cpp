@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "host/diagnostics/IZNDecompGroup.h"
+#include "workbench/simulation/LargeArrays.h"
 #include "workbench/solver/EquationSystem.h"
 
 namespace {
@@ -129,7 +130,12 @@ class CComponents {
 // Room for btf_order's permutations, block boundaries and work on n equations, left
 // uncleared: it writes each before reading it.
 struct BtfArrays {
-  explicit BtfArrays(std::size_t n) : p(new int[n]), q(new int[n]), blocks(new int[n + 1]), work(new int[5 * n]) {}
+  explicit BtfArrays(std::size_t n) : p(new int[n]), q(new int[n]), blocks(new int[n + 1]), work(new int[5 * n]) {
+    AdviseLargePages(p.get(), n * sizeof(int));
+    AdviseLargePages(q.get(), n * sizeof(int));
+    AdviseLargePages(blocks.get(), (n + 1) * sizeof(int));
+    AdviseLargePages(work.get(), 5 * n * sizeof(int));
+  }
   std::unique_ptr<int[]> p, q, blocks, work;
 };
 
@@ -160,14 +166,14 @@ void CDecomposition::AddGroup(bool singular, const int* rows, int rowCount, cons
 CDecomposition CDecomposition::Make(const CEquationSystem& system, std::vector<std::string>& messages) {
   CDecomposition d;
   const int rowCount = system.RowCount(), columnCount = system.ColumnCount();
-  d.m_columnGroup.assign(static_cast<std::size_t>(columnCount), -1);
-  d.m_type.reserve(static_cast<std::size_t>(rowCount));
-  d.m_singular.reserve(static_cast<std::size_t>(rowCount));
-  d.m_rowStart.reserve(static_cast<std::size_t>(rowCount) + 1);
-  d.m_columnStart.reserve(static_cast<std::size_t>(rowCount) + 1);
-  d.m_rows.reserve(static_cast<std::size_t>(rowCount));
-  d.m_columns.reserve(static_cast<std::size_t>(columnCount));
-  d.m_nonZeros.reserve(static_cast<std::size_t>(rowCount));
+  AssignLarge(d.m_columnGroup, static_cast<std::size_t>(columnCount), -1);
+  ReserveLarge(d.m_type, static_cast<std::size_t>(rowCount));
+  ReserveLarge(d.m_singular, static_cast<std::size_t>(rowCount));
+  ReserveLarge(d.m_rowStart, static_cast<std::size_t>(rowCount) + 1);
+  ReserveLarge(d.m_columnStart, static_cast<std::size_t>(rowCount) + 1);
+  ReserveLarge(d.m_rows, static_cast<std::size_t>(rowCount));
+  ReserveLarge(d.m_columns, static_cast<std::size_t>(columnCount));
+  ReserveLarge(d.m_nonZeros, static_cast<std::size_t>(rowCount));
   // btf takes non-const pointers but changes nothing.
   int* starts = const_cast<int*>(system.ColumnStarts().data());
   int* rows = const_cast<int*>(system.ColumnRows().data());

@@ -8,6 +8,7 @@
 #include "workbench/language/BoundedReport.h"
 #include "workbench/language/Lexer.h"
 #include "workbench/language/TextCase.h"
+#include "workbench/simulation/LargeArrays.h"
 
 namespace {
 
@@ -272,9 +273,10 @@ std::string NumberText(double value) {
 }
 
 void CCompiledEquations::Reserve(std::size_t equations) {
-  m_nodeFirst.reserve(equations);
-  m_nodeCount.reserve(equations);
-  m_termStart.reserve(equations + 1);
+  ReserveLarge(m_nodeFirst, equations);
+  ReserveLarge(m_nodeCount, equations);
+  ReserveLarge(m_termStart, equations + 1);
+  ReserveLarge(m_terms, equations * 3);  // three variables an equation on the whole; more grows it once
 }
 
 bool CCompiledEquations::Add(std::string_view text, const NameResolver& resolve, std::string& problem) {
