@@ -281,6 +281,8 @@ TEST(SmallSystemsTest, AnEquivalenceTakesTheTightestBoundsOfItsMembers) {
   EXPECT_EQ(column("C.y"), chain);
   EXPECT_EQ(column("C.z"), chain);
   EXPECT_EQ(system->Equivalence(chain), 1);
+  ASSERT_EQ(system->MemberCount(chain), 3);
+  EXPECT_EQ(system->Members(chain)[0], TermKey(sheet.Flowsheet().FindVariableIndex({}, "C.x"), false));  // the lead
   EXPECT_DOUBLE_EQ(system->Lower(chain), 0.0);
   EXPECT_DOUBLE_EQ(system->Upper(chain), 5.0);
   const int alone = column("C.w");

@@ -7,6 +7,7 @@
 
 #include "host/diagnostics/IZNDecomposition.h"
 #include "workbench/simulation/Flowsheet.h"
+#include "workbench/simulation/LargeArrays.h"
 #include "workbench/solver/EquationCompiler.h"
 
 namespace {
@@ -28,7 +29,10 @@ bool IsKnown(const InstanceVariable& v, bool derivative, int runMode) {
 
 class CUnionFind {
  public:
-  explicit CUnionFind(std::size_t n) : m_parent(n) { std::iota(m_parent.begin(), m_parent.end(), 0); }
+  explicit CUnionFind(std::size_t n) {
+    AssignLarge(m_parent, n, 0);
+    std::iota(m_parent.begin(), m_parent.end(), 0);
+  }
   int Find(int x) {
     while (m_parent[static_cast<std::size_t>(x)] != x) {
       int& p = m_parent[static_cast<std::size_t>(x)];
@@ -55,6 +59,7 @@ class CUnionFind {
 
 std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowsheet, int runMode, bool compression,
                                                        std::vector<std::string>& messages) {
+  KeepFreedMemory();  // every run builds a system and frees the one before
   std::unique_ptr<CEquationSystem> system(new CEquationSystem);
   CEquationSystem& s = *system;
   s.m_flowsheet = &flowsheet;
@@ -68,9 +73,10 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   // are states, and their bounds. Read in order, each unit's right after its equations were
   // compiled: a large flowsheet's variables are then read from memory once, not twice.
   const std::size_t variableCount = variables.size();
-  s.m_values.resize(variableCount);
-  s.m_derivatives.resize(variableCount);
-  std::vector<std::uint8_t> known(variableCount * 2);  // by term key
+  AssignLarge(s.m_values, variableCount, 0.0);
+  AssignLarge(s.m_derivatives, variableCount, 0.0);
+  std::vector<std::uint8_t> known;  // by term key
+  AssignLarge(known, variableCount * 2, std::uint8_t{0});
   std::vector<int> states;
   // Bounds of the variables that have any, in variable order: most have none.
   struct Bounds {
@@ -78,6 +84,9 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     double lower, upper;
   };
   std::vector<Bounds> bounded;
+  // Room for the most there can be: room never written costs no memory, while growing copies.
+  ReserveLarge(states, variableCount);
+  ReserveLarge(bounded, variableCount);
   std::size_t read = 0;
   const auto readVariables = [&](int last) {
     const std::size_t end = std::min(variableCount, static_cast<std::size_t>(last) + 1);
@@ -102,8 +111,10 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   // Equivalences: plain equalities between two unknown values join their variables.
   const CCompiledEquations& eqs = *s.m_equations;
   CUnionFind joined(compression ? variableCount : 0);
-  std::vector<std::uint8_t> rowKept(equations.size(), 1);
+  std::vector<std::uint8_t> rowKept;
+  AssignLarge(rowKept, equations.size(), std::uint8_t{1});
   if (compression && runMode != ZN_RUN_DYNAMIC) {
+    ReserveLarge(s.m_compressed, static_cast<std::size_t>(eqs.Count()));
     for (int e = 0; e < eqs.Count(); ++e) {
       int left = 0, right = 0;
       if (!eqs.IsPlainEquality(e, left, right)) continue;
@@ -116,28 +127,22 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
     }
   }
 
-  // Columns: every unknown value, then (initialization) every unknown derivative of a state.
-  s.m_termColumn.assign(variableCount * 2, -1);
-  std::vector<int> leadColumn(compression ? variableCount : 0, -1);
-  std::vector<int> memberColumn;  // per member, in variable order
-  std::vector<int> memberKey;
-  memberColumn.reserve(variableCount);
-  memberKey.reserve(variableCount);
-  int columns = 0;
+  // Columns: every unknown value, then (initialization) every unknown derivative of a state. An
+  // equivalence's variables share the column of its lead, the first of them (met before the others).
+  AssignLarge(s.m_termColumn, variableCount * 2, -1);
+  s.m_memberStart.assign(1, 0);  // counts of members by column first, made starts below
+  const auto newColumn = [&s](int members) {
+    s.m_memberStart.push_back(members);
+    return static_cast<int>(s.m_memberStart.size()) - 2;
+  };
   for (std::size_t i = 0; i < variableCount; ++i) {
     const int key = TermKey(static_cast<int>(i), false);
     if (isKnown(key)) continue;
-    int column = -1;
-    if (compression) {
-      int& lead = leadColumn[static_cast<std::size_t>(joined.Find(static_cast<int>(i)))];
-      if (lead < 0) lead = columns++;
-      column = lead;
-    } else {
-      column = columns++;
-    }
+    const int lead = compression ? joined.Find(static_cast<int>(i)) : static_cast<int>(i);
+    int column = s.m_termColumn[static_cast<std::size_t>(TermKey(lead, false))];
+    if (column < 0) column = newColumn(0);
     s.m_termColumn[static_cast<std::size_t>(key)] = column;
-    memberColumn.push_back(column);
-    memberKey.push_back(key);
+    ++s.m_memberStart[static_cast<std::size_t>(column) + 1];
   }
   for (int i : states) {
     const int key = TermKey(i, true);
@@ -147,22 +152,25 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
       continue;
     }
     if (isKnown(key)) continue;
-    s.m_termColumn[static_cast<std::size_t>(key)] = columns;
-    memberColumn.push_back(columns++);
-    memberKey.push_back(key);
+    s.m_termColumn[static_cast<std::size_t>(key)] = newColumn(1);
   }
-  s.m_memberStart.assign(static_cast<std::size_t>(columns) + 1, 0);
-  for (int column : memberColumn) ++s.m_memberStart[static_cast<std::size_t>(column) + 1];
+  const int columns = static_cast<int>(s.m_memberStart.size()) - 1;
   for (int c = 0; c < columns; ++c) s.m_memberStart[static_cast<std::size_t>(c) + 1] += s.m_memberStart[static_cast<std::size_t>(c)];
-  s.m_members.resize(memberKey.size());
+  AssignLarge(s.m_members, static_cast<std::size_t>(s.m_memberStart.back()), 0);
   {
+    // Members in the order met: values by variable, then derivatives.
     std::vector<int> next(s.m_memberStart.begin(), s.m_memberStart.end() - 1);
-    for (std::size_t m = 0; m < memberKey.size(); ++m)
-      s.m_members[static_cast<std::size_t>(next[static_cast<std::size_t>(memberColumn[m])]++)] = memberKey[m];
+    const auto place = [&](int key) {
+      const int column = s.m_termColumn[static_cast<std::size_t>(key)];
+      if (column >= 0) s.m_members[static_cast<std::size_t>(next[static_cast<std::size_t>(column)]++)] = key;
+    };
+    for (std::size_t i = 0; i < variableCount; ++i) place(TermKey(static_cast<int>(i), false));
+    if (runMode != ZN_RUN_DYNAMIC)
+      for (int i : states) place(TermKey(i, true));
   }
-  s.m_columnLower.assign(static_cast<std::size_t>(columns), -kInfinity);
-  s.m_columnUpper.assign(static_cast<std::size_t>(columns), kInfinity);
-  s.m_columnEquivalence.assign(static_cast<std::size_t>(columns), 0);
+  AssignLarge(s.m_columnLower, static_cast<std::size_t>(columns), -kInfinity);
+  AssignLarge(s.m_columnUpper, static_cast<std::size_t>(columns), kInfinity);
+  AssignLarge(s.m_columnEquivalence, static_cast<std::size_t>(columns), 0);
   // A column's bounds are the tightest of its members' values' bounds.
   for (const Bounds& b : bounded) {
     const int c = s.m_termColumn[static_cast<std::size_t>(TermKey(b.variable, false))];
@@ -178,10 +186,15 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
   }
 
   // Rows and their entries.
-  s.m_rowEquation.reserve(equations.size());
-  s.m_rowStart.reserve(equations.size() + 1);
-  s.m_entryColumn.reserve(equations.size() * 3);
-  s.m_termEntry.reserve(equations.size() * 3);
+  const std::size_t rows = equations.size() - s.m_compressed.size();
+  std::size_t rowTerms = 0;
+  for (int e = 0; e < eqs.Count(); ++e)
+    if (rowKept[static_cast<std::size_t>(e)]) rowTerms += static_cast<std::size_t>(eqs.TermCount(e));
+  ReserveLarge(s.m_rowEquation, rows);
+  ReserveLarge(s.m_rowStart, rows + 1);
+  ReserveLarge(s.m_termEntryStart, rows + 1);
+  ReserveLarge(s.m_termEntry, rowTerms);
+  ReserveLarge(s.m_entryColumn, rowTerms);  // a row has at most an entry a term
   for (int e = 0; e < eqs.Count(); ++e) {
     if (!rowKept[static_cast<std::size_t>(e)]) continue;
     s.m_rowEquation.push_back(e);
@@ -209,14 +222,14 @@ std::unique_ptr<CEquationSystem> CEquationSystem::Make(const CFlowsheet& flowshe
 
   // The pattern by columns, and which rows are affine in all their unknowns.
   const std::size_t entries = s.m_entryColumn.size();
-  s.m_columnStarts.assign(static_cast<std::size_t>(columns) + 1, 0);
+  AssignLarge(s.m_columnStarts, static_cast<std::size_t>(columns) + 1, 0);
   for (int column : s.m_entryColumn) ++s.m_columnStarts[static_cast<std::size_t>(column) + 1];
   for (int c = 0; c < columns; ++c)
     s.m_columnStarts[static_cast<std::size_t>(c) + 1] += s.m_columnStarts[static_cast<std::size_t>(c)];
-  s.m_columnRows.resize(entries);
+  AssignLarge(s.m_columnRows, entries, 0);
   std::vector<int> next(s.m_columnStarts.begin(), s.m_columnStarts.end() - 1);
-  s.m_rowLinear.resize(s.m_rowEquation.size());
-  s.m_rowAffineEntries.assign(s.m_rowEquation.size(), 0);
+  AssignLarge(s.m_rowLinear, s.m_rowEquation.size(), std::uint8_t{0});
+  AssignLarge(s.m_rowAffineEntries, s.m_rowEquation.size(), std::uint32_t{0});
   for (int r = 0; r < s.RowCount(); ++r) {
     for (int e = s.RowStart(r); e < s.RowStart(r + 1); ++e)
       s.m_columnRows[static_cast<std::size_t>(next[static_cast<std::size_t>(s.m_entryColumn[static_cast<std::size_t>(e)])]++)] = r;
