@@ -208,6 +208,30 @@ TEST(SmallSystemsTest, AFailedGroupMarksItsVariablesAndStopsTheRun) {
       << JoinedMessages(outcome);
 }
 
+// sqrt's derivative is infinite at 0: a residual already within tolerance there is a solution, one that is
+// not cannot be stepped from, and says which it is.
+TEST(SmallSystemsTest, AnInfiniteDerivativeAtTheSolutionStillConverges) {
+  const auto drain = [](const char* flow) {
+    return std::pair<std::string, std::string>{
+        "Drain", std::string("Model Drain\n  L as Value (0, Free);\n  F as Value (") + flow +
+                     ", Fixed);\n  u, w as Value (0, Free);\n  valve : F = 0.3 * sqrt(L);\n"
+                     "  a : u = 0.3 * sqrt(w);\n  b : u + w = 0;\nEnd\n"};
+  };
+  SolverFlowsheet empty({drain("0")}, "  D as Drain;\n");
+  const SolveOutcome rested = empty.Solve();
+  EXPECT_TRUE(rested.converged) << JoinedMessages(rested);
+  const std::vector<DecompGroupRecord>& groups = rested.decomposition.groups;
+  ASSERT_EQ(groups.size(), 2u);  // L alone, and the pair u, w solved together
+  EXPECT_TRUE(groups[0].equations.size() == 2u || groups[1].equations.size() == 2u);
+
+  SolverFlowsheet flowing({drain("0.6")}, "  D as Drain;\n");
+  const SolveOutcome stuck = flowing.Solve();
+  EXPECT_FALSE(stuck.converged);
+  EXPECT_NE(JoinedMessages(stuck).find("did not converge: the equation's derivative cannot be evaluated at these values"),
+            std::string::npos)
+      << JoinedMessages(stuck);
+}
+
 TEST(SmallSystemsTest, TheFlowsheetAsADaeHasAnExactJacobian) {
   SolverFlowsheet sheet({kFeed, kTank}, "  F as Feed;\n  T as Tank;\n  S as Pipe (Source = F.Outlet, Destination = T.Inlet);\n");
   std::string problem;

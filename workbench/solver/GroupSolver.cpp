@@ -94,13 +94,18 @@ GroupSolveResult CGroupSolver::SolveOne(int row, int column) {
   step.clear();
   for (int iteration = 0;; ++iteration) {
     result.iterations = iteration;
-    if (!m_system.EvaluateRow(row, residual, m_gradient.data())) {
+    const bool derivative = m_system.EvaluateRow(row, residual, m_gradient.data());
+    if (!derivative && !m_system.EvaluateRow(row, residual, nullptr)) {
       Fail(result, &column, 1, step, "the equation cannot be evaluated at these values");
       return result;
     }
     result.largestResidual = std::fabs(residual);
     if (result.largestResidual <= m_settings.absoluteTolerance) {
-      result.converged = true;
+      result.converged = true;  // also where the derivative is infinite, as sqrt's at 0
+      return result;
+    }
+    if (!derivative) {
+      Fail(result, &column, 1, step, "the equation's derivative cannot be evaluated at these values");
       return result;
     }
     if (iteration >= m_settings.maxIterations) break;
@@ -188,13 +193,18 @@ GroupSolveResult CGroupSolver::Solve(const int* rows, const int* columns, int si
   };
   for (int iteration = 0;; ++iteration) {
     result.iterations = iteration;
-    if (!Evaluate(rows, size, residuals, &values)) {
+    const bool derivatives = Evaluate(rows, size, residuals, &values);
+    if (!derivatives && !Evaluate(rows, size, residuals, nullptr)) {
       Fail(result, columns, size, step, "an equation cannot be evaluated at these values");
       return result;
     }
     worst(residuals);
     if (result.largestResidual <= m_settings.absoluteTolerance) {
-      result.converged = true;
+      result.converged = true;  // also where a derivative is infinite, as sqrt's at 0
+      return result;
+    }
+    if (!derivatives) {
+      Fail(result, columns, size, step, "an equation's derivative cannot be evaluated at these values");
       return result;
     }
     if (iteration >= m_settings.maxIterations) break;
