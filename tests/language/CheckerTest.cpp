@@ -46,6 +46,13 @@ TEST(CheckerTest, RepeatedNamesAreErrorsWithTheFirstLine) {
                                                       "5:the equation name 'E1' is declared twice (first at line 4)"}));
   EXPECT_TRUE(HasError(Check("Variable V\n  Value: 1;\n  value: 2;\nEnd\n"), 3,
                        "property 'value' is given twice (first at line 2)"));
+  // One name in the Then and the Else part of an If: only one of them is ever made. Twice in one part is an error.
+  const QVParseReport branches = Check(
+      "Model M\n  P as Pressure;\n  T as Temperature;\n"
+      "  If T > 2 Then e : P = 1; Else e : P = 2; EndIf\n"
+      "  If T > 3 Then f : P = 1; f : T = 2; EndIf\n"
+      "End\n");
+  EXPECT_EQ(Errors(branches), std::vector<std::string>{"5:the equation name 'f' is declared twice (first at line 5)"});
 }
 
 TEST(CheckerTest, UnknownTypesAreErrorsNamingTypeAndDeclaration) {

@@ -158,7 +158,7 @@ TEST(SplitterTest, DefinitionsBuiltInCodeAreWrittenInTheUsualLayout) {
   in.typeName = "Material";
   in.mode = DeclarationMode::Input;
   d.declarations.push_back(in);
-  d.equations.push_back(Equation{"head", "P = Inlet.P * 2", 0, false});
+  d.equations.push_back(Equation{"head", "P = Inlet.P * 2", 0, false, {}});
   d.calls.push_back(ProcedureCall{"Flash", {"P"}, {"Inlet.F", "2"}, 0, false});
   EXPECT_EQ(WriteDefinition(d),
             "Model Pump\n"

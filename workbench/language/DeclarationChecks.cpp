@@ -134,6 +134,17 @@ void CheckRepeat(const CCheckContext& c, std::unordered_map<std::string, int>& s
                              std::to_string(first->second) + ")");
 }
 
+// Whether two equations stand in the Then and the Else part of one If block, so that never both are made.
+bool ExcludeEachOther(const Equation& a, const Equation& b) {
+  for (std::size_t k = 0; k < a.blocks.size() && k < b.blocks.size(); ++k) {
+    const BlockFrame& x = a.blocks[k];
+    const BlockFrame& y = b.blocks[k];
+    if (x.line != y.line || x.expression != y.expression) return false;
+    if (x.kind != y.kind) return true;  // Then and Else of one If
+  }
+  return false;
+}
+
 }  // namespace
 
 void CheckDeclarations(const CCheckContext& c) {
@@ -144,9 +155,15 @@ void CheckDeclarations(const CCheckContext& c) {
     CheckRepeat(c, names, declaration.name, declaration.line, "the name");
     CheckDeclarationType(c, declaration);
   }
-  std::unordered_map<std::string, int> equationNames;
-  for (const Equation& equation : d.equations)
-    if (!equation.name.empty()) CheckRepeat(c, equationNames, equation.name, equation.line, "the equation name");
+  // An equation name stands once, except in the Then and the Else part of one If block.
+  std::unordered_map<std::string, const Equation*> equationNames;
+  for (const Equation& equation : d.equations) {
+    if (equation.name.empty()) continue;
+    const auto [first, inserted] = equationNames.emplace(LowerAscii(equation.name), &equation);
+    if (!inserted && !ExcludeEachOther(*first->second, equation))
+      c.report.Error(equation.line, "the equation name " + Quoted(equation.name) + " is declared twice (first at line " +
+                                        std::to_string(first->second->line) + ")");
+  }
   for (const ProcedureCall& call : d.calls) {
     if (c.report.Full()) return;
     CheckCall(c, call);

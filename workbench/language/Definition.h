@@ -73,12 +73,23 @@ struct Declaration {
   std::optional<std::string> DefaultValue() const;
 };
 
+// A For or If block around an equation: "For i In [1:N] Do", or the Then or
+// the Else part of "If N > 2 Then".
+struct BlockFrame {
+  enum class Kind { For, Then, Else };
+  Kind kind = Kind::For;
+  std::string index;       // For: the loop's index
+  std::string expression;  // For: its range, If: the condition, as written
+  int line = 0;            // of For or If
+};
+
 // "name : lhs = rhs;" or "lhs = rhs;".
 struct Equation {
   std::string name;  // empty for an unnamed equation
   std::string text;  // "lhs = rhs" as written
   int line = 0;
   bool inBlock = false;  // inside a For or If block
+  std::vector<BlockFrame> blocks;  // the blocks it stands in, outermost first
 };
 
 // "Call (outputs) = procedure(inputs);".

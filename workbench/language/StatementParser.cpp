@@ -141,6 +141,7 @@ bool CStatementParser::ParseEquation(int depth) {
   Equation equation;
   equation.line = m_cursor.Peek().line;
   equation.inBlock = depth > 0;
+  equation.blocks = m_blocks;
   if (m_cursor.Peek().Is(TokenKind::Identifier) && m_cursor.Peek(1).IsSymbol(":")) {
     equation.name = std::string(m_cursor.Next().text);
     m_cursor.Next();
@@ -191,14 +192,18 @@ bool CStatementParser::ParseFor(int depth) {
   }
   const std::string index(m_cursor.Next().text);
   m_cursor.Next();  // "In"
+  const std::size_t range = m_cursor.Peek().offset;
   if (!ParseExpression()) return false;
+  BlockFrame frame{BlockFrame::Kind::For, index, m_cursor.TextSince(range), start.line};
   if (!m_cursor.AcceptWord("Do")) {
     m_cursor.ErrorAtCurrent("expected 'Do' after the range of the For block but found " +
                             DescribeToken(m_cursor.Peek()));
     return false;
   }
   m_loopIndices.push_back(index);
+  m_blocks.push_back(std::move(frame));
   const bool closed = ParseStatementsUntil({"EndFor"}, depth, "EndFor", start.line);
+  m_blocks.pop_back();
   m_loopIndices.pop_back();
   if (!closed) return true;  // reported; the body's End is still ahead
   m_cursor.Next();           // "EndFor"
@@ -213,14 +218,23 @@ bool CStatementParser::ParseIf(int depth) {
     m_cursor.Error(start.line, "For and If blocks are nested too deeply");
     return false;
   }
+  const std::size_t condition = m_cursor.Peek().offset;
   if (!ParseExpression(true)) return false;
+  BlockFrame frame{BlockFrame::Kind::Then, {}, m_cursor.TextSince(condition), start.line};
   if (!m_cursor.AcceptWord("Then")) {
     m_cursor.ErrorAtCurrent("expected 'Then' after the condition of the If block but found " +
                             DescribeToken(m_cursor.Peek()));
     return false;
   }
-  if (!ParseStatementsUntil({"Else", "EndIf"}, depth, "EndIf", start.line)) return true;
-  if (m_cursor.AcceptWord("Else") && !ParseStatementsUntil({"EndIf"}, depth, "EndIf", start.line)) return true;
+  // The frame is taken off on every way out: an unclosed block is reported and reading goes on.
+  m_blocks.push_back(std::move(frame));
+  bool closed = ParseStatementsUntil({"Else", "EndIf"}, depth, "EndIf", start.line);
+  if (closed && m_cursor.AcceptWord("Else")) {
+    m_blocks.back().kind = BlockFrame::Kind::Else;
+    closed = ParseStatementsUntil({"EndIf"}, depth, "EndIf", start.line);
+  }
+  m_blocks.pop_back();
+  if (!closed) return true;
   m_cursor.Next();  // "EndIf"
   m_cursor.AcceptSymbol(";");
   if (depth == 0) m_definition.blocks.push_back(StatementBlock{m_cursor.TextSince(start.offset), start.line});

@@ -51,4 +51,5 @@ class CStatementParser {
   CTokenCursor& m_cursor;
   Definition& m_definition;
   std::vector<std::string> m_loopIndices;
+  std::vector<BlockFrame> m_blocks;  // the blocks being read, outermost first
 };
