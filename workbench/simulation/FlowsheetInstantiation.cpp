@@ -8,6 +8,7 @@
 #include "workbench/language/BoundedReport.h"
 #include "workbench/language/DefinitionParser.h"
 #include "workbench/language/TextCase.h"
+#include "workbench/simulation/BlockExpansion.h"
 #include "workbench/store/Store.h"
 #include "workbench/store/StorePalette.h"
 #include "workbench/store/StoreType.h"
@@ -188,14 +189,14 @@ class CInstantiation {
         Connect(unit, stream, declaration);
     }
     int unnamed = 0;
-    AddEquations(unit, prefix, definition->equations, unnamed);
+    AddEquations(unit, prefix, *definition, definition->equations, palette, unnamed);
     for (const SpecStatement& statement : definition->specStatements) ApplySpecStatement(prefix, statement);
     // Constraints compiled on their own are more equations and Specs of the same flowsheet.
     if (!type.Constraints().empty()) {
       CBoundedReport discard = CBoundedReport::Discarding();
       if (std::optional<Definition> constraints =
               ParseDefinition("Model " + type.Name() + "\n" + type.Constraints() + "\nEnd\n", discard)) {
-        AddEquations(unit, prefix, constraints->equations, unnamed);
+        AddEquations(unit, prefix, *definition, constraints->equations, palette, unnamed);
         for (const SpecStatement& statement : constraints->specStatements) ApplySpecStatement(prefix, statement);
       }
     }
@@ -323,7 +324,12 @@ class CInstantiation {
         default: break;  // parameters, structures, procedures: no variables of the block's own
       }
     }
-    for (const Equation& equation : definition->equations) model.equations.push_back(MemberEquation{path, equation.name, equation.text});
+    std::vector<ExpandedEquation> equations;
+    std::string problem;
+    if (!Expand(definition->equations, *definition, palette, equations, problem))
+      model.problem = "in the model " + Quoted(type.Name()) + ", " + problem;
+    for (ExpandedEquation& equation : equations)
+      model.equations.push_back(MemberEquation{path, std::move(equation.name), std::move(equation.text)});
     open.pop_back();
   }
 
@@ -438,12 +444,44 @@ class CInstantiation {
   // ---- equations and connections ----
 
   // Unnamed equations are numbered in the order they are written ("#1", "#2"...), on from unnamed.
-  void AddEquations(int unit, const std::string& scope, const std::vector<Equation>& equations, int& unnamed) {
-    for (const Equation& equation : equations) {
+  void AddEquations(int unit, const std::string& scope, const Definition& definition,
+                    const std::vector<Equation>& equations, const CStorePalette* palette, int& unnamed) {
+    std::vector<ExpandedEquation> expanded;
+    std::string problem;
+    if (!Expand(equations, definition, palette, expanded, problem)) SetProblem(unit, problem);
+    for (ExpandedEquation& equation : expanded) {
       const std::string name = equation.name.empty() ? "#" + std::to_string(++unnamed) : equation.name;
       m_flowsheet.AddEquation(
-          InstanceEquation{.unit = unit, .scope = scope, .text = equation.text, .name = JoinPath(scope, name)});
+          InstanceEquation{.unit = unit, .scope = scope, .text = std::move(equation.text), .name = JoinPath(scope, name)});
     }
+  }
+
+  // The equations written, those in For and If blocks as they stand for; false with problem set
+  // (and the equations before it made) when a block's range or condition cannot be worked out.
+  bool Expand(const std::vector<Equation>& equations, const Definition& definition, const CStorePalette* palette,
+              std::vector<ExpandedEquation>& out, std::string& problem) {
+    const DeclaredValue declared = [&](std::string_view name) { return DeclaredValueOf(definition, palette, name); };
+    for (const Equation& equation : equations)
+      if (!ExpandBlocks(equation, declared, out, problem)) return false;
+    return true;
+  }
+
+  // The value a definition, or a base it uses, declares for name.
+  std::optional<double> DeclaredValueOf(const Definition& definition, const CStorePalette* palette,
+                                        std::string_view name) {
+    const Definition* d = &definition;
+    for (int level = 0; d && level <= kMaxSubmodelDepth; ++level) {
+      if (const Declaration* declaration = d->FindDeclaration(name)) {
+        const std::optional<std::string> text = declaration->DefaultValue();
+        if (!text) return std::nullopt;
+        std::string unused;
+        return EvaluateDeclaredExpression(
+            *text, [&](std::string_view other) { return DeclaredValueOf(definition, palette, other); }, unused);
+      }
+      CStoreType* base = d->base.empty() || !palette ? nullptr : palette->FindVisible(d->base);
+      d = base && !base->HasErrors() ? m_definitions.Of(*base) : nullptr;
+    }
+    return std::nullopt;
   }
 
   // "S1 as Pipe (Source = Feed.Outlet, Destination = V101.Inlet)": each named
