@@ -64,6 +64,25 @@ TEST_F(SimulateScriptTest, TheSimulationsRunMenuShowsWhatTheHostWouldDoNow) {
   EXPECT_TRUE(Has(menu.err, "stdin:3: do Pause: the command is not available")) << menu.err;
 }
 
+TEST_F(SimulateScriptTest, PauseAtRewindAndResetFromTheRunMenu) {
+  ProgramResult result = Script(
+      "select Simulation\n"
+      "answer fields Pause at time (s)=40\n"
+      "do Pause At...\n"
+      "simulate dynamic 100\n"
+      "answer yes\n"
+      "do Rewind...\n"
+      "do Reset All\n"
+      "messages\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err << result.out;
+  EXPECT_TRUE(Has(result.out, "The dynamic run pauses at time 40 s")) << result.out;
+  EXPECT_TRUE(Has(result.out, "Dynamic run paused at time 40 of 100 s")) << result.out;
+  EXPECT_TRUE(Has(result.out, "Rewound to time 0: the values are those the last dynamic run started from"))
+      << result.out;
+  EXPECT_TRUE(Has(result.out, "Reset: free variables, initial variables, derivatives, time and diagnostics"))
+      << result.out;
+}
+
 TEST_F(SimulateScriptTest, RunOptionsFilledInByLabelSetTheNextDynamicRunsEndTime) {
   ProgramResult result = Script(
       "select Simulation/Simulation Options\n"

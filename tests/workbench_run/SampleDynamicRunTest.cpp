@@ -12,6 +12,9 @@
 #include "host/diagnostics/IZNDecomposition.h"
 #include "host/model/IQVEventSource.h"
 #include "tests/workbench_document/DocumentTestSupport.h"
+#include "host/HostCommandIds.h"
+#include "host/HostDialogIds.h"
+#include "platform/Dialog.h"
 #include "workbench/document/WorkbenchDocument.h"
 #include "workbench/run/RunStatus.h"
 #include "workbench/store/SolverOptions.h"
@@ -138,4 +141,74 @@ TEST_F(SampleDynamicRunTest, ReplacingTheSimulationEndsTheRunAndForgetsWhatTheRu
   EXPECT_FALSE(document.LastRunDiagnostics());
   EXPECT_EQ(document.GetLastRunStatus(), kRunStatusNone);
   EXPECT_EQ(document.Run().SimulatedTime(), 0.0);
+}
+
+// The Run menu's Step, Pause At, Rewind and the resets, as a user chooses them.
+TEST_F(SampleDynamicRunTest, StepPauseAtRewindAndResetFromTheRunMenu) {
+  CSimulationRun& run = document.Run();
+  const auto goOn = [&run] {
+    while (run.IsActive() && !run.IsPaused()) run.Step();
+  };
+  const double specifiedLevel = Value("T101.Level");
+  ASSERT_TRUE(document.RunCommand(ID_HOST_MODE_DYNAMIC));
+  document.Store().SolverOptions().SetProperty("EndTime", VARIANT::Real(300.0));
+
+  // Step starts the run and pauses it at its first report; again, at the next.
+  ASSERT_TRUE(document.RunCommand(ID_HOST_STEP));
+  goOn();
+  ASSERT_TRUE(run.IsPaused()) << run.Summary();
+  EXPECT_DOUBLE_EQ(run.SimulatedTime(), 50.0);
+  EXPECT_EQ(run.Summary(), "Dynamic run paused at time 50 of 300 s");
+  const double levelAtStart = listener->levels.at(1);  // the initialization's, then the run's start
+  document.RunCommand(ID_HOST_STEP);
+  goOn();
+  EXPECT_DOUBLE_EQ(run.SimulatedTime(), 100.0);
+  EXPECT_FALSE(document.CanDoRunCommand(ID_HOST_RESET));  // not while a run is active
+
+  // Pause At: a time already passed is refused with the reason and the dialog stays; then 130 s exactly.
+  ui.Ui().AnswerDialog([](CDialog& dialog) {
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_HOST_PAUSE_TIME), "100");
+    dialog.SetDlgItemText(IDC_HOST_PAUSE_TIME, "80");
+    dialog.PressButton(IDOK);
+    dialog.SetDlgItemText(IDC_HOST_PAUSE_TIME, "130");
+    dialog.PressButton(IDOK);
+  });
+  ui.Ui().AnswerOk();
+  ASSERT_TRUE(document.RunCommand(ID_HOST_PAUSE_AT));
+  ASSERT_FALSE(ui.Ui().Prompts().empty());
+  EXPECT_EQ(ui.Ui().Prompts().back().text, "The pause time 80 s is not after the simulated time 100 s.");
+  document.RunCommand(ID_HOST_RUN);  // resumes
+  goOn();
+  EXPECT_DOUBLE_EQ(run.SimulatedTime(), 130.0);
+  document.RunCommand(ID_HOST_INTERRUPT);
+  ASSERT_FALSE(run.IsActive());
+  const double movedLevel = Value("T101.Level");
+  ASSERT_GT(std::fabs(movedLevel - levelAtStart), 1e-3);
+
+  // Rewind, once confirmed, goes back to time 0 and the values the run started from.
+  ui.Ui().AnswerNo();
+  document.RunCommand(ID_HOST_REWIND);
+  EXPECT_DOUBLE_EQ(run.SimulatedTime(), 130.0);
+  ui.Ui().AnswerYes();
+  document.RunCommand(ID_HOST_REWIND);
+  EXPECT_DOUBLE_EQ(run.SimulatedTime(), 0.0);
+  EXPECT_DOUBLE_EQ(Value("T101.Level"), levelAtStart);
+  EXPECT_EQ(listener->levels.back(), levelAtStart);  // views were told
+
+  // Advanced Reset with only the diagnostics checked keeps the values; Reset All sets them back.
+  ASSERT_TRUE(document.LastRunDiagnostics());
+  ui.Ui().AnswerDialog([](CDialog& dialog) {
+    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_HOST_RESET_FREE), BST_CHECKED);
+    for (int id : {IDC_HOST_RESET_FREE, IDC_HOST_RESET_STATES, IDC_HOST_RESET_DERIVATIVES, IDC_HOST_RESET_TIME})
+      dialog.CheckDlgButton(id, BST_UNCHECKED);
+    dialog.CheckDlgButton(IDC_HOST_RESET_DIAGNOSTICS, BST_CHECKED);
+    dialog.PressButton(IDOK);
+  });
+  document.RunCommand(ID_HOST_ADVANCED_RESET);
+  EXPECT_FALSE(document.LastRunDiagnostics());
+  EXPECT_EQ(document.GetLastRunStatus(), kRunStatusNone);
+  EXPECT_DOUBLE_EQ(Value("T101.Level"), levelAtStart);
+  document.RunCommand(ID_HOST_RESET_ALL);
+  EXPECT_DOUBLE_EQ(Value("T101.Level"), specifiedLevel);
+  EXPECT_EQ(run.Summary(), "Reset: free variables, initial variables, derivatives, time and diagnostics");
 }

@@ -147,6 +147,29 @@ TEST_F(SimulationRunTest, StoppedHalfWayKeepsItsPointMarksTheDecompositionAndCon
   EXPECT_EQ(solvedModes.size(), 2u);
 }
 
+// A pause time is reached exactly and shown, without moving the reports after it; one asked for
+// before the run starts holds for it.
+TEST_F(SimulationRunTest, APauseTimeIsReachedExactlyBetweenReports) {
+  CSimulationRun& run = Run();
+  std::string why;
+  EXPECT_FALSE(run.PauseAt(0.0, &why));
+  EXPECT_EQ(why, "The pause time 0 s is not after the simulated time 0 s.");
+  ASSERT_TRUE(run.PauseAt(3.0));
+  ASSERT_TRUE(run.Start(ZN_RUN_DYNAMIC, 6.0));
+  while (run.Step() && !run.IsPaused()) {
+  }
+  ASSERT_TRUE(run.IsPaused());
+  EXPECT_DOUBLE_EQ(run.SimulatedTime(), 3.0);
+  EXPECT_FALSE(run.PauseTime());
+  EXPECT_FALSE(run.PauseAt(6.0, &why));
+  EXPECT_EQ(why, "The pause time 6 s is not before the end time 6 s.");
+  run.Resume();
+  run.Finish();
+  std::vector<double> times;
+  for (const auto& [t, h] : *published.at(0)) times.push_back(t);
+  EXPECT_EQ(times, (std::vector<double>{0.0, 2.0, 3.0, 4.0, 6.0}));
+}
+
 TEST_F(SimulationRunTest, RefusedAndFailedRunsSayWhyAndKeepWhatTheOtherModesLeft) {
   CSimulationRun& run = Run();
   ASSERT_TRUE(run.Start(ZN_RUN_STEADY_STATE));

@@ -25,11 +25,14 @@
 #include "workbench/simulation/FlowsheetInstantiation.h"
 #include "workbench/simulation/FlowsheetText.h"
 #include "host/diagnostics/IZNDecomposition.h"
+#include "workbench/run/AdvancedResetDialog.h"
+#include "workbench/run/PauseAtDialog.h"
 #include "workbench/run/RunOptionsDialog.h"
 #include "workbench/run/RunStatus.h"
 #include "workbench/run/SolverOptionsDialog.h"
 #include "host/store/HostClassIds.h"
 #include "platform/SafeFile.h"
+#include "platform/UserInterface.h"
 #include <algorithm>
 #include "workbench/store/Builder.h"
 #include "workbench/store/StoreInstance.h"
@@ -322,7 +325,11 @@ bool CWorkbenchDocument::CanDoRunCommand(UINT id, bool* checked) const {
     case ID_HOST_RUN: return !active || m_run->IsPaused();
     case ID_HOST_PAUSE: return active && !m_run->IsPaused();
     case ID_HOST_INTERRUPT: return active;
-    case ID_HOST_RESTART: return !active;
+    case ID_HOST_RESTART:
+    case ID_HOST_REWIND:
+    case ID_HOST_RESET:
+    case ID_HOST_RESET_ALL:
+    case ID_HOST_ADVANCED_RESET: return !active;
   }
   return true;
 }
@@ -338,16 +345,36 @@ bool CWorkbenchDocument::RunCommand(UINT id) {
     }
     return true;
   }
+  const int mode = m_store->SolverOptions().RunMode() == 0 ? ZN_RUN_STEADY_STATE : m_store->SolverOptions().RunMode();
   switch (id) {
     case ID_HOST_RUN:
-      if (m_run->IsPaused()) {
+      if (m_run->IsPaused())
         m_run->Resume();
-      } else {
-        const int mode = m_store->SolverOptions().RunMode();
-        m_run->Start(mode == 0 ? ZN_RUN_STEADY_STATE : mode);
-      }
+      else
+        m_run->Start(mode);
       break;
+    case ID_HOST_STEP: m_run->StepToNextReport(mode); break;
     case ID_HOST_PAUSE: m_run->Pause(); break;
+    case ID_HOST_PAUSE_AT: {
+      m_actions.RecordShown("dialog: Pause At");
+      CPauseAtDialog dialog(*m_run, AfxGetMainWnd());
+      dialog.DoModal();
+      break;
+    }
+    case ID_HOST_REWIND:
+      if (MessageBox(AfxGetMainWnd() ? AfxGetMainWnd()->m_hWnd : nullptr,
+                     "Rewind to time 0? The variables take the values the last dynamic run started from.", "Rewind",
+                     MB_YESNO | MB_ICONQUESTION) == IDYES)
+        m_run->Rewind();
+      break;
+    case ID_HOST_RESET: m_run->Reset(CSimulationRun::ResetScope{}); break;
+    case ID_HOST_RESET_ALL: m_run->Reset(CSimulationRun::ResetScope{true, true, true, true, true}); break;
+    case ID_HOST_ADVANCED_RESET: {
+      m_actions.RecordShown("dialog: Advanced Reset");
+      CAdvancedResetDialog dialog(AfxGetMainWnd());
+      if (dialog.DoModal() == IDOK) m_run->Reset(dialog.Scope());
+      break;
+    }
     case ID_HOST_INTERRUPT: m_run->Stop(); break;
     case ID_HOST_RESTART:
       m_run->Rewind();

@@ -38,11 +38,25 @@ CDynamicIntegration::Slice CDynamicIntegration::Advance(int maxSteps, bool& repo
   reported = false;
   for (int step = 0; step < maxSteps; ++step) {
     if (Time() >= m_endTime) return Slice::Finished;
-    const double target = NextReport();
+    const double report = NextReport();
+    // A pause time before the next report is reached first, without counting as a report.
+    const bool pausing = m_pauseTime > Time() && m_pauseTime < report;
+    const double target = pausing ? m_pauseTime : report;
     switch (m_integrator.StepToward(target)) {
       case CDaeIntegrator::Step::Failed: return Slice::Failed;
       case CDaeIntegrator::Step::Advanced: break;
       case CDaeIntegrator::Step::Reached:
+        if (pausing) {
+          m_pauseTime = std::numeric_limits<double>::quiet_NaN();
+          m_pauseReached = true;
+          Publish();
+          reported = true;
+          return Slice::Working;
+        }
+        if (m_pauseTime <= report) {  // at a report
+          m_pauseTime = std::numeric_limits<double>::quiet_NaN();
+          m_pauseReached = true;
+        }
         ++m_reports;
         Publish();
         reported = true;

@@ -4,6 +4,7 @@
 // the end, and where it stands when the run is stopped.
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,14 @@ class CDynamicIntegration {
   Slice Advance(int maxSteps, bool& reported);
   // Publishes the values of the last accepted step (a consistent point short of the next report).
   void PublishWhereItStands();
+  // The integration stops at time (before the end, after where it stands) as at a report, and
+  // PauseReached answers true once; NaN takes a pause time back.
+  void SetPauseTime(double time) { m_pauseTime = time; }
+  bool PauseReached() {
+    const bool reached = m_pauseReached;
+    m_pauseReached = false;
+    return reached;
+  }
 
   double Time() const { return m_integrator.Time(); }
   double EndTime() const { return m_endTime; }
@@ -43,4 +52,6 @@ class CDynamicIntegration {
   double m_endTime;
   double m_interval;
   long m_reports = 0;  // reporting times passed
+  double m_pauseTime = std::numeric_limits<double>::quiet_NaN();
+  bool m_pauseReached = false;
 };

@@ -50,10 +50,31 @@ DialogTemplate SolverOptionsTemplate() {
   return t;
 }
 
+DialogTemplate PauseAtTemplate() {
+  DialogTemplate t{IDD_HOST_PAUSE_AT, "Pause At", CSize(197, 46), {}};
+  AddRunDialogField(t.controls, "&Pause at time (s):", IDC_HOST_PAUSE_TIME, 7);
+  AddRunDialogButtons(t.controls, 25);
+  return t;
+}
+
+DialogTemplate AdvancedResetTemplate() {
+  DialogTemplate t{IDD_HOST_ADVANCED_RESET, "Advanced Reset", CSize(197, 108), {}};
+  t.controls.push_back(GroupBox("Set back to their specified values", At(7, 7, 183, 52)));
+  t.controls.push_back(CheckBox(IDC_HOST_RESET_FREE, "&Free variables", At(14, 19, 170, 10)));
+  t.controls.push_back(CheckBox(IDC_HOST_RESET_STATES, "&Initial and rate-initial variables", At(14, 31, 170, 10)));
+  t.controls.push_back(CheckBox(IDC_HOST_RESET_DERIVATIVES, "&Derivatives", At(14, 43, 170, 10)));
+  t.controls.push_back(CheckBox(IDC_HOST_RESET_TIME, "Simulated &time to 0", At(7, 63, 183, 10)));
+  t.controls.push_back(CheckBox(IDC_HOST_RESET_DIAGNOSTICS, "Run d&iagnostics and status", At(7, 75, 183, 10)));
+  AddRunDialogButtons(t.controls, 89);
+  return t;
+}
+
 }  // namespace
 
 void RegisterRunDialogTemplates() {
   if (FindDialogTemplate(IDD_HOST_RUN_OPTIONS)) return;
   RegisterDialogTemplate(RunOptionsTemplate());
   RegisterDialogTemplate(SolverOptionsTemplate());
+  RegisterDialogTemplate(PauseAtTemplate());
+  RegisterDialogTemplate(AdvancedResetTemplate());
 }

@@ -151,6 +151,7 @@ bool CSimulationRun::StartDynamic(double endTime) {
       return true;  // it ran: the initialization's failure is what the diagnostics show
     }
     m_time = 0.0;
+    TakeStartPoint();
   }
   unsigned build = 0;
   CFlowsheet& flowsheet = m_flowsheet.CurrentForRun(build);
@@ -169,6 +170,7 @@ bool CSimulationRun::StartDynamic(double endTime) {
     Tell("Dynamic run could not start: " + dynamic->Problem());
     return false;
   }
+  if (m_pauseAt) dynamic->SetPauseTime(*m_pauseAt);
   m_dynamic = std::move(dynamic);
   m_build = build;
   m_endTime = endTime;
@@ -196,7 +198,14 @@ bool CSimulationRun::Step() {
   if (!m_dynamic) return false;  // a listener stopped the run meanwhile
   switch (slice) {
     case CDynamicIntegration::Slice::Working:
-      if (m_hooks.stateChanged) m_hooks.stateChanged();
+      if (m_dynamic->PauseReached()) {
+        m_pauseAt.reset();
+        PauseHere();
+      } else if (reported && m_pauseAtReport) {
+        PauseHere();
+      } else if (m_hooks.stateChanged) {
+        m_hooks.stateChanged();
+      }
       return true;
     case CDynamicIntegration::Slice::Finished:
       EndDynamic(kRunStatusConverged, "Dynamic run reached its end time " + RunTimeText(m_endTime) + " s", false);
@@ -226,9 +235,10 @@ void CSimulationRun::EndDynamic(int status, const std::string& summary, bool pub
 }
 
 void CSimulationRun::Finish() {
-  m_paused = false;
-  while (Step()) {
-  }
+  // A pause reached on the way is told and passed.
+  do {
+    m_paused = false;
+  } while (Step());
 }
 
 void CSimulationRun::Pause() {
@@ -251,8 +261,113 @@ void CSimulationRun::Stop() {
              current);
 }
 
+void CSimulationRun::PauseHere() {
+  m_pauseAtReport = false;
+  m_paused = true;
+  Tell("Dynamic run paused at time " + RunTimeText(m_dynamic->Time()) + " of " + RunTimeText(m_endTime) + " s");
+}
+
+bool CSimulationRun::StepToNextReport(int mode) {
+  if (m_dynamic) {
+    m_pauseAtReport = true;
+    m_paused = false;
+    if (m_hooks.stateChanged) m_hooks.stateChanged();
+    return true;
+  }
+  if (mode != ZN_RUN_DYNAMIC) return Start(mode);  // a solved run is one step
+  m_pauseAtReport = true;
+  const bool started = Start(ZN_RUN_DYNAMIC);
+  if (!m_dynamic) m_pauseAtReport = false;
+  return started;
+}
+
+bool CSimulationRun::PauseAt(double time, std::string* why) {
+  const double now = SimulatedTime();
+  std::string problem;
+  if (!std::isfinite(time) || !(time > now))
+    problem = "The pause time " + RunTimeText(time) + " s is not after the simulated time " + RunTimeText(now) + " s.";
+  else if (m_dynamic && !(time < m_endTime))  // the next run's end time is given when it starts
+    problem = "The pause time " + RunTimeText(time) + " s is not before the end time " + RunTimeText(m_endTime) + " s.";
+  if (!problem.empty()) {
+    if (why) *why = problem;
+    return false;
+  }
+  m_pauseAt = time;
+  if (m_dynamic) m_dynamic->SetPauseTime(time);
+  if (m_hooks.message) m_hooks.message("The dynamic run pauses at time " + RunTimeText(time) + " s");
+  return true;
+}
+
+void CSimulationRun::TakeStartPoint() {
+  unsigned build = 0;
+  const std::vector<InstanceVariable>& variables = m_flowsheet.CurrentForRun(build).Variables();
+  StartPoint point;
+  point.build = build;
+  point.edits = m_flowsheet.VariableEdits();
+  point.values.reserve(variables.size());
+  point.derivatives.reserve(variables.size());
+  for (const InstanceVariable& v : variables) {
+    point.values.push_back(v.value);
+    point.derivatives.push_back(v.derivative);
+  }
+  m_startPoint = std::move(point);
+}
+
 void CSimulationRun::Rewind() {
   if (m_dynamic) return;
   m_time = 0.0;
-  if (m_hooks.stateChanged) m_hooks.stateChanged();
+  m_pauseAt.reset();
+  bool restored = false;
+  if (m_startPoint && m_flowsheet.IsBuild(m_startPoint->build) && m_flowsheet.VariableEdits() == m_startPoint->edits) {
+    unsigned build = 0;
+    std::vector<InstanceVariable>& variables = m_flowsheet.CurrentForRun(build).Variables();
+    if (variables.size() == m_startPoint->values.size()) {
+      for (std::size_t i = 0; i < variables.size(); ++i) {
+        variables[i].value = m_startPoint->values[i];
+        variables[i].derivative = m_startPoint->derivatives[i];
+      }
+      restored = true;
+    }
+  }
+  if (restored && m_hooks.valuesChanged) m_hooks.valuesChanged();
+  Tell(restored ? "Rewound to time 0: the values are those the last dynamic run started from"
+                : "Rewound to time 0");
+}
+
+bool CSimulationRun::Reset(const ResetScope& scope) {
+  if (m_dynamic) return Refuse("A dynamic run is active: stop it before a reset.");
+  unsigned build = 0;
+  std::vector<InstanceVariable>& variables = m_flowsheet.CurrentForRun(build).Variables();
+  const std::unique_ptr<CFlowsheet> specified = m_flowsheet.Specified();
+  std::vector<std::string> what;
+  if (specified && specified->Variables().size() == variables.size()) {
+    const std::vector<InstanceVariable>& given = specified->Variables();
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+      InstanceVariable& v = variables[i];
+      const bool solved = v.spec == VariableSpec::Free;
+      const bool started = v.spec == VariableSpec::Initial || v.spec == VariableSpec::RateInitial;
+      if ((solved && scope.free) || (started && scope.states)) v.value = given[i].value;
+      if (scope.derivatives) v.derivative = given[i].derivative;
+    }
+    if (scope.free) what.push_back("free variables");
+    if (scope.states) what.push_back("initial variables");
+    if (scope.derivatives) what.push_back("derivatives");
+  }
+  if (scope.time) {
+    m_time = 0.0;
+    m_pauseAt.reset();
+    m_startPoint.reset();
+    what.push_back("time");
+  }
+  if (scope.diagnostics) {
+    m_haveDynamicDecomposition = false;
+    m_status = kRunStatusNone;
+    if (m_hooks.publish) m_hooks.publish(nullptr, kRunStatusNone);
+    what.push_back("diagnostics");
+  }
+  if (m_hooks.valuesChanged) m_hooks.valuesChanged();
+  std::string summary = "Reset";
+  for (std::size_t i = 0; i < what.size(); ++i) summary += (i == 0 ? ": " : i + 1 == what.size() ? " and " : ", ") + what[i];
+  Tell(summary);
+  return true;
 }

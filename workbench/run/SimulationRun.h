@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "workbench/diagnostics/RunDiagnostics.h"
 #include "workbench/run/RunEntryPoints.h"
@@ -54,8 +55,27 @@ class CSimulationRun {
   void Resume();
   // Ends the active dynamic run where it stands: its values stay, its decomposition is marked unconverged.
   void Stop();
-  // The next dynamic run starts again from time 0.
+  // Goes on to the next report of the active dynamic run and pauses there; with none active,
+  // starts a run of mode, a dynamic one pausing at its first report. False when nothing ran.
+  bool StepToNextReport(int mode);
+  // The active dynamic run, or the next one, pauses when it reaches time; false, with why, when
+  // time is not after the simulated time or not before the active run's end time.
+  bool PauseAt(double time, std::string* why = nullptr);
+  std::optional<double> PauseTime() const { return m_pauseAt; }
+  // Back to time 0: the next dynamic run starts there, and the variables take the values the last
+  // dynamic run from time 0 started from, when the flowsheet is still the one it ran on and the
+  // user has changed no variable since (an edit is the user's, and stays).
   void Rewind();
+  // Values runs computed set back to those the simulation specifies, by what the reset takes.
+  struct ResetScope {
+    bool free = true;         // variables solved for (Free)
+    bool states = true;       // variables given their start (Initial, RateInitial)
+    bool derivatives = true;  // time derivatives
+    bool time = true;         // the simulated time back to 0
+    bool diagnostics = false; // every run's decomposition and the last run's status
+  };
+  // False (nothing changed) while a dynamic run is active.
+  bool Reset(const ResetScope& scope);
 
   bool IsActive() const { return m_dynamic != nullptr; }
   bool IsPaused() const { return m_paused; }
@@ -76,6 +96,8 @@ class CSimulationRun {
   void Publish(DecompositionRecord decomposition, std::vector<DecompEquivalenceRecord> equivalences, int status);
   void PublishNotStarted();
   void Tell(const std::string& summary, const std::vector<std::string>& messages = {});
+  void PauseHere();
+  void TakeStartPoint();
 
   CFlowsheetHost& m_flowsheet;
   CSolverOptions& m_options;
@@ -92,4 +114,13 @@ class CSimulationRun {
   bool m_haveDynamicDecomposition = false;
   std::string m_summary;
   int m_status = 0;
+  bool m_pauseAtReport = false;     // Step: pause at the next report
+  std::optional<double> m_pauseAt;  // Pause At
+  // Where the last dynamic run from time 0 started, for Rewind.
+  struct StartPoint {
+    unsigned build = 0;
+    unsigned edits = 0;  // CFlowsheetHost::VariableEdits when it was taken
+    std::vector<double> values, derivatives;
+  };
+  std::optional<StartPoint> m_startPoint;
 };

@@ -59,6 +59,8 @@ CFlowsheet& CFlowsheetHost::CurrentForRun(unsigned& build) {
   return *m_built;
 }
 
+std::unique_ptr<CFlowsheet> CFlowsheetHost::Specified() { return InstantiateFlowsheet(m_store, m_values); }
+
 bool CFlowsheetHost::IsBuild(unsigned build) const {
   return m_built && m_buildNumber == build && m_builtGeneration == CStoreType::DefinitionsGeneration();
 }
@@ -262,6 +264,7 @@ HRESULT CFlowsheetHost::SetVariable(const std::string& path, const std::string& 
     return FE_READONLY;
   }
   change.ApplyTo(m_values.Change(variable->path));
+  ++m_variableEdits;
   // The built flowsheet takes the change in place: a value edit never re-instantiates a large flowsheet.
   InstanceVariable& built = *m_built->FindVariable(variable->path);
   const VariableSpec before = built.spec;

@@ -40,6 +40,10 @@ class CFlowsheetHost : public CLinkTarget {
   // change of the definitions builds the flowsheet again.
   CFlowsheet& CurrentForRun(unsigned& build);
   bool IsBuild(unsigned build) const;
+  // The flowsheet as the definitions and the user's values give it, before any run: made anew.
+  std::unique_ptr<CFlowsheet> Specified();
+  // Counts the user's edits of variables (SetVariable), which change the built flowsheet in place.
+  unsigned VariableEdits() const { return m_variableEdits; }
   CFlowsheetValues& Values() { return m_values; }
   // Takes the values as they stand for what the flowsheet shows (after a change of Values()).
   void ValuesChanged();
@@ -98,6 +102,7 @@ class CFlowsheetHost : public CLinkTarget {
   std::unique_ptr<CFlowsheet> m_built;
   unsigned m_builtGeneration = 0;
   unsigned m_buildNumber = 0;  // counts the builds, so that a later one is never taken for an earlier
+  unsigned m_variableEdits = 0;
   std::vector<std::string> m_reported;
   std::unordered_map<std::string, CComPtr<CStoreType>> m_missingTypes;
   CComPtr<CValueChangeEvents> m_events = MakeComObject<CValueChangeEvents>();
