@@ -317,8 +317,7 @@ bool CWorkbenchDocument::CanDoRunCommand(UINT id, bool* checked) const {
   if (!IsRunCommand(id)) return false;
   const bool active = m_run->IsActive();
   if (const int mode = ModeOfCommand(id)) {
-    const int current = m_store->SolverOptions().RunMode();
-    if (checked) *checked = current == mode || (current == 0 && mode == ZN_RUN_STEADY_STATE);
+    if (checked) *checked = m_store->SolverOptions().ChosenRunMode() == mode;
     return !active;
   }
   switch (id) {
@@ -345,7 +344,7 @@ bool CWorkbenchDocument::RunCommand(UINT id) {
     }
     return true;
   }
-  const int mode = m_store->SolverOptions().RunMode() == 0 ? ZN_RUN_STEADY_STATE : m_store->SolverOptions().RunMode();
+  const int mode = m_store->SolverOptions().ChosenRunMode();
   switch (id) {
     case ID_HOST_RUN:
       if (m_run->IsPaused())

@@ -125,13 +125,16 @@ void CheckCall(const CCheckContext& c, const ProcedureCall& call) {
     c.report.Error(call.line, Quoted(call.procedure) + " is " + WithArticle(*kind) + ", not a procedure");
 }
 
+void ReportTwice(const CCheckContext& c, std::string_view what, const std::string& name, int line, int firstLine) {
+  c.report.Error(line, std::string(what) + " " + Quoted(name) + " is declared twice (first at line " +
+                           std::to_string(firstLine) + ")");
+}
+
 // Reports a name that stands twice; names compare without regard to case.
 void CheckRepeat(const CCheckContext& c, std::unordered_map<std::string, int>& seen, const std::string& name, int line,
                  std::string_view what) {
   const auto [first, inserted] = seen.emplace(LowerAscii(name), line);
-  if (!inserted)
-    c.report.Error(line, std::string(what) + " " + Quoted(name) + " is declared twice (first at line " +
-                             std::to_string(first->second) + ")");
+  if (!inserted) ReportTwice(c, what, name, line, first->second);
 }
 
 // Whether two equations stand in the Then and the Else part of one If block, so that never both are made.
@@ -161,8 +164,7 @@ void CheckDeclarations(const CCheckContext& c) {
     if (equation.name.empty()) continue;
     const auto [first, inserted] = equationNames.emplace(LowerAscii(equation.name), &equation);
     if (!inserted && !ExcludeEachOther(*first->second, equation))
-      c.report.Error(equation.line, "the equation name " + Quoted(equation.name) + " is declared twice (first at line " +
-                                        std::to_string(first->second->line) + ")");
+      ReportTwice(c, "the equation name", equation.name, equation.line, first->second->line);
   }
   for (const ProcedureCall& call : d.calls) {
     if (c.report.Full()) return;

@@ -1,6 +1,7 @@
 // The host's Advanced Reset dialog: which values a reset sets back to those
 // the simulation specifies, whether the simulated time goes back to 0, and
-// whether the runs' diagnostics go. OK resets by what is checked.
+// whether the runs' diagnostics go. It opens checked as Reset does it; OK
+// resets by what is checked.
 #pragma once
 
 #include "platform/Dialog.h"
@@ -9,14 +10,16 @@
 class CAdvancedResetDialog : public CDialog {
  public:
   explicit CAdvancedResetDialog(CWnd* parent = nullptr);
-  // What was checked when OK closed the dialog.
-  const CSimulationRun::ResetScope& Scope() const { return m_scope; }
+  // What is checked.
+  CSimulationRun::ResetScope Scope() const {
+    return {m_free != 0, m_states != 0, m_derivatives != 0, m_time != 0, m_diagnostics != 0};
+  }
 
  protected:
-  bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* dx) override;
 
  private:
-  CSimulationRun::ResetScope m_scope;
-  int m_free = 1, m_states = 1, m_derivatives = 1, m_time = 1, m_diagnostics = 0;
+  static constexpr CSimulationRun::ResetScope kPlain{};
+  int m_free = kPlain.free, m_states = kPlain.states, m_derivatives = kPlain.derivatives, m_time = kPlain.time,
+      m_diagnostics = kPlain.diagnostics;
 };

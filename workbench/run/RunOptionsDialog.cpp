@@ -14,11 +14,6 @@ namespace {
 // The run modes in the order of the dialog's radio buttons.
 constexpr int kRunOptionsModes[] = {ZN_RUN_STEADY_STATE, ZN_RUN_INITIALIZATION, ZN_RUN_DYNAMIC};
 
-// Before the first choice a run is a steady state run, as the Run menu shows it.
-int ChosenRunMode(const CSolverOptions& options) {
-  return options.RunMode() == 0 ? ZN_RUN_STEADY_STATE : options.RunMode();
-}
-
 }  // namespace
 
 CRunOptionsDialog::CRunOptionsDialog(CSolverOptions& options, CWnd* parent)
@@ -27,7 +22,7 @@ CRunOptionsDialog::CRunOptionsDialog(CSolverOptions& options, CWnd* parent)
 bool CRunOptionsDialog::OnInitDialog() {
   m_endTime = OptionNumberText(m_options.Real(CSolverOptions::kEndTime, 10.0));
   m_interval = OptionNumberText(m_options.Real(CSolverOptions::kReportingInterval, 1.0));
-  const int* found = std::find(std::begin(kRunOptionsModes), std::end(kRunOptionsModes), ChosenRunMode(m_options));
+  const int* found = std::find(std::begin(kRunOptionsModes), std::end(kRunOptionsModes), m_options.ChosenRunMode());
   m_mode = found == std::end(kRunOptionsModes) ? -1 : static_cast<int>(found - std::begin(kRunOptionsModes));
   m_changed = false;
   return CDialog::OnInitDialog();
@@ -53,7 +48,7 @@ void CRunOptionsDialog::OnOK() {
     if (SUCCEEDED(m_options.SetProperty(std::string(names[i]), values[i]))) m_changed = true;
   }
   if (m_mode >= 0 && m_mode < static_cast<int>(std::size(kRunOptionsModes)) &&
-      kRunOptionsModes[m_mode] != ChosenRunMode(m_options)) {
+      kRunOptionsModes[m_mode] != m_options.ChosenRunMode()) {
     m_options.SetProperty(std::string(CSolverOptions::kRunMode), VARIANT::Int(kRunOptionsModes[m_mode]));
     m_changed = true;
   }

@@ -1,7 +1,10 @@
 #include "workbench/simulation/BlockExpansion.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <utility>
 
 #include "workbench/language/BoundedReport.h"
@@ -17,8 +20,6 @@ constexpr std::size_t kMostCases = 300000;
 constexpr int kMaxDepth = 100;
 // A declared value may be written in other declared values; no deeper than this.
 constexpr int kMaxValueDepth = 16;
-
-std::string NumberText(long long value) { return std::to_string(value); }
 
 // Reads one expression, or one range, of tokens and works out its value.
 class CEvaluator {
@@ -36,7 +37,7 @@ class CEvaluator {
 
   // "[a:b, c]": the whole numbers from a to b, then c.
   bool Range(std::vector<long long>& values) {
-    if (!Accept("[")) return Fail("the range is not a list in brackets").has_value();
+    if (!Accept("[")) return Refuse("the range is not a list in brackets");
     do {
       const std::optional<long long> from = Whole();
       if (!from) return false;
@@ -47,15 +48,17 @@ class CEvaluator {
         to = *last;
       }
       for (long long v = *from; v <= to; ++v) {
-        if (values.size() >= kMostEquations) return Fail("it has more than 100000 values").has_value();
+        if (values.size() >= kMostEquations) return Refuse("it has more than 100000 values");
         values.push_back(v);
       }
     } while (Accept(","));
-    if (!Accept("]") || !AtEnd()) return Fail(DescribeToken(Peek()) + " is not understood here").has_value();
+    if (!Accept("]") || !AtEnd()) return Refuse(DescribeToken(Peek()) + " is not understood here");
     return true;
   }
 
  private:
+  using Operand = std::optional<double> (CEvaluator::*)();
+
   const Token& Peek() const { return m_tokens[std::min(m_at, m_tokens.size() - 1)]; }
   bool AtEnd() const { return Peek().Is(TokenKind::EndOfText); }
   bool Accept(std::string_view symbol) {
@@ -63,15 +66,48 @@ class CEvaluator {
     ++m_at;
     return true;
   }
-  bool AcceptWord(std::string_view word) {
-    if (!Peek().IsWord(word)) return false;
-    ++m_at;
-    return true;
+  // The first of ops (symbols, or words such as "and") that comes next, taken; empty when none does.
+  std::string_view AcceptOneOf(std::initializer_list<std::string_view> ops) {
+    for (std::string_view op : ops) {
+      const bool word = std::isalpha(static_cast<unsigned char>(op.front())) != 0;
+      if (word ? Peek().IsWord(op) : Peek().IsSymbol(op)) {
+        ++m_at;
+        return op;
+      }
+    }
+    return {};
   }
   std::optional<double> Fail(std::string why) {
     if (m_problem.empty()) m_problem = std::move(why);
     return std::nullopt;
   }
+  bool Refuse(std::string why) {
+    Fail(std::move(why));
+    return false;
+  }
+  // operand read one level deeper; nothing when too deep.
+  std::optional<double> Nested(Operand operand) {
+    if (m_depth >= kMaxDepth) return Fail("it is nested too deeply");
+    ++m_depth;
+    const std::optional<double> v = (this->*operand)();
+    --m_depth;
+    return v;
+  }
+  // Operands joined left to right by ops; combine gives the value of two joined by one (nothing to fail).
+  template <class Combine>
+  std::optional<double> LeftToRight(Operand operand, std::initializer_list<std::string_view> ops, Combine combine) {
+    std::optional<double> v = (this->*operand)();
+    while (v) {
+      const std::string_view op = AcceptOneOf(ops);
+      if (op.empty()) break;
+      const std::optional<double> r = (this->*operand)();
+      if (!r) return r;
+      v = combine(op, *v, *r);
+    }
+    return v;
+  }
+  static double Truth(bool holds) { return holds ? 1.0 : 0.0; }
+
   std::optional<long long> Whole() {
     const std::optional<double> v = Sum();
     if (!v) return std::nullopt;
@@ -81,86 +117,54 @@ class CEvaluator {
     }
     return static_cast<long long>(std::llround(*v));
   }
-  bool Deeper() { return ++m_depth <= kMaxDepth || Fail("it is nested too deeply").has_value(); }
-
   std::optional<double> Or() {
-    std::optional<double> v = And();
-    while (v && AcceptWord("or")) {
-      const std::optional<double> r = And();
-      if (!r) return r;
-      v = (*v != 0 || *r != 0) ? 1.0 : 0.0;
-    }
-    return v;
+    return LeftToRight(&CEvaluator::And, {"or"}, [](std::string_view, double a, double b) {
+      return std::optional<double>(Truth(a != 0 || b != 0));
+    });
   }
   std::optional<double> And() {
-    std::optional<double> v = Not();
-    while (v && AcceptWord("and")) {
-      const std::optional<double> r = Not();
-      if (!r) return r;
-      v = (*v != 0 && *r != 0) ? 1.0 : 0.0;
-    }
-    return v;
+    return LeftToRight(&CEvaluator::Not, {"and"}, [](std::string_view, double a, double b) {
+      return std::optional<double>(Truth(a != 0 && b != 0));
+    });
   }
   std::optional<double> Not() {
-    if (!AcceptWord("not")) return Compare();
-    if (!Deeper()) return std::nullopt;
-    const std::optional<double> v = Not();
-    --m_depth;
+    if (AcceptOneOf({"not"}).empty()) return Compare();
+    const std::optional<double> v = Nested(&CEvaluator::Not);
     if (!v) return v;
-    return *v == 0 ? 1.0 : 0.0;
+    return Truth(*v == 0);
   }
   std::optional<double> Compare() {
     const std::optional<double> a = Sum();
     if (!a) return a;
-    for (std::string_view op : {"<=", ">=", "<>", "==", "<", ">", "="}) {
-      if (!Accept(op)) continue;
-      const std::optional<double> b = Sum();
-      if (!b) return b;
-      const bool holds = op == "<=" ? *a <= *b : op == ">=" ? *a >= *b : op == "<>" ? *a != *b
-                         : op == "<"  ? *a < *b : op == ">"  ? *a > *b : *a == *b;
-      return holds ? 1.0 : 0.0;
-    }
-    return a;
+    const std::string_view op = AcceptOneOf({"<=", ">=", "<>", "==", "<", ">", "="});
+    if (op.empty()) return a;
+    const std::optional<double> b = Sum();
+    if (!b) return b;
+    return Truth(op == "<=" ? *a <= *b : op == ">=" ? *a >= *b : op == "<>" ? *a != *b
+                 : op == "<"  ? *a < *b : op == ">"  ? *a > *b : *a == *b);
   }
   std::optional<double> Sum() {
-    std::optional<double> v = Product();
-    while (v) {
-      const bool plus = Accept("+");
-      if (!plus && !Accept("-")) break;
-      const std::optional<double> r = Product();
-      if (!r) return r;
-      v = plus ? *v + *r : *v - *r;
-    }
-    return v;
+    return LeftToRight(&CEvaluator::Product, {"+", "-"}, [](std::string_view op, double a, double b) {
+      return std::optional<double>(op == "+" ? a + b : a - b);
+    });
   }
   std::optional<double> Product() {
-    std::optional<double> v = Unary();
-    while (v) {
-      const bool times = Accept("*");
-      if (!times && !Accept("/")) break;
-      const std::optional<double> r = Unary();
-      if (!r) return r;
-      if (!times && *r == 0) return Fail("it divides by 0");
-      v = times ? *v * *r : *v / *r;
-    }
-    return v;
+    return LeftToRight(&CEvaluator::Unary, {"*", "/"}, [this](std::string_view op, double a, double b) {
+      if (op == "/" && b == 0) return Fail("it divides by 0");
+      return std::optional<double>(op == "*" ? a * b : a / b);
+    });
   }
   std::optional<double> Unary() {
-    const bool minus = Peek().IsSymbol("-");
-    if (!minus && !Peek().IsSymbol("+")) return Power();
-    ++m_at;
-    if (!Deeper()) return std::nullopt;
-    const std::optional<double> v = Unary();
-    --m_depth;
+    const std::string_view sign = AcceptOneOf({"-", "+"});
+    if (sign.empty()) return Power();
+    const std::optional<double> v = Nested(&CEvaluator::Unary);
     if (!v) return v;
-    return minus ? -*v : *v;
+    return sign == "-" ? -*v : *v;
   }
   std::optional<double> Power() {
     const std::optional<double> base = Primary();
     if (!base || !Accept("^")) return base;
-    if (!Deeper()) return std::nullopt;
-    const std::optional<double> exponent = Unary();
-    --m_depth;
+    const std::optional<double> exponent = Nested(&CEvaluator::Unary);
     if (!exponent) return exponent;
     const double v = std::pow(*base, *exponent);
     if (!std::isfinite(v)) return Fail("a power has no finite value");
@@ -172,11 +176,8 @@ class CEvaluator {
       ++m_at;
       return std::strtod(std::string(t.text).c_str(), nullptr);
     }
-    if (t.IsSymbol("(")) {
-      ++m_at;
-      if (!Deeper()) return std::nullopt;
-      const std::optional<double> v = Or();
-      --m_depth;
+    if (Accept("(")) {
+      const std::optional<double> v = Nested(&CEvaluator::Or);
       if (v && !Accept(")")) return Fail("a ')' is missing");
       return v;
     }
@@ -217,7 +218,7 @@ std::string WithIndices(const std::string& text, const Indices& indices) {
     for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
       if (!EqualsNoCase(it->first, t.text)) continue;
       out.append(text, copied, t.offset - copied);
-      out += NumberText(it->second);
+      out += std::to_string(it->second);
       copied = t.End();
       break;
     }
@@ -271,7 +272,7 @@ bool ExpandBlocks(const Equation& equation, const DeclaredValue& declared, std::
       }
       std::string name = equation.name;
       if (!name.empty() && !indices.empty()) {
-        for (std::size_t i = 0; i < indices.size(); ++i) name += (i == 0 ? "(" : ",") + NumberText(indices[i].second);
+        for (std::size_t i = 0; i < indices.size(); ++i) name += (i == 0 ? "(" : ",") + std::to_string(indices[i].second);
         name += ")";
       }
       out.push_back(ExpandedEquation{std::move(name), WithIndices(equation.text, indices)});

@@ -1,10 +1,9 @@
 #include "workbench/simulation/Flowsheet.h"
 
-#include "workbench/simulation/LargeArrays.h"
-
 #include <cstdlib>
 
 #include "workbench/language/TextCase.h"
+#include "workbench/simulation/LargeArrays.h"
 #include "workbench/store/StoreType.h"
 
 std::optional<VariableSpec> VariableSpecFromText(std::string_view text) {

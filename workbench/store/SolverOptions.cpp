@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/diagnostics/IZNDecomposition.h"
 #include "host/store/MwString.h"
 #include "host/store/Status.h"
 
@@ -85,6 +86,8 @@ int CSolverOptions::RunMode() const {
   const auto* entry = m_options.Find(kRunMode);
   return entry && entry->value.vt == VT_I4 ? entry->value.lVal : 0;
 }
+
+int CSolverOptions::ChosenRunMode() const { return RunMode() == 0 ? ZN_RUN_STEADY_STATE : RunMode(); }
 
 double CSolverOptions::Real(std::string_view name, double otherwise) const {
   const auto* entry = m_options.Find(name);

@@ -35,6 +35,8 @@ class CSolverOptions : public CComObject<IQVSolverOptions> {
   std::vector<std::string> Names() const;
   int PrintLevel() const;
   int RunMode() const;
+  // The mode a run takes: RunMode, or steady state before the first choice (as the Run menu marks it).
+  int ChosenRunMode() const;
   // An option's value read without changing anything; otherwise when there is no such option of that kind
   // (Real also reads an integer).
   double Real(std::string_view name, double otherwise) const;
